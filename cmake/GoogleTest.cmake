@@ -1,0 +1,17 @@
+# GoogleTest from its sources where the system ships them (so that the cross build gets its
+# own copy), otherwise from an installed package.
+set(TINTRA_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest source tree")
+if(EXISTS ${TINTRA_GTEST_SOURCE_DIR}/CMakeLists.txt)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory(${TINTRA_GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+  set(TINTRA_HAVE_GTEST ON)
+else()
+  find_package(GTest)
+  if(GTest_FOUND)
+    add_library(gtest ALIAS GTest::gtest)
+    add_library(gtest_main ALIAS GTest::gtest_main)
+    set(TINTRA_HAVE_GTEST ON)
+  endif()
+endif()

@@ -1,0 +1,40 @@
+# On Linux: native unit tests, then the Windows program cross-built with MinGW-w64 and its
+# tests run under Wine, all registered here so that one CTest run covers every layer.
+if(TINTRA_HAVE_GTEST)
+  add_executable(native_tests
+    tests/native/ColorNotationTest.cpp
+    tests/native/ThemeTest.cpp
+  )
+  target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
+  tintra_warnings(native_tests)
+  add_test(NAME native_tests COMMAND native_tests)
+endif()
+
+include(ExternalProject)
+set(TINTRA_WINDOWS_DIR ${CMAKE_BINARY_DIR}/windows)
+ExternalProject_Add(tintra_windows
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}
+  BINARY_DIR ${TINTRA_WINDOWS_DIR}
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+    -DTINTRA_PICTOOL=${PICTOOL}
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  DEPENDS pictool
+)
+
+set(WINE_SESSION ${CMAKE_SOURCE_DIR}/tests/wine/session.sh)
+set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+add_test(NAME wine_session_start COMMAND ${WINE_SESSION} start ${WINE_STATE})
+add_test(NAME wine_session_stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+function(tintra_wine_test name exe)
+  add_test(NAME ${name} COMMAND ${WINE_SESSION} run ${WINE_STATE} ${TINTRA_WINDOWS_DIR}/${exe}
+           WORKING_DIRECTORY ${TINTRA_WINDOWS_DIR})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600 RESOURCE_LOCK wine_desktop)
+endfunction()
+tintra_wine_test(windows_tests windows_tests.exe)
+tintra_wine_test(end_to_end_tests end_to_end_tests.exe)

@@ -1,0 +1,76 @@
+# The program and its Windows-side tests.
+enable_language(RC)
+include(cmake/Pictures.cmake)
+
+set(TINTRA_WINDOW_SOURCES
+  src/win/App.cpp
+  src/win/Dialog.cpp
+  src/win/RegistryProfile.cpp
+  src/win/Window.cpp
+  src/app/Language.cpp
+  src/app/TintraDlg.cpp
+)
+
+# Everything but the entry point, so that the Windows tests can build real windows from it.
+add_library(tintra_windows STATIC ${TINTRA_WINDOW_SOURCES})
+target_include_directories(tintra_windows PUBLIC src res)
+target_compile_definitions(tintra_windows PUBLIC UNICODE _UNICODE NOMINMAX)
+target_link_libraries(tintra_windows PUBLIC tintra_logic gdiplus comctl32 comdlg32 shell32 advapi32 version)
+tintra_warnings(tintra_windows)
+
+function(tintra_windows_executable target)
+  if(MINGW)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()
+
+add_executable(Tintra WIN32 src/app/TintraApp.cpp res/Tintra.rc)
+target_link_libraries(Tintra PRIVATE tintra_windows)
+target_include_directories(Tintra PRIVATE ${TINTRA_PICTURES_DIR})
+add_dependencies(Tintra tintra_pictures)
+set_source_files_properties(res/Tintra.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES};${CMAKE_SOURCE_DIR}/res/Tintra.manifest")
+if(MINGW)
+  target_link_options(Tintra PRIVATE -municode)
+endif()
+tintra_warnings(Tintra)
+tintra_windows_executable(Tintra)
+
+if(TINTRA_HAVE_GTEST)
+  # The tests carry the program's resources so that real dialogs and pictures load in them.
+  add_executable(windows_tests
+    tests/win/FrameworkTest.cpp
+    tests/win/RegistryProfileTest.cpp
+    tests/win/TestResources.rc
+  )
+  target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
+  add_dependencies(windows_tests tintra_pictures)
+  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES}")
+  target_link_libraries(windows_tests PRIVATE tintra_windows gtest_main)
+  tintra_warnings(windows_tests)
+  tintra_windows_executable(windows_tests)
+
+  add_executable(end_to_end_tests
+    tests/e2e/Driver.cpp
+    tests/e2e/MainWindowTest.cpp
+    tests/win/TestResources.rc
+  )
+  target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})
+  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES}")
+  target_link_libraries(end_to_end_tests PRIVATE tintra_windows gtest_main)
+  tintra_warnings(end_to_end_tests)
+  tintra_windows_executable(end_to_end_tests)
+  add_dependencies(end_to_end_tests Tintra)
+
+  add_executable(tintra_control tests/e2e/TintraControl.cpp tests/e2e/Driver.cpp)
+  target_link_libraries(tintra_control PRIVATE tintra_windows)
+  if(MINGW)
+    target_link_options(tintra_control PRIVATE -municode)
+  endif()
+  tintra_warnings(tintra_control)
+  tintra_windows_executable(tintra_control)
+
+  if(NOT CMAKE_CROSSCOMPILING)
+    add_test(NAME windows_tests COMMAND windows_tests)
+    add_test(NAME end_to_end_tests COMMAND end_to_end_tests WORKING_DIRECTORY $<TARGET_FILE_DIR:Tintra>)
+  endif()
+endif()

@@ -1,0 +1,53 @@
+#pragma once
+#include "../color/ColorNotation.h"
+#include "../win/Controls.h"
+#include "../win/Dialog.h"
+#include "../win/Handles.h"
+
+#include <array>
+
+// The main window: owns every child, holds the current colour and the picking modes.
+class CTintraDlg : public win::Dialog {
+public:
+    CTintraDlg();
+
+    // The one way in for a colour from outside: picking, panes, dialogs, start-up.
+    void SetCurrentColor(ColorRef color);
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+
+private:
+    static constexpr int kSystemCursorCount = 11;
+
+    LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    void OnClose();
+    LRESULT OnCtlColor(HDC dc) const;
+    void ApplyTheme(ColorRef oldBackground);
+    void SetPickerCursors(bool on);
+    void SetZoomCursors(bool on);
+    void InstallSystemCursors(HCURSOR replacement);
+
+    win::ToolTip toolTip;
+    ColorRef backgroundColor;
+    ColorRef panelColor;
+    win::BrushHandle backgroundBrush;
+    int pickingFlag = 0;
+    int zoomPickingFlag = 0;
+    HICON icon;
+    std::array<int, 3> lastSliderValues{};
+    std::array<win::Trackbar, 3> sliders;
+    std::array<win::CursorHandle, kSystemCursorCount> savedSystemCursors;
+    HCURSOR lastCursorCopy = nullptr;
+    win::CursorHandle eyedropperCursor;
+    win::CursorHandle crosshairCursor;
+    int colorTheme;
+    int paneCount;
+    bool gridFlag;
+    bool autostartFlag;
+    std::array<win::StaticText, 3> labels;
+};

@@ -1,0 +1,15 @@
+#pragma once
+#include "../color/ColorNotation.h"
+
+struct ThemeColors {
+    ColorRef backgroundColor; // darker: dialog faces, lock-button key pixels
+    ColorRef panelColor;      // lighter: information panel and tool panel
+};
+
+constexpr int kDefaultTheme = 4;
+constexpr int kThemeCount = 6;
+
+// Values 2..6 pick their own row; every other value, stored or not, shows theme 1.
+ThemeColors LookupTheme(int theme);
+// The right-hand colour of a theme's preview picture (theme 1's is one step lighter in red).
+ColorRef ThemePreviewPanelColor(int theme);

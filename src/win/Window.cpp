@@ -1,0 +1,126 @@
+#include "Window.h"
+
+namespace win {
+namespace {
+
+constexpr wchar_t kObjectProperty[] = L"Tintra.Window";
+
+thread_local Window* pendingWindow = nullptr;
+thread_local HHOOK activeHook = nullptr;
+
+void RegisterChildWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{sizeof(wc)};
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kChildWindowClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+}
+
+} // namespace
+
+bool IsCtlColorMessage(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+
+Window::~Window() {
+    if (hwnd)
+        DestroyWindow(hwnd);
+}
+
+Window* Window::FromHandle(HWND window) {
+    return window ? static_cast<Window*>(GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+BOOL Window::PreTranslateMessage(MSG*) { return FALSE; }
+
+bool Window::Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent, UINT id,
+                    DWORD exStyle) {
+    if (!className) {
+        RegisterChildWindowClass();
+        className = kChildWindowClass;
+    }
+    CreationHook hook(*this);
+    const HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
+    return CreateWindowExW(exStyle, className, text ? text : L"", style, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, parent, menu,
+                           GetModuleHandleW(nullptr), nullptr) != nullptr;
+}
+
+bool Window::Attach(HWND window) {
+    if (!window || hwnd || FromHandle(window))
+        return false;
+    const auto previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+    Bind(window, previous);
+    return true;
+}
+
+void Window::Bind(HWND window, WNDPROC previous) {
+    hwnd = window;
+    baseProc = previous;
+    SetPropW(window, kObjectProperty, this);
+}
+
+void Window::Unbind() {
+    if (!hwnd)
+        return;
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc));
+    RemovePropW(hwnd, kObjectProperty);
+    hwnd = nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(baseProc, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* self = FromHandle(window);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_DRAWITEM && lParam) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (Window* control = item->CtlType != ODT_MENU ? FromHandle(item->hwndItem) : nullptr)
+            return control->HandleMessage(kReflectedDrawItem, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        // The last message: unbind so that nothing reaches the object once the window is gone.
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        self->Unbind();
+        return result;
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+CreationHook::CreationHook(Window& target) {
+    pendingWindow = &target;
+    hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+    activeHook = hook;
+}
+
+CreationHook::~CreationHook() {
+    pendingWindow = nullptr;
+    activeHook = nullptr;
+    if (hook)
+        UnhookWindowsHookEx(hook);
+}
+
+LRESULT CALLBACK CreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && pendingWindow) {
+        Window* target = pendingWindow;
+        pendingWindow = nullptr;
+        const auto window = reinterpret_cast<HWND>(wParam);
+        const auto previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Window::WindowProc)));
+        target->Bind(window, previous);
+    }
+    return CallNextHookEx(activeHook, code, wParam, lParam);
+}
+
+} // namespace win

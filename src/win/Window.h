@@ -1,0 +1,67 @@
+#pragma once
+#include <windows.h>
+
+namespace win {
+
+// Owner-draw requests are handed back to the control they are about, as this message.
+constexpr UINT kReflectBase = 0xBC00;
+constexpr UINT kReflectedDrawItem = kReflectBase + WM_DRAWITEM;
+
+// Class name of the plain child window: double-clicks, redraw on resize, arrow, no background brush.
+constexpr wchar_t kChildWindowClass[] = L"TintraWnd";
+
+// Wraps one HWND. Every message goes through the one virtual HandleMessage; what it does
+// not handle goes to the window's original procedure.
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Hwnd() const { return hwnd; }
+    int ControlId() const { return GetDlgCtrlID(hwnd); }
+
+    // Creates a window of the class (the plain child class when null) bound to this object
+    // from WM_NCCREATE on.
+    bool Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent, UINT id,
+                DWORD exStyle = 0);
+    // Subclasses a window that already exists, such as a control from a dialog template.
+    bool Attach(HWND window);
+
+    static Window* FromHandle(HWND window);
+
+    // Sees each queued message addressed to this window or its children before dispatch.
+    virtual BOOL PreTranslateMessage(MSG* msg);
+
+protected:
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    void Invalidate(bool erase = true) const { InvalidateRect(hwnd, nullptr, erase ? TRUE : FALSE); }
+
+private:
+    friend class CreationHook;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Bind(HWND window, WNDPROC previous);
+    void Unbind();
+
+    HWND hwnd = nullptr;
+    WNDPROC baseProc = nullptr;
+};
+
+// Binds the next window created on this thread to an object, before its WM_NCCREATE.
+class CreationHook {
+public:
+    explicit CreationHook(Window& target);
+    CreationHook(const CreationHook&) = delete;
+    CreationHook& operator=(const CreationHook&) = delete;
+    ~CreationHook();
+
+private:
+    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook;
+};
+
+bool IsCtlColorMessage(UINT message);
+
+} // namespace win

@@ -1,0 +1,163 @@
+#include "Driver.h"
+
+#include <vector>
+
+namespace e2e {
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= deadline)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra"); }
+
+void StoreSetting(const wchar_t* name, DWORD value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof(value));
+}
+
+long long ReadSetting(const wchar_t* name) {
+    DWORD value = 0, size = sizeof(value);
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return -1;
+    return value;
+}
+
+namespace {
+
+std::wstring ProgramPath() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dir(path);
+    dir.erase(dir.find_last_of(L"\\/") + 1);
+    return dir + L"Tintra.exe";
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window) && TextOf(window) == L"Tintra") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT MouseInput(DWORD flags, POINT screen = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = (screen.x * 65536 + width / 2) / width;
+        input.mi.dy = (screen.y * 65536 + height / 2) / height;
+    }
+    return input;
+}
+
+} // namespace
+
+TintraProcess::~TintraProcess() {
+    if (process.hProcess) {
+        if (IsRunning())
+            TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+}
+
+bool TintraProcess::Start() {
+    STARTUPINFOW startup{sizeof(startup)};
+    std::wstring command = L"\"" + ProgramPath() + L"\"";
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    WaitForInputIdle(process.hProcess, 10000);
+    WindowSearch search{process.dwProcessId, nullptr};
+    WaitFor(
+        [&] {
+            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        15000);
+    mainWindow = search.found;
+    return mainWindow != nullptr;
+}
+
+bool TintraProcess::IsRunning() const {
+    return process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+long long TintraProcess::CloseAndWait() {
+    PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    return code;
+}
+
+RECT RectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[512] = {};
+    // Another process's window: WM_GETTEXT goes through the window, GetWindowText would not.
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+void MoveMouseTo(POINT screen) { Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)}); }
+
+void ClickAt(POINT screen) {
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen), MouseInput(MOUSEEVENTF_LEFTDOWN),
+          MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void ClickControl(HWND control, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(control, &point);
+    ClickAt(point);
+}
+
+void DragFromTo(POINT from, POINT to) {
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from), MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    const int steps = 8;
+    for (int i = 1; i <= steps; ++i) {
+        const POINT step{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
+        Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, step)});
+    }
+    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = virtualKey;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    Send({down, up});
+}
+
+} // namespace e2e

@@ -1,0 +1,52 @@
+#pragma once
+// Starts Tintra.exe and uses it as a person would: real input through SendInput, then
+// reading back the window, its controls, the registry and the clipboard.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace e2e {
+
+constexpr wchar_t kSettingsKey[] = L"Software\\Kelvo Tintra\\Tintra\\Settings";
+
+// Waits for the condition, checking every few milliseconds, for at most timeoutMs.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+void ClearSettings();
+void StoreSetting(const wchar_t* name, DWORD value);
+// The stored value, or -1 when it is missing.
+long long ReadSetting(const wchar_t* name);
+
+class TintraProcess {
+public:
+    TintraProcess() = default;
+    TintraProcess(const TintraProcess&) = delete;
+    TintraProcess& operator=(const TintraProcess&) = delete;
+    ~TintraProcess();
+
+    // Starts the program beside the test executable and waits for its main window.
+    bool Start();
+    HWND MainWindow() const { return mainWindow; }
+    HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
+    // Posts WM_CLOSE and waits for the process to end; returns its exit code, or -1.
+    long long CloseAndWait();
+    bool IsRunning() const;
+
+private:
+    PROCESS_INFORMATION process{};
+    HWND mainWindow = nullptr;
+};
+
+// A control's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND control);
+std::wstring TextOf(HWND window);
+
+// Real input, as a person gives it.
+void MoveMouseTo(POINT screen);
+void ClickAt(POINT screen);
+void ClickControl(HWND control, int x, int y);
+void PressKey(WORD virtualKey);
+void DragFromTo(POINT from, POINT to);
+
+} // namespace e2e

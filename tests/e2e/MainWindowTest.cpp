@@ -1,0 +1,115 @@
+#include "Driver.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace e2e;
+
+struct TemplateControl {
+    int id;
+    const wchar_t* className;
+    RECT dialogUnits; // left, top, width, height
+};
+
+const TemplateControl kTemplateControls[] = {
+    {1018, L"msctls_trackbar32", {131, 14, 13, 125}}, {1019, L"msctls_trackbar32", {150, 14, 13, 125}},
+    {1020, L"msctls_trackbar32", {168, 14, 13, 125}}, {1021, L"Static", {135, 138, 8, 8}},
+    {1022, L"Static", {153, 138, 8, 8}},              {1023, L"Static", {172, 138, 8, 8}},
+};
+
+// Dialog units depend on the template's font; a local copy of the template converts them.
+RECT TemplateRectInPixels(const RECT& dialogUnits) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    const HWND copy = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102), nullptr,
+                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    RECT rect{dialogUnits.left, dialogUnits.top, dialogUnits.left + dialogUnits.right,
+              dialogUnits.top + dialogUnits.bottom};
+    MapDialogRect(copy, &rect);
+    DestroyWindow(copy);
+    return rect;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override { ClearSettings(); }
+
+    TintraProcess tintra;
+};
+
+TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
+    ASSERT_TRUE(tintra.Start());
+    const HWND main = tintra.MainWindow();
+    const LONG style = GetWindowLongW(main, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    for (const TemplateControl& control : kTemplateControls) {
+        SCOPED_TRACE(control.id);
+        const HWND window = tintra.Control(control.id);
+        ASSERT_NE(window, nullptr);
+        wchar_t className[64];
+        GetClassNameW(window, className, 64);
+        EXPECT_EQ(CompareStringOrdinal(className, -1, control.className, -1, TRUE), CSTR_EQUAL) << className;
+        const RECT expected = TemplateRectInPixels(control.dialogUnits);
+        const RECT actual = RectInParent(window);
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        EXPECT_EQ(actual.bottom, expected.bottom);
+    }
+    for (int id = 1018; id <= 1020; ++id) {
+        const HWND slider = tintra.Control(id);
+        EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 0);
+        EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 255);
+        EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 0);
+        EXPECT_TRUE(GetWindowLongW(slider, GWL_STYLE) & TBS_VERT);
+    }
+    EXPECT_EQ(TextOf(tintra.Control(1021)), L"R");
+    EXPECT_EQ(TextOf(tintra.Control(1022)), L"G");
+    EXPECT_EQ(TextOf(tintra.Control(1023)), L"B");
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+}
+
+TEST_F(MainWindow, SpeaksRussianWhenTheLanguageSettingSaysSo) {
+    StoreSetting(L"language", 1);
+    ASSERT_TRUE(tintra.Start());
+    EXPECT_EQ(TextOf(tintra.Control(1021)), L"К");
+    EXPECT_EQ(TextOf(tintra.Control(1022)), L"З");
+    EXPECT_EQ(TextOf(tintra.Control(1023)), L"С");
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+}
+
+TEST_F(MainWindow, AnyNonZeroLanguageMeansRussian) {
+    StoreSetting(L"language", 7);
+    ASSERT_TRUE(tintra.Start());
+    EXPECT_EQ(TextOf(tintra.Control(1021)), L"К");
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+}
+
+TEST_F(MainWindow, EnterAndEscapeDoNotCloseItButWmCloseEndsTheProcessCleanly) {
+    ASSERT_TRUE(tintra.Start());
+    SetForegroundWindow(tintra.MainWindow());
+    PressKey(VK_ESCAPE);
+    PressKey(VK_RETURN);
+    // Let the keys arrive: the window must still be there once it has answered a message.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(tintra.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+    EXPECT_TRUE(tintra.IsRunning());
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+}
+
+TEST_F(MainWindow, HelpRequestChangesNothing) {
+    ASSERT_TRUE(tintra.Start());
+    HELPINFO info{sizeof(info)};
+    EXPECT_EQ(SendMessageW(tintra.MainWindow(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), FALSE);
+    EXPECT_TRUE(tintra.IsRunning());
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+}
+
+} // namespace

@@ -1,0 +1,86 @@
+#include "color/ColorNotation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct NotationRow {
+    int r, g, b;
+    const wchar_t* rgb;
+    const wchar_t* hex;
+    const wchar_t* hsb;
+    const wchar_t* cmyk;
+    const wchar_t* colref;
+};
+
+const NotationRow kPanelTexts[] = {
+    {0, 0, 0, L"0, 0, 0", L"000000", L"0, 0, 0", L"0, 0, 0, 100", L"0"},
+    {255, 255, 255, L"255, 255, 255", L"FFFFFF", L"0, 0, 255", L"0, 0, 0, 0", L"16777215"},
+    {255, 0, 0, L"255, 0, 0", L"FF0000", L"0, 255, 255", L"0, 100, 100, 0", L"255"},
+    {0, 255, 0, L"0, 255, 0", L"00FF00", L"120, 255, 255", L"100, 0, 100, 0", L"65280"},
+    {0, 0, 255, L"0, 0, 255", L"0000FF", L"240, 255, 255", L"100, 100, 0, 0", L"16711680"},
+    {128, 128, 128, L"128, 128, 128", L"808080", L"0, 0, 128", L"0, 0, 0, 50", L"8421504"},
+    {255, 0, 1, L"255, 0, 1", L"FF0001", L"359, 255, 255", L"0, 100, 100, 0", L"65791"},
+    {0, 128, 255, L"0, 128, 255", L"0080FF", L"209, 255, 255", L"100, 50, 0, 0", L"16744448"},
+    {200, 100, 50, L"200, 100, 50", L"C86432", L"20, 191, 200", L"0, 50, 75, 22", L"3302600"},
+    {1, 2, 3, L"1, 2, 3", L"010203", L"210, 170, 3", L"67, 33, 0, 99", L"197121"},
+    {10, 20, 30, L"10, 20, 30", L"0A141E", L"210, 170, 30", L"67, 33, 0, 88", L"1971210"},
+};
+
+class PanelTexts : public ::testing::TestWithParam<NotationRow> {};
+
+TEST_P(PanelTexts, EveryNotationReadsAsTheTableSays) {
+    const NotationRow& row = GetParam();
+    const ColorRef color = MakeColorRef(row.r, row.g, row.b);
+    EXPECT_EQ(NotationText(ColorNotation::Rgb, color), row.rgb);
+    EXPECT_EQ(NotationText(ColorNotation::Hex, color), row.hex);
+    EXPECT_EQ(NotationText(ColorNotation::Hsb, color), row.hsb);
+    EXPECT_EQ(NotationText(ColorNotation::Cmyk, color), row.cmyk);
+    EXPECT_EQ(NotationText(ColorNotation::Colref, color), row.colref);
+}
+
+INSTANTIATE_TEST_SUITE_P(Colors, PanelTexts, ::testing::ValuesIn(kPanelTexts));
+
+TEST(ColorNotation, StoredValuesKeepTheirNumbers) {
+    EXPECT_EQ(static_cast<int>(ColorNotation::Colref), 0);
+    EXPECT_EQ(static_cast<int>(ColorNotation::Rgb), 1);
+    EXPECT_EQ(static_cast<int>(ColorNotation::Hex), 2);
+    EXPECT_EQ(static_cast<int>(ColorNotation::Hsb), 3);
+    EXPECT_EQ(static_cast<int>(ColorNotation::Cmyk), 4);
+    EXPECT_FALSE(IsNotation(5));
+    EXPECT_FALSE(IsNotation(-1));
+}
+
+TEST(ColorNotation, ColrefOfAValueWithATopByteIsSigned) {
+    EXPECT_EQ(NotationText(ColorNotation::Colref, 0xFFFFFFFFu), L"-1");
+}
+
+TEST(ColorConversions, HueTiesGoToRedThenGreen) {
+    EXPECT_EQ(RgbToHsb({200, 200, 0}).hue, 60);  // red and green tie
+    EXPECT_EQ(RgbToHsb({0, 200, 200}).hue, 180); // green and blue tie
+    EXPECT_EQ(RgbToHsb({200, 0, 200}).hue, 300); // red and blue tie
+}
+
+TEST(ColorConversions, StayInRangeForEveryColor) {
+    for (int r = 0; r < 256; ++r)
+        for (int g = 0; g < 256; ++g)
+            for (int b = 0; b < 256; ++b) {
+                const HsbColor hsb = RgbToHsb({r, g, b});
+                const CmykColor cmyk = RgbToCmyk(r, g, b);
+                const bool inRange = hsb.hue >= 0 && hsb.hue <= 359 && hsb.saturation >= 0 &&
+                                     hsb.saturation <= 255 && hsb.brightness == std::max({r, g, b}) &&
+                                     cmyk.cyan >= 0 && cmyk.cyan <= 100 && cmyk.magenta >= 0 &&
+                                     cmyk.magenta <= 100 && cmyk.yellow >= 0 && cmyk.yellow <= 100 &&
+                                     cmyk.black >= 0 && cmyk.black <= 100;
+                if (!inRange)
+                    FAIL() << "out of range for (" << r << ", " << g << ", " << b << ")";
+            }
+}
+
+TEST(ColorConversions, ArgbAndColorRefSwapRedAndBlue) {
+    EXPECT_EQ(ToColorRef(0xFF123456u), 0x00563412u);
+    EXPECT_EQ(ToArgb(0x00E6C2A3u), 0xFFA3C2E6u);
+    EXPECT_EQ(ToColorRef(ToArgb(0x00ABCDEFu)), 0x00ABCDEFu);
+}
+
+} // namespace

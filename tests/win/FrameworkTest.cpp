@@ -1,0 +1,229 @@
+#include "TestResources.h"
+#include "WindowTestSupport.h"
+#include "win/Dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr UINT kEndTest = WM_APP + 1;
+constexpr UINT kCheckOwner = WM_APP + 2;
+
+using Log = std::vector<std::string>;
+
+class RecordingWindow : public win::Window {
+public:
+    RecordingWindow(Log& sharedLog, std::string windowName, bool handlesKeys = false)
+        : log(sharedLog), name(std::move(windowName)), swallowKeys(handlesKeys) {}
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message != WM_KEYDOWN)
+            return FALSE;
+        log.push_back("pre:" + name);
+        return swallowKeys;
+    }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_KEYDOWN)
+            log.push_back("dispatched:" + name);
+        if (message == win::kReflectedDrawItem) {
+            log.push_back("reflected:" + name);
+            return TRUE;
+        }
+        return DefaultProc(message, wParam, lParam);
+    }
+
+private:
+    Log& log;
+    std::string name;
+    bool swallowKeys;
+};
+
+class RecordingDialog : public win::Dialog {
+public:
+    explicit RecordingDialog(Log& sharedLog)
+        : Dialog(IDD_TEST_DIALOG), log(sharedLog), edit(sharedLog, "edit"), inner(sharedLog, "inner"),
+          innermost(sharedLog, "innermost") {}
+
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == WM_KEYDOWN)
+            log.push_back("pre:dialog");
+        return FALSE;
+    }
+
+private:
+    Log& log;
+    RecordingWindow edit;
+
+public:
+    RecordingWindow inner;
+    RecordingWindow innermost;
+    HWND owner = nullptr;
+    bool ownerWasDisabled = false;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case WM_NCCREATE:
+            log.push_back("WM_NCCREATE");
+            break;
+        case WM_CREATE:
+            log.push_back("WM_CREATE");
+            // Children made here exist before the template's controls are bound.
+            inner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 40, 60, 80}, Hwnd(), 100);
+            innermost.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 20, 20}, inner.Hwnd(), 101);
+            break;
+        case WM_INITDIALOG:
+            log.push_back("WM_INITDIALOG");
+            break;
+        case kEndTest:
+            EndModal(static_cast<INT_PTR>(wParam));
+            return 0;
+        case kCheckOwner:
+            ownerWasDisabled = !IsWindowEnabled(owner);
+            return 0;
+        }
+        return Dialog::HandleMessage(message, wParam, lParam);
+    }
+    void DoDataExchange() override { BindControl(edit, IDC_TEST_EDIT); }
+};
+
+size_t IndexOf(const Log& log, const std::string& entry) {
+    for (size_t i = 0; i < log.size(); ++i)
+        if (log[i] == entry)
+            return i;
+    return log.size();
+}
+
+Log KeyEntries(const Log& log) {
+    Log keys;
+    for (const std::string& entry : log)
+        if (entry.rfind("pre:", 0) == 0 || entry.rfind("dispatched:", 0) == 0)
+            keys.push_back(entry);
+    return keys;
+}
+
+thread_local std::function<void(HWND)> onInitDialog;
+
+// Runs the dialog modally; `posts` runs right after WM_INITDIALOG, so that what it posts
+// goes through the dialog's own loop.
+INT_PTR RunModalThen(win::Dialog& dialog, HWND owner, std::function<void(HWND)> posts) {
+    onInitDialog = std::move(posts);
+    HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROCRET,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* info = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+            if (code == HC_ACTION && info->message == WM_INITDIALOG && onInitDialog)
+                std::exchange(onInitDialog, nullptr)(info->hwnd);
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    const INT_PTR result = dialog.RunModal(owner);
+    UnhookWindowsHookEx(hook);
+    return result;
+}
+
+TEST(Dialog, SeesCreateBeforeInitDialog) {
+    Log log;
+    RecordingDialog dialog(log);
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    ASSERT_LT(IndexOf(log, "WM_INITDIALOG"), log.size());
+    EXPECT_LT(IndexOf(log, "WM_NCCREATE"), IndexOf(log, "WM_CREATE"));
+    EXPECT_LT(IndexOf(log, "WM_CREATE"), IndexOf(log, "WM_INITDIALOG"));
+    EXPECT_NE(dialog.inner.Hwnd(), nullptr);
+    DestroyWindow(dialog.Hwnd());
+}
+
+TEST(Dialog, ModalLoopOffersKeysFromTheTargetUpToTheDialogWithTheOwnerDisabled) {
+    Log log;
+    RecordingDialog dialog(log);
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                       nullptr, nullptr);
+    dialog.owner = owner;
+    const INT_PTR result = RunModalThen(dialog, owner, [](HWND dialogWindow) {
+        PostMessageW(GetDlgItem(GetDlgItem(dialogWindow, 100), 101), WM_KEYDOWN, 'A', 0);
+        PostMessageW(GetDlgItem(dialogWindow, IDC_TEST_EDIT), WM_KEYDOWN, 'B', 0);
+        PostMessageW(dialogWindow, kCheckOwner, 0, 0);
+        PostMessageW(dialogWindow, kEndTest, 42, 0);
+    });
+
+    EXPECT_EQ(result, 42);
+    EXPECT_TRUE(dialog.ownerWasDisabled);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    // The edit's key-down then goes to the dialog manager, which hands it to the edit.
+    const Log expected = {"pre:innermost", "pre:inner", "pre:dialog", "dispatched:innermost",
+                          "pre:edit",      "pre:dialog", "dispatched:edit"};
+    EXPECT_EQ(KeyEntries(log), expected);
+    DestroyWindow(owner);
+}
+
+TEST(Dialog, WindowThatTakesAKeyStopsTheChainAndTheDispatch) {
+    Log log;
+    RecordingDialog dialog(log);
+    RecordingWindow taker(log, "taker", true);
+    RunModalThen(dialog, nullptr, [&taker](HWND dialogWindow) {
+        taker.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{70, 0, 90, 20}, dialogWindow, 200);
+        PostMessageW(taker.Hwnd(), WM_KEYDOWN, 'C', 0);
+        PostMessageW(dialogWindow, kEndTest, 0, 0);
+    });
+    EXPECT_EQ(KeyEntries(log), Log{"pre:taker"});
+}
+
+TEST(Dialog, CloseEndsTheModalLoopWithCancel) {
+    Log log;
+    RecordingDialog dialog(log);
+    EXPECT_EQ(RunModalThen(dialog, nullptr, [](HWND dialogWindow) { PostMessageW(dialogWindow, WM_CLOSE, 0, 0); }),
+              IDCANCEL);
+    EXPECT_EQ(dialog.Hwnd(), nullptr);
+}
+
+TEST(Dialog, QuitDuringTheModalLoopIsPassedOn) {
+    Log log;
+    RecordingDialog dialog(log);
+    RunModalThen(dialog, nullptr, [](HWND) { PostQuitMessage(5); });
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 5u);
+}
+
+TEST(Window, PlainChildClassHasDoubleClicksArrowAndNoBackground) {
+    Log log;
+    RecordingWindow window(log, "plain");
+    ASSERT_TRUE(window.Create(nullptr, nullptr, WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    EXPECT_EQ(GetClassLongPtrW(window.Hwnd(), GCL_STYLE),
+              static_cast<ULONG_PTR>(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW));
+    EXPECT_EQ(GetClassLongPtrW(window.Hwnd(), GCLP_HBRBACKGROUND), 0u);
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrW(window.Hwnd(), GCLP_HCURSOR)),
+              LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_EQ(win::Window::FromHandle(window.Hwnd()), &window);
+}
+
+TEST(Window, OwnerDrawRequestsAreReflectedToTheControl) {
+    Log log;
+    RecordingWindow parent(log, "parent");
+    RecordingWindow button(log, "button");
+    ASSERT_TRUE(parent.Create(nullptr, nullptr, WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100}, nullptr, 0));
+    ASSERT_TRUE(button.Create(L"BUTTON", nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, RECT{0, 0, 30, 20},
+                              parent.Hwnd(), 300));
+    InvalidateRect(button.Hwnd(), nullptr, TRUE);
+    UpdateWindow(button.Hwnd());
+    EXPECT_LT(IndexOf(log, "reflected:button"), log.size());
+    EXPECT_EQ(IndexOf(log, "reflected:parent"), log.size());
+}
+
+TEST(Window, DestroyedWindowIsUnbound) {
+    Log log;
+    RecordingWindow window(log, "gone");
+    ASSERT_TRUE(window.Create(nullptr, nullptr, WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    const HWND hwnd = window.Hwnd();
+    DestroyWindow(hwnd);
+    EXPECT_EQ(window.Hwnd(), nullptr);
+    EXPECT_EQ(win::Window::FromHandle(hwnd), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# One Wine session for a whole test run: a private prefix inside the build tree, an Xvfb
+# display, a virtual desktop and a persistent wineserver.
+#   session.sh start STATE_DIR      create what is missing and start the servers
+#   session.sh run STATE_DIR EXE [ARGS...]
+#   session.sh stop STATE_DIR
+set -euo pipefail
+action=$1
+state=$(mkdir -p "$2" && cd "$2" && pwd)
+shift 2
+
+export WINEPREFIX=$state/prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+display_file=$state/display
+xvfb_pid_file=$state/xvfb.pid
+desktop_size=${TINTRA_DESKTOP_SIZE:-1024x768}
+
+wait_for() { # seconds, command...
+    local limit=$1; shift
+    local deadline=$((SECONDS + limit))
+    until "$@"; do
+        if ((SECONDS >= deadline)); then return 1; fi
+        sleep 0.1
+    done
+}
+
+start_xvfb() {
+    if [[ -f $xvfb_pid_file ]] && kill -0 "$(cat "$xvfb_pid_file")" 2>/dev/null; then return; fi
+    local n
+    for n in $(seq 90 140); do
+        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
+        echo $! >"$xvfb_pid_file"
+        if wait_for 10 test -e "/tmp/.X11-unix/X$n"; then
+            echo ":$n" >"$display_file"
+            return
+        fi
+        kill "$(cat "$xvfb_pid_file")" 2>/dev/null || true
+    done
+    echo "no free X display for Xvfb" >&2
+    exit 1
+}
+
+init_prefix() {
+    [[ -f $WINEPREFIX/.tintra-ready ]] && return
+    rm -rf "$WINEPREFIX"
+    wineboot -i >"$state/wineboot.log" 2>&1
+    # Every program of this prefix runs inside one virtual desktop, where capture and
+    # SendInput behave as on Windows.
+    cat >"$state/desktop.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="$desktop_size"
+REG
+    wine regedit /S "$state/desktop.reg" >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.tintra-ready"
+}
+
+case $action in
+start)
+    start_xvfb
+    export DISPLAY=$(cat "$display_file")
+    init_prefix
+    wineserver -p >/dev/null 2>&1 </dev/null
+    ;;
+run)
+    export DISPLAY=$(cat "$display_file")
+    # Wine's helper processes (services, the desktop) outlive the program; they must not
+    # hold the caller's output open, or the caller would wait for them.
+    log=$(mktemp "$state/run.XXXXXX")
+    status=0
+    wine "$@" >"$log" 2>&1 </dev/null || status=$?
+    cat "$log"
+    rm -f "$log"
+    exit $status
+    ;;
+stop)
+    wineserver -k 2>/dev/null || true
+    if [[ -f $xvfb_pid_file ]]; then
+        kill "$(cat "$xvfb_pid_file")" 2>/dev/null || true
+        rm -f "$xvfb_pid_file" "$display_file"
+    fi
+    ;;
+*)
+    echo "usage: session.sh start|run|stop STATE_DIR [EXE ARGS...]" >&2
+    exit 2
+    ;;
+esac
