@@ -24,4 +24,19 @@ tintra_picture(eyedropper.cur COMMAND cursor 8 ${PIX}/eyedropper.pix ${TINTRA_PI
 tintra_picture(crosshair.cur COMMAND cursor 1 ${PIX}/crosshair.pix ${TINTRA_PICTURES_DIR}/crosshair.cur
                SOURCES ${PIX}/crosshair.pix)
 
+# Bitmaps drawn by hand.
+foreach(name lock-grey lock-green lock-red lock-blue
+             color-dialog color-dialog-down picker picker-down zoom zoom-down copy copy-down
+             options options-down about about-down help help-down topmost topmost-down
+             about-banner about-footer)
+  tintra_picture(${name}.bmp COMMAND bmp ${PIX}/${name}.pix ${TINTRA_PICTURES_DIR}/${name}.bmp
+                 SOURCES ${PIX}/${name}.pix)
+endforeach()
+
+# Bitmaps drawn from the program's own tables.
+tintra_picture(palette.bmp COMMAND palette ${TINTRA_PICTURES_DIR}/palette.bmp)
+foreach(theme 1 2 3 4 5 6)
+  tintra_picture(preview-${theme}.bmp COMMAND preview ${theme} ${TINTRA_PICTURES_DIR}/preview-${theme}.bmp)
+endforeach()
+
 add_custom_target(tintra_pictures DEPENDS ${TINTRA_PICTURE_FILES})

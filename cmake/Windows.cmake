@@ -9,6 +9,12 @@ set(TINTRA_WINDOW_SOURCES
   src/win/Window.cpp
   src/app/Language.cpp
   src/app/TintraDlg.cpp
+  src/color/CheckCtrl.cpp
+  src/color/InfoCtrl.cpp
+  src/display/ColorDisplay.cpp
+  src/ui/CanvasWindow.cpp
+  src/ui/Pictures.cpp
+  src/ui/UButton.cpp
 )
 
 # Everything but the entry point, so that the Windows tests can build real windows from it.
@@ -40,6 +46,7 @@ if(TINTRA_HAVE_GTEST)
   add_executable(windows_tests
     tests/win/FrameworkTest.cpp
     tests/win/RegistryProfileTest.cpp
+    tests/win/InfoPanelTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
@@ -52,6 +59,7 @@ if(TINTRA_HAVE_GTEST)
   add_executable(end_to_end_tests
     tests/e2e/Driver.cpp
     tests/e2e/MainWindowTest.cpp
+    tests/e2e/ColorPanesTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})

@@ -1,9 +1,11 @@
 #include "TintraDlg.h"
 
 #include "../../res/resource.h"
+#include "../ui/KeyColor.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "Language.h"
+#include "PrivateMessages.h"
 
 namespace {
 
@@ -14,6 +16,25 @@ constexpr int kChannelMax = 255;
 constexpr int kSystemCursorIds[] = {32650, 32512, 32515, 32649, 32513, 32646, 32643, 32645, 32642, 32644, 32516};
 
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
+constexpr int kFirstStartPaneCount = 4;
+constexpr RECT kColorDisplayRect{8, 10, 188, 140};
+constexpr POINT kInfoPanelPosition{8, 145};
+
+struct LockButtonLayout {
+    int id;
+    int left;
+    int hoverImage; // 0: the normal picture
+    int downImage;
+};
+// Each shows the grey padlock when up, also under the mouse, and its channel's padlock when down.
+constexpr LockButtonLayout kLockButtons[] = {
+    {IDC_LOCK_RED, 202, IDB_LOCK_GREY, IDB_LOCK_RED},
+    {IDC_LOCK_GREEN, 229, 0, IDB_LOCK_GREEN},
+    {IDC_LOCK_BLUE, 256, 0, IDB_LOCK_BLUE},
+};
+constexpr int kLockTop = 8;
+constexpr int kLockWidth = 9;
+constexpr int kLockHeight = 11;
 constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 
 win::CursorHandle LoadCursorResource(int id) {
@@ -53,6 +74,9 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_HELP:
         return FALSE;
+    case WM_PANE_SELECTED:
+        OnPaneSelected();
+        return 0;
     }
     return Dialog::HandleMessage(message, wParam, lParam);
 }
@@ -61,11 +85,36 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
     toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, kColorDisplayRect, Hwnd(),
+                        IDC_COLOR_DISPLAY);
+    CreateLockButtons();
+    if (infoPanel.CreateModeless(Hwnd())) {
+        RECT panel;
+        GetClientRect(infoPanel.Hwnd(), &panel);
+        MoveWindow(infoPanel.Hwnd(), kInfoPanelPosition.x, kInfoPanelPosition.y, panel.right, panel.bottom, TRUE);
+        ShowWindow(infoPanel.Hwnd(), SW_SHOW);
+    }
     return 0;
 }
 
+void CTintraDlg::CreateLockButtons() {
+    const wchar_t* tips[] = {Localized(L"Lock red", L"Закрепить красный"),
+                             Localized(L"Lock green", L"Закрепить зеленый"),
+                             Localized(L"Lock blue", L"Закрепить синий")};
+    for (int i = 0; i < kChannels; ++i) {
+        const LockButtonLayout& layout = kLockButtons[i];
+        UButton& button = lockButtons[static_cast<size_t>(i)];
+        const RECT rect{layout.left, kLockTop, layout.left + kLockWidth, kLockTop + kLockHeight};
+        button.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, Hwnd(), static_cast<UINT>(layout.id), 1);
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), layout.hoverImage, layout.downImage, 0,
+                                      IDB_LOCK_GREY);
+        button.ReplaceColor(kLockKeyColor, backgroundColor);
+        toolTip.AddTool(button.Hwnd(), tips[i]);
+    }
+}
+
 void CTintraDlg::DoDataExchange() {
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < kChannels; ++i) {
         BindControl(sliders[i], kSliderIds[i]);
         BindControl(labels[i], kLabelIds[i]);
     }
@@ -79,32 +128,48 @@ BOOL CTintraDlg::OnInitDialog() {
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     const ColorRef oldBackground = backgroundColor;
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < kChannels; ++i) {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
         sliders[i].SetRange(0, kChannelMax, false);
     }
+    // A first start: black everywhere, four panes, COLREF marked.
     SetCurrentColor(0);
+    colorDisplay.SetPaneCount(kFirstStartPaneCount);
+    for (int pane = 0; pane < colorDisplay.GetPaneCount(); ++pane)
+        colorDisplay.SetPaneColor(pane, ToArgb(0));
+    infoPanel.SetNotation(static_cast<int>(ColorNotation::Colref));
     ApplyTheme(oldBackground);
-    for (int i = 0; i < 3; ++i)
+    colorDisplay.Redraw();
+    for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
     SetFocus(Hwnd());
     return TRUE;
 }
 
-void CTintraDlg::ApplyTheme(ColorRef) {
+void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
     const ThemeColors theme = LookupTheme(colorTheme);
     backgroundColor = theme.backgroundColor;
     panelColor = theme.panelColor;
+    for (UButton& button : lockButtons)
+        button.ReplaceColor(oldBackground, backgroundColor);
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
+    infoPanel.SetBackColor(panelColor);
 }
 
 void CTintraDlg::SetCurrentColor(ColorRef color) {
+    colorDisplay.CancelZoom();
+    colorDisplay.SetPaneColor(colorDisplay.GetActivePane(), ToArgb(color));
+    for (UButton& button : lockButtons)
+        button.SetDown(0);
     const int channels[] = {RedOf(color), GreenOf(color), BlueOf(color)};
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < kChannels; ++i) {
         sliders[i].SetPos(channels[i]);
         lastSliderValues[i] = channels[i];
     }
+    infoPanel.SetColor(color);
 }
+
+void CTintraDlg::OnPaneSelected() { SetCurrentColor(ToColorRef(colorDisplay.GetPaneColor(colorDisplay.GetActivePane()))); }
 
 BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
     toolTip.RelayEvent(msg);

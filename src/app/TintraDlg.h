@@ -1,5 +1,8 @@
 #pragma once
 #include "../color/ColorNotation.h"
+#include "../color/InfoCtrl.h"
+#include "../display/ColorDisplay.h"
+#include "../ui/UButton.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
@@ -22,25 +25,31 @@ protected:
 
 private:
     static constexpr int kSystemCursorCount = 11;
+    static constexpr int kChannels = 3;
 
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     void OnClose();
     LRESULT OnCtlColor(HDC dc) const;
     void ApplyTheme(ColorRef oldBackground);
+    void CreateLockButtons();
+    void OnPaneSelected();
     void SetPickerCursors(bool on);
     void SetZoomCursors(bool on);
     void InstallSystemCursors(HCURSOR replacement);
 
-    win::ToolTip toolTip;
+    CColorDisplay colorDisplay;
+    InfoCtrl infoPanel;
     ColorRef backgroundColor;
     ColorRef panelColor;
     win::BrushHandle backgroundBrush;
     int pickingFlag = 0;
     int zoomPickingFlag = 0;
     HICON icon;
-    std::array<int, 3> lastSliderValues{};
-    std::array<win::Trackbar, 3> sliders;
+    std::array<int, kChannels> lastSliderValues{};
+    std::array<UButton, kChannels> lockButtons;
+    std::array<win::Trackbar, kChannels> sliders;
+    win::ToolTip toolTip;
     std::array<win::CursorHandle, kSystemCursorCount> savedSystemCursors;
     HCURSOR lastCursorCopy = nullptr;
     win::CursorHandle eyedropperCursor;
@@ -49,5 +58,5 @@ private:
     int paneCount;
     bool gridFlag;
     bool autostartFlag;
-    std::array<win::StaticText, 3> labels;
+    std::array<win::StaticText, kChannels> labels;
 };

@@ -23,3 +23,19 @@ const ThemeRow& RowOf(int theme) { return kThemes[(theme >= 2 && theme <= kTheme
 ThemeColors LookupTheme(int theme) { return RowOf(theme).colors; }
 
 ColorRef ThemePreviewPanelColor(int theme) { return RowOf(theme).previewPanel; }
+
+std::vector<std::uint32_t> RenderThemePreview(int theme) {
+    constexpr std::uint32_t kBorder = 0x636363; // RGB(99, 99, 99)
+    constexpr int kDivider = kPreviewWidth / 2;
+    auto rgb = [](ColorRef c) {
+        return static_cast<std::uint32_t>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
+    };
+    const std::uint32_t left = rgb(LookupTheme(theme).backgroundColor);
+    const std::uint32_t right = rgb(ThemePreviewPanelColor(theme));
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(kPreviewWidth) * kPreviewHeight, kBorder);
+    for (int y = 1; y < kPreviewHeight - 1; ++y)
+        for (int x = 1; x < kPreviewWidth - 1; ++x)
+            if (x != kDivider)
+                pixels[static_cast<size_t>(y) * kPreviewWidth + x] = x < kDivider ? left : right;
+    return pixels;
+}

@@ -10,24 +10,20 @@ using namespace e2e;
 struct TemplateControl {
     int id;
     const wchar_t* className;
-    RECT dialogUnits; // left, top, width, height
 };
 
 const TemplateControl kTemplateControls[] = {
-    {1018, L"msctls_trackbar32", {131, 14, 13, 125}}, {1019, L"msctls_trackbar32", {150, 14, 13, 125}},
-    {1020, L"msctls_trackbar32", {168, 14, 13, 125}}, {1021, L"Static", {135, 138, 8, 8}},
-    {1022, L"Static", {153, 138, 8, 8}},              {1023, L"Static", {172, 138, 8, 8}},
+    {1018, L"msctls_trackbar32"}, {1019, L"msctls_trackbar32"}, {1020, L"msctls_trackbar32"},
+    {1021, L"Static"},            {1022, L"Static"},            {1023, L"Static"},
 };
 
-// Dialog units depend on the template's font; a local copy of the template converts them.
-RECT TemplateRectInPixels(const RECT& dialogUnits) {
+// Where the template puts a control, in pixels: a local copy of the template knows the font.
+RECT TemplateRectInPixels(int id) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     const HWND copy = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102), nullptr,
                                          [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-    RECT rect{dialogUnits.left, dialogUnits.top, dialogUnits.left + dialogUnits.right,
-              dialogUnits.top + dialogUnits.bottom};
-    MapDialogRect(copy, &rect);
+    const RECT rect = RectInParent(GetDlgItem(copy, id));
     DestroyWindow(copy);
     return rect;
 }
@@ -56,7 +52,7 @@ TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
         wchar_t className[64];
         GetClassNameW(window, className, 64);
         EXPECT_EQ(CompareStringOrdinal(className, -1, control.className, -1, TRUE), CSTR_EQUAL) << className;
-        const RECT expected = TemplateRectInPixels(control.dialogUnits);
+        const RECT expected = TemplateRectInPixels(control.id);
         const RECT actual = RectInParent(window);
         EXPECT_EQ(actual.left, expected.left);
         EXPECT_EQ(actual.top, expected.top);

@@ -45,12 +45,15 @@ start_xvfb() {
 }
 
 init_prefix() {
-    [[ -f $WINEPREFIX/.tintra-ready ]] && return
-    rm -rf "$WINEPREFIX"
-    wineboot -i >"$state/wineboot.log" 2>&1
+    if [[ ! -f $WINEPREFIX/.tintra-ready ]]; then
+        rm -rf "$WINEPREFIX"
+        wineboot -i >"$state/wineboot.log" 2>&1
+        touch "$WINEPREFIX/.tintra-ready"
+    fi
     # Every program of this prefix runs inside one virtual desktop, where capture and
-    # SendInput behave as on Windows.
-    cat >"$state/desktop.reg" <<REG
+    # SendInput behave as on Windows. Verdana, which the program's panels use, is not
+    # installed here: Open Sans is as wide and as tall, so the panels get their Windows size.
+    cat >"$state/settings.reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
@@ -58,10 +61,15 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
 "Default"="$desktop_size"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"Verdana"="Open Sans"
 REG
-    wine regedit /S "$state/desktop.reg" >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.tintra-ready"
+    if ! cmp -s "$state/settings.reg" "$WINEPREFIX/.tintra-settings.reg"; then
+        wine regedit /S "$state/settings.reg" >/dev/null 2>&1
+        wineserver -w
+        cp "$state/settings.reg" "$WINEPREFIX/.tintra-settings.reg"
+    fi
 }
 
 case $action in

@@ -28,8 +28,8 @@ void PutInfoHeader(Bytes& out, int width, int height, int bitsPerPixel, std::uin
     Put16(out, static_cast<unsigned>(bitsPerPixel));
     Put32(out, 0); // BI_RGB
     Put32(out, imageSize);
-    Put32(out, 2835); // 72 dpi
-    Put32(out, 2835);
+    Put32(out, 3780); // 96 dpi
+    Put32(out, 3780);
     Put32(out, static_cast<std::uint32_t>(colors));
     Put32(out, 0);
 }

@@ -2,6 +2,9 @@
 #include "ImageWriters.h"
 #include "PixImage.h"
 
+#include "dialogs/Palette.h"
+#include "ui/Theme.h"
+
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -9,10 +12,19 @@
 
 namespace {
 
+PixImage FromPixels(const std::vector<std::uint32_t>& rgb, int width, int height) {
+    PixImage image = MakeImage(width, height, 0);
+    for (size_t i = 0; i < rgb.size(); ++i)
+        image.pixels[i].rgb = rgb[i];
+    return image;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: pictool bmp IN.pix OUT.bmp\n"
                          "       pictool cursor BITS IN.pix OUT.cur\n"
-                         "       pictool icon OUT.ico IN.pix...\n");
+                         "       pictool icon OUT.ico IN.pix...\n"
+                         "       pictool palette OUT.bmp\n"
+                         "       pictool preview THEME OUT.bmp\n");
     return 2;
 }
 
@@ -30,6 +42,10 @@ int main(int argc, char** argv) {
             for (size_t i = 2; i < args.size(); ++i)
                 images.push_back(ReadPixFile(args[i]));
             WriteIcon(images, args[1]);
+        } else if (args.size() == 2 && args[0] == "palette") {
+            WriteBmp(FromPixels(RenderPalette(), kPaletteWidth, kPaletteHeight), args[1]);
+        } else if (args.size() == 3 && args[0] == "preview") {
+            WriteBmp(FromPixels(RenderThemePreview(std::stoi(args[1])), kPreviewWidth, kPreviewHeight), args[2]);
         } else {
             return Usage();
         }

@@ -1,0 +1,61 @@
+#include "CheckCtrl.h"
+
+#include "../app/PrivateMessages.h"
+#include "../ui/Pictures.h"
+
+#include <windowsx.h>
+
+bool CheckCtrl::Create(LPCWSTR className, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle) {
+    toggleMode = toggle;
+    return Window::Create(className, nullptr, style, rect, parent, id);
+}
+
+void CheckCtrl::SetCheck(bool check) {
+    checked = check ? 1 : 0;
+    DrawImage();
+    Invalidate();
+}
+
+LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        if (DefaultProc(message, wParam, lParam) == -1)
+            return -1;
+        GetClientRect(Hwnd(), &clientRect);
+        CreateCanvas();
+        DrawImage();
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        PaintCanvas();
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+void CheckCtrl::DrawImage() {
+    if (!canvas)
+        return;
+    const INT w = clientRect.right, h = clientRect.bottom;
+    Gdiplus::Graphics graphics(canvas.get());
+    Gdiplus::SolidBrush background{Gdiplus::Color(backgroundColor)};
+    graphics.FillRectangle(&background, 0, 0, w, h);
+    ui::DrawFrame(graphics, markColor, w, h);
+    if (checked) {
+        Gdiplus::SolidBrush mark{Gdiplus::Color(markColor)};
+        graphics.FillRectangle(&mark, 2, 2, w - 4, h - 4);
+    }
+}
+
+void CheckCtrl::OnLButtonDown(POINT point) {
+    if (!PtInRect(&clientRect, point))
+        return;
+    checked = toggleMode ? !checked : 1;
+    DrawImage();
+    Invalidate();
+    PostMessageW(GetParent(Hwnd()), WM_CHECK_CLICKED, static_cast<WPARAM>(ControlId()), 0);
+}

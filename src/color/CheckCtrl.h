@@ -1,0 +1,25 @@
+#pragma once
+#include "../ui/CanvasWindow.h"
+#include "ColorNotation.h"
+
+// A small square mark, empty or filled. In radio mode a click always fills it; in toggle mode
+// a click flips it. Every click inside is posted to the parent as WM_CHECK_CLICKED.
+class CheckCtrl : public ui::CanvasWindow {
+public:
+    virtual bool Create(LPCWSTR className, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle);
+    void SetCheck(bool check);
+    bool IsChecked() const { return checked != 0; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void DrawImage();
+    void OnLButtonDown(POINT point);
+
+    RECT clientRect{};
+    Argb backgroundColor = 0xFFFFFFFF;
+    Argb markColor = 0xFF000000;
+    int checked = 0;
+    int toggleMode = 0;
+};

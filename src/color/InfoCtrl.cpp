@@ -1,0 +1,126 @@
+#include "InfoCtrl.h"
+
+#include "../../res/resource.h"
+#include "../app/PrivateMessages.h"
+#include "../ui/Pictures.h"
+
+namespace {
+
+constexpr int kCheckSize = 10;
+constexpr int kCheckLeft = 10;
+
+struct NotationRow {
+    int checkId;
+    int checkTop; // pixels in the panel
+    int labelId;
+    int valueId;
+};
+
+// Indexed by ColorNotation; the rows on the panel run RGB, HEX, HSB, CMYK, COLREF.
+constexpr NotationRow kRows[kNotationCount] = {
+    {IDC_CHECK_COLREF, 90, IDC_NAME_COLREF, IDC_VALUE_COLREF},
+    {IDC_CHECK_RGB, 7, IDC_NAME_RGB, IDC_VALUE_RGB},
+    {IDC_CHECK_HEX, 28, IDC_NAME_HEX, IDC_VALUE_HEX},
+    {IDC_CHECK_HSB, 49, IDC_NAME_HSB, IDC_VALUE_HSB},
+    {IDC_CHECK_CMYK, 70, IDC_NAME_CMYK, IDC_VALUE_CMYK},
+};
+
+constexpr ColorNotation kPanelOrder[] = {ColorNotation::Rgb, ColorNotation::Hex, ColorNotation::Hsb,
+                                         ColorNotation::Cmyk, ColorNotation::Colref};
+
+} // namespace
+
+InfoCtrl::InfoCtrl() : Dialog(IDD_INFO), backgroundBrush(CreateSolidBrush(backgroundColor)) {}
+
+LRESULT InfoCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (win::IsCtlColorMessage(message))
+        return OnCtlColor(message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(message, wParam, lParam);
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_CHECK_CLICKED:
+        OnCheckClicked(static_cast<int>(wParam));
+        return 0;
+    }
+    return Dialog::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (DefaultProc(message, wParam, lParam) == -1)
+        return -1;
+    for (int i = 0; i < kNotationCount; ++i)
+        checks[static_cast<size_t>(i)].Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, kCheckSize, kCheckSize},
+                                              Hwnd(), static_cast<UINT>(kRows[i].checkId), 0);
+    for (ColorNotation notation : kPanelOrder) {
+        const NotationRow& row = kRows[static_cast<int>(notation)];
+        MoveWindow(CheckOf(notation).Hwnd(), kCheckLeft, row.checkTop, kCheckSize, kCheckSize, TRUE);
+    }
+    CheckOf(ColorNotation::Colref).SetCheck(true);
+    return 0;
+}
+
+void InfoCtrl::DoDataExchange() {
+    for (size_t i = 0; i < kNotationCount; ++i) {
+        BindControl(labels[i], kRows[i].labelId);
+        BindControl(values[i], kRows[i].valueId);
+    }
+}
+
+void InfoCtrl::SetColor(ColorRef color) {
+    currentColor = color;
+    for (ColorNotation notation : {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
+                                   ColorNotation::Cmyk, ColorNotation::Hsb})
+        values[static_cast<size_t>(notation)].SetText(NotationText(notation, color));
+}
+
+ColorNotation InfoCtrl::GetNotation() const {
+    for (int i = 0; i < kNotationCount; ++i)
+        if (checks[static_cast<size_t>(i)].IsChecked())
+            return static_cast<ColorNotation>(i);
+    return ColorNotation::Colref;
+}
+
+void InfoCtrl::SetNotation(int notation) {
+    if (!IsNotation(notation))
+        return;
+    for (int i = 0; i < kNotationCount; ++i)
+        checks[static_cast<size_t>(i)].SetCheck(i == notation);
+}
+
+void InfoCtrl::SetBackColor(ColorRef color) {
+    backgroundColor = color;
+    backgroundBrush.reset(CreateSolidBrush(backgroundColor));
+    Invalidate();
+}
+
+void InfoCtrl::OnCheckClicked(int checkId) {
+    bool known = false;
+    for (const NotationRow& row : kRows)
+        known = known || row.checkId == checkId;
+    if (!known)
+        return;
+    for (CheckCtrl& check : checks)
+        if (check.ControlId() != checkId)
+            check.SetCheck(false);
+}
+
+void InfoCtrl::OnPaint() {
+    win::PaintScope paint(Hwnd());
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const INT w = client.right, h = client.bottom;
+    Gdiplus::Graphics graphics(paint.get());
+    ui::DrawFrame(graphics, frameColor, w, h);
+}
+
+LRESULT InfoCtrl::OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam) {
+    DefaultProc(message, wParam, lParam);
+    const auto control = reinterpret_cast<HWND>(lParam);
+    for (size_t i = 0; i < kNotationCount; ++i)
+        if (control == labels[i].Hwnd() || control == values[i].Hwnd())
+            SetBkColor(reinterpret_cast<HDC>(wParam), backgroundColor);
+    return reinterpret_cast<LRESULT>(backgroundBrush.get());
+}

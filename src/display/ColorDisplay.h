@@ -1,0 +1,56 @@
+#pragma once
+#include "../color/ColorNotation.h"
+#include "../ui/CanvasWindow.h"
+#include "../win/Handles.h"
+#include "PaneLayout.h"
+
+#include <vector>
+
+// The row of colour panes at the top left of the main window. One pane is active and takes
+// the current colour; clicks and arrow keys choose it and tell the parent.
+class CColorDisplay : public ui::CanvasWindow {
+public:
+    struct Pane {
+        RECT rect;
+        Argb color;
+        bool active;
+    };
+
+    CColorDisplay();
+
+    void SetPaneCount(int count);
+    // The panes held, which differs from the configured count for counts without a layout.
+    int GetPaneCount() const { return static_cast<int>(panes.size()); }
+    int GetActivePane() const;
+    void SetActivePane(int index);
+    // Opaque black for an index that is not a pane.
+    Argb GetPaneColor(int index) const;
+    void SetPaneColor(int index, Argb color);
+    void Redraw();
+
+    // The magnified view is shown in the same place.
+    void CancelZoom();
+    bool IsZoomMode() const { return zoomMode; }
+    void SetGrid(bool on) { gridFlag = on; }
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void RebuildPanes();
+    void Render();
+    void OnLButtonDown(POINT point);
+    void OnArrowKey(GridMove move);
+    void PostToParent(UINT message, WPARAM wParam) const;
+    bool IsPane(int index) const { return index >= 0 && index < GetPaneCount(); }
+
+    std::vector<Pane> panes;
+    int paneCount = 1;
+    Argb backgroundColor = 0xFFFFFFFF;
+    Argb frameColor = 0xFF282828;
+    bool zoomMode = false;
+    bool gridFlag = true;
+    win::CursorHandle eyedropperCursor;
+};

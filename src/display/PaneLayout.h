@@ -1,0 +1,26 @@
+#pragma once
+#include <vector>
+
+// Rectangles in the display's client area; right and bottom are exclusive.
+struct PaneRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool operator==(const PaneRect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+};
+
+constexpr int kMaxPanes = 9;
+
+// The panes for a count of 2, 4, 6 or 9; any other count gives one pane over the whole area.
+std::vector<PaneRect> LayoutPanes(int count, int width, int height);
+
+enum class GridMove { Left, Up, Right, Down };
+
+// The pane an arrow key moves to in the grid of that count (2 x 2, 2 x 3 or 3 x 3), wrapping
+// within the row or column; -1 when the count has no grid or the target is not a pane.
+int MoveInGrid(int count, int activePane, GridMove move);

@@ -1,0 +1,26 @@
+#include "CanvasWindow.h"
+
+#include "../win/Handles.h"
+#include "Pictures.h"
+
+namespace ui {
+
+void CanvasWindow::CreateCanvas() {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    canvas = MakeCanvas(client.right, client.bottom);
+}
+
+void CanvasWindow::PaintCanvas() {
+    win::PaintScope paint(Hwnd());
+    DrawCanvasOn(paint.get());
+}
+
+void CanvasWindow::DrawCanvasOn(HDC dc) const {
+    if (!canvas)
+        return;
+    Gdiplus::Graphics graphics(dc);
+    DrawPicture(graphics, canvas.get(), 0, 0);
+}
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+#include "../win/Gdiplus.h"
+#include "../win/Window.h"
+
+namespace ui {
+
+// A window that draws itself into an off-screen picture of its client size and paints by
+// copying it, so that nothing flickers and tests can read what it shows.
+class CanvasWindow : public win::Window {
+public:
+    Gdiplus::Bitmap* Canvas() const { return canvas.get(); }
+
+protected:
+    // Made in WM_CREATE, from the client rectangle.
+    void CreateCanvas();
+    // WM_PAINT: only the copy.
+    void PaintCanvas();
+    void DrawCanvasOn(HDC dc) const;
+
+    win::BitmapPtr canvas;
+};
+
+} // namespace ui

@@ -1,0 +1,12 @@
+#pragma once
+#include "../color/ColorNotation.h"
+
+// Pixels of one exact colour (alpha ignored) stand for "the background here" and are
+// replaced at run time, so that pictures blend into the current theme.
+constexpr ColorRef kLockKeyColor = 0x00FF0000;  // pure blue
+constexpr ColorRef kPanelKeyColor = 0x000000FF; // pure red
+
+// The pixel, or the opaque new colour when the pixel has the old colour.
+Argb ReplaceKeyPixel(Argb pixel, ColorRef oldColor, ColorRef newColor);
+// The tool panel's idle look: the key becomes the fill colour, everything else opaque grey.
+Argb GreyPixel(Argb pixel, Argb fill);

@@ -1,0 +1,123 @@
+#include "UButton.h"
+
+#include "Pictures.h"
+
+bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id, int latchingButton) {
+    latching = latchingButton;
+    return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
+}
+
+void UButton::SetImagesFromResources(HINSTANCE instance, int hover, int down, int disabled, int normal) {
+    auto load = [&](int id) { return ui::LoadResourceBitmap(instance, id ? id : normal); };
+    normalImage = load(normal);
+    hoverImage = load(hover);
+    downImage = load(down);
+    disabledImage = load(disabled);
+    DrawNormalImageOnCanvas();
+}
+
+void UButton::SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
+                        Gdiplus::Image* disabled) {
+    if (!normal)
+        return;
+    normalImage = ui::CopyPicture(normal);
+    hoverImage = ui::CopyPicture(hover ? hover : normal);
+    downImage = ui::CopyPicture(down ? down : normal);
+    disabledImage = ui::CopyPicture(disabled ? disabled : normal);
+    DrawNormalImageOnCanvas();
+}
+
+void UButton::DrawNormalImageOnCanvas() {
+    if (!canvas)
+        return;
+    Gdiplus::Graphics graphics(canvas.get());
+    ui::DrawPicture(graphics, normalImage.get(), 0, 0);
+}
+
+void UButton::SetDown(int down) {
+    if (down == 0 || down == 1)
+        isDown = down;
+    Refresh();
+}
+
+void UButton::ReplaceColor(ColorRef oldColor, ColorRef newColor) {
+    for (Gdiplus::Bitmap* image : {normalImage.get(), hoverImage.get(), downImage.get(), disabledImage.get()})
+        ui::ReplaceColor(image, oldColor, newColor);
+    Refresh();
+}
+
+// The down picture wins over hover; a missing picture falls back to the normal one.
+void UButton::Recompose() {
+    if (!canvas || !normalImage)
+        return;
+    Gdiplus::Bitmap* picture = isDown ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
+    Gdiplus::Graphics graphics(canvas.get());
+    ui::DrawPicture(graphics, picture ? picture : normalImage.get(), 0, 0);
+}
+
+void UButton::Refresh() {
+    Recompose();
+    Invalidate();
+}
+
+LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        if (DefaultProc(message, wParam, lParam) == -1)
+            return -1;
+        CreateCanvas();
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        PaintCanvas();
+        return 0;
+    case win::kReflectedDrawItem: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item && canvas) {
+            Recompose();
+            DrawCanvasOn(item->hDC);
+        }
+        return TRUE;
+    }
+    case WM_MOUSEMOVE: {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
+        TrackMouseEvent(&track);
+        if (!isHover) {
+            isHover = 1;
+            Refresh();
+        }
+        break;
+    }
+    case WM_MOUSELEAVE:
+        if (isHover) {
+            isHover = 0;
+            Refresh();
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+        isDown = isDown == 0 ? 1 : 0;
+        Refresh();
+        break;
+    case WM_LBUTTONUP:
+        if (!latching && isDown) {
+            isDown = 0;
+            Refresh();
+        }
+        break;
+    case WM_ENABLE: {
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        if (isDisabled == static_cast<int>(wParam != 0)) {
+            isDisabled = wParam ? 0 : 1;
+            Refresh();
+        }
+        return result;
+    }
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
+    }
+    return DefaultProc(message, wParam, lParam);
+}

@@ -1,0 +1,110 @@
+#include "Driver.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace e2e;
+
+constexpr COLORREF kThemeFace = RGB(125, 167, 216);
+constexpr COLORREF kThemePanel = RGB(163, 194, 230);
+constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
+
+class ColorPanes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearSettings();
+        ASSERT_TRUE(tintra.Start());
+        display = tintra.Control(1000);
+        ASSERT_NE(display, nullptr);
+        info = FindInfoPanel();
+        ASSERT_NE(info, nullptr);
+    }
+    void TearDown() override {
+        EXPECT_EQ(tintra.CloseAndWait(), 0);
+        ClearSettings();
+    }
+
+    HWND FindInfoPanel() const {
+        for (HWND child = GetWindow(tintra.MainWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (GetDlgItem(child, 1003))
+                return child;
+        return nullptr;
+    }
+    // What the screen shows at a point of a window's client area.
+    COLORREF ScreenPixel(HWND window, int x, int y) const {
+        POINT point{x, y};
+        ClientToScreen(window, &point);
+        HDC screen = GetDC(nullptr);
+        const COLORREF color = GetPixel(screen, point.x, point.y);
+        ReleaseDC(nullptr, screen);
+        return color;
+    }
+    bool PaneIsFramed(int left, int top) const {
+        return WaitFor([&] { return ScreenPixel(display, left, top + 20) == kActiveFrame; });
+    }
+    void Settle() const {
+        DWORD_PTR answer;
+        SendMessageTimeoutW(tintra.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+    }
+
+    TintraProcess tintra;
+    HWND display = nullptr;
+    HWND info = nullptr;
+};
+
+TEST_F(ColorPanes, FirstStartShowsFourBlackPanesTheThemeAndBlackInEveryNotation) {
+    RECT rect = RectInParent(display);
+    EXPECT_EQ(rect.left, 8);
+    EXPECT_EQ(rect.top, 10);
+    EXPECT_EQ(rect.right, 188);
+    EXPECT_EQ(rect.bottom, 140);
+    RECT infoRect = RectInParent(info);
+    EXPECT_EQ(infoRect.left, 8);
+    EXPECT_EQ(infoRect.top, 145);
+
+    EXPECT_TRUE(PaneIsFramed(3, 3));
+    for (POINT inside : {POINT{40, 30}, POINT{130, 30}, POINT{40, 100}, POINT{130, 100}})
+        EXPECT_EQ(ScreenPixel(display, inside.x, inside.y), 0u);
+    EXPECT_EQ(ScreenPixel(tintra.MainWindow(), 195, 60), kThemeFace);
+    EXPECT_EQ(ScreenPixel(info, 60, 40), kThemePanel);
+    EXPECT_EQ(ScreenPixel(GetDlgItem(info, 3000), 4, 4), 0u); // COLREF is marked
+    EXPECT_EQ(ScreenPixel(GetDlgItem(info, 3001), 4, 4), RGB(255, 255, 255));
+
+    EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");
+    EXPECT_EQ(TextOf(GetDlgItem(info, 1004)), L"000000");
+    EXPECT_EQ(TextOf(GetDlgItem(info, 1009)), L"0, 0, 0");
+    EXPECT_EQ(TextOf(GetDlgItem(info, 1011)), L"0, 0, 0, 100");
+    EXPECT_EQ(TextOf(GetDlgItem(info, 1002)), L"0");
+}
+
+TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
+    ClickControl(display, 130, 100); // pane 3
+    EXPECT_TRUE(PaneIsFramed(91, 66));
+    PressKey(VK_RIGHT); // wraps to pane 2
+    EXPECT_TRUE(PaneIsFramed(3, 66));
+    PressKey(VK_DOWN); // wraps to pane 0
+    EXPECT_TRUE(PaneIsFramed(3, 3));
+    PressKey(VK_LEFT); // wraps to pane 1
+    EXPECT_TRUE(PaneIsFramed(91, 3));
+    Settle();
+    EXPECT_EQ(ScreenPixel(display, 3, 23), RGB(0x32, 0x32, 0x32)); // pane 0 is only outlined now
+}
+
+TEST_F(ColorPanes, PickingAPaneMakesItsColourCurrentAndReleasesTheLocks) {
+    // Latch the red lock, then pick a pane: every lock comes up again.
+    const HWND redLock = tintra.Control(1002);
+    ClickControl(redLock, 4, 5);
+    // Its red face shows once the click is through.
+    ASSERT_TRUE(WaitFor([&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); })) << std::hex << ScreenPixel(redLock, 2, 7);
+    ClickControl(display, 130, 30);
+    EXPECT_TRUE(PaneIsFramed(91, 3));
+    Settle();
+    EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");
+    // The grey padlock is back: its face is light grey, not red.
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(redLock, 2, 7) == RGB(213, 213, 213); }));
+}
+
+} // namespace

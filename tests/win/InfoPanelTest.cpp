@@ -1,0 +1,123 @@
+#include "WindowTestSupport.h"
+#include "app/PrivateMessages.h"
+#include "color/InfoCtrl.h"
+#include "win/Gdiplus.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A visible top-level window to hold the panel, as the main window does.
+class Host : public win::Window {};
+
+class InfoPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.Create(nullptr, L"host", WS_POPUP | WS_VISIBLE, RECT{0, 0, 300, 200}, nullptr, 0));
+        ASSERT_TRUE(panel.CreateModeless(host.Hwnd()));
+        ShowWindow(panel.Hwnd(), SW_SHOW);
+    }
+
+    std::wstring Text(int id) const {
+        wchar_t text[64] = {};
+        GetDlgItemTextW(panel.Hwnd(), id, text, 64);
+        return text;
+    }
+    HWND Check(int id) const { return GetDlgItem(panel.Hwnd(), id); }
+    bool IsMarked(int id) const {
+        // The 6 x 6 mark fills the box from (2, 2); the box is white inside its frame.
+        auto* check = static_cast<CheckCtrl*>(win::Window::FromHandle(Check(id)));
+        Gdiplus::Color pixel;
+        check->Canvas()->GetPixel(4, 4, &pixel);
+        return pixel.GetValue() == 0xFF000000;
+    }
+    int MarkedCount() const {
+        int count = 0;
+        for (int id = 3000; id <= 3004; ++id)
+            count += IsMarked(id);
+        return count;
+    }
+    void ClickCheck(int id) {
+        PostMessageW(Check(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PumpPending();
+    }
+
+    win::GdiplusSession gdiplus;
+    Host host;
+    InfoCtrl panel;
+};
+
+TEST_F(InfoPanelTest, StartsWithColrefMarkedAndTheMarksInTheirPlaces) {
+    EXPECT_EQ(panel.GetNotation(), ColorNotation::Colref);
+    EXPECT_TRUE(IsMarked(3000));
+    EXPECT_EQ(MarkedCount(), 1);
+    RedrawWindow(panel.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpPending();
+    HDC dc = GetDC(Check(3000));
+    EXPECT_EQ(GetPixel(dc, 4, 4), 0u);
+    EXPECT_EQ(GetPixel(dc, 1, 1), 0x00FFFFFFu);
+    EXPECT_EQ(GetPixel(dc, 0, 0), 0u);
+    ReleaseDC(Check(3000), dc);
+    const int tops[] = {90, 7, 28, 49, 70};
+    for (int i = 0; i < 5; ++i) {
+        RECT rect;
+        GetWindowRect(Check(3000 + i), &rect);
+        MapWindowPoints(nullptr, panel.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, 10);
+        EXPECT_EQ(rect.top, tops[i]);
+        EXPECT_EQ(rect.right - rect.left, 10);
+        EXPECT_EQ(rect.bottom - rect.top, 10);
+    }
+}
+
+TEST_F(InfoPanelTest, ClickingAMarkLeavesExactlyThatOneSet) {
+    ClickCheck(3003);
+    EXPECT_EQ(panel.GetNotation(), ColorNotation::Hsb);
+    EXPECT_TRUE(IsMarked(3003));
+    EXPECT_EQ(MarkedCount(), 1);
+    ClickCheck(3003);
+    EXPECT_TRUE(IsMarked(3003));
+    EXPECT_EQ(MarkedCount(), 1);
+}
+
+TEST_F(InfoPanelTest, ClickOutsideTheMarkChangesNothing) {
+    PostMessageW(Check(3001), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 5));
+    PumpPending();
+    EXPECT_EQ(panel.GetNotation(), ColorNotation::Colref);
+}
+
+TEST_F(InfoPanelTest, SetNotationIgnoresUnknownValues) {
+    panel.SetNotation(2);
+    EXPECT_EQ(panel.GetNotation(), ColorNotation::Hex);
+    panel.SetNotation(7);
+    EXPECT_EQ(panel.GetNotation(), ColorNotation::Hex);
+    EXPECT_EQ(MarkedCount(), 1);
+}
+
+TEST_F(InfoPanelTest, ShowsTheColourInEveryRow) {
+    panel.SetColor(0x001E140A); // red 10, green 20, blue 30
+    EXPECT_EQ(Text(1003), L"10, 20, 30");
+    EXPECT_EQ(Text(1004), L"0A141E");
+    EXPECT_EQ(Text(1009), L"210, 170, 30");
+    EXPECT_EQ(Text(1011), L"67, 33, 0, 88");
+    EXPECT_EQ(Text(1002), L"1971210");
+    EXPECT_EQ(panel.GetColor(), 0x001E140Au);
+}
+
+TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
+    panel.SetBackColor(0x00E6C2A3);
+    RedrawWindow(panel.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    HDC dc = GetDC(panel.Hwnd());
+    EXPECT_EQ(GetPixel(dc, 60, 40), 0x00E6C2A3u); // between the rows
+    EXPECT_EQ(GetPixel(dc, 0, 30), 0x00646464u);  // the frame
+    ReleaseDC(panel.Hwnd(), dc);
+    const HWND label = GetDlgItem(panel.Hwnd(), 1006);
+    HDC labelDc = GetDC(label);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(panel.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(labelDc), reinterpret_cast<LPARAM>(label)));
+    EXPECT_NE(brush, nullptr);
+    EXPECT_EQ(GetBkColor(labelDc), 0x00E6C2A3u);
+    ReleaseDC(label, labelDc);
+}
+
+} // namespace
