@@ -4,6 +4,8 @@ if(TINTRA_HAVE_GTEST)
   add_executable(native_tests
     tests/native/ColorNotationTest.cpp
     tests/native/ThemeTest.cpp
+    tests/native/PaneLayoutTest.cpp
+    tests/native/PicturesTest.cpp
   )
   target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
   tintra_warnings(native_tests)

@@ -47,6 +47,8 @@ if(TINTRA_HAVE_GTEST)
     tests/win/FrameworkTest.cpp
     tests/win/RegistryProfileTest.cpp
     tests/win/InfoPanelTest.cpp
+    tests/win/ColorDisplayTest.cpp
+    tests/win/UButtonTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})

@@ -98,7 +98,14 @@ bool TintraProcess::Start() {
         },
         15000);
     mainWindow = search.found;
-    return mainWindow != nullptr;
+    if (!mainWindow)
+        return false;
+    // Input that arrives while the new window is still being activated can be lost.
+    return WaitFor([this] {
+        GUITHREADINFO info{sizeof(info)};
+        return GetGUIThreadInfo(process.dwThreadId, &info) && info.hwndActive == mainWindow &&
+               info.hwndFocus != nullptr;
+    });
 }
 
 bool TintraProcess::IsRunning() const {
@@ -131,8 +138,13 @@ std::wstring TextOf(HWND window) {
 void MoveMouseTo(POINT screen) { Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)}); }
 
 void ClickAt(POINT screen) {
-    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen), MouseInput(MOUSEEVENTF_LEFTDOWN),
-          MouseInput(MOUSEEVENTF_LEFTUP)});
+    // The press goes where the pointer is once the move has arrived, not where it was.
+    MoveMouseTo(screen);
+    WaitFor([screen] {
+        POINT cursor;
+        return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
+    });
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 
 void ClickControl(HWND control, int x, int y) {

@@ -77,7 +77,8 @@ start)
     start_xvfb
     export DISPLAY=$(cat "$display_file")
     init_prefix
-    wineserver -p >/dev/null 2>&1 </dev/null
+    # Already running when a previous run was not stopped: keep that one.
+    wineserver -p >/dev/null 2>&1 </dev/null || true
     ;;
 run)
     export DISPLAY=$(cat "$display_file")

@@ -1,0 +1,83 @@
+#include "dialogs/Palette.h"
+#include "ui/KeyColor.h"
+#include "ui/Theme.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(KeyColor, ReplacesOnlyTheExactColourWhateverItsAlpha) {
+    const ColorRef blue = kLockKeyColor;
+    const ColorRef face = MakeColorRef(125, 167, 216);
+    EXPECT_EQ(ReplaceKeyPixel(0xFF0000FF, blue, face), 0xFF7DA7D8u);
+    EXPECT_EQ(ReplaceKeyPixel(0x400000FF, blue, face), 0xFF7DA7D8u);
+    EXPECT_EQ(ReplaceKeyPixel(0xFF0000FE, blue, face), 0xFF0000FEu);
+    EXPECT_EQ(ReplaceKeyPixel(0xFF0100FF, blue, face), 0xFF0100FFu);
+}
+
+TEST(KeyColor, PanelGreyKeepsTheKeyAsTheFillAndAveragesTheRest) {
+    const Argb fill = 0xFFBFD9D9;
+    EXPECT_EQ(GreyPixel(0xFFFF0000, fill), fill);
+    EXPECT_EQ(GreyPixel(0xFFFF0001, fill), 0xFF555555u); // (255 + 0 + 1) / 3 = 85
+    EXPECT_EQ(GreyPixel(0xFF808080, fill), 0xFF808080u);
+    EXPECT_EQ(GreyPixel(0xFF010000, fill), 0xFF000000u);
+}
+
+std::uint32_t PalettePixel(const std::vector<std::uint32_t>& pixels, int x, int y) {
+    return pixels[static_cast<size_t>(y) * kPaletteWidth + x];
+}
+
+TEST(Palette, EverySwatchHasItsColourOverItsWholeArea) {
+    const std::vector<std::uint32_t> pixels = RenderPalette();
+    ASSERT_EQ(pixels.size(), static_cast<size_t>(301 * 145));
+    for (int row = 0; row < kPaletteRows; ++row)
+        for (int column = 0; column < kPaletteColumns; ++column) {
+            const std::uint32_t expected = kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
+            for (int y = 12 * row + 1; y <= 12 * row + 11; ++y)
+                for (int x = 12 * column + 1; x <= 12 * column + 11; ++x)
+                    ASSERT_EQ(PalettePixel(pixels, x, y), expected) << x << ", " << y;
+        }
+}
+
+TEST(Palette, SwatchesAreTheDialogsColours) {
+    EXPECT_EQ(kPaletteSwatches[0], 0xE9FAFFu);
+    EXPECT_EQ(kPaletteSwatches[2 * 25 + 15], 0xFF8300u);
+    EXPECT_EQ(kPaletteSwatches[1 * 25 + 4], 0xFF4B5Au);
+    EXPECT_EQ(kPaletteSwatches[299], 0xFF9584u);
+    for (int i = 42; i < 48; ++i) // run 7: six whites
+        EXPECT_EQ(kPaletteSwatches[static_cast<size_t>(i)], 0xFFFFFFu);
+}
+
+TEST(Palette, LinesAreBlackWithNearBlackOuterTopAndLeft) {
+    const std::vector<std::uint32_t> pixels = RenderPalette();
+    for (int y = 0; y < kPaletteHeight; ++y)
+        for (int x = 0; x < kPaletteWidth; ++x) {
+            if (x % 12 && y % 12)
+                continue;
+            const std::uint32_t pixel = PalettePixel(pixels, x, y);
+            if (x == 0 || y == 0) {
+                const std::uint32_t grey = pixel & 0xFF;
+                EXPECT_EQ(pixel, grey << 16 | grey << 8 | grey);
+                EXPECT_LE(grey, 0x1Fu);
+            } else {
+                ASSERT_EQ(pixel, 0u) << x << ", " << y;
+            }
+        }
+    EXPECT_EQ(PalettePixel(pixels, 180, 30), 0u); // a click there picks the line's black
+}
+
+TEST(ThemePreview, BorderDividerAndTheTwoColours) {
+    const std::vector<std::uint32_t> pixels = RenderThemePreview(4);
+    ASSERT_EQ(pixels.size(), static_cast<size_t>(51 * 12));
+    auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * 51 + x]; };
+    EXPECT_EQ(at(0, 0), 0x636363u);
+    EXPECT_EQ(at(50, 11), 0x636363u);
+    EXPECT_EQ(at(25, 5), 0x636363u);
+    EXPECT_EQ(at(1, 1), 0x7DA7D8u);
+    EXPECT_EQ(at(24, 10), 0x7DA7D8u);
+    EXPECT_EQ(at(26, 1), 0xA3C2E6u);
+    EXPECT_EQ(at(49, 10), 0xA3C2E6u);
+    EXPECT_EQ(RenderThemePreview(1)[static_cast<size_t>(5 * 51 + 30)], 0xC0D9C5u);
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "ChildHost.h"
+#include "WindowTestSupport.h"
+#include "ui/KeyColor.h"
+#include "ui/UButton.h"
+
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr ColorRef kFace = 0x00D8A77D;     // theme 4's background
+constexpr ColorRef kNewFace = 0x0092AB79;  // theme 1's background
+constexpr Argb kGreyLockFace = 0xFFD5D5D5; // the grey padlock's face
+constexpr Argb kRedLockFace = 0xFFFF7979;
+
+class UButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(host.Create()); }
+
+    void MakeLock(int latching) {
+        ASSERT_TRUE(button.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{202, 8, 211, 19}, host.Hwnd(), 1002, latching));
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREY, IDB_LOCK_RED, 0, IDB_LOCK_GREY);
+        button.ReplaceColor(kLockKeyColor, kFace);
+    }
+    Argb Pixel(int x, int y) const {
+        Gdiplus::Color color;
+        button.Canvas()->GetPixel(x, y, &color);
+        return color.GetValue();
+    }
+    void Mouse(UINT message, int x, int y) {
+        SendMessageW(button.Hwnd(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+        PumpPending();
+    }
+    int Clicks() const { return host.Count(WM_COMMAND, MAKEWPARAM(1002, BN_CLICKED)); }
+
+    win::GdiplusSession gdiplus;
+    ChildHost host;
+    UButton button;
+};
+
+TEST_F(UButtonTest, LockPictureShowsTheBackgroundWhereTheBlueKeyWas) {
+    MakeLock(1);
+    EXPECT_EQ(Pixel(0, 0), ToArgb(kFace));
+    EXPECT_EQ(Pixel(4, 2), ToArgb(kFace)); // the hole of the shackle
+    EXPECT_EQ(Pixel(2, 7), kGreyLockFace);
+    EXPECT_EQ(button.Canvas()->GetWidth(), 9u);
+    EXPECT_EQ(button.Canvas()->GetHeight(), 11u);
+}
+
+TEST_F(UButtonTest, LatchingButtonStaysDownUntilTheNextClick) {
+    MakeLock(1);
+    Mouse(WM_LBUTTONDOWN, 4, 5);
+    Mouse(WM_LBUTTONUP, 4, 5);
+    EXPECT_EQ(button.IsDown(), 1);
+    EXPECT_EQ(Pixel(2, 7), kRedLockFace);
+    EXPECT_EQ(Clicks(), 1);
+    Mouse(WM_LBUTTONDOWN, 4, 5);
+    Mouse(WM_LBUTTONUP, 4, 5);
+    EXPECT_EQ(button.IsDown(), 0);
+    EXPECT_EQ(Pixel(2, 7), kGreyLockFace);
+    EXPECT_EQ(Clicks(), 2);
+}
+
+TEST_F(UButtonTest, NonLatchingButtonIsDownOnlyWhileHeld) {
+    MakeLock(0);
+    Mouse(WM_LBUTTONDOWN, 4, 5);
+    EXPECT_EQ(button.IsDown(), 1);
+    EXPECT_EQ(Pixel(2, 7), kRedLockFace);
+    Mouse(WM_LBUTTONUP, 4, 5);
+    EXPECT_EQ(button.IsDown(), 0);
+    EXPECT_EQ(Clicks(), 1);
+}
+
+TEST_F(UButtonTest, ReleasingOutsideGivesNoClick) {
+    MakeLock(1);
+    Mouse(WM_LBUTTONDOWN, 4, 5);
+    Mouse(WM_LBUTTONUP, 60, 60);
+    EXPECT_EQ(button.IsDown(), 1); // latching: the press flipped it anyway
+    EXPECT_EQ(Clicks(), 0);
+}
+
+TEST_F(UButtonTest, NonLatchingReleasedOutsideComesUpWithoutAClick) {
+    MakeLock(0);
+    Mouse(WM_LBUTTONDOWN, 4, 5);
+    Mouse(WM_LBUTTONUP, 60, 60);
+    EXPECT_EQ(button.IsDown(), 0);
+    EXPECT_EQ(Clicks(), 0);
+}
+
+TEST_F(UButtonTest, DoubleClickFlipsALatchingButtonOnce) {
+    MakeLock(1);
+    Mouse(WM_LBUTTONDOWN, 4, 5);
+    Mouse(WM_LBUTTONUP, 4, 5);
+    Mouse(WM_LBUTTONDBLCLK, 4, 5);
+    Mouse(WM_LBUTTONUP, 4, 5);
+    EXPECT_EQ(button.IsDown(), 1);
+}
+
+TEST_F(UButtonTest, HoverPictureFollowsThePointerButDownWins) {
+    ASSERT_TRUE(button.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 9, 11}, host.Hwnd(), 1002, 1));
+    button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREEN, IDB_LOCK_RED, 0, IDB_LOCK_GREY);
+    Mouse(WM_MOUSEMOVE, 4, 5);
+    EXPECT_EQ(Pixel(2, 7), 0xFF1AFF1Au);
+    Mouse(WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(Pixel(2, 7), kGreyLockFace);
+    button.SetDown(1);
+    Mouse(WM_MOUSEMOVE, 4, 5);
+    EXPECT_EQ(Pixel(2, 7), kRedLockFace);
+    button.SetDown(2);
+    EXPECT_EQ(button.IsDown(), 1);
+}
+
+TEST_F(UButtonTest, ThemeChangeWhileLatchedRecoloursTheDownPicture) {
+    MakeLock(1);
+    button.SetDown(1);
+    button.ReplaceColor(kFace, kNewFace);
+    EXPECT_EQ(Pixel(0, 0), ToArgb(kNewFace));
+    EXPECT_EQ(Pixel(4, 3), ToArgb(kNewFace));
+    EXPECT_EQ(Pixel(2, 7), kRedLockFace);
+    button.SetDown(0);
+    EXPECT_EQ(Pixel(4, 3), ToArgb(kNewFace));
+}
+
+TEST_F(UButtonTest, SetImagesWithoutANormalPictureKeepsTheOldOnes) {
+    MakeLock(1);
+    button.SetImages(nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(Pixel(2, 7), kGreyLockFace);
+}
+
+} // namespace
