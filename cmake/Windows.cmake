@@ -8,11 +8,13 @@ set(TINTRA_WINDOW_SOURCES
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
   src/app/Language.cpp
+  src/app/Slider.cpp
   src/app/TintraDlg.cpp
   src/color/CheckCtrl.cpp
   src/color/InfoCtrl.cpp
   src/display/ColorDisplay.cpp
   src/ui/CanvasWindow.cpp
+  src/ui/PanelCtrl.cpp
   src/ui/Pictures.cpp
   src/ui/UButton.cpp
 )

@@ -4,13 +4,19 @@
 #include "../ui/KeyColor.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
+#include "ClipboardText.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <cstring>
+#include <string>
 #include "Language.h"
 #include "PrivateMessages.h"
 
 namespace {
 
 constexpr wchar_t kSettingsSection[] = L"Settings";
-constexpr int kChannelMax = 255;
 
 // The system cursors a picking mode replaces, in the order they are saved and restored.
 constexpr int kSystemCursorIds[] = {32650, 32512, 32515, 32649, 32513, 32646, 32643, 32645, 32642, 32644, 32516};
@@ -35,6 +41,10 @@ constexpr LockButtonLayout kLockButtons[] = {
 constexpr int kLockTop = 8;
 constexpr int kLockWidth = 9;
 constexpr int kLockHeight = 11;
+constexpr int kToolPanelHeight = 27;
+// Another program may hold the clipboard for a moment; try for about a tenth of a second.
+constexpr int kClipboardAttempts = 10;
+constexpr DWORD kClipboardRetryMs = 10;
 constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 
 win::CursorHandle LoadCursorResource(int id) {
@@ -74,8 +84,20 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_HELP:
         return FALSE;
+    case WM_LBUTTONDOWN:
+        PickScreenColor(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
     case WM_PANE_SELECTED:
         OnPaneSelected();
+        return 0;
+    case WM_PANE_KEYDOWN:
+        RunKey(static_cast<unsigned>(wParam));
+        return 0;
+    case WM_PANEL_COMMAND:
+        OnPanelCommand(static_cast<int>(wParam));
+        return 0;
+    case WM_SLIDER_MOVED:
+        OnSliderMoved(static_cast<int>(wParam));
         return 0;
     }
     return Dialog::HandleMessage(message, wParam, lParam);
@@ -94,6 +116,10 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         MoveWindow(infoPanel.Hwnd(), kInfoPanelPosition.x, kInfoPanelPosition.y, panel.right, panel.bottom, TRUE);
         ShowWindow(infoPanel.Hwnd(), SW_SHOW);
     }
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
+                     RECT{0, client.bottom - kToolPanelHeight, client.right, client.bottom}, Hwnd(), IDC_TOOL_PANEL);
     return 0;
 }
 
@@ -130,7 +156,7 @@ BOOL CTintraDlg::OnInitDialog() {
     const ColorRef oldBackground = backgroundColor;
     for (size_t i = 0; i < kChannels; ++i) {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
-        sliders[i].SetRange(0, kChannelMax, false);
+        sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
     // A first start: black everywhere, four panes, COLREF marked.
     SetCurrentColor(0);
@@ -154,10 +180,15 @@ void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
         button.ReplaceColor(oldBackground, backgroundColor);
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
     infoPanel.SetBackColor(panelColor);
+    toolPanel.SetBackgroundColor(ToArgb(panelColor));
+    toolPanel.FillBackground();
+    toolPanel.DrawLine();
+    InvalidateRect(toolPanel.Hwnd(), nullptr, TRUE);
 }
 
 void CTintraDlg::SetCurrentColor(ColorRef color) {
     colorDisplay.CancelZoom();
+    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
     colorDisplay.SetPaneColor(colorDisplay.GetActivePane(), ToArgb(color));
     for (UButton& button : lockButtons)
         button.SetDown(0);
@@ -169,13 +200,188 @@ void CTintraDlg::SetCurrentColor(ColorRef color) {
     infoPanel.SetColor(color);
 }
 
+void CTintraDlg::ApplySliders() {
+    const Channels positions = SliderPositions();
+    const ColorRef color = MakeColorRef(positions[0], positions[1], positions[2]);
+    colorDisplay.SetPaneColor(colorDisplay.GetActivePane(), ToArgb(color));
+    infoPanel.SetColor(color);
+}
+
+Channels CTintraDlg::SliderPositions() const {
+    Channels positions;
+    for (size_t i = 0; i < kChannels; ++i)
+        positions[i] = sliders[i].GetPos() & 0xFF;
+    return positions;
+}
+
+void CTintraDlg::OnSliderMoved(int sliderId) {
+    LockStates locked;
+    int moved = -1;
+    for (size_t i = 0; i < kChannels; ++i) {
+        locked[i] = lockButtons[i].IsDown() != 0;
+        if (kSliderIds[i] == sliderId)
+            moved = static_cast<int>(i);
+    }
+    const Channels positions = SliderPositions();
+    const Channels adjusted = ApplyLocks(positions, lastSliderValues, locked, moved);
+    for (size_t i = 0; i < kChannels; ++i)
+        if (adjusted[i] != positions[i])
+            sliders[i].SetPos(adjusted[i]);
+    lastSliderValues = SliderPositions();
+    ApplySliders();
+}
+
+UButton& CTintraDlg::PanelButton(int id) { return *toolPanel.Button(id); }
+
+void CTintraDlg::OnPanelCommand(int command) {
+    switch (command) {
+    case kCommandPicker:
+        StartOrStopPicker();
+        break;
+    case kCommandCopy:
+        CopyToClipboard();
+        break;
+    case kCommandTopmost:
+        ApplyTopmost();
+        break;
+    case kCommandHelp:
+        OpenHelp();
+        break;
+    }
+}
+
+void CTintraDlg::RunKey(unsigned virtualKey) {
+    const KeyCommand command = CommandForKey(virtualKey);
+    switch (command.action) {
+    case KeyAction::SetNotation:
+        infoPanel.SetNotation(command.argument);
+        break;
+    case KeyAction::FlipLock: {
+        UButton& lock = lockButtons[static_cast<size_t>(command.argument)];
+        lock.SetDown(lock.IsDown() ? 0 : 1);
+        break;
+    }
+    case KeyAction::CancelPicking:
+        CancelPicking();
+        break;
+    case KeyAction::Copy:
+        CopyToClipboard();
+        break;
+    case KeyAction::Help:
+        OpenHelp();
+        break;
+    case KeyAction::None:
+        break;
+    }
+}
+
+// The picker button has already flipped: down starts waiting for a click anywhere on the
+// screen, with the mouse captured and the eyedropper as every system cursor.
+void CTintraDlg::StartOrStopPicker() {
+    if (PanelButton(IDC_BUTTON_PICKER).IsDown()) {
+        colorDisplay.CancelZoom();
+        PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
+        zoomPickingFlag = 0;
+        SetZoomCursors(false);
+        ReleaseCapture();
+        pickingFlag = 1;
+        SetCapture(Hwnd());
+        SetPickerCursors(true);
+    } else {
+        pickingFlag = 0;
+        SetPickerCursors(false);
+        ReleaseCapture();
+    }
+}
+
+void CTintraDlg::PickScreenColor(POINT clientPoint) {
+    if (!pickingFlag)
+        return;
+    win::WindowDc screen(nullptr);
+    POINT point = clientPoint;
+    ClientToScreen(Hwnd(), &point);
+    SetCurrentColor(GetPixel(screen.get(), point.x, point.y));
+    pickingFlag = 0;
+    SetPickerCursors(false);
+    ReleaseCapture();
+    PanelButton(IDC_BUTTON_PICKER).SetDown(0);
+}
+
+void CTintraDlg::CancelPicking() {
+    colorDisplay.CancelZoom();
+    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
+    zoomPickingFlag = 0;
+    SetZoomCursors(false);
+    ReleaseCapture();
+    pickingFlag = 0;
+    SetPickerCursors(false);
+    ReleaseCapture();
+    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
+    PanelButton(IDC_BUTTON_PICKER).SetDown(0);
+}
+
+void CTintraDlg::ApplyTopmost() {
+    RECT window;
+    GetWindowRect(Hwnd(), &window);
+    const HWND band = PanelButton(IDC_BUTTON_TOPMOST).IsDown() ? HWND_TOPMOST : HWND_NOTOPMOST;
+    SetWindowPos(Hwnd(), band, window.left, window.top, 0, 0, SWP_NOSIZE);
+}
+
+// The help file is looked for beside the executable: a program started with Windows runs in
+// another current directory. A missing file is passed over without a word.
+void CTintraDlg::OpenHelp() const {
+    std::wstring path = win::ExecutablePath();
+    path.erase(path.find_last_of(L"\\/") + 1);
+    path += IsRussian() ? L"HelpRu.chm" : L"HelpEn.chm";
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return;
+    SHELLEXECUTEINFOW execute{sizeof(execute)};
+    execute.fMask = SEE_MASK_FLAG_NO_UI;
+    execute.hwnd = Hwnd();
+    execute.lpVerb = L"open";
+    execute.lpFile = path.c_str();
+    execute.nShow = SW_SHOW;
+    ShellExecuteExW(&execute);
+}
+
+// The memory is filled before the clipboard is emptied, so a failure never throws away
+// what the user had on it.
+void CTintraDlg::CopyToClipboard() {
+    const std::string text = ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
+    if (text.empty())
+        return;
+    win::GlobalMemory block(GlobalAlloc(GMEM_ZEROINIT, text.size() + 1));
+    if (!block)
+        return;
+    if (void* data = GlobalLock(block.get())) {
+        memcpy(data, text.c_str(), text.size() + 1);
+        GlobalUnlock(block.get());
+    } else {
+        return;
+    }
+    bool opened = OpenClipboard(Hwnd());
+    for (int attempt = 1; !opened && attempt < kClipboardAttempts; ++attempt) {
+        Sleep(kClipboardRetryMs);
+        opened = OpenClipboard(Hwnd());
+    }
+    if (!opened)
+        return;
+    EmptyClipboard();
+    if (SetClipboardData(CF_TEXT, block.get()))
+        block.release(); // the clipboard owns it now
+    CloseClipboard();
+}
+
 void CTintraDlg::OnPaneSelected() { SetCurrentColor(ToColorRef(colorDisplay.GetPaneColor(colorDisplay.GetActivePane()))); }
 
 BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
     toolTip.RelayEvent(msg);
+    if (msg->message != WM_KEYDOWN)
+        return FALSE;
     // Every key-down stops here, so no key reaches the dialog's navigation: Tab does not
-    // move, and Enter and Escape do not end the program.
-    return msg->message == WM_KEYDOWN;
+    // move, the arrows do not move a slider, and Enter and Escape do not end the program.
+    RunKey(static_cast<unsigned>(msg->wParam));
+    return TRUE;
 }
 
 LRESULT CTintraDlg::OnCtlColor(HDC dc) const {

@@ -2,7 +2,11 @@
 #include "../color/ColorNotation.h"
 #include "../color/InfoCtrl.h"
 #include "../display/ColorDisplay.h"
+#include "../ui/PanelCtrl.h"
 #include "../ui/UButton.h"
+#include "ChannelLocks.h"
+#include "KeyCommands.h"
+#include "Slider.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
@@ -16,6 +20,9 @@ public:
 
     // The one way in for a colour from outside: picking, panes, dialogs, start-up.
     void SetCurrentColor(ColorRef color);
+    // Makes the slider positions the colour of the active pane and of the information panel.
+    void ApplySliders();
+    void CopyToClipboard();
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
@@ -25,7 +32,7 @@ protected:
 
 private:
     static constexpr int kSystemCursorCount = 11;
-    static constexpr int kChannels = 3;
+    static constexpr int kChannels = kChannelCount;
 
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
@@ -34,21 +41,32 @@ private:
     void ApplyTheme(ColorRef oldBackground);
     void CreateLockButtons();
     void OnPaneSelected();
+    void OnPanelCommand(int command);
+    void OnSliderMoved(int sliderId);
+    void RunKey(unsigned virtualKey);
+    void StartOrStopPicker();
+    void PickScreenColor(POINT clientPoint);
+    void CancelPicking();
+    void ApplyTopmost();
+    void OpenHelp() const;
+    Channels SliderPositions() const;
+    UButton& PanelButton(int id);
     void SetPickerCursors(bool on);
     void SetZoomCursors(bool on);
     void InstallSystemCursors(HCURSOR replacement);
 
     CColorDisplay colorDisplay;
     InfoCtrl infoPanel;
+    PanelCtrl toolPanel;
     ColorRef backgroundColor;
     ColorRef panelColor;
     win::BrushHandle backgroundBrush;
     int pickingFlag = 0;
     int zoomPickingFlag = 0;
     HICON icon;
-    std::array<int, kChannels> lastSliderValues{};
+    Channels lastSliderValues{};
     std::array<UButton, kChannels> lockButtons;
-    std::array<win::Trackbar, kChannels> sliders;
+    std::array<CSlider, kChannels> sliders;
     win::ToolTip toolTip;
     std::array<win::CursorHandle, kSystemCursorCount> savedSystemCursors;
     HCURSOR lastCursorCopy = nullptr;

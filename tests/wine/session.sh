@@ -51,8 +51,10 @@ init_prefix() {
         touch "$WINEPREFIX/.tintra-ready"
     fi
     # Every program of this prefix runs inside one virtual desktop, where capture and
-    # SendInput behave as on Windows. Verdana, which the program's panels use, is not
-    # installed here: Open Sans is as wide and as tall, so the panels get their Windows size.
+    # SendInput behave as on Windows. Arial and Verdana, the fonts of the program's dialogs,
+    # are not installed here, and the stand-ins Wine picks are shorter than on Windows, which
+    # would shrink the main window below the panels laid out in pixels inside it. Open Sans
+    # is as wide and at least as tall, so the dialogs keep room for them.
     cat >"$state/settings.reg" <<REG
 REGEDIT4
 
@@ -63,6 +65,7 @@ REGEDIT4
 "Default"="$desktop_size"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"Arial"="Open Sans"
 "Verdana"="Open Sans"
 REG
     if ! cmp -s "$state/settings.reg" "$WINEPREFIX/.tintra-settings.reg"; then

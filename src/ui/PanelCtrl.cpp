@@ -1,0 +1,128 @@
+#include "PanelCtrl.h"
+
+#include "../../res/resource.h"
+#include "../app/KeyCommands.h"
+#include "../app/Language.h"
+#include "../app/PrivateMessages.h"
+#include "KeyColor.h"
+#include "Pictures.h"
+
+namespace {
+
+constexpr int kButtonWidth = 28;
+constexpr int kButtonHeight = 20;
+constexpr int kFirstButtonLeft = 6;
+
+struct ButtonRow {
+    int id;
+    int command;
+    int step; // from the previous button's left edge
+    int latching;
+    const wchar_t* englishTip;
+    const wchar_t* russianTip;
+    int picture;
+    int pressedPicture;
+};
+
+// The last two commands are 8 for help and 7 for topmost, out of button order.
+constexpr ButtonRow kButtons[PanelCtrl::kButtonCount] = {
+    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, 0, L"Color dialog", L"Цветоподборочное окно", IDB_COLOR_DIALOG,
+     IDB_COLOR_DIALOG_DOWN},
+    {IDC_BUTTON_PICKER, kCommandPicker, 32, 1, L"Color picker", L"Цветоопределитель", IDB_PICKER, IDB_PICKER_DOWN},
+    {IDC_BUTTON_ZOOM, kCommandZoomPicker, 32, 1, L"Zoomed color picker", L"Приближенный цветоопределитель",
+     IDB_ZOOM, IDB_ZOOM_DOWN},
+    {IDC_BUTTON_COPY, kCommandCopy, 32, 0, L"Copy result", L"Скопировать результат", IDB_COPY, IDB_COPY_DOWN},
+    {IDC_BUTTON_OPTIONS, kCommandOptions, 39, 0, L"Options", L"Опции программы", IDB_OPTIONS, IDB_OPTIONS_DOWN},
+    {IDC_BUTTON_ABOUT, kCommandAbout, 32, 0, L"About", L"О программе", IDB_ABOUT, IDB_ABOUT_DOWN},
+    {IDC_BUTTON_HELP, kCommandHelp, 32, 0, L"Help", L"Помощь", IDB_HELP, IDB_HELP_DOWN},
+    {IDC_BUTTON_TOPMOST, kCommandTopmost, 39, 1, L"Topmost", L"Окно всегда наверху", IDB_TOPMOST,
+     IDB_TOPMOST_DOWN},
+};
+
+} // namespace
+
+UButton* PanelCtrl::Button(int id) {
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (kButtons[i].id == id)
+            return &buttons[i];
+    return nullptr;
+}
+
+LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        if (DefaultProc(message, wParam, lParam) == -1)
+            return -1;
+        GetClientRect(Hwnd(), &clientRect);
+        CreateCanvas();
+        BuildButtons();
+        FillBackground();
+        DrawLine();
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        PaintCanvas();
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            for (const ButtonRow& row : kButtons)
+                if (row.id == LOWORD(wParam))
+                    PostMessageW(GetParent(Hwnd()), WM_PANEL_COMMAND, static_cast<WPARAM>(row.command), 0);
+        }
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+// Idle buttons are grey; under the pointer and pressed they show their colours. The red key
+// takes the panel's colour of this moment, and keeps it through later theme changes.
+void PanelCtrl::BuildButtons() {
+    toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int top = (clientRect.bottom - kButtonHeight) / 2 + 1;
+    RECT rect{kFirstButtonLeft, top, kFirstButtonLeft + kButtonWidth, top + kButtonHeight};
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const ButtonRow& row = kButtons[i];
+        OffsetRect(&rect, row.step, 0);
+        win::BitmapPtr grey = ui::LoadResourceBitmap(instance, row.picture);
+        win::BitmapPtr pressed = ui::LoadResourceBitmap(instance, row.pressedPicture);
+        win::BitmapPtr coloured = ui::LoadResourceBitmap(instance, row.picture);
+        const Argb fill = backgroundColor;
+        ui::MapPixels(grey.get(), [fill](Argb pixel) { return GreyPixel(pixel, fill); });
+        ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(fill));
+        ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(fill));
+
+        UButton& button = buttons[i];
+        button.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, Hwnd(), static_cast<UINT>(row.id), row.latching);
+        button.SetImages(grey.get(), coloured.get(), pressed.get(), grey.get());
+        toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
+    }
+}
+
+void PanelCtrl::FillBackground() {
+    if (!canvas)
+        return;
+    Gdiplus::Graphics graphics(canvas.get());
+    Gdiplus::SolidBrush brush{Gdiplus::Color(backgroundColor)};
+    graphics.FillRectangle(&brush, 0, 0, static_cast<INT>(canvas->GetWidth()), static_cast<INT>(canvas->GetHeight()));
+}
+
+void PanelCtrl::DrawLine() {
+    if (!canvas)
+        return;
+    Gdiplus::Graphics graphics(canvas.get());
+    Gdiplus::Pen pen(Gdiplus::Color(lineColor), 1.0f);
+    graphics.DrawLine(&pen, 0, 0, static_cast<INT>(canvas->GetWidth()), 0);
+}
+
+BOOL PanelCtrl::PreTranslateMessage(MSG* msg) {
+    toolTip.RelayEvent(msg);
+    return FALSE;
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include "../win/Controls.h"
+#include "CanvasWindow.h"
+#include "UButton.h"
+
+#include <array>
+
+// The strip of eight command buttons along the bottom of the main window. A click becomes
+// WM_PANEL_COMMAND with the button's command number, posted to the parent.
+class PanelCtrl : public ui::CanvasWindow {
+public:
+    static constexpr int kButtonCount = 8;
+
+    // The button with that control id (5000..5007), or null.
+    UButton* Button(int id);
+    void SetBackgroundColor(Argb color) { backgroundColor = color; }
+    void FillBackground();
+    void DrawLine();
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildButtons();
+
+    std::array<UButton, kButtonCount> buttons;
+    RECT clientRect{};
+    Argb backgroundColor = 0xFFBFD9D9;
+    Argb lineColor = 0xFF646464;
+    win::ToolTip toolTip;
+};
