@@ -6,6 +6,7 @@ if(TINTRA_HAVE_GTEST)
     tests/native/ThemeTest.cpp
     tests/native/PaneLayoutTest.cpp
     tests/native/PicturesTest.cpp
+    tests/native/CommandsTest.cpp
   )
   target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
   tintra_warnings(native_tests)

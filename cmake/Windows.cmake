@@ -51,6 +51,7 @@ if(TINTRA_HAVE_GTEST)
     tests/win/InfoPanelTest.cpp
     tests/win/ColorDisplayTest.cpp
     tests/win/UButtonTest.cpp
+    tests/win/PanelTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
@@ -64,6 +65,7 @@ if(TINTRA_HAVE_GTEST)
     tests/e2e/Driver.cpp
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
+    tests/e2e/CommandsTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})

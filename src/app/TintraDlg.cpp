@@ -168,6 +168,7 @@ BOOL CTintraDlg::OnInitDialog() {
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
+    DetachOwnedPopups();
     SetFocus(Hwnd());
     return TRUE;
 }
@@ -318,6 +319,20 @@ void CTintraDlg::CancelPicking() {
     ReleaseCapture();
     PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
     PanelButton(IDC_BUTTON_PICKER).SetDown(0);
+}
+
+// The tooltips (ours and the sliders' position tips) are popups owned by this window. Wine
+// keeps a window with owned popups out of the always-on-top band, and the tips need no owner:
+// they show on top by themselves and are destroyed with their controls.
+void CTintraDlg::DetachOwnedPopups() const {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM owner) -> BOOL {
+            if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner))
+                SetWindowLongPtrW(window, GWLP_HWNDPARENT, 0);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(Hwnd()));
 }
 
 void CTintraDlg::ApplyTopmost() {

@@ -48,6 +48,7 @@ private:
     void PickScreenColor(POINT clientPoint);
     void CancelPicking();
     void ApplyTopmost();
+    void DetachOwnedPopups() const;
     void OpenHelp() const;
     Channels SliderPositions() const;
     UButton& PanelButton(int id);

@@ -18,7 +18,7 @@ protected:
         ASSERT_TRUE(tintra.Start());
         display = tintra.Control(1000);
         ASSERT_NE(display, nullptr);
-        info = FindInfoPanel();
+        info = tintra.InfoPanel();
         ASSERT_NE(info, nullptr);
     }
     void TearDown() override {
@@ -26,21 +26,6 @@ protected:
         ClearSettings();
     }
 
-    HWND FindInfoPanel() const {
-        for (HWND child = GetWindow(tintra.MainWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (GetDlgItem(child, 1003))
-                return child;
-        return nullptr;
-    }
-    // What the screen shows at a point of a window's client area.
-    COLORREF ScreenPixel(HWND window, int x, int y) const {
-        POINT point{x, y};
-        ClientToScreen(window, &point);
-        HDC screen = GetDC(nullptr);
-        const COLORREF color = GetPixel(screen, point.x, point.y);
-        ReleaseDC(nullptr, screen);
-        return color;
-    }
     bool PaneIsFramed(int left, int top) const {
         return WaitFor([&] { return ScreenPixel(display, left, top + 20) == kActiveFrame; });
     }

@@ -1,5 +1,8 @@
 #include "Driver.h"
 
+#include <commctrl.h>
+
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -108,6 +111,16 @@ bool TintraProcess::Start() {
     });
 }
 
+HWND TintraProcess::InfoPanel() const {
+    for (HWND child = GetWindow(mainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = {};
+        GetClassNameW(child, className, 16);
+        if (std::wstring(className) == L"#32770")
+            return child;
+    }
+    return nullptr;
+}
+
 bool TintraProcess::IsRunning() const {
     return process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
 }
@@ -119,6 +132,63 @@ long long TintraProcess::CloseAndWait() {
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
     return code;
+}
+
+bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return false;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    bool done = false;
+    if (remote && WriteProcessMemory(process, remote, data, size, nullptr)) {
+        DWORD_PTR answer;
+        SendMessageTimeoutW(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 5000, &answer);
+        done = ReadProcessMemory(process, remote, data, size, nullptr) != FALSE;
+    }
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return done;
+}
+
+RECT ThumbRect(HWND trackbar) {
+    RECT rect{};
+    SendWithRemoteData(trackbar, TBM_GETTHUMBRECT, 0, &rect, sizeof(rect));
+    return rect;
+}
+
+int TrackbarPos(HWND trackbar) { return static_cast<int>(SendMessageW(trackbar, TBM_GETPOS, 0, 0)); }
+
+std::string ClipboardText() {
+    std::string text = "<none>";
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void EmptyTheClipboard() {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return color;
 }
 
 RECT RectInParent(HWND control) {
@@ -154,7 +224,12 @@ void ClickControl(HWND control, int x, int y) {
 }
 
 void DragFromTo(POINT from, POINT to) {
-    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from), MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    MoveMouseTo(from);
+    WaitFor([from] {
+        POINT cursor;
+        return GetCursorPos(&cursor) && cursor.x == from.x && cursor.y == from.y;
+    });
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
     const int steps = 8;
     for (int i = 1; i <= steps; ++i) {
         const POINT step{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};

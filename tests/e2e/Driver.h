@@ -18,6 +18,8 @@ void StoreSetting(const wchar_t* name, DWORD value);
 // The stored value, or -1 when it is missing.
 long long ReadSetting(const wchar_t* name);
 
+std::wstring TextOf(HWND window);
+
 class TintraProcess {
 public:
     TintraProcess() = default;
@@ -29,6 +31,10 @@ public:
     bool Start();
     HWND MainWindow() const { return mainWindow; }
     HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
+    // The information panel: the child dialog that holds the value texts.
+    HWND InfoPanel() const;
+    std::wstring InfoText(int id) const { return TextOf(GetDlgItem(InfoPanel(), id)); }
+    HWND PanelButton(int id) const { return GetDlgItem(Control(1001), id); }
     // Posts WM_CLOSE and waits for the process to end; returns its exit code, or -1.
     long long CloseAndWait();
     bool IsRunning() const;
@@ -37,6 +43,18 @@ private:
     PROCESS_INFORMATION process{};
     HWND mainWindow = nullptr;
 };
+
+// Sends a message whose lParam points to a T, which the receiving process fills in.
+bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size);
+// The trackbar's thumb, in the trackbar's client coordinates.
+RECT ThumbRect(HWND trackbar);
+int TrackbarPos(HWND trackbar);
+
+// The 8-bit text on the clipboard, or "<none>".
+std::string ClipboardText();
+void EmptyTheClipboard();
+// What the screen shows at a point of a window's client area.
+COLORREF ScreenPixel(HWND window, int x, int y);
 
 // A control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);

@@ -1,0 +1,87 @@
+#include "app/ChannelLocks.h"
+#include "app/ClipboardText.h"
+#include "app/KeyCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kRed = 0, kGreen = 1, kBlue = 2;
+
+TEST(ChannelLocks, LockedChannelsMoveTogether) {
+    // Red and blue locked; red dragged from 100 to 120 with green 80 and blue 50.
+    EXPECT_EQ(ApplyLocks({120, 80, 50}, {100, 80, 50}, {true, false, true}, kRed), (Channels{120, 80, 70}));
+}
+
+TEST(ChannelLocks, ClampAtTheEndsAndDoNotRestoreTheDifference) {
+    const LockStates all{true, true, true};
+    const Channels first = ApplyLocks({30, 128, 250}, {10, 128, 250}, all, kRed);
+    EXPECT_EQ(first, (Channels{30, 148, 255}));
+    EXPECT_EQ(ApplyLocks({10, 148, 255}, first, all, kRed), (Channels{10, 128, 235}));
+    EXPECT_EQ(ApplyLocks({0, 5, 200}, {20, 30, 220}, all, kRed), (Channels{0, 0, 180}));
+}
+
+TEST(ChannelLocks, UnlockedOrLonelyLocksChangeOnlyTheirChannel) {
+    EXPECT_EQ(ApplyLocks({10, 99, 30}, {10, 20, 30}, {false, true, false}, kGreen), (Channels{10, 99, 30}));
+    EXPECT_EQ(ApplyLocks({10, 99, 30}, {10, 20, 30}, {true, false, true}, kGreen), (Channels{10, 99, 30}));
+    EXPECT_EQ(ApplyLocks({10, 20, 90}, {10, 20, 30}, {true, true, true}, 7), (Channels{10, 20, 90}));
+}
+
+TEST(ChannelLocks, BlueMovesTheOthersToo) {
+    EXPECT_EQ(ApplyLocks({1, 2, 13}, {1, 2, 3}, {true, true, true}, kBlue), (Channels{11, 12, 13}));
+}
+
+struct ClipboardRow {
+    int r, g, b;
+    const char* colref;
+    const char* rgb;
+    const char* hex;
+    const char* hsb;
+    const char* cmyk;
+};
+
+class ClipboardTexts : public ::testing::TestWithParam<ClipboardRow> {};
+
+TEST_P(ClipboardTexts, EachNotationAsOtherProgramsReadIt) {
+    const ClipboardRow& row = GetParam();
+    const ColorRef color = MakeColorRef(row.r, row.g, row.b);
+    EXPECT_EQ(ClipboardText(ColorNotation::Colref, color), row.colref);
+    EXPECT_EQ(ClipboardText(ColorNotation::Rgb, color), row.rgb);
+    EXPECT_EQ(ClipboardText(ColorNotation::Hex, color), row.hex);
+    EXPECT_EQ(ClipboardText(ColorNotation::Hsb, color), row.hsb);
+    EXPECT_EQ(ClipboardText(ColorNotation::Cmyk, color), row.cmyk);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colors, ClipboardTexts,
+    ::testing::Values(ClipboardRow{0, 0, 0, "0", "(0, 0, 0)", "000000", "(0, 0, 0)", "(0, 0, 0, 100)"},
+                      ClipboardRow{255, 255, 255, "16777215", "(255, 255, 255)", "FFFFFF", "(0, 0, 255)",
+                                   "(0, 0, 0, 0)"},
+                      ClipboardRow{255, 0, 1, "65791", "(255, 0, 1)", "FF0001", "(359, 255, 255)",
+                                   "(0, 100, 100, 0)"},
+                      ClipboardRow{1, 2, 3, "197121", "(1, 2, 3)", "010203", "(210, 170, 3)", "(67, 33, 0, 99)"},
+                      ClipboardRow{200, 100, 50, "3302600", "(200, 100, 50)", "C86432", "(20, 191, 200)",
+                                   "(0, 50, 75, 22)"},
+                      ClipboardRow{10, 20, 30, "1971210", "(10, 20, 30)", "0A141E", "(210, 170, 30)",
+                                   "(67, 33, 0, 88)"}));
+
+TEST(KeyCommands, TheKeyTable) {
+    EXPECT_EQ(CommandForKey('R').action, KeyAction::SetNotation);
+    EXPECT_EQ(CommandForKey('R').argument, static_cast<int>(ColorNotation::Rgb));
+    EXPECT_EQ(CommandForKey('H').argument, static_cast<int>(ColorNotation::Hex));
+    EXPECT_EQ(CommandForKey('B').argument, static_cast<int>(ColorNotation::Hsb));
+    EXPECT_EQ(CommandForKey('M').argument, static_cast<int>(ColorNotation::Cmyk));
+    EXPECT_EQ(CommandForKey('C').argument, static_cast<int>(ColorNotation::Colref));
+    for (unsigned key : {0x31u, 0x61u})
+        EXPECT_EQ(CommandForKey(key).argument, 0);
+    EXPECT_EQ(CommandForKey(0x63).action, KeyAction::FlipLock);
+    EXPECT_EQ(CommandForKey(0x63).argument, 2);
+    EXPECT_EQ(CommandForKey(0x0D).action, KeyAction::Copy);
+    EXPECT_EQ(CommandForKey(0x20).action, KeyAction::Copy);
+    EXPECT_EQ(CommandForKey(0x1B).action, KeyAction::CancelPicking);
+    EXPECT_EQ(CommandForKey(0x70).action, KeyAction::Help);
+    for (unsigned key : {0x09u, 0x25u, 0x34u, 0x64u, 0x47u})
+        EXPECT_EQ(CommandForKey(key).action, KeyAction::None) << key;
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+#include "ChildHost.h"
+#include "WindowTestSupport.h"
+#include "app/PrivateMessages.h"
+#include "app/Slider.h"
+#include "ui/PanelCtrl.h"
+
+#include "resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Argb kConstructionFill = 0xFFBFD9D9;
+
+class PanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.Create());
+        ASSERT_TRUE(panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
+    }
+    RECT ButtonRect(int id) {
+        RECT rect;
+        GetWindowRect(panel.Button(id)->Hwnd(), &rect);
+        MapWindowPoints(nullptr, panel.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    Argb ButtonPixel(int id, int x, int y) {
+        Gdiplus::Color color;
+        panel.Button(id)->Canvas()->GetPixel(x, y, &color);
+        return color.GetValue();
+    }
+    void Click(int id) {
+        const HWND button = panel.Button(id)->Hwnd();
+        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        PumpPending();
+    }
+
+    win::GdiplusSession gdiplus;
+    ChildHost host;
+    PanelCtrl panel;
+};
+
+TEST_F(PanelTest, EightButtonsInARowWithWiderGapsBeforeOptionsAndTopmost) {
+    const int lefts[] = {6, 38, 70, 102, 141, 173, 205, 244};
+    for (int i = 0; i < 8; ++i) {
+        const RECT rect = ButtonRect(5000 + i);
+        EXPECT_EQ(rect.left, lefts[i]) << i;
+        EXPECT_EQ(rect.top, 4);
+        EXPECT_EQ(rect.right - rect.left, 28);
+        EXPECT_EQ(rect.bottom - rect.top, 20);
+    }
+}
+
+TEST_F(PanelTest, IdleButtonsAreGreyWithTheKeyInTheConstructionColour) {
+    // Every corner is the red key.
+    EXPECT_EQ(ButtonPixel(5000, 0, 0), kConstructionFill);
+    EXPECT_EQ(ButtonPixel(5000, 27, 19), kConstructionFill);
+    // The zoom icon's inner key pixel too.
+    EXPECT_EQ(ButtonPixel(5002, 9, 7), kConstructionFill);
+    for (int id = 5000; id <= 5007; ++id)
+        for (int y = 1; y < 19; ++y)
+            for (int x = 1; x < 27; ++x) {
+                const Argb pixel = ButtonPixel(id, x, y);
+                const Argb r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
+                if (pixel != kConstructionFill && !(r == g && g == b))
+                    FAIL() << "button " << id << " is coloured at " << x << ", " << y;
+            }
+}
+
+TEST_F(PanelTest, ThemeRefillKeepsTheButtonCornersAndRedrawsTheTopLine) {
+    panel.SetBackgroundColor(0xFFA3C2E6);
+    panel.FillBackground();
+    panel.DrawLine();
+    Gdiplus::Color color;
+    panel.Canvas()->GetPixel(3, 10, &color);
+    EXPECT_EQ(color.GetValue(), 0xFFA3C2E6u);
+    panel.Canvas()->GetPixel(100, 0, &color);
+    EXPECT_EQ(color.GetValue(), 0xFF646464u);
+    EXPECT_EQ(ButtonPixel(5003, 0, 0), kConstructionFill);
+}
+
+TEST_F(PanelTest, ClicksPostTheirCommandNumbers) {
+    const int commands[] = {1, 2, 3, 4, 5, 6, 8, 7};
+    for (int i = 0; i < 8; ++i)
+        Click(5000 + i);
+    std::vector<WPARAM> posted;
+    for (const ChildHost::Received& item : host.received)
+        if (item.message == WM_PANEL_COMMAND)
+            posted.push_back(item.wParam);
+    EXPECT_EQ(posted, std::vector<WPARAM>(std::begin(commands), std::end(commands)));
+}
+
+TEST_F(PanelTest, PickerAndTopmostLatchOthersDoNot) {
+    Click(5001);
+    Click(5003);
+    Click(5007);
+    EXPECT_EQ(panel.Button(5001)->IsDown(), 1);
+    EXPECT_EQ(panel.Button(5003)->IsDown(), 0);
+    EXPECT_EQ(panel.Button(5007)->IsDown(), 1);
+    Click(5001);
+    EXPECT_EQ(panel.Button(5001)->IsDown(), 0);
+    EXPECT_EQ(host.Count(WM_PANEL_COMMAND, 2), 2);
+}
+
+TEST_F(PanelTest, HoverShowsTheColouredPicture) {
+    SendMessageW(panel.Button(5006)->Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(14, 10));
+    const Argb pixel = ButtonPixel(5006, 6, 10); // on the blue disc
+    EXPECT_GT(pixel & 0xFF, (pixel >> 16) & 0xFF);
+}
+
+TEST(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
+    ChildHost host;
+    ASSERT_TRUE(host.Create());
+    const HWND trackbar =
+        CreateWindowExW(0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10,
+                        10, 20, 200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
+    CSlider slider;
+    ASSERT_TRUE(slider.Attach(trackbar));
+    slider.SetRange(0, 255, false);
+    SendMessageW(trackbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 150));
+    SendMessageW(trackbar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 160));
+    SendMessageW(trackbar, WM_LBUTTONUP, 0, MAKELPARAM(10, 160));
+    SendMessageW(trackbar, WM_MOUSEMOVE, 0, MAKELPARAM(10, 170)); // no longer dragging
+    PumpPending();
+    EXPECT_EQ(host.Count(WM_SLIDER_MOVED, 1018), 2);
+    EXPECT_EQ(GetFocus(), trackbar);
+    EXPECT_NE(GetCapture(), trackbar);
+}
+
+} // namespace
