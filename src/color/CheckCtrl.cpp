@@ -25,16 +25,11 @@ LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         CreateCanvas();
         DrawImage();
         return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT:
-        PaintCanvas();
-        return 0;
     case WM_LBUTTONDOWN:
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
     }
-    return DefaultProc(message, wParam, lParam);
+    return CanvasWindow::HandleMessage(message, wParam, lParam);
 }
 
 void CheckCtrl::DrawImage() {

@@ -111,11 +111,6 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         RebuildPanes();
         Redraw();
         return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT:
-        PaintCanvas();
-        return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
         const LRESULT result = DefaultProc(message, wParam, lParam);
@@ -129,7 +124,7 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetCursor(zoomMode && eyedropperCursor ? eyedropperCursor.get() : LoadCursorW(nullptr, IDC_ARROW));
         return FALSE;
     }
-    return DefaultProc(message, wParam, lParam);
+    return CanvasWindow::HandleMessage(message, wParam, lParam);
 }
 
 void CColorDisplay::OnLButtonDown(POINT point) {

@@ -5,6 +5,17 @@
 
 namespace ui {
 
+LRESULT CanvasWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        PaintCanvas();
+        return 0;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
 void CanvasWindow::CreateCanvas() {
     RECT client;
     GetClientRect(Hwnd(), &client);

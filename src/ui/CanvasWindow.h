@@ -11,6 +11,8 @@ public:
     Gdiplus::Bitmap* Canvas() const { return canvas.get(); }
 
 protected:
+    // Paints the canvas and erases nothing; everything else goes to the default procedure.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Made in WM_CREATE, from the client rectangle.
     void CreateCanvas();
     // WM_PAINT: only the copy.

@@ -59,11 +59,6 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FillBackground();
         DrawLine();
         return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT:
-        PaintCanvas();
-        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
             for (const ButtonRow& row : kButtons)
@@ -78,7 +73,7 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     }
-    return DefaultProc(message, wParam, lParam);
+    return CanvasWindow::HandleMessage(message, wParam, lParam);
 }
 
 // Idle buttons are grey; under the pointer and pressed they show their colours. The red key

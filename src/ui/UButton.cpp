@@ -67,11 +67,6 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return -1;
         CreateCanvas();
         return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT:
-        PaintCanvas();
-        return 0;
     case win::kReflectedDrawItem: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item && canvas) {
@@ -119,5 +114,5 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     }
-    return DefaultProc(message, wParam, lParam);
+    return CanvasWindow::HandleMessage(message, wParam, lParam);
 }
