@@ -52,6 +52,7 @@ if(TINTRA_HAVE_GTEST)
     tests/win/ColorDisplayTest.cpp
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
+    tests/win/PicturesTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
