@@ -5,14 +5,14 @@
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "ClipboardText.h"
+#include "Language.h"
+#include "PrivateMessages.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
 
 #include <cstring>
 #include <string>
-#include "Language.h"
-#include "PrivateMessages.h"
 
 namespace {
 
