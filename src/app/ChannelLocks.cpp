@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-Channels ApplyLocks(const Channels& positions, const Channels& lastValues, const LockStates& locked, int moved) {
+Channels ApplyLocks(const Channels& positions, const Channels& lastValues, const LockStates& locked,
+                    int moved) {
     Channels result = positions;
     if (moved < 0 || moved >= kChannelCount || !locked[static_cast<size_t>(moved)])
         return result;

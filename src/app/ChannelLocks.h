@@ -11,4 +11,5 @@ using LockStates = std::array<bool, kChannelCount>;
 // Slider positions after channel `moved` was dragged: when it is locked, every other locked
 // channel moves by the same amount from its own position, stopping at 0 and 255. What the
 // stop cuts off is not given back later, so the differences shrink at the ends.
-Channels ApplyLocks(const Channels& positions, const Channels& lastValues, const LockStates& locked, int moved);
+Channels ApplyLocks(const Channels& positions, const Channels& lastValues, const LockStates& locked,
+                    int moved);

@@ -4,6 +4,10 @@ namespace {
 bool russianLanguage = false;
 }
 
-bool IsRussian() { return russianLanguage; }
+bool IsRussian() {
+    return russianLanguage;
+}
 
-void SetRussian(bool russian) { russianLanguage = russian; }
+void SetRussian(bool russian) {
+    russianLanguage = russian;
+}

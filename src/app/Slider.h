@@ -4,10 +4,10 @@
 // A channel slider that tells its parent about every press and drag step (WM_SLIDER_MOVED),
 // posted before the trackbar moves its thumb, so the parent reads the new position.
 class CSlider : public win::Trackbar {
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void NotifyParent() const;
 
     bool dragging = false;

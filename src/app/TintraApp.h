@@ -5,10 +5,10 @@
 #include <memory>
 
 class CTintraApp : public win::App {
-protected:
+  protected:
     bool InitInstance() override;
     int ExitInstance() override;
 
-private:
+  private:
     std::unique_ptr<win::GdiplusSession> gdiplus;
 };

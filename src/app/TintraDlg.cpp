@@ -19,7 +19,8 @@ namespace {
 constexpr wchar_t kSettingsSection[] = L"Settings";
 
 // The system cursors a picking mode replaces, in the order they are saved and restored.
-constexpr int kSystemCursorIds[] = {32650, 32512, 32515, 32649, 32513, 32646, 32643, 32645, 32642, 32644, 32516};
+constexpr int kSystemCursorIds[] = {32650, 32512, 32515, 32649, 32513, 32646,
+                                    32643, 32645, 32642, 32644, 32516};
 
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
 constexpr int kFirstStartPaneCount = 4;
@@ -113,13 +114,15 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (infoPanel.CreateModeless(Hwnd())) {
         RECT panel;
         GetClientRect(infoPanel.Hwnd(), &panel);
-        MoveWindow(infoPanel.Hwnd(), kInfoPanelPosition.x, kInfoPanelPosition.y, panel.right, panel.bottom, TRUE);
+        MoveWindow(infoPanel.Hwnd(), kInfoPanelPosition.x, kInfoPanelPosition.y, panel.right, panel.bottom,
+                   TRUE);
         ShowWindow(infoPanel.Hwnd(), SW_SHOW);
     }
     RECT client;
     GetClientRect(Hwnd(), &client);
     toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
-                     RECT{0, client.bottom - kToolPanelHeight, client.right, client.bottom}, Hwnd(), IDC_TOOL_PANEL);
+                     RECT{0, client.bottom - kToolPanelHeight, client.right, client.bottom}, Hwnd(),
+                     IDC_TOOL_PANEL);
     return 0;
 }
 
@@ -232,7 +235,9 @@ void CTintraDlg::OnSliderMoved(int sliderId) {
     ApplySliders();
 }
 
-UButton& CTintraDlg::PanelButton(int id) { return *toolPanel.Button(id); }
+UButton& CTintraDlg::PanelButton(int id) {
+    return *toolPanel.Button(id);
+}
 
 void CTintraDlg::OnPanelCommand(int command) {
     switch (command) {
@@ -387,7 +392,9 @@ void CTintraDlg::CopyToClipboard() {
     CloseClipboard();
 }
 
-void CTintraDlg::OnPaneSelected() { SetCurrentColor(ToColorRef(colorDisplay.GetPaneColor(colorDisplay.GetActivePane()))); }
+void CTintraDlg::OnPaneSelected() {
+    SetCurrentColor(ToColorRef(colorDisplay.GetPaneColor(colorDisplay.GetActivePane())));
+}
 
 BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
     toolTip.RelayEvent(msg);
@@ -427,9 +434,13 @@ void CTintraDlg::OnClose() {
     ReleaseCapture();
 }
 
-void CTintraDlg::SetPickerCursors(bool on) { InstallSystemCursors(on ? eyedropperCursor.get() : nullptr); }
+void CTintraDlg::SetPickerCursors(bool on) {
+    InstallSystemCursors(on ? eyedropperCursor.get() : nullptr);
+}
 
-void CTintraDlg::SetZoomCursors(bool on) { InstallSystemCursors(on ? crosshairCursor.get() : nullptr); }
+void CTintraDlg::SetZoomCursors(bool on) {
+    InstallSystemCursors(on ? crosshairCursor.get() : nullptr);
+}
 
 // Installs a fresh copy of the replacement (or, when null, of each saved cursor) for every
 // system cursor id. SetSystemCursor takes over the copy; the saved ones are never handed out.

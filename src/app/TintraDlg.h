@@ -15,7 +15,7 @@
 
 // The main window: owns every child, holds the current colour and the picking modes.
 class CTintraDlg : public win::Dialog {
-public:
+  public:
     CTintraDlg();
 
     // The one way in for a colour from outside: picking, panes, dialogs, start-up.
@@ -25,12 +25,12 @@ public:
     void CopyToClipboard();
     BOOL PreTranslateMessage(MSG* msg) override;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
 
-private:
+  private:
     static constexpr int kSystemCursorCount = 11;
     static constexpr int kChannels = kChannelCount;
 

@@ -5,15 +5,15 @@
 // A small square mark, empty or filled. In radio mode a click always fills it; in toggle mode
 // a click flips it. Every click inside is posted to the parent as WM_CHECK_CLICKED.
 class CheckCtrl : public ui::CanvasWindow {
-public:
+  public:
     virtual bool Create(LPCWSTR className, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle);
     void SetCheck(bool check);
     bool IsChecked() const { return checked != 0; }
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void DrawImage();
     void OnLButtonDown(POINT point);
 

@@ -52,8 +52,9 @@ LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
     for (int i = 0; i < kNotationCount; ++i)
-        checks[static_cast<size_t>(i)].Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, kCheckSize, kCheckSize},
-                                              Hwnd(), static_cast<UINT>(kRows[i].checkId), 0);
+        checks[static_cast<size_t>(i)].Create(nullptr, WS_CHILD | WS_VISIBLE,
+                                              RECT{0, 0, kCheckSize, kCheckSize}, Hwnd(),
+                                              static_cast<UINT>(kRows[i].checkId), 0);
     for (ColorNotation notation : kPanelOrder) {
         const NotationRow& row = kRows[static_cast<int>(notation)];
         MoveWindow(CheckOf(notation).Hwnd(), kCheckLeft, row.checkTop, kCheckSize, kCheckSize, TRUE);

@@ -10,7 +10,7 @@
 // The panel that shows the current colour in all five notations, with a mark per row that
 // chooses the notation the clipboard copy uses.
 class InfoCtrl : public win::Dialog {
-public:
+  public:
     InfoCtrl();
 
     void SetColor(ColorRef color);
@@ -21,11 +21,11 @@ public:
     void SetNotation(int notation);
     void SetBackColor(ColorRef color);
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
 
-private:
+  private:
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     LRESULT OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam);

@@ -19,8 +19,9 @@ constexpr float kFramePenWidth = 4.0f;
 } // namespace
 
 CColorDisplay::CColorDisplay()
-    : eyedropperCursor(static_cast<HCURSOR>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_EYEDROPPER),
-                                                       IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))) {}
+    : eyedropperCursor(static_cast<HCURSOR>(LoadImageW(
+          GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_EYEDROPPER), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))) {
+}
 
 void CColorDisplay::SetPaneCount(int count) {
     paneCount = count;

@@ -9,7 +9,7 @@
 // The row of colour panes at the top left of the main window. One pane is active and takes
 // the current colour; clicks and arrow keys choose it and tell the parent.
 class CColorDisplay : public ui::CanvasWindow {
-public:
+  public:
     struct Pane {
         RECT rect;
         Argb color;
@@ -35,10 +35,10 @@ public:
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void RebuildPanes();
     void Render();
     void OnLButtonDown(POINT point);

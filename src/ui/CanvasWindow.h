@@ -7,10 +7,10 @@ namespace ui {
 // A window that draws itself into an off-screen picture of its client size and paints by
 // copying it, so that nothing flickers and tests can read what it shows.
 class CanvasWindow : public win::Window {
-public:
+  public:
     Gdiplus::Bitmap* Canvas() const { return canvas.get(); }
 
-protected:
+  protected:
     // Paints the canvas and erases nothing; everything else goes to the default procedure.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Made in WM_CREATE, from the client rectangle.

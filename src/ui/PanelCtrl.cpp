@@ -26,13 +26,15 @@ struct ButtonRow {
 
 // The last two commands are 8 for help and 7 for topmost, out of button order.
 constexpr ButtonRow kButtons[PanelCtrl::kButtonCount] = {
-    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, 0, L"Color dialog", L"Цветоподборочное окно", IDB_COLOR_DIALOG,
-     IDB_COLOR_DIALOG_DOWN},
-    {IDC_BUTTON_PICKER, kCommandPicker, 32, 1, L"Color picker", L"Цветоопределитель", IDB_PICKER, IDB_PICKER_DOWN},
+    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, 0, L"Color dialog", L"Цветоподборочное окно",
+     IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
+    {IDC_BUTTON_PICKER, kCommandPicker, 32, 1, L"Color picker", L"Цветоопределитель", IDB_PICKER,
+     IDB_PICKER_DOWN},
     {IDC_BUTTON_ZOOM, kCommandZoomPicker, 32, 1, L"Zoomed color picker", L"Приближенный цветоопределитель",
      IDB_ZOOM, IDB_ZOOM_DOWN},
     {IDC_BUTTON_COPY, kCommandCopy, 32, 0, L"Copy result", L"Скопировать результат", IDB_COPY, IDB_COPY_DOWN},
-    {IDC_BUTTON_OPTIONS, kCommandOptions, 39, 0, L"Options", L"Опции программы", IDB_OPTIONS, IDB_OPTIONS_DOWN},
+    {IDC_BUTTON_OPTIONS, kCommandOptions, 39, 0, L"Options", L"Опции программы", IDB_OPTIONS,
+     IDB_OPTIONS_DOWN},
     {IDC_BUTTON_ABOUT, kCommandAbout, 32, 0, L"About", L"О программе", IDB_ABOUT, IDB_ABOUT_DOWN},
     {IDC_BUTTON_HELP, kCommandHelp, 32, 0, L"Help", L"Помощь", IDB_HELP, IDB_HELP_DOWN},
     {IDC_BUTTON_TOPMOST, kCommandTopmost, 39, 1, L"Topmost", L"Окно всегда наверху", IDB_TOPMOST,
@@ -106,7 +108,8 @@ void PanelCtrl::FillBackground() {
         return;
     Gdiplus::Graphics graphics(canvas.get());
     Gdiplus::SolidBrush brush{Gdiplus::Color(backgroundColor)};
-    graphics.FillRectangle(&brush, 0, 0, static_cast<INT>(canvas->GetWidth()), static_cast<INT>(canvas->GetHeight()));
+    graphics.FillRectangle(&brush, 0, 0, static_cast<INT>(canvas->GetWidth()),
+                           static_cast<INT>(canvas->GetHeight()));
 }
 
 void PanelCtrl::DrawLine() {

@@ -8,7 +8,7 @@
 // The strip of eight command buttons along the bottom of the main window. A click becomes
 // WM_PANEL_COMMAND with the button's command number, posted to the parent.
 class PanelCtrl : public ui::CanvasWindow {
-public:
+  public:
     static constexpr int kButtonCount = 8;
 
     // The button with that control id (5000..5007), or null.
@@ -18,10 +18,10 @@ public:
     void DrawLine();
     BOOL PreTranslateMessage(MSG* msg) override;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void BuildButtons();
 
     std::array<UButton, kButtonCount> buttons;

@@ -16,13 +16,19 @@ constexpr ThemeRow kThemes[kThemeCount] = {
     {{MakeColorRef(251, 199, 202), MakeColorRef(253, 225, 227)}, MakeColorRef(253, 225, 227)},
 };
 
-const ThemeRow& RowOf(int theme) { return kThemes[(theme >= 2 && theme <= kThemeCount) ? theme - 1 : 0]; }
+const ThemeRow& RowOf(int theme) {
+    return kThemes[(theme >= 2 && theme <= kThemeCount) ? theme - 1 : 0];
+}
 
 } // namespace
 
-ThemeColors LookupTheme(int theme) { return RowOf(theme).colors; }
+ThemeColors LookupTheme(int theme) {
+    return RowOf(theme).colors;
+}
 
-ColorRef ThemePreviewPanelColor(int theme) { return RowOf(theme).previewPanel; }
+ColorRef ThemePreviewPanelColor(int theme) {
+    return RowOf(theme).previewPanel;
+}
 
 std::vector<std::uint32_t> RenderThemePreview(int theme) {
     constexpr std::uint32_t kBorder = 0x636363; // RGB(99, 99, 99)

@@ -2,7 +2,8 @@
 
 #include "Pictures.h"
 
-bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id, int latchingButton) {
+bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
+                     int latchingButton) {
     latching = latchingButton;
     return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
 }

@@ -5,21 +5,23 @@
 // A push button drawn from up to four pictures. It shows a hover picture under the pointer,
 // a down picture while pressed, and, when latching, stays down until the next click.
 class UButton : public ui::CanvasWindow {
-public:
-    virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id, int latchingButton);
+  public:
+    virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
+                        int latchingButton);
     // Resource numbers; 0 for hover, down or disabled means the normal picture.
     void SetImagesFromResources(HINSTANCE instance, int hover, int down, int disabled, int normal);
     // The button keeps copies; without a normal picture the call does nothing.
-    void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down, Gdiplus::Image* disabled);
+    void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
+                   Gdiplus::Image* disabled);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
     int IsDown() const { return isDown; }
     void ReplaceColor(ColorRef oldColor, ColorRef newColor);
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void Recompose();
     void Refresh();
     void DrawNormalImageOnCanvas();

@@ -7,11 +7,17 @@ App* currentApp = nullptr;
 
 } // namespace
 
-App::App() { currentApp = this; }
+App::App() {
+    currentApp = this;
+}
 
-App::~App() { currentApp = nullptr; }
+App::~App() {
+    currentApp = nullptr;
+}
 
-App& App::Current() { return *currentApp; }
+App& App::Current() {
+    return *currentApp;
+}
 
 int App::Run() {
     InitInstance();

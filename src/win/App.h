@@ -8,7 +8,7 @@ namespace win {
 
 // The one application object: start-up, the settings root, shut-down.
 class App {
-public:
+  public:
     App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -23,11 +23,11 @@ public:
     int GetProfileInt(LPCWSTR section, LPCWSTR entry, int defaultValue) const;
     bool WriteProfileInt(LPCWSTR section, LPCWSTR entry, int value) const;
 
-protected:
+  protected:
     virtual bool InitInstance() { return true; }
     virtual int ExitInstance() { return 0; }
 
-private:
+  private:
     std::unique_ptr<RegistryProfile> profile;
 };
 

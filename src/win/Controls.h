@@ -11,7 +11,7 @@ namespace win {
 std::wstring WindowText(HWND window);
 
 class Trackbar : public Window {
-public:
+  public:
     void SetRange(int minimum, int maximum, bool redraw) const {
         SendMessageW(Hwnd(), TBM_SETRANGEMIN, FALSE, minimum);
         SendMessageW(Hwnd(), TBM_SETRANGEMAX, redraw, maximum);
@@ -24,13 +24,13 @@ public:
 };
 
 class StaticText : public Window {
-public:
+  public:
     void SetText(const std::wstring& text) const { SetWindowTextW(Hwnd(), text.c_str()); }
     std::wstring Text() const { return WindowText(Hwnd()); }
 };
 
 class ToolTip : public Window {
-public:
+  public:
     bool Create(HWND parent, DWORD style) {
         return Window::Create(TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, RECT{}, parent, 0);
     }
@@ -61,9 +61,10 @@ public:
 };
 
 class ComboBox : public Window {
-public:
+  public:
     int AddString(const std::wstring& text) const {
-        return static_cast<int>(SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        return static_cast<int>(
+            SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     void SetCurSel(int index) const { SendMessageW(Hwnd(), CB_SETCURSEL, index, 0); }
     int GetCurSel() const { return static_cast<int>(SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0)); }

@@ -4,7 +4,9 @@ namespace win {
 namespace {
 
 // The object's own window procedure answers first; the dialog manager gets the rest.
-INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
 
 } // namespace
 
@@ -12,11 +14,13 @@ Dialog::Dialog(UINT id) : templateId(id) {}
 
 bool Dialog::CreateFromTemplate(HWND parent) {
     CreationHook hook(*this);
-    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent, NoDialogProc, 0) !=
-           nullptr;
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent, NoDialogProc,
+                              0) != nullptr;
 }
 
-bool Dialog::CreateModeless(HWND parent) { return CreateFromTemplate(parent); }
+bool Dialog::CreateModeless(HWND parent) {
+    return CreateFromTemplate(parent);
+}
 
 INT_PTR Dialog::RunModal(HWND owner) {
     if (!CreateFromTemplate(owner))

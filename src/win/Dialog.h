@@ -6,7 +6,7 @@ namespace win {
 // A dialog from a resource template. It is bound before WM_NCCREATE, so it sees WM_CREATE
 // (and may create children there) before WM_INITDIALOG.
 class Dialog : public Window {
-public:
+  public:
     explicit Dialog(UINT templateId);
 
     // Runs its own loop with the owner disabled; returns the EndModal result, or -1 when the
@@ -16,14 +16,14 @@ public:
     bool CreateModeless(HWND parent);
     void EndModal(INT_PTR result);
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Binds template controls to their wrappers; runs first in WM_INITDIALOG.
     virtual void DoDataExchange() {}
     virtual BOOL OnInitDialog() { return TRUE; }
     void BindControl(Window& control, int id) { control.Attach(GetDlgItem(Hwnd(), id)); }
 
-private:
+  private:
     bool CreateFromTemplate(HWND parent);
     bool PreTranslateChain(MSG& msg);
 

@@ -15,7 +15,7 @@ namespace win {
 
 // Keeps GDI+ started for its lifetime; every GDI+ object must be gone before it ends.
 class GdiplusSession {
-public:
+  public:
     GdiplusSession() {
         Gdiplus::GdiplusStartupInput input;
         if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
@@ -28,7 +28,7 @@ public:
             Gdiplus::GdiplusShutdown(token);
     }
 
-private:
+  private:
     ULONG_PTR token = 0;
 };
 

@@ -6,9 +6,8 @@
 namespace win {
 
 // Move-only owner of one platform handle, released by Deleter.
-template <typename H, typename Deleter>
-class UniqueHandle {
-public:
+template <typename H, typename Deleter> class UniqueHandle {
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(H handle) : value(handle) {}
     UniqueHandle(UniqueHandle&& other) noexcept : value(other.release()) {}
@@ -29,7 +28,7 @@ public:
         value = handle;
     }
 
-private:
+  private:
     H value = nullptr;
 };
 
@@ -62,7 +61,7 @@ using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryDeleter>;
 
 // A device context from GetDC (of a window, or of the screen when hwnd is null).
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : hwnd(window), dc(GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
@@ -72,20 +71,20 @@ public:
     }
     HDC get() const { return dc; }
 
-private:
+  private:
     HWND hwnd;
     HDC dc;
 };
 
 class PaintScope {
-public:
+  public:
     explicit PaintScope(HWND window) : hwnd(window) { dc = BeginPaint(hwnd, &ps); }
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
     ~PaintScope() { EndPaint(hwnd, &ps); }
     HDC get() const { return dc; }
 
-private:
+  private:
     HWND hwnd;
     PAINTSTRUCT ps{};
     HDC dc;
@@ -93,13 +92,13 @@ private:
 
 // Selects an object into a DC and puts the previous one back.
 class SelectScope {
-public:
+  public:
     SelectScope(HDC dc, HGDIOBJ object) : hdc(dc), previous(SelectObject(dc, object)) {}
     SelectScope(const SelectScope&) = delete;
     SelectScope& operator=(const SelectScope&) = delete;
     ~SelectScope() { SelectObject(hdc, previous); }
 
-private:
+  private:
     HDC hdc;
     HGDIOBJ previous;
 };

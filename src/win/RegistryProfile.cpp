@@ -31,7 +31,8 @@ int RegistryProfile::GetInt(LPCWSTR section, LPCWSTR entry, int defaultValue) co
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegQueryValueExW(key.get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(key.get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+        ERROR_SUCCESS)
         return defaultValue;
     // A shorter value would leave bytes unset, and a 4-byte string like "1" is no number.
     if (size != sizeof(value) || (type != REG_DWORD && type != REG_BINARY))
@@ -44,8 +45,8 @@ bool RegistryProfile::WriteInt(LPCWSTR section, LPCWSTR entry, int value) const 
     if (!key)
         return false;
     const DWORD data = static_cast<DWORD>(value);
-    return RegSetValueExW(key.get(), entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof(data)) ==
-           ERROR_SUCCESS;
+    return RegSetValueExW(key.get(), entry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                          sizeof(data)) == ERROR_SUCCESS;
 }
 
 } // namespace win

@@ -7,7 +7,7 @@ namespace win {
 
 // Integer settings under HKEY_CURRENT_USER\Software\<company>\<application>\<section>.
 class RegistryProfile {
-public:
+  public:
     RegistryProfile(std::wstring company, std::wstring application);
 
     // The stored value, or the default when it is missing, unreadable, not 4 bytes long or
@@ -17,7 +17,7 @@ public:
 
     std::wstring SectionPath(LPCWSTR section) const;
 
-private:
+  private:
     std::wstring company;
     std::wstring application;
 };

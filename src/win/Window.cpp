@@ -23,7 +23,9 @@ void RegisterChildWindowClass() {
 
 } // namespace
 
-bool IsCtlColorMessage(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+bool IsCtlColorMessage(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
 
 Window::~Window() {
     if (hwnd)
@@ -34,7 +36,9 @@ Window* Window::FromHandle(HWND window) {
     return window ? static_cast<Window*>(GetPropW(window, kObjectProperty)) : nullptr;
 }
 
-BOOL Window::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL Window::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
 
 bool Window::Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent, UINT id,
                     DWORD exStyle) {
@@ -52,8 +56,8 @@ bool Window::Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& re
 bool Window::Attach(HWND window) {
     if (!window || hwnd || FromHandle(window))
         return false;
-    const auto previous =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
     Bind(window, previous);
     return true;
 }

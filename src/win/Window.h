@@ -13,7 +13,7 @@ constexpr wchar_t kChildWindowClass[] = L"TintraWnd";
 // Wraps one HWND. Every message goes through the one virtual HandleMessage; what it does
 // not handle goes to the window's original procedure.
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -34,12 +34,12 @@ public:
     // Sees each queued message addressed to this window or its children before dispatch.
     virtual BOOL PreTranslateMessage(MSG* msg);
 
-protected:
+  protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
     void Invalidate(bool erase = true) const { InvalidateRect(hwnd, nullptr, erase ? TRUE : FALSE); }
 
-private:
+  private:
     friend class CreationHook;
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Bind(HWND window, WNDPROC previous);
@@ -51,13 +51,13 @@ private:
 
 // Binds the next window created on this thread to an object, before its WM_NCCREATE.
 class CreationHook {
-public:
+  public:
     explicit CreationHook(Window& target);
     CreationHook(const CreationHook&) = delete;
     CreationHook& operator=(const CreationHook&) = delete;
     ~CreationHook();
 
-private:
+  private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
     HHOOK hook;
 };

@@ -12,7 +12,7 @@ constexpr COLORREF kThemePanel = RGB(163, 194, 230);
 constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 
 class ColorPanes : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ClearSettings();
         ASSERT_TRUE(tintra.Start());
@@ -65,7 +65,8 @@ TEST_F(ColorPanes, FirstStartShowsFourBlackPanesTheThemeAndBlackInEveryNotation)
 }
 
 TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
-    ASSERT_TRUE(ClickControlUntil(display, 130, 100, [&] { return ScreenPixel(display, 91, 86) == kActiveFrame; }));
+    ASSERT_TRUE(
+        ClickControlUntil(display, 130, 100, [&] { return ScreenPixel(display, 91, 86) == kActiveFrame; }));
     PressKey(VK_RIGHT); // wraps to pane 2
     EXPECT_TRUE(PaneIsFramed(3, 66));
     PressKey(VK_DOWN); // wraps to pane 0
@@ -79,8 +80,10 @@ TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
 TEST_F(ColorPanes, PickingAPaneMakesItsColourCurrentAndReleasesTheLocks) {
     // Latch the red lock, then pick a pane: every lock comes up again.
     const HWND redLock = tintra.Control(1002);
-    ASSERT_TRUE(ClickControlUntil(redLock, 4, 5, [&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); }));
-    ASSERT_TRUE(ClickControlUntil(display, 130, 30, [&] { return ScreenPixel(display, 91, 23) == kActiveFrame; }));
+    ASSERT_TRUE(
+        ClickControlUntil(redLock, 4, 5, [&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); }));
+    ASSERT_TRUE(
+        ClickControlUntil(display, 130, 30, [&] { return ScreenPixel(display, 91, 23) == kActiveFrame; }));
     Settle();
     EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), 0);
     EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");

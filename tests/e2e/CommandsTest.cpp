@@ -13,7 +13,7 @@ constexpr int kRedSlider = 1018, kGreenSlider = 1019, kBlueSlider = 1020;
 constexpr int kRgbText = 1003;
 
 class Commands : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ClearSettings();
         ASSERT_TRUE(tintra.Start());
@@ -27,7 +27,8 @@ protected:
         if (WaitFor([&] { return tintra.InfoText(kRgbText) == text; }))
             return ::testing::AssertionSuccess();
         const std::wstring shown = tintra.InfoText(kRgbText);
-        return ::testing::AssertionFailure() << "the RGB row reads " << std::string(shown.begin(), shown.end());
+        return ::testing::AssertionFailure()
+               << "the RGB row reads " << std::string(shown.begin(), shown.end());
     }
     // Drags the slider's thumb by dy pixels and waits until the colour texts show the result.
     void DragThumb(int sliderId, int dy) {
@@ -48,7 +49,8 @@ protected:
     ::testing::AssertionResult LockShows(int lockId, COLORREF face) {
         if (WaitFor([&] { return ScreenPixel(tintra.Control(lockId), 2, 7) == face; }))
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "the padlock shows " << std::hex << ScreenPixel(tintra.Control(lockId), 2, 7);
+        return ::testing::AssertionFailure()
+               << "the padlock shows " << std::hex << ScreenPixel(tintra.Control(lockId), 2, 7);
     }
     bool ClipboardReads(const std::string& text) {
         return WaitFor([&] { return ClipboardText() == text; });
@@ -58,7 +60,8 @@ protected:
         const HWND display = tintra.Control(1000);
         ClickControlUntil(display, 40, 30, [&] {
             GUITHREADINFO info{sizeof(info)};
-            return GetGUIThreadInfo(GetWindowThreadProcessId(display, nullptr), &info) && info.hwndFocus == display;
+            return GetGUIThreadInfo(GetWindowThreadProcessId(display, nullptr), &info) &&
+                   info.hwndFocus == display;
         });
     }
 
@@ -98,7 +101,8 @@ TEST_F(Commands, LocksLatchByClickAndAPaneReleasesThemAll) {
     } locks[] = {{1002, RGB(255, 121, 121)}, {1003, RGB(26, 255, 26)}, {1004, RGB(131, 187, 243)}};
     for (const auto& lock : locks) {
         const HWND button = tintra.Control(lock.id);
-        ASSERT_TRUE(ClickControlUntil(button, 4, 5, [&] { return ScreenPixel(button, 2, 7) == lock.latchedFace; }));
+        ASSERT_TRUE(
+            ClickControlUntil(button, 4, 5, [&] { return ScreenPixel(button, 2, 7) == lock.latchedFace; }));
     }
     FocusDisplay();
     for (const auto& lock : locks)
@@ -129,8 +133,9 @@ TEST_F(Commands, CopyButtonUsesTheMarkedNotation) {
     FocusDisplay();
     PressKey('H');
     EmptyTheClipboard();
-    EXPECT_TRUE(ClickControlUntil(tintra.PanelButton(5003), 14, 10, [] { return ClipboardText() == "000000"; }))
-        << ClipboardText();
+    EXPECT_TRUE(ClickControlUntil(tintra.PanelButton(5003), 14, 10, [] {
+        return ClipboardText() == "000000";
+    })) << ClipboardText();
 }
 
 TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {

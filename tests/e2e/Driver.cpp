@@ -20,7 +20,9 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
-void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra"); }
+void ClearSettings() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra");
+}
 
 void StoreSetting(const wchar_t* name, DWORD value) {
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof(value));
@@ -91,7 +93,8 @@ TintraProcess::~TintraProcess() {
 bool TintraProcess::Start() {
     STARTUPINFOW startup{sizeof(startup)};
     std::wstring command = L"\"" + ProgramPath() + L"\"";
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return false;
     WaitForInputIdle(process.hProcess, 10000);
     WindowSearch search{process.dwProcessId, nullptr};
@@ -138,14 +141,16 @@ long long TintraProcess::CloseAndWait() {
 bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (!process)
         return false;
     void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     bool done = false;
     if (remote && WriteProcessMemory(process, remote, data, size, nullptr)) {
         DWORD_PTR answer;
-        SendMessageTimeoutW(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 5000, &answer);
+        SendMessageTimeoutW(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 5000,
+                            &answer);
         done = ReadProcessMemory(process, remote, data, size, nullptr) != FALSE;
     }
     if (remote)
@@ -160,7 +165,9 @@ RECT ThumbRect(HWND trackbar) {
     return rect;
 }
 
-int TrackbarPos(HWND trackbar) { return static_cast<int>(SendMessageW(trackbar, TBM_GETPOS, 0, 0)); }
+int TrackbarPos(HWND trackbar) {
+    return static_cast<int>(SendMessageW(trackbar, TBM_GETPOS, 0, 0));
+}
 
 std::string ClipboardText() {
     std::string text = "<none>";
@@ -202,11 +209,14 @@ RECT RectInParent(HWND control) {
 std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};
     // Another process's window: WM_GETTEXT goes through the window, GetWindowText would not.
-    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
     return text;
 }
 
-void MoveMouseTo(POINT screen) { Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)}); }
+void MoveMouseTo(POINT screen) {
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+}
 
 void ClickAt(POINT screen) {
     // The press goes where the pointer is once the move has arrived, not where it was.

@@ -21,7 +21,7 @@ long long ReadSetting(const wchar_t* name);
 std::wstring TextOf(HWND window);
 
 class TintraProcess {
-public:
+  public:
     TintraProcess() = default;
     TintraProcess(const TintraProcess&) = delete;
     TintraProcess& operator=(const TintraProcess&) = delete;
@@ -39,7 +39,7 @@ public:
     long long CloseAndWait();
     bool IsRunning() const;
 
-private:
+  private:
     PROCESS_INFORMATION process{};
     HWND mainWindow = nullptr;
 };

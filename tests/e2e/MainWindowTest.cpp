@@ -13,23 +13,28 @@ struct TemplateControl {
 };
 
 const TemplateControl kTemplateControls[] = {
-    {1018, L"msctls_trackbar32"}, {1019, L"msctls_trackbar32"}, {1020, L"msctls_trackbar32"},
-    {1021, L"Static"},            {1022, L"Static"},            {1023, L"Static"},
+    {1018, L"msctls_trackbar32"},
+    {1019, L"msctls_trackbar32"},
+    {1020, L"msctls_trackbar32"},
+    {1021, L"Static"},
+    {1022, L"Static"},
+    {1023, L"Static"},
 };
 
 // Where the template puts a control, in pixels: a local copy of the template knows the font.
 RECT TemplateRectInPixels(int id) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    const HWND copy = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102), nullptr,
-                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    const HWND copy = CreateDialogParamW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     const RECT rect = RectInParent(GetDlgItem(copy, id));
     DestroyWindow(copy);
     return rect;
 }
 
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ClearSettings(); }
     void TearDown() override { ClearSettings(); }
 

@@ -22,8 +22,8 @@ bool SaveWindowPicture(HWND window, const wchar_t* path) {
     BITMAPINFOHEADER header{sizeof(header), width, height, 1, 24, BI_RGB};
     const int stride = (width * 3 + 3) & ~3;
     std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-              DIB_RGB_COLORS);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);

@@ -32,7 +32,8 @@ TEST(Palette, EverySwatchHasItsColourOverItsWholeArea) {
     ASSERT_EQ(pixels.size(), static_cast<size_t>(301 * 145));
     for (int row = 0; row < kPaletteRows; ++row)
         for (int column = 0; column < kPaletteColumns; ++column) {
-            const std::uint32_t expected = kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
+            const std::uint32_t expected =
+                kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
             for (int y = 12 * row + 1; y <= 12 * row + 11; ++y)
                 for (int x = 12 * column + 1; x <= 12 * column + 11; ++x)
                     ASSERT_EQ(PalettePixel(pixels, x, y), expected) << x << ", " << y;

@@ -5,13 +5,15 @@
 
 // A top-level window that keeps what its children post or send to it.
 class ChildHost : public win::Window {
-public:
+  public:
     struct Received {
         UINT message;
         WPARAM wParam;
     };
 
-    bool Create() { return Window::Create(nullptr, L"host", WS_POPUP | WS_VISIBLE, RECT{0, 0, 320, 240}, nullptr, 0); }
+    bool Create() {
+        return Window::Create(nullptr, L"host", WS_POPUP | WS_VISIBLE, RECT{0, 0, 320, 240}, nullptr, 0);
+    }
     int Count(UINT message, WPARAM wParam) const {
         int count = 0;
         for (const Received& item : received)
@@ -21,7 +23,7 @@ public:
     std::vector<Received> received;
     UINT firstRecorded = WM_APP;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message >= firstRecorded || message == WM_COMMAND)
             received.push_back({message, wParam});

@@ -11,11 +11,11 @@ constexpr Argb kRed = 0xFFDE0000;
 constexpr Argb kOutline = 0xFF323232;
 
 class ColorDisplayTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(host.Create());
-        ASSERT_TRUE(display.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{8, 10, 188, 140},
-                                   host.Hwnd(), 1000));
+        ASSERT_TRUE(display.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                   RECT{8, 10, 188, 140}, host.Hwnd(), 1000));
         display.SetPaneCount(4);
         for (int i = 0; i < 4; ++i)
             display.SetPaneColor(i, 0xFF100000u * static_cast<Argb>(i + 1) | 0xFF000000u);
@@ -49,7 +49,7 @@ TEST_F(ColorDisplayTest, ClickMakesThePaneActiveDrawsTheRedFrameAndTellsTheParen
     EXPECT_EQ(Pixel(90, 80), kRed); // the 2-pixel pen is centred on the outline
     EXPECT_EQ(Pixel(92, 80), display.GetPaneColor(3));
     EXPECT_EQ(Pixel(130, 100), display.GetPaneColor(3));
-    EXPECT_EQ(Pixel(3, 30), kOutline); // pane 0 is only outlined now
+    EXPECT_EQ(Pixel(3, 30), kOutline);    // pane 0 is only outlined now
     EXPECT_EQ(Pixel(1, 60), 0xFF282828u); // the outer frame
     EXPECT_EQ(host.Count(WM_PANE_SELECTED, 0), 1);
     EXPECT_EQ(GetFocus(), display.Hwnd());

@@ -17,7 +17,7 @@ constexpr UINT kCheckOwner = WM_APP + 2;
 using Log = std::vector<std::string>;
 
 class RecordingWindow : public win::Window {
-public:
+  public:
     RecordingWindow(Log& sharedLog, std::string windowName, bool handlesKeys = false)
         : log(sharedLog), name(std::move(windowName)), swallowKeys(handlesKeys) {}
     BOOL PreTranslateMessage(MSG* msg) override {
@@ -27,7 +27,7 @@ public:
         return swallowKeys;
     }
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_KEYDOWN)
             log.push_back("dispatched:" + name);
@@ -38,14 +38,14 @@ protected:
         return DefaultProc(message, wParam, lParam);
     }
 
-private:
+  private:
     Log& log;
     std::string name;
     bool swallowKeys;
 };
 
 class RecordingDialog : public win::Dialog {
-public:
+  public:
     explicit RecordingDialog(Log& sharedLog)
         : Dialog(IDD_TEST_DIALOG), log(sharedLog), edit(sharedLog, "edit"), inner(sharedLog, "inner"),
           innermost(sharedLog, "innermost") {}
@@ -56,17 +56,17 @@ public:
         return FALSE;
     }
 
-private:
+  private:
     Log& log;
     RecordingWindow edit;
 
-public:
+  public:
     RecordingWindow inner;
     RecordingWindow innermost;
     HWND owner = nullptr;
     bool ownerWasDisabled = false;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
         case WM_NCCREATE:
@@ -156,7 +156,7 @@ TEST(Dialog, ModalLoopOffersKeysFromTheTargetUpToTheDialogWithTheOwnerDisabled) 
     EXPECT_TRUE(dialog.ownerWasDisabled);
     EXPECT_TRUE(IsWindowEnabled(owner));
     // The edit's key-down then goes to the dialog manager, which hands it to the edit.
-    const Log expected = {"pre:innermost", "pre:inner", "pre:dialog", "dispatched:innermost",
+    const Log expected = {"pre:innermost", "pre:inner",  "pre:dialog",     "dispatched:innermost",
                           "pre:edit",      "pre:dialog", "dispatched:edit"};
     EXPECT_EQ(KeyEntries(log), expected);
     DestroyWindow(owner);
@@ -177,8 +177,9 @@ TEST(Dialog, WindowThatTakesAKeyStopsTheChainAndTheDispatch) {
 TEST(Dialog, CloseEndsTheModalLoopWithCancel) {
     Log log;
     RecordingDialog dialog(log);
-    EXPECT_EQ(RunModalThen(dialog, nullptr, [](HWND dialogWindow) { PostMessageW(dialogWindow, WM_CLOSE, 0, 0); }),
-              IDCANCEL);
+    EXPECT_EQ(
+        RunModalThen(dialog, nullptr, [](HWND dialogWindow) { PostMessageW(dialogWindow, WM_CLOSE, 0, 0); }),
+        IDCANCEL);
     EXPECT_EQ(dialog.Hwnd(), nullptr);
 }
 

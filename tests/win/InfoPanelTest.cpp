@@ -11,7 +11,7 @@ namespace {
 class Host : public win::Window {};
 
 class InfoPanelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(host.Create(nullptr, L"host", WS_POPUP | WS_VISIBLE, RECT{0, 0, 300, 200}, nullptr, 0));
         ASSERT_TRUE(panel.CreateModeless(host.Hwnd()));
@@ -51,7 +51,8 @@ TEST_F(InfoPanelTest, StartsWithColrefMarkedAndTheMarksInTheirPlaces) {
     EXPECT_EQ(panel.GetNotation(), ColorNotation::Colref);
     EXPECT_TRUE(IsMarked(3000));
     EXPECT_EQ(MarkedCount(), 1);
-    RedrawWindow(panel.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(panel.Hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpPending();
     HDC dc = GetDC(Check(3000));
     EXPECT_EQ(GetPixel(dc, 4, 4), 0u);
@@ -106,15 +107,16 @@ TEST_F(InfoPanelTest, ShowsTheColourInEveryRow) {
 
 TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
     panel.SetBackColor(0x00E6C2A3);
-    RedrawWindow(panel.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(panel.Hwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC dc = GetDC(panel.Hwnd());
     EXPECT_EQ(GetPixel(dc, 60, 40), 0x00E6C2A3u); // between the rows
     EXPECT_EQ(GetPixel(dc, 0, 30), 0x00646464u);  // the frame
     ReleaseDC(panel.Hwnd(), dc);
     const HWND label = GetDlgItem(panel.Hwnd(), 1006);
     HDC labelDc = GetDC(label);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(panel.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(labelDc), reinterpret_cast<LPARAM>(label)));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        panel.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(labelDc), reinterpret_cast<LPARAM>(label)));
     EXPECT_NE(brush, nullptr);
     EXPECT_EQ(GetBkColor(labelDc), 0x00E6C2A3u);
     ReleaseDC(label, labelDc);

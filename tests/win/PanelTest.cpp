@@ -14,10 +14,11 @@ namespace {
 constexpr Argb kConstructionFill = 0xFFBFD9D9;
 
 class PanelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(host.Create());
-        ASSERT_TRUE(panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
+        ASSERT_TRUE(
+            panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
     }
     RECT ButtonRect(int id) {
         RECT rect;
@@ -113,9 +114,9 @@ TEST_F(PanelTest, HoverShowsTheColouredPicture) {
 TEST(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
     ChildHost host;
     ASSERT_TRUE(host.Create());
-    const HWND trackbar =
-        CreateWindowExW(0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10,
-                        10, 20, 200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
+    const HWND trackbar = CreateWindowExW(
+        0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10, 10, 20,
+        200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
     CSlider slider;
     ASSERT_TRUE(slider.Attach(trackbar));
     slider.SetRange(0, 255, false);

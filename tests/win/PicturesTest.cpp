@@ -14,16 +14,16 @@ struct PictureSize {
 };
 
 const PictureSize kPictures[] = {
-    {IDB_LOCK_GREY, 9, 11},          {IDB_LOCK_GREEN, 9, 11},    {IDB_LOCK_RED, 9, 11},
-    {IDB_LOCK_BLUE, 9, 11},          {IDB_COLOR_DIALOG, 28, 20}, {IDB_COLOR_DIALOG_DOWN, 28, 20},
-    {IDB_PICKER, 28, 20},            {IDB_PICKER_DOWN, 28, 20},  {IDB_ZOOM, 28, 20},
-    {IDB_ZOOM_DOWN, 28, 20},         {IDB_COPY, 28, 20},         {IDB_COPY_DOWN, 28, 20},
-    {IDB_OPTIONS, 28, 20},           {IDB_OPTIONS_DOWN, 28, 20}, {IDB_ABOUT, 28, 20},
-    {IDB_ABOUT_DOWN, 28, 20},        {IDB_HELP, 28, 20},         {IDB_HELP_DOWN, 28, 20},
-    {IDB_TOPMOST, 28, 20},           {IDB_TOPMOST_DOWN, 28, 20}, {IDB_PREVIEW_1, 51, 12},
-    {IDB_PREVIEW_2, 51, 12},         {IDB_PREVIEW_3, 51, 12},    {IDB_PREVIEW_4, 51, 12},
-    {IDB_PREVIEW_5, 51, 12},         {IDB_PREVIEW_6, 51, 12},    {IDB_ABOUT_BANNER, 250, 61},
-    {IDB_PALETTE, 301, 145},         {IDB_ABOUT_FOOTER, 250, 21},
+    {IDB_LOCK_GREY, 9, 11},   {IDB_LOCK_GREEN, 9, 11},     {IDB_LOCK_RED, 9, 11},
+    {IDB_LOCK_BLUE, 9, 11},   {IDB_COLOR_DIALOG, 28, 20},  {IDB_COLOR_DIALOG_DOWN, 28, 20},
+    {IDB_PICKER, 28, 20},     {IDB_PICKER_DOWN, 28, 20},   {IDB_ZOOM, 28, 20},
+    {IDB_ZOOM_DOWN, 28, 20},  {IDB_COPY, 28, 20},          {IDB_COPY_DOWN, 28, 20},
+    {IDB_OPTIONS, 28, 20},    {IDB_OPTIONS_DOWN, 28, 20},  {IDB_ABOUT, 28, 20},
+    {IDB_ABOUT_DOWN, 28, 20}, {IDB_HELP, 28, 20},          {IDB_HELP_DOWN, 28, 20},
+    {IDB_TOPMOST, 28, 20},    {IDB_TOPMOST_DOWN, 28, 20},  {IDB_PREVIEW_1, 51, 12},
+    {IDB_PREVIEW_2, 51, 12},  {IDB_PREVIEW_3, 51, 12},     {IDB_PREVIEW_4, 51, 12},
+    {IDB_PREVIEW_5, 51, 12},  {IDB_PREVIEW_6, 51, 12},     {IDB_ABOUT_BANNER, 250, 61},
+    {IDB_PALETTE, 301, 145},  {IDB_ABOUT_FOOTER, 250, 21},
 };
 
 Argb PixelOf(Gdiplus::Bitmap& bitmap, int x, int y) {
@@ -33,7 +33,7 @@ Argb PixelOf(Gdiplus::Bitmap& bitmap, int x, int y) {
 }
 
 class PictureResources : public ::testing::Test {
-protected:
+  protected:
     win::GdiplusSession gdiplus;
 };
 
@@ -47,8 +47,8 @@ TEST_F(PictureResources, EveryBitmapLoadsWithItsSize) {
 }
 
 TEST_F(PictureResources, ToolIconsHaveTheGreyFrameWithRedKeyCorners) {
-    for (int id : {IDB_COLOR_DIALOG, IDB_PICKER_DOWN, IDB_ZOOM, IDB_COPY, IDB_OPTIONS, IDB_ABOUT_DOWN, IDB_HELP,
-                   IDB_TOPMOST}) {
+    for (int id : {IDB_COLOR_DIALOG, IDB_PICKER_DOWN, IDB_ZOOM, IDB_COPY, IDB_OPTIONS, IDB_ABOUT_DOWN,
+                   IDB_HELP, IDB_TOPMOST}) {
         win::BitmapPtr icon = ui::LoadResourceBitmap(GetModuleHandleW(nullptr), id);
         ASSERT_TRUE(icon);
         for (POINT corner : {POINT{0, 0}, POINT{27, 0}, POINT{0, 19}, POINT{27, 19}})

@@ -10,7 +10,7 @@ constexpr wchar_t kCompany[] = L"Kelvo Tintra Tests";
 constexpr wchar_t kSection[] = L"Settings";
 
 class RegistryProfileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests"); }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests"); }
 
@@ -29,8 +29,8 @@ protected:
 TEST_F(RegistryProfileTest, MissingValueGivesTheDefaultAndCreatesTheKey) {
     EXPECT_EQ(profile.GetInt(kSection, L"theme", 4), 4);
     HKEY key;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests\\Profile\\Settings", 0, KEY_READ,
-                            &key),
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests\\Profile\\Settings", 0,
+                            KEY_READ, &key),
               ERROR_SUCCESS);
     RegCloseKey(key);
 }

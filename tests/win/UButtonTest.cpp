@@ -15,12 +15,14 @@ constexpr Argb kGreyLockFace = 0xFFD5D5D5; // the grey padlock's face
 constexpr Argb kRedLockFace = 0xFFFF7979;
 
 class UButtonTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(host.Create()); }
 
     void MakeLock(int latching) {
-        ASSERT_TRUE(button.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{202, 8, 211, 19}, host.Hwnd(), 1002, latching));
-        button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREY, IDB_LOCK_RED, 0, IDB_LOCK_GREY);
+        ASSERT_TRUE(button.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{202, 8, 211, 19}, host.Hwnd(), 1002,
+                                  latching));
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREY, IDB_LOCK_RED, 0,
+                                      IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, kFace);
     }
     Argb Pixel(int x, int y) const {

@@ -18,7 +18,9 @@ void Put32(Bytes& out, std::uint32_t value) {
     Put16(out, value >> 16);
 }
 
-int RowBytes(int width, int bitsPerPixel) { return ((width * bitsPerPixel + 31) / 32) * 4; }
+int RowBytes(int width, int bitsPerPixel) {
+    return ((width * bitsPerPixel + 31) / 32) * 4;
+}
 
 void PutInfoHeader(Bytes& out, int width, int height, int bitsPerPixel, std::uint32_t imageSize, int colors) {
     Put32(out, 40);
@@ -116,7 +118,8 @@ void WriteCursor(const PixImage& image, int bitsPerPixel, const std::string& pat
     // inverted ones with white.
     std::vector<std::uint32_t> palette{0x000000};
     for (const Pixel& pixel : image.pixels)
-        if (pixel.kind == PixelKind::Color && std::find(palette.begin(), palette.end(), pixel.rgb) == palette.end())
+        if (pixel.kind == PixelKind::Color &&
+            std::find(palette.begin(), palette.end(), pixel.rgb) == palette.end())
             palette.push_back(pixel.rgb);
     const int colors = 1 << bitsPerPixel;
     if (std::find(palette.begin(), palette.end(), 0xFFFFFFu) == palette.end())
@@ -124,7 +127,8 @@ void WriteCursor(const PixImage& image, int bitsPerPixel, const std::string& pat
     if (static_cast<int>(palette.size()) > colors)
         throw std::runtime_error(path + ": too many colours for " + std::to_string(bitsPerPixel) + " bits");
     palette.resize(static_cast<size_t>(colors), 0);
-    const auto white = static_cast<std::uint32_t>(std::find(palette.begin(), palette.end(), 0xFFFFFFu) - palette.begin());
+    const auto white =
+        static_cast<std::uint32_t>(std::find(palette.begin(), palette.end(), 0xFFFFFFu) - palette.begin());
 
     const int stride = RowBytes(image.width, bitsPerPixel);
     Bytes body;
@@ -140,7 +144,8 @@ void WriteCursor(const PixImage& image, int bitsPerPixel, const std::string& pat
             if (pixel.kind == PixelKind::Invert)
                 index = white;
             else if (pixel.kind == PixelKind::Color)
-                index = static_cast<std::uint32_t>(std::find(palette.begin(), palette.end(), pixel.rgb) - palette.begin());
+                index = static_cast<std::uint32_t>(std::find(palette.begin(), palette.end(), pixel.rgb) -
+                                                   palette.begin());
             if (bitsPerPixel == 8)
                 row[static_cast<size_t>(x)] = static_cast<std::uint8_t>(index);
             else if (index)

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
         } else if (args.size() == 2 && args[0] == "palette") {
             WriteBmp(FromPixels(RenderPalette(), kPaletteWidth, kPaletteHeight), args[1]);
         } else if (args.size() == 3 && args[0] == "preview") {
-            WriteBmp(FromPixels(RenderThemePreview(std::stoi(args[1])), kPreviewWidth, kPreviewHeight), args[2]);
+            WriteBmp(FromPixels(RenderThemePreview(std::stoi(args[1])), kPreviewWidth, kPreviewHeight),
+                     args[2]);
         } else {
             return Usage();
         }
