@@ -2,6 +2,7 @@
 
 #include "../../res/resource.h"
 #include "../ui/KeyColor.h"
+#include "../ui/Pictures.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "ClipboardText.h"
@@ -48,11 +49,6 @@ constexpr int kClipboardAttempts = 10;
 constexpr DWORD kClipboardRetryMs = 10;
 constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 
-win::CursorHandle LoadCursorResource(int id) {
-    return win::CursorHandle(static_cast<HCURSOR>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
-}
-
 } // namespace
 
 CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
@@ -63,8 +59,8 @@ CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
     panelColor = theme.panelColor;
     for (int i = 0; i < kSystemCursorCount; ++i)
         savedSystemCursors[i].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kSystemCursorIds[i]))));
-    eyedropperCursor = LoadCursorResource(IDC_EYEDROPPER);
-    crosshairCursor = LoadCursorResource(IDC_CROSSHAIR);
+    eyedropperCursor = ui::LoadCursorResource(IDC_EYEDROPPER);
+    crosshairCursor = ui::LoadCursorResource(IDC_CROSSHAIR);
     colorTheme = kDefaultTheme;
     paneCount = 4;
     gridFlag = true;

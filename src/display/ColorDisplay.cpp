@@ -2,6 +2,7 @@
 
 #include "../../res/resource.h"
 #include "../app/PrivateMessages.h"
+#include "../ui/Pictures.h"
 
 #include <windowsx.h>
 

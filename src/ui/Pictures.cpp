@@ -11,6 +11,11 @@ win::BitmapPtr LoadResourceBitmap(HINSTANCE instance, int resourceId) {
     return bitmap;
 }
 
+win::CursorHandle LoadCursorResource(int resourceId) {
+    return win::CursorHandle(static_cast<HCURSOR>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
+}
+
 win::BitmapPtr MakeCanvas(int width, int height) {
     if (width <= 0 || height <= 0)
         return nullptr;

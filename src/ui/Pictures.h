@@ -2,6 +2,7 @@
 // Pictures as GDI+ bitmaps: loading, copying, recolouring and drawing at their pixel size.
 #include "../color/ColorNotation.h"
 #include "../win/Gdiplus.h"
+#include "../win/Handles.h"
 
 #include <functional>
 
@@ -9,6 +10,8 @@ namespace ui {
 
 // The bitmap resource, or null when it cannot be loaded.
 win::BitmapPtr LoadResourceBitmap(HINSTANCE instance, int resourceId);
+// A cursor of the executable's resources, owned by the caller.
+win::CursorHandle LoadCursorResource(int resourceId);
 // A 24-bit copy of the picture, owned by the caller; null for a null source.
 win::BitmapPtr CopyPicture(Gdiplus::Image* source);
 win::BitmapPtr MakeCanvas(int width, int height);
