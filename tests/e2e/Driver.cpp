@@ -91,6 +91,13 @@ TintraProcess::~TintraProcess() {
 }
 
 bool TintraProcess::Start() {
+    // The pointer waits away from where the window will appear, as a hand off the mouse would.
+    const POINT away{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
+    MoveMouseTo(away);
+    WaitFor([away] {
+        POINT cursor;
+        return GetCursorPos(&cursor) && cursor.x == away.x && cursor.y == away.y;
+    });
     STARTUPINFOW startup{sizeof(startup)};
     std::wstring command = L"\"" + ProgramPath() + L"\"";
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -216,31 +223,49 @@ std::wstring TextOf(HWND window) {
 
 void MoveMouseTo(POINT screen) {
     Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-}
-
-void ClickAt(POINT screen) {
-    // The press goes where the pointer is once the move has arrived, not where it was.
-    MoveMouseTo(screen);
     WaitFor([screen] {
         POINT cursor;
         return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
     });
+}
+
+namespace {
+
+HWND CaptureOf(DWORD thread) {
+    GUITHREADINFO info{sizeof(info)};
+    return GetGUIThreadInfo(thread, &info) ? info.hwndCapture : nullptr;
+}
+
+// Presses the left button where the pointer is, as a hand would: not while a control still
+// holds the mouse from the last click (it would take this press too; a top-level window
+// holding it, as in a picking mode, is meant to). For a click it returns once the press has
+// arrived at a control that takes the mouse on it. The result is the window under the pointer.
+HWND PressHere(POINT screen, bool waitForTheTake) {
     const HWND target = WindowFromPoint(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-    auto capture = [thread] {
-        GUITHREADINFO info{sizeof(info)};
-        return GetGUIThreadInfo(thread, &info) ? info.hwndCapture : nullptr;
-    };
-    // A control that still holds the mouse from the last click would take this press too;
-    // a top-level window holding it (a picking mode) is meant to.
-    WaitFor([&] { return !capture() || !(GetWindowLongW(capture(), GWL_STYLE) & WS_CHILD); });
+    WaitFor([thread] {
+        const HWND capture = CaptureOf(thread);
+        return !capture || !(GetWindowLongW(capture, GWL_STYLE) & WS_CHILD);
+    });
     Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
-    // Buttons and sliders take the mouse on the press; release once they have it, as a hand
-    // would, rather than before the press has arrived.
-    const bool captured = WaitFor([&] { return capture() == target; }, 300);
+    if (waitForTheTake)
+        WaitFor([&] { return CaptureOf(thread) == target; }, 300);
+    return target;
+}
+
+void ReleaseHere(HWND target) {
+    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    const bool captured = CaptureOf(thread) == target;
     Send({MouseInput(MOUSEEVENTF_LEFTUP)});
     if (captured)
-        WaitFor([&] { return capture() != target; });
+        WaitFor([&] { return CaptureOf(thread) != target; });
+}
+
+} // namespace
+
+void ClickAt(POINT screen) {
+    MoveMouseTo(screen);
+    ReleaseHere(PressHere(screen, true));
 }
 
 void ClickControl(HWND control, int x, int y) {
@@ -260,17 +285,11 @@ bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& 
 
 void DragFromTo(POINT from, POINT to) {
     MoveMouseTo(from);
-    WaitFor([from] {
-        POINT cursor;
-        return GetCursorPos(&cursor) && cursor.x == from.x && cursor.y == from.y;
-    });
-    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    const HWND target = PressHere(from, false);
     const int steps = 8;
-    for (int i = 1; i <= steps; ++i) {
-        const POINT step{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
-        Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, step)});
-    }
-    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+    for (int i = 1; i <= steps; ++i)
+        MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    ReleaseHere(target);
 }
 
 void PressKey(WORD virtualKey) {
