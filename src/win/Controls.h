@@ -16,8 +16,6 @@ class Trackbar : public Window {
         SendMessageW(Hwnd(), TBM_SETRANGEMIN, FALSE, minimum);
         SendMessageW(Hwnd(), TBM_SETRANGEMAX, redraw, maximum);
     }
-    int GetRangeMin() const { return static_cast<int>(SendMessageW(Hwnd(), TBM_GETRANGEMIN, 0, 0)); }
-    int GetRangeMax() const { return static_cast<int>(SendMessageW(Hwnd(), TBM_GETRANGEMAX, 0, 0)); }
     // The trackbar puts a position outside its range at the nearer end.
     void SetPos(int position) const { SendMessageW(Hwnd(), TBM_SETPOS, TRUE, position); }
     int GetPos() const { return static_cast<int>(SendMessageW(Hwnd(), TBM_GETPOS, 0, 0)); }
@@ -34,7 +32,7 @@ class ToolTip : public Window {
     bool Create(HWND parent, DWORD style) {
         return Window::Create(TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, RECT{}, parent, 0);
     }
-    // The tool is a window of the tooltip's owner, identified by its handle.
+    // The tool is a child window, identified by its handle; its parent relays its mouse messages.
     void AddTool(HWND tool, const std::wstring& text) const {
         TTTOOLINFOW info{};
         info.cbSize = sizeof(info);
@@ -43,16 +41,6 @@ class ToolTip : public Window {
         info.uId = reinterpret_cast<UINT_PTR>(tool);
         info.lpszText = const_cast<LPWSTR>(text.c_str());
         SendMessageW(Hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
-    std::wstring ToolText(HWND tool) const {
-        wchar_t buffer[256] = {};
-        TTTOOLINFOW info{};
-        info.cbSize = sizeof(info);
-        info.hwnd = GetParent(tool);
-        info.uId = reinterpret_cast<UINT_PTR>(tool);
-        info.lpszText = buffer;
-        SendMessageW(Hwnd(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
-        return buffer;
     }
     void RelayEvent(MSG* msg) const {
         if (Hwnd())
