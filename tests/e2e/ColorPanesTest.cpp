@@ -54,7 +54,9 @@ TEST_F(ColorPanes, FirstStartShowsFourBlackPanesTheThemeAndBlackInEveryNotation)
         EXPECT_EQ(ScreenPixel(display, inside.x, inside.y), 0u);
     EXPECT_EQ(ScreenPixel(tintra.MainWindow(), 195, 60), kThemeFace);
     EXPECT_EQ(ScreenPixel(info, 60, 40), kThemePanel);
-    EXPECT_EQ(ScreenPixel(GetDlgItem(info, 3000), 4, 4), 0u); // COLREF is marked
+    EXPECT_EQ(ScreenPixel(tintra.Control(1001), 2, 14), kThemePanel);         // the tool panel
+    EXPECT_EQ(ScreenPixel(tintra.Control(1001), 100, 0), RGB(100, 100, 100)); // its top line
+    EXPECT_EQ(ScreenPixel(GetDlgItem(info, 3000), 4, 4), 0u);                 // COLREF is marked
     EXPECT_EQ(ScreenPixel(GetDlgItem(info, 3001), 4, 4), RGB(255, 255, 255));
 
     EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");
