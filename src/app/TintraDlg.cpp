@@ -283,16 +283,12 @@ void CTintraDlg::StartOrStopPicker() {
     if (PanelButton(IDC_BUTTON_PICKER).IsDown()) {
         colorDisplay.CancelZoom();
         PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-        zoomPickingFlag = 0;
-        SetZoomCursors(false);
-        ReleaseCapture();
+        EndZoomPickerWait();
         pickingFlag = 1;
         SetCapture(Hwnd());
         SetPickerCursors(true);
     } else {
-        pickingFlag = 0;
-        SetPickerCursors(false);
-        ReleaseCapture();
+        EndPickerWait();
     }
 }
 
@@ -303,21 +299,15 @@ void CTintraDlg::PickScreenColor(POINT clientPoint) {
     POINT point = clientPoint;
     ClientToScreen(Hwnd(), &point);
     SetCurrentColor(GetPixel(screen.get(), point.x, point.y));
-    pickingFlag = 0;
-    SetPickerCursors(false);
-    ReleaseCapture();
+    EndPickerWait();
     PanelButton(IDC_BUTTON_PICKER).SetDown(0);
 }
 
 void CTintraDlg::CancelPicking() {
     colorDisplay.CancelZoom();
     PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-    zoomPickingFlag = 0;
-    SetZoomCursors(false);
-    ReleaseCapture();
-    pickingFlag = 0;
-    SetPickerCursors(false);
-    ReleaseCapture();
+    EndZoomPickerWait();
+    EndPickerWait();
     PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
     PanelButton(IDC_BUTTON_PICKER).SetDown(0);
 }
@@ -422,9 +412,18 @@ void CTintraDlg::OnPaint() {
 }
 
 void CTintraDlg::OnClose() {
+    EndPickerWait();
+    EndZoomPickerWait();
+}
+
+// Leaving a picking mode: flag down, the system cursors back, the mouse released.
+void CTintraDlg::EndPickerWait() {
     pickingFlag = 0;
     SetPickerCursors(false);
     ReleaseCapture();
+}
+
+void CTintraDlg::EndZoomPickerWait() {
     zoomPickingFlag = 0;
     SetZoomCursors(false);
     ReleaseCapture();

@@ -47,6 +47,8 @@ class CTintraDlg : public win::Dialog {
     void StartOrStopPicker();
     void PickScreenColor(POINT clientPoint);
     void CancelPicking();
+    void EndPickerWait();
+    void EndZoomPickerWait();
     void ApplyTopmost();
     void DetachOwnedPopups() const;
     void OpenHelp() const;
