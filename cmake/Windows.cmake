@@ -7,7 +7,6 @@ set(TINTRA_WINDOW_SOURCES
   src/win/Dialog.cpp
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
-  src/app/Language.cpp
   src/app/Slider.cpp
   src/app/TintraDlg.cpp
   src/color/CheckCtrl.cpp

@@ -1,6 +1,6 @@
 #include "Slider.h"
 
-#include "PrivateMessages.h"
+#include "../core/PrivateMessages.h"
 
 LRESULT CSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -6,8 +6,8 @@
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "ClipboardText.h"
-#include "Language.h"
-#include "PrivateMessages.h"
+#include "../core/Language.h"
+#include "../core/PrivateMessages.h"
 
 #include <shellapi.h>
 #include <windowsx.h>

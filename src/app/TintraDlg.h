@@ -5,7 +5,7 @@
 #include "../ui/PanelCtrl.h"
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
-#include "KeyCommands.h"
+#include "../core/KeyCommands.h"
 #include "Slider.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"

@@ -1,6 +1,6 @@
 #include "CheckCtrl.h"
 
-#include "../app/PrivateMessages.h"
+#include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
 
 #include <windowsx.h>

@@ -1,7 +1,7 @@
 #include "InfoCtrl.h"
 
 #include "../../res/resource.h"
-#include "../app/PrivateMessages.h"
+#include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "../color/ColorNotation.h"
+#include "../core/Color.h"
 #include "../ui/CanvasWindow.h"
 #include "../win/Handles.h"
 #include "PaneLayout.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "../color/ColorNotation.h"
+#include "../core/Color.h"
 
 // Pixels of one exact colour (alpha ignored) stand for "the background here" and are
 // replaced at run time, so that pictures blend into the current theme.

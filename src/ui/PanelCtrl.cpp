@@ -1,9 +1,9 @@
 #include "PanelCtrl.h"
 
 #include "../../res/resource.h"
-#include "../app/KeyCommands.h"
-#include "../app/Language.h"
-#include "../app/PrivateMessages.h"
+#include "../core/KeyCommands.h"
+#include "../core/Language.h"
+#include "../core/PrivateMessages.h"
 #include "KeyColor.h"
 #include "Pictures.h"
 

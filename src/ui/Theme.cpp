@@ -1,5 +1,7 @@
 #include "Theme.h"
 
+#include <cstddef>
+
 namespace {
 
 struct ThemeRow {

@@ -1,5 +1,5 @@
 #pragma once
-#include "../color/ColorNotation.h"
+#include "../core/Color.h"
 
 struct ThemeColors {
     ColorRef backgroundColor; // darker: dialog faces, lock-button key pixels

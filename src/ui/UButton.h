@@ -1,5 +1,5 @@
 #pragma once
-#include "../color/ColorNotation.h"
+#include "../core/Color.h"
 #include "CanvasWindow.h"
 
 // A push button drawn from up to four pictures. It shows a hover picture under the pointer,

@@ -1,6 +1,6 @@
 #include "app/ChannelLocks.h"
 #include "app/ClipboardText.h"
-#include "app/KeyCommands.h"
+#include "core/KeyCommands.h"
 
 #include <gtest/gtest.h>
 

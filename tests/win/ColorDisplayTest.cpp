@@ -1,6 +1,6 @@
 #include "ChildHost.h"
 #include "WindowTestSupport.h"
-#include "app/PrivateMessages.h"
+#include "core/PrivateMessages.h"
 #include "display/ColorDisplay.h"
 
 #include <gtest/gtest.h>

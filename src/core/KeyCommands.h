@@ -1,5 +1,5 @@
 #pragma once
-#include "../color/ColorNotation.h"
+#include "Color.h"
 
 // What a key does in the main window, whichever window has the focus.
 enum class KeyAction { None, SetNotation, FlipLock, CancelPicking, Copy, Help };
