@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup clean
+.PHONY: run test bench build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -10,6 +10,10 @@ run: build
 # Wine now and then drops a synthetic click; a suite that fails is run once more.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --repeat until-pass:2
+
+# Measured, never asserted: each figure against a reference taken in the same run.
+bench: build
+	scripts/bench.sh $(BUILD_DIR)
 
 build: setup
 	cmake --preset default -B $(BUILD_DIR) >/dev/null
