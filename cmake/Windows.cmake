@@ -2,6 +2,10 @@
 enable_language(RC)
 include(cmake/Pictures.cmake)
 
+# The one version number: the version resource, the help, the packages and the uninstall entry.
+set(TINTRA_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(res/Version.h.in ${TINTRA_GENERATED_DIR}/Version.h @ONLY)
+
 set(TINTRA_WINDOW_SOURCES
   src/win/App.cpp
   src/win/Dialog.cpp
@@ -20,7 +24,7 @@ set(TINTRA_WINDOW_SOURCES
 
 # Everything but the entry point, so that the Windows tests can build real windows from it.
 add_library(tintra_windows STATIC ${TINTRA_WINDOW_SOURCES})
-target_include_directories(tintra_windows PUBLIC src res)
+target_include_directories(tintra_windows PUBLIC src res ${TINTRA_GENERATED_DIR})
 target_compile_definitions(tintra_windows PUBLIC UNICODE _UNICODE NOMINMAX)
 target_link_libraries(tintra_windows PUBLIC tintra_logic gdiplus comctl32 comdlg32 shell32 advapi32 version)
 tintra_warnings(tintra_windows)
@@ -35,12 +39,16 @@ add_executable(Tintra WIN32 src/app/TintraApp.cpp res/Tintra.rc)
 target_link_libraries(Tintra PRIVATE tintra_windows)
 target_include_directories(Tintra PRIVATE ${TINTRA_PICTURES_DIR})
 add_dependencies(Tintra tintra_pictures)
-set_source_files_properties(res/Tintra.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES};${CMAKE_SOURCE_DIR}/res/Tintra.manifest")
+set_source_files_properties(res/Tintra.rc PROPERTIES OBJECT_DEPENDS
+  "${TINTRA_PICTURE_FILES};${CMAKE_SOURCE_DIR}/res/Tintra.manifest;${TINTRA_GENERATED_DIR}/Version.h")
 if(MINGW)
   target_link_options(Tintra PRIVATE -municode)
 endif()
 tintra_warnings(Tintra)
 tintra_windows_executable(Tintra)
+
+include(cmake/Help.cmake)
+include(cmake/Package.cmake)
 
 if(TINTRA_HAVE_GTEST)
   # The tests carry the program's resources so that real dialogs and pictures load in them.
@@ -56,7 +64,8 @@ if(TINTRA_HAVE_GTEST)
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
   add_dependencies(windows_tests tintra_pictures)
-  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES}")
+  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS
+    "${TINTRA_PICTURE_FILES};${TINTRA_GENERATED_DIR}/Version.h")
   target_link_libraries(windows_tests PRIVATE tintra_windows gtest_main)
   tintra_warnings(windows_tests)
   tintra_windows_executable(windows_tests)
@@ -69,7 +78,8 @@ if(TINTRA_HAVE_GTEST)
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})
-  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES}")
+  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS
+    "${TINTRA_PICTURE_FILES};${TINTRA_GENERATED_DIR}/Version.h")
   target_link_libraries(end_to_end_tests PRIVATE tintra_windows gtest_main)
   tintra_warnings(end_to_end_tests)
   tintra_windows_executable(end_to_end_tests)

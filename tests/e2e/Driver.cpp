@@ -91,6 +91,10 @@ TintraProcess::~TintraProcess() {
 }
 
 bool TintraProcess::Start() {
+    return Start(ProgramPath());
+}
+
+bool TintraProcess::Start(const std::wstring& programPath) {
     // The pointer waits away from where the window will appear, as a hand off the mouse would.
     const POINT away{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
     MoveMouseTo(away);
@@ -99,7 +103,7 @@ bool TintraProcess::Start() {
         return GetCursorPos(&cursor) && cursor.x == away.x && cursor.y == away.y;
     });
     STARTUPINFOW startup{sizeof(startup)};
-    std::wstring command = L"\"" + ProgramPath() + L"\"";
+    std::wstring command = L"\"" + programPath + L"\"";
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;

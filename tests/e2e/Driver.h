@@ -29,6 +29,8 @@ class TintraProcess {
 
     // Starts the program beside the test executable and waits for its main window.
     bool Start();
+    // The same with the program at another place, such as an installed copy.
+    bool Start(const std::wstring& programPath);
     HWND MainWindow() const { return mainWindow; }
     HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
     // The information panel: the child dialog that holds the value texts.
