@@ -89,8 +89,14 @@ class Help : public ::testing::Test {
     TintraProcess tintra;
 };
 
+// Started from elsewhere, as at sign-in when it starts with Windows: the help is still found.
 TEST_F(Help, F1OpensTheEnglishHelpBesideTheProgram) {
+    wchar_t testFolder[MAX_PATH], temp[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, testFolder);
+    GetTempPathW(MAX_PATH, temp);
+    SetCurrentDirectoryW(temp);
     StartIn(false);
+    SetCurrentDirectoryW(testFolder);
     PressKey(VK_F1);
     EXPECT_TRUE(HelpShown({kEnglishTitle}));
     EXPECT_TRUE(WindowsTitled(RussianTitles()).empty());
