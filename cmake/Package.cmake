@@ -43,3 +43,5 @@ else()
   message(STATUS "makensis not found: the installer is not made")
 endif()
 add_custom_target(tintra_packages ALL DEPENDS ${TINTRA_PACKAGES})
+# The help files and the icon come from custom commands of other targets.
+add_dependencies(tintra_packages tintra_help tintra_pictures)
