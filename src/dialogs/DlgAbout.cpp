@@ -38,6 +38,7 @@ BOOL CDlgAbout::OnInitDialog() {
     credit.SetText(Localized(L"\u00A9 Kelvo Tintra team", L"\u00A9 Команда Kelvo Tintra"));
     SetWindowTextW(Hwnd(), Localized(L"About", L"О программе"));
     link.SetText(SiteName(kWebSiteAddress));
+    // A 24-bit copy, which GDI+ can always draw the version line into.
     banner = ui::CopyPicture(ui::LoadResourceBitmap(GetModuleHandleW(nullptr), IDB_ABOUT_BANNER).get());
     versionLine = ::VersionLine(IsRussian(), ExecutableVersionText());
     DrawVersionLine();
