@@ -11,10 +11,16 @@ set(TINTRA_WINDOW_SOURCES
   src/win/Dialog.cpp
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
+  src/app/DialogCommands.cpp
   src/app/Slider.cpp
   src/app/TintraDlg.cpp
   src/color/CheckCtrl.cpp
   src/color/InfoCtrl.cpp
+  src/dialogs/DlgAbout.cpp
+  src/dialogs/DlgColor.cpp
+  src/dialogs/DlgOptions.cpp
+  src/dialogs/StaticColors.cpp
+  src/dialogs/ThemedDialog.cpp
   src/display/ColorDisplay.cpp
   src/ui/CanvasWindow.cpp
   src/ui/PanelCtrl.cpp
@@ -60,6 +66,9 @@ if(TINTRA_HAVE_GTEST)
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
     tests/win/PicturesTest.cpp
+    tests/win/ColorDialogTest.cpp
+    tests/win/OptionsDialogTest.cpp
+    tests/win/AboutDialogTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
@@ -75,6 +84,7 @@ if(TINTRA_HAVE_GTEST)
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
+    tests/e2e/DialogsTest.cpp
     tests/e2e/HelpTest.cpp
     tests/win/TestResources.rc
   )

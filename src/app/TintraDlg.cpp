@@ -237,6 +237,15 @@ UButton& CTintraDlg::PanelButton(int id) {
 
 void CTintraDlg::OnPanelCommand(int command) {
     switch (command) {
+    case kCommandColorDialog:
+        RunColorDialog();
+        break;
+    case kCommandOptions:
+        RunOptionsDialog();
+        break;
+    case kCommandAbout:
+        RunAboutDialog();
+        break;
     case kCommandPicker:
         StartOrStopPicker();
         break;

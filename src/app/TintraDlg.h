@@ -6,6 +6,7 @@
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
 #include "../core/KeyCommands.h"
+#include "../dialogs/OptionChoices.h"
 #include "Slider.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
@@ -52,6 +53,11 @@ class CTintraDlg : public win::Dialog {
     void ApplyTopmost();
     void DetachOwnedPopups() const;
     void OpenHelp() const;
+    // The dialog commands (DialogCommands.cpp).
+    void RunColorDialog();
+    void RunOptionsDialog();
+    void ApplyOptions(const OptionValues& values);
+    void RunAboutDialog();
     Channels SliderPositions() const;
     UButton& PanelButton(int id);
     void SetPickerCursors(bool on);
