@@ -7,7 +7,9 @@ set(TINTRA_WINDOW_SOURCES
   src/win/Dialog.cpp
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
+  src/app/ScreenPicker.cpp
   src/app/Slider.cpp
+  src/app/SystemCursors.cpp
   src/app/TintraDlg.cpp
   src/color/CheckCtrl.cpp
   src/color/InfoCtrl.cpp
@@ -66,6 +68,8 @@ if(TINTRA_HAVE_GTEST)
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
+    tests/e2e/PatternWindow.cpp
+    tests/e2e/PickingTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})
