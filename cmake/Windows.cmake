@@ -51,6 +51,8 @@ if(TINTRA_HAVE_GTEST)
     tests/win/RegistryProfileTest.cpp
     tests/win/InfoPanelTest.cpp
     tests/win/ColorDisplayTest.cpp
+    tests/win/ZoomViewTest.cpp
+    tests/win/SystemCursorsTest.cpp
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
     tests/win/PicturesTest.cpp
