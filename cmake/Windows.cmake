@@ -44,6 +44,15 @@ endif()
 tintra_warnings(Tintra)
 tintra_windows_executable(Tintra)
 
+# Measured by `make bench`, never run as a test.
+add_executable(zoom_bench tests/bench/ZoomBench.cpp)
+target_link_libraries(zoom_bench PRIVATE tintra_windows)
+if(MINGW)
+  target_link_options(zoom_bench PRIVATE -municode)
+endif()
+tintra_warnings(zoom_bench)
+tintra_windows_executable(zoom_bench)
+
 if(TINTRA_HAVE_GTEST)
   # The tests carry the program's resources so that real dialogs and pictures load in them.
   add_executable(windows_tests
