@@ -62,6 +62,7 @@ if(TINTRA_HAVE_GTEST)
     tests/win/ColorDisplayTest.cpp
     tests/win/ZoomViewTest.cpp
     tests/win/SystemCursorsTest.cpp
+    tests/win/ScreenPickerTest.cpp
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
     tests/win/PicturesTest.cpp

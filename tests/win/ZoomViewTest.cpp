@@ -1,7 +1,7 @@
 #include "ChildHost.h"
+#include "FakeScreenDisplay.h"
 #include "WindowTestSupport.h"
 #include "core/PrivateMessages.h"
-#include "display/ColorDisplay.h"
 #include "ui/Pictures.h"
 
 #include <gtest/gtest.h>
@@ -9,30 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Screen pixel (x, y) of the stand-in screen: distinct for every pixel near the clicks.
-Argb FakeScreenPixel(int x, int y) {
-    return 0xFF000000u | static_cast<Argb>((x * 5) & 0xFF) << 16 | static_cast<Argb>((y * 7) & 0xFF) << 8 |
-           static_cast<Argb>((x + y) & 0xFF);
-}
-
-// The display with a stand-in screen that records what it was asked to copy.
-class FakeScreenDisplay : public CColorDisplay {
-  public:
-    bool failing = false;
-    std::vector<PixelRect> copied;
-
-  protected:
-    bool CopyScreen(const PixelRect& area, ScreenArea& copy) const override {
-        if (failing)
-            return false;
-        const_cast<FakeScreenDisplay*>(this)->copied.push_back(area);
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                copy.pixels.push_back(FakeScreenPixel(x, y));
-        return true;
-    }
-};
 
 constexpr POINT kClick{300, 200};
 constexpr Argb kPane0 = 0xFF102030;
