@@ -44,15 +44,6 @@ endif()
 tintra_warnings(Tintra)
 tintra_windows_executable(Tintra)
 
-# Measured by `make bench`, never run as a test.
-add_executable(zoom_bench tests/bench/ZoomBench.cpp)
-target_link_libraries(zoom_bench PRIVATE tintra_windows)
-if(MINGW)
-  target_link_options(zoom_bench PRIVATE -municode)
-endif()
-tintra_warnings(zoom_bench)
-tintra_windows_executable(zoom_bench)
-
 if(TINTRA_HAVE_GTEST)
   # The tests carry the program's resources so that real dialogs and pictures load in them.
   add_executable(windows_tests
@@ -60,7 +51,6 @@ if(TINTRA_HAVE_GTEST)
     tests/win/RegistryProfileTest.cpp
     tests/win/InfoPanelTest.cpp
     tests/win/ColorDisplayTest.cpp
-    tests/win/ZoomViewTest.cpp
     tests/win/SystemCursorsTest.cpp
     tests/win/ScreenPickerTest.cpp
     tests/win/UButtonTest.cpp
@@ -77,11 +67,11 @@ if(TINTRA_HAVE_GTEST)
 
   add_executable(end_to_end_tests
     tests/e2e/Driver.cpp
+    tests/e2e/PatternWindow.cpp
+    tests/e2e/PickingTest.cpp
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
-    tests/e2e/PatternWindow.cpp
-    tests/e2e/PickingTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})
@@ -104,3 +94,12 @@ if(TINTRA_HAVE_GTEST)
     add_test(NAME end_to_end_tests COMMAND end_to_end_tests WORKING_DIRECTORY $<TARGET_FILE_DIR:Tintra>)
   endif()
 endif()
+
+# Measured by `make bench`, never run as a test.
+add_executable(zoom_bench tests/bench/ZoomBench.cpp)
+target_link_libraries(zoom_bench PRIVATE tintra_windows)
+if(MINGW)
+  target_link_options(zoom_bench PRIVATE -municode)
+endif()
+tintra_warnings(zoom_bench)
+tintra_windows_executable(zoom_bench)

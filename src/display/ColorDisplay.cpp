@@ -224,8 +224,8 @@ void CColorDisplay::SelectPaneAt(POINT point) {
 
 // The plain zoom image is read, so the grid never tints the colour; the margin gives black.
 void CColorDisplay::PickFromZoom(POINT point) {
-    const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()), static_cast<int>(canvas->GetHeight()),
-                                       {point.x, point.y});
+    const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()),
+                                       static_cast<int>(canvas->GetHeight()), {point.x, point.y});
     Gdiplus::Color picked(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);

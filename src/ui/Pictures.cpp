@@ -43,7 +43,8 @@ namespace {
 bool LockWhole(Gdiplus::Bitmap* bitmap, UINT access, Gdiplus::BitmapData& data) {
     if (!bitmap)
         return false;
-    const Gdiplus::Rect whole(0, 0, static_cast<INT>(bitmap->GetWidth()), static_cast<INT>(bitmap->GetHeight()));
+    const Gdiplus::Rect whole(0, 0, static_cast<INT>(bitmap->GetWidth()),
+                              static_cast<INT>(bitmap->GetHeight()));
     return bitmap->LockBits(&whole, access, PixelFormat32bppARGB, &data) == Gdiplus::Ok;
 }
 

@@ -23,10 +23,11 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 int wmain() {
     const win::GdiplusSession gdiplus;
-    const HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
+    const HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 150, nullptr,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
     CColorDisplay display;
-    if (!host || !display.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{8, 10, 188, 140}, host, 1000)) {
+    if (!host ||
+        !display.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{8, 10, 188, 140}, host, 1000)) {
         std::fprintf(stderr, "no window for the display\n");
         return 1;
     }

@@ -17,12 +17,14 @@ void PaintPattern(HWND window) {
     for (int y = 0; y < PatternWindow::kHeight; ++y)
         for (int x = 0; x < PatternWindow::kWidth; ++x) {
             const COLORREF color = PatternWindow::ColorAt(x, y);
-            pixels.push_back(static_cast<DWORD>(GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color)));
+            pixels.push_back(
+                static_cast<DWORD>(GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color)));
         }
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), PatternWindow::kWidth, -PatternWindow::kHeight, 1, 32, BI_RGB};
-    SetDIBitsToDevice(dc, 0, 0, PatternWindow::kWidth, PatternWindow::kHeight, 0, 0, 0, PatternWindow::kHeight,
-                      pixels.data(), &info, DIB_RGB_COLORS);
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), PatternWindow::kWidth, -PatternWindow::kHeight, 1, 32, BI_RGB};
+    SetDIBitsToDevice(dc, 0, 0, PatternWindow::kWidth, PatternWindow::kHeight, 0, 0, 0,
+                      PatternWindow::kHeight, pixels.data(), &info, DIB_RGB_COLORS);
     EndPaint(window, &paint);
 }
 
@@ -63,8 +65,8 @@ bool PatternWindow::Show(POINT screenTopLeft) {
         return false;
     topLeft = screenTopLeft;
     window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"", WS_POPUP,
-                             topLeft.x, topLeft.y, kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr),
-                             nullptr);
+                             topLeft.x, topLeft.y, kWidth, kHeight, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
     if (!window)
         return false;
     ShowWindow(window, SW_SHOWNOACTIVATE);

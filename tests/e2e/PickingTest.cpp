@@ -95,15 +95,16 @@ class Picking : public ::testing::Test {
         for (const NotationRow& row : kRows) {
             const std::wstring expected = NotationText(row.notation, color);
             if (!WaitFor([&] { return tintra.InfoText(row.id) == expected; }))
-                return ::testing::AssertionFailure() << "row " << row.id << " reads "
-                                                     << std::string(tintra.InfoText(row.id).begin(),
-                                                                    tintra.InfoText(row.id).end());
+                return ::testing::AssertionFailure()
+                       << "row " << row.id << " reads "
+                       << std::string(tintra.InfoText(row.id).begin(), tintra.InfoText(row.id).end());
         }
         return ::testing::AssertionSuccess();
     }
     void LatchRedLock() {
         const HWND lock = tintra.Control(kRedLock);
-        ASSERT_TRUE(ClickControlUntil(lock, 4, 5, [&] { return ScreenPixel(lock, 2, 7) == kLatchedRedLock; }));
+        ASSERT_TRUE(
+            ClickControlUntil(lock, 4, 5, [&] { return ScreenPixel(lock, 2, 7) == kLatchedRedLock; }));
     }
     // The magnified view of the pattern around kZoomClick, as the display shows it: the rows
     // under the display's frame left out.
@@ -120,7 +121,8 @@ class Picking : public ::testing::Test {
         RECT client;
         GetClientRect(display, &client);
         const PixelPoint offset = ZoomImageOffset(client.right, client.bottom);
-        return ScreenPixels(display, RECT{offset.x, offset.y + 1, offset.x + kZoomWidth, offset.y + kZoomHeight - 1});
+        return ScreenPixels(display,
+                            RECT{offset.x, offset.y + 1, offset.x + kZoomWidth, offset.y + kZoomHeight - 1});
     }
     bool ShowsView() const {
         return WaitFor([&] { return ShownView() == ExpectedView(true); });
@@ -153,9 +155,9 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
     EmptyTheClipboard();
     PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return ClipboardText() == ClipboardText(ColorNotation::Colref,
-                                                                         PatternWindow::ColorAt(63, 47)); }))
-        << ClipboardText();
+    EXPECT_TRUE(WaitFor([&] {
+        return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(63, 47));
+    })) << ClipboardText();
 }
 
 TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) {

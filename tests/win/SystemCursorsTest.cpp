@@ -51,8 +51,9 @@ TEST_F(SystemCursorsTest, ReplacingInstallsANewCopyForEachOfTheElevenIdsInOrder)
         copies.insert(cursors.installed[i].first);
     }
     EXPECT_EQ(copies.size(), 11u);
-    EXPECT_EQ(std::vector<DWORD>(std::begin(SystemCursors::kIds), std::end(SystemCursors::kIds)),
-              (std::vector<DWORD>{32650, 32512, 32515, 32649, 32513, 32646, 32643, 32645, 32642, 32644, 32516}));
+    EXPECT_EQ(
+        std::vector<DWORD>(std::begin(SystemCursors::kIds), std::end(SystemCursors::kIds)),
+        (std::vector<DWORD>{32650, 32512, 32515, 32649, 32513, 32646, 32643, 32645, 32642, 32644, 32516}));
 }
 
 TEST_F(SystemCursorsTest, RestoringAgainAndAgainInstallsNewCopiesNeverTheSavedOnes) {
