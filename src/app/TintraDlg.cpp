@@ -2,7 +2,6 @@
 
 #include "../../res/resource.h"
 #include "../ui/KeyColor.h"
-#include "../ui/Pictures.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "ClipboardText.h"
