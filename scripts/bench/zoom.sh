@@ -21,8 +21,13 @@ measure() { # desktop size, X screen
     echo "$micros"
 }
 
-small=$(measure 1024x768 1280x1024x24)
-large=$(measure 7680x4320 7680x4320x24)
+# Other work on the machine comes in bursts: the two sizes take turns, and each keeps its best.
+best() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
+small= large=
+for _ in 1 2 3; do
+    small=$(best "$small" "$(measure 1024x768 1280x1024x24)")
+    large=$(best "$large" "$(measure 7680x4320 7680x4320x24)")
+done
 echo "zoomed pick, 1024x768 desktop: $small us"
 echo "zoomed pick, 7680x4320 desktop: $large us"
 awk -v s="$small" -v l="$large" 'BEGIN { printf "zoomed pick, 7680x4320 / 1024x768: %.2f (target <= 1.5)\n", l / s }'

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kRounds = 40;
-constexpr int kPicksPerRound = 20;
+constexpr int kRounds = 100;
+constexpr int kPicksPerRound = 10;
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
