@@ -25,8 +25,10 @@ measure() { # desktop size, X screen
 best() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
 small= large=
 for _ in 1 2 3; do
-    small=$(best "$small" "$(measure 1024x768 1280x1024x24)")
-    large=$(best "$large" "$(measure 7680x4320 7680x4320x24)")
+    figure=$(measure 1024x768 1280x1024x24)
+    small=$(best "$small" "$figure")
+    figure=$(measure 7680x4320 7680x4320x24)
+    large=$(best "$large" "$figure")
 done
 echo "zoomed pick, 1024x768 desktop: $small us"
 echo "zoomed pick, 7680x4320 desktop: $large us"
