@@ -8,6 +8,7 @@ if(TINTRA_HAVE_GTEST)
     tests/native/PicturesTest.cpp
     tests/native/CommandsTest.cpp
     tests/native/DialogLogicTest.cpp
+    tests/native/ZoomGeometryTest.cpp
   )
   target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
   tintra_warnings(native_tests)

@@ -12,7 +12,9 @@ set(TINTRA_WINDOW_SOURCES
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
   src/app/DialogCommands.cpp
+  src/app/ScreenPicker.cpp
   src/app/Slider.cpp
+  src/app/SystemCursors.cpp
   src/app/TintraDlg.cpp
   src/color/CheckCtrl.cpp
   src/color/InfoCtrl.cpp
@@ -63,6 +65,8 @@ if(TINTRA_HAVE_GTEST)
     tests/win/RegistryProfileTest.cpp
     tests/win/InfoPanelTest.cpp
     tests/win/ColorDisplayTest.cpp
+    tests/win/SystemCursorsTest.cpp
+    tests/win/ScreenPickerTest.cpp
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
     tests/win/PicturesTest.cpp
@@ -81,6 +85,8 @@ if(TINTRA_HAVE_GTEST)
 
   add_executable(end_to_end_tests
     tests/e2e/Driver.cpp
+    tests/e2e/PatternWindow.cpp
+    tests/e2e/PickingTest.cpp
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
@@ -109,3 +115,12 @@ if(TINTRA_HAVE_GTEST)
     add_test(NAME end_to_end_tests COMMAND end_to_end_tests WORKING_DIRECTORY $<TARGET_FILE_DIR:Tintra>)
   endif()
 endif()
+
+# Measured by `make bench`, never run as a test.
+add_executable(zoom_bench tests/bench/ZoomBench.cpp)
+target_link_libraries(zoom_bench PRIVATE tintra_windows)
+if(MINGW)
+  target_link_options(zoom_bench PRIVATE -municode)
+endif()
+tintra_warnings(zoom_bench)
+tintra_windows_executable(zoom_bench)

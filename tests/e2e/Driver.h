@@ -40,6 +40,8 @@ class TintraProcess {
     // Posts WM_CLOSE and waits for the process to end; returns its exit code, or -1.
     long long CloseAndWait();
     bool IsRunning() const;
+    // Ends the process at once, as a crash would: no WM_CLOSE, nothing saved or restored.
+    void Kill();
 
   private:
     PROCESS_INFORMATION process{};
