@@ -8,7 +8,7 @@ packages=(
     googletest
     wine64 wine
     xvfb xauth x11-utils imagemagick
-    fonts-liberation fonts-dejavu-core fonts-open-sans
+    fonts-liberation fonts-dejavu-core
 )
 
 missing=()
