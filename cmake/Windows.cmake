@@ -9,6 +9,7 @@ configure_file(res/Version.h.in ${TINTRA_GENERATED_DIR}/Version.h @ONLY)
 set(TINTRA_WINDOW_SOURCES
   src/win/App.cpp
   src/win/Dialog.cpp
+  src/win/Dpi.cpp
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
   src/app/DialogCommands.cpp
@@ -27,6 +28,7 @@ set(TINTRA_WINDOW_SOURCES
   src/ui/CanvasWindow.cpp
   src/ui/PanelCtrl.cpp
   src/ui/Pictures.cpp
+  src/ui/SharpPicture.cpp
   src/ui/UButton.cpp
 )
 
@@ -73,6 +75,7 @@ if(TINTRA_HAVE_GTEST)
     tests/win/ColorDialogTest.cpp
     tests/win/OptionsDialogTest.cpp
     tests/win/AboutDialogTest.cpp
+    tests/win/DpiChangeTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})

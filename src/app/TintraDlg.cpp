@@ -5,6 +5,8 @@
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "ClipboardText.h"
+#include "MainLayout.h"
+#include "../win/Dpi.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 
@@ -20,31 +22,29 @@ constexpr wchar_t kSettingsSection[] = L"Settings";
 
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
 constexpr int kFirstStartPaneCount = 4;
-constexpr RECT kColorDisplayRect{8, 10, 188, 140};
-constexpr POINT kInfoPanelPosition{8, 145};
-// The space kept between children stacked one above the other.
-constexpr int kStackGap = kInfoPanelPosition.y - kColorDisplayRect.bottom;
-
-struct LockButtonLayout {
+struct LockButtonPictures {
     int id;
-    int left;
     int hoverImage; // 0: the normal picture
     int downImage;
 };
 // Each shows the grey padlock when up, also under the mouse, and its channel's padlock when down.
-constexpr LockButtonLayout kLockButtons[] = {
-    {IDC_LOCK_RED, 202, IDB_LOCK_GREY, IDB_LOCK_RED},
-    {IDC_LOCK_GREEN, 229, 0, IDB_LOCK_GREEN},
-    {IDC_LOCK_BLUE, 256, 0, IDB_LOCK_BLUE},
+constexpr LockButtonPictures kLockButtons[] = {
+    {IDC_LOCK_RED, IDB_LOCK_GREY, IDB_LOCK_RED},
+    {IDC_LOCK_GREEN, 0, IDB_LOCK_GREEN},
+    {IDC_LOCK_BLUE, 0, IDB_LOCK_BLUE},
 };
-constexpr int kLockTop = 8;
-constexpr int kLockWidth = 9;
-constexpr int kLockHeight = 11;
-constexpr int kToolPanelHeight = 27;
 // Another program may hold the clipboard for a moment; try for about a tenth of a second.
 constexpr int kClipboardAttempts = 10;
 constexpr DWORD kClipboardRetryMs = 10;
 constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
+
+RECT ToRect(const LayoutRect& rect) {
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void MoveTo(HWND window, const LayoutRect& rect) {
+    MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+}
 
 } // namespace
 
@@ -99,35 +99,54 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
+    const MainLayout layout = MainLayoutAt(win::WindowDpi(Hwnd()));
     toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
-    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, kColorDisplayRect, Hwnd(),
+    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToRect(layout.colorDisplay), Hwnd(),
                         IDC_COLOR_DISPLAY);
-    CreateLockButtons();
+    CreateLockButtons(layout);
     if (infoPanel.CreateModeless(Hwnd())) {
-        RECT panel;
-        GetClientRect(infoPanel.Hwnd(), &panel);
-        MoveWindow(infoPanel.Hwnd(), kInfoPanelPosition.x, kInfoPanelPosition.y, panel.right, panel.bottom,
-                   TRUE);
+        PlaceInfoPanel(layout);
         ShowWindow(infoPanel.Hwnd(), SW_SHOW);
     }
     RECT client;
     GetClientRect(Hwnd(), &client);
     toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
-                     RECT{0, client.bottom - kToolPanelHeight, client.right, client.bottom}, Hwnd(),
+                     RECT{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}, Hwnd(),
                      IDC_TOOL_PANEL);
     return 0;
 }
 
-void CTintraDlg::CreateLockButtons() {
+void CTintraDlg::PlaceInfoPanel(const MainLayout& layout) {
+    RECT panel;
+    GetClientRect(infoPanel.Hwnd(), &panel);
+    MoveWindow(infoPanel.Hwnd(), layout.infoLeft, layout.infoTop, panel.right, panel.bottom, TRUE);
+}
+
+// Moved to a monitor of another scale: the window has taken the suggested rectangle and its
+// template controls their new places; the children placed in pixels follow.
+void CTintraDlg::OnDpiChanged(int newDpi) {
+    Dialog::OnDpiChanged(newDpi);
+    const MainLayout layout = MainLayoutAt(newDpi);
+    colorDisplay.SetDpi(newDpi);
+    MoveTo(colorDisplay.Hwnd(), layout.colorDisplay);
+    for (size_t i = 0; i < kChannels; ++i)
+        MoveTo(lockButtons[i].Hwnd(), layout.locks[i]);
+    infoPanel.SetDpi(newDpi);
+    PlaceInfoPanel(layout);
+    toolPanel.SetDpi(newDpi);
+    MakeRoomForToolPanel();
+}
+
+void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
     const wchar_t* tips[] = {Localized(L"Lock red", L"Закрепить красный"),
                              Localized(L"Lock green", L"Закрепить зеленый"),
                              Localized(L"Lock blue", L"Закрепить синий")};
     for (int i = 0; i < kChannels; ++i) {
-        const LockButtonLayout& layout = kLockButtons[i];
+        const LockButtonPictures& pictures = kLockButtons[i];
         UButton& button = lockButtons[static_cast<size_t>(i)];
-        const RECT rect{layout.left, kLockTop, layout.left + kLockWidth, kLockTop + kLockHeight};
-        button.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, Hwnd(), static_cast<UINT>(layout.id), 1);
-        button.SetImagesFromResources(GetModuleHandleW(nullptr), layout.hoverImage, layout.downImage, 0,
+        button.Create(nullptr, WS_CHILD | WS_VISIBLE, ToRect(layout.locks[static_cast<size_t>(i)]), Hwnd(),
+                      static_cast<UINT>(pictures.id), 1);
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverImage, pictures.downImage, 0,
                                       IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, backgroundColor);
         toolTip.AddTool(button.Hwnd(), tips[i]);
@@ -174,11 +193,13 @@ BOOL CTintraDlg::OnInitDialog() {
 // font smaller than the designer's, the labels and the information panel reach the tool panel,
 // which would cover them and take their clicks. The window then grows to hold them all.
 void CTintraDlg::MakeRoomForToolPanel() {
-    const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + kStackGap;
-    win::GrowClientHeight(Hwnd(), toolPanelTop + kToolPanelHeight);
+    const MainLayout layout = MainLayoutAt(Dpi());
+    const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + layout.stackGap;
+    win::GrowClientHeight(Hwnd(), toolPanelTop + layout.toolPanelHeight);
     RECT client;
     GetClientRect(Hwnd(), &client);
-    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - kToolPanelHeight, client.right, kToolPanelHeight, TRUE);
+    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - layout.toolPanelHeight, client.right, layout.toolPanelHeight,
+               TRUE);
 }
 
 void CTintraDlg::ApplyTheme(ColorRef oldBackground) {

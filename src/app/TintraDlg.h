@@ -5,6 +5,7 @@
 #include "../ui/PanelCtrl.h"
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
+#include "MainLayout.h"
 #include "ScreenPicker.h"
 #include "../core/KeyCommands.h"
 #include "../dialogs/OptionChoices.h"
@@ -31,6 +32,7 @@ class CTintraDlg : public win::Dialog {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
+    void OnDpiChanged(int newDpi) override;
 
   private:
     static constexpr int kChannels = kChannelCount;
@@ -40,7 +42,8 @@ class CTintraDlg : public win::Dialog {
     void OnClose();
     LRESULT OnCtlColor(HDC dc) const;
     void ApplyTheme(ColorRef oldBackground);
-    void CreateLockButtons();
+    void CreateLockButtons(const MainLayout& layout);
+    void PlaceInfoPanel(const MainLayout& layout);
     void MakeRoomForToolPanel();
     void OnPaneSelected();
     void OnPanelCommand(int command);

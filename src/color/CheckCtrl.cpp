@@ -5,6 +5,12 @@
 
 #include <windowsx.h>
 
+namespace {
+
+constexpr INT kInsetFraction = 5;
+
+} // namespace
+
 bool CheckCtrl::Create(LPCWSTR className, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle) {
     toggleMode = toggle;
     return Window::Create(className, nullptr, style, rect, parent, id);
@@ -25,6 +31,11 @@ LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         CreateCanvas();
         DrawImage();
         return 0;
+    case WM_SIZE:
+        GetClientRect(Hwnd(), &clientRect);
+        if (FitCanvasToClient())
+            DrawImage();
+        break;
     case WM_LBUTTONDOWN:
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
@@ -42,7 +53,9 @@ void CheckCtrl::DrawImage() {
     ui::DrawFrame(graphics, markColor, w, h);
     if (checked) {
         Gdiplus::SolidBrush mark{Gdiplus::Color(markColor)};
-        graphics.FillRectangle(&mark, 2, 2, w - 4, h - 4);
+        // Two pixels in from each side in a mark of ten, more in a larger one.
+        const INT inset = w / kInsetFraction;
+        graphics.FillRectangle(&mark, inset, inset, w - 2 * inset, h - 2 * inset);
     }
 }
 

@@ -1,7 +1,9 @@
 #include "InfoCtrl.h"
 
 #include "../../res/resource.h"
+#include "../core/Dpi.h"
 #include "../core/PrivateMessages.h"
+#include "../win/Dpi.h"
 #include "../ui/Pictures.h"
 
 namespace {
@@ -55,12 +57,17 @@ LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         checks[static_cast<size_t>(i)].Create(nullptr, WS_CHILD | WS_VISIBLE,
                                               RECT{0, 0, kCheckSize, kCheckSize}, Hwnd(),
                                               static_cast<UINT>(kRows[i].checkId), 0);
-    for (ColorNotation notation : kPanelOrder) {
-        const NotationRow& row = kRows[static_cast<int>(notation)];
-        MoveWindow(CheckOf(notation).Hwnd(), kCheckLeft, row.checkTop, kCheckSize, kCheckSize, TRUE);
-    }
+    LayOutMarks(win::WindowDpi(Hwnd()));
     CheckOf(ColorNotation::Colref).SetCheck(true);
     return 0;
+}
+
+void InfoCtrl::LayOutMarks(int markDpi) {
+    for (ColorNotation notation : kPanelOrder) {
+        const int top = kRows[static_cast<int>(notation)].checkTop;
+        const LayoutRect mark = ScaleToDpi(LayoutRect{kCheckLeft, top, kCheckLeft + kCheckSize, top + kCheckSize}, markDpi);
+        MoveWindow(CheckOf(notation).Hwnd(), mark.left, mark.top, mark.Width(), mark.Height(), TRUE);
+    }
 }
 
 void InfoCtrl::DoDataExchange() {
@@ -70,13 +77,29 @@ void InfoCtrl::DoDataExchange() {
     }
 }
 
+BOOL InfoCtrl::OnInitDialog() {
+    GetClientRect(Hwnd(), &templateClient);
+    templateDpi = Dpi();
+    FitToRows();
+    return TRUE;
+}
+
 // The marks are placed in pixels, the rows in dialog units: with a small font the last mark
 // lies below the template's bottom edge, so the panel grows until its frame holds it, with as
 // much room below the last row as above the first mark.
-BOOL InfoCtrl::OnInitDialog() {
-    const int margin = kRows[static_cast<int>(ColorNotation::Rgb)].checkTop;
+void InfoCtrl::FitToRows() {
+    const int margin = ScaleToDpi(kRows[static_cast<int>(ColorNotation::Rgb)].checkTop, Dpi());
     win::GrowClientHeight(Hwnd(), win::LowestChildBottom(Hwnd()) + margin);
-    return TRUE;
+}
+
+// The panel has no border, so its window is its client area.
+void InfoCtrl::OnDpiChanged(int newDpi) {
+    Dialog::OnDpiChanged(newDpi);
+    LayOutMarks(newDpi);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, RescaleDpi(templateClient.right, templateDpi, newDpi),
+                 RescaleDpi(templateClient.bottom, templateDpi, newDpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitToRows();
+    Invalidate();
 }
 
 void InfoCtrl::SetColor(ColorRef color) {

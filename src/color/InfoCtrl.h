@@ -25,10 +25,13 @@ class InfoCtrl : public win::Dialog {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
+    void OnDpiChanged(int newDpi) override;
 
   private:
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
+    void LayOutMarks(int markDpi);
+    void FitToRows();
     LRESULT OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCheckClicked(int checkId);
     CheckCtrl& CheckOf(ColorNotation notation) { return checks[static_cast<size_t>(notation)]; }
@@ -41,4 +44,7 @@ class InfoCtrl : public win::Dialog {
     win::BrushHandle backgroundBrush;
     std::array<win::StaticText, kNotationCount> labels;
     std::array<win::StaticText, kNotationCount> values;
+    // The client size the template gives, at the DPI it was made for.
+    RECT templateClient{};
+    int templateDpi = 96;
 };

@@ -3,6 +3,7 @@
 #include "../../res/resource.h"
 #include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
+#include "../win/Dpi.h"
 
 #include <windowsx.h>
 
@@ -14,8 +15,9 @@ constexpr Argb kActivePaneColor = 0xFFDE0000;
 constexpr Argb kPaneOutlineColor = 0xFF323232;
 constexpr Argb kNewPaneColor = 0xFFFFFFFF;
 constexpr Argb kBlack = 0xFF000000;
-constexpr float kActivePenWidth = 2.0f;
-constexpr float kFramePenWidth = 4.0f;
+// At 96 DPI.
+constexpr int kActivePenWidth = 2;
+constexpr int kFramePenWidth = 4;
 
 } // namespace
 
@@ -36,10 +38,27 @@ void CColorDisplay::RebuildPanes() {
     RECT client;
     GetClientRect(Hwnd(), &client);
     panes.clear();
-    for (const PaneRect& rect : LayoutPanes(paneCount, client.right, client.bottom))
+    for (const PaneRect& rect : LayoutPanes(paneCount, client.right, client.bottom, dpi))
         panes.push_back({RECT{rect.left, rect.top, rect.right, rect.bottom}, kNewPaneColor, panes.empty()});
     for (size_t i = 0; i < panes.size(); ++i)
         panes[i].color = kept[i];
+}
+
+// A new size or DPI moves the panes; their colours and the active one stay.
+void CColorDisplay::LayOutPanes() {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const std::vector<PaneRect> rects = LayoutPanes(paneCount, client.right, client.bottom, dpi);
+    for (size_t i = 0; i < panes.size() && i < rects.size(); ++i)
+        panes[i].rect = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+}
+
+void CColorDisplay::SetDpi(int newDpi) {
+    dpi = newDpi;
+    LayOutPanes();
+    if (zoomMode)
+        BuildZoom();
+    Redraw();
 }
 
 int CColorDisplay::GetActivePane() const {
@@ -114,22 +133,32 @@ bool CColorDisplay::CopyScreen(const PixelRect& area, ScreenArea& copy) const {
 void CColorDisplay::ShowZoom(POINT screenPoint) {
     if (!screenCapture)
         return;
-    if (!zoomImage)
-        zoomImage = ui::MakeCanvas(kZoomWidth, kZoomHeight);
-    if (!griddedImage)
-        griddedImage = ui::MakeCanvas(kZoomWidth, kZoomHeight);
-    if (!zoomImage || !griddedImage)
-        return;
-    zoomMode = true;
-    ui::WritePixels(zoomImage.get(), Magnify(*screenCapture, {screenPoint.x, screenPoint.y}));
-    DrawGrid();
+    zoomCenter = {screenPoint.x, screenPoint.y};
+    zoomMode = BuildZoom();
     Redraw();
+}
+
+// The images are made for the block size of the DPI, and made anew when it changes.
+bool CColorDisplay::BuildZoom() {
+    const int block = ZoomBlockAt(dpi);
+    if (block != zoomBlock || !zoomImage || !griddedImage) {
+        zoomBlock = block;
+        zoomImage = ui::MakeCanvas(kZoomSourceWidth * block, kZoomSourceHeight * block);
+        griddedImage = ui::MakeCanvas(kZoomSourceWidth * block, kZoomSourceHeight * block);
+    }
+    if (!zoomImage || !griddedImage || !screenCapture)
+        return false;
+    ui::WritePixels(zoomImage.get(), Magnify(*screenCapture, zoomCenter, zoomBlock));
+    DrawGrid();
+    return true;
 }
 
 // The gridded image is the zoom image, with the grid over it when the flag is on.
 void CColorDisplay::DrawGrid() {
     const std::vector<Argb> plain = ui::ReadPixels(zoomImage.get());
-    ui::WritePixels(griddedImage.get(), gridFlag ? WithGrid(plain, kZoomWidth, kZoomHeight) : plain);
+    ui::WritePixels(griddedImage.get(),
+                    gridFlag ? WithGrid(plain, kZoomSourceWidth * zoomBlock, kZoomSourceHeight * zoomBlock, zoomBlock)
+                             : plain);
 }
 
 void CColorDisplay::SetGrid(bool on) {
@@ -159,10 +188,10 @@ void CColorDisplay::Render() {
     Gdiplus::SolidBrush background{Gdiplus::Color(zoomMode ? 0xFFFFFFFF : backgroundColor)};
     graphics.FillRectangle(&background, 0, 0, width, height);
     if (zoomMode) {
-        const PixelPoint offset = ZoomImageOffset(width, height);
+        const PixelPoint offset = ZoomImageOffset(width, height, zoomBlock);
         ui::DrawPicture(graphics, griddedImage.get(), offset.x, offset.y);
     } else {
-        Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor), kActivePenWidth);
+        Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor), static_cast<float>(ScaleToDpi(kActivePenWidth, dpi)));
         Gdiplus::Pen outlinePen(Gdiplus::Color(kPaneOutlineColor), 1.0f);
         for (const Pane& pane : panes) {
             const Gdiplus::Rect rect(pane.rect.left, pane.rect.top, pane.rect.right - pane.rect.left,
@@ -172,7 +201,7 @@ void CColorDisplay::Render() {
             graphics.DrawRectangle(pane.active ? &activePen : &outlinePen, rect);
         }
     }
-    Gdiplus::Pen framePen(Gdiplus::Color(frameColor), kFramePenWidth);
+    Gdiplus::Pen framePen(Gdiplus::Color(frameColor), static_cast<float>(ScaleToDpi(kFramePenWidth, dpi)));
     graphics.DrawRectangle(&framePen, 0, 0, width, height);
 }
 
@@ -181,10 +210,17 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         if (DefaultProc(message, wParam, lParam) == -1)
             return -1;
+        dpi = win::WindowDpi(Hwnd());
         CreateCanvas();
         RebuildPanes();
         Redraw();
         return 0;
+    case WM_SIZE:
+        if (FitCanvasToClient()) {
+            LayOutPanes();
+            Redraw();
+        }
+        break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
         const LRESULT result = DefaultProc(message, wParam, lParam);
@@ -225,7 +261,7 @@ void CColorDisplay::SelectPaneAt(POINT point) {
 // The plain zoom image is read, so the grid never tints the colour; the margin gives black.
 void CColorDisplay::PickFromZoom(POINT point) {
     const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()),
-                                       static_cast<int>(canvas->GetHeight()), {point.x, point.y});
+                                       static_cast<int>(canvas->GetHeight()), {point.x, point.y}, zoomBlock);
     Gdiplus::Color picked(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);

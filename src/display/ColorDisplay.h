@@ -29,6 +29,8 @@ class CColorDisplay : public ui::CanvasWindow {
     Argb GetPaneColor(int index) const;
     void SetPaneColor(int index, Argb color);
     void Redraw();
+    // Margins, pens and the magnified blocks follow the DPI; the parent sizes the display.
+    void SetDpi(int newDpi);
 
     // The magnified view is shown in the same place. The copy covers only what the view can
     // show around that screen point, so its cost does not grow with the screen. False when the
@@ -52,6 +54,8 @@ class CColorDisplay : public ui::CanvasWindow {
 
   private:
     void RebuildPanes();
+    void LayOutPanes();
+    bool BuildZoom();
     void Render();
     void OnLButtonDown(POINT point);
     void SelectPaneAt(POINT point);
@@ -67,6 +71,10 @@ class CColorDisplay : public ui::CanvasWindow {
     Argb frameColor = 0xFF282828;
     bool zoomMode = false;
     bool gridFlag = true;
+    int dpi = 96;
+    // The side of one magnified pixel in the images below, and the screen point they show.
+    int zoomBlock = kZoomFactor;
+    PixelPoint zoomCenter{};
     std::optional<ScreenArea> screenCapture;
     win::BitmapPtr zoomImage;
     win::BitmapPtr griddedImage;

@@ -1,26 +1,28 @@
 #include "PaneLayout.h"
 
-// Margins of 3 pixels at the left and top and 4 at the right and bottom; 2 between panes.
-std::vector<PaneRect> LayoutPanes(int count, int w, int h) {
+// Margins of 3 pixels at the left and top and 4 at the right and bottom; 2 between panes;
+// each scaled with the DPI.
+std::vector<PaneRect> LayoutPanes(int count, int w, int h, int dpi) {
+    const int a = ScaleToDpi(1, dpi), b = ScaleToDpi(2, dpi), c = ScaleToDpi(3, dpi), d = ScaleToDpi(4, dpi);
     switch (count) {
     case 2:
-        return {{3, 3, w - 4, h / 2 - 1}, {3, h / 2 + 1, w - 4, h - 4}};
+        return {{c, c, w - d, h / 2 - a}, {c, h / 2 + a, w - d, h - d}};
     case 4:
-        return {{3, 3, w / 2 - 1, h / 2 - 1},
-                {w / 2 + 1, 3, w - 4, h / 2 - 1},
-                {3, h / 2 + 1, w / 2 - 1, h - 4},
-                {w / 2 + 1, h / 2 + 1, w - 4, h - 4}};
+        return {{c, c, w / 2 - a, h / 2 - a},
+                {w / 2 + a, c, w - d, h / 2 - a},
+                {c, h / 2 + a, w / 2 - a, h - d},
+                {w / 2 + a, h / 2 + a, w - d, h - d}};
     case 6:
-        return {{3, 3, w / 2 - 1, h / 3 - 1},
-                {w / 2 + 1, 3, w - 4, h / 3 - 1},
-                {3, h / 3 + 1, w / 2 - 1, h - h / 3 - 1},
-                {w / 2 + 1, h / 3 + 1, w - 4, h - h / 3 - 1},
-                {3, h - h / 3 + 1, w / 2 - 1, h - 4},
-                {w / 2 + 1, h - h / 3 + 1, w - 4, h - 4}};
+        return {{c, c, w / 2 - a, h / 3 - a},
+                {w / 2 + a, c, w - d, h / 3 - a},
+                {c, h / 3 + a, w / 2 - a, h - h / 3 - a},
+                {w / 2 + a, h / 3 + a, w - d, h - h / 3 - a},
+                {c, h - h / 3 + a, w / 2 - a, h - d},
+                {w / 2 + a, h - h / 3 + a, w - d, h - d}};
     case 9: {
         // The rows sit two pixels lower than those of the six-pane layout.
-        const int columns[3][2] = {{3, w / 3 - 1}, {w / 3 + 1, w - w / 3 - 4}, {w - w / 3 - 2, w - 4}};
-        const int rows[3][2] = {{3, h / 3 + 1}, {h / 3 + 3, h - h / 3 - 1}, {h - h / 3 + 1, h - 4}};
+        const int columns[3][2] = {{c, w / 3 - a}, {w / 3 + a, w - w / 3 - d}, {w - w / 3 - b, w - d}};
+        const int rows[3][2] = {{c, h / 3 + a}, {h / 3 + c, h - h / 3 - a}, {h - h / 3 + a, h - d}};
         std::vector<PaneRect> panes;
         for (const auto& row : rows)
             for (const auto& column : columns)

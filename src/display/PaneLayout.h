@@ -1,4 +1,6 @@
 #pragma once
+#include "../core/Dpi.h"
+
 #include <vector>
 
 // Rectangles in the display's client area; right and bottom are exclusive.
@@ -17,7 +19,8 @@ struct PaneRect {
 constexpr int kMaxPanes = 9;
 
 // The panes for a count of 2, 4, 6 or 9; any other count gives one pane over the whole area.
-std::vector<PaneRect> LayoutPanes(int count, int width, int height);
+// Margins and gaps grow with the DPI.
+std::vector<PaneRect> LayoutPanes(int count, int width, int height, int dpi = kBaseDpi);
 
 enum class GridMove { Left, Up, Right, Down };
 

@@ -1,6 +1,16 @@
 #include "ZoomGeometry.h"
 
+#include "../core/Dpi.h"
+
 #include <algorithm>
+
+int ZoomBlockAt(int dpi) {
+    return std::max(1, kZoomFactor * (dpi > 0 ? dpi : kBaseDpi) / kBaseDpi);
+}
+
+int GridLineWidth(int block) {
+    return std::max(1, block / kZoomFactor);
+}
 
 PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
     const PixelRect overlap{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -13,42 +23,42 @@ PixelRect ZoomSourceArea(PixelPoint click) {
     return {left, top, left + kZoomSourceWidth, top + kZoomSourceHeight};
 }
 
-PixelPoint SourcePixelOf(PixelPoint click, PixelPoint zoomPixel) {
-    return {click.x - kZoomClickColumn + zoomPixel.x / kZoomFactor,
-            click.y - kZoomClickRow + zoomPixel.y / kZoomFactor};
+PixelPoint SourcePixelOf(PixelPoint click, PixelPoint zoomPixel, int block) {
+    return {click.x - kZoomClickColumn + zoomPixel.x / block, click.y - kZoomClickRow + zoomPixel.y / block};
 }
 
-PixelPoint ZoomImageOffset(int displayWidth, int displayHeight) {
-    return {(displayWidth - kZoomWidth) / 2, (displayHeight - kZoomHeight) / 2};
+PixelPoint ZoomImageOffset(int displayWidth, int displayHeight, int block) {
+    return {(displayWidth - kZoomSourceWidth * block) / 2, (displayHeight - kZoomSourceHeight * block) / 2};
 }
 
-std::optional<PixelPoint> ZoomPixelAt(int displayWidth, int displayHeight, PixelPoint displayPoint) {
-    const PixelPoint offset = ZoomImageOffset(displayWidth, displayHeight);
+std::optional<PixelPoint> ZoomPixelAt(int displayWidth, int displayHeight, PixelPoint displayPoint, int block) {
+    const PixelPoint offset = ZoomImageOffset(displayWidth, displayHeight, block);
     const PixelPoint zoom{displayPoint.x - offset.x, displayPoint.y - offset.y};
-    if (!PixelRect{0, 0, kZoomWidth, kZoomHeight}.Contains(zoom))
+    if (!PixelRect{0, 0, kZoomSourceWidth * block, kZoomSourceHeight * block}.Contains(zoom))
         return std::nullopt;
     return zoom;
 }
 
 // Block by block rather than by a scaled draw, whose rounding at the block edges differs
 // between platforms.
-std::vector<Argb> Magnify(const ScreenArea& capture, PixelPoint click) {
-    std::vector<Argb> image(static_cast<size_t>(kZoomWidth) * kZoomHeight, kZoomBlack);
+std::vector<Argb> Magnify(const ScreenArea& capture, PixelPoint click, int block) {
+    const int width = kZoomSourceWidth * block;
+    std::vector<Argb> image(static_cast<size_t>(width) * kZoomSourceHeight * block, kZoomBlack);
     for (int row = 0; row < kZoomSourceHeight; ++row)
         for (int column = 0; column < kZoomSourceWidth; ++column) {
-            const PixelPoint source = SourcePixelOf(click, {column * kZoomFactor, row * kZoomFactor});
+            const PixelPoint source = SourcePixelOf(click, {column * block, row * block}, block);
             if (!capture.area.Contains(source))
                 continue;
             const Argb color = capture.At(source) | 0xFF000000u;
-            for (int v = row * kZoomFactor; v < (row + 1) * kZoomFactor; ++v)
-                std::fill_n(image.begin() + v * kZoomWidth + column * kZoomFactor, kZoomFactor, color);
+            for (int v = row * block; v < (row + 1) * block; ++v)
+                std::fill_n(image.begin() + v * width + column * block, block, color);
         }
     return image;
 }
 
-std::vector<int> GridLines(int length) {
+std::vector<int> GridLines(int length, int spacing) {
     std::vector<int> lines;
-    for (int position = 0; position < length; position += kGridSpacing)
+    for (int position = 0; position < length; position += spacing)
         lines.push_back(position);
     return lines;
 }
@@ -64,14 +74,17 @@ Argb BlendGrid(Argb pixel) {
     return blended;
 }
 
-std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height) {
+std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height, int block) {
     std::vector<Argb> gridded = image;
     auto at = [&](int x, int y) -> Argb& { return gridded[static_cast<size_t>(y * width + x)]; };
-    for (int x : GridLines(width))
-        for (int y = 0; y < height; ++y)
-            at(x, y) = BlendGrid(at(x, y));
-    for (int y : GridLines(height))
-        for (int x = 0; x < width; ++x)
-            at(x, y) = BlendGrid(at(x, y));
+    const int lineWidth = GridLineWidth(block);
+    for (int line : GridLines(width, block))
+        for (int x = line; x < std::min(line + lineWidth, width); ++x)
+            for (int y = 0; y < height; ++y)
+                at(x, y) = BlendGrid(at(x, y));
+    for (int line : GridLines(height, block))
+        for (int y = line; y < std::min(line + lineWidth, height); ++y)
+            for (int x = 0; x < width; ++x)
+                at(x, y) = BlendGrid(at(x, y));
     return gridded;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The magnified view, without windows: which screen pixels it shows, where a click in the
-// display lands in it, its 4 x 4 blocks and its grid.
+// display lands in it, its blocks (4 x 4 at 96 DPI, larger at higher DPI) and its grid.
 #include "../core/Color.h"
 
 #include <cstdint>
@@ -19,6 +19,12 @@ constexpr int kGridSpacing = kZoomFactor;
 // Dark grey at about 31 % opacity: it outlines every block without hiding its colour.
 constexpr Argb kGridColor = 0x50282828;
 constexpr Argb kZoomBlack = 0xFF000000;
+
+// The side of one block at that DPI: four times the DPI's scale, rounded down so the view
+// always fits the scaled display, and whole, so every block is an exact square.
+int ZoomBlockAt(int dpi);
+// The width of a grid line over blocks of that side: one pixel up to blocks of 7.
+int GridLineWidth(int block);
 
 struct PixelPoint {
     int x;
@@ -48,11 +54,12 @@ PixelRect Intersect(const PixelRect& a, const PixelRect& b);
 // The 44 x 32 screen pixels shown around a clicked screen point.
 PixelRect ZoomSourceArea(PixelPoint click);
 // The screen pixel that zoom pixel (u, v) shows.
-PixelPoint SourcePixelOf(PixelPoint click, PixelPoint zoomPixel);
+PixelPoint SourcePixelOf(PixelPoint click, PixelPoint zoomPixel, int block = kZoomFactor);
 // Where the magnified image sits in a display of that size: centred, truncating.
-PixelPoint ZoomImageOffset(int displayWidth, int displayHeight);
+PixelPoint ZoomImageOffset(int displayWidth, int displayHeight, int block = kZoomFactor);
 // The zoom pixel under a point of the display, or nothing on the margin around the image.
-std::optional<PixelPoint> ZoomPixelAt(int displayWidth, int displayHeight, PixelPoint displayPoint);
+std::optional<PixelPoint> ZoomPixelAt(int displayWidth, int displayHeight, PixelPoint displayPoint,
+                                      int block = kZoomFactor);
 
 // Pixels copied from the screen: opaque ARGB rows, top first, covering `area` in screen
 // coordinates. An empty area holds no pixels.
@@ -65,15 +72,17 @@ struct ScreenArea {
     }
 };
 
-// The 176 x 128 magnified image around the click, rows top first: every source pixel an exact
-// 4 x 4 block, and black where the source pixel is not in the capture (off the screen).
-std::vector<Argb> Magnify(const ScreenArea& capture, PixelPoint click);
+// The magnified image around the click (176 x 128 with blocks of 4), rows top first: every
+// source pixel an exact square block, and black where the source pixel is not in the capture
+// (off the screen).
+std::vector<Argb> Magnify(const ScreenArea& capture, PixelPoint click, int block = kZoomFactor);
 
 // The positions of the grid lines along one side: 0, 4, 8, ... below the length, so that
 // every line is on a block's first column or row and none lies on the far edge.
-std::vector<int> GridLines(int length);
+std::vector<int> GridLines(int length, int spacing = kGridSpacing);
 // The grid colour laid once over an opaque pixel: source over, each channel rounded.
 Argb BlendGrid(Argb pixel);
-// The image with the grid over it. A pixel where a vertical and a horizontal line cross is
-// covered by both and blended twice, as with the two strokes of a translucent pen.
-std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height);
+// The image with the grid over it, one line on the first columns and rows of every block. A
+// pixel where a vertical and a horizontal line cross is covered by both and blended twice, as
+// with the two strokes of a translucent pen.
+std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height, int block = kZoomFactor);

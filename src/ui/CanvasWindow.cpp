@@ -22,6 +22,16 @@ void CanvasWindow::CreateCanvas() {
     canvas = MakeCanvas(client.right, client.bottom);
 }
 
+bool CanvasWindow::FitCanvasToClient() {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    if (!canvas || (static_cast<LONG>(canvas->GetWidth()) == client.right &&
+                    static_cast<LONG>(canvas->GetHeight()) == client.bottom))
+        return false;
+    CreateCanvas();
+    return true;
+}
+
 void CanvasWindow::PaintCanvas() {
     win::PaintScope paint(Hwnd());
     DrawCanvasOn(paint.get());

@@ -15,6 +15,9 @@ class CanvasWindow : public win::Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Made in WM_CREATE, from the client rectangle.
     void CreateCanvas();
+    // After WM_SIZE: a canvas of the old size is made anew at the client size, and true is
+    // returned so the owner draws it again. No canvas yet, or the same size: nothing, false.
+    bool FitCanvasToClient();
     // WM_PAINT: only the copy.
     void PaintCanvas();
     void DrawCanvasOn(HDC dc) const;

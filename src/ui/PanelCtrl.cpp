@@ -5,18 +5,15 @@
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 #include "KeyColor.h"
+#include "PanelLayout.h"
 #include "Pictures.h"
+#include "../win/Dpi.h"
 
 namespace {
-
-constexpr int kButtonWidth = 28;
-constexpr int kButtonHeight = 20;
-constexpr int kFirstButtonLeft = 6;
 
 struct ButtonRow {
     int id;
     int command;
-    int step; // from the previous button's left edge
     int latching;
     const wchar_t* englishTip;
     const wchar_t* russianTip;
@@ -26,20 +23,22 @@ struct ButtonRow {
 
 // The last two commands are 8 for help and 7 for topmost, out of button order.
 constexpr ButtonRow kButtons[PanelCtrl::kButtonCount] = {
-    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, 0, L"Color dialog", L"Цветоподборочное окно",
+    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, L"Color dialog", L"Цветоподборочное окно",
      IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
-    {IDC_BUTTON_PICKER, kCommandPicker, 32, 1, L"Color picker", L"Цветоопределитель", IDB_PICKER,
+    {IDC_BUTTON_PICKER, kCommandPicker, 1, L"Color picker", L"Цветоопределитель", IDB_PICKER,
      IDB_PICKER_DOWN},
-    {IDC_BUTTON_ZOOM, kCommandZoomPicker, 32, 1, L"Zoomed color picker", L"Приближенный цветоопределитель",
+    {IDC_BUTTON_ZOOM, kCommandZoomPicker, 1, L"Zoomed color picker", L"Приближенный цветоопределитель",
      IDB_ZOOM, IDB_ZOOM_DOWN},
-    {IDC_BUTTON_COPY, kCommandCopy, 32, 0, L"Copy result", L"Скопировать результат", IDB_COPY, IDB_COPY_DOWN},
-    {IDC_BUTTON_OPTIONS, kCommandOptions, 39, 0, L"Options", L"Опции программы", IDB_OPTIONS,
+    {IDC_BUTTON_COPY, kCommandCopy, 0, L"Copy result", L"Скопировать результат", IDB_COPY, IDB_COPY_DOWN},
+    {IDC_BUTTON_OPTIONS, kCommandOptions, 0, L"Options", L"Опции программы", IDB_OPTIONS,
      IDB_OPTIONS_DOWN},
-    {IDC_BUTTON_ABOUT, kCommandAbout, 32, 0, L"About", L"О программе", IDB_ABOUT, IDB_ABOUT_DOWN},
-    {IDC_BUTTON_HELP, kCommandHelp, 32, 0, L"Help", L"Помощь", IDB_HELP, IDB_HELP_DOWN},
-    {IDC_BUTTON_TOPMOST, kCommandTopmost, 39, 1, L"Topmost", L"Окно всегда наверху", IDB_TOPMOST,
+    {IDC_BUTTON_ABOUT, kCommandAbout, 0, L"About", L"О программе", IDB_ABOUT, IDB_ABOUT_DOWN},
+    {IDC_BUTTON_HELP, kCommandHelp, 0, L"Help", L"Помощь", IDB_HELP, IDB_HELP_DOWN},
+    {IDC_BUTTON_TOPMOST, kCommandTopmost, 1, L"Topmost", L"Окно всегда наверху", IDB_TOPMOST,
      IDB_TOPMOST_DOWN},
 };
+
+static_assert(PanelCtrl::kButtonCount == kToolButtonCount);
 
 } // namespace
 
@@ -56,11 +55,20 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (DefaultProc(message, wParam, lParam) == -1)
             return -1;
         GetClientRect(Hwnd(), &clientRect);
+        dpi = win::WindowDpi(Hwnd());
         CreateCanvas();
         BuildButtons();
         FillBackground();
         DrawLine();
         return 0;
+    case WM_SIZE:
+        GetClientRect(Hwnd(), &clientRect);
+        if (FitCanvasToClient()) {
+            FillBackground();
+            DrawLine();
+        }
+        LayOutButtons();
+        break;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
             for (const ButtonRow& row : kButtons)
@@ -83,11 +91,8 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void PanelCtrl::BuildButtons() {
     toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const int top = (clientRect.bottom - kButtonHeight) / 2 + 1;
-    RECT rect{kFirstButtonLeft, top, kFirstButtonLeft + kButtonWidth, top + kButtonHeight};
     for (size_t i = 0; i < buttons.size(); ++i) {
         const ButtonRow& row = kButtons[i];
-        OffsetRect(&rect, row.step, 0);
         win::BitmapPtr grey = ui::LoadResourceBitmap(instance, row.picture);
         win::BitmapPtr pressed = ui::LoadResourceBitmap(instance, row.pressedPicture);
         win::BitmapPtr coloured = ui::LoadResourceBitmap(instance, row.picture);
@@ -97,9 +102,27 @@ void PanelCtrl::BuildButtons() {
         ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(fill));
 
         UButton& button = buttons[i];
-        button.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, Hwnd(), static_cast<UINT>(row.id), row.latching);
+        button.Create(nullptr, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
+                      row.latching);
         button.SetImages(grey.get(), coloured.get(), pressed.get(), grey.get());
         toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
+    }
+}
+
+RECT PanelCtrl::ButtonRect(size_t index) const {
+    const LayoutRect rect = ToolButtonRect(static_cast<int>(index), clientRect.bottom, dpi);
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void PanelCtrl::SetDpi(int newDpi) {
+    dpi = newDpi;
+    LayOutButtons();
+}
+
+void PanelCtrl::LayOutButtons() {
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const RECT rect = ButtonRect(i);
+        MoveWindow(buttons[i].Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     }
 }
 

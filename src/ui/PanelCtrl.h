@@ -16,6 +16,8 @@ class PanelCtrl : public ui::CanvasWindow {
     void SetBackgroundColor(Argb color) { backgroundColor = color; }
     void FillBackground();
     void DrawLine();
+    // The buttons take their size and place for that DPI; the panel's own height is the parent's.
+    void SetDpi(int newDpi);
     BOOL PreTranslateMessage(MSG* msg) override;
 
   protected:
@@ -23,9 +25,12 @@ class PanelCtrl : public ui::CanvasWindow {
 
   private:
     void BuildButtons();
+    RECT ButtonRect(size_t index) const;
+    void LayOutButtons();
 
     std::array<UButton, kButtonCount> buttons;
     RECT clientRect{};
+    int dpi = 96;
     Argb backgroundColor = 0xFFBFD9D9;
     Argb lineColor = 0xFF646464;
     win::ToolTip toolTip;

@@ -1,6 +1,7 @@
 #include "UButton.h"
 
 #include "Pictures.h"
+#include "SharpPicture.h"
 
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
                      int latchingButton) {
@@ -31,8 +32,14 @@ void UButton::SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::
 void UButton::DrawNormalImageOnCanvas() {
     if (!canvas)
         return;
+    DrawOnCanvas(normalImage.get());
+}
+
+// The button may be larger than its pictures at a higher DPI; they grow to fill it.
+void UButton::DrawOnCanvas(Gdiplus::Bitmap* picture) {
     Gdiplus::Graphics graphics(canvas.get());
-    ui::DrawPicture(graphics, normalImage.get(), 0, 0);
+    ui::DrawPictureSharp(graphics, picture, static_cast<int>(canvas->GetWidth()),
+                         static_cast<int>(canvas->GetHeight()));
 }
 
 void UButton::SetDown(int down) {
@@ -52,8 +59,7 @@ void UButton::Recompose() {
     if (!canvas || !normalImage)
         return;
     Gdiplus::Bitmap* picture = isDown ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
-    Gdiplus::Graphics graphics(canvas.get());
-    ui::DrawPicture(graphics, picture ? picture : normalImage.get(), 0, 0);
+    DrawOnCanvas(picture ? picture : normalImage.get());
 }
 
 void UButton::Refresh() {
@@ -68,6 +74,10 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return -1;
         CreateCanvas();
         return 0;
+    case WM_SIZE:
+        if (FitCanvasToClient())
+            Recompose();
+        break;
     case win::kReflectedDrawItem: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item && canvas) {

@@ -25,6 +25,7 @@ class UButton : public ui::CanvasWindow {
     void Recompose();
     void Refresh();
     void DrawNormalImageOnCanvas();
+    void DrawOnCanvas(Gdiplus::Bitmap* picture);
 
     win::BitmapPtr normalImage;
     win::BitmapPtr downImage;

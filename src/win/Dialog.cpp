@@ -101,8 +101,16 @@ void Dialog::EndModal(INT_PTR result) {
 LRESULT Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
+        RememberTemplateLayout();
         DoDataExchange();
         return OnInitDialog();
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        OnDpiChanged(LOWORD(wParam));
+        return 0;
+    }
     case WM_CLOSE:
         EndModal(IDCANCEL);
         return 0;
@@ -114,6 +122,46 @@ LRESULT Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return DefaultProc(message, wParam, lParam);
+}
+
+// Before the data exchange binds them, the template's controls are the children without an
+// object: those the dialog made itself in WM_CREATE have one from their creation.
+void Dialog::RememberTemplateLayout() {
+    KeepDialogScalingToOurselves(Hwnd());
+    templateDpi = dpi = WindowDpi(Hwnd());
+    templateFont = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
+    templateControls.clear();
+    for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (FromHandle(child))
+            continue;
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        templateControls.push_back({child, rect});
+    }
+}
+
+void Dialog::OnDpiChanged(int newDpi) {
+    dpi = newDpi;
+    HFONT font = templateFont;
+    FontHandle nextFont;
+    LOGFONTW logFont;
+    if (templateFont && newDpi != templateDpi && GetObjectW(templateFont, sizeof(logFont), &logFont)) {
+        logFont.lfHeight = MulDiv(logFont.lfHeight, newDpi, templateDpi);
+        nextFont.reset(CreateFontIndirectW(&logFont));
+        if (nextFont)
+            font = nextFont.get();
+    }
+    for (const TemplateControl& control : templateControls) {
+        const RECT& r = control.rect;
+        const int left = MulDiv(r.left, newDpi, templateDpi), top = MulDiv(r.top, newDpi, templateDpi);
+        MoveWindow(control.window, left, top, MulDiv(r.right, newDpi, templateDpi) - left,
+                   MulDiv(r.bottom, newDpi, templateDpi) - top, TRUE);
+        if (font)
+            SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    // The controls hold the new font now; the one before it can go.
+    scaledFont = std::move(nextFont);
 }
 
 } // namespace win

@@ -1,5 +1,9 @@
 #pragma once
+#include "Dpi.h"
+#include "Handles.h"
 #include "Window.h"
+
+#include <vector>
 
 namespace win {
 
@@ -15,6 +19,10 @@ class Dialog : public Window {
     // Creates the dialog without a loop, for example as a child panel.
     bool CreateModeless(HWND parent);
     void EndModal(INT_PTR result);
+    // The DPI the dialog is laid out for. A child dialog is told of a change by its parent;
+    // a top-level one learns it from WM_DPICHANGED and takes the suggested rectangle first.
+    int Dpi() const { return dpi; }
+    void SetDpi(int newDpi) { OnDpiChanged(newDpi); }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -22,14 +30,28 @@ class Dialog : public Window {
     virtual void DoDataExchange() {}
     virtual BOOL OnInitDialog() { return TRUE; }
     void BindControl(Window& control, int id) { control.Attach(GetDlgItem(Hwnd(), id)); }
+    // Moves the template's controls and gives them the template's font at the new DPI;
+    // a dialog with children placed in pixels lays those out after this.
+    virtual void OnDpiChanged(int newDpi);
 
   private:
     bool CreateFromTemplate(HWND parent);
     bool PreTranslateChain(MSG& msg);
+    void RememberTemplateLayout();
+
+    struct TemplateControl {
+        HWND window;
+        RECT rect; // at the template's DPI
+    };
 
     UINT templateId;
     bool inModalLoop = false;
     INT_PTR modalResult = -1;
+    int dpi = kBaseDpi;
+    int templateDpi = kBaseDpi;
+    std::vector<TemplateControl> templateControls;
+    HFONT templateFont = nullptr; // the dialog manager's
+    FontHandle scaledFont;
 };
 
 } // namespace win

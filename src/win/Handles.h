@@ -53,6 +53,7 @@ struct GlobalMemoryDeleter {
 
 using BrushHandle = UniqueHandle<HBRUSH, GdiObjectDeleter>;
 using BitmapHandle = UniqueHandle<HBITMAP, GdiObjectDeleter>;
+using FontHandle = UniqueHandle<HFONT, GdiObjectDeleter>;
 using MemoryDc = UniqueHandle<HDC, MemoryDcDeleter>;
 using CursorHandle = UniqueHandle<HCURSOR, CursorDeleter>;
 using IconHandle = UniqueHandle<HICON, IconDeleter>;

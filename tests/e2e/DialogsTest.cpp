@@ -185,7 +185,9 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         RECT area;
         GetClientRect(basics, &area);
         const int x = area.right * 5 / (2 * kBasicColumns), y = area.bottom * 3 / (2 * kBasicRows);
-        const COLORREF chosen = ScreenPixel(basics, x, y);
+        // Not yet painted, the area shows the desktop's black; no basic colour there is black.
+        COLORREF chosen = 0;
+        ASSERT_TRUE(WaitFor([&] { return (chosen = ScreenPixel(basics, x, y)) != RGB(0, 0, 0); }));
         // The choice draws a focus frame round the colour's cell.
         const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
                         area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};

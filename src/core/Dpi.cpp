@@ -1,0 +1,51 @@
+#include "Dpi.h"
+
+namespace {
+
+int ValidDpi(int dpi) {
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+} // namespace
+
+int RescaleDpi(int pixels, int fromDpi, int toDpi) {
+    const long long product = static_cast<long long>(pixels) * ValidDpi(toDpi);
+    const long long divisor = ValidDpi(fromDpi);
+    const long long half = divisor / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / divisor : -((-product + half) / divisor));
+}
+
+int ScaleToDpi(int pixels, int dpi) {
+    return RescaleDpi(pixels, kBaseDpi, dpi);
+}
+
+LayoutRect RescaleDpi(const LayoutRect& rect, int fromDpi, int toDpi) {
+    return {RescaleDpi(rect.left, fromDpi, toDpi), RescaleDpi(rect.top, fromDpi, toDpi),
+            RescaleDpi(rect.right, fromDpi, toDpi), RescaleDpi(rect.bottom, fromDpi, toDpi)};
+}
+
+LayoutRect ScaleToDpi(const LayoutRect& rect, int dpi) {
+    return RescaleDpi(rect, kBaseDpi, dpi);
+}
+
+bool Overlap(const LayoutRect& a, const LayoutRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Each target pixel takes the source pixel under its centre.
+std::vector<std::uint32_t> ScaleNearest(const std::vector<std::uint32_t>& pixels, int width, int height,
+                                        int newWidth, int newHeight) {
+    if (width <= 0 || height <= 0 || newWidth <= 0 || newHeight <= 0 ||
+        pixels.size() < static_cast<size_t>(width) * static_cast<size_t>(height))
+        return {};
+    std::vector<std::uint32_t> scaled;
+    scaled.reserve(static_cast<size_t>(newWidth) * static_cast<size_t>(newHeight));
+    for (int y = 0; y < newHeight; ++y) {
+        const long long sourceY = (2LL * y + 1) * height / (2LL * newHeight);
+        for (int x = 0; x < newWidth; ++x) {
+            const long long sourceX = (2LL * x + 1) * width / (2LL * newWidth);
+            scaled.push_back(pixels[static_cast<size_t>(sourceY * width + sourceX)]);
+        }
+    }
+    return scaled;
+}

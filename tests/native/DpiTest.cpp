@@ -1,0 +1,167 @@
+#include "app/MainLayout.h"
+#include "core/Dpi.h"
+#include "display/PaneLayout.h"
+#include "display/ZoomGeometry.h"
+#include "ui/PanelLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr int kDpis[] = {96, 108, 120, 144, 168, 192, 240, 288};
+
+TEST(Dpi, MeasuresScaleWithHalvesRoundedAwayFromZero) {
+    const struct {
+        int pixels, dpi, scaled;
+    } cases[] = {
+        {27, 96, 27}, {27, 120, 34}, {27, 144, 41}, {27, 192, 54}, {9, 144, 14},  {11, 144, 17},
+        {1, 144, 2},  {1, 120, 1},   {-3, 144, -5}, {180, 144, 270}, {130, 144, 195}, {27, 0, 27},
+    };
+    for (const auto& item : cases)
+        EXPECT_EQ(ScaleToDpi(item.pixels, item.dpi), item.scaled) << item.pixels << " at " << item.dpi;
+    EXPECT_EQ(RescaleDpi(41, 144, 96), 27);
+    EXPECT_EQ(RescaleDpi(270, 144, 192), 360);
+}
+
+TEST(Dpi, RectanglesThatTouchKeepTouching) {
+    const LayoutRect left{3, 3, 89, 64}, right{89, 3, 176, 64};
+    for (int dpi : kDpis) {
+        const LayoutRect a = ScaleToDpi(left, dpi), b = ScaleToDpi(right, dpi);
+        EXPECT_EQ(a.right, b.left) << dpi;
+        EXPECT_FALSE(Overlap(a, b)) << dpi;
+    }
+    EXPECT_TRUE(Overlap({0, 0, 10, 10}, {9, 9, 20, 20}));
+    EXPECT_FALSE(Overlap({0, 0, 10, 10}, {0, 10, 10, 20}));
+}
+
+TEST(Dpi, MainWindowLayoutScalesAndNothingOverlaps) {
+    const MainLayout at96 = MainLayoutAt(96);
+    EXPECT_EQ(at96.colorDisplay, (LayoutRect{8, 10, 188, 140}));
+    EXPECT_EQ(at96.locks[0], (LayoutRect{202, 8, 211, 19}));
+    EXPECT_EQ(at96.locks[2], (LayoutRect{256, 8, 265, 19}));
+    EXPECT_EQ(at96.infoTop - at96.colorDisplay.bottom, at96.stackGap);
+    EXPECT_EQ(at96.toolPanelHeight, 27);
+
+    const MainLayout at144 = MainLayoutAt(144);
+    EXPECT_EQ(at144.colorDisplay.Width(), 270);
+    EXPECT_EQ(at144.colorDisplay.Height(), 195);
+    EXPECT_EQ(at144.toolPanelHeight, 41);
+    EXPECT_EQ(at144.locks[1], (LayoutRect{344, 12, 357, 29}));
+
+    for (int dpi : kDpis) {
+        const MainLayout layout = MainLayoutAt(dpi);
+        SCOPED_TRACE(dpi);
+        EXPECT_GT(layout.stackGap, 0);
+        EXPECT_GE(layout.infoTop, layout.colorDisplay.bottom);
+        for (size_t i = 0; i < layout.locks.size(); ++i) {
+            EXPECT_FALSE(Overlap(layout.locks[i], layout.colorDisplay));
+            if (i > 0) {
+                EXPECT_GT(layout.locks[i].left, layout.locks[i - 1].right);
+            }
+        }
+    }
+}
+
+TEST(Dpi, ToolButtonsScaleInsideTheirPanelWithTheirGaps) {
+    const int lefts96[] = {6, 38, 70, 102, 141, 173, 205, 244};
+    for (int i = 0; i < kToolButtonCount; ++i)
+        EXPECT_EQ(ToolButtonRect(i, 27, 96), (LayoutRect{lefts96[i], 4, lefts96[i] + 28, 24})) << i;
+    EXPECT_EQ(ToolButtonRect(0, 41, 144), (LayoutRect{9, 6, 51, 36}));
+    for (int dpi : kDpis) {
+        SCOPED_TRACE(dpi);
+        const int height = ScaleToDpi(27, dpi);
+        for (int i = 0; i < kToolButtonCount; ++i) {
+            const LayoutRect button = ToolButtonRect(i, height, dpi);
+            EXPECT_GT(button.top, 0); // below the separator line
+            EXPECT_LE(button.bottom, height);
+            if (i > 0) {
+                EXPECT_LT(ToolButtonRect(i - 1, height, dpi).right, button.left);
+            }
+        }
+    }
+}
+
+TEST(Dpi, ZoomBlocksAreWholeAndTheViewFitsTheScaledDisplay) {
+    const struct {
+        int dpi, block, lineWidth;
+    } cases[] = {{96, 4, 1}, {108, 4, 1}, {120, 5, 1}, {144, 6, 1}, {168, 7, 1}, {192, 8, 2}, {288, 12, 3}};
+    for (const auto& item : cases) {
+        SCOPED_TRACE(item.dpi);
+        EXPECT_EQ(ZoomBlockAt(item.dpi), item.block);
+        EXPECT_EQ(GridLineWidth(item.block), item.lineWidth);
+        const LayoutRect display = MainLayoutAt(item.dpi).colorDisplay;
+        EXPECT_LE(kZoomSourceWidth * item.block, display.Width());
+        EXPECT_LE(kZoomSourceHeight * item.block, display.Height());
+    }
+    EXPECT_EQ(ZoomImageOffset(270, 195, 6), (PixelPoint{3, 1}));
+    EXPECT_EQ(ZoomImageOffset(360, 260, 8), (PixelPoint{4, 2}));
+}
+
+TEST(Dpi, MagnifiedBlocksAreExactSquaresAroundTheClickedPixel) {
+    const PixelPoint click{100, 50};
+    ScreenArea capture{ZoomSourceArea(click), {}};
+    for (int y = capture.area.top; y < capture.area.bottom; ++y)
+        for (int x = capture.area.left; x < capture.area.right; ++x)
+            capture.pixels.push_back(0xFF000000u | static_cast<Argb>(x << 12 | y));
+    for (int block : {5, 6, 8}) {
+        SCOPED_TRACE(block);
+        const int width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
+        const std::vector<Argb> image = Magnify(capture, click, block);
+        ASSERT_EQ(image.size(), static_cast<size_t>(width * height));
+        for (int v = 0; v < height; ++v)
+            for (int u = 0; u < width; ++u) {
+                const PixelPoint source = SourcePixelOf(click, {u, v}, block);
+                ASSERT_EQ(image[static_cast<size_t>(v * width + u)], capture.At(source)) << u << "," << v;
+            }
+        // The clicked pixel fills the block at the centre of the view.
+        const Argb clicked = capture.At(click);
+        EXPECT_EQ(image[static_cast<size_t>(kZoomClickRow * block * width + kZoomClickColumn * block)], clicked);
+        EXPECT_EQ(SourcePixelOf(click, {kZoomClickColumn * block + block - 1, kZoomClickRow * block}, block), click);
+        const auto offset = ZoomImageOffset(width + 6, height + 3, block);
+        EXPECT_EQ(ZoomPixelAt(width + 6, height + 3, {offset.x + width - 1, offset.y}, block),
+                  (PixelPoint{width - 1, 0}));
+        EXPECT_FALSE(ZoomPixelAt(width + 6, height + 3, {offset.x + width, offset.y}, block));
+    }
+}
+
+TEST(Dpi, GridLinesThickenWithLargeBlocksAndStayOnEachBlocksFirstPixels) {
+    const int block = 8, width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
+    const std::vector<Argb> white(static_cast<size_t>(width * height), 0xFFFFFFFF);
+    const std::vector<Argb> gridded = WithGrid(white, width, height, block);
+    auto at = [&](int x, int y) { return gridded[static_cast<size_t>(y * width + x)]; };
+    const Argb line = BlendGrid(0xFFFFFFFF);
+    for (int x = 0; x < width; ++x) {
+        const bool onLine = x % block < 2;
+        EXPECT_EQ(at(x, 5), onLine ? line : 0xFFFFFFFFu) << x;
+    }
+    EXPECT_EQ(at(0, 0), BlendGrid(line)); // crossed by both
+    EXPECT_EQ(at(width - 1, height - 1), 0xFFFFFFFFu);
+}
+
+TEST(Dpi, PaneMarginsGrowWithTheDpi) {
+    EXPECT_EQ(LayoutPanes(4, 180, 130), LayoutPanes(4, 180, 130, 96));
+    const std::vector<PaneRect> panes = LayoutPanes(4, 270, 195, 144);
+    EXPECT_EQ(panes[0], (PaneRect{5, 5, 133, 95}));
+    EXPECT_EQ(panes[3], (PaneRect{137, 99, 264, 189}));
+}
+
+TEST(Dpi, NearestScalingKeepsEveryPixelAndEveryKeyColour) {
+    // A 3 x 2 picture of distinct colours, one of them the key.
+    const std::vector<std::uint32_t> picture = {1, 2, 0xFFFF0000, 4, 5, 6};
+    EXPECT_EQ(ScaleNearest(picture, 3, 2, 3, 2), picture);
+    EXPECT_EQ(ScaleNearest(picture, 3, 2, 6, 4),
+              (std::vector<std::uint32_t>{1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000, 1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000,
+                                          4, 4, 5, 5, 6, 6, 4, 4, 5, 5, 6, 6}));
+    // At one and a half the size, no colour is blended and none is lost.
+    const std::vector<std::uint32_t> larger = ScaleNearest(picture, 3, 2, 5, 3);
+    ASSERT_EQ(larger.size(), 15u);
+    EXPECT_EQ(std::set<std::uint32_t>(larger.begin(), larger.end()),
+              std::set<std::uint32_t>(picture.begin(), picture.end()));
+    EXPECT_TRUE(ScaleNearest(picture, 3, 2, 0, 4).empty());
+    EXPECT_TRUE(ScaleNearest({1, 2}, 3, 2, 6, 4).empty());
+}
+
+} // namespace

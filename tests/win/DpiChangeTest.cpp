@@ -1,0 +1,203 @@
+#include "WindowTestSupport.h"
+#include "app/MainLayout.h"
+#include "app/TintraDlg.h"
+#include "core/Dpi.h"
+#include "dialogs/DlgOptions.h"
+#include "ui/PanelLayout.h"
+#include "ui/Pictures.h"
+#include "win/App.h"
+
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr int kTemplateControls[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE,
+                                     IDC_LABEL_RED,  IDC_LABEL_GREEN,  IDC_LABEL_BLUE};
+constexpr int kLocks[] = {IDC_LOCK_RED, IDC_LOCK_GREEN, IDC_LOCK_BLUE};
+
+RECT RectInParent(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+LayoutRect AsLayout(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+RECT Rescaled(const RECT& rect, int fromDpi, int toDpi) {
+    return {RescaleDpi(rect.left, fromDpi, toDpi), RescaleDpi(rect.top, fromDpi, toDpi),
+            RescaleDpi(rect.right, fromDpi, toDpi), RescaleDpi(rect.bottom, fromDpi, toDpi)};
+}
+
+bool operator==(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+LONG FontHeight(HWND window) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
+// What Windows does when the window reaches a monitor of another scale: the new DPI and the
+// window's rectangle at that scale.
+void MoveToDpi(HWND window, int fromDpi, int toDpi) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    RECT suggested{frame.left, frame.top, frame.left + RescaleDpi(frame.right - frame.left, fromDpi, toDpi),
+                   frame.top + RescaleDpi(frame.bottom - frame.top, fromDpi, toDpi)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+template <typename T> T* ObjectOf(HWND window) {
+    return static_cast<T*>(win::Window::FromHandle(window));
+}
+
+class DpiChange : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app.SetRegistryKey(L"Kelvo Tintra Tests");
+        ASSERT_TRUE(main.CreateModeless(nullptr));
+        baseDpi = main.Dpi();
+    }
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests"); }
+
+    HWND Child(int id) const { return GetDlgItem(main.Hwnd(), id); }
+
+    win::GdiplusSession gdiplus;
+    win::App app;
+    CTintraDlg main;
+    int baseDpi = kBaseDpi;
+};
+
+TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) {
+    std::vector<RECT> templateRects;
+    for (int id : kTemplateControls)
+        templateRects.push_back(RectInParent(Child(id)));
+    const LONG fontHeight = FontHeight(Child(IDC_LABEL_RED));
+    RECT frame;
+    GetWindowRect(main.Hwnd(), &frame);
+
+    const int dpi = baseDpi * 3 / 2;
+    MoveToDpi(main.Hwnd(), baseDpi, dpi);
+    const MainLayout layout = MainLayoutAt(dpi);
+    EXPECT_EQ(main.Dpi(), dpi);
+
+    RECT moved;
+    GetWindowRect(main.Hwnd(), &moved);
+    EXPECT_EQ(moved.left, frame.left);
+    EXPECT_EQ(moved.top, frame.top);
+    EXPECT_EQ(moved.right - moved.left, RescaleDpi(frame.right - frame.left, baseDpi, dpi));
+    EXPECT_GE(moved.bottom - moved.top, RescaleDpi(frame.bottom - frame.top, baseDpi, dpi));
+
+    for (size_t i = 0; i < templateRects.size(); ++i)
+        EXPECT_TRUE(RectInParent(Child(kTemplateControls[i])) == Rescaled(templateRects[i], baseDpi, dpi))
+            << "control " << kTemplateControls[i];
+    EXPECT_EQ(FontHeight(Child(IDC_LABEL_RED)), RescaleDpi(fontHeight, baseDpi, dpi));
+
+    EXPECT_EQ(AsLayout(RectInParent(Child(IDC_COLOR_DISPLAY))), layout.colorDisplay);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(AsLayout(RectInParent(Child(kLocks[i]))), layout.locks[i]) << i;
+
+    RECT client;
+    GetClientRect(main.Hwnd(), &client);
+    const RECT panel = RectInParent(Child(IDC_TOOL_PANEL));
+    EXPECT_TRUE(panel == (RECT{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}));
+    for (int i = 0; i < kToolButtonCount; ++i)
+        EXPECT_EQ(AsLayout(RectInParent(GetDlgItem(Child(IDC_TOOL_PANEL), 5000 + i))),
+                  ToolButtonRect(i, layout.toolPanelHeight, dpi))
+            << i;
+
+    // The canvases follow their windows.
+    EXPECT_EQ(ObjectOf<ui::CanvasWindow>(Child(IDC_COLOR_DISPLAY))->Canvas()->GetWidth(),
+              static_cast<UINT>(layout.colorDisplay.Width()));
+    EXPECT_EQ(ObjectOf<ui::CanvasWindow>(Child(IDC_TOOL_PANEL))->Canvas()->GetHeight(),
+              static_cast<UINT>(layout.toolPanelHeight));
+}
+
+TEST_F(DpiChange, NoTwoChildrenOverlapAtAnyScaleAndTheWayBackRestoresEverything) {
+    std::vector<RECT> before;
+    for (HWND child = GetWindow(main.Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        before.push_back(RectInParent(child));
+    RECT client96;
+    GetClientRect(main.Hwnd(), &client96);
+
+    int from = baseDpi;
+    for (int dpi : {120, 144, 192, baseDpi}) {
+        SCOPED_TRACE(dpi);
+        MoveToDpi(main.Hwnd(), from, dpi);
+        from = dpi;
+        RECT client;
+        GetClientRect(main.Hwnd(), &client);
+        std::vector<RECT> rects;
+        for (HWND child = GetWindow(main.Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (IsWindowVisible(child))
+                rects.push_back(RectInParent(child));
+        for (size_t i = 0; i < rects.size(); ++i) {
+            EXPECT_TRUE(rects[i].right <= client.right && rects[i].bottom <= client.bottom) << i;
+            for (size_t j = i + 1; j < rects.size(); ++j)
+                EXPECT_FALSE(Overlap(AsLayout(rects[i]), AsLayout(rects[j]))) << i << " and " << j;
+        }
+    }
+    size_t index = 0;
+    for (HWND child = GetWindow(main.Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        EXPECT_TRUE(RectInParent(child) == before[index++]) << "child " << GetDlgCtrlID(child);
+    RECT client;
+    GetClientRect(main.Hwnd(), &client);
+    EXPECT_TRUE(client == client96);
+}
+
+TEST_F(DpiChange, LockPicturesGrowSharpWithTheirKeyColourReplaced) {
+    const HWND lock = Child(IDC_LOCK_RED);
+    const std::vector<Argb> small = ui::ReadPixels(ObjectOf<ui::CanvasWindow>(lock)->Canvas());
+    MoveToDpi(main.Hwnd(), baseDpi, 144);
+    Gdiplus::Bitmap* canvas = ObjectOf<ui::CanvasWindow>(lock)->Canvas();
+    ASSERT_EQ(canvas->GetWidth(), static_cast<UINT>(ScaleToDpi(9, 144)));
+    const std::vector<Argb> large = ui::ReadPixels(canvas);
+    // Nothing blended: the larger picture has exactly the colours of the smaller one.
+    EXPECT_EQ(std::set<Argb>(large.begin(), large.end()), std::set<Argb>(small.begin(), small.end()));
+    EXPECT_EQ(std::set<Argb>(large.begin(), large.end()).count(0xFF0000FF), 0u); // no blue key left
+}
+
+TEST_F(DpiChange, TheMagnifiedViewUsesBlocksOfTheNewScale) {
+    MoveToDpi(main.Hwnd(), baseDpi, 144);
+    auto* display = ObjectOf<CColorDisplay>(Child(IDC_COLOR_DISPLAY));
+    ASSERT_TRUE(display->CaptureScreen(POINT{100, 100}));
+    display->ShowZoom(POINT{100, 100});
+    ASSERT_TRUE(display->IsZoomMode());
+    EXPECT_EQ(display->GriddedImage()->GetWidth(), static_cast<UINT>(kZoomSourceWidth * 6));
+    EXPECT_EQ(display->GriddedImage()->GetHeight(), static_cast<UINT>(kZoomSourceHeight * 6));
+    // Back at the old scale while the view is shown: it is built again in blocks of four.
+    MoveToDpi(main.Hwnd(), 144, baseDpi);
+    EXPECT_TRUE(display->IsZoomMode());
+    EXPECT_EQ(display->GriddedImage()->GetWidth(), static_cast<UINT>(kZoomSourceWidth * ZoomBlockAt(baseDpi)));
+}
+
+TEST(DialogDpiChange, AnOpenDialogTakesTheSuggestedRectangleWithItsControlsAndFont) {
+    CDlgOptions dialog;
+    RECT frame{}, control{}, movedFrame{}, movedControl{};
+    LONG font = 0, movedFont = 0;
+    RunModalThen(dialog, nullptr, [&](HWND window) {
+        const HWND ok = GetDlgItem(window, IDOK);
+        GetWindowRect(window, &frame);
+        control = RectInParent(ok);
+        font = FontHeight(ok);
+        MoveToDpi(window, dialog.Dpi(), dialog.Dpi() * 2);
+        GetWindowRect(window, &movedFrame);
+        movedControl = RectInParent(ok);
+        movedFont = FontHeight(ok);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(movedFrame.right - movedFrame.left, 2 * (frame.right - frame.left));
+    EXPECT_TRUE(movedControl == Rescaled(control, 1, 2));
+    EXPECT_EQ(movedFont, 2 * font);
+}
+
+} // namespace
