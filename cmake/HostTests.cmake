@@ -44,6 +44,11 @@ function(tintra_wine_test name exe)
 endfunction()
 tintra_wine_test(windows_tests windows_tests.exe)
 tintra_wine_test(end_to_end_tests end_to_end_tests.exe)
+# The main window's layout, picking and magnifying again at 144 and 192 DPI.
+add_test(NAME end_to_end_high_dpi
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/at_dpi.sh ${WINE_SESSION} ${WINE_STATE} ${TINTRA_WINDOWS_DIR}
+                 "MainWindow.ShowsTheSlidersAndLabels*:MainWindow.EveryChild*:ScaledLayout.*" 144 192)
+set_tests_properties(end_to_end_high_dpi PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)
 
 # The help files beside Tintra.exe, read back with a CHM reader.
 find_program(TINTRA_EXTRACT_CHMLIB extract_chmLib)

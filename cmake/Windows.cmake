@@ -95,6 +95,7 @@ if(TINTRA_HAVE_GTEST)
     tests/e2e/CommandsTest.cpp
     tests/e2e/DialogsTest.cpp
     tests/e2e/HelpTest.cpp
+    tests/e2e/DpiTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})

@@ -80,4 +80,28 @@ bool PatternWindow::Show(POINT screenTopLeft) {
     });
 }
 
+std::vector<std::uint32_t> ScreenPixels(HWND window, const RECT& client) {
+    POINT origin{client.left, client.top};
+    ClientToScreen(window, &origin);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + width * height);
+    for (std::uint32_t& pixel : pixels)
+        pixel |= 0xFF000000u;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 } // namespace e2e

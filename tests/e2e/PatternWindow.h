@@ -3,6 +3,9 @@
 // on the screen, to be picked and magnified.
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 namespace e2e {
 
 class PatternWindow {
@@ -31,5 +34,8 @@ class PatternWindow {
     HWND window = nullptr;
     POINT topLeft{};
 };
+
+// What the screen shows over a window's client rectangle, rows top first, as opaque ARGB.
+std::vector<std::uint32_t> ScreenPixels(HWND window, const RECT& client);
 
 } // namespace e2e

@@ -38,30 +38,6 @@ HWND CaptureOf(HWND window) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
 }
 
-// What the screen shows over a window's client rectangle, rows top first, as ARGB.
-std::vector<Argb> ScreenPixels(HWND window, const RECT& client) {
-    POINT origin{client.left, client.top};
-    ClientToScreen(window, &origin);
-    const int width = client.right - client.left, height = client.bottom - client.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    std::vector<Argb> pixels(static_cast<const Argb*>(bits), static_cast<const Argb*>(bits) + width * height);
-    for (Argb& pixel : pixels)
-        pixel |= 0xFF000000u;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 class Picking : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # One Wine session for a whole test run: a private prefix inside the build tree, an Xvfb
 # display, a virtual desktop and a persistent wineserver.
+# TINTRA_DPI sets the screen's DPI (96 unless given); TINTRA_PREFIX_FROM names a ready prefix
+# to copy instead of making one, which takes far longer.
 #   session.sh start STATE_DIR      create what is missing and start the servers
 #   session.sh run STATE_DIR EXE [ARGS...]
 #   session.sh stop STATE_DIR
@@ -19,6 +21,7 @@ xvfb_pid_file=$state/xvfb.pid
 desktop_size=${TINTRA_DESKTOP_SIZE:-1024x768}
 # The X screen must hold the virtual desktop: a larger desktop needs a larger screen.
 xvfb_screen=${TINTRA_XVFB_SCREEN:-1280x1024x24}
+dpi=${TINTRA_DPI:-96}
 
 wait_for() { # seconds, command...
     local limit=$1; shift
@@ -49,14 +52,24 @@ start_xvfb() {
 init_prefix() {
     if [[ ! -f $WINEPREFIX/.tintra-ready ]]; then
         rm -rf "$WINEPREFIX"
-        wineboot -i >"$state/wineboot.log" 2>&1
-        touch "$WINEPREFIX/.tintra-ready"
+        if [[ -n ${TINTRA_PREFIX_FROM:-} && -f $TINTRA_PREFIX_FROM/.tintra-ready ]]; then
+            # Linked, not copied: the prefix is large and its files are only read, except those
+            # at its top (the registry, our marks), which get copies of their own.
+            cp -al "$TINTRA_PREFIX_FROM" "$WINEPREFIX"
+            for file in "$TINTRA_PREFIX_FROM"/* "$TINTRA_PREFIX_FROM"/.[!.]*; do
+                if [[ -f $file ]]; then cp --remove-destination "$file" "$WINEPREFIX/"; fi
+            done
+        else
+            wineboot -i >"$state/wineboot.log" 2>&1
+            touch "$WINEPREFIX/.tintra-ready"
+        fi
     fi
     # Every program of this prefix runs inside one virtual desktop, where capture and
     # SendInput behave as on Windows. Arial and Verdana, the fonts of the program's dialogs,
     # are not installed here; their stand-ins must have their metrics, because dialog units
     # follow the font while the panels inside the main window are laid out in pixels.
     # Liberation Sans has exactly Arial's metrics, DejaVu Sans is Verdana's near twin.
+    # Wine takes the DPI from the user's desktop settings, else from the machine's fonts key.
     cat >"$state/settings.reg" <<REG
 REGEDIT4
 
@@ -69,6 +82,12 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
 "Arial"="Liberation Sans"
 "Verdana"="DejaVu Sans"
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$(printf %08x "$dpi")
+
+[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
+"LogPixels"=dword:$(printf %08x "$dpi")
 REG
     if ! cmp -s "$state/settings.reg" "$WINEPREFIX/.tintra-settings.reg"; then
         wine regedit /S "$state/settings.reg" >/dev/null 2>&1
