@@ -180,17 +180,17 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
             EXPECT_TRUE(RgbReads(L"255, 131, 0"));
             continue;
         }
-        // A basic colour, as the screen shows it before the choice marks it.
+        // A basic colour. The choice draws a focus frame round the colour's cell; its centre
+        // keeps the colour, read once the frame shows, when the dialog has surely been painted.
         const HWND basics = GetDlgItem(system, kBasicColorsArea);
         RECT area;
         GetClientRect(basics, &area);
         const int x = area.right * 5 / (2 * kBasicColumns), y = area.bottom * 3 / (2 * kBasicRows);
-        const COLORREF chosen = ScreenPixel(basics, x, y);
-        // The choice draws a focus frame round the colour's cell.
         const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
                         area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};
         const std::vector<COLORREF> before = Pixels(basics, cell);
         ASSERT_TRUE(ClickControlUntil(basics, x, y, [&] { return Pixels(basics, cell) != before; }));
+        const COLORREF chosen = ScreenPixel(basics, x, y);
         ASSERT_TRUE(ClickClosing(system, IDOK));
         EXPECT_TRUE(RgbReads(RgbText(chosen)));
     }
@@ -241,8 +241,9 @@ TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDo
     ASSERT_NE(options, nullptr);
     ClickCheck(options, kThemeSix);
     ASSERT_TRUE(ClickClosing(options, IDCANCEL));
-    EXPECT_EQ(ScreenPixel(Main(), 195, 60), oldFace);
-    EXPECT_EQ(ScreenPixel(tintra.InfoPanel(), 60, 40), oldPanel);
+    // The closed dialog covered these points: wait for the repaint, which must keep the old theme.
+    EXPECT_TRUE(ScreenShows(Main(), 195, 60, oldFace));
+    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, oldPanel));
 
     options = OpenOptions();
     ASSERT_NE(options, nullptr);
