@@ -7,6 +7,7 @@ if(TINTRA_HAVE_GTEST)
     tests/native/PaneLayoutTest.cpp
     tests/native/PicturesTest.cpp
     tests/native/CommandsTest.cpp
+    tests/native/SettingsTableTest.cpp
   )
   target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
   tintra_warnings(native_tests)

@@ -8,7 +8,9 @@ set(TINTRA_WINDOW_SOURCES
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
   src/app/Slider.cpp
+  src/app/StartWithWindows.cpp
   src/app/TintraDlg.cpp
+  src/app/TintraDlgSettings.cpp
   src/color/CheckCtrl.cpp
   src/color/InfoCtrl.cpp
   src/display/ColorDisplay.cpp
@@ -52,6 +54,7 @@ if(TINTRA_HAVE_GTEST)
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
     tests/win/PicturesTest.cpp
+    tests/win/SettingsTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
