@@ -69,6 +69,7 @@ if(TINTRA_HAVE_GTEST)
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
+    tests/e2e/SettingsTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})

@@ -36,8 +36,6 @@ long long ReadSetting(const wchar_t* name) {
     return value;
 }
 
-namespace {
-
 std::wstring ProgramPath() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -45,6 +43,8 @@ std::wstring ProgramPath() {
     dir.erase(dir.find_last_of(L"\\/") + 1);
     return dir + L"Tintra.exe";
 }
+
+namespace {
 
 struct WindowSearch {
     DWORD processId;
@@ -257,8 +257,14 @@ void ReleaseHere(HWND target) {
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     const bool captured = CaptureOf(thread) == target;
     Send({MouseInput(MOUSEEVENTF_LEFTUP)});
-    if (captured)
-        WaitFor([&] { return CaptureOf(thread) != target; });
+    if (!captured)
+        return;
+    // A release lost on the way would leave the control dragging after every later move.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (WaitFor([&] { return CaptureOf(thread) != target; }, 1500))
+            return;
+        Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+    }
 }
 
 } // namespace
@@ -290,6 +296,15 @@ void DragFromTo(POINT from, POINT to) {
     for (int i = 1; i <= steps; ++i)
         MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
     ReleaseHere(target);
+}
+
+void DragThumbBy(HWND trackbar, int dy) {
+    const RECT thumb = ThumbRect(trackbar);
+    POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+    POINT to{from.x, from.y + dy};
+    ClientToScreen(trackbar, &from);
+    ClientToScreen(trackbar, &to);
+    DragFromTo(from, to);
 }
 
 void PressKey(WORD virtualKey) {

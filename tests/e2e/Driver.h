@@ -19,6 +19,8 @@ void StoreSetting(const wchar_t* name, DWORD value);
 long long ReadSetting(const wchar_t* name);
 
 std::wstring TextOf(HWND window);
+// Tintra.exe beside the test executable.
+std::wstring ProgramPath();
 
 class TintraProcess {
   public:
@@ -69,5 +71,7 @@ void ClickControl(HWND control, int x, int y);
 bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& done);
 void PressKey(WORD virtualKey);
 void DragFromTo(POINT from, POINT to);
+// Drags the trackbar's thumb from its middle, dy pixels down.
+void DragThumbBy(HWND trackbar, int dy);
 
 } // namespace e2e
