@@ -45,14 +45,9 @@ class PrivateRegistry {
         machine.reset();
         RegDeleteTreeW(HKEY_CURRENT_USER, kScratch);
     }
-    // Whether the real keys are really out of reach.
+    // Whether what this process reads under both roots is the scratch key's.
     bool IsPrivate() const {
-        HKEY probe = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Wine", 0, KEY_READ, &probe) == ERROR_SUCCESS) {
-            RegCloseKey(probe);
-            return false;
-        }
-        return user && machine;
+        return Redirects(HKEY_CURRENT_USER, user) && Redirects(HKEY_LOCAL_MACHINE, machine);
     }
     void Clear() {
         RegDeleteTreeW(user.get(), nullptr);
@@ -60,6 +55,16 @@ class PrivateRegistry {
     }
 
   private:
+    static bool Redirects(HKEY root, const win::RegKey& scratch) {
+        const DWORD marker = 1;
+        if (RegSetValueExW(scratch.get(), L"probe", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&marker),
+                           sizeof(marker)) != ERROR_SUCCESS)
+            return false;
+        const bool seen = RegGetValueW(root, nullptr, L"probe", RRF_RT_REG_DWORD, nullptr, nullptr,
+                                       nullptr) == ERROR_SUCCESS;
+        RegDeleteValueW(scratch.get(), L"probe");
+        return seen;
+    }
     static win::RegKey CreateKey(HKEY root, const std::wstring& path) {
         HKEY key = nullptr;
         RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
@@ -108,16 +113,18 @@ std::map<std::wstring, StoredValue> ValuesUnder(HKEY root, const wchar_t* path) 
     return values;
 }
 
+// The start-up entry as stored: text with its terminating zero counted in the size.
 std::wstring RunValue(HKEY root) {
     const auto values = ValuesUnder(root, kRunKeyPath);
     const auto found = values.find(kRunValueName);
     if (found == values.end())
         return L"<none>";
-    if (found->second.type != REG_SZ)
-        return L"<not text>";
-    const auto* text = reinterpret_cast<const wchar_t*>(found->second.data.data());
-    return std::wstring(text, found->second.data.size() / sizeof(wchar_t) - 1) +
-           (text[found->second.data.size() / sizeof(wchar_t) - 1] == 0 ? L"" : L"<unterminated>");
+    const std::vector<BYTE>& data = found->second.data;
+    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+    if (found->second.type != REG_SZ || text.empty() || text.back() != L'\0')
+        return L"<not a terminated text>";
+    text.pop_back();
+    return text;
 }
 
 // What the main window would show for these stored values: the default for every other one.
@@ -339,6 +346,7 @@ TEST_F(MainWindowSettings, ThreePanesReadAndWriteColor1Only) {
     StoreDword(L"panes", 3);
     StoreDword(L"color1", 0x00112233);
     StoreDword(L"color2", 0x00445566);
+    StoreDword(L"kept_by_someone_else", 7);
     Open();
     ASSERT_EQ(Display().GetPaneCount(), 1);
     EXPECT_EQ(Display().GetPaneColor(0), ToArgb(0x00112233));
@@ -347,6 +355,7 @@ TEST_F(MainWindowSettings, ThreePanesReadAndWriteColor1Only) {
     EXPECT_EQ(values.count(L"color1"), 1u);
     EXPECT_EQ(values.at(L"color2").data, (std::vector<BYTE>{0x66, 0x55, 0x44, 0})); // left as it was
     EXPECT_EQ(values.count(L"color3"), 0u);
+    EXPECT_EQ(values.count(L"kept_by_someone_else"), 1u); // values outside the table stay
     EXPECT_EQ(values.at(L"panes").data, (std::vector<BYTE>{3, 0, 0, 0}));
 }
 
