@@ -4,16 +4,13 @@
 
 namespace {
 
-win::RegKey OpenRunKey(HKEY root) {
+// Opened only, never created: a missing key holds no entry.
+void RemoveEntry(HKEY root, REGSAM view) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, kRunKeyPath, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-        return win::RegKey();
-    return win::RegKey(key);
-}
-
-void RemoveEntry(HKEY root) {
-    if (const win::RegKey key = OpenRunKey(root))
-        RegDeleteValueW(key.get(), kRunValueName);
+    if (RegOpenKeyExW(root, kRunKeyPath, 0, KEY_SET_VALUE | view, &key) != ERROR_SUCCESS)
+        return;
+    const win::RegKey owner(key);
+    RegDeleteValueW(owner.get(), kRunValueName);
 }
 
 } // namespace
@@ -34,7 +31,9 @@ void UpdateStartWithWindows(bool on, const std::wstring& executablePath) {
                            static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
         }
     } else {
-        RemoveEntry(HKEY_CURRENT_USER);
+        RemoveEntry(HKEY_CURRENT_USER, 0);
     }
-    RemoveEntry(HKEY_LOCAL_MACHINE);
+    // A 32-bit program on 64-bit Windows writes the machine's entry into the 32-bit view.
+    RemoveEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY);
+    RemoveEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -16,25 +17,52 @@ constexpr COLORREF kTheme2Face = RGB(156, 186, 183);
 constexpr COLORREF kRedLatched = RGB(255, 121, 121), kBlueLatched = RGB(131, 187, 243);
 constexpr COLORREF kLockReleased = RGB(213, 213, 213);
 constexpr COLORREF kMarkSet = RGB(0, 0, 0), kMarkClear = RGB(255, 255, 255);
-constexpr int kDisplay = 1000, kRedSlider = 1018, kGreenSlider = 1019;
+constexpr int kDisplay = 1000, kToolPanel = 1001, kGreenSlider = 1019, kPickerButton = 5001;
 constexpr int kRedLock = 1002, kGreenLock = 1003, kBlueLock = 1004, kTopmostButton = 5007;
-constexpr int kColrefMark = 3000, kHsbMark = 3003, kRgbText = 1003;
+constexpr int kColrefMark = 3000, kHsbMark = 3003;
 
 // Six panes at 180 x 130: pane 1 is (91, 3)-(176, 42), pane 4 is (3, 88)-(89, 126).
 constexpr POINT kPane1{130, 20}, kPane4{40, 105};
 constexpr POINT kPane1Frame{91, 20}, kPane4Frame{3, 105};
 
-std::wstring RunValue(HKEY root) {
+// The Run key under the root; for the machine's, in one of its two registry views.
+HKEY OpenRunKey(HKEY root, REGSAM access, bool create = false) {
+    HKEY key = nullptr;
+    const LSTATUS status = create
+                               ? RegCreateKeyExW(root, kRunKey, 0, nullptr, 0, access, nullptr, &key, nullptr)
+                               : RegOpenKeyExW(root, kRunKey, 0, access, &key);
+    return status == ERROR_SUCCESS ? key : nullptr;
+}
+
+std::wstring RunValue(HKEY root, REGSAM view = 0) {
     wchar_t text[MAX_PATH + 8] = {};
     DWORD size = sizeof(text);
-    if (RegGetValueW(root, kRunKey, L"Tintra", RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
-        return L"<none>";
-    return text;
+    const HKEY key = OpenRunKey(root, KEY_QUERY_VALUE | view);
+    const bool found =
+        key && RegGetValueW(key, nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS;
+    if (key)
+        RegCloseKey(key);
+    return found ? text : L"<none>";
+}
+
+// An entry an earlier version may have left for every user.
+void StoreMachineEntry(REGSAM view) {
+    if (const HKEY key = OpenRunKey(HKEY_LOCAL_MACHINE, KEY_SET_VALUE | view, true)) {
+        const wchar_t old[] = L"C:\\old\\Tintra.exe";
+        RegSetValueExW(key, L"Tintra", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof(old));
+        RegCloseKey(key);
+    }
 }
 
 void RemoveRunValues() {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tintra");
-    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Tintra");
+    for (const auto& [root, view] :
+         {std::pair{HKEY_CURRENT_USER, REGSAM{0}}, std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_64KEY}},
+          std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_32KEY}}}) {
+        if (const HKEY key = OpenRunKey(root, KEY_SET_VALUE | view)) {
+            RegDeleteValueW(key, L"Tintra");
+            RegCloseKey(key);
+        }
+    }
 }
 
 bool IsTopmost(HWND window) {
@@ -55,23 +83,22 @@ class SettingsSurvive : public ::testing::Test {
         return ::testing::AssertionFailure() << "(" << x << ", " << y << ") shows " << std::hex
                                              << ScreenPixel(window, x, y) << " instead of " << color;
     }
-    // Makes a pane active by a click, then gives it a colour with the slider.
-    COLORREF ColourPane(TintraProcess& tintra, POINT inside, POINT frame, int sliderId, int dy) {
+    // Makes a pane active by a click, then gives it the colour of a point of the screen with
+    // the colour picker.
+    COLORREF ColourPane(TintraProcess& tintra, POINT inside, POINT frame, HWND source, POINT at) {
         const HWND display = tintra.Control(kDisplay);
         EXPECT_TRUE(ClickControlUntil(display, inside.x, inside.y, [&] {
-            return ScreenPixel(display, frame.x, frame.y) == kActiveFrame &&
-                   tintra.InfoText(kRgbText) == L"0, 0, 0";
+            return ScreenPixel(display, frame.x, frame.y) == kActiveFrame;
         }));
-        const HWND slider = tintra.Control(sliderId);
-        // Under Wine a press now and then goes missing; the drag is made again then.
-        for (int attempt = 0; attempt < 3 && TrackbarPos(slider) == 0; ++attempt) {
-            DragThumbBy(slider, dy);
-            WaitFor([&] { return TrackbarPos(slider) > 0; }, 2000);
-        }
-        const int value = TrackbarPos(slider);
-        const COLORREF color = sliderId == kRedSlider ? RGB(value, 0, 0) : RGB(0, value, 0);
-        EXPECT_GT(value, 0);
-        EXPECT_TRUE(Shows(display, inside.x, inside.y, color));
+        const COLORREF color = ScreenPixel(source, at.x, at.y);
+        const HWND main = tintra.MainWindow();
+        EXPECT_TRUE(ClickControlUntil(tintra.PanelButton(kPickerButton), 14, 10, [&] {
+            GUITHREADINFO info{sizeof(info)};
+            return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
+                   info.hwndCapture == main;
+        }));
+        EXPECT_TRUE(ClickControlUntil(source, at.x, at.y,
+                                      [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
         return color;
     }
 };
@@ -85,9 +112,10 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
         TintraProcess tintra;
         ASSERT_TRUE(tintra.Start());
         const HWND main = tintra.MainWindow();
-        pane1 = ColourPane(tintra, kPane1, kPane1Frame, kRedSlider, 50);
-        pane4 = ColourPane(tintra, kPane4, kPane4Frame, kGreenSlider, 70); // stays the active pane
-        PressKey('B');                                                     // HSB
+        // The dialog face and the tool panel: two colours of theme 2. Pane 4 stays active.
+        pane1 = ColourPane(tintra, kPane1, kPane1Frame, main, POINT{195, 60});
+        pane4 = ColourPane(tintra, kPane4, kPane4Frame, tintra.Control(kToolPanel), POINT{2, 14});
+        PressKey('B'); // HSB
         EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), kHsbMark), 4, 4, kMarkSet));
         for (int lock : {kRedLock, kBlueLock}) {
             const HWND button = tintra.Control(lock);
@@ -155,7 +183,7 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
     EXPECT_TRUE(Shows(again.Control(kRedLock), 2, 7, kRedLatched));
     EXPECT_TRUE(Shows(again.Control(kGreenLock), 2, 7, kLockReleased));
     EXPECT_TRUE(Shows(again.Control(kBlueLock), 2, 7, kBlueLatched));
-    EXPECT_EQ(TrackbarPos(again.Control(kGreenSlider)), GetGValue(pane4));
+    EXPECT_EQ(TrackbarPos(again.Control(kGreenSlider)), GetGValue(pane4)); // the current colour
     EXPECT_EQ(again.CloseAndWait(), 0);
 }
 
@@ -175,8 +203,9 @@ TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
 }
 
 TEST_F(SettingsSurvive, StartWithWindowsIsTheQuotedPathUnderTheUsersRunKey) {
-    const wchar_t old[] = L"C:\\old\\Tintra.exe";
-    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Tintra", REG_SZ, old, sizeof(old));
+    StoreMachineEntry(KEY_WOW64_64KEY);
+    StoreMachineEntry(KEY_WOW64_32KEY);
+    ASSERT_NE(RunValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
     StoreSetting(L"autostart", 1);
     {
         TintraProcess tintra;
@@ -184,7 +213,9 @@ TEST_F(SettingsSurvive, StartWithWindowsIsTheQuotedPathUnderTheUsersRunKey) {
         EXPECT_EQ(tintra.CloseAndWait(), 0);
     }
     EXPECT_EQ(RunValue(HKEY_CURRENT_USER), L"\"" + ProgramPath() + L"\"");
-    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), L"<none>"); // the machine-wide one would start it twice
+    // A machine-wide entry, in either view, would start it twice.
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), L"<none>");
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
 
     StoreSetting(L"autostart", 0);
     TintraProcess tintra;
