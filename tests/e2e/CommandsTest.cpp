@@ -32,7 +32,13 @@ class Commands : public ::testing::Test {
     }
     // Drags the slider's thumb by dy pixels and waits until the colour texts show the result.
     void DragThumb(int sliderId, int dy) {
-        DragThumbBy(tintra.Control(sliderId), dy);
+        const HWND slider = tintra.Control(sliderId);
+        const RECT thumb = ThumbRect(slider);
+        POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+        POINT to{from.x, from.y + dy};
+        ClientToScreen(slider, &from);
+        ClientToScreen(slider, &to);
+        DragFromTo(from, to);
         WaitFor([&] { return tintra.InfoText(kRgbText) == PositionsText(); });
     }
     std::wstring PositionsText() const {

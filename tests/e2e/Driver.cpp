@@ -257,14 +257,8 @@ void ReleaseHere(HWND target) {
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     const bool captured = CaptureOf(thread) == target;
     Send({MouseInput(MOUSEEVENTF_LEFTUP)});
-    if (!captured)
-        return;
-    // A release lost on the way would leave the control dragging after every later move.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (WaitFor([&] { return CaptureOf(thread) != target; }, 1500))
-            return;
-        Send({MouseInput(MOUSEEVENTF_LEFTUP)});
-    }
+    if (captured)
+        WaitFor([&] { return CaptureOf(thread) != target; });
 }
 
 } // namespace
@@ -296,15 +290,6 @@ void DragFromTo(POINT from, POINT to) {
     for (int i = 1; i <= steps; ++i)
         MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
     ReleaseHere(target);
-}
-
-void DragThumbBy(HWND trackbar, int dy) {
-    const RECT thumb = ThumbRect(trackbar);
-    POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-    POINT to{from.x, from.y + dy};
-    ClientToScreen(trackbar, &from);
-    ClientToScreen(trackbar, &to);
-    DragFromTo(from, to);
 }
 
 void PressKey(WORD virtualKey) {

@@ -71,7 +71,5 @@ void ClickControl(HWND control, int x, int y);
 bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& done);
 void PressKey(WORD virtualKey);
 void DragFromTo(POINT from, POINT to);
-// Drags the trackbar's thumb from its middle, dy pixels down.
-void DragThumbBy(HWND trackbar, int dy);
 
 } // namespace e2e

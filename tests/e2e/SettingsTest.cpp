@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -17,7 +18,7 @@ constexpr COLORREF kTheme2Face = RGB(156, 186, 183);
 constexpr COLORREF kRedLatched = RGB(255, 121, 121), kBlueLatched = RGB(131, 187, 243);
 constexpr COLORREF kLockReleased = RGB(213, 213, 213);
 constexpr COLORREF kMarkSet = RGB(0, 0, 0), kMarkClear = RGB(255, 255, 255);
-constexpr int kDisplay = 1000, kToolPanel = 1001, kGreenSlider = 1019, kPickerButton = 5001;
+constexpr int kDisplay = 1000, kGreenSlider = 1019, kPickerButton = 5001;
 constexpr int kRedLock = 1002, kGreenLock = 1003, kBlueLock = 1004, kTopmostButton = 5007;
 constexpr int kColrefMark = 3000, kHsbMark = 3003;
 
@@ -65,6 +66,20 @@ void RemoveRunValues() {
     }
 }
 
+// Acts until the program shows the effect, three times at most. The effect is looked for
+// before each new try, so that a slow answer is not taken for a lost one: the picker button
+// and a drag must not be repeated once they have worked.
+bool ActUntil(const std::function<void()>& act, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (done())
+            return true;
+        act();
+        if (WaitFor(done, 4000))
+            return true;
+    }
+    return done();
+}
+
 bool IsTopmost(HWND window) {
     return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
@@ -92,13 +107,14 @@ class SettingsSurvive : public ::testing::Test {
         }));
         const COLORREF color = ScreenPixel(source, at.x, at.y);
         const HWND main = tintra.MainWindow();
-        EXPECT_TRUE(ClickControlUntil(tintra.PanelButton(kPickerButton), 14, 10, [&] {
-            GUITHREADINFO info{sizeof(info)};
-            return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
-                   info.hwndCapture == main;
-        }));
-        EXPECT_TRUE(ClickControlUntil(source, at.x, at.y,
-                                      [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
+        EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kPickerButton), 14, 10); },
+                             [&] {
+                                 GUITHREADINFO info{sizeof(info)};
+                                 return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
+                                        info.hwndCapture == main;
+                             }));
+        EXPECT_TRUE(ActUntil([&] { ClickControl(source, at.x, at.y); },
+                             [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
         return color;
     }
 };
@@ -112,33 +128,35 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
         TintraProcess tintra;
         ASSERT_TRUE(tintra.Start());
         const HWND main = tintra.MainWindow();
-        // The dialog face and the tool panel: two colours of theme 2. Pane 4 stays active.
+        // The dialog face and the information panel: two colours of theme 2. Pane 4 stays active.
         pane1 = ColourPane(tintra, kPane1, kPane1Frame, main, POINT{195, 60});
-        pane4 = ColourPane(tintra, kPane4, kPane4Frame, tintra.Control(kToolPanel), POINT{2, 14});
+        pane4 = ColourPane(tintra, kPane4, kPane4Frame, tintra.InfoPanel(), POINT{60, 40});
         PressKey('B'); // HSB
         EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), kHsbMark), 4, 4, kMarkSet));
         for (int lock : {kRedLock, kBlueLock}) {
             const HWND button = tintra.Control(lock);
-            EXPECT_TRUE(
-                ClickControlUntil(button, 4, 5, [&] { return ScreenPixel(button, 2, 7) != kLockReleased; }));
+            EXPECT_TRUE(ActUntil([&] { ClickControl(button, 4, 5); },
+                                 [&] { return ScreenPixel(button, 2, 7) != kLockReleased; }));
         }
         ASSERT_TRUE(IsTopmost(main));
-        EXPECT_TRUE(
-            ClickControlUntil(tintra.PanelButton(kTopmostButton), 14, 10, [&] { return !IsTopmost(main); }));
+        EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kTopmostButton), 14, 10); },
+                             [&] { return !IsTopmost(main); }));
         // Moved by its caption, as a person would.
         RECT before;
         GetWindowRect(main, &before);
         const POINT grip{before.left + 60, before.top + 8};
-        DragFromTo(grip, POINT{grip.x + 120, grip.y + 70});
-        WaitFor([&] {
-            RECT now;
-            GetWindowRect(main, &now);
-            return now.left != before.left;
-        });
+        EXPECT_TRUE(ActUntil(
+            [&] {
+                DragFromTo(grip, POINT{grip.x + 120, grip.y + 70});
+            },
+            [&] {
+                RECT now;
+                GetWindowRect(main, &now);
+                return now.left != before.left;
+            }));
         RECT after;
         GetWindowRect(main, &after);
         moved = POINT{after.left, after.top};
-        EXPECT_NE(moved.x, before.left);
         EXPECT_EQ(tintra.CloseAndWait(), 0);
     }
 
@@ -191,8 +209,8 @@ TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
     TintraProcess tintra;
     ASSERT_TRUE(tintra.Start());
     const HWND main = tintra.MainWindow();
-    EXPECT_TRUE(
-        ClickControlUntil(tintra.PanelButton(kTopmostButton), 14, 10, [&] { return !IsTopmost(main); }));
+    EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kTopmostButton), 14, 10); },
+                         [&] { return !IsTopmost(main); }));
     EXPECT_EQ(ReadSetting(L"topmost"), -1);
     DWORD_PTR answer = 0;
     SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
