@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench build setup clean
+.PHONY: run test bench package help-pictures build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -14,6 +14,15 @@ test: build
 # Measured, never asserted: each figure against a reference taken in the same run.
 bench: build
 	scripts/bench.sh $(BUILD_DIR)
+
+# The release for Windows users: Tintra-<version>-portable.zip and Tintra-<version>-setup.exe.
+package: build
+	cmake --build $(BUILD_DIR)/windows --target tintra_packages
+	@ls -l $(BUILD_DIR)/windows/Tintra-*-portable.zip $(BUILD_DIR)/windows/Tintra-*-setup.exe
+
+# Takes the help's pictures anew from the program; the results are committed in help/.
+help-pictures: build
+	scripts/help-pictures.sh $(BUILD_DIR)
 
 build: setup
 	cmake --preset default -B $(BUILD_DIR) >/dev/null

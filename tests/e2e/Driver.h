@@ -31,6 +31,8 @@ class TintraProcess {
 
     // Starts the program beside the test executable and waits for its main window.
     bool Start();
+    // The same with the program at another place, such as an installed copy.
+    bool Start(const std::wstring& programPath);
     HWND MainWindow() const { return mainWindow; }
     HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
     // The information panel: the child dialog that holds the value texts.
@@ -40,6 +42,8 @@ class TintraProcess {
     // Posts WM_CLOSE and waits for the process to end; returns its exit code, or -1.
     long long CloseAndWait();
     bool IsRunning() const;
+    // Ends the process at once, as a crash would: no WM_CLOSE, nothing saved or restored.
+    void Kill();
 
   private:
     PROCESS_INFORMATION process{};

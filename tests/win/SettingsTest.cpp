@@ -393,11 +393,12 @@ TEST_F(MainWindowSettings, EndingTheSessionEndsPickingAndSaves) {
     ASSERT_EQ(GetCapture(), Main());
     SendMessageW(Main(), WM_ENDSESSION, FALSE, 0); // the session goes on: nothing happens
     EXPECT_EQ(GetCapture(), Main());
-    EXPECT_TRUE(ValuesUnder(HKEY_CURRENT_USER, kSettingsPath).empty());
+    EXPECT_EQ(ValuesUnder(HKEY_CURRENT_USER, kSettingsPath).count(L"topmost"), 0u);
     SendMessageW(Main(), WM_ENDSESSION, TRUE, 0);
     EXPECT_NE(GetCapture(), Main());
     const auto values = ValuesUnder(HKEY_CURRENT_USER, kSettingsPath);
-    EXPECT_EQ(values.size(), 18u); // the table with four pane colours
+    EXPECT_EQ(values.count(L"cursors_replaced"), 0u); // the system cursors are back
+    EXPECT_EQ(values.size(), 18u);                    // the table with four pane colours
     ASSERT_EQ(values.count(L"topmost"), 1u);
     EXPECT_EQ(values.at(L"topmost").data, (std::vector<BYTE>{0, 0, 0, 0}));
 }
