@@ -6,13 +6,11 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 
 namespace {
 
 using namespace e2e;
 
-constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 constexpr COLORREF kTheme2Face = RGB(156, 186, 183);
 constexpr COLORREF kRedLatched = RGB(255, 121, 121), kBlueLatched = RGB(131, 187, 243);
@@ -26,43 +24,12 @@ constexpr int kColrefMark = 3000, kHsbMark = 3003;
 constexpr POINT kPane1{130, 20}, kPane4{40, 105};
 constexpr POINT kPane1Frame{91, 20}, kPane4Frame{3, 105};
 
-// The Run key under the root; for the machine's, in one of its two registry views.
-HKEY OpenRunKey(HKEY root, REGSAM access, bool create = false) {
-    HKEY key = nullptr;
-    const LSTATUS status = create
-                               ? RegCreateKeyExW(root, kRunKey, 0, nullptr, 0, access, nullptr, &key, nullptr)
-                               : RegOpenKeyExW(root, kRunKey, 0, access, &key);
-    return status == ERROR_SUCCESS ? key : nullptr;
-}
-
-std::wstring RunValue(HKEY root, REGSAM view = 0) {
-    wchar_t text[MAX_PATH + 8] = {};
-    DWORD size = sizeof(text);
-    const HKEY key = OpenRunKey(root, KEY_QUERY_VALUE | view);
-    const bool found =
-        key && RegGetValueW(key, nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS;
-    if (key)
-        RegCloseKey(key);
-    return found ? text : L"<none>";
-}
-
 // An entry an earlier version may have left for every user.
 void StoreMachineEntry(REGSAM view) {
     if (const HKEY key = OpenRunKey(HKEY_LOCAL_MACHINE, KEY_SET_VALUE | view, true)) {
         const wchar_t old[] = L"C:\\old\\Tintra.exe";
         RegSetValueExW(key, L"Tintra", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof(old));
         RegCloseKey(key);
-    }
-}
-
-void RemoveRunValues() {
-    for (const auto& [root, view] :
-         {std::pair{HKEY_CURRENT_USER, REGSAM{0}}, std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_64KEY}},
-          std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_32KEY}}}) {
-        if (const HKEY key = OpenRunKey(root, KEY_SET_VALUE | view)) {
-            RegDeleteValueW(key, L"Tintra");
-            RegCloseKey(key);
-        }
     }
 }
 
@@ -89,7 +56,7 @@ class SettingsSurvive : public ::testing::Test {
     void SetUp() override { ClearSettings(); }
     void TearDown() override {
         ClearSettings();
-        RemoveRunValues();
+        RemoveStartupEntries();
     }
 
     ::testing::AssertionResult Shows(HWND window, int x, int y, COLORREF color) const {
@@ -223,23 +190,23 @@ TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
 TEST_F(SettingsSurvive, StartWithWindowsIsTheQuotedPathUnderTheUsersRunKey) {
     StoreMachineEntry(KEY_WOW64_64KEY);
     StoreMachineEntry(KEY_WOW64_32KEY);
-    ASSERT_NE(RunValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
+    ASSERT_NE(StartupEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
     StoreSetting(L"autostart", 1);
     {
         TintraProcess tintra;
         ASSERT_TRUE(tintra.Start());
         EXPECT_EQ(tintra.CloseAndWait(), 0);
     }
-    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), L"\"" + ProgramPath() + L"\"");
+    EXPECT_EQ(StartupEntry(HKEY_CURRENT_USER), L"\"" + ProgramPath() + L"\"");
     // A machine-wide entry, in either view, would start it twice.
-    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), L"<none>");
-    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
+    EXPECT_EQ(StartupEntry(HKEY_LOCAL_MACHINE), L"<none>");
+    EXPECT_EQ(StartupEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
 
     StoreSetting(L"autostart", 0);
     TintraProcess tintra;
     ASSERT_TRUE(tintra.Start());
     EXPECT_EQ(tintra.CloseAndWait(), 0);
-    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), L"<none>");
+    EXPECT_EQ(StartupEntry(HKEY_CURRENT_USER), L"<none>");
 }
 
 } // namespace
