@@ -20,6 +20,8 @@ namespace {
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
 constexpr RECT kColorDisplayRect{8, 10, 188, 140};
 constexpr POINT kInfoPanelPosition{8, 145};
+// The space kept between children stacked one above the other.
+constexpr int kStackGap = kInfoPanelPosition.y - kColorDisplayRect.bottom;
 
 struct LockButtonLayout {
     int id;
@@ -163,8 +165,20 @@ BOOL CTintraDlg::OnInitDialog() {
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
+    MakeRoomForToolPanel();
     SetFocus(Hwnd());
     return TRUE;
+}
+
+// The window and its labels are sized in dialog units, the panels inside it in pixels: with a
+// font smaller than the designer's, the labels and the information panel reach the tool panel,
+// which would cover them and take their clicks. The window then grows to hold them all.
+void CTintraDlg::MakeRoomForToolPanel() {
+    const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + kStackGap;
+    win::GrowClientHeight(Hwnd(), toolPanelTop + kToolPanelHeight);
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - kToolPanelHeight, client.right, kToolPanelHeight, TRUE);
 }
 
 void CTintraDlg::ApplyTheme(ColorRef oldBackground) {

@@ -45,6 +45,7 @@ class CTintraDlg : public win::Dialog {
     LRESULT OnCtlColor(HDC dc) const;
     void ApplyTheme(ColorRef oldBackground);
     void CreateLockButtons();
+    void MakeRoomForToolPanel();
     void OnPaneSelected();
     void OnPanelCommand(int command);
     void OnSliderMoved(int sliderId);

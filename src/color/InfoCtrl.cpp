@@ -70,6 +70,15 @@ void InfoCtrl::DoDataExchange() {
     }
 }
 
+// The marks are placed in pixels, the rows in dialog units: with a small font the last mark
+// lies below the template's bottom edge, so the panel grows until its frame holds it, with as
+// much room below the last row as above the first mark.
+BOOL InfoCtrl::OnInitDialog() {
+    const int margin = kRows[static_cast<int>(ColorNotation::Rgb)].checkTop;
+    win::GrowClientHeight(Hwnd(), win::LowestChildBottom(Hwnd()) + margin);
+    return TRUE;
+}
+
 void InfoCtrl::SetColor(ColorRef color) {
     currentColor = color;
     for (ColorNotation notation : {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,

@@ -54,9 +54,9 @@ init_prefix() {
     fi
     # Every program of this prefix runs inside one virtual desktop, where capture and
     # SendInput behave as on Windows. Arial and Verdana, the fonts of the program's dialogs,
-    # are not installed here, and the stand-ins Wine picks are shorter than on Windows, which
-    # would shrink the main window below the panels laid out in pixels inside it. Open Sans
-    # is as wide and at least as tall, so the dialogs keep room for them.
+    # are not installed here; their stand-ins must have their metrics, because dialog units
+    # follow the font while the panels inside the main window are laid out in pixels.
+    # Liberation Sans has exactly Arial's metrics, DejaVu Sans is Verdana's near twin.
     cat >"$state/settings.reg" <<REG
 REGEDIT4
 
@@ -67,8 +67,8 @@ REGEDIT4
 "Default"="$desktop_size"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"Arial"="Open Sans"
-"Verdana"="Open Sans"
+"Arial"="Liberation Sans"
+"Verdana"="DejaVu Sans"
 REG
     if ! cmp -s "$state/settings.reg" "$WINEPREFIX/.tintra-settings.reg"; then
         wine regedit /S "$state/settings.reg" >/dev/null 2>&1
