@@ -32,7 +32,10 @@ bool Overlap(const LayoutRect& a, const LayoutRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// Each target pixel takes the source pixel under its centre.
+int NearestSource(int target, int sourceLength, int targetLength) {
+    return static_cast<int>((2LL * target + 1) * sourceLength / (2LL * targetLength));
+}
+
 std::vector<std::uint32_t> ScaleNearest(const std::vector<std::uint32_t>& pixels, int width, int height,
                                         int newWidth, int newHeight) {
     if (width <= 0 || height <= 0 || newWidth <= 0 || newHeight <= 0 ||
@@ -41,11 +44,9 @@ std::vector<std::uint32_t> ScaleNearest(const std::vector<std::uint32_t>& pixels
     std::vector<std::uint32_t> scaled;
     scaled.reserve(static_cast<size_t>(newWidth) * static_cast<size_t>(newHeight));
     for (int y = 0; y < newHeight; ++y) {
-        const long long sourceY = (2LL * y + 1) * height / (2LL * newHeight);
-        for (int x = 0; x < newWidth; ++x) {
-            const long long sourceX = (2LL * x + 1) * width / (2LL * newWidth);
-            scaled.push_back(pixels[static_cast<size_t>(sourceY * width + sourceX)]);
-        }
+        const size_t row = static_cast<size_t>(NearestSource(y, height, newHeight)) * static_cast<size_t>(width);
+        for (int x = 0; x < newWidth; ++x)
+            scaled.push_back(pixels[row + static_cast<size_t>(NearestSource(x, width, newWidth))]);
     }
     return scaled;
 }

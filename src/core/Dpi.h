@@ -32,6 +32,10 @@ LayoutRect RescaleDpi(const LayoutRect& rect, int fromDpi, int toDpi);
 // Whether two rectangles share a pixel.
 bool Overlap(const LayoutRect& a, const LayoutRect& b);
 
+// The source pixel shown at a place along one side of a picture stretched by ScaleNearest:
+// the one under the place's centre.
+int NearestSource(int target, int sourceLength, int targetLength);
+
 // The picture resampled to another size by the nearest pixel, so it stays sharp: every pixel
 // of the result is one of the source, and a key colour survives as it is. Rows top first.
 std::vector<std::uint32_t> ScaleNearest(const std::vector<std::uint32_t>& pixels, int width, int height,

@@ -1,8 +1,10 @@
 #include "DlgAbout.h"
 
 #include "../../res/resource.h"
+#include "../core/Dpi.h"
 #include "../core/Language.h"
 #include "../ui/Pictures.h"
+#include "../ui/SharpPicture.h"
 #include "../win/App.h"
 #include "VersionText.h"
 
@@ -86,7 +88,8 @@ void CDlgAbout::OnPaint() {
     if (!banner)
         return;
     Gdiplus::Graphics graphics(paint.get());
-    ui::DrawPicture(graphics, banner.get(), 0, 0);
+    ui::DrawPictureSharp(graphics, banner.get(), ScaleToDpi(static_cast<int>(banner->GetWidth()), Dpi()),
+                         ScaleToDpi(static_cast<int>(banner->GetHeight()), Dpi()));
 }
 
 LRESULT CDlgAbout::OnCtlColor(HDC dc, HWND control) const {

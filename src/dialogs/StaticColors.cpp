@@ -1,6 +1,7 @@
 #include "StaticColors.h"
 
 #include "../../res/resource.h"
+#include "../core/Dpi.h"
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
 
@@ -33,6 +34,15 @@ void CStaticColors::PickAt(int x, int y) {
         return;
     Gdiplus::Color pixel(0xFF000000);
     if (const win::BitmapPtr image(Gdiplus::Bitmap::FromHBITMAP(bitmap.get(), nullptr)); image) {
+        // At a higher DPI the control shows the palette stretched: the click is on the pixel
+        // that its place shows.
+        RECT client;
+        GetClientRect(Hwnd(), &client);
+        const auto width = static_cast<int>(image->GetWidth()), height = static_cast<int>(image->GetHeight());
+        if (client.right > 0 && client.bottom > 0 && (client.right != width || client.bottom != height)) {
+            x = NearestSource(x, width, client.right);
+            y = NearestSource(y, height, client.bottom);
+        }
         Gdiplus::Color read;
         if (image->GetPixel(x, y, &read) == Gdiplus::Ok)
             pixel = read;

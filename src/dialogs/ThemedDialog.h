@@ -3,6 +3,8 @@
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
 
+#include <vector>
+
 // A dialog whose face shows the theme's background colour, which the caller hands in before
 // the dialog runs; the brush of it is made when the window is created.
 class ThemedDialog : public win::Dialog {
@@ -13,6 +15,7 @@ class ThemedDialog : public win::Dialog {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(int newDpi) override;
     LRESULT BackgroundBrush() const { return reinterpret_cast<LRESULT>(backgroundBrush.get()); }
     // The answer to a control-colour request that shows the face colour behind text too.
     LRESULT FaceColors(HDC dc) const {
@@ -21,6 +24,16 @@ class ThemedDialog : public win::Dialog {
     }
 
   private:
+    // The template's pictures are drawn for 96 DPI; at another DPI they show stretched.
+    void StretchPictures();
+
+    // A picture control with the bitmap the template gave it, and the stretched copy it shows.
+    struct StretchedPicture {
+        HWND control;
+        HBITMAP original;
+        win::BitmapHandle shown;
+    };
+    std::vector<StretchedPicture> stretchedPictures;
     ColorRef backgroundColor = 0x00FFFFFF;
     win::BrushHandle backgroundBrush;
 };

@@ -23,4 +23,16 @@ void DrawPictureSharp(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* picture, int
     DrawPicture(graphics, scaled.get(), 0, 0);
 }
 
+win::BitmapHandle SharpCopy(HBITMAP picture, int width, int height) {
+    const win::BitmapPtr source(Gdiplus::Bitmap::FromHBITMAP(picture, nullptr));
+    const win::BitmapPtr copy = MakeCanvas(width, height);
+    if (!source || source->GetLastStatus() != Gdiplus::Ok || !copy)
+        return win::BitmapHandle();
+    Gdiplus::Graphics graphics(copy.get());
+    DrawPictureSharp(graphics, source.get(), width, height);
+    HBITMAP result = nullptr;
+    copy->GetHBITMAP(Gdiplus::Color(0xFF000000), &result);
+    return win::BitmapHandle(result);
+}
+
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 #include "../win/Gdiplus.h"
+#include "../win/Handles.h"
 
 namespace ui {
 
@@ -7,5 +8,8 @@ namespace ui {
 // of the 96-DPI layout stays sharp at any DPI and its replaced key colours stay exact; at its
 // own size it is drawn one pixel for one pixel.
 void DrawPictureSharp(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* picture, int width, int height);
+
+// A GDI bitmap of that size, the picture stretched as above; null when it cannot be made.
+win::BitmapHandle SharpCopy(HBITMAP picture, int width, int height);
 
 } // namespace ui

@@ -162,6 +162,7 @@ void Dialog::OnDpiChanged(int newDpi) {
     }
     // The controls hold the new font now; the one before it can go.
     scaledFont = std::move(nextFont);
+    Invalidate();
 }
 
 } // namespace win

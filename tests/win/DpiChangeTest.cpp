@@ -2,7 +2,9 @@
 #include "app/MainLayout.h"
 #include "app/TintraDlg.h"
 #include "core/Dpi.h"
+#include "dialogs/DlgColor.h"
 #include "dialogs/DlgOptions.h"
+#include "dialogs/Palette.h"
 #include "ui/PanelLayout.h"
 #include "ui/Pictures.h"
 #include "win/App.h"
@@ -198,6 +200,44 @@ TEST(DialogDpiChange, AnOpenDialogTakesTheSuggestedRectangleWithItsControlsAndFo
     EXPECT_EQ(movedFrame.right - movedFrame.left, 2 * (frame.right - frame.left));
     EXPECT_TRUE(movedControl == Rescaled(control, 1, 2));
     EXPECT_EQ(movedFont, 2 * font);
+}
+
+TEST(DialogDpiChange, ThePaletteShowsSharpAtTwiceTheSizeAndEverySwatchStillGivesItsColour) {
+    win::GdiplusSession gdiplus;
+    CDlgColor dialog;
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    const HWND palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
+    const auto original = reinterpret_cast<HBITMAP>(SendMessageW(palette, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const win::BitmapPtr small(Gdiplus::Bitmap::FromHBITMAP(original, nullptr));
+    const std::vector<Argb> before = ui::ReadPixels(small.get());
+    MoveToDpi(dialog.Hwnd(), dialog.Dpi(), 2 * dialog.Dpi());
+
+    RECT client;
+    GetClientRect(palette, &client);
+    ASSERT_EQ(client.right, 2 * kPaletteWidth);
+    ASSERT_EQ(client.bottom, 2 * kPaletteHeight);
+    const auto shown = reinterpret_cast<HBITMAP>(SendMessageW(palette, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const win::BitmapPtr large(Gdiplus::Bitmap::FromHBITMAP(shown, nullptr));
+    const std::vector<Argb> after = ui::ReadPixels(large.get());
+    ASSERT_EQ(after.size(), 4 * before.size());
+    for (int y = 0; y < 2 * kPaletteHeight; ++y)
+        for (int x = 0; x < 2 * kPaletteWidth; ++x)
+            ASSERT_EQ(after[static_cast<size_t>(y * 2 * kPaletteWidth + x)],
+                      before[static_cast<size_t>(y / 2 * kPaletteWidth + x / 2)])
+                << x << ", " << y;
+
+    for (int row = 0; row < kPaletteRows; ++row)
+        for (int column = 0; column < kPaletteColumns; ++column) {
+            const int x = 2 * kPaletteCell * column + kPaletteCell, y = 2 * kPaletteCell * row + kPaletteCell;
+            SendMessageW(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+            const std::uint32_t rgb = kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
+            ASSERT_EQ(dialog.GetPickedColor(), ToColorRef(0xFF000000u | rgb)) << column << ", " << row;
+        }
+    // Both pixels of a stretched line are the line.
+    for (int x : {2 * kPaletteCell * 3, 2 * kPaletteCell * 3 + 1}) {
+        SendMessageW(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 20));
+        EXPECT_EQ(dialog.GetPickedColor(), 0u) << x;
+    }
 }
 
 } // namespace
