@@ -18,8 +18,8 @@ MainLayout MainLayoutAt(int dpi) {
     MainLayout layout{};
     layout.colorDisplay = ScaleToDpi(kColorDisplay, dpi);
     for (size_t i = 0; i < layout.locks.size(); ++i)
-        layout.locks[i] =
-            ScaleToDpi(LayoutRect{kLockLefts[i], kLockTop, kLockLefts[i] + kLockWidth, kLockTop + kLockHeight}, dpi);
+        layout.locks[i] = ScaleToDpi(
+            LayoutRect{kLockLefts[i], kLockTop, kLockLefts[i] + kLockWidth, kLockTop + kLockHeight}, dpi);
     layout.infoLeft = ScaleToDpi(kInfoLeft, dpi);
     layout.infoTop = ScaleToDpi(kInfoTop, dpi);
     layout.stackGap = layout.infoTop - layout.colorDisplay.bottom;

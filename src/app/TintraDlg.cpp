@@ -107,8 +107,8 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         return -1;
     const MainLayout layout = MainLayoutAt(win::WindowDpi(Hwnd()));
     toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
-    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToRect(layout.colorDisplay), Hwnd(),
-                        IDC_COLOR_DISPLAY);
+    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToRect(layout.colorDisplay),
+                        Hwnd(), IDC_COLOR_DISPLAY);
     CreateLockButtons(layout);
     if (infoPanel.CreateModeless(Hwnd())) {
         PlaceInfoPanel(layout);
@@ -199,8 +199,8 @@ void CTintraDlg::MakeRoomForToolPanel() {
     win::GrowClientHeight(Hwnd(), toolPanelTop + layout.toolPanelHeight);
     RECT client;
     GetClientRect(Hwnd(), &client);
-    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - layout.toolPanelHeight, client.right, layout.toolPanelHeight,
-               TRUE);
+    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - layout.toolPanelHeight, client.right,
+               layout.toolPanelHeight, TRUE);
 }
 
 void CTintraDlg::ApplyTheme(ColorRef oldBackground) {

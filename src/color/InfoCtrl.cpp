@@ -65,7 +65,8 @@ LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
 void InfoCtrl::LayOutMarks(int markDpi) {
     for (ColorNotation notation : kPanelOrder) {
         const int top = kRows[static_cast<int>(notation)].checkTop;
-        const LayoutRect mark = ScaleToDpi(LayoutRect{kCheckLeft, top, kCheckLeft + kCheckSize, top + kCheckSize}, markDpi);
+        const LayoutRect mark =
+            ScaleToDpi(LayoutRect{kCheckLeft, top, kCheckLeft + kCheckSize, top + kCheckSize}, markDpi);
         MoveWindow(CheckOf(notation).Hwnd(), mark.left, mark.top, mark.Width(), mark.Height(), TRUE);
     }
 }
@@ -97,7 +98,8 @@ void InfoCtrl::OnDpiChanged(int newDpi) {
     Dialog::OnDpiChanged(newDpi);
     LayOutMarks(newDpi);
     SetWindowPos(Hwnd(), nullptr, 0, 0, RescaleDpi(templateClient.right, templateDpi, newDpi),
-                 RescaleDpi(templateClient.bottom, templateDpi, newDpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 RescaleDpi(templateClient.bottom, templateDpi, newDpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     FitToRows();
     Invalidate();
 }

@@ -44,7 +44,8 @@ std::vector<std::uint32_t> ScaleNearest(const std::vector<std::uint32_t>& pixels
     std::vector<std::uint32_t> scaled;
     scaled.reserve(static_cast<size_t>(newWidth) * static_cast<size_t>(newHeight));
     for (int y = 0; y < newHeight; ++y) {
-        const size_t row = static_cast<size_t>(NearestSource(y, height, newHeight)) * static_cast<size_t>(width);
+        const size_t row =
+            static_cast<size_t>(NearestSource(y, height, newHeight)) * static_cast<size_t>(width);
         for (int x = 0; x < newWidth; ++x)
             scaled.push_back(pixels[row + static_cast<size_t>(NearestSource(x, width, newWidth))]);
     }

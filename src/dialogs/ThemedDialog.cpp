@@ -29,14 +29,18 @@ void ThemedDialog::StretchPictures() {
     if (stretchedPictures.empty())
         for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
-                stretchedPictures.push_back({child, reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0)), {}});
+                stretchedPictures.push_back(
+                    {child,
+                     reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                     {}});
     for (StretchedPicture& picture : stretchedPictures) {
         BITMAP size{};
         if (!picture.original || !GetObjectW(picture.original, sizeof(size), &size))
             continue;
         win::BitmapHandle next;
         if (Dpi() != kBaseDpi)
-            next = ui::SharpCopy(picture.original, ScaleToDpi(size.bmWidth, Dpi()), ScaleToDpi(size.bmHeight, Dpi()));
+            next = ui::SharpCopy(picture.original, ScaleToDpi(size.bmWidth, Dpi()),
+                                 ScaleToDpi(size.bmHeight, Dpi()));
         SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP,
                      reinterpret_cast<LPARAM>(next ? next.get() : picture.original));
         // The control shows the new one now; the copy before it can go.

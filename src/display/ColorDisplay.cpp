@@ -156,9 +156,9 @@ bool CColorDisplay::BuildZoom() {
 // The gridded image is the zoom image, with the grid over it when the flag is on.
 void CColorDisplay::DrawGrid() {
     const std::vector<Argb> plain = ui::ReadPixels(zoomImage.get());
-    ui::WritePixels(griddedImage.get(),
-                    gridFlag ? WithGrid(plain, kZoomSourceWidth * zoomBlock, kZoomSourceHeight * zoomBlock, zoomBlock)
-                             : plain);
+    ui::WritePixels(griddedImage.get(), gridFlag ? WithGrid(plain, kZoomSourceWidth * zoomBlock,
+                                                            kZoomSourceHeight * zoomBlock, zoomBlock)
+                                                 : plain);
 }
 
 void CColorDisplay::SetGrid(bool on) {
@@ -191,7 +191,8 @@ void CColorDisplay::Render() {
         const PixelPoint offset = ZoomImageOffset(width, height, zoomBlock);
         ui::DrawPicture(graphics, griddedImage.get(), offset.x, offset.y);
     } else {
-        Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor), static_cast<float>(ScaleToDpi(kActivePenWidth, dpi)));
+        Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor),
+                               static_cast<float>(ScaleToDpi(kActivePenWidth, dpi)));
         Gdiplus::Pen outlinePen(Gdiplus::Color(kPaneOutlineColor), 1.0f);
         for (const Pane& pane : panes) {
             const Gdiplus::Rect rect(pane.rect.left, pane.rect.top, pane.rect.right - pane.rect.left,

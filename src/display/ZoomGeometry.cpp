@@ -31,7 +31,8 @@ PixelPoint ZoomImageOffset(int displayWidth, int displayHeight, int block) {
     return {(displayWidth - kZoomSourceWidth * block) / 2, (displayHeight - kZoomSourceHeight * block) / 2};
 }
 
-std::optional<PixelPoint> ZoomPixelAt(int displayWidth, int displayHeight, PixelPoint displayPoint, int block) {
+std::optional<PixelPoint> ZoomPixelAt(int displayWidth, int displayHeight, PixelPoint displayPoint,
+                                      int block) {
     const PixelPoint offset = ZoomImageOffset(displayWidth, displayHeight, block);
     const PixelPoint zoom{displayPoint.x - offset.x, displayPoint.y - offset.y};
     if (!PixelRect{0, 0, kZoomSourceWidth * block, kZoomSourceHeight * block}.Contains(zoom))

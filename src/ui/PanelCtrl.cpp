@@ -30,8 +30,7 @@ constexpr ButtonRow kButtons[PanelCtrl::kButtonCount] = {
     {IDC_BUTTON_ZOOM, kCommandZoomPicker, 1, L"Zoomed color picker", L"Приближенный цветоопределитель",
      IDB_ZOOM, IDB_ZOOM_DOWN},
     {IDC_BUTTON_COPY, kCommandCopy, 0, L"Copy result", L"Скопировать результат", IDB_COPY, IDB_COPY_DOWN},
-    {IDC_BUTTON_OPTIONS, kCommandOptions, 0, L"Options", L"Опции программы", IDB_OPTIONS,
-     IDB_OPTIONS_DOWN},
+    {IDC_BUTTON_OPTIONS, kCommandOptions, 0, L"Options", L"Опции программы", IDB_OPTIONS, IDB_OPTIONS_DOWN},
     {IDC_BUTTON_ABOUT, kCommandAbout, 0, L"About", L"О программе", IDB_ABOUT, IDB_ABOUT_DOWN},
     {IDC_BUTTON_HELP, kCommandHelp, 0, L"Help", L"Помощь", IDB_HELP, IDB_HELP_DOWN},
     {IDC_BUTTON_TOPMOST, kCommandTopmost, 1, L"Topmost", L"Окно всегда наверху", IDB_TOPMOST,
@@ -122,7 +121,8 @@ void PanelCtrl::SetDpi(int newDpi) {
 void PanelCtrl::LayOutButtons() {
     for (size_t i = 0; i < buttons.size(); ++i) {
         const RECT rect = ButtonRect(i);
-        MoveWindow(buttons[i].Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+        MoveWindow(buttons[i].Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   TRUE);
     }
 }
 

@@ -118,10 +118,12 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
     for (int y = capture.area.top; y < capture.area.bottom; ++y)
         for (int x = capture.area.left; x < capture.area.right; ++x)
             capture.pixels.push_back(ToArgb(PatternWindow::ColorAt(x, y)));
-    const std::vector<Argb> image = WithGrid(Magnify(capture, {kZoomClick.x, kZoomClick.y}, block), width, height, block);
+    const std::vector<Argb> image =
+        WithGrid(Magnify(capture, {kZoomClick.x, kZoomClick.y}, block), width, height, block);
     // The part of the view inside the display's frame, as the screen shows it and as expected.
     const HWND display = tintra.Control(kDisplay);
-    const PixelPoint offset = ZoomImageOffset(layout.colorDisplay.Width(), layout.colorDisplay.Height(), block);
+    const PixelPoint offset =
+        ZoomImageOffset(layout.colorDisplay.Width(), layout.colorDisplay.Height(), block);
     const int frame = ScaleToDpi(4, dpi) / 2 + 1;
     const PixelRect visible = Intersect(
         PixelRect{offset.x, offset.y, offset.x + width, offset.y + height},
@@ -134,12 +136,15 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
     ASSERT_TRUE(StartMode(kZoomButton));
     ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
     EXPECT_TRUE(WaitFor([&] {
-        return ScreenPixels(display, RECT{visible.left, visible.top, visible.right, visible.bottom}) == expected;
+        return ScreenPixels(display, RECT{visible.left, visible.top, visible.right, visible.bottom}) ==
+               expected;
     }));
     // The middle of the block at the centre of the view is the pixel clicked on the screen.
-    const int x = offset.x + kZoomClickColumn * block + block / 2, y = offset.y + kZoomClickRow * block + block / 2;
+    const int x = offset.x + kZoomClickColumn * block + block / 2,
+              y = offset.y + kZoomClickRow * block + block / 2;
     EXPECT_TRUE(ClickControlUntil(display, x, y, [&] {
-        return tintra.InfoText(kRgbText) == NotationText(ColorNotation::Rgb, PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y));
+        return tintra.InfoText(kRgbText) ==
+               NotationText(ColorNotation::Rgb, PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y));
     }));
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -17,7 +18,7 @@ TEST(Dpi, MeasuresScaleWithHalvesRoundedAwayFromZero) {
     const struct {
         int pixels, dpi, scaled;
     } cases[] = {
-        {27, 96, 27}, {27, 120, 34}, {27, 144, 41}, {27, 192, 54}, {9, 144, 14},  {11, 144, 17},
+        {27, 96, 27}, {27, 120, 34}, {27, 144, 41}, {27, 192, 54},   {9, 144, 14},    {11, 144, 17},
         {1, 144, 2},  {1, 120, 1},   {-3, 144, -5}, {180, 144, 270}, {130, 144, 195}, {27, 0, 27},
     };
     for (const auto& item : cases)
@@ -100,31 +101,36 @@ TEST(Dpi, ZoomBlocksAreWholeAndTheViewFitsTheScaledDisplay) {
     EXPECT_EQ(ZoomImageOffset(360, 260, 8), (PixelPoint{4, 2}));
 }
 
+// Also on a monitor left of and above the primary one, where screen coordinates are negative.
 TEST(Dpi, MagnifiedBlocksAreExactSquaresAroundTheClickedPixel) {
-    const PixelPoint click{100, 50};
-    ScreenArea capture{ZoomSourceArea(click), {}};
-    for (int y = capture.area.top; y < capture.area.bottom; ++y)
-        for (int x = capture.area.left; x < capture.area.right; ++x)
-            capture.pixels.push_back(0xFF000000u | static_cast<Argb>(x << 12 | y));
-    for (int block : {5, 6, 8}) {
-        SCOPED_TRACE(block);
-        const int width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
-        const std::vector<Argb> image = Magnify(capture, click, block);
-        ASSERT_EQ(image.size(), static_cast<size_t>(width * height));
-        for (int v = 0; v < height; ++v)
-            for (int u = 0; u < width; ++u) {
-                const PixelPoint source = SourcePixelOf(click, {u, v}, block);
-                ASSERT_EQ(image[static_cast<size_t>(v * width + u)], capture.At(source)) << u << "," << v;
-            }
-        // The clicked pixel fills the block at the centre of the view.
-        const Argb clicked = capture.At(click);
-        EXPECT_EQ(image[static_cast<size_t>(kZoomClickRow * block * width + kZoomClickColumn * block)], clicked);
-        EXPECT_EQ(SourcePixelOf(click, {kZoomClickColumn * block + block - 1, kZoomClickRow * block}, block), click);
-        const auto offset = ZoomImageOffset(width + 6, height + 3, block);
-        EXPECT_EQ(ZoomPixelAt(width + 6, height + 3, {offset.x + width - 1, offset.y}, block),
-                  (PixelPoint{width - 1, 0}));
-        EXPECT_FALSE(ZoomPixelAt(width + 6, height + 3, {offset.x + width, offset.y}, block));
-    }
+    for (const PixelPoint click : {PixelPoint{100, 50}, PixelPoint{-1900, -30}})
+        for (int block : {5, 6, 8}) {
+            SCOPED_TRACE(std::to_string(click.x) + " block " + std::to_string(block));
+            ScreenArea capture{ZoomSourceArea(click), {}};
+            for (int y = capture.area.top; y < capture.area.bottom; ++y)
+                for (int x = capture.area.left; x < capture.area.right; ++x)
+                    capture.pixels.push_back(0xFF000000u |
+                                             static_cast<Argb>((x & 0xFFF) << 12 | (y & 0xFFF)));
+            const int width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
+            const std::vector<Argb> image = Magnify(capture, click, block);
+            ASSERT_EQ(image.size(), static_cast<size_t>(width * height));
+            for (int v = 0; v < height; ++v)
+                for (int u = 0; u < width; ++u) {
+                    const PixelPoint source = SourcePixelOf(click, {u, v}, block);
+                    ASSERT_EQ(image[static_cast<size_t>(v * width + u)], capture.At(source)) << u << "," << v;
+                }
+            // The clicked pixel fills the block at the centre of the view.
+            const Argb clicked = capture.At(click);
+            EXPECT_EQ(image[static_cast<size_t>(kZoomClickRow * block * width + kZoomClickColumn * block)],
+                      clicked);
+            EXPECT_EQ(
+                SourcePixelOf(click, {kZoomClickColumn * block + block - 1, kZoomClickRow * block}, block),
+                click);
+            const auto offset = ZoomImageOffset(width + 6, height + 3, block);
+            EXPECT_EQ(ZoomPixelAt(width + 6, height + 3, {offset.x + width - 1, offset.y}, block),
+                      (PixelPoint{width - 1, 0}));
+            EXPECT_FALSE(ZoomPixelAt(width + 6, height + 3, {offset.x + width, offset.y}, block));
+        }
 }
 
 TEST(Dpi, GridLinesThickenWithLargeBlocksAndStayOnEachBlocksFirstPixels) {
@@ -152,9 +158,10 @@ TEST(Dpi, NearestScalingKeepsEveryPixelAndEveryKeyColour) {
     // A 3 x 2 picture of distinct colours, one of them the key.
     const std::vector<std::uint32_t> picture = {1, 2, 0xFFFF0000, 4, 5, 6};
     EXPECT_EQ(ScaleNearest(picture, 3, 2, 3, 2), picture);
-    EXPECT_EQ(ScaleNearest(picture, 3, 2, 6, 4),
-              (std::vector<std::uint32_t>{1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000, 1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000,
-                                          4, 4, 5, 5, 6, 6, 4, 4, 5, 5, 6, 6}));
+    EXPECT_EQ(
+        ScaleNearest(picture, 3, 2, 6, 4),
+        (std::vector<std::uint32_t>{1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000, 1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000,
+                                    4, 4, 5, 5, 6,          6,          4, 4, 5, 5, 6,          6}));
     // At one and a half the size, no colour is blended and none is lost.
     const std::vector<std::uint32_t> larger = ScaleNearest(picture, 3, 2, 5, 3);
     ASSERT_EQ(larger.size(), 15u);

@@ -179,7 +179,8 @@ TEST_F(DpiChange, TheMagnifiedViewUsesBlocksOfTheNewScale) {
     // Back at the old scale while the view is shown: it is built again in blocks of four.
     MoveToDpi(main.Hwnd(), 144, baseDpi);
     EXPECT_TRUE(display->IsZoomMode());
-    EXPECT_EQ(display->GriddedImage()->GetWidth(), static_cast<UINT>(kZoomSourceWidth * ZoomBlockAt(baseDpi)));
+    EXPECT_EQ(display->GriddedImage()->GetWidth(),
+              static_cast<UINT>(kZoomSourceWidth * ZoomBlockAt(baseDpi)));
 }
 
 TEST(DialogDpiChange, AnOpenDialogTakesTheSuggestedRectangleWithItsControlsAndFont) {
