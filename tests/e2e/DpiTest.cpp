@@ -43,11 +43,6 @@ LayoutRect AsLayout(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-HWND CaptureOf(HWND window) {
-    GUITHREADINFO info{sizeof(info)};
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
-}
-
 class ScaledLayout : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -80,6 +80,11 @@ bool PatternWindow::Show(POINT screenTopLeft) {
     });
 }
 
+HWND CaptureOf(HWND window) {
+    GUITHREADINFO info{sizeof(info)};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
+}
+
 std::vector<std::uint32_t> ScreenPixels(HWND window, const RECT& client) {
     POINT origin{client.left, client.top};
     ClientToScreen(window, &origin);

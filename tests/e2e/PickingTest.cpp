@@ -33,11 +33,6 @@ constexpr NotationRow kRows[] = {{1002, ColorNotation::Colref},
                                  {1009, ColorNotation::Hsb},
                                  {1011, ColorNotation::Cmyk}};
 
-HWND CaptureOf(HWND window) {
-    GUITHREADINFO info{sizeof(info)};
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
-}
-
 class Picking : public ::testing::Test {
   protected:
     void SetUp() override {
