@@ -9,10 +9,6 @@ constexpr int kBaseDpi = 96;
 
 // The DPI of the window's monitor; the system's without per-monitor support.
 int WindowDpi(HWND window);
-// A measure of the 96-DPI layout at that DPI, rounded as MulDiv rounds.
-inline int ScalePixels(int pixels, int dpi) {
-    return MulDiv(pixels, dpi, kBaseDpi);
-}
 // Keeps the dialog manager from scaling the dialog at a DPI change: it knows only the
 // template's controls, and the dialog lays out all of its children itself.
 void KeepDialogScalingToOurselves(HWND dialog);
