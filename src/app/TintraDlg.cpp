@@ -5,6 +5,7 @@
 #include "../ui/Pictures.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
+#include "../win/StartupProfile.h"
 #include "ClipboardText.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
@@ -18,10 +19,6 @@
 namespace {
 
 constexpr wchar_t kSettingsSection[] = L"Settings";
-
-// The system cursors a picking mode replaces, in the order they are saved and restored.
-constexpr int kSystemCursorIds[] = {32650, 32512, 32515, 32649, 32513, 32646,
-                                    32643, 32645, 32642, 32644, 32516};
 
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
 constexpr int kFirstStartPaneCount = 4;
@@ -57,10 +54,6 @@ CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
     const ThemeColors theme = LookupTheme(kDefaultTheme);
     backgroundColor = theme.backgroundColor;
     panelColor = theme.panelColor;
-    for (int i = 0; i < kSystemCursorCount; ++i)
-        savedSystemCursors[i].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kSystemCursorIds[i]))));
-    eyedropperCursor = ui::LoadCursorResource(IDC_EYEDROPPER);
-    crosshairCursor = ui::LoadCursorResource(IDC_CROSSHAIR);
     colorTheme = kDefaultTheme;
     paneCount = 4;
     gridFlag = true;
@@ -103,10 +96,14 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
+    win::startup::Mark("main window created");
     toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    win::startup::Mark("tooltip control");
     colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, kColorDisplayRect, Hwnd(),
                         IDC_COLOR_DISPLAY);
+    win::startup::Mark("colour display");
     CreateLockButtons();
+    win::startup::Mark("lock buttons");
     if (infoPanel.CreateModeless(Hwnd())) {
         RECT panel;
         GetClientRect(infoPanel.Hwnd(), &panel);
@@ -114,11 +111,13 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
                    TRUE);
         ShowWindow(infoPanel.Hwnd(), SW_SHOW);
     }
+    win::startup::Mark("information panel");
     RECT client;
     GetClientRect(Hwnd(), &client);
     toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
                      RECT{0, client.bottom - kToolPanelHeight, client.right, client.bottom}, Hwnd(),
                      IDC_TOOL_PANEL);
+    win::startup::Mark("tool panel");
     return 0;
 }
 
@@ -152,23 +151,30 @@ BOOL CTintraDlg::OnInitDialog() {
                                    Localized(L"Blue value", L"Насыщенность синего")};
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    win::startup::Mark("icons set");
     const ColorRef oldBackground = backgroundColor;
     for (size_t i = 0; i < kChannels; ++i) {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
         sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
+    win::startup::Mark("slider tips and ranges");
     // A first start: black everywhere, four panes, COLREF marked.
     SetCurrentColor(0);
+    win::startup::Mark("SetCurrentColor");
     colorDisplay.SetPaneCount(kFirstStartPaneCount);
     for (int pane = 0; pane < colorDisplay.GetPaneCount(); ++pane)
         colorDisplay.SetPaneColor(pane, ToArgb(0));
     infoPanel.SetNotation(static_cast<int>(ColorNotation::Colref));
+    win::startup::Mark("first colour");
     ApplyTheme(oldBackground);
+    win::startup::Mark("theme applied");
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
+    win::startup::Mark("labels");
     DetachOwnedPopups();
     SetFocus(Hwnd());
+    win::startup::Mark("dialog initialised");
     return TRUE;
 }
 
@@ -412,8 +418,10 @@ void CTintraDlg::OnPaint() {
 }
 
 void CTintraDlg::OnClose() {
+    win::startup::Mark("close requested");
     EndPickerWait();
     EndZoomPickerWait();
+    win::startup::Mark("cursors restored");
 }
 
 // Leaving a picking mode: flag down, the system cursors back, the mouse released.
@@ -430,22 +438,20 @@ void CTintraDlg::EndZoomPickerWait() {
 }
 
 void CTintraDlg::SetPickerCursors(bool on) {
-    InstallSystemCursors(on ? eyedropperCursor.get() : nullptr);
+    InstallSystemCursors(eyedropperCursor, IDC_EYEDROPPER, on);
 }
 
 void CTintraDlg::SetZoomCursors(bool on) {
-    InstallSystemCursors(on ? crosshairCursor.get() : nullptr);
+    InstallSystemCursors(crosshairCursor, IDC_CROSSHAIR, on);
 }
 
-// Installs a fresh copy of the replacement (or, when null, of each saved cursor) for every
-// system cursor id. SetSystemCursor takes over the copy; the saved ones are never handed out.
-void CTintraDlg::InstallSystemCursors(HCURSOR replacement) {
-    for (int i = 0; i < kSystemCursorCount; ++i) {
-        const HCURSOR source = replacement ? replacement : savedSystemCursors[i].get();
-        if (!source)
-            continue;
-        lastCursorCopy = CopyIcon(source);
-        if (lastCursorCopy && !SetSystemCursor(lastCursorCopy, static_cast<DWORD>(kSystemCursorIds[i])))
-            DestroyCursor(lastCursorCopy);
+// The picking cursors are loaded when a picking mode first needs them, not at start-up.
+void CTintraDlg::InstallSystemCursors(win::CursorHandle& cursor, int resourceId, bool on) {
+    if (!on) {
+        systemCursors.Restore();
+        return;
     }
+    if (!cursor)
+        cursor = ui::LoadCursorResource(resourceId);
+    systemCursors.Replace(cursor.get());
 }

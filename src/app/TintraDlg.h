@@ -7,6 +7,7 @@
 #include "ChannelLocks.h"
 #include "../core/KeyCommands.h"
 #include "Slider.h"
+#include "SystemCursors.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
@@ -31,7 +32,6 @@ class CTintraDlg : public win::Dialog {
     BOOL OnInitDialog() override;
 
   private:
-    static constexpr int kSystemCursorCount = 11;
     static constexpr int kChannels = kChannelCount;
 
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,7 +56,7 @@ class CTintraDlg : public win::Dialog {
     UButton& PanelButton(int id);
     void SetPickerCursors(bool on);
     void SetZoomCursors(bool on);
-    void InstallSystemCursors(HCURSOR replacement);
+    void InstallSystemCursors(win::CursorHandle& cursor, int resourceId, bool on);
 
     CColorDisplay colorDisplay;
     InfoCtrl infoPanel;
@@ -71,8 +71,7 @@ class CTintraDlg : public win::Dialog {
     std::array<UButton, kChannels> lockButtons;
     std::array<CSlider, kChannels> sliders;
     win::ToolTip toolTip;
-    std::array<win::CursorHandle, kSystemCursorCount> savedSystemCursors;
-    HCURSOR lastCursorCopy = nullptr;
+    SystemCursors systemCursors;
     win::CursorHandle eyedropperCursor;
     win::CursorHandle crosshairCursor;
     int colorTheme;

@@ -37,6 +37,7 @@ class CColorDisplay : public ui::CanvasWindow {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawCanvas() override { Render(); }
 
   private:
     void RebuildPanes();

@@ -5,21 +5,32 @@
 namespace ui {
 
 // A window that draws itself into an off-screen picture of its client size and paints by
-// copying it, so that nothing flickers and tests can read what it shows.
+// copying it, so that nothing flickers and tests can read what it shows. A change of state
+// only marks the picture out of date; it is drawn once, when it is next painted or read, so
+// that a burst of changes (as at start-up) costs one drawing.
 class CanvasWindow : public win::Window {
   public:
-    Gdiplus::Bitmap* Canvas() const { return canvas.get(); }
+    // The picture as the window shows it, brought up to date first.
+    Gdiplus::Bitmap* Canvas() const;
 
   protected:
     // Paints the canvas and erases nothing; everything else goes to the default procedure.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Made in WM_CREATE, from the client rectangle.
+    // Made in WM_CREATE, from the client rectangle; drawn when first shown.
     void CreateCanvas();
+    // The state changed: draw the canvas anew before it is next painted or read; invalidate.
+    void CanvasChanged();
+    // Draws the whole face from the window's state; only called when there is a canvas.
+    virtual void DrawCanvas() {}
     // WM_PAINT: only the copy.
     void PaintCanvas();
     void DrawCanvasOn(HDC dc) const;
+    void BringCanvasUpToDate() const;
 
     win::BitmapPtr canvas;
+
+  private:
+    mutable bool canvasOutOfDate = false;
 };
 
 } // namespace ui

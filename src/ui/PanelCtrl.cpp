@@ -4,8 +4,11 @@
 #include "../core/KeyCommands.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
+#include "../win/StartupProfile.h"
 #include "KeyColor.h"
 #include "Pictures.h"
+
+#include <utility>
 
 namespace {
 
@@ -82,23 +85,27 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // takes the panel's colour of this moment, and keeps it through later theme changes.
 void PanelCtrl::BuildButtons() {
     toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    win::startup::Mark("panel tooltip");
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const int top = (clientRect.bottom - kButtonHeight) / 2 + 1;
     RECT rect{kFirstButtonLeft, top, kFirstButtonLeft + kButtonWidth, top + kButtonHeight};
     for (size_t i = 0; i < buttons.size(); ++i) {
         const ButtonRow& row = kButtons[i];
         OffsetRect(&rect, row.step, 0);
+        // Each picture is decoded once and each copy keyed once.
         win::BitmapPtr grey = ui::LoadResourceBitmap(instance, row.picture);
+        win::BitmapPtr coloured = ui::CopyPicture(grey.get());
         win::BitmapPtr pressed = ui::LoadResourceBitmap(instance, row.pressedPicture);
-        win::BitmapPtr coloured = ui::LoadResourceBitmap(instance, row.picture);
-        const Argb fill = backgroundColor;
-        ui::MapPixels(grey.get(), [fill](Argb pixel) { return GreyPixel(pixel, fill); });
-        ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(fill));
-        ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(fill));
+        ui::MakeGreyWithKey(grey.get(), backgroundColor);
+        ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(backgroundColor));
+        ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(backgroundColor));
+        win::startup::Mark("panel: pictures");
 
         UButton& button = buttons[i];
         button.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, Hwnd(), static_cast<UINT>(row.id), row.latching);
-        button.SetImages(grey.get(), coloured.get(), pressed.get(), grey.get());
+        win::startup::Mark("panel: button created");
+        button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed), nullptr);
+        win::startup::Mark("panel: images handed over");
         toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
     }
 }

@@ -25,11 +25,36 @@ win::BitmapPtr MakeCanvas(int width, int height) {
     return canvas;
 }
 
+namespace {
+
+// Hands the edit the picture's pixels in 24-bit form, in place, and writes them back.
+template <typename Edit> void EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
+    if (!bitmap)
+        return;
+    const Gdiplus::Rect all(0, 0, static_cast<INT>(bitmap->GetWidth()), static_cast<INT>(bitmap->GetHeight()));
+    Gdiplus::BitmapData data{};
+    if (bitmap->LockBits(&all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB,
+                         &data) != Gdiplus::Ok)
+        return;
+    edit(PixelRows{static_cast<std::uint8_t*>(data.Scan0), data.Stride, all.Width, all.Height});
+    bitmap->UnlockBits(&data);
+}
+
+} // namespace
+
+// A 24-bit picture is copied pixel for pixel; any other is drawn onto a 24-bit one.
 win::BitmapPtr CopyPicture(Gdiplus::Image* source) {
     if (!source)
         return nullptr;
-    win::BitmapPtr copy =
-        MakeCanvas(static_cast<int>(source->GetWidth()), static_cast<int>(source->GetHeight()));
+    const auto width = static_cast<INT>(source->GetWidth());
+    const auto height = static_cast<INT>(source->GetHeight());
+    if (source->GetType() == Gdiplus::ImageTypeBitmap && source->GetPixelFormat() == PixelFormat24bppRGB) {
+        win::BitmapPtr copy(
+            static_cast<Gdiplus::Bitmap*>(source)->Clone(0, 0, width, height, PixelFormat24bppRGB));
+        if (copy && copy->GetLastStatus() == Gdiplus::Ok)
+            return copy;
+    }
+    win::BitmapPtr copy = MakeCanvas(width, height);
     if (copy) {
         Gdiplus::Graphics graphics(copy.get());
         DrawPicture(graphics, source, 0, 0);
@@ -37,25 +62,12 @@ win::BitmapPtr CopyPicture(Gdiplus::Image* source) {
     return copy;
 }
 
-void MapPixels(Gdiplus::Bitmap* bitmap, const std::function<Argb(Argb)>& map) {
-    if (!bitmap)
-        return;
-    const auto width = static_cast<INT>(bitmap->GetWidth());
-    const auto height = static_cast<INT>(bitmap->GetHeight());
-    Gdiplus::Color pixel(0xFF000000);
-    for (INT x = 0; x < width; ++x)
-        for (INT y = 0; y < height; ++y) {
-            Gdiplus::Color read;
-            if (bitmap->GetPixel(x, y, &read) == Gdiplus::Ok)
-                pixel = read;
-            const Argb mapped = map(pixel.GetValue());
-            if (mapped != pixel.GetValue())
-                bitmap->SetPixel(x, y, Gdiplus::Color(mapped));
-        }
+void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor) {
+    EditPixels(bitmap, [=](const PixelRows& pixels) { ReplaceKeyColor(pixels, oldColor, newColor); });
 }
 
-void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor) {
-    MapPixels(bitmap, [=](Argb pixel) { return ReplaceKeyPixel(pixel, oldColor, newColor); });
+void MakeGreyWithKey(Gdiplus::Bitmap* bitmap, Argb fill) {
+    EditPixels(bitmap, [=](const PixelRows& pixels) { GreyWithKey(pixels, fill); });
 }
 
 void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, int y) {

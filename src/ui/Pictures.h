@@ -4,8 +4,6 @@
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
 
-#include <functional>
-
 namespace ui {
 
 // The bitmap resource, or null when it cannot be loaded.
@@ -16,11 +14,10 @@ win::CursorHandle LoadCursorResource(int resourceId);
 win::BitmapPtr CopyPicture(Gdiplus::Image* source);
 win::BitmapPtr MakeCanvas(int width, int height);
 
-// Rewrites every pixel through the function, column by column. A pixel that cannot be read
-// counts as the last one that could (opaque black before the first).
-void MapPixels(Gdiplus::Bitmap* bitmap, const std::function<Argb(Argb)>& map);
 // Every pixel of the old colour (alpha ignored) becomes the opaque new colour.
 void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor);
+// The tool panel's idle look: pixels of its key colour become the fill, the rest grey.
+void MakeGreyWithKey(Gdiplus::Bitmap* bitmap, Argb fill);
 
 // Draws the picture one pixel for one pixel, whatever resolution it was saved with.
 void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, int y);

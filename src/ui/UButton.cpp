@@ -2,33 +2,46 @@
 
 #include "Pictures.h"
 
+#include <utility>
+
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
                      int latchingButton) {
     latching = latchingButton;
     return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
 }
 
+// Each resource is decoded once; a picture that repeats the normal one is a copy of it.
 void UButton::SetImagesFromResources(HINSTANCE instance, int hover, int down, int disabled, int normal) {
-    auto load = [&](int id) { return ui::LoadResourceBitmap(instance, id ? id : normal); };
-    normalImage = load(normal);
-    hoverImage = load(hover);
-    downImage = load(down);
-    disabledImage = load(disabled);
-    DrawNormalImageOnCanvas();
+    win::BitmapPtr normalPicture = ui::LoadResourceBitmap(instance, normal);
+    auto load = [&](int id) { return id == 0 || id == normal ? nullptr : ui::LoadResourceBitmap(instance, id); };
+    TakeImages(std::move(normalPicture), load(hover), load(down), load(disabled));
 }
 
 void UButton::SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
                         Gdiplus::Image* disabled) {
     if (!normal)
         return;
-    normalImage = ui::CopyPicture(normal);
-    hoverImage = ui::CopyPicture(hover ? hover : normal);
-    downImage = ui::CopyPicture(down ? down : normal);
-    disabledImage = ui::CopyPicture(disabled ? disabled : normal);
+    TakeImages(ui::CopyPicture(normal), ui::CopyPicture(hover), ui::CopyPicture(down), ui::CopyPicture(disabled));
+}
+
+// A missing picture other than the normal one becomes a copy of it.
+void UButton::TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down,
+                         win::BitmapPtr disabled) {
+    if (!normal)
+        return;
+    auto orNormal = [&](win::BitmapPtr& picture) {
+        return picture ? std::move(picture) : ui::CopyPicture(normal.get());
+    };
+    hoverImage = orNormal(hover);
+    downImage = orNormal(down);
+    disabledImage = orNormal(disabled);
+    normalImage = std::move(normal);
     DrawNormalImageOnCanvas();
 }
 
+// Over whatever the canvas shows by now, without invalidating.
 void UButton::DrawNormalImageOnCanvas() {
+    BringCanvasUpToDate();
     if (!canvas)
         return;
     Gdiplus::Graphics graphics(canvas.get());
@@ -54,11 +67,6 @@ void UButton::Recompose() {
     Gdiplus::Bitmap* picture = isDown ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
     Gdiplus::Graphics graphics(canvas.get());
     ui::DrawPicture(graphics, picture ? picture : normalImage.get(), 0, 0);
-}
-
-void UButton::Refresh() {
-    Recompose();
-    Invalidate();
 }
 
 LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,148 @@
+// Times programs from process creation to a visible, fully painted main window, and from
+// the close request to the end of the process. The programs are started in turn, round after
+// round, so that both see the same machine load.
+//   startup_timer ROUNDS PROGRAM...
+// Prints one line per program: its path, the median start-up and the median close in ms.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWindowTimeoutMs = 20000;
+constexpr DWORD kExitTimeoutMs = 20000;
+constexpr DWORD kPollMs = 1;
+
+class Stopwatch {
+  public:
+    Stopwatch() {
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&start);
+    }
+    double ElapsedMs() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+               static_cast<double>(frequency.QuadPart);
+    }
+
+  private:
+    LARGE_INTEGER frequency{};
+    LARGE_INTEGER start{};
+};
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+// The program's main window: visible, top-level, with a caption (tooltips have none).
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    if (owner == search->processId && IsWindowVisible(window) && (style & WS_CAPTION) == WS_CAPTION) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindUnpaintedChild(HWND child, LPARAM param) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(param) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Nothing of the window or its visible children waits to be painted.
+bool IsPainted(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    bool unpainted = false;
+    EnumChildWindows(window, FindUnpaintedChild, reinterpret_cast<LPARAM>(&unpainted));
+    return !unpainted;
+}
+
+struct Run {
+    double startMs = -1;
+    double closeMs = -1;
+};
+
+Run TimeOneRun(const std::wstring& program) {
+    Run run;
+    STARTUPINFOW startup{sizeof(startup)};
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + program + L"\"";
+    const Stopwatch sinceCreation;
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return run;
+    WindowSearch search{process.dwProcessId, nullptr};
+    while (sinceCreation.ElapsedMs() < kWindowTimeoutMs) {
+        if (!search.found) {
+            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+            if (search.found) std::fprintf(stderr, "visible %.1f\n", sinceCreation.ElapsedMs());
+        }
+        if (search.found && IsPainted(search.found)) {
+            run.startMs = sinceCreation.ElapsedMs();
+            std::fprintf(stderr, "painted %.1f\n", run.startMs);
+            break;
+        }
+        Sleep(kPollMs);
+    }
+    if (search.found) {
+        const Stopwatch sinceClose;
+        PostMessageW(search.found, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process.hProcess, kExitTimeoutMs) == WAIT_OBJECT_0)
+            run.closeMs = sinceClose.ElapsedMs();
+    }
+    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fputs("usage: startup_timer ROUNDS PROGRAM...\n", stderr);
+        return 2;
+    }
+    const int rounds = std::max(1, _wtoi(argv[1]));
+    const std::vector<std::wstring> programs(argv + 2, argv + argc);
+    std::vector<std::vector<double>> starts(programs.size()), closes(programs.size());
+    for (int round = 0; round < rounds; ++round) {
+        // Alternate the order, so that neither program always follows the other.
+        for (size_t k = 0; k < programs.size(); ++k) {
+            const size_t i = round % 2 ? programs.size() - 1 - k : k;
+            const Run run = TimeOneRun(programs[i]);
+            if (run.startMs < 0) {
+                std::fwprintf(stderr, L"%ls: no painted main window\n", programs[i].c_str());
+                return 1;
+            }
+            starts[i].push_back(run.startMs);
+            if (run.closeMs >= 0)
+                closes[i].push_back(run.closeMs);
+        }
+    }
+    for (size_t i = 0; i < programs.size(); ++i)
+        std::wprintf(L"%ls %.1f %.1f\n", programs[i].c_str(), Median(starts[i]), Median(closes[i]));
+    return 0;
+}
