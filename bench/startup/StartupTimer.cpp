@@ -86,13 +86,10 @@ Run TimeOneRun(const std::wstring& program) {
         return run;
     WindowSearch search{process.dwProcessId, nullptr};
     while (sinceCreation.ElapsedMs() < kWindowTimeoutMs) {
-        if (!search.found) {
+        if (!search.found)
             EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-            if (search.found) std::fprintf(stderr, "visible %.1f\n", sinceCreation.ElapsedMs());
-        }
         if (search.found && IsPainted(search.found)) {
             run.startMs = sinceCreation.ElapsedMs();
-            std::fprintf(stderr, "painted %.1f\n", run.startMs);
             break;
         }
         Sleep(kPollMs);
