@@ -84,6 +84,9 @@ Run TimeOneRun(const std::wstring& program) {
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return run;
+    // Looking costs the window system work that would slow the program down, so look only once
+    // it has first run out of messages; until it has painted, it has not.
+    WaitForInputIdle(process.hProcess, kWindowTimeoutMs);
     WindowSearch search{process.dwProcessId, nullptr};
     while (sinceCreation.ElapsedMs() < kWindowTimeoutMs) {
         if (!search.found)

@@ -1,9 +1,16 @@
 #include "Window.h"
 
+#include <unordered_map>
+
 namespace win {
 namespace {
 
-constexpr wchar_t kObjectProperty[] = L"Tintra.Window";
+// The object of each bound window. Looked up for every message, so it is kept in the process
+// rather than as a window property, which costs a round trip to the window system under Wine.
+std::unordered_map<HWND, Window*>& BoundWindows() {
+    static std::unordered_map<HWND, Window*> windows;
+    return windows;
+}
 
 thread_local Window* pendingWindow = nullptr;
 thread_local HHOOK activeHook = nullptr;
@@ -33,7 +40,8 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND window) {
-    return window ? static_cast<Window*>(GetPropW(window, kObjectProperty)) : nullptr;
+    const auto found = BoundWindows().find(window);
+    return found != BoundWindows().end() ? found->second : nullptr;
 }
 
 BOOL Window::PreTranslateMessage(MSG*) {
@@ -65,14 +73,14 @@ bool Window::Attach(HWND window) {
 void Window::Bind(HWND window, WNDPROC previous) {
     hwnd = window;
     baseProc = previous;
-    SetPropW(window, kObjectProperty, this);
+    BoundWindows()[window] = this;
 }
 
 void Window::Unbind() {
     if (!hwnd)
         return;
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc));
-    RemovePropW(hwnd, kObjectProperty);
+    BoundWindows().erase(hwnd);
     hwnd = nullptr;
 }
 
