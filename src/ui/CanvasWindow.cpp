@@ -28,7 +28,10 @@ void CanvasWindow::CreateCanvas() {
     canvasOutOfDate = true;
 }
 
+// Already out of date means already invalidated (or not yet shown): one invalidation will do.
 void CanvasWindow::CanvasChanged() {
+    if (canvasOutOfDate)
+        return;
     canvasOutOfDate = true;
     Invalidate();
 }

@@ -118,9 +118,10 @@ CreationHook::CreationHook(Window& target) {
 
 CreationHook::~CreationHook() {
     pendingWindow = nullptr;
-    activeHook = nullptr;
-    if (hook)
+    if (hook && activeHook == hook) {
         UnhookWindowsHookEx(hook);
+        activeHook = nullptr;
+    }
 }
 
 LRESULT CALLBACK CreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -131,6 +132,13 @@ LRESULT CALLBACK CreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
         const auto previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Window::WindowProc)));
         target->Bind(window, previous);
+        // Done: the windows created from here on (the children, a dialog's controls) would each
+        // go through the hook for nothing, at a round trip to the window system apiece.
+        const HHOOK done = activeHook;
+        activeHook = nullptr;
+        const LRESULT result = CallNextHookEx(done, code, wParam, lParam);
+        UnhookWindowsHookEx(done);
+        return result;
     }
     return CallNextHookEx(activeHook, code, wParam, lParam);
 }
