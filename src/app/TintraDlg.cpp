@@ -5,6 +5,7 @@
 #include "../ui/Pictures.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
+#include "../win/LateBound.h"
 #include "../win/StartupProfile.h"
 #include "ClipboardText.h"
 #include "../core/Language.h"
@@ -353,7 +354,9 @@ void CTintraDlg::OpenHelp() const {
     execute.lpVerb = L"open";
     execute.lpFile = path.c_str();
     execute.nShow = SW_SHOW;
-    ShellExecuteExW(&execute);
+    // The shell's library is big; it is loaded on the first call for help, not at start-up.
+    if (const auto shellExecute = win::LateBoundFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW"))
+        shellExecute(&execute);
 }
 
 // The memory is filled before the clipboard is emptied, so a failure never throws away

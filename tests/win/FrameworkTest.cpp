@@ -1,6 +1,7 @@
 #include "TestResources.h"
 #include "WindowTestSupport.h"
 #include "win/Dialog.h"
+#include "win/LateBound.h"
 
 #include <gtest/gtest.h>
 
@@ -225,6 +226,14 @@ TEST(Window, DestroyedWindowIsUnbound) {
     DestroyWindow(hwnd);
     EXPECT_EQ(window.Hwnd(), nullptr);
     EXPECT_EQ(win::Window::FromHandle(hwnd), nullptr);
+}
+
+TEST(LateBoundFunction, FindsASystemFunctionOnlyWhenItExists) {
+    const auto length = win::LateBoundFunction<decltype(lstrlenW)>(L"kernel32.dll", "lstrlenW");
+    ASSERT_NE(length, nullptr);
+    EXPECT_EQ(length(L"Tintra"), 6);
+    EXPECT_EQ(win::LateBoundFunction<decltype(lstrlenW)>(L"kernel32.dll", "NoSuchFunction"), nullptr);
+    EXPECT_EQ(win::LateBoundFunction<decltype(lstrlenW)>(L"no-such-library.dll", "lstrlenW"), nullptr);
 }
 
 } // namespace
