@@ -28,6 +28,15 @@ void RegisterChildWindowClass() {
     (void)registered;
 }
 
+// Border, caption, menu or scroll bar: anything the default non-client painting draws.
+bool HasNonClientArea(HWND window) {
+    constexpr LONG_PTR kFrameStyles = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
+    constexpr LONG_PTR kFrameExStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    return (style & kFrameStyles) || (GetWindowLongPtrW(window, GWL_EXSTYLE) & kFrameExStyles) ||
+           (!(style & WS_CHILD) && GetMenu(window));
+}
+
 } // namespace
 
 bool IsCtlColorMessage(UINT message) {
@@ -96,6 +105,9 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     Window* self = FromHandle(window);
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
+    // Nothing to paint there, and the default handling would still fetch a device context for it.
+    if (message == WM_NCPAINT && !HasNonClientArea(window))
+        return 0;
     if (message == WM_DRAWITEM && lParam) {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (Window* control = item->CtlType != ODT_MENU ? FromHandle(item->hwndItem) : nullptr)
