@@ -98,7 +98,7 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
     win::startup::Mark("main window created");
-    toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    toolTip.Create(TTS_ALWAYSTIP);
     win::startup::Mark("tooltip control");
     colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, kColorDisplayRect, Hwnd(),
                         IDC_COLOR_DISPLAY);
@@ -150,8 +150,9 @@ BOOL CTintraDlg::OnInitDialog() {
     const wchar_t* sliderTips[] = {Localized(L"Red value", L"Насыщенность красного"),
                                    Localized(L"Green value", L"Насыщенность зеленого"),
                                    Localized(L"Blue value", L"Насыщенность синего")};
-    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    // Small first: given only a big icon, the window system makes itself a small copy of it.
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     win::startup::Mark("icons set");
     const ColorRef oldBackground = backgroundColor;
     for (size_t i = 0; i < kChannels; ++i) {

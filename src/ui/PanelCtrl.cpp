@@ -84,7 +84,7 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // Idle buttons are grey; under the pointer and pressed they show their colours. The red key
 // takes the panel's colour of this moment, and keeps it through later theme changes.
 void PanelCtrl::BuildButtons() {
-    toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    toolTip.Create(TTS_ALWAYSTIP);
     win::startup::Mark("panel tooltip");
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const int top = (clientRect.bottom - kButtonHeight) / 2 + 1;

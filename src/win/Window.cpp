@@ -85,10 +85,11 @@ void Window::Bind(HWND window, WNDPROC previous) {
     BoundWindows()[window] = this;
 }
 
+// Only after the last message: the window keeps our procedure, which passes anything that might
+// still come to the default one, and putting its own back would cost a round trip per window.
 void Window::Unbind() {
     if (!hwnd)
         return;
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc));
     BoundWindows().erase(hwnd);
     hwnd = nullptr;
 }
