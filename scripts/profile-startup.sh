@@ -26,7 +26,9 @@ rm -f "$profile/startup-profile.txt"
 awk '
     function median(list, n,    i, j, t, a) {
         n = split(list, a, " ")
-        for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+        for (i = 1; i <= n; i++)
+            for (j = i + 1; j <= n; j++)
+                if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
         return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
     /^--/ { delete seen; next }

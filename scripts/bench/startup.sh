@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Cold start to a visible, painted main window: Tintra.exe against an empty dialog of the same
-# size and font that starts the common controls and GDI+ as Tintra does. Both are started by
-# the same timer, in turn, in one virtual desktop of a Wine session of their own, so that the
-# tests' settings and desktop are left alone. Also the close: request to process end.
+# size and font that starts the common controls and GDI+ as Tintra does (startup_reference.exe).
+# One timer starts both in turn, in one virtual desktop of a Wine session of the benchmarks' own,
+# so that the tests' settings and desktop are left alone. Also the close: request to process end.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 rounds=${TINTRA_BENCH_STARTS:-10}
@@ -10,20 +10,19 @@ session=$(dirname "$0")/../../tests/wine/session.sh
 state=$build/wine-bench
 windows=$build/windows
 winpath() { echo "Z:${1//\//\\}"; }
+programs=("$(winpath "$windows/Tintra.exe")" "$(winpath "$windows/startup_reference.exe")")
 
 trap '"$session" stop "$state" >/dev/null 2>&1' EXIT
 "$session" start "$state" >/dev/null
-# Every start is a first start: no settings left from an earlier run.
+# From no settings on; each start then reads what the one before wrote, as a user's starts do.
 "$session" run "$state" reg delete 'HKCU\Software\Kelvo Tintra' /f >/dev/null 2>&1 || true
-# One untimed start of each loads their files into the cache.
-"$session" run "$state" "$windows/startup_timer.exe" 1 "$(winpath "$windows/Tintra.exe")" \
-    "$(winpath "$windows/startup_reference.exe")" >/dev/null
-result=$("$session" run "$state" "$windows/startup_timer.exe" "$rounds" "$(winpath "$windows/Tintra.exe")" \
-    "$(winpath "$windows/startup_reference.exe")" | tr -d '\r')
+# An untimed start of each brings their files into the cache.
+"$session" run "$state" "$windows/startup_timer.exe" 1 "${programs[@]}" >/dev/null
+result=$("$session" run "$state" "$windows/startup_timer.exe" "$rounds" "${programs[@]}" | tr -d '\r')
 read -r _ tintra_start tintra_close < <(sed -n 1p <<<"$result")
 read -r _ reference_start reference_close < <(sed -n 2p <<<"$result")
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-echo "start-up to painted window (median of $rounds): Tintra $tintra_start ms, empty dialog $reference_start ms," \
-    "ratio $(ratio "$tintra_start" "$reference_start")x (target <= 1.2x)"
-echo "close to process end (median of $rounds): Tintra $tintra_close ms, empty dialog $reference_close ms," \
-    "ratio $(ratio "$tintra_close" "$reference_close")x"
+echo "start-up to painted window, median of $rounds: Tintra $tintra_start ms," \
+    "empty dialog $reference_start ms, ratio $(ratio "$tintra_start" "$reference_start")x (target <= 1.2x)"
+echo "close to process end, median of $rounds: Tintra $tintra_close ms," \
+    "empty dialog $reference_close ms, ratio $(ratio "$tintra_close" "$reference_close")x"

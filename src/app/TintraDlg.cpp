@@ -99,7 +99,6 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         return -1;
     win::startup::Mark("main window created");
     toolTip.Create(TTS_ALWAYSTIP);
-    win::startup::Mark("tooltip control");
     colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, kColorDisplayRect, Hwnd(),
                         IDC_COLOR_DISPLAY);
     win::startup::Mark("colour display");
@@ -153,27 +152,21 @@ BOOL CTintraDlg::OnInitDialog() {
     // Small first: given only a big icon, the window system makes itself a small copy of it.
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    win::startup::Mark("icons set");
     const ColorRef oldBackground = backgroundColor;
     for (size_t i = 0; i < kChannels; ++i) {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
         sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
-    win::startup::Mark("slider tips and ranges");
     // A first start: black everywhere, four panes, COLREF marked.
     SetCurrentColor(0);
-    win::startup::Mark("SetCurrentColor");
     colorDisplay.SetPaneCount(kFirstStartPaneCount);
     for (int pane = 0; pane < colorDisplay.GetPaneCount(); ++pane)
         colorDisplay.SetPaneColor(pane, ToArgb(0));
     infoPanel.SetNotation(static_cast<int>(ColorNotation::Colref));
-    win::startup::Mark("first colour");
     ApplyTheme(oldBackground);
-    win::startup::Mark("theme applied");
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
-    win::startup::Mark("labels");
     DetachOwnedPopups();
     SetFocus(Hwnd());
     win::startup::Mark("dialog initialised");
@@ -356,7 +349,9 @@ void CTintraDlg::OpenHelp() const {
     execute.lpFile = path.c_str();
     execute.nShow = SW_SHOW;
     // The shell's library is big; it is loaded on the first call for help, not at start-up.
-    if (const auto shellExecute = win::LateBoundFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW"))
+    const auto shellExecute =
+        win::LateBoundFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+    if (shellExecute)
         shellExecute(&execute);
 }
 
@@ -425,7 +420,6 @@ void CTintraDlg::OnClose() {
     win::startup::Mark("close requested");
     EndPickerWait();
     EndZoomPickerWait();
-    win::startup::Mark("cursors restored");
 }
 
 // Leaving a picking mode: flag down, the system cursors back, the mouse released.

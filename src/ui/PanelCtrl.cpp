@@ -4,7 +4,6 @@
 #include "../core/KeyCommands.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
-#include "../win/StartupProfile.h"
 #include "KeyColor.h"
 #include "Pictures.h"
 
@@ -85,7 +84,6 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // takes the panel's colour of this moment, and keeps it through later theme changes.
 void PanelCtrl::BuildButtons() {
     toolTip.Create(TTS_ALWAYSTIP);
-    win::startup::Mark("panel tooltip");
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const int top = (clientRect.bottom - kButtonHeight) / 2 + 1;
     RECT rect{kFirstButtonLeft, top, kFirstButtonLeft + kButtonWidth, top + kButtonHeight};
@@ -99,14 +97,11 @@ void PanelCtrl::BuildButtons() {
         ui::MakeGreyWithKey(grey.get(), backgroundColor);
         ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(backgroundColor));
         ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(backgroundColor));
-        win::startup::Mark("panel: pictures");
-
+    
         UButton& button = buttons[i];
         button.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, Hwnd(), static_cast<UINT>(row.id), row.latching);
-        win::startup::Mark("panel: button created");
-        button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed), nullptr);
-        win::startup::Mark("panel: images handed over");
-        toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
+            button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed), nullptr);
+            toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
     }
 }
 

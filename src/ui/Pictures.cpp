@@ -31,7 +31,8 @@ namespace {
 template <typename Edit> void EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
     if (!bitmap)
         return;
-    const Gdiplus::Rect all(0, 0, static_cast<INT>(bitmap->GetWidth()), static_cast<INT>(bitmap->GetHeight()));
+    const Gdiplus::Rect all(0, 0, static_cast<INT>(bitmap->GetWidth()),
+                            static_cast<INT>(bitmap->GetHeight()));
     Gdiplus::BitmapData data{};
     if (bitmap->LockBits(&all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB,
                          &data) != Gdiplus::Ok)

@@ -13,7 +13,9 @@ bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent
 // Each resource is decoded once; a picture that repeats the normal one is a copy of it.
 void UButton::SetImagesFromResources(HINSTANCE instance, int hover, int down, int disabled, int normal) {
     win::BitmapPtr normalPicture = ui::LoadResourceBitmap(instance, normal);
-    auto load = [&](int id) { return id == 0 || id == normal ? nullptr : ui::LoadResourceBitmap(instance, id); };
+    auto load = [&](int id) {
+        return id == 0 || id == normal ? nullptr : ui::LoadResourceBitmap(instance, id);
+    };
     TakeImages(std::move(normalPicture), load(hover), load(down), load(disabled));
 }
 
@@ -21,7 +23,8 @@ void UButton::SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::
                         Gdiplus::Image* disabled) {
     if (!normal)
         return;
-    TakeImages(ui::CopyPicture(normal), ui::CopyPicture(hover), ui::CopyPicture(down), ui::CopyPicture(disabled));
+    TakeImages(ui::CopyPicture(normal), ui::CopyPicture(hover), ui::CopyPicture(down),
+               ui::CopyPicture(disabled));
 }
 
 // A missing picture other than the normal one becomes a copy of it.

@@ -14,7 +14,8 @@ class UButton : public ui::CanvasWindow {
     void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
                    Gdiplus::Image* disabled);
     // As SetImages, but the button takes the pictures themselves: no copies.
-    void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down, win::BitmapPtr disabled);
+    void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down,
+                    win::BitmapPtr disabled);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
     int IsDown() const { return isDown; }

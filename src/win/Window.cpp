@@ -31,7 +31,8 @@ void RegisterChildWindowClass() {
 // Border, caption, menu or scroll bar: anything the default non-client painting draws.
 bool HasNonClientArea(HWND window) {
     constexpr LONG_PTR kFrameStyles = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
-    constexpr LONG_PTR kFrameExStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+    constexpr LONG_PTR kFrameExStyles =
+        WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     return (style & kFrameStyles) || (GetWindowLongPtrW(window, GWL_EXSTYLE) & kFrameExStyles) ||
            (!(style & WS_CHILD) && GetMenu(window));
