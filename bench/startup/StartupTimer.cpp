@@ -35,22 +35,17 @@ class Stopwatch {
     LARGE_INTEGER start{};
 };
 
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-// The program's main window: visible, top-level, with a caption (tooltips have none).
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    if (owner == search->processId && IsWindowVisible(window) && (style & WS_CAPTION) == WS_CAPTION) {
-        search->found = window;
-        return FALSE;
+// The program's main window: visible, top-level, with a caption (its tooltips have none).
+HWND MainWindowOf(DWORD processId) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, nullptr); window;
+         window = FindWindowExW(nullptr, window, nullptr, nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+        if (owner == processId && (style & WS_VISIBLE) && (style & WS_CAPTION) == WS_CAPTION)
+            return window;
     }
-    return TRUE;
+    return nullptr;
 }
 
 BOOL CALLBACK FindUnpaintedChild(HWND child, LPARAM param) {
@@ -87,19 +82,19 @@ Run TimeOneRun(const std::wstring& program) {
     // Looking costs the window system work that would slow the program down, so look only once
     // it has first run out of messages; until it has painted, it has not.
     WaitForInputIdle(process.hProcess, kWindowTimeoutMs);
-    WindowSearch search{process.dwProcessId, nullptr};
+    HWND mainWindow = nullptr;
     while (sinceCreation.ElapsedMs() < kWindowTimeoutMs) {
-        if (!search.found)
-            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found && IsPainted(search.found)) {
+        if (!mainWindow)
+            mainWindow = MainWindowOf(process.dwProcessId);
+        if (mainWindow && IsPainted(mainWindow)) {
             run.startMs = sinceCreation.ElapsedMs();
             break;
         }
         Sleep(kPollMs);
     }
-    if (search.found) {
+    if (mainWindow) {
         const Stopwatch sinceClose;
-        PostMessageW(search.found, WM_CLOSE, 0, 0);
+        PostMessageW(mainWindow, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process.hProcess, kExitTimeoutMs) == WAIT_OBJECT_0)
             run.closeMs = sinceClose.ElapsedMs();
     }
