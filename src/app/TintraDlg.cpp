@@ -114,7 +114,7 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     win::startup::Mark("information panel");
     RECT client;
     GetClientRect(Hwnd(), &client);
-    toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
+    toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                      RECT{0, client.bottom - kToolPanelHeight, client.right, client.bottom}, Hwnd(),
                      IDC_TOOL_PANEL);
     win::startup::Mark("tool panel");
