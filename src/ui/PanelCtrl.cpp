@@ -97,11 +97,11 @@ void PanelCtrl::BuildButtons() {
         ui::MakeGreyWithKey(grey.get(), backgroundColor);
         ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(backgroundColor));
         ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(backgroundColor));
-    
+
         UButton& button = buttons[i];
         button.Create(nullptr, WS_CHILD | WS_VISIBLE, rect, Hwnd(), static_cast<UINT>(row.id), row.latching);
-            button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed), nullptr);
-            toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
+        button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed), nullptr);
+        toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
     }
 }
 
