@@ -26,3 +26,8 @@ echo "start-up to painted window, median of $rounds: Tintra $tintra_start ms," \
     "empty dialog $reference_start ms, ratio $(ratio "$tintra_start" "$reference_start")x (target <= 1.2x)"
 echo "close to process end, median of $rounds: Tintra $tintra_close ms," \
     "empty dialog $reference_close ms, ratio $(ratio "$tintra_close" "$reference_close")x"
+# Every library Tintra.exe imports is loaded before its first line runs; one that only a later
+# command needs belongs behind win::LateBoundFunction (comdlg32 alone brings in the shell).
+imports() { x86_64-w64-mingw32-objdump -p "$1" | awk '/DLL Name:/ { print tolower($3) }' | sort; }
+extra=$(comm -23 <(imports "$windows/Tintra.exe") <(imports "$windows/startup_reference.exe") | tr '\n' ' ')
+echo "libraries Tintra.exe loads at start beyond the empty dialog's: ${extra:-none}"
