@@ -32,6 +32,7 @@ awk '
         return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
     /^--/ { delete seen; next }
+    /^#/ { next }
     {
         step = substr($0, index($0, $3))
         key = step "#" ++seen[step]
@@ -44,4 +45,4 @@ awk '
             key = order[i]; sub(/#1$/, "", key)
             printf "%9.2f %9.2f  %s\n", median(at[order[i]]), median(took[order[i]]), key
         }
-    }' "$profile/startup-profile.txt"
+    }' <(tr -d '\r' <"$profile/startup-profile.txt")

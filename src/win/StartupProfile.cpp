@@ -58,6 +58,9 @@ void Report() {
     FILE* out = std::fopen("startup-profile.txt", "a");
     if (!out)
         return;
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::fprintf(out, "# %ls\n", program);
     double previous = 0;
     for (const Step& step : steps) {
         std::fprintf(out, "%8.2f %8.2f  %s\n", step.msSinceCreation, step.msSinceCreation - previous,

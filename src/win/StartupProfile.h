@@ -1,7 +1,8 @@
 #pragma once
 // Start-up timing, compiled in only where TINTRA_STARTUP_PROFILE is defined (the profiling
 // build, scripts/profile-startup.sh). Each step marks its end; the times since the process was
-// created are appended to startup-profile.txt in the current directory when the program ends.
+// created are appended to startup-profile.txt in the current directory when the program ends,
+// after a line that names the program.
 // Everywhere else the marks are empty and the shipped program does no timing.
 #include <windows.h>
 
