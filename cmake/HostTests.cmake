@@ -7,6 +7,9 @@ if(TINTRA_HAVE_GTEST)
     tests/native/PaneLayoutTest.cpp
     tests/native/PicturesTest.cpp
     tests/native/CommandsTest.cpp
+    tests/native/SettingsTableTest.cpp
+    tests/native/DialogLogicTest.cpp
+    tests/native/ZoomGeometryTest.cpp
   )
   target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
   tintra_warnings(native_tests)
@@ -42,3 +45,16 @@ function(tintra_wine_test name exe)
 endfunction()
 tintra_wine_test(windows_tests windows_tests.exe)
 tintra_wine_test(end_to_end_tests end_to_end_tests.exe)
+
+# The help files beside Tintra.exe, read back with a CHM reader.
+find_program(TINTRA_EXTRACT_CHMLIB extract_chmLib)
+find_package(Python3 COMPONENTS Interpreter)
+if(TINTRA_EXTRACT_CHMLIB AND Python3_Interpreter_FOUND)
+  add_test(NAME help_files COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/help/check_chm.py
+           ${TINTRA_EXTRACT_CHMLIB} ${TINTRA_WINDOWS_DIR}/HelpEn.chm ${TINTRA_WINDOWS_DIR}/HelpRu.chm)
+endif()
+
+# What a user downloads: the installer, run silently in the test prefix, and its uninstaller.
+add_test(NAME installer COMMAND ${CMAKE_SOURCE_DIR}/tests/package/install_test.sh ${WINE_SESSION} ${WINE_STATE}
+         ${TINTRA_WINDOWS_DIR} ${PROJECT_VERSION})
+set_tests_properties(installer PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)

@@ -8,7 +8,8 @@ packages=(
     googletest
     wine64 wine
     xvfb xauth x11-utils imagemagick
-    fonts-liberation fonts-dejavu-core fonts-open-sans
+    fp-utils libchm-bin nsis
+    fonts-liberation fonts-dejavu-core
 )
 
 missing=()

@@ -1,40 +1,59 @@
 #include "SystemCursors.h"
 
+#include "../win/App.h"
+
 namespace {
 
-// The system cursors a picking mode replaces, in the order they are saved and restored.
-constexpr int kSystemCursorIds[] = {32650, 32512, 32515, 32649, 32513, 32646,
-                                    32643, 32645, 32642, 32644, 32516};
+// Beside the settings, not one of them: it says what the program left behind, not what the
+// user chose.
+constexpr wchar_t kMarkerSection[] = L"Settings";
+constexpr wchar_t kMarkerEntry[] = L"cursors_replaced";
 
 } // namespace
 
-void SystemCursors::Replace(HCURSOR replacement) {
-    if (!replacement)
-        return;
-    if (!savedOnce) {
-        for (size_t i = 0; i < kCount; ++i)
-            saved[i].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kSystemCursorIds[i]))));
-        savedOnce = true;
+SystemCursors::SystemCursors() {
+    const win::App& app = win::App::Current();
+    if (app.GetProfileInt(kMarkerSection, kMarkerEntry, 0) != 0) {
+        // The cursors are still the eyedropper or the crosshair: a copy made now would save them.
+        SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
+        app.DeleteProfileEntry(kMarkerSection, kMarkerEntry);
     }
-    InstallCopies(replacement);
+}
+
+void SystemCursors::Replace(HCURSOR cursor) {
+    win::App::Current().WriteProfileInt(kMarkerSection, kMarkerEntry, 1);
+    SaveOriginalsOnce();
+    InstallCopies(cursor);
     replaced = true;
 }
 
 void SystemCursors::Restore() {
-    if (!replaced)
-        return;
+    SaveOriginalsOnce();
     InstallCopies(nullptr);
     replaced = false;
+    win::App::Current().DeleteProfileEntry(kMarkerSection, kMarkerEntry);
 }
 
-// SetSystemCursor takes over the copy it is given; the saved ones are never handed out.
+void SystemCursors::SaveOriginalsOnce() {
+    if (savedOnce)
+        return;
+    for (int i = 0; i < kCount; ++i)
+        saved[static_cast<size_t>(i)].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kIds[i]))));
+    savedOnce = true;
+}
+
+// With a null replacement each id gets a copy of its own saved cursor.
 void SystemCursors::InstallCopies(HCURSOR replacement) {
-    for (size_t i = 0; i < kCount; ++i) {
-        const HCURSOR source = replacement ? replacement : saved[i].get();
+    for (int i = 0; i < kCount; ++i) {
+        const HCURSOR source = replacement ? replacement : saved[static_cast<size_t>(i)].get();
         if (!source)
             continue;
         const HCURSOR copy = CopyIcon(source);
-        if (copy && !SetSystemCursor(copy, static_cast<DWORD>(kSystemCursorIds[i])))
+        if (copy && !Install(copy, kIds[i]))
             DestroyCursor(copy);
     }
+}
+
+bool SystemCursors::Install(HCURSOR copy, DWORD id) {
+    return SetSystemCursor(copy, id) != FALSE;
 }

@@ -3,18 +3,39 @@
 
 #include <array>
 
-// The eleven standard system cursors, which a picking mode replaces while it waits. The
-// originals are copied the first time they are replaced, not at start-up, and put back only
-// while they are replaced: a session without picking never touches them.
+// The eleven standard system cursors that a picking mode replaces, so that the user sees the
+// mode over every application, and their restoration. While they are replaced a marker is
+// kept in the registry beside the settings: a run that ends without restoring them (killed,
+// crashed) leaves it, and the next start puts the user's own cursor scheme back.
+// The originals are copied when they are first needed, not at start-up: a session without
+// picking never copies them.
 class SystemCursors {
   public:
-    // A fresh copy of the cursor as every standard system cursor.
-    void Replace(HCURSOR replacement);
-    // The copies saved before the first replacement, back in place.
+    static constexpr int kCount = 11;
+    // In the order they are saved, replaced and restored.
+    static constexpr DWORD kIds[kCount] = {32650, 32512, 32515, 32649, 32513, 32646,
+                                           32643, 32645, 32642, 32644, 32516};
+
+    // Undoes a replacement an earlier run left behind.
+    SystemCursors();
+    SystemCursors(const SystemCursors&) = delete;
+    SystemCursors& operator=(const SystemCursors&) = delete;
+    virtual ~SystemCursors() = default;
+
+    // A new copy of the cursor for every id; the marker is written first.
+    void Replace(HCURSOR cursor);
+    // A new copy of each saved cursor, so that the saved ones serve any number of times; then
+    // the marker goes.
     void Restore();
+    // Between a Replace and the Restore that follows it.
+    bool AreReplaced() const { return replaced; }
+
+  protected:
+    // Makes the copy the system cursor of that id; the system then owns it (SetSystemCursor).
+    virtual bool Install(HCURSOR copy, DWORD id);
 
   private:
-    static constexpr size_t kCount = 11;
+    void SaveOriginalsOnce();
     void InstallCopies(HCURSOR replacement);
 
     std::array<win::CursorHandle, kCount> saved;

@@ -2,12 +2,12 @@
 
 #include "../../res/resource.h"
 #include "../ui/KeyColor.h"
-#include "../ui/Pictures.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "../win/LateBound.h"
 #include "../win/StartupProfile.h"
 #include "ClipboardText.h"
+#include "SettingsTable.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 
@@ -19,12 +19,11 @@
 
 namespace {
 
-constexpr wchar_t kSettingsSection[] = L"Settings";
-
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
-constexpr int kFirstStartPaneCount = 4;
 constexpr RECT kColorDisplayRect{8, 10, 188, 140};
 constexpr POINT kInfoPanelPosition{8, 145};
+// The space kept between children stacked one above the other.
+constexpr int kStackGap = kInfoPanelPosition.y - kColorDisplayRect.bottom;
 
 struct LockButtonLayout {
     int id;
@@ -51,7 +50,9 @@ constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 
 CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
     icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTRA));
-    SetRussian(win::App::Current().GetProfileInt(kSettingsSection, L"language", 0) != 0);
+    const SettingRow& language = RowOf(Setting::Language);
+    SetRussian(win::App::Current().GetProfileInt(kSettingsSection, language.name, language.defaultValue) !=
+               0);
     const ThemeColors theme = LookupTheme(kDefaultTheme);
     backgroundColor = theme.backgroundColor;
     panelColor = theme.panelColor;
@@ -73,10 +74,18 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         break;
+    case WM_ENDSESSION:
+        // Windows ends the program without WM_CLOSE at logoff, shutdown or restart.
+        if (wParam)
+            OnClose();
+        return 0;
     case WM_HELP:
         return FALSE;
     case WM_LBUTTONDOWN:
-        PickScreenColor(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        picker.OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
+    case WM_CAPTURECHANGED:
+        picker.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         break;
     case WM_PANE_SELECTED:
         OnPaneSelected();
@@ -157,20 +166,28 @@ BOOL CTintraDlg::OnInitDialog() {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
         sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
-    // A first start: black everywhere, four panes, COLREF marked.
-    SetCurrentColor(0);
-    colorDisplay.SetPaneCount(kFirstStartPaneCount);
-    for (int pane = 0; pane < colorDisplay.GetPaneCount(); ++pane)
-        colorDisplay.SetPaneColor(pane, ToArgb(0));
-    infoPanel.SetNotation(static_cast<int>(ColorNotation::Colref));
+    // Before the settings: a window with owned popups cannot be made topmost under Wine.
+    DetachOwnedPopups();
+    LoadSettings();
     ApplyTheme(oldBackground);
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
-    DetachOwnedPopups();
+    MakeRoomForToolPanel();
     SetFocus(Hwnd());
     win::startup::Mark("dialog initialised");
     return TRUE;
+}
+
+// The window and its labels are sized in dialog units, the panels inside it in pixels: with a
+// font smaller than the designer's, the labels and the information panel reach the tool panel,
+// which would cover them and take their clicks. The window then grows to hold them all.
+void CTintraDlg::MakeRoomForToolPanel() {
+    const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + kStackGap;
+    win::GrowClientHeight(Hwnd(), toolPanelTop + kToolPanelHeight);
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - kToolPanelHeight, client.right, kToolPanelHeight, TRUE);
 }
 
 void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
@@ -238,8 +255,20 @@ UButton& CTintraDlg::PanelButton(int id) {
 
 void CTintraDlg::OnPanelCommand(int command) {
     switch (command) {
+    case kCommandColorDialog:
+        RunColorDialog();
+        break;
+    case kCommandOptions:
+        RunOptionsDialog();
+        break;
+    case kCommandAbout:
+        RunAboutDialog();
+        break;
     case kCommandPicker:
-        StartOrStopPicker();
+        picker.OnPickerCommand();
+        break;
+    case kCommandZoomPicker:
+        picker.OnZoomPickerCommand();
         break;
     case kCommandCopy:
         CopyToClipboard();
@@ -265,7 +294,7 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
         break;
     }
     case KeyAction::CancelPicking:
-        CancelPicking();
+        picker.Cancel();
         break;
     case KeyAction::Copy:
         CopyToClipboard();
@@ -276,41 +305,6 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
     case KeyAction::None:
         break;
     }
-}
-
-// The picker button has already flipped: down starts waiting for a click anywhere on the
-// screen, with the mouse captured and the eyedropper as every system cursor.
-void CTintraDlg::StartOrStopPicker() {
-    if (PanelButton(IDC_BUTTON_PICKER).IsDown()) {
-        colorDisplay.CancelZoom();
-        PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-        EndZoomPickerWait();
-        pickingFlag = 1;
-        SetCapture(Hwnd());
-        SetPickerCursors(true);
-    } else {
-        EndPickerWait();
-    }
-}
-
-void CTintraDlg::PickScreenColor(POINT clientPoint) {
-    if (!pickingFlag)
-        return;
-    win::WindowDc screen(nullptr);
-    POINT point = clientPoint;
-    ClientToScreen(Hwnd(), &point);
-    SetCurrentColor(GetPixel(screen.get(), point.x, point.y));
-    EndPickerWait();
-    PanelButton(IDC_BUTTON_PICKER).SetDown(0);
-}
-
-void CTintraDlg::CancelPicking() {
-    colorDisplay.CancelZoom();
-    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-    EndZoomPickerWait();
-    EndPickerWait();
-    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-    PanelButton(IDC_BUTTON_PICKER).SetDown(0);
 }
 
 // The tooltips (ours and the sliders' position tips) are popups owned by this window. Wine
@@ -416,40 +410,9 @@ void CTintraDlg::OnPaint() {
     DrawIcon(paint.get(), x, y, icon);
 }
 
+// The picking modes end first, so the system cursors are back before anything is saved.
 void CTintraDlg::OnClose() {
     win::startup::Mark("close requested");
-    EndPickerWait();
-    EndZoomPickerWait();
-}
-
-// Leaving a picking mode: flag down, the system cursors back, the mouse released.
-void CTintraDlg::EndPickerWait() {
-    pickingFlag = 0;
-    SetPickerCursors(false);
-    ReleaseCapture();
-}
-
-void CTintraDlg::EndZoomPickerWait() {
-    zoomPickingFlag = 0;
-    SetZoomCursors(false);
-    ReleaseCapture();
-}
-
-void CTintraDlg::SetPickerCursors(bool on) {
-    InstallSystemCursors(eyedropperCursor, IDC_EYEDROPPER, on);
-}
-
-void CTintraDlg::SetZoomCursors(bool on) {
-    InstallSystemCursors(crosshairCursor, IDC_CROSSHAIR, on);
-}
-
-// The picking cursors are loaded when a picking mode first needs them, not at start-up.
-void CTintraDlg::InstallSystemCursors(win::CursorHandle& cursor, int resourceId, bool on) {
-    if (!on) {
-        systemCursors.Restore();
-        return;
-    }
-    if (!cursor)
-        cursor = ui::LoadCursorResource(resourceId);
-    systemCursors.Replace(cursor.get());
+    picker.EndModes();
+    SaveSettings();
 }

@@ -5,9 +5,10 @@
 #include "../ui/PanelCtrl.h"
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
+#include "ScreenPicker.h"
 #include "../core/KeyCommands.h"
+#include "../dialogs/OptionChoices.h"
 #include "Slider.h"
-#include "SystemCursors.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
@@ -24,6 +25,9 @@ class CTintraDlg : public win::Dialog {
     // Makes the slider positions the colour of the active pane and of the information panel.
     void ApplySliders();
     void CopyToClipboard();
+    // What the user set survives: read once at start-up, written on closing.
+    void LoadSettings();
+    void SaveSettings();
     BOOL PreTranslateMessage(MSG* msg) override;
 
   protected:
@@ -37,26 +41,25 @@ class CTintraDlg : public win::Dialog {
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     void OnClose();
+    void RestorePosition(int x, int y);
     LRESULT OnCtlColor(HDC dc) const;
     void ApplyTheme(ColorRef oldBackground);
     void CreateLockButtons();
+    void MakeRoomForToolPanel();
     void OnPaneSelected();
     void OnPanelCommand(int command);
     void OnSliderMoved(int sliderId);
     void RunKey(unsigned virtualKey);
-    void StartOrStopPicker();
-    void PickScreenColor(POINT clientPoint);
-    void CancelPicking();
-    void EndPickerWait();
-    void EndZoomPickerWait();
     void ApplyTopmost();
     void DetachOwnedPopups() const;
     void OpenHelp() const;
+    // The dialog commands (DialogCommands.cpp).
+    void RunColorDialog();
+    void RunOptionsDialog();
+    void ApplyOptions(const OptionValues& values);
+    void RunAboutDialog();
     Channels SliderPositions() const;
     UButton& PanelButton(int id);
-    void SetPickerCursors(bool on);
-    void SetZoomCursors(bool on);
-    void InstallSystemCursors(win::CursorHandle& cursor, int resourceId, bool on);
 
     CColorDisplay colorDisplay;
     InfoCtrl infoPanel;
@@ -64,16 +67,13 @@ class CTintraDlg : public win::Dialog {
     ColorRef backgroundColor;
     ColorRef panelColor;
     win::BrushHandle backgroundBrush;
-    int pickingFlag = 0;
-    int zoomPickingFlag = 0;
+    // The picking modes, their capture and the system cursors they replace.
+    ScreenPicker picker{*this, colorDisplay, toolPanel, [this](ColorRef color) { SetCurrentColor(color); }};
     HICON icon;
     Channels lastSliderValues{};
     std::array<UButton, kChannels> lockButtons;
     std::array<CSlider, kChannels> sliders;
     win::ToolTip toolTip;
-    SystemCursors systemCursors;
-    win::CursorHandle eyedropperCursor;
-    win::CursorHandle crosshairCursor;
     int colorTheme;
     int paneCount;
     bool gridFlag;

@@ -70,6 +70,15 @@ void InfoCtrl::DoDataExchange() {
     }
 }
 
+// The marks are placed in pixels, the rows in dialog units: with a small font the last mark
+// lies below the template's bottom edge, so the panel grows until its frame holds it, with as
+// much room below the last row as above the first mark.
+BOOL InfoCtrl::OnInitDialog() {
+    const int margin = kRows[static_cast<int>(ColorNotation::Rgb)].checkTop;
+    win::GrowClientHeight(Hwnd(), win::LowestChildBottom(Hwnd()) + margin);
+    return TRUE;
+}
+
 void InfoCtrl::SetColor(ColorRef color) {
     currentColor = color;
     for (ColorNotation notation : {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
@@ -94,7 +103,8 @@ void InfoCtrl::SetNotation(int notation) {
 void InfoCtrl::SetBackColor(ColorRef color) {
     backgroundColor = color;
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
-    Invalidate();
+    // The panel clips its children, so the labels paint their own background: they repaint too.
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void InfoCtrl::OnCheckClicked(int checkId) {

@@ -24,6 +24,7 @@ class InfoCtrl : public win::Dialog {
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
+    BOOL OnInitDialog() override;
 
   private:
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);

@@ -27,17 +27,26 @@ win::BitmapPtr MakeCanvas(int width, int height) {
 
 namespace {
 
+// Locks the whole bitmap in that pixel format for the access; GDI+ converts other formats.
+bool LockWhole(Gdiplus::Bitmap* bitmap, UINT access, Gdiplus::PixelFormat format, Gdiplus::BitmapData& data) {
+    if (!bitmap)
+        return false;
+    const Gdiplus::Rect whole(0, 0, static_cast<INT>(bitmap->GetWidth()),
+                              static_cast<INT>(bitmap->GetHeight()));
+    return bitmap->LockBits(&whole, access, format, &data) == Gdiplus::Ok;
+}
+
+Argb* RowOf(const Gdiplus::BitmapData& data, UINT row) {
+    return reinterpret_cast<Argb*>(static_cast<BYTE*>(data.Scan0) + static_cast<INT_PTR>(row) * data.Stride);
+}
+
 // Hands the edit the picture's pixels in 24-bit form, in place, and writes them back.
 template <typename Edit> void EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
-    if (!bitmap)
-        return;
-    const Gdiplus::Rect all(0, 0, static_cast<INT>(bitmap->GetWidth()),
-                            static_cast<INT>(bitmap->GetHeight()));
     Gdiplus::BitmapData data{};
-    if (bitmap->LockBits(&all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB,
-                         &data) != Gdiplus::Ok)
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, data))
         return;
-    edit(PixelRows{static_cast<std::uint8_t*>(data.Scan0), data.Stride, all.Width, all.Height});
+    edit(PixelRows{static_cast<std::uint8_t*>(data.Scan0), data.Stride, static_cast<int>(data.Width),
+                   static_cast<int>(data.Height)});
     bitmap->UnlockBits(&data);
 }
 
@@ -61,6 +70,30 @@ win::BitmapPtr CopyPicture(Gdiplus::Image* source) {
         DrawPicture(graphics, source, 0, 0);
     }
     return copy;
+}
+
+std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap) {
+    Gdiplus::BitmapData data{};
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, data))
+        return {};
+    std::vector<Argb> pixels;
+    pixels.reserve(static_cast<size_t>(data.Width) * data.Height);
+    for (UINT row = 0; row < data.Height; ++row)
+        for (UINT column = 0; column < data.Width; ++column)
+            pixels.push_back(RowOf(data, row)[column] | 0xFF000000u);
+    bitmap->UnlockBits(&data);
+    return pixels;
+}
+
+void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels) {
+    Gdiplus::BitmapData data{};
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeWrite, PixelFormat32bppARGB, data))
+        return;
+    size_t next = 0;
+    for (UINT row = 0; row < data.Height; ++row)
+        for (UINT column = 0; column < data.Width && next < pixels.size(); ++column)
+            RowOf(data, row)[column] = pixels[next++] | 0xFF000000u;
+    bitmap->UnlockBits(&data);
 }
 
 void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor) {

@@ -4,6 +4,8 @@
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
 
+#include <vector>
+
 namespace ui {
 
 // The bitmap resource, or null when it cannot be loaded.
@@ -13,6 +15,11 @@ win::CursorHandle LoadCursorResource(int resourceId);
 // A 24-bit copy of the picture, owned by the caller; null for a null source.
 win::BitmapPtr CopyPicture(Gdiplus::Image* source);
 win::BitmapPtr MakeCanvas(int width, int height);
+
+// Every pixel, rows top first, opaque; empty for a null bitmap or one that cannot be read.
+std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap);
+// Replaces every pixel by the opaque ARGB values, rows top first, as many as the bitmap holds.
+void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels);
 
 // Every pixel of the old colour (alpha ignored) becomes the opaque new colour.
 void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor);

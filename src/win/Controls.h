@@ -29,6 +29,15 @@ class StaticText : public Window {
     std::wstring Text() const { return WindowText(Hwnd()); }
 };
 
+// A push button, check box or radio button; its caption is its window text, as a label's is.
+class Button : public StaticText {
+  public:
+    bool IsChecked() const { return SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(bool checked) const {
+        SendMessageW(Hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+};
+
 // A tip shows only once the pointer has moved over a tool, so the control is made then, with
 // its tools, and not with its owner: a pop-up window is costly to make at start-up. It is made
 // without an owner window: tips show on top by themselves, and an owned pop-up would keep an

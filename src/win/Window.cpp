@@ -44,6 +44,31 @@ bool IsCtlColorMessage(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
+int LowestChildBottom(HWND parent, HWND except) {
+    int lowest = 0;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == except || !(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        if (rect.bottom > lowest)
+            lowest = rect.bottom;
+    }
+    return lowest;
+}
+
+void GrowClientHeight(HWND window, int height) {
+    RECT client, frame;
+    GetClientRect(window, &client);
+    if (client.bottom >= height)
+        return;
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left,
+                 frame.bottom - frame.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 Window::~Window() {
     if (hwnd)
         DestroyWindow(hwnd);

@@ -64,4 +64,10 @@ class CreationHook {
 
 bool IsCtlColorMessage(UINT message);
 
+// The lowest bottom edge, in the parent's client coordinates, of its direct children that have
+// WS_VISIBLE (the parent itself need not be shown yet), leaving out `except`; 0 without any.
+int LowestChildBottom(HWND parent, HWND except = nullptr);
+// Makes the client area at least that high, keeping the window's position and width.
+void GrowClientHeight(HWND window, int height);
+
 } // namespace win

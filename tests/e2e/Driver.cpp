@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -36,7 +37,35 @@ long long ReadSetting(const wchar_t* name) {
     return value;
 }
 
-namespace {
+HKEY OpenRunKey(HKEY root, REGSAM access, bool create) {
+    const wchar_t path[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    HKEY key = nullptr;
+    const LSTATUS status = create ? RegCreateKeyExW(root, path, 0, nullptr, 0, access, nullptr, &key, nullptr)
+                                  : RegOpenKeyExW(root, path, 0, access, &key);
+    return status == ERROR_SUCCESS ? key : nullptr;
+}
+
+std::wstring StartupEntry(HKEY root, REGSAM view) {
+    wchar_t text[MAX_PATH + 8] = {};
+    DWORD size = sizeof(text);
+    const HKEY key = OpenRunKey(root, KEY_QUERY_VALUE | view);
+    const bool found =
+        key && RegGetValueW(key, nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS;
+    if (key)
+        RegCloseKey(key);
+    return found ? text : L"<none>";
+}
+
+void RemoveStartupEntries() {
+    for (const auto& [root, view] :
+         {std::pair{HKEY_CURRENT_USER, REGSAM{0}}, std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_64KEY}},
+          std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_32KEY}}}) {
+        if (const HKEY key = OpenRunKey(root, KEY_SET_VALUE | view)) {
+            RegDeleteValueW(key, L"Tintra");
+            RegCloseKey(key);
+        }
+    }
+}
 
 std::wstring ProgramPath() {
     wchar_t path[MAX_PATH];
@@ -45,6 +74,8 @@ std::wstring ProgramPath() {
     dir.erase(dir.find_last_of(L"\\/") + 1);
     return dir + L"Tintra.exe";
 }
+
+namespace {
 
 struct WindowSearch {
     DWORD processId;
@@ -82,15 +113,26 @@ INPUT MouseInput(DWORD flags, POINT screen = {}) {
 } // namespace
 
 TintraProcess::~TintraProcess() {
+    Release();
+}
+
+void TintraProcess::Release() {
     if (process.hProcess) {
         if (IsRunning())
             TerminateProcess(process.hProcess, 99);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }
+    process = PROCESS_INFORMATION{};
+    mainWindow = nullptr;
 }
 
 bool TintraProcess::Start() {
+    return Start(ProgramPath());
+}
+
+bool TintraProcess::Start(const std::wstring& programPath) {
+    Release(); // a run before this one
     // The pointer waits away from where the window will appear, as a hand off the mouse would.
     const POINT away{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
     MoveMouseTo(away);
@@ -99,7 +141,7 @@ bool TintraProcess::Start() {
         return GetCursorPos(&cursor) && cursor.x == away.x && cursor.y == away.y;
     });
     STARTUPINFOW startup{sizeof(startup)};
-    std::wstring command = L"\"" + ProgramPath() + L"\"";
+    std::wstring command = L"\"" + programPath + L"\"";
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
@@ -134,6 +176,11 @@ HWND TintraProcess::InfoPanel() const {
 
 bool TintraProcess::IsRunning() const {
     return process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void TintraProcess::Kill() {
+    TerminateProcess(process.hProcess, 99);
+    WaitForSingleObject(process.hProcess, 10000);
 }
 
 long long TintraProcess::CloseAndWait() {
@@ -240,6 +287,9 @@ HWND CaptureOf(DWORD thread) {
 // holds the mouse from the last click (it would take this press too; a top-level window
 // holding it, as in a picking mode, is meant to). For a click it returns once the press has
 // arrived at a control that takes the mouse on it. The result is the window under the pointer.
+// The press carries its own position: after a click, Wine's virtual desktop puts the pointer
+// back on the clicked point for about a tenth of a second after the next move, and a press
+// that took the pointer's position then would land on the old point.
 HWND PressHere(POINT screen, bool waitForTheTake) {
     const HWND target = WindowFromPoint(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
@@ -247,16 +297,16 @@ HWND PressHere(POINT screen, bool waitForTheTake) {
         const HWND capture = CaptureOf(thread);
         return !capture || !(GetWindowLongW(capture, GWL_STYLE) & WS_CHILD);
     });
-    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
     if (waitForTheTake)
         WaitFor([&] { return CaptureOf(thread) == target; }, 300);
     return target;
 }
 
-void ReleaseHere(HWND target) {
+void ReleaseHere(HWND target, POINT screen) {
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     const bool captured = CaptureOf(thread) == target;
-    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+    Send({MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
     if (captured)
         WaitFor([&] { return CaptureOf(thread) != target; });
 }
@@ -265,7 +315,7 @@ void ReleaseHere(HWND target) {
 
 void ClickAt(POINT screen) {
     MoveMouseTo(screen);
-    ReleaseHere(PressHere(screen, true));
+    ReleaseHere(PressHere(screen, true), screen);
 }
 
 void ClickControl(HWND control, int x, int y) {
@@ -289,7 +339,7 @@ void DragFromTo(POINT from, POINT to) {
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
         MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
-    ReleaseHere(target);
+    ReleaseHere(target, to);
 }
 
 void PressKey(WORD virtualKey) {

@@ -20,6 +20,17 @@ long long ReadSetting(const wchar_t* name);
 
 std::wstring TextOf(HWND window);
 
+// The program's start-up entry "Tintra": the Run key under the root, for the machine's in one
+// of its two registry views (KEY_WOW64_64KEY or KEY_WOW64_32KEY).
+HKEY OpenRunKey(HKEY root, REGSAM access, bool create = false);
+// The entry's text, or "<none>".
+std::wstring StartupEntry(HKEY root, REGSAM view = 0);
+// Takes it out for the user and, in both views, for the machine.
+void RemoveStartupEntries();
+
+// Tintra.exe beside the test executable.
+std::wstring ProgramPath();
+
 class TintraProcess {
   public:
     TintraProcess() = default;
@@ -29,6 +40,8 @@ class TintraProcess {
 
     // Starts the program beside the test executable and waits for its main window.
     bool Start();
+    // The same with the program at another place, such as an installed copy.
+    bool Start(const std::wstring& programPath);
     HWND MainWindow() const { return mainWindow; }
     HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
     // The information panel: the child dialog that holds the value texts.
@@ -38,8 +51,12 @@ class TintraProcess {
     // Posts WM_CLOSE and waits for the process to end; returns its exit code, or -1.
     long long CloseAndWait();
     bool IsRunning() const;
+    // Ends the process at once, as a crash would: no WM_CLOSE, nothing saved or restored.
+    void Kill();
 
   private:
+    void Release();
+
     PROCESS_INFORMATION process{};
     HWND mainWindow = nullptr;
 };

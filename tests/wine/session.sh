@@ -17,6 +17,8 @@ export WINEARCH=win64
 display_file=$state/display
 xvfb_pid_file=$state/xvfb.pid
 desktop_size=${TINTRA_DESKTOP_SIZE:-1024x768}
+# The X screen must hold the virtual desktop: a larger desktop needs a larger screen.
+xvfb_screen=${TINTRA_XVFB_SCREEN:-1280x1024x24}
 
 wait_for() { # seconds, command...
     local limit=$1; shift
@@ -32,7 +34,7 @@ start_xvfb() {
     local n
     for n in $(seq 90 140); do
         [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
+        setsid Xvfb ":$n" -screen 0 "$xvfb_screen" -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
         echo $! >"$xvfb_pid_file"
         if wait_for 10 test -e "/tmp/.X11-unix/X$n"; then
             echo ":$n" >"$display_file"
@@ -52,9 +54,9 @@ init_prefix() {
     fi
     # Every program of this prefix runs inside one virtual desktop, where capture and
     # SendInput behave as on Windows. Arial and Verdana, the fonts of the program's dialogs,
-    # are not installed here, and the stand-ins Wine picks are shorter than on Windows, which
-    # would shrink the main window below the panels laid out in pixels inside it. Open Sans
-    # is as wide and at least as tall, so the dialogs keep room for them.
+    # are not installed here; their stand-ins must have their metrics, because dialog units
+    # follow the font while the panels inside the main window are laid out in pixels.
+    # Liberation Sans has exactly Arial's metrics, DejaVu Sans is Verdana's near twin.
     cat >"$state/settings.reg" <<REG
 REGEDIT4
 
@@ -65,8 +67,8 @@ REGEDIT4
 "Default"="$desktop_size"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"Arial"="Open Sans"
-"Verdana"="Open Sans"
+"Arial"="Liberation Sans"
+"Verdana"="DejaVu Sans"
 REG
     if ! cmp -s "$state/settings.reg" "$WINEPREFIX/.tintra-settings.reg"; then
         wine regedit /S "$state/settings.reg" >/dev/null 2>&1
