@@ -37,7 +37,9 @@ set(TINTRA_WINDOW_SOURCES
 add_library(tintra_windows STATIC ${TINTRA_WINDOW_SOURCES})
 target_include_directories(tintra_windows PUBLIC src res ${TINTRA_GENERATED_DIR})
 target_compile_definitions(tintra_windows PUBLIC UNICODE _UNICODE NOMINMAX)
-target_link_libraries(tintra_windows PUBLIC tintra_logic gdiplus comctl32 comdlg32 shell32 advapi32 version)
+# The common dialogs', shell's and version libraries are loaded by the commands that need them
+# (win::LateBoundFunction), so that the program does not load them at start-up.
+target_link_libraries(tintra_windows PUBLIC tintra_logic gdiplus comctl32 advapi32)
 tintra_warnings(tintra_windows)
 if(TINTRA_STARTUP_PROFILE)
   target_compile_definitions(tintra_windows PUBLIC TINTRA_STARTUP_PROFILE)
@@ -111,7 +113,7 @@ if(TINTRA_HAVE_GTEST)
   add_dependencies(end_to_end_tests Tintra)
 
   add_executable(tintra_control tests/e2e/TintraControl.cpp tests/e2e/Driver.cpp)
-  target_link_libraries(tintra_control PRIVATE tintra_windows)
+  target_link_libraries(tintra_control PRIVATE tintra_windows version)
   if(MINGW)
     target_link_options(tintra_control PRIVATE -municode)
   endif()
