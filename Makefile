@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench package help-pictures build setup clean
+.PHONY: run test bench profile package help-pictures build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -13,6 +13,10 @@ test: build
 # Measured, never asserted: each figure against a reference taken in the same run.
 bench: build
 	scripts/bench.sh $(BUILD_DIR)
+
+# The start-up steps timed one by one, in a build of its own.
+profile: build
+	scripts/profile-startup.sh $(BUILD_DIR)
 
 # The release for Windows users: Tintra-<version>-portable.zip and Tintra-<version>-setup.exe.
 package: build

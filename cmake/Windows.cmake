@@ -11,6 +11,7 @@ set(TINTRA_WINDOW_SOURCES
   src/win/Dialog.cpp
   src/win/Dpi.cpp
   src/win/RegistryProfile.cpp
+  src/win/StartupProfile.cpp
   src/win/Window.cpp
   src/app/DialogCommands.cpp
   src/app/ScreenPicker.cpp
@@ -38,8 +39,13 @@ set(TINTRA_WINDOW_SOURCES
 add_library(tintra_windows STATIC ${TINTRA_WINDOW_SOURCES})
 target_include_directories(tintra_windows PUBLIC src res ${TINTRA_GENERATED_DIR})
 target_compile_definitions(tintra_windows PUBLIC UNICODE _UNICODE NOMINMAX)
-target_link_libraries(tintra_windows PUBLIC tintra_logic gdiplus comctl32 comdlg32 shell32 advapi32 version)
+# The common dialogs', shell's and version libraries are loaded by the commands that need them
+# (win::LateBoundFunction), so that the program does not load them at start-up.
+target_link_libraries(tintra_windows PUBLIC tintra_logic gdiplus comctl32 advapi32)
 tintra_warnings(tintra_windows)
+if(TINTRA_STARTUP_PROFILE)
+  target_compile_definitions(tintra_windows PUBLIC TINTRA_STARTUP_PROFILE)
+endif()
 
 function(tintra_windows_executable target)
   if(MINGW)
@@ -111,7 +117,7 @@ if(TINTRA_HAVE_GTEST)
   add_dependencies(end_to_end_tests Tintra)
 
   add_executable(tintra_control tests/e2e/TintraControl.cpp tests/e2e/Driver.cpp)
-  target_link_libraries(tintra_control PRIVATE tintra_windows)
+  target_link_libraries(tintra_control PRIVATE tintra_windows version)
   if(MINGW)
     target_link_options(tintra_control PRIVATE -municode)
   endif()
@@ -122,6 +128,26 @@ if(TINTRA_HAVE_GTEST)
     add_test(NAME windows_tests COMMAND windows_tests)
     add_test(NAME end_to_end_tests COMMAND end_to_end_tests WORKING_DIRECTORY $<TARGET_FILE_DIR:Tintra>)
   endif()
+endif()
+
+# The start-up benchmark (make bench, never CTest): an empty dialog started and linked as
+# Tintra.exe is, and the Windows-side timer that starts both.
+add_executable(startup_reference WIN32 bench/startup/StartupReference.cpp bench/startup/StartupReference.rc)
+target_include_directories(startup_reference PRIVATE res)
+target_compile_definitions(startup_reference PRIVATE UNICODE _UNICODE NOMINMAX)
+target_link_libraries(startup_reference PRIVATE gdiplus comctl32)
+set_source_files_properties(bench/startup/StartupReference.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/Tintra.manifest)
+tintra_warnings(startup_reference)
+tintra_windows_executable(startup_reference)
+
+add_executable(startup_timer bench/startup/StartupTimer.cpp)
+target_compile_definitions(startup_timer PRIVATE UNICODE _UNICODE NOMINMAX)
+tintra_warnings(startup_timer)
+tintra_windows_executable(startup_timer)
+if(MINGW)
+  target_link_options(startup_reference PRIVATE -municode)
+  target_link_options(startup_timer PRIVATE -municode)
 endif()
 
 # Measured by `make bench`, never run as a test.

@@ -6,6 +6,7 @@
 #include "../dialogs/DlgAbout.h"
 #include "../dialogs/DlgColor.h"
 #include "../dialogs/DlgOptions.h"
+#include "../win/LateBound.h"
 
 #include <commdlg.h>
 
@@ -41,7 +42,10 @@ void CTintraDlg::RunColorDialog() {
         choose.hwndOwner = Hwnd();
         choose.rgbResult = 0;
         choose.lpCustColors = CustomColors().data();
-        if (ChooseColorW(&choose))
+        // The common dialogs' library brings the shell's with it: loaded here, not at start-up.
+        const auto chooseColor =
+            win::LateBoundFunction<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+        if (chooseColor && chooseColor(&choose))
             SetCurrentColor(choose.rgbResult);
     }
 }

@@ -7,9 +7,7 @@
 
 ScreenPicker::ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay, PanelCtrl& panel,
                            ColorSink sink)
-    : owner(ownerWindow), display(colorDisplay), toolPanel(panel), setCurrentColor(std::move(sink)),
-      eyedropperCursor(ui::LoadCursorResource(IDC_EYEDROPPER)),
-      crosshairCursor(ui::LoadCursorResource(IDC_CROSSHAIR)) {}
+    : owner(ownerWindow), display(colorDisplay), toolPanel(panel), setCurrentColor(std::move(sink)) {}
 
 void ScreenPicker::OnPickerCommand() {
     if (Button(IDC_BUTTON_PICKER).IsDown()) {
@@ -18,7 +16,7 @@ void ScreenPicker::OnPickerCommand() {
         EndZoomPickerWait();
         pickingFlag = 1;
         TakeCapture();
-        cursors.Replace(eyedropperCursor.get());
+        ReplaceCursors(eyedropperCursor, IDC_EYEDROPPER);
     } else {
         EndPickerWait();
     }
@@ -29,7 +27,7 @@ void ScreenPicker::OnZoomPickerCommand() {
     if (Button(IDC_BUTTON_ZOOM).IsDown()) {
         zoomPickingFlag = 1;
         TakeCapture();
-        cursors.Replace(crosshairCursor.get());
+        ReplaceCursors(crosshairCursor, IDC_CROSSHAIR);
     } else {
         EndZoomPickerWait();
         display.CancelZoom();
@@ -92,14 +90,27 @@ void ScreenPicker::EndModes() {
 
 void ScreenPicker::EndPickerWait() {
     pickingFlag = 0;
-    cursors.Restore();
+    RestoreCursors();
     ReleaseOwnCapture();
 }
 
 void ScreenPicker::EndZoomPickerWait() {
     zoomPickingFlag = 0;
-    cursors.Restore();
+    RestoreCursors();
     ReleaseOwnCapture();
+}
+
+void ScreenPicker::ReplaceCursors(win::CursorHandle& cursor, int resourceId) {
+    if (!cursor)
+        cursor = ui::LoadCursorResource(resourceId);
+    cursors.Replace(cursor.get());
+}
+
+// Cursors never replaced are the user's own already: a session without picking, closing,
+// leaves them alone.
+void ScreenPicker::RestoreCursors() {
+    if (cursors.AreReplaced())
+        cursors.Restore();
 }
 
 void ScreenPicker::TakeCapture() {

@@ -37,6 +37,8 @@ class ScreenPicker {
     void ShowZoomAround(POINT screenPoint);
     void EndPickerWait();
     void EndZoomPickerWait();
+    void ReplaceCursors(win::CursorHandle& cursor, int resourceId);
+    void RestoreCursors();
     void TakeCapture();
     void ReleaseOwnCapture();
     UButton& Button(int id) { return *toolPanel.Button(id); }
@@ -50,6 +52,7 @@ class ScreenPicker {
     // Set while the mode itself lets go of or takes the capture, which ends no mode.
     bool movingCapture = false;
     SystemCursors cursors;
+    // Loaded when their mode first starts, not at start-up.
     win::CursorHandle eyedropperCursor;
     win::CursorHandle crosshairCursor;
 };

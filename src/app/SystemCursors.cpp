@@ -14,22 +14,32 @@ constexpr wchar_t kMarkerEntry[] = L"cursors_replaced";
 SystemCursors::SystemCursors() {
     const win::App& app = win::App::Current();
     if (app.GetProfileInt(kMarkerSection, kMarkerEntry, 0) != 0) {
-        // The cursors are still the eyedropper or the crosshair: the copies below would save them.
+        // The cursors are still the eyedropper or the crosshair: a copy made now would save them.
         SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
         app.DeleteProfileEntry(kMarkerSection, kMarkerEntry);
     }
-    for (int i = 0; i < kCount; ++i)
-        saved[static_cast<size_t>(i)].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kIds[i]))));
 }
 
 void SystemCursors::Replace(HCURSOR cursor) {
     win::App::Current().WriteProfileInt(kMarkerSection, kMarkerEntry, 1);
+    SaveOriginalsOnce();
     InstallCopies(cursor);
+    replaced = true;
 }
 
 void SystemCursors::Restore() {
+    SaveOriginalsOnce();
     InstallCopies(nullptr);
+    replaced = false;
     win::App::Current().DeleteProfileEntry(kMarkerSection, kMarkerEntry);
+}
+
+void SystemCursors::SaveOriginalsOnce() {
+    if (savedOnce)
+        return;
+    for (int i = 0; i < kCount; ++i)
+        saved[static_cast<size_t>(i)].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kIds[i]))));
+    savedOnce = true;
 }
 
 // With a null replacement each id gets a copy of its own saved cursor.

@@ -7,6 +7,8 @@
 // mode over every application, and their restoration. While they are replaced a marker is
 // kept in the registry beside the settings: a run that ends without restoring them (killed,
 // crashed) leaves it, and the next start puts the user's own cursor scheme back.
+// The originals are copied when they are first needed, not at start-up: a session without
+// picking never copies them.
 class SystemCursors {
   public:
     static constexpr int kCount = 11;
@@ -14,7 +16,7 @@ class SystemCursors {
     static constexpr DWORD kIds[kCount] = {32650, 32512, 32515, 32649, 32513, 32646,
                                            32643, 32645, 32642, 32644, 32516};
 
-    // Undoes a replacement an earlier run left behind, then saves a copy of each cursor.
+    // Undoes a replacement an earlier run left behind.
     SystemCursors();
     SystemCursors(const SystemCursors&) = delete;
     SystemCursors& operator=(const SystemCursors&) = delete;
@@ -25,13 +27,18 @@ class SystemCursors {
     // A new copy of each saved cursor, so that the saved ones serve any number of times; then
     // the marker goes.
     void Restore();
+    // Between a Replace and the Restore that follows it.
+    bool AreReplaced() const { return replaced; }
 
   protected:
     // Makes the copy the system cursor of that id; the system then owns it (SetSystemCursor).
     virtual bool Install(HCURSOR copy, DWORD id);
 
   private:
+    void SaveOriginalsOnce();
     void InstallCopies(HCURSOR replacement);
 
     std::array<win::CursorHandle, kCount> saved;
+    bool savedOnce = false;
+    bool replaced = false;
 };

@@ -4,6 +4,8 @@
 #include "../ui/KeyColor.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
+#include "../win/LateBound.h"
+#include "../win/StartupProfile.h"
 #include "ClipboardText.h"
 #include "MainLayout.h"
 #include "SettingsTable.h"
@@ -106,19 +108,24 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
     const MainLayout layout = MainLayoutAt(win::WindowDpi(Hwnd()));
-    toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    win::startup::Mark("main window created");
+    toolTip.Create(TTS_ALWAYSTIP);
     colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToRect(layout.colorDisplay),
                         Hwnd(), IDC_COLOR_DISPLAY);
+    win::startup::Mark("colour display");
     CreateLockButtons(layout);
+    win::startup::Mark("lock buttons");
     if (infoPanel.CreateModeless(Hwnd())) {
         PlaceInfoPanel(layout);
         ShowWindow(infoPanel.Hwnd(), SW_SHOW);
     }
+    win::startup::Mark("information panel");
     RECT client;
     GetClientRect(Hwnd(), &client);
-    toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
+    toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                      RECT{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}, Hwnd(),
                      IDC_TOOL_PANEL);
+    win::startup::Mark("tool panel");
     return 0;
 }
 
@@ -171,8 +178,9 @@ BOOL CTintraDlg::OnInitDialog() {
     const wchar_t* sliderTips[] = {Localized(L"Red value", L"Насыщенность красного"),
                                    Localized(L"Green value", L"Насыщенность зеленого"),
                                    Localized(L"Blue value", L"Насыщенность синего")};
-    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    // Small first: given only a big icon, the window system makes itself a small copy of it.
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     const ColorRef oldBackground = backgroundColor;
     for (size_t i = 0; i < kChannels; ++i) {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
@@ -187,6 +195,7 @@ BOOL CTintraDlg::OnInitDialog() {
         labels[i].SetText(labelTexts[i]);
     MakeRoomForToolPanel();
     SetFocus(Hwnd());
+    win::startup::Mark("dialog initialised");
     return TRUE;
 }
 
@@ -355,7 +364,11 @@ void CTintraDlg::OpenHelp() const {
     execute.lpVerb = L"open";
     execute.lpFile = path.c_str();
     execute.nShow = SW_SHOW;
-    ShellExecuteExW(&execute);
+    // The shell's library is big; it is loaded on the first call for help, not at start-up.
+    const auto shellExecute =
+        win::LateBoundFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+    if (shellExecute)
+        shellExecute(&execute);
 }
 
 // The memory is filled before the clipboard is emptied, so a failure never throws away
@@ -421,6 +434,7 @@ void CTintraDlg::OnPaint() {
 
 // The picking modes end first, so the system cursors are back before anything is saved.
 void CTintraDlg::OnClose() {
+    win::startup::Mark("close requested");
     picker.EndModes();
     SaveSettings();
 }

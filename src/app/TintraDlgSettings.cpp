@@ -11,16 +11,13 @@
 
 namespace {
 
-SettingReader ProfileReader() {
-    return [](const wchar_t* name, int defaultValue) {
-        return win::App::Current().GetProfileInt(kSettingsSection, name, defaultValue);
-    };
+// The settings' key is opened once for all the values read or written together.
+SettingReader ProfileReader(const win::ProfileSection& section) {
+    return [&section](const wchar_t* name, int defaultValue) { return section.GetInt(name, defaultValue); };
 }
 
-SettingWriter ProfileWriter() {
-    return [](const wchar_t* name, int value) {
-        win::App::Current().WriteProfileInt(kSettingsSection, name, value);
-    };
+SettingWriter ProfileWriter(const win::ProfileSection& section) {
+    return [&section](const wchar_t* name, int value) { section.WriteInt(name, value); };
 }
 
 std::vector<ScreenRect> MonitorWorkAreas() {
@@ -49,7 +46,8 @@ int IsDownAsSetting(const UButton& button) {
 } // namespace
 
 void CTintraDlg::LoadSettings() {
-    const Settings shown = Interpret(ReadSettings(ProfileReader()));
+    const win::ProfileSection section = win::App::Current().OpenProfileSection(kSettingsSection);
+    const Settings shown = Interpret(ReadSettings(ProfileReader(section)));
     RECT window;
     GetWindowRect(Hwnd(), &window);
     SetCurrentColor(static_cast<ColorRef>(shown.Get(Setting::Color)));
@@ -112,6 +110,7 @@ void CTintraDlg::SaveSettings() {
         stored.Set(kLockSettings[i], IsDownAsSetting(lockButtons[i]));
     stored.Set(Setting::Grid, gridFlag ? 1 : 0);
     stored.Set(Setting::Autostart, autostartFlag ? 1 : 0);
-    WriteSettings(stored, ProfileWriter());
+    const win::ProfileSection section = win::App::Current().OpenProfileSection(kSettingsSection);
+    WriteSettings(stored, ProfileWriter(section));
     UpdateStartWithWindows(autostartFlag, win::ExecutablePath());
 }

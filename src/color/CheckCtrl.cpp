@@ -18,8 +18,7 @@ bool CheckCtrl::Create(LPCWSTR className, DWORD style, const RECT& rect, HWND pa
 
 void CheckCtrl::SetCheck(bool check) {
     checked = check ? 1 : 0;
-    DrawImage();
-    Invalidate();
+    CanvasChanged();
 }
 
 LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -29,12 +28,10 @@ LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return -1;
         GetClientRect(Hwnd(), &clientRect);
         CreateCanvas();
-        DrawImage();
         return 0;
     case WM_SIZE:
         GetClientRect(Hwnd(), &clientRect);
-        if (FitCanvasToClient())
-            DrawImage();
+        FitCanvasToClient();
         break;
     case WM_LBUTTONDOWN:
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -43,9 +40,7 @@ LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return CanvasWindow::HandleMessage(message, wParam, lParam);
 }
 
-void CheckCtrl::DrawImage() {
-    if (!canvas)
-        return;
+void CheckCtrl::DrawCanvas() {
     const INT w = clientRect.right, h = clientRect.bottom;
     Gdiplus::Graphics graphics(canvas.get());
     Gdiplus::SolidBrush background{Gdiplus::Color(backgroundColor)};
@@ -63,7 +58,6 @@ void CheckCtrl::OnLButtonDown(POINT point) {
     if (!PtInRect(&clientRect, point))
         return;
     checked = toggleMode ? !checked : 1;
-    DrawImage();
-    Invalidate();
+    CanvasChanged();
     PostMessageW(GetParent(Hwnd()), WM_CHECK_CLICKED, static_cast<WPARAM>(ControlId()), 0);
 }

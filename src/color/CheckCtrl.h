@@ -12,9 +12,9 @@ class CheckCtrl : public ui::CanvasWindow {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawCanvas() override;
 
   private:
-    void DrawImage();
     void OnLButtonDown(POINT point);
 
     RECT clientRect{};

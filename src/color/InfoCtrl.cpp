@@ -128,7 +128,8 @@ void InfoCtrl::SetNotation(int notation) {
 void InfoCtrl::SetBackColor(ColorRef color) {
     backgroundColor = color;
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
-    Invalidate();
+    // The panel clips its children, so the labels paint their own background: they repaint too.
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void InfoCtrl::OnCheckClicked(int checkId) {

@@ -6,6 +6,7 @@
 #include "../ui/Pictures.h"
 #include "../ui/SharpPicture.h"
 #include "../win/App.h"
+#include "../win/LateBound.h"
 #include "VersionText.h"
 
 #include <shellapi.h>
@@ -21,9 +22,14 @@ constexpr Gdiplus::REAL kVersionLeft = 80;
 constexpr Gdiplus::REAL kVersionTop = 44;
 constexpr wchar_t kBrowserCommandKey[] = L"http\\shell\\open\\command";
 
+// The shell's and the version libraries serve only this dialog; they are loaded when it needs
+// them, not with the program.
 bool ShellLaunch(const wchar_t* verb, const wchar_t* file, const wchar_t* parameters) {
+    const auto shellExecute = win::LateBoundFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute)
+        return false;
     const auto result =
-        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, verb, file, parameters, nullptr, SW_SHOWNORMAL));
+        reinterpret_cast<INT_PTR>(shellExecute(nullptr, verb, file, parameters, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 
@@ -107,17 +113,24 @@ bool CDlgAbout::IsOverLink(POINT clientPoint) const {
 }
 
 std::wstring ExecutableVersionText() {
+    constexpr wchar_t kVersionLibrary[] = L"version.dll";
+    const auto infoSize =
+        win::LateBoundFunction<decltype(GetFileVersionInfoSizeW)>(kVersionLibrary, "GetFileVersionInfoSizeW");
+    const auto info = win::LateBoundFunction<decltype(GetFileVersionInfoW)>(kVersionLibrary, "GetFileVersionInfoW");
+    const auto query = win::LateBoundFunction<decltype(VerQueryValueW)>(kVersionLibrary, "VerQueryValueW");
+    if (!infoSize || !info || !query)
+        return {};
     const std::wstring path = win::ExecutablePath();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    const DWORD size = infoSize(path.c_str(), &ignored);
     if (size == 0)
         return {};
     std::vector<BYTE> data(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data()))
+    if (!info(path.c_str(), 0, size, data.data()))
         return {};
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
-    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
+    if (!query(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedSize) || !fixed ||
         fixedSize < sizeof(VS_FIXEDFILEINFO))
         return {};
     return VersionText(fixed->dwFileVersionMS);

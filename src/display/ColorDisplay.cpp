@@ -175,10 +175,7 @@ void CColorDisplay::CancelZoom() {
 }
 
 void CColorDisplay::Redraw() {
-    if (!canvas)
-        return;
-    Render();
-    Invalidate();
+    CanvasChanged();
 }
 
 void CColorDisplay::Render() {

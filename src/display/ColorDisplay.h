@@ -48,6 +48,7 @@ class CColorDisplay : public ui::CanvasWindow {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawCanvas() override { Render(); }
     // Copies that part of the screen into the area's pixels; false when the screen cannot be
     // read. Tests stand in for the screen here.
     virtual bool CopyScreen(const PixelRect& area, ScreenArea& copy) const;

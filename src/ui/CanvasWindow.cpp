@@ -16,10 +16,33 @@ LRESULT CanvasWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     return DefaultProc(message, wParam, lParam);
 }
 
+Gdiplus::Bitmap* CanvasWindow::Canvas() const {
+    BringCanvasUpToDate();
+    return canvas.get();
+}
+
 void CanvasWindow::CreateCanvas() {
     RECT client;
     GetClientRect(Hwnd(), &client);
     canvas = MakeCanvas(client.right, client.bottom);
+    canvasOutOfDate = true;
+}
+
+// Already out of date means already invalidated (or not yet shown): one invalidation will do.
+void CanvasWindow::CanvasChanged() {
+    if (canvasOutOfDate)
+        return;
+    canvasOutOfDate = true;
+    Invalidate();
+}
+
+// Drawing what the state already says changes nothing a caller can see, so readers that
+// hold the window as const may bring the picture up to date.
+void CanvasWindow::BringCanvasUpToDate() const {
+    if (!canvasOutOfDate || !canvas)
+        return;
+    canvasOutOfDate = false;
+    const_cast<CanvasWindow*>(this)->DrawCanvas();
 }
 
 bool CanvasWindow::FitCanvasToClient() {
@@ -29,6 +52,7 @@ bool CanvasWindow::FitCanvasToClient() {
                     static_cast<LONG>(canvas->GetHeight()) == client.bottom))
         return false;
     CreateCanvas();
+    Invalidate();
     return true;
 }
 
@@ -38,6 +62,7 @@ void CanvasWindow::PaintCanvas() {
 }
 
 void CanvasWindow::DrawCanvasOn(HDC dc) const {
+    BringCanvasUpToDate();
     if (!canvas)
         return;
     Gdiplus::Graphics graphics(dc);

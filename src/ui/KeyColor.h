@@ -1,6 +1,9 @@
 #pragma once
 #include "../core/Color.h"
 
+#include <cstddef>
+#include <cstdint>
+
 // Pixels of one exact colour (alpha ignored) stand for "the background here" and are
 // replaced at run time, so that pictures blend into the current theme.
 constexpr ColorRef kLockKeyColor = 0x00FF0000;  // pure blue
@@ -10,3 +13,16 @@ constexpr ColorRef kPanelKeyColor = 0x000000FF; // pure red
 Argb ReplaceKeyPixel(Argb pixel, ColorRef oldColor, ColorRef newColor);
 // The tool panel's idle look: the key becomes the fill colour, everything else opaque grey.
 Argb GreyPixel(Argb pixel, Argb fill);
+
+// The pixels of a 24-bit picture as they lie in memory: blue, green, red, left to right, each
+// row `stride` bytes after the one before it (negative for a picture stored bottom up).
+struct PixelRows {
+    std::uint8_t* first;
+    std::ptrdiff_t stride;
+    int width;
+    int height;
+};
+
+// The two rules above, in one pass over every pixel.
+void ReplaceKeyColor(const PixelRows& pixels, ColorRef oldColor, ColorRef newColor);
+void GreyWithKey(const PixelRows& pixels, Argb fill);

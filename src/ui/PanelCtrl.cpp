@@ -9,6 +9,8 @@
 #include "Pictures.h"
 #include "../win/Dpi.h"
 
+#include <utility>
+
 namespace {
 
 struct ButtonRow {
@@ -88,22 +90,22 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // Idle buttons are grey; under the pointer and pressed they show their colours. The red key
 // takes the panel's colour of this moment, and keeps it through later theme changes.
 void PanelCtrl::BuildButtons() {
-    toolTip.Create(Hwnd(), TTS_ALWAYSTIP);
+    toolTip.Create(TTS_ALWAYSTIP);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (size_t i = 0; i < buttons.size(); ++i) {
         const ButtonRow& row = kButtons[i];
+        // Each picture is decoded once and each copy keyed once.
         win::BitmapPtr grey = ui::LoadResourceBitmap(instance, row.picture);
+        win::BitmapPtr coloured = ui::CopyPicture(grey.get());
         win::BitmapPtr pressed = ui::LoadResourceBitmap(instance, row.pressedPicture);
-        win::BitmapPtr coloured = ui::LoadResourceBitmap(instance, row.picture);
-        const Argb fill = backgroundColor;
-        ui::MapPixels(grey.get(), [fill](Argb pixel) { return GreyPixel(pixel, fill); });
-        ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(fill));
-        ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(fill));
+        ui::MakeGreyWithKey(grey.get(), backgroundColor);
+        ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(backgroundColor));
+        ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(backgroundColor));
 
         UButton& button = buttons[i];
         button.Create(nullptr, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
                       row.latching);
-        button.SetImages(grey.get(), coloured.get(), pressed.get(), grey.get());
+        button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed), nullptr);
         toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
     }
 }

@@ -25,11 +25,46 @@ win::BitmapPtr MakeCanvas(int width, int height) {
     return canvas;
 }
 
+namespace {
+
+// Locks the whole bitmap in that pixel format for the access; GDI+ converts other formats.
+bool LockWhole(Gdiplus::Bitmap* bitmap, UINT access, Gdiplus::PixelFormat format, Gdiplus::BitmapData& data) {
+    if (!bitmap)
+        return false;
+    const Gdiplus::Rect whole(0, 0, static_cast<INT>(bitmap->GetWidth()),
+                              static_cast<INT>(bitmap->GetHeight()));
+    return bitmap->LockBits(&whole, access, format, &data) == Gdiplus::Ok;
+}
+
+Argb* RowOf(const Gdiplus::BitmapData& data, UINT row) {
+    return reinterpret_cast<Argb*>(static_cast<BYTE*>(data.Scan0) + static_cast<INT_PTR>(row) * data.Stride);
+}
+
+// Hands the edit the picture's pixels in 24-bit form, in place, and writes them back.
+template <typename Edit> void EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
+    Gdiplus::BitmapData data{};
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, data))
+        return;
+    edit(PixelRows{static_cast<std::uint8_t*>(data.Scan0), data.Stride, static_cast<int>(data.Width),
+                   static_cast<int>(data.Height)});
+    bitmap->UnlockBits(&data);
+}
+
+} // namespace
+
+// A 24-bit picture is copied pixel for pixel; any other is drawn onto a 24-bit one.
 win::BitmapPtr CopyPicture(Gdiplus::Image* source) {
     if (!source)
         return nullptr;
-    win::BitmapPtr copy =
-        MakeCanvas(static_cast<int>(source->GetWidth()), static_cast<int>(source->GetHeight()));
+    const auto width = static_cast<INT>(source->GetWidth());
+    const auto height = static_cast<INT>(source->GetHeight());
+    if (source->GetType() == Gdiplus::ImageTypeBitmap && source->GetPixelFormat() == PixelFormat24bppRGB) {
+        win::BitmapPtr copy(
+            static_cast<Gdiplus::Bitmap*>(source)->Clone(0, 0, width, height, PixelFormat24bppRGB));
+        if (copy && copy->GetLastStatus() == Gdiplus::Ok)
+            return copy;
+    }
+    win::BitmapPtr copy = MakeCanvas(width, height);
     if (copy) {
         Gdiplus::Graphics graphics(copy.get());
         DrawPicture(graphics, source, 0, 0);
@@ -37,26 +72,9 @@ win::BitmapPtr CopyPicture(Gdiplus::Image* source) {
     return copy;
 }
 
-namespace {
-
-// Locks the whole bitmap as 32-bit ARGB rows for the access; GDI+ converts 24-bit pixels.
-bool LockWhole(Gdiplus::Bitmap* bitmap, UINT access, Gdiplus::BitmapData& data) {
-    if (!bitmap)
-        return false;
-    const Gdiplus::Rect whole(0, 0, static_cast<INT>(bitmap->GetWidth()),
-                              static_cast<INT>(bitmap->GetHeight()));
-    return bitmap->LockBits(&whole, access, PixelFormat32bppARGB, &data) == Gdiplus::Ok;
-}
-
-Argb* RowOf(const Gdiplus::BitmapData& data, UINT row) {
-    return reinterpret_cast<Argb*>(static_cast<BYTE*>(data.Scan0) + static_cast<INT_PTR>(row) * data.Stride);
-}
-
-} // namespace
-
 std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap) {
     Gdiplus::BitmapData data{};
-    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead, data))
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, data))
         return {};
     std::vector<Argb> pixels;
     pixels.reserve(static_cast<size_t>(data.Width) * data.Height);
@@ -69,7 +87,7 @@ std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap) {
 
 void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels) {
     Gdiplus::BitmapData data{};
-    if (!LockWhole(bitmap, Gdiplus::ImageLockModeWrite, data))
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeWrite, PixelFormat32bppARGB, data))
         return;
     size_t next = 0;
     for (UINT row = 0; row < data.Height; ++row)
@@ -78,25 +96,12 @@ void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels) {
     bitmap->UnlockBits(&data);
 }
 
-void MapPixels(Gdiplus::Bitmap* bitmap, const std::function<Argb(Argb)>& map) {
-    if (!bitmap)
-        return;
-    const auto width = static_cast<INT>(bitmap->GetWidth());
-    const auto height = static_cast<INT>(bitmap->GetHeight());
-    Gdiplus::Color pixel(0xFF000000);
-    for (INT x = 0; x < width; ++x)
-        for (INT y = 0; y < height; ++y) {
-            Gdiplus::Color read;
-            if (bitmap->GetPixel(x, y, &read) == Gdiplus::Ok)
-                pixel = read;
-            const Argb mapped = map(pixel.GetValue());
-            if (mapped != pixel.GetValue())
-                bitmap->SetPixel(x, y, Gdiplus::Color(mapped));
-        }
+void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor) {
+    EditPixels(bitmap, [=](const PixelRows& pixels) { ReplaceKeyColor(pixels, oldColor, newColor); });
 }
 
-void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor) {
-    MapPixels(bitmap, [=](Argb pixel) { return ReplaceKeyPixel(pixel, oldColor, newColor); });
+void MakeGreyWithKey(Gdiplus::Bitmap* bitmap, Argb fill) {
+    EditPixels(bitmap, [=](const PixelRows& pixels) { GreyWithKey(pixels, fill); });
 }
 
 void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, int y) {

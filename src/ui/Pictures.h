@@ -4,7 +4,6 @@
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
 
-#include <functional>
 #include <vector>
 
 namespace ui {
@@ -22,11 +21,10 @@ std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap);
 // Replaces every pixel by the opaque ARGB values, rows top first, as many as the bitmap holds.
 void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels);
 
-// Rewrites every pixel through the function, column by column. A pixel that cannot be read
-// counts as the last one that could (opaque black before the first).
-void MapPixels(Gdiplus::Bitmap* bitmap, const std::function<Argb(Argb)>& map);
 // Every pixel of the old colour (alpha ignored) becomes the opaque new colour.
 void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor);
+// The tool panel's idle look: pixels of its key colour become the fill, the rest grey.
+void MakeGreyWithKey(Gdiplus::Bitmap* bitmap, Argb fill);
 
 // Draws the picture one pixel for one pixel, whatever resolution it was saved with.
 void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, int y);

@@ -3,33 +3,49 @@
 #include "Pictures.h"
 #include "SharpPicture.h"
 
+#include <utility>
+
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
                      int latchingButton) {
     latching = latchingButton;
     return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
 }
 
+// Each resource is decoded once; a picture that repeats the normal one is a copy of it.
 void UButton::SetImagesFromResources(HINSTANCE instance, int hover, int down, int disabled, int normal) {
-    auto load = [&](int id) { return ui::LoadResourceBitmap(instance, id ? id : normal); };
-    normalImage = load(normal);
-    hoverImage = load(hover);
-    downImage = load(down);
-    disabledImage = load(disabled);
-    DrawNormalImageOnCanvas();
+    win::BitmapPtr normalPicture = ui::LoadResourceBitmap(instance, normal);
+    auto load = [&](int id) {
+        return id == 0 || id == normal ? nullptr : ui::LoadResourceBitmap(instance, id);
+    };
+    TakeImages(std::move(normalPicture), load(hover), load(down), load(disabled));
 }
 
 void UButton::SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
                         Gdiplus::Image* disabled) {
     if (!normal)
         return;
-    normalImage = ui::CopyPicture(normal);
-    hoverImage = ui::CopyPicture(hover ? hover : normal);
-    downImage = ui::CopyPicture(down ? down : normal);
-    disabledImage = ui::CopyPicture(disabled ? disabled : normal);
+    TakeImages(ui::CopyPicture(normal), ui::CopyPicture(hover), ui::CopyPicture(down),
+               ui::CopyPicture(disabled));
+}
+
+// A missing picture other than the normal one becomes a copy of it.
+void UButton::TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down,
+                         win::BitmapPtr disabled) {
+    if (!normal)
+        return;
+    auto orNormal = [&](win::BitmapPtr& picture) {
+        return picture ? std::move(picture) : ui::CopyPicture(normal.get());
+    };
+    hoverImage = orNormal(hover);
+    downImage = orNormal(down);
+    disabledImage = orNormal(disabled);
+    normalImage = std::move(normal);
     DrawNormalImageOnCanvas();
 }
 
+// Over whatever the canvas shows by now, without invalidating.
 void UButton::DrawNormalImageOnCanvas() {
+    BringCanvasUpToDate();
     if (!canvas)
         return;
     DrawOnCanvas(normalImage.get());
@@ -62,11 +78,6 @@ void UButton::Recompose() {
     DrawOnCanvas(picture ? picture : normalImage.get());
 }
 
-void UButton::Refresh() {
-    Recompose();
-    Invalidate();
-}
-
 LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -75,8 +86,7 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         CreateCanvas();
         return 0;
     case WM_SIZE:
-        if (FitCanvasToClient())
-            Recompose();
+        FitCanvasToClient();
         break;
     case win::kReflectedDrawItem: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

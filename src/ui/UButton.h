@@ -13,6 +13,9 @@ class UButton : public ui::CanvasWindow {
     // The button keeps copies; without a normal picture the call does nothing.
     void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
                    Gdiplus::Image* disabled);
+    // As SetImages, but the button takes the pictures themselves: no copies.
+    void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down,
+                    win::BitmapPtr disabled);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
     int IsDown() const { return isDown; }
@@ -20,10 +23,11 @@ class UButton : public ui::CanvasWindow {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawCanvas() override { Recompose(); }
 
   private:
     void Recompose();
-    void Refresh();
+    void Refresh() { CanvasChanged(); }
     void DrawNormalImageOnCanvas();
     void DrawOnCanvas(Gdiplus::Bitmap* picture);
 

@@ -28,6 +28,10 @@ void App::SetRegistryKey(const std::wstring& company) {
     profile = std::make_unique<RegistryProfile>(company, ExecutableBaseName());
 }
 
+ProfileSection App::OpenProfileSection(LPCWSTR section) const {
+    return profile ? profile->OpenSection(section) : ProfileSection(RegKey());
+}
+
 int App::GetProfileInt(LPCWSTR section, LPCWSTR entry, int defaultValue) const {
     return profile ? profile->GetInt(section, entry, defaultValue) : defaultValue;
 }

@@ -20,6 +20,8 @@ class App {
 
     // From here on the profile lives under Software\<company>\<executable base name>.
     void SetRegistryKey(const std::wstring& company);
+    // For a batch of values: the section's key stays open while the result lives.
+    ProfileSection OpenProfileSection(LPCWSTR section) const;
     int GetProfileInt(LPCWSTR section, LPCWSTR entry, int defaultValue) const;
     bool WriteProfileInt(LPCWSTR section, LPCWSTR entry, int value) const;
     bool DeleteProfileEntry(LPCWSTR section, LPCWSTR entry) const;

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace win {
 
@@ -36,13 +38,37 @@ class Button : public StaticText {
     }
 };
 
+// A tip shows only once the pointer has moved over a tool, so the control is made then, with
+// its tools, and not with its owner: a pop-up window is costly to make at start-up. It is made
+// without an owner window: tips show on top by themselves, and an owned pop-up would keep an
+// always-on-top owner out of that band under Wine.
 class ToolTip : public Window {
   public:
-    bool Create(HWND parent, DWORD style) {
-        return Window::Create(TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, RECT{}, parent, 0);
-    }
+    void Create(DWORD style) { windowStyle = WS_POPUP | style; }
     // The tool is a child window, identified by its handle; its parent relays its mouse messages.
-    void AddTool(HWND tool, const std::wstring& text) const {
+    void AddTool(HWND tool, const std::wstring& text) {
+        if (Hwnd())
+            Register(tool, text);
+        else
+            tools.emplace_back(tool, text);
+    }
+    void RelayEvent(MSG* msg) {
+        if (!Hwnd() && IsMouseMessage(msg->message) && !tools.empty())
+            MakeControl();
+        if (Hwnd())
+            SendMessageW(Hwnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+    }
+
+  private:
+    static bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+    void MakeControl() {
+        if (!Window::Create(TOOLTIPS_CLASSW, nullptr, windowStyle, RECT{}, nullptr, 0))
+            return;
+        for (const auto& [tool, text] : tools)
+            Register(tool, text);
+        tools.clear();
+    }
+    void Register(HWND tool, const std::wstring& text) const {
         TTTOOLINFOW info{};
         info.cbSize = sizeof(info);
         info.uFlags = TTF_IDISHWND;
@@ -51,10 +77,9 @@ class ToolTip : public Window {
         info.lpszText = const_cast<LPWSTR>(text.c_str());
         SendMessageW(Hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
-    void RelayEvent(MSG* msg) const {
-        if (Hwnd())
-            SendMessageW(Hwnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
-    }
+
+    DWORD windowStyle = WS_POPUP;
+    std::vector<std::pair<HWND, std::wstring>> tools;
 };
 
 class ComboBox : public Window {

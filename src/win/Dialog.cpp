@@ -1,5 +1,7 @@
 #include "Dialog.h"
 
+#include "StartupProfile.h"
+
 #include <algorithm>
 
 namespace win {
@@ -57,6 +59,7 @@ INT_PTR Dialog::RunModal(HWND owner) {
     inModalLoop = true;
     MSG msg;
     while (inModalLoop) {
+        startup::MarkFirstIdle();
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             // Leave the quit for the outer loop that has to end too.
@@ -69,6 +72,7 @@ INT_PTR Dialog::RunModal(HWND owner) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
+        startup::MarkDispatched(msg);
     }
     inModalLoop = false;
 

@@ -1,7 +1,5 @@
 #include "RegistryProfile.h"
 
-#include "Handles.h"
-
 #include <utility>
 
 namespace win {
@@ -24,8 +22,19 @@ std::wstring RegistryProfile::SectionPath(LPCWSTR section) const {
     return L"Software\\" + company + L"\\" + application + L"\\" + section;
 }
 
+ProfileSection RegistryProfile::OpenSection(LPCWSTR section) const {
+    return ProfileSection(OpenOrCreate(SectionPath(section)));
+}
+
 int RegistryProfile::GetInt(LPCWSTR section, LPCWSTR entry, int defaultValue) const {
-    const RegKey key = OpenOrCreate(SectionPath(section));
+    return OpenSection(section).GetInt(entry, defaultValue);
+}
+
+bool RegistryProfile::WriteInt(LPCWSTR section, LPCWSTR entry, int value) const {
+    return OpenSection(section).WriteInt(entry, value);
+}
+
+int ProfileSection::GetInt(LPCWSTR entry, int defaultValue) const {
     if (!key)
         return defaultValue;
     DWORD type = 0;
@@ -40,8 +49,7 @@ int RegistryProfile::GetInt(LPCWSTR section, LPCWSTR entry, int defaultValue) co
     return static_cast<int>(value);
 }
 
-bool RegistryProfile::WriteInt(LPCWSTR section, LPCWSTR entry, int value) const {
-    const RegKey key = OpenOrCreate(SectionPath(section));
+bool ProfileSection::WriteInt(LPCWSTR entry, int value) const {
     if (!key)
         return false;
     const DWORD data = static_cast<DWORD>(value);

@@ -1,9 +1,16 @@
 #include "Window.h"
 
+#include <unordered_map>
+
 namespace win {
 namespace {
 
-constexpr wchar_t kObjectProperty[] = L"Tintra.Window";
+// The object of each bound window. Looked up for every message, so it is kept in the process
+// rather than as a window property, which costs a round trip to the window system under Wine.
+std::unordered_map<HWND, Window*>& BoundWindows() {
+    static std::unordered_map<HWND, Window*> windows;
+    return windows;
+}
 
 thread_local Window* pendingWindow = nullptr;
 thread_local HHOOK activeHook = nullptr;
@@ -19,6 +26,16 @@ void RegisterChildWindowClass() {
         return RegisterClassExW(&wc) != 0;
     }();
     (void)registered;
+}
+
+// Border, caption, menu or scroll bar: anything the default non-client painting draws.
+bool HasNonClientArea(HWND window) {
+    constexpr LONG_PTR kFrameStyles = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
+    constexpr LONG_PTR kFrameExStyles =
+        WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    return (style & kFrameStyles) || (GetWindowLongPtrW(window, GWL_EXSTYLE) & kFrameExStyles) ||
+           (!(style & WS_CHILD) && GetMenu(window));
 }
 
 } // namespace
@@ -58,7 +75,8 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND window) {
-    return window ? static_cast<Window*>(GetPropW(window, kObjectProperty)) : nullptr;
+    const auto found = BoundWindows().find(window);
+    return found != BoundWindows().end() ? found->second : nullptr;
 }
 
 BOOL Window::PreTranslateMessage(MSG*) {
@@ -90,14 +108,15 @@ bool Window::Attach(HWND window) {
 void Window::Bind(HWND window, WNDPROC previous) {
     hwnd = window;
     baseProc = previous;
-    SetPropW(window, kObjectProperty, this);
+    BoundWindows()[window] = this;
 }
 
+// Only after the last message: the window keeps our procedure, which passes anything that might
+// still come to the default one, and putting its own back would cost a round trip per window.
 void Window::Unbind() {
     if (!hwnd)
         return;
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc));
-    RemovePropW(hwnd, kObjectProperty);
+    BoundWindows().erase(hwnd);
     hwnd = nullptr;
 }
 
@@ -113,6 +132,9 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     Window* self = FromHandle(window);
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
+    // Nothing to paint there, and the default handling would still fetch a device context for it.
+    if (message == WM_NCPAINT && !HasNonClientArea(window))
+        return 0;
     if (message == WM_DRAWITEM && lParam) {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (Window* control = item->CtlType != ODT_MENU ? FromHandle(item->hwndItem) : nullptr)
@@ -135,9 +157,10 @@ CreationHook::CreationHook(Window& target) {
 
 CreationHook::~CreationHook() {
     pendingWindow = nullptr;
-    activeHook = nullptr;
-    if (hook)
+    if (hook && activeHook == hook) {
         UnhookWindowsHookEx(hook);
+        activeHook = nullptr;
+    }
 }
 
 LRESULT CALLBACK CreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -148,6 +171,13 @@ LRESULT CALLBACK CreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
         const auto previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Window::WindowProc)));
         target->Bind(window, previous);
+        // Done: the windows created from here on (the children, a dialog's controls) would each
+        // go through the hook for nothing, at a round trip to the window system apiece.
+        const HHOOK done = activeHook;
+        activeHook = nullptr;
+        const LRESULT result = CallNextHookEx(done, code, wParam, lParam);
+        UnhookWindowsHookEx(done);
+        return result;
     }
     return CallNextHookEx(activeHook, code, wParam, lParam);
 }

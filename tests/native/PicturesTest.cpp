@@ -23,6 +23,48 @@ TEST(KeyColor, PanelGreyKeepsTheKeyAsTheFillAndAveragesTheRest) {
     EXPECT_EQ(GreyPixel(0xFF010000, fill), 0xFF000000u);
 }
 
+// Two rows of three pixels (blue, green, red bytes), each row padded to 12 bytes as bitmaps are.
+struct SmallPicture {
+    std::uint8_t bytes[24];
+    PixelRows Rows() { return {bytes, 12, 3, 2}; }
+    PixelRows BottomUpRows() { return {bytes + 12, -12, 3, 2}; }
+    Argb At(int x, int y) const {
+        const std::uint8_t* p = bytes + 12 * y + 3 * x;
+        return 0xFF000000u | static_cast<Argb>(p[2]) << 16 | static_cast<Argb>(p[1]) << 8 | p[0];
+    }
+};
+
+SmallPicture MakeSmallPicture() {
+    // (0,0) blue key, (1,0) red key, (2,0) red + 1 in blue, (0,1) grey, (1,1) blue key, (2,1) white.
+    return {{0xFF, 0, 0, 0, 0, 0xFF, 1, 0, 0xFF, 0xEE, 0xEE, 0xEE,
+             0x80, 0x80, 0x80, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xEE, 0xEE, 0xEE}};
+}
+
+TEST(KeyColor, ReplacesEveryKeyPixelOfAPictureAndLeavesTheRestAndThePadding) {
+    for (bool bottomUp : {false, true}) {
+        SmallPicture picture = MakeSmallPicture();
+        ReplaceKeyColor(bottomUp ? picture.BottomUpRows() : picture.Rows(), kLockKeyColor, 0x00D8A77D);
+        EXPECT_EQ(picture.At(0, 0), 0xFF7DA7D8u);
+        EXPECT_EQ(picture.At(1, 1), 0xFF7DA7D8u);
+        EXPECT_EQ(picture.At(1, 0), 0xFFFF0000u);
+        EXPECT_EQ(picture.At(2, 0), 0xFFFF0001u);
+        EXPECT_EQ(picture.At(0, 1), 0xFF808080u);
+        EXPECT_EQ(picture.At(2, 1), 0xFFFFFFFFu);
+        EXPECT_EQ(picture.bytes[9], 0xEE);
+        EXPECT_EQ(picture.bytes[23], 0xEE);
+    }
+}
+
+TEST(KeyColor, GreysAPictureWithTheKeyAsTheFill) {
+    SmallPicture picture = MakeSmallPicture();
+    GreyWithKey(picture.Rows(), 0xFFBFD9D9);
+    const Argb expected[2][3] = {{0xFF555555, 0xFFBFD9D9, 0xFF555555}, {0xFF808080, 0xFF555555, 0xFFFFFFFF}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(picture.At(x, y), expected[y][x]) << x << ", " << y;
+    EXPECT_EQ(picture.bytes[11], 0xEE);
+}
+
 std::uint32_t PalettePixel(const std::vector<std::uint32_t>& pixels, int x, int y) {
     return pixels[static_cast<size_t>(y) * kPaletteWidth + x];
 }

@@ -1,6 +1,9 @@
 #include "TestResources.h"
 #include "WindowTestSupport.h"
+#include "ChildHost.h"
+#include "win/Controls.h"
 #include "win/Dialog.h"
+#include "win/LateBound.h"
 
 #include <gtest/gtest.h>
 
@@ -224,6 +227,57 @@ TEST(Window, DestroyedWindowIsUnbound) {
     DestroyWindow(hwnd);
     EXPECT_EQ(window.Hwnd(), nullptr);
     EXPECT_EQ(win::Window::FromHandle(hwnd), nullptr);
+}
+
+TEST(LateBoundFunction, FindsASystemFunctionOnlyWhenItExists) {
+    const auto length = win::LateBoundFunction<decltype(lstrlenW)>(L"kernel32.dll", "lstrlenW");
+    ASSERT_NE(length, nullptr);
+    EXPECT_EQ(length(L"Tintra"), 6);
+    EXPECT_EQ(win::LateBoundFunction<decltype(lstrlenW)>(L"kernel32.dll", "NoSuchFunction"), nullptr);
+    EXPECT_EQ(win::LateBoundFunction<decltype(lstrlenW)>(L"no-such-library.dll", "lstrlenW"), nullptr);
+}
+
+// Counts the tooltip controls of this thread.
+int ToolTipWindows() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM param) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            *reinterpret_cast<int*>(param) += lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST(ToolTip, IsMadeWithItsToolsAtTheFirstMouseMessageAndOwnsNothing) {
+    ChildHost host;
+    ASSERT_TRUE(host.Create());
+    win::Window first, second;
+    ASSERT_TRUE(first.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 20, 20}, host.Hwnd(), 1));
+    ASSERT_TRUE(second.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{30, 0, 50, 20}, host.Hwnd(), 2));
+    const int before = ToolTipWindows();
+    win::ToolTip tip;
+    tip.Create(TTS_ALWAYSTIP);
+    tip.AddTool(first.Hwnd(), L"First");
+    tip.AddTool(second.Hwnd(), L"Second");
+    MSG paint{first.Hwnd(), WM_PAINT};
+    tip.RelayEvent(&paint);
+    EXPECT_EQ(tip.Hwnd(), nullptr);
+    EXPECT_EQ(ToolTipWindows(), before);
+
+    MSG move{first.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)};
+    tip.RelayEvent(&move);
+    ASSERT_NE(tip.Hwnd(), nullptr);
+    EXPECT_EQ(ToolTipWindows(), before + 1);
+    EXPECT_EQ(GetWindow(tip.Hwnd(), GW_OWNER), nullptr);
+    EXPECT_EQ(SendMessageW(tip.Hwnd(), TTM_GETTOOLCOUNT, 0, 0), 2);
+    win::Window third;
+    ASSERT_TRUE(third.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{60, 0, 80, 20}, host.Hwnd(), 3));
+    tip.AddTool(third.Hwnd(), L"Third");
+    EXPECT_EQ(SendMessageW(tip.Hwnd(), TTM_GETTOOLCOUNT, 0, 0), 3);
 }
 
 } // namespace

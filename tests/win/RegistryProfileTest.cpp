@@ -66,4 +66,25 @@ TEST_F(RegistryProfileTest, ValuesOfTheWrongSizeGiveTheDefault) {
     EXPECT_EQ(profile.GetInt(kSection, L"empty", 9), 9);
 }
 
+TEST_F(RegistryProfileTest, AnOpenSectionReadsAndWritesAsTheSingleValueCallsDo) {
+    const std::uint16_t narrow = 2;
+    Store(L"short", REG_BINARY, &narrow, sizeof(narrow));
+    {
+        const win::ProfileSection section = profile.OpenSection(kSection);
+        ASSERT_TRUE(section.WriteInt(L"x", -5));
+        ASSERT_TRUE(section.WriteInt(L"y", 7));
+        EXPECT_EQ(section.GetInt(L"y", 0), 7);
+        EXPECT_EQ(section.GetInt(L"short", 9), 9);
+        EXPECT_EQ(section.GetInt(L"missing", 9), 9);
+    }
+    EXPECT_EQ(profile.GetInt(kSection, L"x", 0), -5);
+    EXPECT_EQ(profile.GetInt(kSection, L"y", 0), 7);
+}
+
+TEST_F(RegistryProfileTest, ASectionThatCouldNotBeOpenedReadsDefaultsAndWritesNothing) {
+    const win::ProfileSection closed{win::RegKey()};
+    EXPECT_EQ(closed.GetInt(L"x", 9), 9);
+    EXPECT_FALSE(closed.WriteInt(L"x", 1));
+}
+
 } // namespace
