@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench build setup clean
+.PHONY: run test bench soak build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -13,6 +13,10 @@ test: build
 # Measured, never asserted: each figure against a reference taken in the same run.
 bench: build
 	scripts/bench.sh $(BUILD_DIR)
+
+# Ten thousand random inputs to a running Tintra; SEED=n gives a run again.
+soak: build
+	scripts/soak.sh $(BUILD_DIR) $(SEED)
 
 build: setup
 	cmake --preset default -B $(BUILD_DIR) >/dev/null
