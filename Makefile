@@ -1,4 +1,5 @@
 # The two commands: `make run` and `make test`. Each installs what is missing first.
+# Further targets: `make bench` (measured figures) and `make soak` (a long random-input run).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 

@@ -30,6 +30,7 @@ class TintraProcess {
     // Starts the program beside the test executable and waits for its main window.
     bool Start();
     HWND MainWindow() const { return mainWindow; }
+    HANDLE Handle() const { return process.hProcess; }
     HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
     // The information panel: the child dialog that holds the value texts.
     HWND InfoPanel() const;

@@ -1,5 +1,6 @@
-// Starts Tintra, saves a picture of its main window as it is on the screen, and closes it.
-//   tintra_control screenshot OUT.bmp
+// Starts Tintra, does one thing with it, and closes it:
+//   tintra_control screenshot OUT.bmp   saves a picture of its main window as it is on the screen
+//   tintra_control idle SECONDS         prints the processor time it uses while left alone
 #include "Driver.h"
 
 #include <cstdio>
@@ -39,11 +40,51 @@ bool SaveWindowPicture(HWND window, const wchar_t* path) {
     return static_cast<bool>(out);
 }
 
+// Once it answers a message after a full repaint, its first painting is done.
+void WaitForFirstPaint(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    DWORD_PTR answer;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+}
+
+// User and kernel time of the process, in milliseconds.
+double ProcessorMs(HANDLE process) {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user))
+        return -1;
+    auto ticks = [](const FILETIME& time) {
+        return static_cast<double>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                                   time.dwLowDateTime);
+    };
+    return (ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+int Screenshot(e2e::TintraProcess& tintra, const wchar_t* path) {
+    WaitForFirstPaint(tintra.MainWindow());
+    const bool saved = SaveWindowPicture(tintra.MainWindow(), path);
+    if (!saved)
+        std::fprintf(stderr, "could not write the screenshot\n");
+    return saved ? 0 : 1;
+}
+
+// Idle means no timers and no polling: nothing should run until the user does something.
+int Idle(e2e::TintraProcess& tintra, int seconds) {
+    WaitForFirstPaint(tintra.MainWindow());
+    const double before = ProcessorMs(tintra.Handle());
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    const double used = ProcessorMs(tintra.Handle()) - before;
+    // The time its start took shows that the clock reads this process at all.
+    std::printf("idle Tintra: %.0f ms of processor time in %d s (target 0; starting took %.0f ms)\n", used,
+                seconds, before);
+    return before < 0 ? 1 : 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3 || std::wstring(argv[1]) != L"screenshot") {
-        std::fprintf(stderr, "usage: tintra_control screenshot OUT.bmp\n");
+    const std::wstring command = argc == 3 ? argv[1] : L"";
+    if (command != L"screenshot" && command != L"idle") {
+        std::fprintf(stderr, "usage: tintra_control screenshot OUT.bmp | idle SECONDS\n");
         return 2;
     }
     e2e::TintraProcess tintra;
@@ -51,13 +92,6 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "Tintra's main window did not appear\n");
         return 1;
     }
-    // Once it answers a message after showing, its first painting is done.
-    RedrawWindow(tintra.MainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    DWORD_PTR answer;
-    SendMessageTimeoutW(tintra.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
-    const bool saved = SaveWindowPicture(tintra.MainWindow(), argv[2]);
-    const long long exitCode = tintra.CloseAndWait();
-    if (!saved)
-        std::fprintf(stderr, "could not write the screenshot\n");
-    return saved && exitCode == 0 ? 0 : 1;
+    const int result = command == L"screenshot" ? Screenshot(tintra, argv[2]) : Idle(tintra, _wtoi(argv[2]));
+    return tintra.CloseAndWait() == 0 ? result : 1;
 }
