@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench soak build setup clean
+.PHONY: run test bench soak package help-pictures build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -18,6 +18,15 @@ bench: build
 # Ten thousand random inputs to a running Tintra; SEED=n gives a run again.
 soak: build
 	scripts/soak.sh $(BUILD_DIR) $(SEED)
+
+# The release for Windows users: Tintra-<version>-portable.zip and Tintra-<version>-setup.exe.
+package: build
+	cmake --build $(BUILD_DIR)/windows --target tintra_packages
+	@ls -l $(BUILD_DIR)/windows/Tintra-*-portable.zip $(BUILD_DIR)/windows/Tintra-*-setup.exe
+
+# Takes the help's pictures anew from the program; the results are committed in help/.
+help-pictures: build
+	scripts/help-pictures.sh $(BUILD_DIR)
 
 build: setup
 	cmake --preset default -B $(BUILD_DIR) >/dev/null

@@ -7,6 +7,8 @@ if(TINTRA_HAVE_GTEST)
     tests/native/PaneLayoutTest.cpp
     tests/native/PicturesTest.cpp
     tests/native/CommandsTest.cpp
+    tests/native/DialogLogicTest.cpp
+    tests/native/ZoomGeometryTest.cpp
   )
   target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
   tintra_warnings(native_tests)
@@ -49,3 +51,16 @@ tintra_wine_test(end_to_end_tests end_to_end_tests.exe)
 # The short soak run, with a fixed seed so that every test run gives the same input;
 # `make soak` gives ten thousand inputs from a fresh seed.
 tintra_wine_test(soak_short soak.exe --inputs 500 --seed 7)
+
+# The help files beside Tintra.exe, read back with a CHM reader.
+find_program(TINTRA_EXTRACT_CHMLIB extract_chmLib)
+find_package(Python3 COMPONENTS Interpreter)
+if(TINTRA_EXTRACT_CHMLIB AND Python3_Interpreter_FOUND)
+  add_test(NAME help_files COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/help/check_chm.py
+           ${TINTRA_EXTRACT_CHMLIB} ${TINTRA_WINDOWS_DIR}/HelpEn.chm ${TINTRA_WINDOWS_DIR}/HelpRu.chm)
+endif()
+
+# What a user downloads: the installer, run silently in the test prefix, and its uninstaller.
+add_test(NAME installer COMMAND ${CMAKE_SOURCE_DIR}/tests/package/install_test.sh ${WINE_SESSION} ${WINE_STATE}
+         ${TINTRA_WINDOWS_DIR} ${PROJECT_VERSION})
+set_tests_properties(installer PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)

@@ -2,15 +2,27 @@
 enable_language(RC)
 include(cmake/Pictures.cmake)
 
+# The one version number: the version resource, the help, the packages and the uninstall entry.
+set(TINTRA_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(res/Version.h.in ${TINTRA_GENERATED_DIR}/Version.h @ONLY)
+
 set(TINTRA_WINDOW_SOURCES
   src/win/App.cpp
   src/win/Dialog.cpp
   src/win/RegistryProfile.cpp
   src/win/Window.cpp
+  src/app/DialogCommands.cpp
+  src/app/ScreenPicker.cpp
   src/app/Slider.cpp
+  src/app/SystemCursors.cpp
   src/app/TintraDlg.cpp
   src/color/CheckCtrl.cpp
   src/color/InfoCtrl.cpp
+  src/dialogs/DlgAbout.cpp
+  src/dialogs/DlgColor.cpp
+  src/dialogs/DlgOptions.cpp
+  src/dialogs/StaticColors.cpp
+  src/dialogs/ThemedDialog.cpp
   src/display/ColorDisplay.cpp
   src/ui/CanvasWindow.cpp
   src/ui/PanelCtrl.cpp
@@ -20,7 +32,7 @@ set(TINTRA_WINDOW_SOURCES
 
 # Everything but the entry point, so that the Windows tests can build real windows from it.
 add_library(tintra_windows STATIC ${TINTRA_WINDOW_SOURCES})
-target_include_directories(tintra_windows PUBLIC src res)
+target_include_directories(tintra_windows PUBLIC src res ${TINTRA_GENERATED_DIR})
 target_compile_definitions(tintra_windows PUBLIC UNICODE _UNICODE NOMINMAX)
 target_link_libraries(tintra_windows PUBLIC tintra_logic gdiplus comctl32 comdlg32 shell32 advapi32 version)
 tintra_warnings(tintra_windows)
@@ -35,12 +47,16 @@ add_executable(Tintra WIN32 src/app/TintraApp.cpp res/Tintra.rc)
 target_link_libraries(Tintra PRIVATE tintra_windows)
 target_include_directories(Tintra PRIVATE ${TINTRA_PICTURES_DIR})
 add_dependencies(Tintra tintra_pictures)
-set_source_files_properties(res/Tintra.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES};${CMAKE_SOURCE_DIR}/res/Tintra.manifest")
+set_source_files_properties(res/Tintra.rc PROPERTIES OBJECT_DEPENDS
+  "${TINTRA_PICTURE_FILES};${CMAKE_SOURCE_DIR}/res/Tintra.manifest;${TINTRA_GENERATED_DIR}/Version.h")
 if(MINGW)
   target_link_options(Tintra PRIVATE -municode)
 endif()
 tintra_warnings(Tintra)
 tintra_windows_executable(Tintra)
+
+include(cmake/Help.cmake)
+include(cmake/Package.cmake)
 
 if(TINTRA_HAVE_GTEST)
   # The tests carry the program's resources so that real dialogs and pictures load in them.
@@ -49,27 +65,38 @@ if(TINTRA_HAVE_GTEST)
     tests/win/RegistryProfileTest.cpp
     tests/win/InfoPanelTest.cpp
     tests/win/ColorDisplayTest.cpp
+    tests/win/SystemCursorsTest.cpp
+    tests/win/ScreenPickerTest.cpp
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
     tests/win/PicturesTest.cpp
+    tests/win/ColorDialogTest.cpp
+    tests/win/OptionsDialogTest.cpp
+    tests/win/AboutDialogTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
   add_dependencies(windows_tests tintra_pictures)
-  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES}")
+  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS
+    "${TINTRA_PICTURE_FILES};${TINTRA_GENERATED_DIR}/Version.h")
   target_link_libraries(windows_tests PRIVATE tintra_windows gtest_main)
   tintra_warnings(windows_tests)
   tintra_windows_executable(windows_tests)
 
   add_executable(end_to_end_tests
     tests/e2e/Driver.cpp
+    tests/e2e/PatternWindow.cpp
+    tests/e2e/PickingTest.cpp
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
+    tests/e2e/DialogsTest.cpp
+    tests/e2e/HelpTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})
-  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS "${TINTRA_PICTURE_FILES}")
+  set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS
+    "${TINTRA_PICTURE_FILES};${TINTRA_GENERATED_DIR}/Version.h")
   target_link_libraries(end_to_end_tests PRIVATE tintra_windows gtest_main)
   tintra_warnings(end_to_end_tests)
   tintra_windows_executable(end_to_end_tests)
@@ -94,3 +121,12 @@ if(TINTRA_HAVE_GTEST)
     add_test(NAME end_to_end_tests COMMAND end_to_end_tests WORKING_DIRECTORY $<TARGET_FILE_DIR:Tintra>)
   endif()
 endif()
+
+# Measured by `make bench`, never run as a test.
+add_executable(zoom_bench tests/bench/ZoomBench.cpp)
+target_link_libraries(zoom_bench PRIVATE tintra_windows)
+if(MINGW)
+  target_link_options(zoom_bench PRIVATE -municode)
+endif()
+tintra_warnings(zoom_bench)
+tintra_windows_executable(zoom_bench)

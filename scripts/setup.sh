@@ -8,6 +8,7 @@ packages=(
     googletest
     wine64 wine
     xvfb xauth x11-utils imagemagick
+    fp-utils libchm-bin nsis
     fonts-liberation fonts-dejavu-core
 )
 

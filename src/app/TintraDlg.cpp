@@ -2,7 +2,6 @@
 
 #include "../../res/resource.h"
 #include "../ui/KeyColor.h"
-#include "../ui/Pictures.h"
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "ClipboardText.h"
@@ -18,10 +17,6 @@
 namespace {
 
 constexpr wchar_t kSettingsSection[] = L"Settings";
-
-// The system cursors a picking mode replaces, in the order they are saved and restored.
-constexpr int kSystemCursorIds[] = {32650, 32512, 32515, 32649, 32513, 32646,
-                                    32643, 32645, 32642, 32644, 32516};
 
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
 constexpr int kFirstStartPaneCount = 4;
@@ -59,10 +54,6 @@ CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
     const ThemeColors theme = LookupTheme(kDefaultTheme);
     backgroundColor = theme.backgroundColor;
     panelColor = theme.panelColor;
-    for (int i = 0; i < kSystemCursorCount; ++i)
-        savedSystemCursors[i].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kSystemCursorIds[i]))));
-    eyedropperCursor = ui::LoadCursorResource(IDC_EYEDROPPER);
-    crosshairCursor = ui::LoadCursorResource(IDC_CROSSHAIR);
     colorTheme = kDefaultTheme;
     paneCount = 4;
     gridFlag = true;
@@ -84,7 +75,10 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
         return FALSE;
     case WM_LBUTTONDOWN:
-        PickScreenColor(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        picker.OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
+    case WM_CAPTURECHANGED:
+        picker.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         break;
     case WM_PANE_SELECTED:
         OnPaneSelected();
@@ -165,6 +159,7 @@ BOOL CTintraDlg::OnInitDialog() {
     for (int pane = 0; pane < colorDisplay.GetPaneCount(); ++pane)
         colorDisplay.SetPaneColor(pane, ToArgb(0));
     infoPanel.SetNotation(static_cast<int>(ColorNotation::Colref));
+    colorDisplay.SetGrid(gridFlag);
     ApplyTheme(oldBackground);
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
@@ -251,8 +246,20 @@ UButton& CTintraDlg::PanelButton(int id) {
 
 void CTintraDlg::OnPanelCommand(int command) {
     switch (command) {
+    case kCommandColorDialog:
+        RunColorDialog();
+        break;
+    case kCommandOptions:
+        RunOptionsDialog();
+        break;
+    case kCommandAbout:
+        RunAboutDialog();
+        break;
     case kCommandPicker:
-        StartOrStopPicker();
+        picker.OnPickerCommand();
+        break;
+    case kCommandZoomPicker:
+        picker.OnZoomPickerCommand();
         break;
     case kCommandCopy:
         CopyToClipboard();
@@ -278,7 +285,7 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
         break;
     }
     case KeyAction::CancelPicking:
-        CancelPicking();
+        picker.Cancel();
         break;
     case KeyAction::Copy:
         CopyToClipboard();
@@ -289,41 +296,6 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
     case KeyAction::None:
         break;
     }
-}
-
-// The picker button has already flipped: down starts waiting for a click anywhere on the
-// screen, with the mouse captured and the eyedropper as every system cursor.
-void CTintraDlg::StartOrStopPicker() {
-    if (PanelButton(IDC_BUTTON_PICKER).IsDown()) {
-        colorDisplay.CancelZoom();
-        PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-        EndZoomPickerWait();
-        pickingFlag = 1;
-        SetCapture(Hwnd());
-        SetPickerCursors(true);
-    } else {
-        EndPickerWait();
-    }
-}
-
-void CTintraDlg::PickScreenColor(POINT clientPoint) {
-    if (!pickingFlag)
-        return;
-    win::WindowDc screen(nullptr);
-    POINT point = clientPoint;
-    ClientToScreen(Hwnd(), &point);
-    SetCurrentColor(GetPixel(screen.get(), point.x, point.y));
-    EndPickerWait();
-    PanelButton(IDC_BUTTON_PICKER).SetDown(0);
-}
-
-void CTintraDlg::CancelPicking() {
-    colorDisplay.CancelZoom();
-    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-    EndZoomPickerWait();
-    EndPickerWait();
-    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
-    PanelButton(IDC_BUTTON_PICKER).SetDown(0);
 }
 
 // The tooltips (ours and the sliders' position tips) are popups owned by this window. Wine
@@ -426,40 +398,5 @@ void CTintraDlg::OnPaint() {
 }
 
 void CTintraDlg::OnClose() {
-    EndPickerWait();
-    EndZoomPickerWait();
-}
-
-// Leaving a picking mode: flag down, the system cursors back, the mouse released.
-void CTintraDlg::EndPickerWait() {
-    pickingFlag = 0;
-    SetPickerCursors(false);
-    ReleaseCapture();
-}
-
-void CTintraDlg::EndZoomPickerWait() {
-    zoomPickingFlag = 0;
-    SetZoomCursors(false);
-    ReleaseCapture();
-}
-
-void CTintraDlg::SetPickerCursors(bool on) {
-    InstallSystemCursors(on ? eyedropperCursor.get() : nullptr);
-}
-
-void CTintraDlg::SetZoomCursors(bool on) {
-    InstallSystemCursors(on ? crosshairCursor.get() : nullptr);
-}
-
-// Installs a fresh copy of the replacement (or, when null, of each saved cursor) for every
-// system cursor id. SetSystemCursor takes over the copy; the saved ones are never handed out.
-void CTintraDlg::InstallSystemCursors(HCURSOR replacement) {
-    for (int i = 0; i < kSystemCursorCount; ++i) {
-        const HCURSOR source = replacement ? replacement : savedSystemCursors[i].get();
-        if (!source)
-            continue;
-        lastCursorCopy = CopyIcon(source);
-        if (lastCursorCopy && !SetSystemCursor(lastCursorCopy, static_cast<DWORD>(kSystemCursorIds[i])))
-            DestroyCursor(lastCursorCopy);
-    }
+    picker.EndModes();
 }

@@ -5,7 +5,9 @@
 #include "../ui/PanelCtrl.h"
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
+#include "ScreenPicker.h"
 #include "../core/KeyCommands.h"
+#include "../dialogs/OptionChoices.h"
 #include "Slider.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
@@ -31,7 +33,6 @@ class CTintraDlg : public win::Dialog {
     BOOL OnInitDialog() override;
 
   private:
-    static constexpr int kSystemCursorCount = 11;
     static constexpr int kChannels = kChannelCount;
 
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
@@ -45,19 +46,16 @@ class CTintraDlg : public win::Dialog {
     void OnPanelCommand(int command);
     void OnSliderMoved(int sliderId);
     void RunKey(unsigned virtualKey);
-    void StartOrStopPicker();
-    void PickScreenColor(POINT clientPoint);
-    void CancelPicking();
-    void EndPickerWait();
-    void EndZoomPickerWait();
     void ApplyTopmost();
     void DetachOwnedPopups() const;
     void OpenHelp() const;
+    // The dialog commands (DialogCommands.cpp).
+    void RunColorDialog();
+    void RunOptionsDialog();
+    void ApplyOptions(const OptionValues& values);
+    void RunAboutDialog();
     Channels SliderPositions() const;
     UButton& PanelButton(int id);
-    void SetPickerCursors(bool on);
-    void SetZoomCursors(bool on);
-    void InstallSystemCursors(HCURSOR replacement);
 
     CColorDisplay colorDisplay;
     InfoCtrl infoPanel;
@@ -65,17 +63,13 @@ class CTintraDlg : public win::Dialog {
     ColorRef backgroundColor;
     ColorRef panelColor;
     win::BrushHandle backgroundBrush;
-    int pickingFlag = 0;
-    int zoomPickingFlag = 0;
+    // The picking modes, their capture and the system cursors they replace.
+    ScreenPicker picker{*this, colorDisplay, toolPanel, [this](ColorRef color) { SetCurrentColor(color); }};
     HICON icon;
     Channels lastSliderValues{};
     std::array<UButton, kChannels> lockButtons;
     std::array<CSlider, kChannels> sliders;
     win::ToolTip toolTip;
-    std::array<win::CursorHandle, kSystemCursorCount> savedSystemCursors;
-    HCURSOR lastCursorCopy = nullptr;
-    win::CursorHandle eyedropperCursor;
-    win::CursorHandle crosshairCursor;
     int colorTheme;
     int paneCount;
     bool gridFlag;

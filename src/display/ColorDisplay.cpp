@@ -19,10 +19,7 @@ constexpr float kFramePenWidth = 4.0f;
 
 } // namespace
 
-CColorDisplay::CColorDisplay()
-    : eyedropperCursor(static_cast<HCURSOR>(LoadImageW(
-          GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_EYEDROPPER), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))) {
-}
+CColorDisplay::CColorDisplay() : eyedropperCursor(ui::LoadCursorResource(IDC_EYEDROPPER)) {}
 
 void CColorDisplay::SetPaneCount(int count) {
     paneCount = count;
@@ -71,6 +68,78 @@ void CColorDisplay::SetPaneColor(int index, Argb color) {
     Redraw();
 }
 
+bool CColorDisplay::CaptureScreen(POINT screenPoint) {
+    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    // The virtual screen's own origin: monitors left of or above the primary one are negative.
+    const PixelRect virtualScreen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                  GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                  GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    ScreenArea copy{Intersect(ZoomSourceArea({screenPoint.x, screenPoint.y}), virtualScreen), {}};
+    // Off the screen altogether there is nothing to read, and the view is all black.
+    const bool copied = copy.area.IsEmpty() || CopyScreen(copy.area, copy);
+    if (copied)
+        screenCapture = std::move(copy);
+    else
+        screenCapture.reset();
+    SetCursor(previous);
+    return copied;
+}
+
+bool CColorDisplay::CopyScreen(const PixelRect& area, ScreenArea& copy) const {
+    const win::WindowDc screen(nullptr);
+    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
+    if (!screen.get() || !memory)
+        return false;
+    // Top-down 32-bit rows, so that the pixels read straight into the copy.
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), area.Width(), -area.Height(), 1, 32, BI_RGB};
+    void* bits = nullptr;
+    const win::BitmapHandle bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits)
+        return false;
+    {
+        const win::SelectScope selected(memory.get(), bitmap.get());
+        if (!BitBlt(memory.get(), 0, 0, area.Width(), area.Height(), screen.get(), area.left, area.top,
+                    SRCCOPY))
+            return false;
+    }
+    GdiFlush();
+    const auto* pixels = static_cast<const Argb*>(bits);
+    copy.pixels.assign(pixels, pixels + static_cast<size_t>(area.Width()) * area.Height());
+    for (Argb& pixel : copy.pixels)
+        pixel |= 0xFF000000u;
+    return true;
+}
+
+void CColorDisplay::ShowZoom(POINT screenPoint) {
+    if (!screenCapture)
+        return;
+    if (!zoomImage)
+        zoomImage = ui::MakeCanvas(kZoomWidth, kZoomHeight);
+    if (!griddedImage)
+        griddedImage = ui::MakeCanvas(kZoomWidth, kZoomHeight);
+    if (!zoomImage || !griddedImage)
+        return;
+    zoomMode = true;
+    ui::WritePixels(zoomImage.get(), Magnify(*screenCapture, {screenPoint.x, screenPoint.y}));
+    DrawGrid();
+    Redraw();
+}
+
+// The gridded image is the zoom image, with the grid over it when the flag is on.
+void CColorDisplay::DrawGrid() {
+    const std::vector<Argb> plain = ui::ReadPixels(zoomImage.get());
+    ui::WritePixels(griddedImage.get(), gridFlag ? WithGrid(plain, kZoomWidth, kZoomHeight) : plain);
+}
+
+void CColorDisplay::SetGrid(bool on) {
+    gridFlag = on;
+    if (zoomMode && zoomImage && griddedImage) {
+        DrawGrid();
+        Redraw();
+    }
+}
+
 void CColorDisplay::CancelZoom() {
     zoomMode = false;
     Redraw();
@@ -89,7 +158,10 @@ void CColorDisplay::Render() {
     const auto height = static_cast<INT>(canvas->GetHeight());
     Gdiplus::SolidBrush background{Gdiplus::Color(zoomMode ? 0xFFFFFFFF : backgroundColor)};
     graphics.FillRectangle(&background, 0, 0, width, height);
-    if (!zoomMode) {
+    if (zoomMode) {
+        const PixelPoint offset = ZoomImageOffset(width, height);
+        ui::DrawPicture(graphics, griddedImage.get(), offset.x, offset.y);
+    } else {
         Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor), kActivePenWidth);
         Gdiplus::Pen outlinePen(Gdiplus::Color(kPaneOutlineColor), 1.0f);
         for (const Pane& pane : panes) {
@@ -130,6 +202,16 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void CColorDisplay::OnLButtonDown(POINT point) {
+    if (zoomMode && canvas && zoomImage)
+        PickFromZoom(point);
+    else
+        SelectPaneAt(point);
+    PostToParent(WM_PANE_SELECTED, 0);
+    SetFocus(Hwnd());
+}
+
+// A margin or a gap changes nothing.
+void CColorDisplay::SelectPaneAt(POINT point) {
     for (Pane& pane : panes) {
         if (PtInRect(&pane.rect, point)) {
             for (Pane& other : panes)
@@ -138,8 +220,18 @@ void CColorDisplay::OnLButtonDown(POINT point) {
         }
     }
     Redraw();
-    PostToParent(WM_PANE_SELECTED, 0);
-    SetFocus(Hwnd());
+}
+
+// The plain zoom image is read, so the grid never tints the colour; the margin gives black.
+void CColorDisplay::PickFromZoom(POINT point) {
+    const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()),
+                                       static_cast<int>(canvas->GetHeight()), {point.x, point.y});
+    Gdiplus::Color picked(kBlack);
+    if (zoomPixel)
+        zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);
+    SetPaneColor(GetActivePane(), picked.GetValue() | 0xFF000000u);
+    zoomMode = false;
+    Redraw();
 }
 
 BOOL CColorDisplay::PreTranslateMessage(MSG* msg) {

@@ -3,7 +3,9 @@
 #include "../ui/CanvasWindow.h"
 #include "../win/Handles.h"
 #include "PaneLayout.h"
+#include "ZoomGeometry.h"
 
+#include <optional>
 #include <vector>
 
 // The row of colour panes at the top left of the main window. One pane is active and takes
@@ -28,20 +30,33 @@ class CColorDisplay : public ui::CanvasWindow {
     void SetPaneColor(int index, Argb color);
     void Redraw();
 
-    // The magnified view is shown in the same place.
+    // The magnified view is shown in the same place. The copy covers only what the view can
+    // show around that screen point, so its cost does not grow with the screen. False when the
+    // screen could not be read; the earlier copy is gone then, so nothing old is shown as new.
+    bool CaptureScreen(POINT screenPoint);
+    // Magnifies the copy around the screen point and enters zoom mode; nothing without a copy.
+    void ShowZoom(POINT screenPoint);
     void CancelZoom();
     bool IsZoomMode() const { return zoomMode; }
-    void SetGrid(bool on) { gridFlag = on; }
+    void SetGrid(bool on);
+    // What the view shows: the magnified pixels with the grid, when it is on.
+    Gdiplus::Bitmap* GriddedImage() const { return griddedImage.get(); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Copies that part of the screen into the area's pixels; false when the screen cannot be
+    // read. Tests stand in for the screen here.
+    virtual bool CopyScreen(const PixelRect& area, ScreenArea& copy) const;
 
   private:
     void RebuildPanes();
     void Render();
     void OnLButtonDown(POINT point);
+    void SelectPaneAt(POINT point);
+    void PickFromZoom(POINT point);
+    void DrawGrid();
     void OnArrowKey(GridMove move);
     void PostToParent(UINT message, WPARAM wParam) const;
     bool IsPane(int index) const { return index >= 0 && index < GetPaneCount(); }
@@ -52,5 +67,8 @@ class CColorDisplay : public ui::CanvasWindow {
     Argb frameColor = 0xFF282828;
     bool zoomMode = false;
     bool gridFlag = true;
+    std::optional<ScreenArea> screenCapture;
+    win::BitmapPtr zoomImage;
+    win::BitmapPtr griddedImage;
     win::CursorHandle eyedropperCursor;
 };

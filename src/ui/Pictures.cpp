@@ -37,6 +37,47 @@ win::BitmapPtr CopyPicture(Gdiplus::Image* source) {
     return copy;
 }
 
+namespace {
+
+// Locks the whole bitmap as 32-bit ARGB rows for the access; GDI+ converts 24-bit pixels.
+bool LockWhole(Gdiplus::Bitmap* bitmap, UINT access, Gdiplus::BitmapData& data) {
+    if (!bitmap)
+        return false;
+    const Gdiplus::Rect whole(0, 0, static_cast<INT>(bitmap->GetWidth()),
+                              static_cast<INT>(bitmap->GetHeight()));
+    return bitmap->LockBits(&whole, access, PixelFormat32bppARGB, &data) == Gdiplus::Ok;
+}
+
+Argb* RowOf(const Gdiplus::BitmapData& data, UINT row) {
+    return reinterpret_cast<Argb*>(static_cast<BYTE*>(data.Scan0) + static_cast<INT_PTR>(row) * data.Stride);
+}
+
+} // namespace
+
+std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap) {
+    Gdiplus::BitmapData data{};
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead, data))
+        return {};
+    std::vector<Argb> pixels;
+    pixels.reserve(static_cast<size_t>(data.Width) * data.Height);
+    for (UINT row = 0; row < data.Height; ++row)
+        for (UINT column = 0; column < data.Width; ++column)
+            pixels.push_back(RowOf(data, row)[column] | 0xFF000000u);
+    bitmap->UnlockBits(&data);
+    return pixels;
+}
+
+void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels) {
+    Gdiplus::BitmapData data{};
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeWrite, data))
+        return;
+    size_t next = 0;
+    for (UINT row = 0; row < data.Height; ++row)
+        for (UINT column = 0; column < data.Width && next < pixels.size(); ++column)
+            RowOf(data, row)[column] = pixels[next++] | 0xFF000000u;
+    bitmap->UnlockBits(&data);
+}
+
 void MapPixels(Gdiplus::Bitmap* bitmap, const std::function<Argb(Argb)>& map) {
     if (!bitmap)
         return;

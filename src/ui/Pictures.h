@@ -5,6 +5,7 @@
 #include "../win/Handles.h"
 
 #include <functional>
+#include <vector>
 
 namespace ui {
 
@@ -15,6 +16,11 @@ win::CursorHandle LoadCursorResource(int resourceId);
 // A 24-bit copy of the picture, owned by the caller; null for a null source.
 win::BitmapPtr CopyPicture(Gdiplus::Image* source);
 win::BitmapPtr MakeCanvas(int width, int height);
+
+// Every pixel, rows top first, opaque; empty for a null bitmap or one that cannot be read.
+std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap);
+// Replaces every pixel by the opaque ARGB values, rows top first, as many as the bitmap holds.
+void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels);
 
 // Rewrites every pixel through the function, column by column. A pixel that cannot be read
 // counts as the last one that could (opaque black before the first).

@@ -36,6 +36,10 @@ bool App::WriteProfileInt(LPCWSTR section, LPCWSTR entry, int value) const {
     return profile && profile->WriteInt(section, entry, value);
 }
 
+bool App::DeleteProfileEntry(LPCWSTR section, LPCWSTR entry) const {
+    return profile && profile->DeleteEntry(section, entry);
+}
+
 std::wstring ExecutablePath() {
     wchar_t path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);

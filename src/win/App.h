@@ -22,6 +22,7 @@ class App {
     void SetRegistryKey(const std::wstring& company);
     int GetProfileInt(LPCWSTR section, LPCWSTR entry, int defaultValue) const;
     bool WriteProfileInt(LPCWSTR section, LPCWSTR entry, int value) const;
+    bool DeleteProfileEntry(LPCWSTR section, LPCWSTR entry) const;
 
   protected:
     virtual bool InitInstance() { return true; }

@@ -27,6 +27,15 @@ class StaticText : public Window {
     std::wstring Text() const { return WindowText(Hwnd()); }
 };
 
+// A push button, check box or radio button; its caption is its window text, as a label's is.
+class Button : public StaticText {
+  public:
+    bool IsChecked() const { return SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(bool checked) const {
+        SendMessageW(Hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+};
+
 class ToolTip : public Window {
   public:
     bool Create(HWND parent, DWORD style) {

@@ -1,11 +1,33 @@
 #include "Dialog.h"
 
+#include <algorithm>
+
 namespace win {
 namespace {
 
 // The object's own window procedure answers first; the dialog manager gets the rest.
 INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
+}
+
+// Where a span of `size` centred on `centre` starts, moved inside [low, high) as far as it fits.
+int CentredStart(int centre, int size, LONG low, LONG high) {
+    return std::max(static_cast<int>(low), std::min(centre - size / 2, static_cast<int>(high) - size));
+}
+
+// Centres the window over another, kept inside the work area of that window's monitor.
+void CenterOver(HWND window, HWND over) {
+    RECT self, target;
+    GetWindowRect(window, &self);
+    GetWindowRect(over, &target);
+    MONITORINFO monitor{sizeof(monitor)};
+    GetMonitorInfoW(MonitorFromWindow(over, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int x =
+        CentredStart((target.left + target.right) / 2, self.right - self.left, work.left, work.right);
+    const int y =
+        CentredStart((target.top + target.bottom) / 2, self.bottom - self.top, work.top, work.bottom);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -28,6 +50,8 @@ INT_PTR Dialog::RunModal(HWND owner) {
     const bool disableOwner = owner && IsWindowEnabled(owner);
     if (disableOwner)
         EnableWindow(owner, FALSE);
+    if (owner)
+        CenterOver(Hwnd(), owner);
     ShowWindow(Hwnd(), SW_SHOW);
 
     inModalLoop = true;

@@ -9,8 +9,8 @@ class Dialog : public Window {
   public:
     explicit Dialog(UINT templateId);
 
-    // Runs its own loop with the owner disabled; returns the EndModal result, or -1 when the
-    // dialog could not be created.
+    // Runs its own loop, centred over the owner, with the owner disabled; returns the
+    // EndModal result, or -1 when the dialog could not be created.
     INT_PTR RunModal(HWND owner);
     // Creates the dialog without a loop, for example as a child panel.
     bool CreateModeless(HWND parent);

@@ -49,4 +49,9 @@ bool RegistryProfile::WriteInt(LPCWSTR section, LPCWSTR entry, int value) const 
                           sizeof(data)) == ERROR_SUCCESS;
 }
 
+bool RegistryProfile::DeleteEntry(LPCWSTR section, LPCWSTR entry) const {
+    const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, SectionPath(section).c_str(), entry);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 } // namespace win

@@ -14,6 +14,8 @@ class RegistryProfile {
     // not a number type. The keys are created on the way, also when only reading.
     int GetInt(LPCWSTR section, LPCWSTR entry, int defaultValue) const;
     bool WriteInt(LPCWSTR section, LPCWSTR entry, int value) const;
+    // True when the value is gone afterwards, also when it was never there.
+    bool DeleteEntry(LPCWSTR section, LPCWSTR entry) const;
 
     std::wstring SectionPath(LPCWSTR section) const;
 

@@ -91,6 +91,10 @@ TintraProcess::~TintraProcess() {
 }
 
 bool TintraProcess::Start() {
+    return Start(ProgramPath());
+}
+
+bool TintraProcess::Start(const std::wstring& programPath) {
     // The pointer waits away from where the window will appear, as a hand off the mouse would.
     const POINT away{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
     MoveMouseTo(away);
@@ -99,7 +103,7 @@ bool TintraProcess::Start() {
         return GetCursorPos(&cursor) && cursor.x == away.x && cursor.y == away.y;
     });
     STARTUPINFOW startup{sizeof(startup)};
-    std::wstring command = L"\"" + ProgramPath() + L"\"";
+    std::wstring command = L"\"" + programPath + L"\"";
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
@@ -146,6 +150,11 @@ long long TintraProcess::ExitCode() const {
     if (!process.hProcess || IsRunning() || !GetExitCodeProcess(process.hProcess, &code))
         return -1;
     return code;
+}
+
+void TintraProcess::Kill() {
+    TerminateProcess(process.hProcess, 99);
+    WaitForSingleObject(process.hProcess, 10000);
 }
 
 long long TintraProcess::CloseAndWait() {
@@ -249,6 +258,9 @@ namespace {
 // holds the mouse from the last click (it would take this press too; a top-level window
 // holding it, as in a picking mode, is meant to). For a click it returns once the press has
 // arrived at a control that takes the mouse on it. The result is the window under the pointer.
+// The press carries its own position: after a click, Wine's virtual desktop puts the pointer
+// back on the clicked point for about a tenth of a second after the next move, and a press
+// that took the pointer's position then would land on the old point.
 HWND PressHere(POINT screen, bool waitForTheTake) {
     const HWND target = WindowFromPoint(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
@@ -256,16 +268,16 @@ HWND PressHere(POINT screen, bool waitForTheTake) {
         const HWND capture = CaptureOf(thread);
         return !capture || !(GetWindowLongW(capture, GWL_STYLE) & WS_CHILD);
     });
-    Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
     if (waitForTheTake)
         WaitFor([&] { return CaptureOf(thread) == target; }, 300);
     return target;
 }
 
-void ReleaseHere(HWND target) {
+void ReleaseHere(HWND target, POINT screen) {
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     const bool captured = CaptureOf(thread) == target;
-    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+    Send({MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
     if (captured)
         WaitFor([&] { return CaptureOf(thread) != target; });
 }
@@ -274,12 +286,12 @@ void ReleaseHere(HWND target) {
 
 void ClickAt(POINT screen) {
     MoveMouseTo(screen);
-    ReleaseHere(PressHere(screen, true));
+    ReleaseHere(PressHere(screen, true), screen);
 }
 
 void TapAt(POINT screen) {
     MoveMouseTo(screen);
-    ReleaseHere(PressHere(screen, false));
+    ReleaseHere(PressHere(screen, false), screen);
 }
 
 void ClickControl(HWND control, int x, int y) {
@@ -303,7 +315,7 @@ void DragFromTo(POINT from, POINT to) {
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
         MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
-    ReleaseHere(target);
+    ReleaseHere(target, to);
 }
 
 void PressKey(WORD virtualKey) {

@@ -29,6 +29,8 @@ class TintraProcess {
 
     // Starts the program beside the test executable and waits for its main window.
     bool Start();
+    // The same with the program at another place, such as an installed copy.
+    bool Start(const std::wstring& programPath);
     HWND MainWindow() const { return mainWindow; }
     HANDLE Handle() const { return process.hProcess; }
     HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
@@ -45,6 +47,8 @@ class TintraProcess {
     DWORD UiThread() const { return process.dwThreadId; }
     // Whether the notation mark with that id shows its filled square on the screen.
     bool MarkIsSet(int checkId) const;
+    // Ends the process at once, as a crash would: no WM_CLOSE, nothing saved or restored.
+    void Kill();
 
   private:
     PROCESS_INFORMATION process{};

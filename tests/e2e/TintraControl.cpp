@@ -1,50 +1,234 @@
-// Starts Tintra, does one thing with it, and closes it:
-//   tintra_control screenshot OUT.bmp   saves a picture of its main window as it is on the screen
-//   tintra_control idle SECONDS         prints the processor time it uses while left alone
+// Starts Tintra and takes pictures of it, or checks that a copy of it starts.
+//   tintra_control screenshot OUT.bmp              the main window as it is on the screen
+//   tintra_control help-picture en|ru OUT.bmp PARTS.txt
+//       the main window with colours in its panes, and where its parts lie in the picture
+//   tintra_control zoom-picture OUT.bmp            the magnified view the zoomed picker shows
+//   tintra_control start PATH                      starts that Tintra.exe and closes it again
+//   tintra_control version PATH                    prints the file version of PATH
+//   tintra_control idle SECONDS                    prints the processor time it uses, left alone
+#include "../../res/resource.h"
+#include "../../src/core/PrivateMessages.h"
+#include "../../src/display/PaneLayout.h"
 #include "Driver.h"
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
 
-bool SaveWindowPicture(HWND window, const wchar_t* path) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitNoMagnifiedView = 3;
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<char> pixels; // bottom-up 24-bit rows, as a BMP file holds them
+
+    bool operator==(const Picture& other) const {
+        return width == other.width && height == other.height && pixels == other.pixels;
+    }
+};
+
+Picture TakeScreenPicture(const RECT& rect) {
+    Picture picture;
+    picture.width = rect.right - rect.left;
+    picture.height = rect.bottom - rect.top;
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top, SRCCOPY);
     SelectObject(memory, previous);
-
-    BITMAPINFOHEADER header{sizeof(header), width, height, 1, 24, BI_RGB};
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
+    BITMAPINFOHEADER header{sizeof(header), picture.width, picture.height, 1, 24, BI_RGB};
+    const int stride = (picture.width * 3 + 3) & ~3;
+    picture.pixels.resize(static_cast<size_t>(stride) * picture.height);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(picture.height), picture.pixels.data(),
               reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return picture;
+}
 
+bool SavePicture(const Picture& picture, const wchar_t* path) {
+    BITMAPINFOHEADER header{sizeof(header), picture.width, picture.height, 1, 24, BI_RGB};
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(header);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(picture.pixels.size());
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof(file));
     out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    out.write(picture.pixels.data(), static_cast<std::streamsize>(picture.pixels.size()));
     return static_cast<bool>(out);
 }
 
-// Once it answers a message after a full repaint, its first painting is done.
-void WaitForFirstPaint(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+RECT ScreenRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// Once the program answers a message after painting everything anew, the screen shows it.
+void SettlePainting(HWND mainWindow) {
+    RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     DWORD_PTR answer;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+    SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+}
+
+int Finish(e2e::TintraProcess& tintra, bool done) {
+    const long long exitCode = tintra.CloseAndWait();
+    return done && exitCode == 0 ? 0 : kExitFailed;
+}
+
+int Screenshot(const wchar_t* out) {
+    e2e::TintraProcess tintra;
+    if (!tintra.Start()) {
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+        return kExitFailed;
+    }
+    SettlePainting(tintra.MainWindow());
+    const bool saved = SavePicture(TakeScreenPicture(ScreenRect(tintra.MainWindow())), out);
+    if (!saved)
+        std::fprintf(stderr, "could not write the screenshot\n");
+    return Finish(tintra, saved);
+}
+
+struct DemoPane {
+    int red, green, blue;
+};
+// The first is the example colour of the help's notation table and is left current.
+constexpr DemoPane kDemoPanes[] = {{200, 100, 50}, {0, 128, 255}, {255, 200, 0}, {120, 60, 160}};
+constexpr int kDemoPaneCount = 4;
+constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
+
+std::wstring RgbText(const DemoPane& pane) {
+    return std::to_wstring(pane.red) + L", " + std::to_wstring(pane.green) + L", " + std::to_wstring(pane.blue);
+}
+
+// The program's own messages, posted as its display and sliders post them, so that every
+// picture shows the same state however the desktop's input behaves.
+bool SelectPane(const e2e::TintraProcess& tintra, const PaneRect& pane, const std::wstring& expectedRgb) {
+    const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
+    const LPARAM at = MAKELPARAM((pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2);
+    PostMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(display, WM_LBUTTONUP, 0, at);
+    return e2e::WaitFor([&] {
+        return e2e::ScreenPixel(display, pane.left, pane.top + 5) == kActiveFrame &&
+               tintra.InfoText(IDC_VALUE_RGB) == expectedRgb;
+    });
+}
+
+bool SetSliders(const e2e::TintraProcess& tintra, const DemoPane& color) {
+    const int ids[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
+    const int values[] = {color.red, color.green, color.blue};
+    for (int i = 0; i < 3; ++i)
+        SendMessageW(tintra.Control(ids[i]), TBM_SETPOS, TRUE, values[i]);
+    PostMessageW(tintra.MainWindow(), WM_SLIDER_MOVED, IDC_SLIDER_RED, 0);
+    return e2e::WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == RgbText(color); });
+}
+
+// Four coloured panes with the first active, HEX marked, red and blue locked.
+bool ShowDemoState(const e2e::TintraProcess& tintra) {
+    RECT display;
+    GetClientRect(tintra.Control(IDC_COLOR_DISPLAY), &display);
+    const std::vector<PaneRect> panes = LayoutPanes(kDemoPaneCount, display.right, display.bottom);
+    if (panes.size() != kDemoPaneCount || !SetSliders(tintra, kDemoPanes[0]))
+        return false;
+    for (int i = 1; i < kDemoPaneCount; ++i)
+        if (!SelectPane(tintra, panes[static_cast<size_t>(i)], L"0, 0, 0") || !SetSliders(tintra, kDemoPanes[i]))
+            return false;
+    if (!SelectPane(tintra, panes[0], RgbText(kDemoPanes[0])))
+        return false;
+    for (const WPARAM key : {WPARAM{'1'}, WPARAM{'3'}, WPARAM{'H'}})
+        PostMessageW(tintra.MainWindow(), WM_PANE_KEYDOWN, key, 0);
+    const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
+    return e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); });
+}
+
+bool StartInLanguage(e2e::TintraProcess& tintra, bool russian) {
+    e2e::ClearSettings();
+    e2e::StoreSetting(L"language", russian ? 1 : 0);
+    return tintra.Start();
+}
+
+// One line per part: its name and its rectangle (left top right bottom) in the picture.
+bool WriteParts(const e2e::TintraProcess& tintra, const wchar_t* path) {
+    const RECT window = ScreenRect(tintra.MainWindow());
+    std::ofstream out(path, std::ios::binary);
+    auto part = [&](const char* name, RECT rect) {
+        out << name << ' ' << rect.left - window.left << ' ' << rect.top - window.top << ' '
+            << rect.right - window.left << ' ' << rect.bottom - window.top << '\n';
+    };
+    auto span = [&](int firstId, int lastId) {
+        RECT all = ScreenRect(tintra.Control(firstId));
+        for (int id = firstId + 1; id <= lastId; ++id) {
+            const RECT next = ScreenRect(tintra.Control(id));
+            UnionRect(&all, &all, &next);
+        }
+        return all;
+    };
+    part("panes", ScreenRect(tintra.Control(IDC_COLOR_DISPLAY)));
+    part("locks", span(IDC_LOCK_RED, IDC_LOCK_BLUE));
+    part("sliders", span(IDC_SLIDER_RED, IDC_LABEL_BLUE));
+    part("info", ScreenRect(tintra.InfoPanel()));
+    part("tools", ScreenRect(tintra.Control(IDC_TOOL_PANEL)));
+    for (int id = IDC_BUTTON_COLOR_DIALOG; id <= IDC_BUTTON_TOPMOST; ++id)
+        part(("button" + std::to_string(id - IDC_BUTTON_COLOR_DIALOG + 1)).c_str(), ScreenRect(tintra.PanelButton(id)));
+    return static_cast<bool>(out);
+}
+
+int HelpPicture(const std::wstring& language, const wchar_t* out, const wchar_t* parts) {
+    e2e::TintraProcess tintra;
+    if (!StartInLanguage(tintra, language == L"ru")) {
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+        return kExitFailed;
+    }
+    const bool shown = ShowDemoState(tintra);
+    if (!shown)
+        std::fprintf(stderr, "Tintra did not take the demonstration colours\n");
+    SettlePainting(tintra.MainWindow());
+    const bool saved = shown && SavePicture(TakeScreenPicture(ScreenRect(tintra.MainWindow())), out) &&
+                       WriteParts(tintra, parts);
+    return Finish(tintra, saved);
+}
+
+// The zoomed picker pointed at the middle of the panes, where four colours and their frames meet.
+int ZoomPicture(const wchar_t* out) {
+    e2e::TintraProcess tintra;
+    if (!StartInLanguage(tintra, false) || !ShowDemoState(tintra))
+        return kExitFailed;
+    const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
+    SettlePainting(tintra.MainWindow());
+    const Picture panes = TakeScreenPicture(ScreenRect(display));
+    const HWND zoomButton = tintra.PanelButton(IDC_BUTTON_ZOOM);
+    e2e::ClickControl(zoomButton, 14, 10);
+    const RECT area = ScreenRect(display);
+    e2e::ClickAt(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+    const bool magnified = e2e::WaitFor([&] { return !(TakeScreenPicture(ScreenRect(display)) == panes); }, 3000);
+    if (!magnified) {
+        e2e::PressKey(VK_ESCAPE);
+        Finish(tintra, true);
+        std::fprintf(stderr, "this Tintra shows no magnified view\n");
+        return kExitNoMagnifiedView;
+    }
+    SettlePainting(tintra.MainWindow());
+    const bool saved = SavePicture(TakeScreenPicture(ScreenRect(display)), out);
+    return Finish(tintra, saved);
+}
+
+int StartCopy(const wchar_t* path) {
+    e2e::TintraProcess tintra;
+    if (!tintra.Start(path)) {
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+        return kExitFailed;
+    }
+    return Finish(tintra, true);
 }
 
 // User and kernel time of the process, in milliseconds.
@@ -59,39 +243,54 @@ double ProcessorMs(HANDLE process) {
     return (ticks(kernel) + ticks(user)) / 10000.0;
 }
 
-int Screenshot(e2e::TintraProcess& tintra, const wchar_t* path) {
-    WaitForFirstPaint(tintra.MainWindow());
-    const bool saved = SaveWindowPicture(tintra.MainWindow(), path);
-    if (!saved)
-        std::fprintf(stderr, "could not write the screenshot\n");
-    return saved ? 0 : 1;
-}
-
 // Idle means no timers and no polling: nothing should run until the user does something.
-int Idle(e2e::TintraProcess& tintra, int seconds) {
-    WaitForFirstPaint(tintra.MainWindow());
+int Idle(int seconds) {
+    e2e::TintraProcess tintra;
+    if (!tintra.Start()) {
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+        return kExitFailed;
+    }
+    SettlePainting(tintra.MainWindow());
     const double before = ProcessorMs(tintra.Handle());
     Sleep(static_cast<DWORD>(seconds) * 1000);
     const double used = ProcessorMs(tintra.Handle()) - before;
     // The time its start took shows that the clock reads this process at all.
     std::printf("idle Tintra: %.0f ms of processor time in %d s (target 0; starting took %.0f ms)\n", used,
                 seconds, before);
-    return before < 0 ? 1 : 0;
+    return Finish(tintra, before >= 0);
+}
+
+int PrintVersion(const wchar_t* path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+    std::vector<char> data(size);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (size == 0 || !GetFileVersionInfoW(path, 0, size, data.data()) ||
+        !VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
+        return kExitFailed;
+    std::printf("%d.%d.%d\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                HIWORD(fixed->dwFileVersionLS));
+    return 0;
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const std::wstring command = argc == 3 ? argv[1] : L"";
-    if (command != L"screenshot" && command != L"idle") {
-        std::fprintf(stderr, "usage: tintra_control screenshot OUT.bmp | idle SECONDS\n");
-        return 2;
-    }
-    e2e::TintraProcess tintra;
-    if (!tintra.Start()) {
-        std::fprintf(stderr, "Tintra's main window did not appear\n");
-        return 1;
-    }
-    const int result = command == L"screenshot" ? Screenshot(tintra, argv[2]) : Idle(tintra, _wtoi(argv[2]));
-    return tintra.CloseAndWait() == 0 ? result : 1;
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"screenshot" && argc == 3)
+        return Screenshot(argv[2]);
+    if (mode == L"help-picture" && argc == 5)
+        return HelpPicture(argv[2], argv[3], argv[4]);
+    if (mode == L"zoom-picture" && argc == 3)
+        return ZoomPicture(argv[2]);
+    if (mode == L"start" && argc == 3)
+        return StartCopy(argv[2]);
+    if (mode == L"version" && argc == 3)
+        return PrintVersion(argv[2]);
+    if (mode == L"idle" && argc == 3)
+        return Idle(_wtoi(argv[2]));
+    std::fprintf(stderr, "usage: tintra_control screenshot OUT.bmp | help-picture en|ru OUT.bmp PARTS.txt |\n"
+                         "       zoom-picture OUT.bmp | start PATH | version PATH | idle SECONDS\n");
+    return kExitUsage;
 }

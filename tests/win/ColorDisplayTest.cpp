@@ -1,7 +1,8 @@
 #include "ChildHost.h"
+#include "FakeScreenDisplay.h"
 #include "WindowTestSupport.h"
 #include "core/PrivateMessages.h"
-#include "display/ColorDisplay.h"
+#include "ui/Pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ class ColorDisplayTest : public ::testing::Test {
 
     win::GdiplusSession gdiplus;
     ChildHost host;
-    CColorDisplay display;
+    FakeScreenDisplay display;
 };
 
 TEST_F(ColorDisplayTest, ClickMakesThePaneActiveDrawsTheRedFrameAndTellsTheParent) {
@@ -107,6 +108,108 @@ TEST_F(ColorDisplayTest, OutOfRangeIndexesAreRefusedQuietly) {
     display.SetPaneColor(7, 0xFF123456);
     EXPECT_EQ(display.GetPaneColor(7), 0xFF000000u);
     EXPECT_EQ(display.GetPaneColor(-1), 0xFF000000u);
+}
+
+constexpr POINT kClick{300, 200};
+
+// The magnified view, shown in the same display.
+class ZoomViewTest : public ColorDisplayTest {
+  protected:
+    std::vector<Argb> Expected(POINT click, bool grid) const {
+        ScreenArea capture{ZoomSourceArea({click.x, click.y}), {}};
+        for (int y = capture.area.top; y < capture.area.bottom; ++y)
+            for (int x = capture.area.left; x < capture.area.right; ++x)
+                capture.pixels.push_back(FakeScreenPixel(x, y));
+        const std::vector<Argb> plain = Magnify(capture, {click.x, click.y});
+        return grid ? WithGrid(plain, kZoomWidth, kZoomHeight) : plain;
+    }
+    // Every pixel of the view on the canvas but the two rows under the display's frame.
+    ::testing::AssertionResult CanvasShows(const std::vector<Argb>& image) const {
+        const PixelPoint offset = ZoomImageOffset(180, 130);
+        for (int v = 1; v < kZoomHeight - 1; ++v)
+            for (int u = 0; u < kZoomWidth; ++u) {
+                const Argb shown = Pixel(offset.x + u, offset.y + v);
+                const Argb expected = image[static_cast<size_t>(v * kZoomWidth + u)];
+                if (shown != expected)
+                    return ::testing::AssertionFailure() << "zoom pixel " << u << "," << v << " is "
+                                                         << std::hex << shown << ", not " << expected;
+            }
+        return ::testing::AssertionSuccess();
+    }
+    void ShowAt(POINT click) {
+        ASSERT_TRUE(display.CaptureScreen(click));
+        display.ShowZoom(click);
+        ASSERT_TRUE(display.IsZoomMode());
+    }
+};
+
+TEST_F(ZoomViewTest, ShowsEveryBlockExactlyWithTheGridBlendedOnTheFirstColumnAndRow) {
+    ShowAt(kClick);
+    EXPECT_TRUE(CanvasShows(Expected(kClick, true)));
+    // The gridded image itself, edges included: lines at 0, none at 175 or 127.
+    EXPECT_EQ(ui::ReadPixels(display.GriddedImage()), Expected(kClick, true));
+    EXPECT_EQ(Pixel(1, 65), 0xFF282828u); // the frame still goes over the view
+}
+
+TEST_F(ZoomViewTest, GridSwitchedWhileShownChangesTheViewAtOnce) {
+    ShowAt(kClick);
+    display.SetGrid(false);
+    EXPECT_TRUE(CanvasShows(Expected(kClick, false)));
+    display.SetGrid(true);
+    EXPECT_TRUE(CanvasShows(Expected(kClick, true)));
+    display.SetGrid(false);
+    display.CancelZoom();
+    ShowAt(POINT{kClick.x + 3, kClick.y});
+    EXPECT_TRUE(CanvasShows(Expected(POINT{kClick.x + 3, kClick.y}, false)));
+    EXPECT_EQ(display.copied.size(), 2u); // SetGrid copies nothing
+}
+
+TEST_F(ZoomViewTest, CopiesOnlyTheAreaAroundTheClickClippedToTheScreen) {
+    ShowAt(kClick);
+    ASSERT_EQ(display.copied.size(), 1u);
+    EXPECT_EQ(display.copied[0], (PixelRect{278, 184, 322, 216}));
+    const POINT origin{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
+    ShowAt(origin);
+    EXPECT_EQ(display.copied[1], (PixelRect{origin.x, origin.y, origin.x + 22, origin.y + 16}));
+    // Blocks whose source lies off the screen are black, the clicked pixel fills (88..91, 64..67).
+    EXPECT_EQ(Pixel(2 + 85, 1 + 62), 0xFF000000u);
+    EXPECT_EQ(Pixel(2 + 89, 1 + 65), FakeScreenPixel(origin.x, origin.y));
+}
+
+TEST_F(ZoomViewTest, ClickAtTheCentrePicksTheClickedPixelAndLeavesZoomMode) {
+    ShowAt(kClick);
+    Click(90, 65);
+    EXPECT_FALSE(display.IsZoomMode());
+    EXPECT_EQ(display.GetPaneColor(0), FakeScreenPixel(kClick.x, kClick.y));
+    EXPECT_EQ(host.Count(WM_PANE_SELECTED, 0), 1);
+    EXPECT_EQ(Pixel(40, 30), FakeScreenPixel(kClick.x, kClick.y)); // the panes are back
+    // A grid pixel gives the plain colour under it, never the tint.
+    ShowAt(kClick);
+    Click(2 + 4, 1 + 4);
+    EXPECT_EQ(display.GetPaneColor(0), FakeScreenPixel(kClick.x - 21, kClick.y - 15));
+}
+
+TEST_F(ZoomViewTest, ClickOnTheMarginGivesBlack) {
+    for (POINT margin : {POINT{0, 0}, POINT{179, 65}, POINT{90, 129}}) {
+        display.SetPaneColor(0, 0xFF102030);
+        ShowAt(kClick);
+        Click(margin.x, margin.y);
+        EXPECT_EQ(display.GetPaneColor(0), 0xFF000000u) << margin.x << "," << margin.y;
+        EXPECT_FALSE(display.IsZoomMode());
+    }
+}
+
+TEST_F(ZoomViewTest, NoViewWithoutACopyOrAfterAFailedOne) {
+    display.ShowZoom(kClick);
+    EXPECT_FALSE(display.IsZoomMode());
+    ShowAt(kClick);
+    display.CancelZoom();
+    const Argb pane = display.GetPaneColor(0);
+    display.failing = true;
+    EXPECT_FALSE(display.CaptureScreen(kClick));
+    display.ShowZoom(kClick); // the earlier copy is not shown as if it were the screen now
+    EXPECT_FALSE(display.IsZoomMode());
+    EXPECT_EQ(Pixel(40, 30), pane);
 }
 
 } // namespace

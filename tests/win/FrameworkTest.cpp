@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <utility>
@@ -65,6 +66,7 @@ class RecordingDialog : public win::Dialog {
     RecordingWindow innermost;
     HWND owner = nullptr;
     bool ownerWasDisabled = false;
+    RECT rectWhileRunning{};
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -86,6 +88,7 @@ class RecordingDialog : public win::Dialog {
             return 0;
         case kCheckOwner:
             ownerWasDisabled = !IsWindowEnabled(owner);
+            GetWindowRect(Hwnd(), &rectWhileRunning);
             return 0;
         }
         return Dialog::HandleMessage(message, wParam, lParam);
@@ -106,26 +109,6 @@ Log KeyEntries(const Log& log) {
         if (entry.rfind("pre:", 0) == 0 || entry.rfind("dispatched:", 0) == 0)
             keys.push_back(entry);
     return keys;
-}
-
-thread_local std::function<void(HWND)> onInitDialog;
-
-// Runs the dialog modally; `posts` runs right after WM_INITDIALOG, so that what it posts
-// goes through the dialog's own loop.
-INT_PTR RunModalThen(win::Dialog& dialog, HWND owner, std::function<void(HWND)> posts) {
-    onInitDialog = std::move(posts);
-    HHOOK hook = SetWindowsHookExW(
-        WH_CALLWNDPROCRET,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            const auto* info = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-            if (code == HC_ACTION && info->message == WM_INITDIALOG && onInitDialog)
-                std::exchange(onInitDialog, nullptr)(info->hwnd);
-            return CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, GetCurrentThreadId());
-    const INT_PTR result = dialog.RunModal(owner);
-    UnhookWindowsHookEx(hook);
-    return result;
 }
 
 TEST(Dialog, SeesCreateBeforeInitDialog) {
@@ -159,6 +142,22 @@ TEST(Dialog, ModalLoopOffersKeysFromTheTargetUpToTheDialogWithTheOwnerDisabled) 
     const Log expected = {"pre:innermost", "pre:inner",  "pre:dialog",     "dispatched:innermost",
                           "pre:edit",      "pre:dialog", "dispatched:edit"};
     EXPECT_EQ(KeyEntries(log), expected);
+    DestroyWindow(owner);
+}
+
+TEST(Dialog, ModalDialogOpensCentredOverItsOwner) {
+    Log log;
+    RecordingDialog dialog(log);
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 100, 120, 400, 300,
+                                       nullptr, nullptr, nullptr, nullptr);
+    dialog.owner = owner;
+    RunModalThen(dialog, owner, [](HWND dialogWindow) {
+        PostMessageW(dialogWindow, kCheckOwner, 0, 0);
+        PostMessageW(dialogWindow, kEndTest, 0, 0);
+    });
+    const RECT& rect = dialog.rectWhileRunning;
+    EXPECT_LE(std::abs((rect.left + rect.right) / 2 - 300), 1);
+    EXPECT_LE(std::abs((rect.top + rect.bottom) / 2 - 270), 1);
     DestroyWindow(owner);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
+#include "win/Dialog.h"
+
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 
 // Pumps this thread's messages until the condition holds or the time runs out.
 inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
@@ -23,4 +26,29 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
 // Handles every message still queued for this thread.
 inline void PumpPending() {
     PumpUntil([] { return true; }, 0);
+}
+
+// What RunModalThen runs after the next WM_INITDIALOG. (An inline thread_local would be
+// defined once per test file by MinGW.)
+inline std::function<void(HWND)>& OnInitDialog() {
+    static std::function<void(HWND)> action;
+    return action;
+}
+
+// Runs the dialog modally; `posts` runs right after WM_INITDIALOG, so that what it posts
+// goes through the dialog's own loop.
+inline INT_PTR RunModalThen(win::Dialog& dialog, HWND owner, std::function<void(HWND)> posts) {
+    OnInitDialog() = std::move(posts);
+    HHOOK hook = SetWindowsHookExW(
+        WH_CALLWNDPROCRET,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* info = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+            if (code == HC_ACTION && info->message == WM_INITDIALOG && OnInitDialog())
+                std::exchange(OnInitDialog(), nullptr)(info->hwnd);
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    const INT_PTR result = dialog.RunModal(owner);
+    UnhookWindowsHookEx(hook);
+    return result;
 }

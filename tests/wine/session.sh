@@ -17,6 +17,8 @@ export WINEARCH=win64
 display_file=$state/display
 xvfb_pid_file=$state/xvfb.pid
 desktop_size=${TINTRA_DESKTOP_SIZE:-1024x768}
+# The X screen must hold the virtual desktop: a larger desktop needs a larger screen.
+xvfb_screen=${TINTRA_XVFB_SCREEN:-1280x1024x24}
 
 wait_for() { # seconds, command...
     local limit=$1; shift
@@ -32,7 +34,7 @@ start_xvfb() {
     local n
     for n in $(seq 90 140); do
         [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
+        setsid Xvfb ":$n" -screen 0 "$xvfb_screen" -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
         echo $! >"$xvfb_pid_file"
         if wait_for 10 test -e "/tmp/.X11-unix/X$n"; then
             echo ":$n" >"$display_file"

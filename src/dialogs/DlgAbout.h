@@ -1,0 +1,44 @@
+#pragma once
+#include "../win/Controls.h"
+#include "../win/Gdiplus.h"
+#include "BrowserCommand.h"
+#include "ThemedDialog.h"
+
+#include <string>
+
+// The about dialog: the banner with the version line, the credit, and the link to the
+// maker's web site, which opens in the browser.
+class CDlgAbout : public ThemedDialog {
+  public:
+    CDlgAbout();
+
+    // The line drawn into the banner, such as "Version 1.0".
+    const std::wstring& VersionLine() const { return versionLine; }
+    // How the link starts the browser; the shell's, unless replaced.
+    void SetLauncher(LaunchFunction launcher) { launch = std::move(launcher); }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+
+  private:
+    void OnPaint();
+    LRESULT OnCtlColor(HDC dc, HWND control) const;
+    bool IsOverLink(POINT clientPoint) const;
+    void DrawVersionLine() const;
+
+    win::BitmapPtr banner;
+    std::wstring versionLine;
+    win::StaticText link;
+    win::StaticText credit;
+    LaunchFunction launch;
+};
+
+// The program's version as "major.minor" from its own version resource; empty without one.
+std::wstring ExecutableVersionText();
+// The browser's executable from the command registered for web addresses; empty without one.
+std::wstring DefaultBrowserPath();
+// A key's default value, when it is a string; empty otherwise. Bounded and terminated however
+// the value was stored.
+std::wstring ReadDefaultString(HKEY root, const wchar_t* subKey);

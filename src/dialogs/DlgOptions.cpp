@@ -1,0 +1,116 @@
+#include "DlgOptions.h"
+
+#include "../../res/resource.h"
+#include "../core/Language.h"
+
+namespace {
+
+// Theme 1 .. 6, in order.
+constexpr int kThemeButtonIds[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
+                                   IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
+
+struct Caption {
+    int id; // 0: the dialog's title
+    const wchar_t* english;
+    const wchar_t* russian;
+};
+
+const Caption kCaptions[] = {
+    {0, L"Options", L"Опции Программы"},
+    {IDC_DISPLAY_GROUP, L"Color Display", L"Цветовой Дисплей"},
+    {IDC_PANE_COUNT_LABEL, L"Number of panes:", L"Колч-во панелей:"},
+    {IDC_ZOOM_GROUP, L"Zoomed Picker", L"Приближенный Цветоопределитель"},
+    {IDC_GRID, L"Apply grid to zoomed image", L"Применять пиксельную решетку"},
+    {IDC_AUTOSTART_GROUP, L"Auto-Start", L"Авто-запуск"},
+    {IDC_AUTOSTART, L"Run Tintra when Windows starts", L"Запускать Tintra при загрузке Windows"},
+    {IDC_LANGUAGE_GROUP, L"Language", L"Язык"},
+    {IDC_ENGLISH, L"English", L"Английский"},
+    {IDC_RUSSIAN, L"Russian", L"Русский"},
+    {IDC_THEME_GROUP, L"Color Theme", L"Вид Программы"},
+    {IDOK, L"Apply", L"Применить"},
+    {IDCANCEL, L"Cancel", L"Отменить"},
+};
+
+} // namespace
+
+CDlgOptions::CDlgOptions() : ThemedDialog(IDD_OPTIONS) {}
+
+void CDlgOptions::DoDataExchange() {
+    BindControl(paneCountBox, IDC_PANE_COUNT);
+    BindControl(gridBox, IDC_GRID);
+    BindControl(autostartBox, IDC_AUTOSTART);
+    for (int i = 0; i < kThemeButtonCount; ++i)
+        BindControl(themeButtons[static_cast<size_t>(i)], kThemeButtonIds[i]);
+    BindControl(englishButton, IDC_ENGLISH);
+    BindControl(russianButton, IDC_RUSSIAN);
+}
+
+// The texts are chosen once: a click on a language button does not re-caption the dialog.
+void CDlgOptions::SetCaptions() const {
+    for (const Caption& caption : kCaptions) {
+        const HWND window = caption.id ? GetDlgItem(Hwnd(), caption.id) : Hwnd();
+        SetWindowTextW(window, Localized(caption.english, caption.russian));
+    }
+}
+
+// A value the lists do not offer shows as the first entry but is kept until the user changes it.
+BOOL CDlgOptions::OnInitDialog() {
+    SetCaptions();
+    for (int position = 0; position < kPaneChoiceCount; ++position)
+        paneCountBox.AddString(PaneChoiceText(position));
+    paneCountBox.SetCurSel(PanePositionOf(options.panes));
+    gridBox.SetChecked(options.grid);
+    autostartBox.SetChecked(options.autostart);
+    const int checkedTheme = ThemeButtonOf(options.theme);
+    for (int i = 0; i < kThemeButtonCount; ++i)
+        themeButtons[static_cast<size_t>(i)].SetChecked(i == checkedTheme);
+    englishButton.SetChecked(!IsRussian());
+    russianButton.SetChecked(IsRussian());
+    return TRUE;
+}
+
+LRESULT CDlgOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (win::IsCtlColorMessage(message))
+        return OnCtlColor(message, wParam, lParam);
+    if (message == WM_COMMAND)
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+    return ThemedDialog::HandleMessage(message, wParam, lParam);
+}
+
+// The pane-count box, its dropped list included, keeps the system colours.
+LRESULT CDlgOptions::OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT standard = DefaultProc(message, wParam, lParam);
+    if (IsPaneCountBox(reinterpret_cast<HWND>(lParam)))
+        return standard;
+    return FaceColors(reinterpret_cast<HDC>(wParam));
+}
+
+bool CDlgOptions::IsPaneCountBox(HWND control) const {
+    if (!control)
+        return false;
+    if (control == paneCountBox.Hwnd())
+        return true;
+    COMBOBOXINFO info{sizeof(info)};
+    return GetComboBoxInfo(paneCountBox.Hwnd(), &info) && control == info.hwndList;
+}
+
+void CDlgOptions::OnCommand(int id, int notification) {
+    if (id == IDC_PANE_COUNT) {
+        if (notification == CBN_SELCHANGE)
+            options.panes = PaneCountAt(paneCountBox.GetCurSel());
+        return;
+    }
+    if (notification != BN_CLICKED)
+        return;
+    if (id == IDC_GRID)
+        options.grid = gridBox.IsChecked();
+    else if (id == IDC_AUTOSTART)
+        options.autostart = autostartBox.IsChecked();
+    else if (id == IDC_ENGLISH && englishButton.IsChecked())
+        SetRussian(false);
+    else if (id == IDC_RUSSIAN && russianButton.IsChecked())
+        SetRussian(true);
+    for (int i = 0; i < kThemeButtonCount; ++i)
+        if (id == kThemeButtonIds[i] && themeButtons[static_cast<size_t>(i)].IsChecked())
+            options.theme = i + 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include "../core/Color.h"
+#include "../win/Dialog.h"
+#include "../win/Handles.h"
+
+// A dialog whose face shows the theme's background colour, which the caller hands in before
+// the dialog runs; the brush of it is made when the window is created.
+class ThemedDialog : public win::Dialog {
+  public:
+    using Dialog::Dialog;
+
+    void SetBackgroundColor(ColorRef color) { backgroundColor = color; }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT BackgroundBrush() const { return reinterpret_cast<LRESULT>(backgroundBrush.get()); }
+    // The answer to a control-colour request that shows the face colour behind text too.
+    LRESULT FaceColors(HDC dc) const {
+        SetBkColor(dc, backgroundColor);
+        return BackgroundBrush();
+    }
+
+  private:
+    ColorRef backgroundColor = 0x00FFFFFF;
+    win::BrushHandle backgroundBrush;
+};

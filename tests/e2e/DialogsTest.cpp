@@ -1,0 +1,289 @@
+#include "Driver.h"
+#include "display/PaneLayout.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace e2e;
+
+constexpr int kColorDialogButton = 5000, kOptionsButton = 5004, kAboutButton = 5005;
+constexpr int kRedLock = 1002;
+constexpr int kRgbText = 1003;
+constexpr int kPalette = 1043, kMoreColors = 1044;
+constexpr int kPaneCountBox = 1042, kThemeSix = 1048, kEnglish = 1051, kRussian = 1052;
+constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
+constexpr COLORREF kLockFace = RGB(213, 213, 213), kLatchedRedFace = RGB(255, 121, 121);
+// The system colour dialog's grid of basic colours: 8 columns, 6 rows.
+constexpr int kBasicColorsArea = 0x2D0, kBasicColumns = 8, kBasicRows = 6;
+constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
+constexpr wchar_t kRussianNote[] = L"Языковые опции будут применены после перезагрузки программы";
+
+struct OwnedSearch {
+    HWND owner;
+    const wchar_t* caption;
+    HWND found;
+};
+
+// A visible window the main window owns, with that caption: one of its dialogs or its message box.
+HWND OwnedWindow(HWND owner, const wchar_t* caption) {
+    OwnedSearch search{owner, caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<OwnedSearch*>(param);
+            if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
+                TextOf(window) == s->caption) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool HasChildWithText(HWND window, const std::wstring& text) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (TextOf(child) == text)
+            return true;
+    return false;
+}
+
+// What the screen shows in an area of a window's client area.
+std::vector<COLORREF> Pixels(HWND window, const RECT& area) {
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+std::wstring RgbText(COLORREF color) {
+    return std::to_wstring(GetRValue(color)) + L", " + std::to_wstring(GetGValue(color)) + L", " +
+           std::to_wstring(GetBValue(color));
+}
+
+class Dialogs : public ::testing::Test {
+  protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override {
+        if (tintra.IsRunning()) {
+            EXPECT_EQ(tintra.CloseAndWait(), 0);
+        }
+        ClearSettings();
+    }
+    void Start() { ASSERT_TRUE(tintra.Start()); }
+
+    HWND Main() const { return tintra.MainWindow(); }
+    // Clicks the tool button and waits for the dialog it opens.
+    HWND Open(int buttonId, const wchar_t* caption) {
+        HWND dialog = nullptr;
+        ClickControlUntil(tintra.PanelButton(buttonId), 14, 10,
+                          [&] { return (dialog = OwnedWindow(Main(), caption)) != nullptr; });
+        return dialog;
+    }
+    HWND OpenColorDialog() { return Open(kColorDialogButton, L"Color Dialog"); }
+    HWND OpenOptions() { return Open(kOptionsButton, L"Options"); }
+    // Clicks a control of a dialog that closes it, and waits until the main window is back.
+    bool ClickClosing(HWND dialog, int id, int x = 5, int y = 5) {
+        const HWND control = GetDlgItem(dialog, id);
+        return ClickControlUntil(control, x, y, [&] { return !IsWindow(dialog); }) && EndsModal();
+    }
+    bool EndsModal() const {
+        return WaitFor([&] { return IsWindowEnabled(Main()) != FALSE; });
+    }
+    void ClickCheck(HWND dialog, int id) {
+        const HWND button = GetDlgItem(dialog, id);
+        ClickControlUntil(button, 5, 5,
+                          [&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; });
+    }
+    bool RgbReads(const std::wstring& text) const {
+        return WaitFor([&] { return tintra.InfoText(kRgbText) == text; });
+    }
+    bool ScreenShows(HWND window, int x, int y, COLORREF color) const {
+        return WaitFor([&] { return ScreenPixel(window, x, y) == color; });
+    }
+    void PickFromPalette(int x, int y) {
+        const HWND dialog = OpenColorDialog();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(ClickClosing(dialog, kPalette, x, y));
+    }
+
+    TintraProcess tintra;
+};
+
+TEST_F(Dialogs, EachToolButtonOpensItsDialogModallyOverTheMainWindow) {
+    Start();
+    // Room on every side, so that centring is not cut short by the screen's edge.
+    SetWindowPos(Main(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (auto [buttonId, caption] :
+         {std::pair{kColorDialogButton, L"Color Dialog"}, std::pair{kOptionsButton, L"Options"},
+          std::pair{kAboutButton, L"About"}}) {
+        SCOPED_TRACE(std::string(caption, caption + wcslen(caption)));
+        const HWND dialog = Open(buttonId, caption);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(IsWindowEnabled(Main()));
+        RECT main, own;
+        GetWindowRect(Main(), &main);
+        GetWindowRect(dialog, &own);
+        EXPECT_LE(std::abs((main.left + main.right) / 2 - (own.left + own.right) / 2), 1);
+        WaitFor([&] { return GetForegroundWindow() == dialog; });
+        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+        EXPECT_TRUE(EndsModal());
+    }
+}
+
+TEST_F(Dialogs, APaletteClickMakesTheSwatchColourCurrentAndReleasesTheLocks) {
+    Start();
+    const HWND redLock = tintra.Control(kRedLock);
+    ASSERT_TRUE(
+        ClickControlUntil(redLock, 4, 5, [&] { return ScreenPixel(redLock, 2, 7) == kLatchedRedFace; }));
+    PickFromPalette(186, 30);
+    EXPECT_TRUE(RgbReads(L"255, 131, 0"));
+    EXPECT_EQ(TrackbarPos(tintra.Control(1018)), 255);
+    EXPECT_EQ(TrackbarPos(tintra.Control(1019)), 131);
+    EXPECT_TRUE(ScreenShows(tintra.Control(1000), 40, 30, RGB(255, 131, 0)));
+    EXPECT_TRUE(ScreenShows(redLock, 2, 7, kLockFace));
+    // A line between the swatches is black.
+    PickFromPalette(180, 30);
+    EXPECT_TRUE(RgbReads(L"0, 0, 0"));
+}
+
+TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
+    Start();
+    PickFromPalette(186, 30);
+    ASSERT_TRUE(RgbReads(L"255, 131, 0"));
+    for (bool confirm : {false, true}) {
+        const HWND dialog = OpenColorDialog();
+        ASSERT_NE(dialog, nullptr);
+        HWND system = nullptr;
+        ClickControlUntil(GetDlgItem(dialog, kMoreColors), 5, 5,
+                          [&] { return (system = OwnedWindow(Main(), L"Color")) != nullptr; });
+        ASSERT_NE(system, nullptr);
+        WaitFor([&] { return GetForegroundWindow() == system; });
+        EXPECT_FALSE(IsWindowEnabled(Main()));
+        if (!confirm) {
+            ASSERT_TRUE(ClickClosing(system, IDCANCEL));
+            EXPECT_TRUE(RgbReads(L"255, 131, 0"));
+            continue;
+        }
+        // A basic colour, as the screen shows it before the choice marks it.
+        const HWND basics = GetDlgItem(system, kBasicColorsArea);
+        RECT area;
+        GetClientRect(basics, &area);
+        const int x = area.right * 5 / (2 * kBasicColumns), y = area.bottom * 3 / (2 * kBasicRows);
+        const COLORREF chosen = ScreenPixel(basics, x, y);
+        // The choice draws a focus frame round the colour's cell.
+        const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
+                        area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};
+        const std::vector<COLORREF> before = Pixels(basics, cell);
+        ASSERT_TRUE(ClickControlUntil(basics, x, y, [&] { return Pixels(basics, cell) != before; }));
+        ASSERT_TRUE(ClickClosing(system, IDOK));
+        EXPECT_TRUE(RgbReads(RgbText(chosen)));
+    }
+}
+
+TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKept) {
+    Start();
+    const HWND display = tintra.Control(1000);
+    RECT client;
+    GetClientRect(display, &client);
+    // Pane 1 active and orange; pane 0 stays black.
+    const PaneRect second = LayoutPanes(4, client.right, client.bottom)[1];
+    ASSERT_TRUE(ClickControlUntil(display, second.left + 20, second.top + 20, [&] {
+        return ScreenPixel(display, second.left, second.top + 20) == kActiveFrame;
+    }));
+    PickFromPalette(186, 30);
+    ASSERT_TRUE(RgbReads(L"255, 131, 0"));
+
+    const HWND options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    const HWND box = GetDlgItem(options, kPaneCountBox);
+    ASSERT_TRUE(
+        ClickControlUntil(box, 10, 5, [&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }));
+    PressKey('6');
+    ASSERT_TRUE(WaitFor([&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == 3; }));
+    // A list still dropped takes the first click on Apply to close; ClickClosing clicks again.
+    ASSERT_TRUE(ClickClosing(options, IDOK));
+
+    const auto panes = LayoutPanes(6, client.right, client.bottom);
+    ASSERT_EQ(panes.size(), 6u);
+    EXPECT_TRUE(ScreenShows(display, panes[0].left, panes[0].top + 20, kActiveFrame));
+    EXPECT_TRUE(ScreenShows(display, panes[0].left + 20, panes[0].top + 20, RGB(0, 0, 0)));
+    EXPECT_TRUE(ScreenShows(display, panes[1].left + 20, panes[1].top + 20, RGB(255, 131, 0)));
+    // The panes there were keep their colours; the new ones start white.
+    for (size_t i = 2; i < panes.size(); ++i)
+        EXPECT_TRUE(ScreenShows(display, panes[i].left + 20, panes[i].top + 20,
+                                i < 4 ? RGB(0, 0, 0) : RGB(255, 255, 255)))
+            << i;
+    EXPECT_TRUE(RgbReads(L"255, 131, 0"));
+    EXPECT_EQ(TrackbarPos(tintra.Control(1019)), 131);
+}
+
+TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDoesNot) {
+    Start();
+    const COLORREF face = RGB(251, 199, 202), panel = RGB(253, 225, 227);
+    const COLORREF oldFace = RGB(125, 167, 216), oldPanel = RGB(163, 194, 230);
+    HWND options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    ClickCheck(options, kThemeSix);
+    ASSERT_TRUE(ClickClosing(options, IDCANCEL));
+    EXPECT_EQ(ScreenPixel(Main(), 195, 60), oldFace);
+    EXPECT_EQ(ScreenPixel(tintra.InfoPanel(), 60, 40), oldPanel);
+
+    options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    ClickCheck(options, kThemeSix);
+    ASSERT_TRUE(ClickClosing(options, IDOK));
+    EXPECT_TRUE(ScreenShows(Main(), 195, 60, face));
+    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, panel));
+    EXPECT_TRUE(ScreenShows(tintra.Control(1001), 2, 14, panel));
+}
+
+TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
+    for (auto [startRussian, other, note] :
+         {std::tuple{false, kRussian, kEnglishNote}, std::tuple{true, kEnglish, kRussianNote}}) {
+        SCOPED_TRACE(startRussian);
+        StoreSetting(L"language", startRussian ? 1 : 0);
+        Start();
+        const HWND options = Open(kOptionsButton, startRussian ? L"Опции Программы" : L"Options");
+        ASSERT_NE(options, nullptr);
+        ClickCheck(options, other);
+        ClickControlUntil(GetDlgItem(options, IDOK), 5, 5, [&] { return !IsWindow(options); });
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = OwnedWindow(Main(), L"Tintra")) != nullptr; }));
+        EXPECT_TRUE(HasChildWithText(box, note));
+        EXPECT_FALSE(IsWindowEnabled(Main()));
+        ASSERT_TRUE(ClickClosing(box, IDOK));
+        EXPECT_EQ(tintra.CloseAndWait(), 0);
+    }
+}
+
+TEST_F(Dialogs, RussianThenEnglishBringsNoNote) {
+    Start();
+    const HWND options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    ClickCheck(options, kRussian);
+    ClickCheck(options, kEnglish);
+    ASSERT_TRUE(ClickClosing(options, IDOK));
+    // Once the main window answers again, a note would be showing.
+    DWORD_PTR answer;
+    SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+    EXPECT_EQ(OwnedWindow(Main(), L"Tintra"), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(Main()));
+}
+
+} // namespace

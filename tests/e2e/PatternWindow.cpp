@@ -1,0 +1,83 @@
+#include "PatternWindow.h"
+
+#include "Driver.h"
+
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TintraTestPattern";
+
+void PaintPattern(HWND window) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    std::vector<DWORD> pixels;
+    for (int y = 0; y < PatternWindow::kHeight; ++y)
+        for (int x = 0; x < PatternWindow::kWidth; ++x) {
+            const COLORREF color = PatternWindow::ColorAt(x, y);
+            pixels.push_back(
+                static_cast<DWORD>(GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color)));
+        }
+    BITMAPINFO info{};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), PatternWindow::kWidth, -PatternWindow::kHeight, 1, 32, BI_RGB};
+    SetDIBitsToDevice(dc, 0, 0, PatternWindow::kWidth, PatternWindow::kHeight, 0, 0, 0,
+                      PatternWindow::kHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    EndPaint(window, &paint);
+}
+
+} // namespace
+
+COLORREF PatternWindow::ColorAt(int x, int y) {
+    return RGB(40 + 3 * x, 50 + 4 * y, (x * 7 + y * 11) & 0xFF);
+}
+
+LRESULT CALLBACK PatternWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        PaintPattern(window);
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+PatternWindow::~PatternWindow() {
+    if (window)
+        DestroyWindow(window);
+}
+
+bool PatternWindow::Show(POINT screenTopLeft) {
+    static const ATOM registered = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kClassName;
+        return RegisterClassW(&wc);
+    }();
+    if (!registered)
+        return false;
+    topLeft = screenTopLeft;
+    window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"", WS_POPUP,
+                             topLeft.x, topLeft.y, kWidth, kHeight, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    if (!window)
+        return false;
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    // Corners and centre as the screen shows them, not only as painted.
+    return WaitFor([this] {
+        for (POINT p : {POINT{0, 0}, POINT{kWidth - 1, kHeight - 1}, POINT{kWidth / 2, kHeight / 2}})
+            if (ScreenPixel(window, p.x, p.y) != ColorAt(p.x, p.y))
+                return false;
+        return true;
+    });
+}
+
+} // namespace e2e

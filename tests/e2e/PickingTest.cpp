@@ -1,0 +1,243 @@
+#include "Driver.h"
+#include "PatternWindow.h"
+#include "app/ClipboardText.h"
+#include "color/ColorNotation.h"
+#include "display/ZoomGeometry.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace e2e;
+
+constexpr int kDisplay = 1000;
+constexpr int kPickerButton = 5001, kZoomButton = 5002;
+constexpr int kRedLock = 1002;
+constexpr COLORREF kLatchedRedLock = RGB(255, 121, 121), kGreyLock = RGB(213, 213, 213);
+constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
+constexpr wchar_t kCursorMarker[] = L"cursors_replaced";
+// A point of the pattern with all 44 x 32 pixels around it inside the pattern.
+constexpr POINT kZoomClick{30, 20};
+
+struct NotationRow {
+    int id;
+    ColorNotation notation;
+};
+constexpr NotationRow kRows[] = {{1002, ColorNotation::Colref},
+                                 {1003, ColorNotation::Rgb},
+                                 {1004, ColorNotation::Hex},
+                                 {1009, ColorNotation::Hsb},
+                                 {1011, ColorNotation::Cmyk}};
+
+HWND CaptureOf(HWND window) {
+    GUITHREADINFO info{sizeof(info)};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
+}
+
+// What the screen shows over a window's client rectangle, rows top first, as ARGB.
+std::vector<Argb> ScreenPixels(HWND window, const RECT& client) {
+    POINT origin{client.left, client.top};
+    ClientToScreen(window, &origin);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    std::vector<Argb> pixels(static_cast<const Argb*>(bits), static_cast<const Argb*>(bits) + width * height);
+    for (Argb& pixel : pixels)
+        pixel |= 0xFF000000u;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+class Picking : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ClearSettings();
+        StartTintra();
+    }
+    void TearDown() override {
+        if (tintra.IsRunning()) {
+            EXPECT_EQ(tintra.CloseAndWait(), 0);
+        }
+        ClearSettings();
+    }
+    void StartTintra() {
+        ASSERT_TRUE(tintra.Start());
+        display = tintra.Control(kDisplay);
+        RECT main;
+        GetWindowRect(tintra.MainWindow(), &main);
+        ASSERT_TRUE(pattern.Show(POINT{main.right + 40, main.top + 40}));
+    }
+
+    HWND Button(int id) const { return tintra.PanelButton(id); }
+    bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
+    bool IsDown(int id) const { return ScreenPixel(Button(id), 1, 1) == RGB(0x9A, 0x9A, 0x9A); }
+    // Latches a picking button; true once the main window holds the mouse for the mode.
+    // Each time a few pixels away from the last, so that no click is taken for a double-click.
+    bool StartMode(int id) {
+        const int x = 8 + (modeStarts++ % 3) * 6;
+        return ClickControlUntil(Button(id), x, 10, [&] { return Waiting(); });
+    }
+    ::testing::AssertionResult RowsShow(COLORREF color) {
+        for (const NotationRow& row : kRows) {
+            const std::wstring expected = NotationText(row.notation, color);
+            if (!WaitFor([&] { return tintra.InfoText(row.id) == expected; }))
+                return ::testing::AssertionFailure()
+                       << "row " << row.id << " reads "
+                       << std::string(tintra.InfoText(row.id).begin(), tintra.InfoText(row.id).end());
+        }
+        return ::testing::AssertionSuccess();
+    }
+    void LatchRedLock() {
+        const HWND lock = tintra.Control(kRedLock);
+        ASSERT_TRUE(
+            ClickControlUntil(lock, 4, 5, [&] { return ScreenPixel(lock, 2, 7) == kLatchedRedLock; }));
+    }
+    // The magnified view of the pattern around kZoomClick, as the display shows it: the rows
+    // under the display's frame left out.
+    std::vector<Argb> ExpectedView(bool grid) const {
+        ScreenArea capture{ZoomSourceArea({kZoomClick.x, kZoomClick.y}), {}};
+        for (int y = capture.area.top; y < capture.area.bottom; ++y)
+            for (int x = capture.area.left; x < capture.area.right; ++x)
+                capture.pixels.push_back(ToArgb(PatternWindow::ColorAt(x, y)));
+        const std::vector<Argb> plain = Magnify(capture, {kZoomClick.x, kZoomClick.y});
+        const std::vector<Argb> image = grid ? WithGrid(plain, kZoomWidth, kZoomHeight) : plain;
+        return std::vector<Argb>(image.begin() + kZoomWidth, image.end() - kZoomWidth);
+    }
+    std::vector<Argb> ShownView() const {
+        RECT client;
+        GetClientRect(display, &client);
+        const PixelPoint offset = ZoomImageOffset(client.right, client.bottom);
+        return ScreenPixels(display,
+                            RECT{offset.x, offset.y + 1, offset.x + kZoomWidth, offset.y + kZoomHeight - 1});
+    }
+    bool ShowsView() const {
+        return WaitFor([&] { return ShownView() == ExpectedView(true); });
+    }
+    void ShowZoomedPattern() {
+        ASSERT_TRUE(StartMode(kZoomButton));
+        ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
+        ASSERT_TRUE(ShowsView());
+    }
+
+    TintraProcess tintra;
+    PatternWindow pattern;
+    HWND display = nullptr;
+    int modeStarts = 0;
+};
+
+TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
+    LatchRedLock();
+    for (POINT at : {POINT{0, 0}, POINT{17, 9}, POINT{63, 47}}) {
+        SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
+        const COLORREF color = PatternWindow::ColorAt(at.x, at.y);
+        ASSERT_TRUE(StartMode(kPickerButton));
+        ClickAt(pattern.ScreenPointOf(at.x, at.y));
+        EXPECT_TRUE(RowsShow(color));
+        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(kPickerButton); }));
+        EXPECT_EQ(ScreenPixel(display, 40, 30), color); // the active pane
+        EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), GetRValue(color));
+        EXPECT_EQ(SendMessageW(tintra.Control(1020), TBM_GETPOS, 0, 0), GetBValue(color));
+    }
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
+    EmptyTheClipboard();
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] {
+        return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(63, 47));
+    })) << ClipboardText();
+}
+
+TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) {
+    ShowZoomedPattern();
+    EXPECT_FALSE(Waiting());
+    EXPECT_TRUE(IsDown(kZoomButton));
+    EXPECT_TRUE(RowsShow(0)); // the first click chooses the area, not a colour
+    // Display point (90, 65) is zoom pixel (88, 64): the clicked screen pixel.
+    ASSERT_TRUE(ClickControlUntil(display, 90, 65, [&] { return !IsDown(kZoomButton); }));
+    EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y)));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; })); // panes again
+}
+
+TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
+    LatchRedLock();
+    ShowZoomedPattern();
+    ASSERT_TRUE(ClickControlUntil(display, 179, 65, [&] { return !IsDown(kZoomButton); }));
+    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
+}
+
+TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
+    for (int button : {kPickerButton, kZoomButton}) {
+        SCOPED_TRACE(button);
+        ASSERT_TRUE(StartMode(button));
+        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+    }
+    ShowZoomedPattern();
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&] { return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame; }));
+    EXPECT_TRUE(RowsShow(0));
+}
+
+TEST_F(Picking, ColourPickerStartedWhileTheViewIsShownLeavesIt) {
+    ShowZoomedPattern();
+    ASSERT_TRUE(StartMode(kPickerButton));
+    EXPECT_TRUE(WaitFor([&] { return !IsDown(kZoomButton); }));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; }));
+    ClickAt(pattern.ScreenPointOf(5, 6));
+    EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(5, 6)));
+}
+
+TEST_F(Picking, AClickWhereNoPixelCanBeReadKeepsTheColour) {
+    ASSERT_TRUE(StartMode(kPickerButton));
+    // Far off every screen: the pixel there cannot be read.
+    PostMessageW(tintra.MainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-30000, -30000));
+    EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(kPickerButton); }));
+    EXPECT_TRUE(RowsShow(0));
+    EXPECT_EQ(ReadSetting(kCursorMarker), -1);
+}
+
+TEST_F(Picking, ASwitchToAnotherProgramEndsEitherMode) {
+    for (int button : {kPickerButton, kZoomButton}) {
+        SCOPED_TRACE(button);
+        ASSERT_TRUE(StartMode(button));
+        // What the system sends on Alt+Tab; the default handling lets go of the mouse.
+        SendMessageW(tintra.MainWindow(), WM_CANCELMODE, 0, 0);
+        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+        EXPECT_EQ(ReadSetting(kCursorMarker), -1);
+    }
+    EXPECT_TRUE(RowsShow(0));
+}
+
+TEST_F(Picking, ClosingWhileAModeWaitsRestoresTheCursorsAndEnds) {
+    ASSERT_TRUE(StartMode(kZoomButton));
+    EXPECT_EQ(ReadSetting(kCursorMarker), 1);
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+    EXPECT_EQ(ReadSetting(kCursorMarker), -1);
+}
+
+TEST_F(Picking, ARunKilledWhileAModeWaitsIsCleanedUpAtTheNextStart) {
+    ASSERT_TRUE(StartMode(kPickerButton));
+    EXPECT_EQ(ReadSetting(kCursorMarker), 1);
+    tintra.Kill();
+    EXPECT_EQ(ReadSetting(kCursorMarker), 1);
+    TintraProcess next;
+    ASSERT_TRUE(next.Start());
+    EXPECT_EQ(ReadSetting(kCursorMarker), -1);
+    EXPECT_EQ(next.CloseAndWait(), 0);
+}
+
+} // namespace

@@ -1,0 +1,28 @@
+#pragma once
+#include "display/ColorDisplay.h"
+
+#include <vector>
+
+// Screen pixel (x, y) of the stand-in screen: distinct for every pixel near the clicks.
+inline Argb FakeScreenPixel(int x, int y) {
+    return 0xFF000000u | static_cast<Argb>((x * 5) & 0xFF) << 16 | static_cast<Argb>((y * 7) & 0xFF) << 8 |
+           static_cast<Argb>((x + y) & 0xFF);
+}
+
+// The display with a stand-in screen that records what it was asked to copy.
+class FakeScreenDisplay : public CColorDisplay {
+  public:
+    bool failing = false;
+    mutable std::vector<PixelRect> copied;
+
+  protected:
+    bool CopyScreen(const PixelRect& area, ScreenArea& copy) const override {
+        if (failing)
+            return false;
+        copied.push_back(area);
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                copy.pixels.push_back(FakeScreenPixel(x, y));
+        return true;
+    }
+};

@@ -1,0 +1,218 @@
+#include "WindowTestSupport.h"
+#include "core/Language.h"
+#include "dialogs/DlgOptions.h"
+#include "win/Controls.h"
+
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+constexpr ColorRef kFace = RGB(251, 199, 202);
+constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
+                                 IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
+
+bool IsChecked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+int CheckedThemeButton(HWND dialog) {
+    int checked = -1;
+    for (int i = 0; i < 6; ++i)
+        if (IsChecked(dialog, kThemeButtons[i]))
+            checked = checked == -1 ? i : 99; // more than one: the group is broken
+    return checked;
+}
+
+class OptionsDialog : public ::testing::Test {
+  protected:
+    void TearDown() override { SetRussian(false); }
+
+    // Opens the dialog on the values; `act` runs once it is initialised, and its posts are
+    // handled by the dialog's own loop, which the last of them ends.
+    INT_PTR Run(const OptionValues& values, const std::function<void(HWND)>& act) {
+        dialog.SetValues(values);
+        return RunModalThen(dialog, nullptr, act);
+    }
+    static void Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+    // What a person's choice in the list does: the selection moves and the box tells its dialog.
+    static void ChoosePanes(HWND dialog, int position) {
+        const HWND box = GetDlgItem(dialog, IDC_PANE_COUNT);
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_PANE_COUNT, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box));
+    }
+
+    CDlgOptions dialog;
+};
+
+TEST_F(OptionsDialog, OpensOnTheValuesAndReturnsThemUntouched) {
+    int selected = -1, theme = -1;
+    bool grid = true, autostart = false;
+    const INT_PTR result = Run(OptionValues{true, false, 6, 5}, [&](HWND window) {
+        selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
+        theme = CheckedThemeButton(window);
+        grid = IsChecked(window, IDC_GRID);
+        autostart = IsChecked(window, IDC_AUTOSTART);
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(selected, 3);
+    EXPECT_EQ(theme, 4);
+    EXPECT_FALSE(grid);
+    EXPECT_TRUE(autostart);
+    const OptionValues values = dialog.Values();
+    EXPECT_TRUE(values.autostart);
+    EXPECT_FALSE(values.grid);
+    EXPECT_EQ(values.panes, 6);
+    EXPECT_EQ(values.theme, 5);
+}
+
+TEST_F(OptionsDialog, ValuesOutsideTheListsShowTheFirstEntryAndAreKept) {
+    int selected = -1, theme = -1, entries = 0;
+    Run(OptionValues{false, true, 3, 0}, [&](HWND window) {
+        selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
+        entries = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCOUNT, 0, 0));
+        theme = CheckedThemeButton(window);
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(entries, 5);
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(theme, 0);
+    EXPECT_EQ(dialog.Values().panes, 3);
+    EXPECT_EQ(dialog.Values().theme, 0);
+}
+
+TEST_F(OptionsDialog, ChoosingTwoThenOneGivesOnePane) {
+    Run(OptionValues{false, true, 3, 4}, [](HWND window) {
+        ChoosePanes(window, 1);
+        ChoosePanes(window, 0);
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(dialog.Values().panes, 1);
+}
+
+TEST_F(OptionsDialog, EachControlSetsItsValue) {
+    Run(OptionValues{false, true, 4, 4}, [](HWND window) {
+        ChoosePanes(window, 4);
+        Click(window, IDC_GRID);
+        Click(window, IDC_AUTOSTART);
+        Click(window, IDC_THEME_2);
+        Click(window, IDC_THEME_6);
+        Click(window, IDOK);
+    });
+    const OptionValues values = dialog.Values();
+    EXPECT_EQ(values.panes, 9);
+    EXPECT_FALSE(values.grid);
+    EXPECT_TRUE(values.autostart);
+    EXPECT_EQ(values.theme, 6);
+}
+
+TEST_F(OptionsDialog, EveryThemeButtonSetsItsThemeAndClearsTheOthers) {
+    for (int theme = 1; theme <= 6; ++theme) {
+        CDlgOptions options;
+        options.SetValues(OptionValues{false, true, 1, theme == 1 ? 2 : 1});
+        int checked = -1;
+        RunModalThen(options, nullptr, [&](HWND window) {
+            SendMessageW(GetDlgItem(window, kThemeButtons[theme - 1]), BM_CLICK, 0, 0);
+            checked = CheckedThemeButton(window);
+            Click(window, IDOK);
+        });
+        EXPECT_EQ(checked, theme - 1);
+        EXPECT_EQ(options.Values().theme, theme);
+    }
+}
+
+TEST_F(OptionsDialog, ALanguageButtonChangesTheLanguageAtTheClickEvenWhenCancelled) {
+    bool englishChecked = false;
+    const INT_PTR result = Run(OptionValues{}, [&](HWND window) {
+        englishChecked = IsChecked(window, IDC_ENGLISH) && !IsChecked(window, IDC_RUSSIAN);
+        Click(window, IDC_RUSSIAN);
+        Click(window, IDCANCEL);
+    });
+    EXPECT_TRUE(englishChecked);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(IsRussian());
+
+    CDlgOptions again;
+    bool russianChecked = false;
+    RunModalThen(again, nullptr, [&](HWND window) {
+        russianChecked = IsChecked(window, IDC_RUSSIAN) && !IsChecked(window, IDC_ENGLISH);
+        Click(window, IDC_ENGLISH);
+        Click(window, IDOK);
+    });
+    EXPECT_TRUE(russianChecked);
+    EXPECT_FALSE(IsRussian());
+}
+
+struct Caption {
+    int id;
+    const wchar_t* english;
+    const wchar_t* russian;
+};
+
+TEST_F(OptionsDialog, CaptionsInBothLanguages) {
+    const Caption captions[] = {
+        {0, L"Options", L"Опции Программы"},
+        {IDC_DISPLAY_GROUP, L"Color Display", L"Цветовой Дисплей"},
+        {IDC_PANE_COUNT_LABEL, L"Number of panes:", L"Колч-во панелей:"},
+        {IDC_ZOOM_GROUP, L"Zoomed Picker", L"Приближенный Цветоопределитель"},
+        {IDC_GRID, L"Apply grid to zoomed image", L"Применять пиксельную решетку"},
+        {IDC_AUTOSTART_GROUP, L"Auto-Start", L"Авто-запуск"},
+        {IDC_AUTOSTART, L"Run Tintra when Windows starts", L"Запускать Tintra при загрузке Windows"},
+        {IDC_LANGUAGE_GROUP, L"Language", L"Язык"},
+        {IDC_ENGLISH, L"English", L"Английский"},
+        {IDC_RUSSIAN, L"Russian", L"Русский"},
+        {IDC_THEME_GROUP, L"Color Theme", L"Вид Программы"},
+        {IDOK, L"Apply", L"Применить"},
+        {IDCANCEL, L"Cancel", L"Отменить"},
+    };
+    for (bool russian : {false, true}) {
+        SetRussian(russian);
+        CDlgOptions options;
+        ASSERT_TRUE(options.CreateModeless(nullptr));
+        for (const Caption& caption : captions) {
+            const HWND window = caption.id ? GetDlgItem(options.Hwnd(), caption.id) : options.Hwnd();
+            EXPECT_EQ(win::WindowText(window), russian ? caption.russian : caption.english) << caption.id;
+        }
+        // A click on the other language does not re-caption the open dialog.
+        SendMessageW(GetDlgItem(options.Hwnd(), russian ? IDC_ENGLISH : IDC_RUSSIAN), BM_CLICK, 0, 0);
+        EXPECT_EQ(win::WindowText(GetDlgItem(options.Hwnd(), IDOK)), russian ? L"Применить" : L"Apply");
+    }
+}
+
+TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsItsColours) {
+    dialog.SetBackgroundColor(kFace);
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    const HDC dc = GetDC(dialog.Hwnd());
+    auto answer = [&](UINT message, int id) {
+        SetBkColor(dc, RGB(1, 2, 3));
+        const HWND control = id ? GetDlgItem(dialog.Hwnd(), id) : dialog.Hwnd();
+        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+            dialog.Hwnd(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+        LOGBRUSH logBrush{};
+        GetObjectW(brush, sizeof(logBrush), &logBrush);
+        return std::make_pair(logBrush.lbColor, GetBkColor(dc));
+    };
+    for (int id : {0, IDC_GRID, IDC_PANE_COUNT_LABEL, IDC_THEME_GROUP, IDC_THEME_3, IDC_RUSSIAN}) {
+        const UINT message = id ? WM_CTLCOLORSTATIC : WM_CTLCOLORDLG;
+        EXPECT_EQ(answer(message, id), std::make_pair(COLORREF{kFace}, COLORREF{kFace})) << id;
+    }
+    EXPECT_NE(answer(WM_CTLCOLORLISTBOX, IDC_PANE_COUNT).first, kFace);
+    COMBOBOXINFO info{sizeof(info)};
+    ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT), &info));
+    SetBkColor(dc, RGB(1, 2, 3));
+    const auto listBrush =
+        reinterpret_cast<HBRUSH>(SendMessageW(dialog.Hwnd(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                              reinterpret_cast<LPARAM>(info.hwndList)));
+    LOGBRUSH logBrush{};
+    GetObjectW(listBrush, sizeof(logBrush), &logBrush);
+    EXPECT_NE(logBrush.lbColor, kFace);
+    ReleaseDC(dialog.Hwnd(), dc);
+}
+
+} // namespace
