@@ -174,6 +174,8 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
                           [&] { return (system = OwnedWindow(Main(), L"Color")) != nullptr; });
         ASSERT_NE(system, nullptr);
         WaitFor([&] { return GetForegroundWindow() == system; });
+        // Its colours are painted some time after it shows; this paints them before the screen is read.
+        RedrawWindow(system, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         EXPECT_FALSE(IsWindowEnabled(Main()));
         if (!confirm) {
             ASSERT_TRUE(ClickClosing(system, IDCANCEL));
