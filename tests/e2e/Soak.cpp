@@ -83,6 +83,7 @@ class Soak {
         if (!StartTintra())
             return Fail(0, "Tintra did not start");
         for (int done = 1; done <= inputs; ++done) {
+            given = done;
             GiveOneInput();
             if (!process->IsRunning())
                 return Fail(done, "the process ended with exit code " + std::to_string(process->ExitCode()));
@@ -104,7 +105,10 @@ class Soak {
     }
 
   private:
-    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    // A window that vanished in a restart has an empty rectangle: its range has no numbers.
+    int Pick(int low, int high) {
+        return high < low ? low : std::uniform_int_distribution<int>(low, high)(random);
+    }
 
     bool StartTintra() {
         process = std::make_unique<TintraProcess>();
@@ -141,7 +145,7 @@ class Soak {
     }
     // Anywhere in the client area but on a button that must not be clicked.
     POINT AnyPoint() {
-        RECT client;
+        RECT client{};
         GetClientRect(main, &client);
         for (;;) {
             const POINT screen = ScreenOf(main, POINT{Pick(0, client.right - 1), Pick(0, client.bottom - 1)});
@@ -157,7 +161,7 @@ class Soak {
                      std::clamp(screen.y, client.top, client.bottom - 1)};
     }
     POINT PointIn(HWND window) {
-        RECT rect;
+        RECT rect{};
         GetClientRect(window, &rect);
         return ScreenOf(window, POINT{Pick(0, rect.right - 1), Pick(0, rect.bottom - 1)});
     }
@@ -307,14 +311,17 @@ class Soak {
     static std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
     static std::string RgbText(ColorRef color) { return Narrow(NotationText(ColorNotation::Rgb, color)); }
 
-    int Fail(int inputs, const std::string& what) {
+  public:
+    int Fail(int inputs, const std::string& what) const {
         std::printf("soak: FAILED after %d inputs: %s\nsoak: seed %u; the last inputs, oldest first:\n",
                     inputs, what.c_str(), seed);
         for (const std::string& input : recent)
             std::printf("  %s\n", input.c_str());
         return 1;
     }
+    int Given() const { return given; }
 
+  private:
     unsigned seed;
     std::mt19937 random;
     std::vector<WORD> tableKeys;
@@ -323,7 +330,21 @@ class Soak {
     HWND main = nullptr;
     std::deque<std::string> recent;
     int restarts = 0;
+    int given = 0;
 };
+
+const Soak* running = nullptr;
+
+// A fault in the driver itself still names the seed and the inputs that led to it.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
+    if (running) {
+        char what[64];
+        std::snprintf(what, sizeof(what), "the soak driver crashed (exception 0x%08lX)",
+                      exception->ExceptionRecord->ExceptionCode);
+        running->Fail(running->Given(), what);
+    }
+    return EXCEPTION_EXECUTE_HANDLER;
+}
 
 } // namespace
 
@@ -337,7 +358,11 @@ int wmain(int argc, wchar_t** argv) {
         else if (option == L"--seed")
             seed = static_cast<unsigned>(std::wcstoul(argv[i + 1], nullptr, 10));
     }
+    // Unbuffered, so that nothing printed is lost whichever way the run ends.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     std::printf("soak: %d inputs, seed %u\n", inputs, seed);
-    std::fflush(stdout);
-    return Soak(seed).Run(inputs);
+    Soak soak(seed);
+    running = &soak;
+    SetUnhandledExceptionFilter(ReportCrash);
+    return soak.Run(inputs);
 }
