@@ -7,6 +7,7 @@ if(TINTRA_HAVE_GTEST)
     tests/native/PaneLayoutTest.cpp
     tests/native/PicturesTest.cpp
     tests/native/CommandsTest.cpp
+    tests/native/SettingsTableTest.cpp
     tests/native/DialogLogicTest.cpp
     tests/native/ZoomGeometryTest.cpp
   )

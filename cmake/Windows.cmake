@@ -14,8 +14,10 @@ set(TINTRA_WINDOW_SOURCES
   src/app/DialogCommands.cpp
   src/app/ScreenPicker.cpp
   src/app/Slider.cpp
+  src/app/StartWithWindows.cpp
   src/app/SystemCursors.cpp
   src/app/TintraDlg.cpp
+  src/app/TintraDlgSettings.cpp
   src/color/CheckCtrl.cpp
   src/color/InfoCtrl.cpp
   src/dialogs/DlgAbout.cpp
@@ -70,6 +72,7 @@ if(TINTRA_HAVE_GTEST)
     tests/win/UButtonTest.cpp
     tests/win/PanelTest.cpp
     tests/win/PicturesTest.cpp
+    tests/win/SettingsTest.cpp
     tests/win/ColorDialogTest.cpp
     tests/win/OptionsDialogTest.cpp
     tests/win/AboutDialogTest.cpp
@@ -90,6 +93,7 @@ if(TINTRA_HAVE_GTEST)
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
+    tests/e2e/SettingsTest.cpp
     tests/e2e/DialogsTest.cpp
     tests/e2e/HelpTest.cpp
     tests/win/TestResources.rc

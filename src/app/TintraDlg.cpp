@@ -5,6 +5,7 @@
 #include "../ui/Theme.h"
 #include "../win/App.h"
 #include "ClipboardText.h"
+#include "SettingsTable.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 
@@ -16,10 +17,7 @@
 
 namespace {
 
-constexpr wchar_t kSettingsSection[] = L"Settings";
-
 constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
-constexpr int kFirstStartPaneCount = 4;
 constexpr RECT kColorDisplayRect{8, 10, 188, 140};
 constexpr POINT kInfoPanelPosition{8, 145};
 // The space kept between children stacked one above the other.
@@ -50,7 +48,9 @@ constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 
 CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
     icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTRA));
-    SetRussian(win::App::Current().GetProfileInt(kSettingsSection, L"language", 0) != 0);
+    const SettingRow& language = RowOf(Setting::Language);
+    SetRussian(win::App::Current().GetProfileInt(kSettingsSection, language.name, language.defaultValue) !=
+               0);
     const ThemeColors theme = LookupTheme(kDefaultTheme);
     backgroundColor = theme.backgroundColor;
     panelColor = theme.panelColor;
@@ -72,6 +72,11 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         break;
+    case WM_ENDSESSION:
+        // Windows ends the program without WM_CLOSE at logoff, shutdown or restart.
+        if (wParam)
+            OnClose();
+        return 0;
     case WM_HELP:
         return FALSE;
     case WM_LBUTTONDOWN:
@@ -153,19 +158,14 @@ BOOL CTintraDlg::OnInitDialog() {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
         sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
-    // A first start: black everywhere, four panes, COLREF marked.
-    SetCurrentColor(0);
-    colorDisplay.SetPaneCount(kFirstStartPaneCount);
-    for (int pane = 0; pane < colorDisplay.GetPaneCount(); ++pane)
-        colorDisplay.SetPaneColor(pane, ToArgb(0));
-    infoPanel.SetNotation(static_cast<int>(ColorNotation::Colref));
-    colorDisplay.SetGrid(gridFlag);
+    // Before the settings: a window with owned popups cannot be made topmost under Wine.
+    DetachOwnedPopups();
+    LoadSettings();
     ApplyTheme(oldBackground);
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
     MakeRoomForToolPanel();
-    DetachOwnedPopups();
     SetFocus(Hwnd());
     return TRUE;
 }
@@ -397,6 +397,8 @@ void CTintraDlg::OnPaint() {
     DrawIcon(paint.get(), x, y, icon);
 }
 
+// The picking modes end first, so the system cursors are back before anything is saved.
 void CTintraDlg::OnClose() {
     picker.EndModes();
+    SaveSettings();
 }

@@ -25,6 +25,9 @@ class CTintraDlg : public win::Dialog {
     // Makes the slider positions the colour of the active pane and of the information panel.
     void ApplySliders();
     void CopyToClipboard();
+    // What the user set survives: read once at start-up, written on closing.
+    void LoadSettings();
+    void SaveSettings();
     BOOL PreTranslateMessage(MSG* msg) override;
 
   protected:
@@ -38,6 +41,7 @@ class CTintraDlg : public win::Dialog {
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
     void OnClose();
+    void RestorePosition(int x, int y);
     LRESULT OnCtlColor(HDC dc) const;
     void ApplyTheme(ColorRef oldBackground);
     void CreateLockButtons();

@@ -19,7 +19,8 @@ constexpr int kColorDialogButton = 5000, kOptionsButton = 5004, kAboutButton = 5
 constexpr int kRedLock = 1002;
 constexpr int kRgbText = 1003;
 constexpr int kPalette = 1043, kMoreColors = 1044;
-constexpr int kPaneCountBox = 1042, kThemeSix = 1048, kEnglish = 1051, kRussian = 1052;
+constexpr int kPaneCountBox = 1042, kStartWithWindows = 1043, kThemeSix = 1048, kEnglish = 1051,
+              kRussian = 1052;
 constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 constexpr COLORREF kLockFace = RGB(213, 213, 213), kLatchedRedFace = RGB(255, 121, 121);
 // The system colour dialog's grid of basic colours: 8 columns, 6 rows.
@@ -181,17 +182,17 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
             EXPECT_TRUE(RgbReads(L"255, 131, 0"));
             continue;
         }
-        // A basic colour, as the screen shows it before the choice marks it.
+        // A basic colour. The choice draws a focus frame round the colour's cell; its centre
+        // keeps the colour, read once the frame shows, when the dialog has surely been painted.
         const HWND basics = GetDlgItem(system, kBasicColorsArea);
         RECT area;
         GetClientRect(basics, &area);
         const int x = area.right * 5 / (2 * kBasicColumns), y = area.bottom * 3 / (2 * kBasicRows);
-        const COLORREF chosen = ScreenPixel(basics, x, y);
-        // The choice draws a focus frame round the colour's cell.
         const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
                         area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};
         const std::vector<COLORREF> before = Pixels(basics, cell);
         ASSERT_TRUE(ClickControlUntil(basics, x, y, [&] { return Pixels(basics, cell) != before; }));
+        const COLORREF chosen = ScreenPixel(basics, x, y);
         ASSERT_TRUE(ClickClosing(system, IDOK));
         EXPECT_TRUE(RgbReads(RgbText(chosen)));
     }
@@ -241,7 +242,7 @@ TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDo
     ASSERT_NE(options, nullptr);
     ClickCheck(options, kThemeSix);
     ASSERT_TRUE(ClickClosing(options, IDCANCEL));
-    // Where the dialog was, the panels repaint a moment after the window's face.
+    // The closed dialog covered these points: wait for the repaint, which must keep the old theme.
     EXPECT_TRUE(ScreenShows(Main(), 195, 60, oldFace));
     EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, oldPanel));
 
@@ -252,6 +253,25 @@ TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDo
     EXPECT_TRUE(ScreenShows(Main(), 195, 60, face));
     EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, panel));
     EXPECT_TRUE(ScreenShows(tintra.Control(1001), 2, 14, panel));
+}
+
+TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedTakenOut) {
+    for (bool on : {true, false}) {
+        SCOPED_TRACE(on ? "ticked" : "unticked");
+        Start();
+        const HWND options = OpenOptions();
+        ASSERT_NE(options, nullptr);
+        const HWND box = GetDlgItem(options, kStartWithWindows);
+        // The box shows what the last run saved.
+        EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), on ? BST_UNCHECKED : BST_CHECKED);
+        ASSERT_TRUE(ClickControlUntil(box, 5, 5, [&] {
+            return SendMessageW(box, BM_GETCHECK, 0, 0) == (on ? BST_CHECKED : BST_UNCHECKED);
+        }));
+        ASSERT_TRUE(ClickClosing(options, IDOK));
+        EXPECT_EQ(tintra.CloseAndWait(), 0);
+        EXPECT_EQ(StartupEntry(HKEY_CURRENT_USER), on ? L"\"" + ProgramPath() + L"\"" : L"<none>");
+    }
+    RemoveStartupEntries();
 }
 
 TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -36,7 +37,35 @@ long long ReadSetting(const wchar_t* name) {
     return value;
 }
 
-namespace {
+HKEY OpenRunKey(HKEY root, REGSAM access, bool create) {
+    const wchar_t path[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    HKEY key = nullptr;
+    const LSTATUS status = create ? RegCreateKeyExW(root, path, 0, nullptr, 0, access, nullptr, &key, nullptr)
+                                  : RegOpenKeyExW(root, path, 0, access, &key);
+    return status == ERROR_SUCCESS ? key : nullptr;
+}
+
+std::wstring StartupEntry(HKEY root, REGSAM view) {
+    wchar_t text[MAX_PATH + 8] = {};
+    DWORD size = sizeof(text);
+    const HKEY key = OpenRunKey(root, KEY_QUERY_VALUE | view);
+    const bool found =
+        key && RegGetValueW(key, nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS;
+    if (key)
+        RegCloseKey(key);
+    return found ? text : L"<none>";
+}
+
+void RemoveStartupEntries() {
+    for (const auto& [root, view] :
+         {std::pair{HKEY_CURRENT_USER, REGSAM{0}}, std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_64KEY}},
+          std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_32KEY}}}) {
+        if (const HKEY key = OpenRunKey(root, KEY_SET_VALUE | view)) {
+            RegDeleteValueW(key, L"Tintra");
+            RegCloseKey(key);
+        }
+    }
+}
 
 std::wstring ProgramPath() {
     wchar_t path[MAX_PATH];
@@ -45,6 +74,8 @@ std::wstring ProgramPath() {
     dir.erase(dir.find_last_of(L"\\/") + 1);
     return dir + L"Tintra.exe";
 }
+
+namespace {
 
 struct WindowSearch {
     DWORD processId;
@@ -82,12 +113,18 @@ INPUT MouseInput(DWORD flags, POINT screen = {}) {
 } // namespace
 
 TintraProcess::~TintraProcess() {
+    Release();
+}
+
+void TintraProcess::Release() {
     if (process.hProcess) {
         if (IsRunning())
             TerminateProcess(process.hProcess, 99);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }
+    process = PROCESS_INFORMATION{};
+    mainWindow = nullptr;
 }
 
 bool TintraProcess::Start() {
@@ -95,6 +132,7 @@ bool TintraProcess::Start() {
 }
 
 bool TintraProcess::Start(const std::wstring& programPath) {
+    Release(); // a run before this one
     // The pointer waits away from where the window will appear, as a hand off the mouse would.
     const POINT away{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
     MoveMouseTo(away);

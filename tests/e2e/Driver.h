@@ -20,6 +20,17 @@ long long ReadSetting(const wchar_t* name);
 
 std::wstring TextOf(HWND window);
 
+// The program's start-up entry "Tintra": the Run key under the root, for the machine's in one
+// of its two registry views (KEY_WOW64_64KEY or KEY_WOW64_32KEY).
+HKEY OpenRunKey(HKEY root, REGSAM access, bool create = false);
+// The entry's text, or "<none>".
+std::wstring StartupEntry(HKEY root, REGSAM view = 0);
+// Takes it out for the user and, in both views, for the machine.
+void RemoveStartupEntries();
+
+// Tintra.exe beside the test executable.
+std::wstring ProgramPath();
+
 class TintraProcess {
   public:
     TintraProcess() = default;
@@ -51,6 +62,8 @@ class TintraProcess {
     void Kill();
 
   private:
+    void Release();
+
     PROCESS_INFORMATION process{};
     HWND mainWindow = nullptr;
 };

@@ -108,7 +108,8 @@ constexpr int kDemoPaneCount = 4;
 constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 
 std::wstring RgbText(const DemoPane& pane) {
-    return std::to_wstring(pane.red) + L", " + std::to_wstring(pane.green) + L", " + std::to_wstring(pane.blue);
+    return std::to_wstring(pane.red) + L", " + std::to_wstring(pane.green) + L", " +
+           std::to_wstring(pane.blue);
 }
 
 // The program's own messages, posted as its display and sliders post them, so that every
@@ -141,7 +142,8 @@ bool ShowDemoState(const e2e::TintraProcess& tintra) {
     if (panes.size() != kDemoPaneCount || !SetSliders(tintra, kDemoPanes[0]))
         return false;
     for (int i = 1; i < kDemoPaneCount; ++i)
-        if (!SelectPane(tintra, panes[static_cast<size_t>(i)], L"0, 0, 0") || !SetSliders(tintra, kDemoPanes[i]))
+        if (!SelectPane(tintra, panes[static_cast<size_t>(i)], L"0, 0, 0") ||
+            !SetSliders(tintra, kDemoPanes[i]))
             return false;
     if (!SelectPane(tintra, panes[0], RgbText(kDemoPanes[0])))
         return false;
@@ -179,7 +181,8 @@ bool WriteParts(const e2e::TintraProcess& tintra, const wchar_t* path) {
     part("info", ScreenRect(tintra.InfoPanel()));
     part("tools", ScreenRect(tintra.Control(IDC_TOOL_PANEL)));
     for (int id = IDC_BUTTON_COLOR_DIALOG; id <= IDC_BUTTON_TOPMOST; ++id)
-        part(("button" + std::to_string(id - IDC_BUTTON_COLOR_DIALOG + 1)).c_str(), ScreenRect(tintra.PanelButton(id)));
+        part(("button" + std::to_string(id - IDC_BUTTON_COLOR_DIALOG + 1)).c_str(),
+             ScreenRect(tintra.PanelButton(id)));
     return static_cast<bool>(out);
 }
 
@@ -210,7 +213,8 @@ int ZoomPicture(const wchar_t* out) {
     e2e::ClickControl(zoomButton, 14, 10);
     const RECT area = ScreenRect(display);
     e2e::ClickAt(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
-    const bool magnified = e2e::WaitFor([&] { return !(TakeScreenPicture(ScreenRect(display)) == panes); }, 3000);
+    const bool magnified =
+        e2e::WaitFor([&] { return !(TakeScreenPicture(ScreenRect(display)) == panes); }, 3000);
     if (!magnified) {
         e2e::PressKey(VK_ESCAPE);
         Finish(tintra, true);

@@ -1,0 +1,117 @@
+// The main window's side of the settings: what it shows of the stored values at start-up,
+// and what it stores when it closes or Windows ends the session.
+#include "TintraDlg.h"
+
+#include "../../res/resource.h"
+#include "../core/Language.h"
+#include "../win/App.h"
+#include "ScreenPlacement.h"
+#include "SettingsTable.h"
+#include "StartWithWindows.h"
+
+namespace {
+
+SettingReader ProfileReader() {
+    return [](const wchar_t* name, int defaultValue) {
+        return win::App::Current().GetProfileInt(kSettingsSection, name, defaultValue);
+    };
+}
+
+SettingWriter ProfileWriter() {
+    return [](const wchar_t* name, int value) {
+        win::App::Current().WriteProfileInt(kSettingsSection, name, value);
+    };
+}
+
+std::vector<ScreenRect> MonitorWorkAreas() {
+    std::vector<ScreenRect> areas;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
+            MONITORINFO info{sizeof(info)};
+            if (GetMonitorInfoW(monitor, &info)) {
+                const RECT& work = info.rcWork;
+                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
+                    {work.left, work.top, work.right, work.bottom});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+constexpr Setting kLockSettings[] = {Setting::LockRed, Setting::LockGreen, Setting::LockBlue};
+
+int IsDownAsSetting(const UButton& button) {
+    return button.IsDown() ? 1 : 0;
+}
+
+} // namespace
+
+void CTintraDlg::LoadSettings() {
+    const Settings shown = Interpret(ReadSettings(ProfileReader()));
+    RECT window;
+    GetWindowRect(Hwnd(), &window);
+    SetCurrentColor(static_cast<ColorRef>(shown.Get(Setting::Color)));
+
+    UButton& topmost = PanelButton(IDC_BUTTON_TOPMOST);
+    topmost.SetDown(shown.Get(Setting::Topmost));
+    if (topmost.IsDown())
+        SetWindowPos(Hwnd(), HWND_TOPMOST, window.left, window.top, 0, 0, SWP_NOSIZE);
+
+    if (IsAccepted(Setting::X, shown))
+        RestorePosition(shown.Get(Setting::X), shown.Get(Setting::Y));
+
+    colorTheme = shown.Get(Setting::Theme);
+    paneCount = shown.Get(Setting::Panes);
+    infoPanel.SetNotation(shown.Get(Setting::Format));
+    gridFlag = shown.Get(Setting::Grid) != 0;
+    autostartFlag = shown.Get(Setting::Autostart) != 0;
+
+    colorDisplay.SetGrid(gridFlag);
+    colorDisplay.SetPaneCount(paneCount);
+    for (int pane = 0; pane < shown.paneColorCount && pane < colorDisplay.GetPaneCount(); ++pane)
+        colorDisplay.SetPaneColor(pane, ToArgb(shown.PaneColor(pane)));
+    colorDisplay.SetActivePane(shown.Get(Setting::ActivePane));
+
+    for (size_t i = 0; i < kChannels; ++i)
+        lockButtons[i].SetDown(shown.Get(kLockSettings[i]));
+}
+
+// Only where the caption can still be seen and grabbed: the monitor the position was saved
+// on may be gone. Otherwise the window keeps the place the platform gave it.
+void CTintraDlg::RestorePosition(int x, int y) {
+    RECT window;
+    GetWindowRect(Hwnd(), &window);
+    POINT clientOrigin{0, 0};
+    ClientToScreen(Hwnd(), &clientOrigin);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const int captionHeight = clientOrigin.y - window.top;
+    if (CaptionReachable(x, y, width, captionHeight, MonitorWorkAreas()))
+        MoveWindow(Hwnd(), x, y, width, height, TRUE);
+}
+
+void CTintraDlg::SaveSettings() {
+    RECT window;
+    GetWindowRect(Hwnd(), &window);
+    Settings stored;
+    stored.Set(Setting::Color, static_cast<int>(infoPanel.GetColor()));
+    stored.Set(Setting::Topmost, IsDownAsSetting(PanelButton(IDC_BUTTON_TOPMOST)));
+    stored.Set(Setting::X, window.left);
+    stored.Set(Setting::Y, window.top);
+    stored.Set(Setting::Theme, colorTheme);
+    stored.Set(Setting::Panes, paneCount);
+    stored.Set(Setting::ActivePane, colorDisplay.GetActivePane());
+    stored.Set(Setting::Language, IsRussian() ? 1 : 0);
+    stored.paneColorCount = colorDisplay.GetPaneCount();
+    for (int pane = 0; pane < stored.paneColorCount; ++pane)
+        stored.SetPaneColor(pane, ToColorRef(colorDisplay.GetPaneColor(pane)));
+    stored.Set(Setting::Format, static_cast<int>(infoPanel.GetNotation()));
+    for (size_t i = 0; i < kChannels; ++i)
+        stored.Set(kLockSettings[i], IsDownAsSetting(lockButtons[i]));
+    stored.Set(Setting::Grid, gridFlag ? 1 : 0);
+    stored.Set(Setting::Autostart, autostartFlag ? 1 : 0);
+    WriteSettings(stored, ProfileWriter());
+    UpdateStartWithWindows(autostartFlag, win::ExecutablePath());
+}

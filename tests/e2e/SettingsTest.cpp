@@ -1,0 +1,212 @@
+// What the user set survives a restart, the end of a session, and start with Windows.
+#include "Driver.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+using namespace e2e;
+
+constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
+constexpr COLORREF kTheme2Face = RGB(156, 186, 183);
+constexpr COLORREF kRedLatched = RGB(255, 121, 121), kBlueLatched = RGB(131, 187, 243);
+constexpr COLORREF kLockReleased = RGB(213, 213, 213);
+constexpr COLORREF kMarkSet = RGB(0, 0, 0), kMarkClear = RGB(255, 255, 255);
+constexpr int kDisplay = 1000, kGreenSlider = 1019, kPickerButton = 5001;
+constexpr int kRedLock = 1002, kGreenLock = 1003, kBlueLock = 1004, kTopmostButton = 5007;
+constexpr int kColrefMark = 3000, kHsbMark = 3003;
+
+// Six panes at 180 x 130: pane 1 is (91, 3)-(176, 42), pane 4 is (3, 88)-(89, 126).
+constexpr POINT kPane1{130, 20}, kPane4{40, 105};
+constexpr POINT kPane1Frame{91, 20}, kPane4Frame{3, 105};
+
+// An entry an earlier version may have left for every user.
+void StoreMachineEntry(REGSAM view) {
+    if (const HKEY key = OpenRunKey(HKEY_LOCAL_MACHINE, KEY_SET_VALUE | view, true)) {
+        const wchar_t old[] = L"C:\\old\\Tintra.exe";
+        RegSetValueExW(key, L"Tintra", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof(old));
+        RegCloseKey(key);
+    }
+}
+
+// Acts until the program shows the effect, three times at most. The effect is looked for
+// before each new try, so that a slow answer is not taken for a lost one: the picker button
+// and a drag must not be repeated once they have worked.
+bool ActUntil(const std::function<void()>& act, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (done())
+            return true;
+        act();
+        if (WaitFor(done, 4000))
+            return true;
+    }
+    return done();
+}
+
+bool IsTopmost(HWND window) {
+    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+class SettingsSurvive : public ::testing::Test {
+  protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override {
+        ClearSettings();
+        RemoveStartupEntries();
+    }
+
+    ::testing::AssertionResult Shows(HWND window, int x, int y, COLORREF color) const {
+        if (WaitFor([&] { return ScreenPixel(window, x, y) == color; }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "(" << x << ", " << y << ") shows " << std::hex
+                                             << ScreenPixel(window, x, y) << " instead of " << color;
+    }
+    // Makes a pane active by a click, then gives it the colour of a point of the screen with
+    // the colour picker.
+    COLORREF ColourPane(TintraProcess& tintra, POINT inside, POINT frame, HWND source, POINT at) {
+        const HWND display = tintra.Control(kDisplay);
+        EXPECT_TRUE(ClickControlUntil(display, inside.x, inside.y, [&] {
+            return ScreenPixel(display, frame.x, frame.y) == kActiveFrame;
+        }));
+        const COLORREF color = ScreenPixel(source, at.x, at.y);
+        const HWND main = tintra.MainWindow();
+        EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kPickerButton), 14, 10); },
+                             [&] {
+                                 GUITHREADINFO info{sizeof(info)};
+                                 return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
+                                        info.hwndCapture == main;
+                             }));
+        EXPECT_TRUE(ActUntil([&] { ClickControl(source, at.x, at.y); },
+                             [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
+        return color;
+    }
+};
+
+TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
+    StoreSetting(L"theme", 2);
+    StoreSetting(L"panes", 6);
+    POINT moved{};
+    COLORREF pane1 = 0, pane4 = 0;
+    {
+        TintraProcess tintra;
+        ASSERT_TRUE(tintra.Start());
+        const HWND main = tintra.MainWindow();
+        // The dialog face and the information panel: two colours of theme 2. Pane 4 stays active.
+        pane1 = ColourPane(tintra, kPane1, kPane1Frame, main, POINT{195, 60});
+        pane4 = ColourPane(tintra, kPane4, kPane4Frame, tintra.InfoPanel(), POINT{60, 40});
+        PressKey('B'); // HSB
+        EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), kHsbMark), 4, 4, kMarkSet));
+        for (int lock : {kRedLock, kBlueLock}) {
+            const HWND button = tintra.Control(lock);
+            EXPECT_TRUE(ActUntil([&] { ClickControl(button, 4, 5); },
+                                 [&] { return ScreenPixel(button, 2, 7) != kLockReleased; }));
+        }
+        ASSERT_TRUE(IsTopmost(main));
+        EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kTopmostButton), 14, 10); },
+                             [&] { return !IsTopmost(main); }));
+        // Moved by its caption, as a person would.
+        RECT before;
+        GetWindowRect(main, &before);
+        const POINT grip{before.left + 60, before.top + 8};
+        EXPECT_TRUE(ActUntil(
+            [&] {
+                DragFromTo(grip, POINT{grip.x + 120, grip.y + 70});
+            },
+            [&] {
+                RECT now;
+                GetWindowRect(main, &now);
+                return now.left != before.left;
+            }));
+        RECT after;
+        GetWindowRect(main, &after);
+        moved = POINT{after.left, after.top};
+        EXPECT_EQ(tintra.CloseAndWait(), 0);
+    }
+
+    EXPECT_EQ(ReadSetting(L"theme"), 2);
+    EXPECT_EQ(ReadSetting(L"panes"), 6);
+    EXPECT_EQ(ReadSetting(L"active_pane"), 4);
+    EXPECT_EQ(ReadSetting(L"color"), pane4);
+    EXPECT_EQ(ReadSetting(L"color1"), 0);
+    EXPECT_EQ(ReadSetting(L"color2"), pane1);
+    EXPECT_EQ(ReadSetting(L"color5"), pane4);
+    EXPECT_EQ(ReadSetting(L"color6"), 0);
+    EXPECT_EQ(ReadSetting(L"color7"), -1); // six panes, six colours
+    EXPECT_EQ(ReadSetting(L"format"), 3);
+    EXPECT_EQ(ReadSetting(L"lock_red"), 1);
+    EXPECT_EQ(ReadSetting(L"lock_green"), 0);
+    EXPECT_EQ(ReadSetting(L"lock_blue"), 1);
+    EXPECT_EQ(ReadSetting(L"topmost"), 0);
+    EXPECT_EQ(static_cast<int>(ReadSetting(L"x")), moved.x);
+    EXPECT_EQ(static_cast<int>(ReadSetting(L"y")), moved.y);
+    EXPECT_EQ(ReadSetting(L"grid"), 1);
+    EXPECT_EQ(ReadSetting(L"autostart"), 0);
+    EXPECT_EQ(ReadSetting(L"language"), 0);
+
+    TintraProcess again;
+    ASSERT_TRUE(again.Start());
+
+    const HWND main = again.MainWindow();
+    const HWND display = again.Control(kDisplay);
+    RECT rect;
+    GetWindowRect(main, &rect);
+    EXPECT_EQ(rect.left, moved.x);
+    EXPECT_EQ(rect.top, moved.y);
+    EXPECT_FALSE(IsTopmost(main));
+    EXPECT_TRUE(Shows(main, 195, 60, kTheme2Face));
+    EXPECT_TRUE(Shows(display, kPane1.x, kPane1.y, pane1));
+    EXPECT_TRUE(Shows(display, kPane4.x, kPane4.y, pane4));
+    EXPECT_TRUE(Shows(display, 40, 20, RGB(0, 0, 0))); // pane 0
+    EXPECT_TRUE(Shows(display, kPane4Frame.x, kPane4Frame.y, kActiveFrame));
+    EXPECT_FALSE(ScreenPixel(display, kPane1Frame.x, kPane1Frame.y) == kActiveFrame);
+    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), kHsbMark), 4, 4, kMarkSet));
+    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), kColrefMark), 4, 4, kMarkClear));
+    EXPECT_TRUE(Shows(again.Control(kRedLock), 2, 7, kRedLatched));
+    EXPECT_TRUE(Shows(again.Control(kGreenLock), 2, 7, kLockReleased));
+    EXPECT_TRUE(Shows(again.Control(kBlueLock), 2, 7, kBlueLatched));
+    EXPECT_EQ(TrackbarPos(again.Control(kGreenSlider)), GetGValue(pane4)); // the current colour
+    EXPECT_EQ(again.CloseAndWait(), 0);
+}
+
+TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
+    TintraProcess tintra;
+    ASSERT_TRUE(tintra.Start());
+    const HWND main = tintra.MainWindow();
+    EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kTopmostButton), 14, 10); },
+                         [&] { return !IsTopmost(main); }));
+    EXPECT_EQ(ReadSetting(L"topmost"), -1);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
+    EXPECT_EQ(ReadSetting(L"topmost"), 0);
+    EXPECT_EQ(ReadSetting(L"panes"), 4);
+    EXPECT_EQ(ReadSetting(L"autostart"), 0);
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+}
+
+TEST_F(SettingsSurvive, StartWithWindowsIsTheQuotedPathUnderTheUsersRunKey) {
+    StoreMachineEntry(KEY_WOW64_64KEY);
+    StoreMachineEntry(KEY_WOW64_32KEY);
+    ASSERT_NE(StartupEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
+    StoreSetting(L"autostart", 1);
+    {
+        TintraProcess tintra;
+        ASSERT_TRUE(tintra.Start());
+        EXPECT_EQ(tintra.CloseAndWait(), 0);
+    }
+    EXPECT_EQ(StartupEntry(HKEY_CURRENT_USER), L"\"" + ProgramPath() + L"\"");
+    // A machine-wide entry, in either view, would start it twice.
+    EXPECT_EQ(StartupEntry(HKEY_LOCAL_MACHINE), L"<none>");
+    EXPECT_EQ(StartupEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
+
+    StoreSetting(L"autostart", 0);
+    TintraProcess tintra;
+    ASSERT_TRUE(tintra.Start());
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+    EXPECT_EQ(StartupEntry(HKEY_CURRENT_USER), L"<none>");
+}
+
+} // namespace
