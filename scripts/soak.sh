@@ -4,7 +4,7 @@
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 seed=${2:-}
-session=$(dirname "$0")/../tests/wine/session.sh
+session=$(cd "$(dirname "$0")/.." && pwd)/tests/wine/session.sh
 state=$build/wine
 trap '"$session" stop "$state"' EXIT
 "$session" start "$state"

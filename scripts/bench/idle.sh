@@ -2,7 +2,7 @@
 # Processor time of a Tintra left alone for ten seconds, in its own Wine session.
 set -euo pipefail
 build=$1
-session=$(dirname "$0")/../../tests/wine/session.sh
+session=$(cd "$(dirname "$0")/../.." && pwd)/tests/wine/session.sh
 state=$build/wine
 trap '"$session" stop "$state"' EXIT
 "$session" start "$state"
