@@ -1,8 +1,9 @@
 # The two commands: `make run` and `make test`. Each installs what is missing first.
+# Further targets: `make bench` (measured figures) and `make soak` (a long random-input run).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench profile package help-pictures build setup clean
+.PHONY: run test bench profile soak package help-pictures build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -17,6 +18,10 @@ bench: build
 # The start-up steps timed one by one, in a build of its own.
 profile: build
 	scripts/profile-startup.sh $(BUILD_DIR)
+
+# Ten thousand random inputs to a running Tintra; SEED=n gives a run again.
+soak: build
+	scripts/soak.sh $(BUILD_DIR) $(SEED)
 
 # The release for Windows users: Tintra-<version>-portable.zip and Tintra-<version>-setup.exe.
 package: build

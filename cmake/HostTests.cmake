@@ -17,6 +17,11 @@ if(TINTRA_HAVE_GTEST)
   add_test(NAME native_tests COMMAND native_tests)
 endif()
 
+# Measured by `make bench`, never part of the tests.
+add_executable(notation_bench tests/bench/NotationBench.cpp)
+target_link_libraries(notation_bench PRIVATE tintra_logic)
+tintra_warnings(notation_bench)
+
 include(ExternalProject)
 set(TINTRA_WINDOWS_DIR ${CMAKE_BINARY_DIR}/windows)
 ExternalProject_Add(tintra_windows
@@ -40,7 +45,7 @@ set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 3
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 function(tintra_wine_test name exe)
-  add_test(NAME ${name} COMMAND ${WINE_SESSION} run ${WINE_STATE} ${TINTRA_WINDOWS_DIR}/${exe}
+  add_test(NAME ${name} COMMAND ${WINE_SESSION} run ${WINE_STATE} ${TINTRA_WINDOWS_DIR}/${exe} ${ARGN}
            WORKING_DIRECTORY ${TINTRA_WINDOWS_DIR})
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600 RESOURCE_LOCK wine_desktop)
 endfunction()
@@ -51,6 +56,9 @@ add_test(NAME end_to_end_high_dpi
          COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/at_dpi.sh ${WINE_SESSION} ${WINE_STATE} ${TINTRA_WINDOWS_DIR}
                  "MainWindow.ShowsTheSlidersAndLabels*:MainWindow.EveryChild*:ScaledLayout.*" 144 192)
 set_tests_properties(end_to_end_high_dpi PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)
+# The short soak run, with a fixed seed so that every test run gives the same input;
+# `make soak` gives ten thousand inputs from a fresh seed.
+tintra_wine_test(soak_short soak.exe --inputs 500 --seed 7)
 
 # The help files beside Tintra.exe, read back with a CHM reader.
 find_program(TINTRA_EXTRACT_CHMLIB extract_chmLib)

@@ -1,7 +1,6 @@
 #include "ColorNotation.h"
 
 #include <algorithm>
-#include <cwchar>
 
 HsbColor RgbToHsb(const RgbColor& rgb) {
     const int max = std::max({rgb.red, rgb.green, rgb.blue});
@@ -39,35 +38,91 @@ CmykColor RgbToCmyk(int red, int green, int blue) {
     return {percent(c), percent(m), percent(y), static_cast<int>(static_cast<std::uint8_t>(k * 100.0 + 0.5))};
 }
 
-std::wstring HexText(ColorRef color) {
-    wchar_t text[8];
-    std::swprintf(text, 8, L"%02X%02X%02X", RedOf(color), GreenOf(color), BlueOf(color));
-    return text;
-}
+namespace {
 
-std::wstring NotationText(ColorNotation notation, ColorRef color) {
+// Writes numbers and separators one after the other; no formatting library, no allocation,
+// since the panel makes five texts for every step of a slider.
+class TextWriter {
+  public:
+    explicit TextWriter(wchar_t* out) : start(out), end(out) {}
+
+    TextWriter& Number(long long value) {
+        if (value < 0) {
+            *end++ = L'-';
+            value = -value;
+        }
+        wchar_t digits[20];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<wchar_t>(L'0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        while (count > 0)
+            *end++ = digits[--count];
+        return *this;
+    }
+    // "a, b, c" and so on.
+    template <typename... More> TextWriter& List(int first, More... more) {
+        Number(first);
+        ((Separator(), Number(more)), ...);
+        return *this;
+    }
+    TextWriter& HexByte(int value) {
+        constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+        *end++ = kDigits[(value >> 4) & 0xF];
+        *end++ = kDigits[value & 0xF];
+        return *this;
+    }
+    size_t Finish() {
+        *end = L'\0';
+        return static_cast<size_t>(end - start);
+    }
+
+  private:
+    void Separator() {
+        *end++ = L',';
+        *end++ = L' ';
+    }
+
+    wchar_t* start;
+    wchar_t* end;
+};
+
+} // namespace
+
+size_t WriteNotationText(ColorNotation notation, ColorRef color, wchar_t (&text)[kNotationTextCapacity]) {
     const int r = RedOf(color), g = GreenOf(color), b = BlueOf(color);
-    wchar_t text[48];
+    TextWriter writer(text);
     switch (notation) {
     case ColorNotation::Rgb:
-        std::swprintf(text, 48, L"%d, %d, %d", r, g, b);
+        writer.List(r, g, b);
         break;
     case ColorNotation::Hex:
-        return HexText(color);
+        writer.HexByte(r).HexByte(g).HexByte(b);
+        break;
     case ColorNotation::Hsb: {
         const HsbColor hsb = RgbToHsb({r, g, b});
-        std::swprintf(text, 48, L"%d, %d, %d", hsb.hue, hsb.saturation, hsb.brightness);
+        writer.List(hsb.hue, hsb.saturation, hsb.brightness);
         break;
     }
     case ColorNotation::Cmyk: {
         const CmykColor cmyk = RgbToCmyk(r, g, b);
-        std::swprintf(text, 48, L"%d, %d, %d, %d", cmyk.cyan, cmyk.magenta, cmyk.yellow, cmyk.black);
+        writer.List(cmyk.cyan, cmyk.magenta, cmyk.yellow, cmyk.black);
         break;
     }
     case ColorNotation::Colref:
     default:
-        std::swprintf(text, 48, L"%d", static_cast<std::int32_t>(color));
+        writer.Number(static_cast<std::int32_t>(color));
         break;
     }
-    return text;
+    return writer.Finish();
+}
+
+std::wstring HexText(ColorRef color) {
+    return NotationText(ColorNotation::Hex, color);
+}
+
+std::wstring NotationText(ColorNotation notation, ColorRef color) {
+    wchar_t text[kNotationTextCapacity];
+    return std::wstring(text, WriteNotationText(notation, color, text));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "../core/Color.h"
+#include <cstddef>
 #include <string>
 
 struct RgbColor {
@@ -23,7 +24,12 @@ struct CmykColor {
 HsbColor RgbToHsb(const RgbColor& rgb);
 CmykColor RgbToCmyk(int red, int green, int blue);
 
-// The texts the information panel shows.
+// Room for the longest text, "-2147483648" or "100, 100, 100, 100", and its final zero.
+constexpr size_t kNotationTextCapacity = 24;
+// The text the information panel shows, written into the buffer and zero-terminated;
+// returns its length.
+size_t WriteNotationText(ColorNotation notation, ColorRef color, wchar_t (&text)[kNotationTextCapacity]);
+// The same as a string.
 std::wstring NotationText(ColorNotation notation, ColorRef color);
 // Two upper-case hex digits per channel, red first, no prefix.
 std::wstring HexText(ColorRef color);

@@ -106,9 +106,12 @@ void InfoCtrl::OnDpiChanged(int newDpi) {
 
 void InfoCtrl::SetColor(ColorRef color) {
     currentColor = color;
+    wchar_t text[kNotationTextCapacity];
     for (ColorNotation notation : {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
-                                   ColorNotation::Cmyk, ColorNotation::Hsb})
-        values[static_cast<size_t>(notation)].SetText(NotationText(notation, color));
+                                   ColorNotation::Cmyk, ColorNotation::Hsb}) {
+        WriteNotationText(notation, color, text);
+        SetWindowTextW(values[static_cast<size_t>(notation)].Hwnd(), text);
+    }
 }
 
 ColorNotation InfoCtrl::GetNotation() const {

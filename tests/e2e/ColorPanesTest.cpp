@@ -26,8 +26,9 @@ class ColorPanes : public ::testing::Test {
         ClearSettings();
     }
 
+    bool Framed(int left, int top) const { return ScreenPixel(display, left, top + 20) == kActiveFrame; }
     bool PaneIsFramed(int left, int top) const {
-        return WaitFor([&] { return ScreenPixel(display, left, top + 20) == kActiveFrame; });
+        return WaitFor([&] { return Framed(left, top); });
     }
     void Settle() const {
         DWORD_PTR answer;
@@ -69,12 +70,9 @@ TEST_F(ColorPanes, FirstStartShowsFourBlackPanesTheThemeAndBlackInEveryNotation)
 TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
     ASSERT_TRUE(
         ClickControlUntil(display, 130, 100, [&] { return ScreenPixel(display, 91, 86) == kActiveFrame; }));
-    PressKey(VK_RIGHT); // wraps to pane 2
-    EXPECT_TRUE(PaneIsFramed(3, 66));
-    PressKey(VK_DOWN); // wraps to pane 0
-    EXPECT_TRUE(PaneIsFramed(3, 3));
-    PressKey(VK_LEFT); // wraps to pane 1
-    EXPECT_TRUE(PaneIsFramed(91, 3));
+    EXPECT_TRUE(PressKeyUntil(VK_RIGHT, [&] { return Framed(3, 66); })); // wraps to pane 2
+    EXPECT_TRUE(PressKeyUntil(VK_DOWN, [&] { return Framed(3, 3); }));   // wraps to pane 0
+    EXPECT_TRUE(PressKeyUntil(VK_LEFT, [&] { return Framed(91, 3); }));  // wraps to pane 1
     Settle();
     EXPECT_EQ(ScreenPixel(display, 3, 23), RGB(0x32, 0x32, 0x32)); // pane 0 is only outlined now
 }

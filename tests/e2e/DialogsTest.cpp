@@ -141,8 +141,7 @@ TEST_F(Dialogs, EachToolButtonOpensItsDialogModallyOverTheMainWindow) {
         GetWindowRect(dialog, &own);
         EXPECT_LE(std::abs((main.left + main.right) / 2 - (own.left + own.right) / 2), 1);
         WaitFor([&] { return GetForegroundWindow() == dialog; });
-        PressKey(VK_ESCAPE);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+        EXPECT_TRUE(PressKeyUntil(VK_ESCAPE, [&] { return !IsWindow(dialog); }));
         EXPECT_TRUE(EndsModal());
     }
 }
@@ -175,6 +174,8 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
                           [&] { return (system = OwnedWindow(Main(), L"Color")) != nullptr; });
         ASSERT_NE(system, nullptr);
         WaitFor([&] { return GetForegroundWindow() == system; });
+        // Its colours are painted some time after it shows; this paints them before the screen is read.
+        RedrawWindow(system, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         EXPECT_FALSE(IsWindowEnabled(Main()));
         if (!confirm) {
             ASSERT_TRUE(ClickClosing(system, IDCANCEL));
@@ -215,8 +216,7 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
     const HWND box = GetDlgItem(options, kPaneCountBox);
     ASSERT_TRUE(
         ClickControlUntil(box, 10, 5, [&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }));
-    PressKey('6');
-    ASSERT_TRUE(WaitFor([&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == 3; }));
+    ASSERT_TRUE(PressKeyUntil('6', [&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == 3; }));
     // A list still dropped takes the first click on Apply to close; ClickClosing clicks again.
     ASSERT_TRUE(ClickClosing(options, IDOK));
 

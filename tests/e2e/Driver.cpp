@@ -178,6 +178,18 @@ bool TintraProcess::IsRunning() const {
     return process.hProcess && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+bool TintraProcess::MarkIsSet(int checkId) const {
+    // The filled square covers the middle of the box; an empty box is white there.
+    return ScreenPixel(GetDlgItem(InfoPanel(), checkId), 4, 4) == RGB(0, 0, 0);
+}
+
+long long TintraProcess::ExitCode() const {
+    DWORD code = 0;
+    if (!process.hProcess || IsRunning() || !GetExitCodeProcess(process.hProcess, &code))
+        return -1;
+    return code;
+}
+
 void TintraProcess::Kill() {
     TerminateProcess(process.hProcess, 99);
     WaitForSingleObject(process.hProcess, 10000);
@@ -185,11 +197,8 @@ void TintraProcess::Kill() {
 
 long long TintraProcess::CloseAndWait() {
     PostMessageW(mainWindow, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
-        return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    return code;
+    WaitForSingleObject(process.hProcess, 10000);
+    return ExitCode();
 }
 
 bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size) {
@@ -276,12 +285,12 @@ void MoveMouseTo(POINT screen) {
     });
 }
 
-namespace {
-
 HWND CaptureOf(DWORD thread) {
     GUITHREADINFO info{sizeof(info)};
     return GetGUIThreadInfo(thread, &info) ? info.hwndCapture : nullptr;
 }
+
+namespace {
 
 // Presses the left button where the pointer is, as a hand would: not while a control still
 // holds the mouse from the last click (it would take this press too; a top-level window
@@ -318,6 +327,11 @@ void ClickAt(POINT screen) {
     ReleaseHere(PressHere(screen, true), screen);
 }
 
+void TapAt(POINT screen) {
+    MoveMouseTo(screen);
+    ReleaseHere(PressHere(screen, false), screen);
+}
+
 void ClickControl(HWND control, int x, int y) {
     POINT point{x, y};
     ClientToScreen(control, &point);
@@ -349,6 +363,15 @@ void PressKey(WORD virtualKey) {
     INPUT up = down;
     up.ki.dwFlags = KEYEVENTF_KEYUP;
     Send({down, up});
+}
+
+bool PressKeyUntil(WORD virtualKey, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        PressKey(virtualKey);
+        if (WaitFor(done, 2000))
+            return true;
+    }
+    return false;
 }
 
 } // namespace e2e

@@ -43,6 +43,7 @@ class TintraProcess {
     // The same with the program at another place, such as an installed copy.
     bool Start(const std::wstring& programPath);
     HWND MainWindow() const { return mainWindow; }
+    HANDLE Handle() const { return process.hProcess; }
     HWND Control(int id) const { return GetDlgItem(mainWindow, id); }
     // The information panel: the child dialog that holds the value texts.
     HWND InfoPanel() const;
@@ -51,6 +52,12 @@ class TintraProcess {
     // Posts WM_CLOSE and waits for the process to end; returns its exit code, or -1.
     long long CloseAndWait();
     bool IsRunning() const;
+    // The exit code once the process has ended, or -1.
+    long long ExitCode() const;
+    // The thread that runs every window of the program.
+    DWORD UiThread() const { return process.dwThreadId; }
+    // Whether the notation mark with that id shows its filled square on the screen.
+    bool MarkIsSet(int checkId) const;
     // Ends the process at once, as a crash would: no WM_CLOSE, nothing saved or restored.
     void Kill();
 
@@ -80,11 +87,18 @@ std::wstring TextOf(HWND window);
 // Real input, as a person gives it.
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
+// A click that does not wait for a control to take it, for input whose loss matters to no one.
+void TapAt(POINT screen);
 void ClickControl(HWND control, int x, int y);
 // Under Wine a click now and then never reaches the program. Clicks until the program shows
 // the click's effect, three times at most; true once it does.
 bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& done);
 void PressKey(WORD virtualKey);
+// Like ClickControlUntil: presses the key until the program shows its effect, three times at
+// most; true once it does.
+bool PressKeyUntil(WORD virtualKey, const std::function<bool()>& done);
+// The window that holds the mouse capture in that thread, or null.
+HWND CaptureOf(DWORD thread);
 void DragFromTo(POINT from, POINT to);
 
 } // namespace e2e

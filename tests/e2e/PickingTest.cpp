@@ -119,14 +119,13 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
         ClickAt(pattern.ScreenPointOf(at.x, at.y));
         EXPECT_TRUE(RowsShow(color));
         EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(kPickerButton); }));
-        EXPECT_EQ(ScreenPixel(display, 40, 30), color); // the active pane
+        EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 40, 30) == color; })); // the active pane
         EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), GetRValue(color));
         EXPECT_EQ(SendMessageW(tintra.Control(1020), TBM_GETPOS, 0, 0), GetBValue(color));
     }
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
     EmptyTheClipboard();
-    PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(PressKeyUntil(VK_RETURN, [&] {
         return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(63, 47));
     })) << ClipboardText();
 }
@@ -154,12 +153,12 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
     for (int button : {kPickerButton, kZoomButton}) {
         SCOPED_TRACE(button);
         ASSERT_TRUE(StartMode(button));
-        PressKey(VK_ESCAPE);
-        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+        EXPECT_TRUE(PressKeyUntil(VK_ESCAPE, [&] { return !Waiting() && !IsDown(button); }));
     }
     ShowZoomedPattern();
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitFor([&] { return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame; }));
+    EXPECT_TRUE(PressKeyUntil(VK_ESCAPE, [&] {
+        return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame;
+    }));
     EXPECT_TRUE(RowsShow(0));
 }
 

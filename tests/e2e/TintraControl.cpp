@@ -5,6 +5,7 @@
 //   tintra_control zoom-picture OUT.bmp            the magnified view the zoomed picker shows
 //   tintra_control start PATH                      starts that Tintra.exe and closes it again
 //   tintra_control version PATH                    prints the file version of PATH
+//   tintra_control idle SECONDS                    prints the processor time it uses, left alone
 #include "../../res/resource.h"
 #include "../../src/core/PrivateMessages.h"
 #include "../../src/display/PaneLayout.h"
@@ -234,6 +235,35 @@ int StartCopy(const wchar_t* path) {
     return Finish(tintra, true);
 }
 
+// User and kernel time of the process, in milliseconds.
+double ProcessorMs(HANDLE process) {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user))
+        return -1;
+    auto ticks = [](const FILETIME& time) {
+        return static_cast<double>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                                   time.dwLowDateTime);
+    };
+    return (ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+// Idle means no timers and no polling: nothing should run until the user does something.
+int Idle(int seconds) {
+    e2e::TintraProcess tintra;
+    if (!tintra.Start()) {
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+        return kExitFailed;
+    }
+    SettlePainting(tintra.MainWindow());
+    const double before = ProcessorMs(tintra.Handle());
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    const double used = ProcessorMs(tintra.Handle()) - before;
+    // The time its start took shows that the clock reads this process at all.
+    std::printf("idle Tintra: %.0f ms of processor time in %d s (target 0; starting took %.0f ms)\n", used,
+                seconds, before);
+    return Finish(tintra, before >= 0);
+}
+
 int PrintVersion(const wchar_t* path) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
@@ -262,7 +292,9 @@ int wmain(int argc, wchar_t** argv) {
         return StartCopy(argv[2]);
     if (mode == L"version" && argc == 3)
         return PrintVersion(argv[2]);
+    if (mode == L"idle" && argc == 3)
+        return Idle(_wtoi(argv[2]));
     std::fprintf(stderr, "usage: tintra_control screenshot OUT.bmp | help-picture en|ru OUT.bmp PARTS.txt |\n"
-                         "       zoom-picture OUT.bmp | start PATH | version PATH\n");
+                         "       zoom-picture OUT.bmp | start PATH | version PATH | idle SECONDS\n");
     return kExitUsage;
 }

@@ -53,6 +53,10 @@ TEST(ColorNotation, StoredValuesKeepTheirNumbers) {
 
 TEST(ColorNotation, ColrefOfAValueWithATopByteIsSigned) {
     EXPECT_EQ(NotationText(ColorNotation::Colref, 0xFFFFFFFFu), L"-1");
+    // The longest text there is, which the panel's buffer must hold.
+    wchar_t text[kNotationTextCapacity];
+    EXPECT_EQ(WriteNotationText(ColorNotation::Colref, 0x80000000u, text), 11u);
+    EXPECT_STREQ(text, L"-2147483648");
 }
 
 TEST(ColorConversions, HueTiesGoToRedThenGreen) {
