@@ -76,7 +76,7 @@ bool Dialog::CreateModeless(HWND parent) {
     return CreateFromTemplate(parent);
 }
 
-INT_PTR Dialog::RunModal(HWND owner) {
+INT_PTR Dialog::RunModal(HWND owner, AtLoopEnd atEnd) {
     if (!CreateFromTemplate(owner))
         return -1;
     const bool disableOwner = owner && IsWindowEnabled(owner);
@@ -111,7 +111,8 @@ INT_PTR Dialog::RunModal(HWND owner) {
         EnableWindow(owner, TRUE);
         SetActiveWindow(owner);
     }
-    DestroyWindow(Hwnd());
+    if (atEnd == AtLoopEnd::Destroy)
+        DestroyWindow(Hwnd());
     return modalResult;
 }
 
