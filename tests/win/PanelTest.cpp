@@ -7,6 +7,8 @@
 #include "resource.h"
 
 #include <commctrl.h>
+#include <iterator>
+#include <string>
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,6 +130,50 @@ TEST(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
     EXPECT_EQ(host.Count(WM_SLIDER_MOVED, 1018), 2);
     EXPECT_EQ(GetFocus(), trackbar);
     EXPECT_NE(GetCapture(), trackbar);
+}
+
+// The text of the trackbar's position tip, as the trackbar last set it.
+std::wstring PositionTipText(HWND trackbar) {
+    const auto tip = reinterpret_cast<HWND>(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0));
+    wchar_t text[32] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = trackbar;
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST(Slider, FirstPressMakesAnOwnerlessPositionTipThatFollowsTheThumb) {
+    ChildHost host;
+    ASSERT_TRUE(host.Create());
+    const HWND trackbar = CreateWindowExW(
+        0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10, 10, 20,
+        200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
+    CSlider slider;
+    ASSERT_TRUE(slider.Attach(trackbar));
+    slider.SetRange(0, 255, false);
+    EXPECT_EQ(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0), 0);
+
+    RECT thumb;
+    SendMessageW(trackbar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const int x = (thumb.left + thumb.right) / 2, y = (thumb.top + thumb.bottom) / 2;
+    SendMessageW(trackbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    const auto tip = reinterpret_cast<HWND>(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(GetWindow(tip, GW_OWNER), nullptr);
+    EXPECT_EQ(PositionTipText(trackbar), L"0");
+    SendMessageW(trackbar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 60));
+    EXPECT_GT(slider.GetPos(), 0);
+    EXPECT_EQ(PositionTipText(trackbar), std::to_wstring(slider.GetPos()));
+    SendMessageW(trackbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y + 60));
+
+    SendMessageW(trackbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y + 60));
+    SendMessageW(trackbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y + 60));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0)), tip); // one tip
+    PumpPending();
+    DestroyWindow(trackbar);
+    EXPECT_FALSE(IsWindow(tip)); // the trackbar takes its tip with it
 }
 
 } // namespace
