@@ -68,8 +68,8 @@ bool Dialog::CreateFromTemplate(HWND parent) {
     if (dialogTemplate.empty())
         return false;
     CreationHook hook(*this);
-    return CreateDialogIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), parent,
-                                      NoDialogProc, 0) != nullptr;
+    return CreateDialogIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+                                      parent, NoDialogProc, 0) != nullptr;
 }
 
 bool Dialog::CreateModeless(HWND parent) {

@@ -113,15 +113,24 @@ TEST_F(PanelTest, HoverShowsTheColouredPicture) {
     EXPECT_GT(pixel & 0xFF, (pixel >> 16) & 0xFF);
 }
 
-TEST(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
+// A trackbar as the main window's template makes them, for the red channel's range.
+class Slider : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.Create());
+        trackbar = CreateWindowExW(0, TRACKBAR_CLASSW, nullptr,
+                                   WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10, 10, 20, 200,
+                                   host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
+        ASSERT_TRUE(slider.Attach(trackbar));
+        slider.SetRange(0, 255, false);
+    }
+
     ChildHost host;
-    ASSERT_TRUE(host.Create());
-    const HWND trackbar = CreateWindowExW(
-        0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10, 10, 20,
-        200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
     CSlider slider;
-    ASSERT_TRUE(slider.Attach(trackbar));
-    slider.SetRange(0, 255, false);
+    HWND trackbar = nullptr;
+};
+
+TEST_F(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
     SendMessageW(trackbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 150));
     SendMessageW(trackbar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 160));
     SendMessageW(trackbar, WM_LBUTTONUP, 0, MAKELPARAM(10, 160));
@@ -144,15 +153,7 @@ std::wstring PositionTipText(HWND trackbar) {
     return text;
 }
 
-TEST(Slider, FirstPressMakesAnOwnerlessPositionTipThatFollowsTheThumb) {
-    ChildHost host;
-    ASSERT_TRUE(host.Create());
-    const HWND trackbar = CreateWindowExW(
-        0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10, 10, 20,
-        200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
-    CSlider slider;
-    ASSERT_TRUE(slider.Attach(trackbar));
-    slider.SetRange(0, 255, false);
+TEST_F(Slider, FirstPressMakesAnOwnerlessPositionTipThatFollowsTheThumb) {
     EXPECT_EQ(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0), 0);
 
     RECT thumb;
