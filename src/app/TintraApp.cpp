@@ -14,12 +14,9 @@ bool CTintraApp::InitInstance() {
     win::startup::Mark("GDI+ started");
     SetRegistryKey(L"Kelvo Tintra");
 
-    // Never deleted: the main window and its forty-odd children are left to the end of the
-    // process, which takes them all at once. Destroyed one by one, with the object's end,
-    // they would make the close take twice as long; the settings are saved by then.
-    CTintraDlg& mainWindow = *new CTintraDlg;
+    CTintraDlg mainWindow;
     win::startup::Mark("main window constructed");
-    mainWindow.RunModal(nullptr, win::Dialog::AtLoopEnd::LeaveToProcessEnd);
+    mainWindow.RunModal(nullptr);
     win::startup::Mark("main window closed");
     // No message loop of our own follows: the main dialog was the program.
     return false;

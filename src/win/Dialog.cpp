@@ -76,7 +76,7 @@ bool Dialog::CreateModeless(HWND parent) {
     return CreateFromTemplate(parent);
 }
 
-INT_PTR Dialog::RunModal(HWND owner, AtLoopEnd atEnd) {
+INT_PTR Dialog::RunModal(HWND owner) {
     if (!CreateFromTemplate(owner))
         return -1;
     const bool disableOwner = owner && IsWindowEnabled(owner);
@@ -111,8 +111,7 @@ INT_PTR Dialog::RunModal(HWND owner, AtLoopEnd atEnd) {
         EnableWindow(owner, TRUE);
         SetActiveWindow(owner);
     }
-    if (atEnd == AtLoopEnd::Destroy)
-        DestroyWindow(Hwnd());
+    DestroyWindow(Hwnd());
     return modalResult;
 }
 
