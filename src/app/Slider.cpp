@@ -5,6 +5,7 @@
 LRESULT CSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN:
+        AttachPositionTip(); // before the trackbar shows it for this press
         dragging = true;
         SetCapture(Hwnd());
         NotifyParent();

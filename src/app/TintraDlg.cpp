@@ -51,9 +51,7 @@ void MoveTo(HWND window, const LayoutRect& rect) {
 
 CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
     icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTRA));
-    const SettingRow& language = RowOf(Setting::Language);
-    SetRussian(win::App::Current().GetProfileInt(kSettingsSection, language.name, language.defaultValue) !=
-               0);
+    ReadSettings();
     const ThemeColors theme = LookupTheme(kDefaultTheme);
     backgroundColor = theme.backgroundColor;
     panelColor = theme.panelColor;
@@ -186,8 +184,6 @@ BOOL CTintraDlg::OnInitDialog() {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
         sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
-    // Before the settings: a window with owned popups cannot be made topmost under Wine.
-    DetachOwnedPopups();
     LoadSettings();
     ApplyTheme(oldBackground);
     colorDisplay.Redraw();
@@ -327,20 +323,6 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
     case KeyAction::None:
         break;
     }
-}
-
-// The tooltips (ours and the sliders' position tips) are popups owned by this window. Wine
-// keeps a window with owned popups out of the always-on-top band, and the tips need no owner:
-// they show on top by themselves and are destroyed with their controls.
-void CTintraDlg::DetachOwnedPopups() const {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM owner) -> BOOL {
-            if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner))
-                SetWindowLongPtrW(window, GWLP_HWNDPARENT, 0);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(Hwnd()));
 }
 
 void CTintraDlg::ApplyTopmost() {

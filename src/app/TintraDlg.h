@@ -9,6 +9,7 @@
 #include "ScreenPicker.h"
 #include "../core/KeyCommands.h"
 #include "../dialogs/OptionChoices.h"
+#include "SettingsTable.h"
 #include "Slider.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
@@ -26,7 +27,8 @@ class CTintraDlg : public win::Dialog {
     // Makes the slider positions the colour of the active pane and of the information panel.
     void ApplySliders();
     void CopyToClipboard();
-    // What the user set survives: read once at start-up, written on closing.
+    // What the user set survives: read once at start-up, before the window is made, shown
+    // once it is, and written on closing.
     void LoadSettings();
     void SaveSettings();
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -54,7 +56,7 @@ class CTintraDlg : public win::Dialog {
     void OnSliderMoved(int sliderId);
     void RunKey(unsigned virtualKey);
     void ApplyTopmost();
-    void DetachOwnedPopups() const;
+    void ReadSettings();
     void OpenHelp() const;
     // The dialog commands (DialogCommands.cpp).
     void RunColorDialog();
@@ -82,4 +84,5 @@ class CTintraDlg : public win::Dialog {
     bool gridFlag;
     bool autostartFlag;
     std::array<win::StaticText, kChannels> labels;
+    Settings storedAtStart; // as read before the window was made
 };

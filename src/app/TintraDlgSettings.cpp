@@ -45,17 +45,20 @@ int IsDownAsSetting(const UButton& button) {
 
 } // namespace
 
-void CTintraDlg::LoadSettings() {
+// The language names the texts of the children; topmost is given to the window at its making.
+void CTintraDlg::ReadSettings() {
     const win::ProfileSection section = win::App::Current().OpenProfileSection(kSettingsSection);
-    const Settings shown = Interpret(ReadSettings(ProfileReader(section)));
-    RECT window;
-    GetWindowRect(Hwnd(), &window);
-    SetCurrentColor(static_cast<ColorRef>(shown.Get(Setting::Color)));
+    storedAtStart = ::ReadSettings(ProfileReader(section));
+    SetRussian(storedAtStart.Get(Setting::Language) != 0);
+    if (Interpret(storedAtStart).Get(Setting::Topmost))
+        AddCreationExStyle(WS_EX_TOPMOST);
+}
 
-    UButton& topmost = PanelButton(IDC_BUTTON_TOPMOST);
-    topmost.SetDown(shown.Get(Setting::Topmost));
-    if (topmost.IsDown())
-        SetWindowPos(Hwnd(), HWND_TOPMOST, window.left, window.top, 0, 0, SWP_NOSIZE);
+void CTintraDlg::LoadSettings() {
+    const Settings shown = Interpret(storedAtStart);
+    SetCurrentColor(static_cast<ColorRef>(shown.Get(Setting::Color)));
+    // The window is already in the band the button shows.
+    PanelButton(IDC_BUTTON_TOPMOST).SetDown(shown.Get(Setting::Topmost));
 
     if (IsAccepted(Setting::X, shown))
         RestorePosition(shown.Get(Setting::X), shown.Get(Setting::Y));

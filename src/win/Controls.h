@@ -21,6 +21,25 @@ class Trackbar : public Window {
     // The trackbar puts a position outside its range at the nearer end.
     void SetPos(int position) const { SendMessageW(Hwnd(), TBM_SETPOS, TRUE, position); }
     int GetPos() const { return static_cast<int>(SendMessageW(Hwnd(), TBM_GETPOS, 0, 0)); }
+    // The tip that shows the position while the thumb is dragged, as TBS_TOOLTIPS makes it but
+    // only when first needed: each is a pop-up window, costly to make at start-up. It has no
+    // owner, so that an always-on-top main window stays in that band under Wine; the trackbar
+    // destroys it with itself.
+    void AttachPositionTip() const {
+        if (SendMessageW(Hwnd(), TBM_GETTOOLTIPS, 0, 0))
+            return;
+        const HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+        if (!tip)
+            return;
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
+        tool.hwnd = Hwnd();
+        tool.lpszText = const_cast<LPWSTR>(L"");
+        SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(Hwnd(), TBM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tip), 0);
+    }
 };
 
 class StaticText : public Window {

@@ -3,6 +3,7 @@
 #include "StartupProfile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace win {
 namespace {
@@ -32,14 +33,43 @@ void CenterOver(HWND window, HWND over) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A copy of the dialog template with more extended styles; empty when there is no such template.
+std::vector<BYTE> TemplateWithExStyle(HINSTANCE instance, UINT id, DWORD exStyle) {
+    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_DIALOG);
+    const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* data = static_cast<const BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    const DWORD size = found ? SizeofResource(instance, found) : 0;
+    constexpr size_t kExtendedHeaderEnd = 12; // version, signature, help id, extended style
+    if (!data || size < kExtendedHeaderEnd)
+        return {};
+    std::vector<BYTE> copy(data, data + size);
+    // An extended template (DLGTEMPLATEEX) has the extended style at byte 8, a plain one at byte 4.
+    WORD signature;
+    std::memcpy(&signature, copy.data() + 2, sizeof(signature));
+    BYTE* const style = copy.data() + (signature == 0xFFFF ? 8 : 4);
+    DWORD extended;
+    std::memcpy(&extended, style, sizeof(extended));
+    extended |= exStyle;
+    std::memcpy(style, &extended, sizeof(extended));
+    return copy;
+}
+
 } // namespace
 
 Dialog::Dialog(UINT id) : templateId(id) {}
 
 bool Dialog::CreateFromTemplate(HWND parent) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!creationExStyle) {
+        CreationHook hook(*this);
+        return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, NoDialogProc, 0) != nullptr;
+    }
+    const std::vector<BYTE> dialogTemplate = TemplateWithExStyle(instance, templateId, creationExStyle);
+    if (dialogTemplate.empty())
+        return false;
     CreationHook hook(*this);
-    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent, NoDialogProc,
-                              0) != nullptr;
+    return CreateDialogIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+                                      parent, NoDialogProc, 0) != nullptr;
 }
 
 bool Dialog::CreateModeless(HWND parent) {

@@ -33,6 +33,9 @@ class Dialog : public Window {
     // Moves the template's controls and gives them the template's font at the new DPI;
     // a dialog with children placed in pixels lays those out after this.
     virtual void OnDpiChanged(int newDpi);
+    // Extended styles the window gets at creation beyond its template's, such as
+    // WS_EX_TOPMOST: set then, they cost no later reordering of the shown windows.
+    void AddCreationExStyle(DWORD exStyle) { creationExStyle |= exStyle; }
 
   private:
     bool CreateFromTemplate(HWND parent);
@@ -45,6 +48,7 @@ class Dialog : public Window {
     };
 
     UINT templateId;
+    DWORD creationExStyle = 0;
     bool inModalLoop = false;
     INT_PTR modalResult = -1;
     int dpi = kBaseDpi;

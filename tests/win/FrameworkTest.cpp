@@ -185,6 +185,36 @@ TEST(Dialog, CloseEndsTheModalLoopWithCancel) {
     EXPECT_EQ(dialog.Hwnd(), nullptr);
 }
 
+// Made topmost from the start: the extended style is there before any child is made.
+class TopmostDialog : public RecordingDialog {
+  public:
+    explicit TopmostDialog(Log& sharedLog) : RecordingDialog(sharedLog) { AddCreationExStyle(WS_EX_TOPMOST); }
+    LONG exStyleAtCreate = 0;
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_CREATE)
+            exStyleAtCreate = GetWindowLongW(Hwnd(), GWL_EXSTYLE);
+        return RecordingDialog::HandleMessage(message, wParam, lParam);
+    }
+};
+
+TEST(Dialog, ExtraExtendedStyleIsTheWindowsFromItsCreationWithTheTemplatesControls) {
+    Log log;
+    TopmostDialog dialog(log);
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    EXPECT_TRUE(dialog.exStyleAtCreate & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongW(dialog.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_NE(GetDlgItem(dialog.Hwnd(), IDC_TEST_EDIT), nullptr);
+    EXPECT_LT(IndexOf(log, "WM_INITDIALOG"), log.size());
+    DestroyWindow(dialog.Hwnd());
+
+    RecordingDialog plain(log);
+    ASSERT_TRUE(plain.CreateModeless(nullptr));
+    EXPECT_FALSE(GetWindowLongW(plain.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DestroyWindow(plain.Hwnd());
+}
+
 TEST(Dialog, QuitDuringTheModalLoopIsPassedOn) {
     Log log;
     RecordingDialog dialog(log);

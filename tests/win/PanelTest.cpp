@@ -7,6 +7,8 @@
 #include "resource.h"
 
 #include <commctrl.h>
+#include <iterator>
+#include <string>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,15 +113,24 @@ TEST_F(PanelTest, HoverShowsTheColouredPicture) {
     EXPECT_GT(pixel & 0xFF, (pixel >> 16) & 0xFF);
 }
 
-TEST(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
+// A trackbar as the main window's template makes them, for the red channel's range.
+class Slider : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.Create());
+        trackbar = CreateWindowExW(0, TRACKBAR_CLASSW, nullptr,
+                                   WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10, 10, 20, 200,
+                                   host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
+        ASSERT_TRUE(slider.Attach(trackbar));
+        slider.SetRange(0, 255, false);
+    }
+
     ChildHost host;
-    ASSERT_TRUE(host.Create());
-    const HWND trackbar = CreateWindowExW(
-        0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS, 10, 10, 20,
-        200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
     CSlider slider;
-    ASSERT_TRUE(slider.Attach(trackbar));
-    slider.SetRange(0, 255, false);
+    HWND trackbar = nullptr;
+};
+
+TEST_F(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
     SendMessageW(trackbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 150));
     SendMessageW(trackbar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 160));
     SendMessageW(trackbar, WM_LBUTTONUP, 0, MAKELPARAM(10, 160));
@@ -128,6 +139,42 @@ TEST(Slider, PressAndDragAreReportedBeforeTheThumbMoves) {
     EXPECT_EQ(host.Count(WM_SLIDER_MOVED, 1018), 2);
     EXPECT_EQ(GetFocus(), trackbar);
     EXPECT_NE(GetCapture(), trackbar);
+}
+
+// The text of the trackbar's position tip, as the trackbar last set it.
+std::wstring PositionTipText(HWND trackbar) {
+    const auto tip = reinterpret_cast<HWND>(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0));
+    wchar_t text[32] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = trackbar;
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST_F(Slider, FirstPressMakesAnOwnerlessPositionTipThatFollowsTheThumb) {
+    EXPECT_EQ(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0), 0);
+
+    RECT thumb;
+    SendMessageW(trackbar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const int x = (thumb.left + thumb.right) / 2, y = (thumb.top + thumb.bottom) / 2;
+    SendMessageW(trackbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    const auto tip = reinterpret_cast<HWND>(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(GetWindow(tip, GW_OWNER), nullptr);
+    EXPECT_EQ(PositionTipText(trackbar), L"0");
+    SendMessageW(trackbar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 60));
+    EXPECT_GT(slider.GetPos(), 0);
+    EXPECT_EQ(PositionTipText(trackbar), std::to_wstring(slider.GetPos()));
+    SendMessageW(trackbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y + 60));
+
+    SendMessageW(trackbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y + 60));
+    SendMessageW(trackbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y + 60));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(trackbar, TBM_GETTOOLTIPS, 0, 0)), tip); // one tip
+    PumpPending();
+    DestroyWindow(trackbar);
+    EXPECT_FALSE(IsWindow(tip)); // the trackbar takes its tip with it
 }
 
 } // namespace
