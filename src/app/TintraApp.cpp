@@ -14,9 +14,12 @@ bool CTintraApp::InitInstance() {
     win::startup::Mark("GDI+ started");
     SetRegistryKey(L"Kelvo Tintra");
 
-    CTintraDlg mainWindow;
+    // Never deleted: the main window and its forty-odd children are left to the end of the
+    // process, which takes them all at once. Destroyed one by one, with the object's end,
+    // they took most of the close; the settings are saved and the window hidden by then.
+    CTintraDlg& mainWindow = *new CTintraDlg;
     win::startup::Mark("main window constructed");
-    mainWindow.RunModal(nullptr);
+    mainWindow.RunModal(nullptr, win::Dialog::AtLoopEnd::LeaveToProcessEnd);
     win::startup::Mark("main window closed");
     // No message loop of our own follows: the main dialog was the program.
     return false;

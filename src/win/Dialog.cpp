@@ -76,7 +76,7 @@ bool Dialog::CreateModeless(HWND parent) {
     return CreateFromTemplate(parent);
 }
 
-INT_PTR Dialog::RunModal(HWND owner) {
+INT_PTR Dialog::RunModal(HWND owner, AtLoopEnd atEnd) {
     if (!CreateFromTemplate(owner))
         return -1;
     const bool disableOwner = owner && IsWindowEnabled(owner);
@@ -111,7 +111,11 @@ INT_PTR Dialog::RunModal(HWND owner) {
         EnableWindow(owner, TRUE);
         SetActiveWindow(owner);
     }
-    DestroyWindow(Hwnd());
+    // Hidden first, as the system's own dialogs are, so it is gone for the user at once.
+    SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    if (atEnd == AtLoopEnd::Destroy)
+        DestroyWindow(Hwnd());
     return modalResult;
 }
 

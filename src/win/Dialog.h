@@ -13,9 +13,12 @@ class Dialog : public Window {
   public:
     explicit Dialog(UINT templateId);
 
+    // What becomes of the window when its loop ends: destroyed, or left for the end of the
+    // process, which takes all of its windows at once instead of one by one.
+    enum class AtLoopEnd { Destroy, LeaveToProcessEnd };
     // Runs its own loop, centred over the owner, with the owner disabled; returns the
     // EndModal result, or -1 when the dialog could not be created.
-    INT_PTR RunModal(HWND owner);
+    INT_PTR RunModal(HWND owner, AtLoopEnd atEnd = AtLoopEnd::Destroy);
     // Creates the dialog without a loop, for example as a child panel.
     bool CreateModeless(HWND parent);
     void EndModal(INT_PTR result);

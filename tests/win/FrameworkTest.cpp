@@ -185,6 +185,19 @@ TEST(Dialog, CloseEndsTheModalLoopWithCancel) {
     EXPECT_EQ(dialog.Hwnd(), nullptr);
 }
 
+TEST(Dialog, WindowLeftToTheProcessEndOutlivesItsLoop) {
+    Log log;
+    RecordingDialog dialog(log);
+    EXPECT_EQ(RunModalThen(
+                  dialog, nullptr, [](HWND dialogWindow) { PostMessageW(dialogWindow, WM_CLOSE, 0, 0); },
+                  win::Dialog::AtLoopEnd::LeaveToProcessEnd),
+              IDCANCEL);
+    ASSERT_TRUE(IsWindow(dialog.Hwnd()));
+    EXPECT_FALSE(IsWindowVisible(dialog.Hwnd()));
+    EXPECT_TRUE(IsWindow(dialog.inner.Hwnd()));
+    DestroyWindow(dialog.Hwnd());
+}
+
 // Made topmost from the start: the extended style is there before any child is made.
 class TopmostDialog : public RecordingDialog {
   public:
