@@ -217,9 +217,6 @@ void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
     infoPanel.SetBackColor(panelColor);
     toolPanel.SetBackgroundColor(ToArgb(panelColor));
-    toolPanel.FillBackground();
-    toolPanel.DrawLine();
-    InvalidateRect(toolPanel.Hwnd(), nullptr, TRUE);
 }
 
 void CTintraDlg::SetCurrentColor(ColorRef color) {

@@ -59,15 +59,10 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dpi = win::WindowDpi(Hwnd());
         CreateCanvas();
         BuildButtons();
-        FillBackground();
-        DrawLine();
         return 0;
     case WM_SIZE:
         GetClientRect(Hwnd(), &clientRect);
-        if (FitCanvasToClient()) {
-            FillBackground();
-            DrawLine();
-        }
+        FitCanvasToClient();
         LayOutButtons();
         break;
     case WM_COMMAND:
@@ -126,6 +121,16 @@ void PanelCtrl::LayOutButtons() {
         MoveWindow(buttons[i].Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    TRUE);
     }
+}
+
+void PanelCtrl::SetBackgroundColor(Argb color) {
+    backgroundColor = color;
+    CanvasChanged();
+}
+
+void PanelCtrl::DrawCanvas() {
+    FillBackground();
+    DrawLine();
 }
 
 void PanelCtrl::FillBackground() {

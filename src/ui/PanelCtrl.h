@@ -13,7 +13,8 @@ class PanelCtrl : public ui::CanvasWindow {
 
     // The button with that control id (5000..5007), or null.
     UButton* Button(int id);
-    void SetBackgroundColor(Argb color) { backgroundColor = color; }
+    // Refilled with the new colour before the panel is next painted.
+    void SetBackgroundColor(Argb color);
     void FillBackground();
     void DrawLine();
     // The buttons take their size and place for that DPI; the panel's own height is the parent's.
@@ -22,6 +23,7 @@ class PanelCtrl : public ui::CanvasWindow {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawCanvas() override;
 
   private:
     void BuildButtons();
