@@ -81,7 +81,6 @@ void CTintraDlg::ApplyOptions(const OptionValues& values) {
     colorTheme = values.theme;
     colorDisplay.SetGrid(gridFlag);
     const ColorRef oldBackground = backgroundColor;
-    backgroundBrush.reset();
     if (colorDisplay.GetPaneCount() != paneCount)
         colorDisplay.SetPaneCount(paneCount);
     ApplyTheme(oldBackground);
