@@ -1,8 +1,10 @@
 // Times programs from process creation to a visible, fully painted main window, and from
 // the close request to the end of the process. The programs are started in turn, round after
-// round, so that both see the same machine load.
-//   startup_timer ROUNDS PROGRAM...
-// Prints one line per program: its path, the median start-up and the median close in ms.
+// round, so that all see the same machine load.
+//   startup_timer ROUNDS COMMAND...
+// Each COMMAND is a whole command line: the program's path in quotes, then its arguments.
+// Prints one line per command: the median start-up and the median close in ms, the number of
+// visible windows inside the main window, and the command.
 #include <windows.h>
 
 #include <algorithm>
@@ -48,6 +50,12 @@ HWND MainWindowOf(DWORD processId) {
     return nullptr;
 }
 
+BOOL CALLBACK CountVisibleChild(HWND child, LPARAM param) {
+    if (IsWindowVisible(child))
+        ++*reinterpret_cast<int*>(param);
+    return TRUE;
+}
+
 BOOL CALLBACK FindUnpaintedChild(HWND child, LPARAM param) {
     if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
         *reinterpret_cast<bool*>(param) = true;
@@ -68,16 +76,16 @@ bool IsPainted(HWND window) {
 struct Run {
     double startMs = -1;
     double closeMs = -1;
+    int childWindows = 0;
 };
 
-Run TimeOneRun(const std::wstring& program) {
+Run TimeOneRun(std::wstring commandLine) {
     Run run;
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + program + L"\"";
     const Stopwatch sinceCreation;
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return run;
     // Looking costs the window system work that would slow the program down, so look only once
     // it has first run out of messages; until it has painted, it has not.
@@ -88,6 +96,7 @@ Run TimeOneRun(const std::wstring& program) {
             mainWindow = MainWindowOf(process.dwProcessId);
         if (mainWindow && IsPainted(mainWindow)) {
             run.startMs = sinceCreation.ElapsedMs();
+            EnumChildWindows(mainWindow, CountVisibleChild, reinterpret_cast<LPARAM>(&run.childWindows));
             break;
         }
         Sleep(kPollMs);
@@ -117,27 +126,30 @@ double Median(std::vector<double> values) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fputs("usage: startup_timer ROUNDS PROGRAM...\n", stderr);
+        std::fputs("usage: startup_timer ROUNDS COMMAND...\n", stderr);
         return 2;
     }
     const int rounds = std::max(1, _wtoi(argv[1]));
-    const std::vector<std::wstring> programs(argv + 2, argv + argc);
-    std::vector<std::vector<double>> starts(programs.size()), closes(programs.size());
+    const std::vector<std::wstring> commands(argv + 2, argv + argc);
+    std::vector<std::vector<double>> starts(commands.size()), closes(commands.size());
+    std::vector<int> childWindows(commands.size());
     for (int round = 0; round < rounds; ++round) {
-        // Alternate the order, so that neither program always follows the other.
-        for (size_t k = 0; k < programs.size(); ++k) {
-            const size_t i = round % 2 ? programs.size() - 1 - k : k;
-            const Run run = TimeOneRun(programs[i]);
+        // Alternate the order, so that no program always follows the same one.
+        for (size_t k = 0; k < commands.size(); ++k) {
+            const size_t i = round % 2 ? commands.size() - 1 - k : k;
+            const Run run = TimeOneRun(commands[i]);
             if (run.startMs < 0) {
-                std::fwprintf(stderr, L"%ls: no painted main window\n", programs[i].c_str());
+                std::fwprintf(stderr, L"%ls: no painted main window\n", commands[i].c_str());
                 return 1;
             }
             starts[i].push_back(run.startMs);
+            childWindows[i] = run.childWindows;
             if (run.closeMs >= 0)
                 closes[i].push_back(run.closeMs);
         }
     }
-    for (size_t i = 0; i < programs.size(); ++i)
-        std::wprintf(L"%ls %.1f %.1f\n", programs[i].c_str(), Median(starts[i]), Median(closes[i]));
+    for (size_t i = 0; i < commands.size(); ++i)
+        std::wprintf(L"%.1f %.1f %d %ls\n", Median(starts[i]), Median(closes[i]), childWindows[i],
+                     commands[i].c_str());
     return 0;
 }
