@@ -1,6 +1,7 @@
 #include "ColorNotation.h"
 
 #include <algorithm>
+#include <array>
 
 HsbColor RgbToHsb(const RgbColor& rgb) {
     const int max = std::max({rgb.red, rgb.green, rgb.blue});
@@ -40,25 +41,50 @@ CmykColor RgbToCmyk(int red, int green, int blue) {
 
 namespace {
 
+// The digits of 0 to 999, most of all the numbers written: every channel, hue and percentage.
+struct SmallNumber {
+    wchar_t digits[3];
+    int length;
+};
+constexpr int kSmallNumbers = 1000;
+constexpr auto kSmallNumberTexts = [] {
+    std::array<SmallNumber, kSmallNumbers> texts{};
+    for (int value = 0; value < kSmallNumbers; ++value) {
+        SmallNumber& text = texts[static_cast<size_t>(value)];
+        text.length = value >= 100 ? 3 : value >= 10 ? 2 : 1;
+        for (int i = text.length - 1, rest = value; i >= 0; --i, rest /= 10)
+            text.digits[i] = static_cast<wchar_t>(L'0' + rest % 10);
+    }
+    return texts;
+}();
+
 // Writes numbers and separators one after the other; no formatting library, no allocation,
 // since the panel makes five texts for every step of a slider.
 class TextWriter {
   public:
     explicit TextWriter(wchar_t* out) : start(out), end(out) {}
 
-    TextWriter& Number(long long value) {
+    TextWriter& Number(std::int32_t value) {
+        if (value >= 0 && value < kSmallNumbers) {
+            const SmallNumber& text = kSmallNumberTexts[static_cast<size_t>(value)];
+            for (int i = 0; i < text.length; ++i)
+                *end++ = text.digits[i];
+            return *this;
+        }
+        auto magnitude = static_cast<std::uint32_t>(value);
         if (value < 0) {
             *end++ = L'-';
-            value = -value;
+            magnitude = 0u - magnitude;
         }
-        wchar_t digits[20];
-        int count = 0;
+        int length = 1;
+        for (std::uint32_t rest = magnitude; rest >= 10; rest /= 10)
+            ++length;
+        end += length;
+        wchar_t* digit = end;
         do {
-            digits[count++] = static_cast<wchar_t>(L'0' + value % 10);
-            value /= 10;
-        } while (value != 0);
-        while (count > 0)
-            *end++ = digits[--count];
+            *--digit = static_cast<wchar_t>(L'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
         return *this;
     }
     // "a, b, c" and so on.
