@@ -43,8 +43,8 @@ namespace {
 
 // The digits of 0 to 999, most of all the numbers written: every channel, hue and percentage.
 struct SmallNumber {
-    wchar_t digits[3];
-    int length;
+    char digits[3];
+    std::uint8_t length;
 };
 constexpr int kSmallNumbers = 1000;
 constexpr auto kSmallNumberTexts = [] {
@@ -53,7 +53,7 @@ constexpr auto kSmallNumberTexts = [] {
         SmallNumber& text = texts[static_cast<size_t>(value)];
         text.length = value >= 100 ? 3 : value >= 10 ? 2 : 1;
         for (int i = text.length - 1, rest = value; i >= 0; --i, rest /= 10)
-            text.digits[i] = static_cast<wchar_t>(L'0' + rest % 10);
+            text.digits[i] = static_cast<char>('0' + rest % 10);
     }
     return texts;
 }();
@@ -68,7 +68,7 @@ class TextWriter {
         if (value >= 0 && value < kSmallNumbers) {
             const SmallNumber& text = kSmallNumberTexts[static_cast<size_t>(value)];
             for (int i = 0; i < text.length; ++i)
-                *end++ = text.digits[i];
+                *end++ = static_cast<wchar_t>(text.digits[i]);
             return *this;
         }
         auto magnitude = static_cast<std::uint32_t>(value);
