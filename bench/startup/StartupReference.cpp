@@ -24,7 +24,8 @@ void AddLabels(HWND dialog, int count) {
     GetClientRect(dialog, &client);
     const auto font = static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     const int rows = (count + kLabelColumns - 1) / kLabelColumns;
-    const int width = client.right / kLabelColumns, height = std::max(1, static_cast<int>(client.bottom) / rows);
+    const int width = client.right / kLabelColumns;
+    const int height = std::max(1, static_cast<int>(client.bottom) / rows);
     for (int i = 0; i < count; ++i) {
         const HWND label = CreateWindowExW(0, L"STATIC", L"Label", WS_CHILD | WS_VISIBLE | SS_LEFT,
                                            (i % kLabelColumns) * width, (i / kLabelColumns) * height, width,
