@@ -10,7 +10,7 @@ if(TINTRA_HAVE_GTEST)
     tests/native/SettingsTableTest.cpp
     tests/native/DialogLogicTest.cpp
     tests/native/ZoomGeometryTest.cpp
-    tests/native/DpiTest.cpp
+    tests/native/DpiScalingTest.cpp
   )
   target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
   tintra_warnings(native_tests)

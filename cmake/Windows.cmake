@@ -9,7 +9,7 @@ configure_file(res/Version.h.in ${TINTRA_GENERATED_DIR}/Version.h @ONLY)
 set(TINTRA_WINDOW_SOURCES
   src/win/App.cpp
   src/win/Dialog.cpp
-  src/win/Dpi.cpp
+  src/win/SystemDpi.cpp
   src/win/RegistryProfile.cpp
   src/win/StartupProfile.cpp
   src/win/Window.cpp

@@ -2,8 +2,8 @@
 
 namespace {
 
-// The layout at 96 DPI.
-constexpr LayoutRect kColorDisplay{8, 10, 188, 140};
+// The layout at the base DPI.
+constexpr PixelRect kColorDisplay{8, 10, 188, 140};
 constexpr int kLockLefts[] = {202, 229, 256};
 constexpr int kLockTop = 8;
 constexpr int kLockWidth = 9;
@@ -19,7 +19,7 @@ MainLayout MainLayoutAt(int dpi) {
     layout.colorDisplay = ScaleToDpi(kColorDisplay, dpi);
     for (size_t i = 0; i < layout.locks.size(); ++i)
         layout.locks[i] = ScaleToDpi(
-            LayoutRect{kLockLefts[i], kLockTop, kLockLefts[i] + kLockWidth, kLockTop + kLockHeight}, dpi);
+            PixelRect{kLockLefts[i], kLockTop, kLockLefts[i] + kLockWidth, kLockTop + kLockHeight}, dpi);
     layout.infoLeft = ScaleToDpi(kInfoLeft, dpi);
     layout.infoTop = ScaleToDpi(kInfoTop, dpi);
     layout.stackGap = layout.infoTop - layout.colorDisplay.bottom;

@@ -1,13 +1,13 @@
 #pragma once
 // Where the main window puts the children it places in pixels, at the window's DPI.
-#include "../core/Dpi.h"
+#include "../core/DpiScaling.h"
 
 #include <array>
 
 struct MainLayout {
-    LayoutRect colorDisplay;
+    PixelRect colorDisplay;
     // Red, green, blue.
-    std::array<LayoutRect, 3> locks;
+    std::array<PixelRect, 3> locks;
     // The information panel keeps the size its template gives it; only its corner is placed.
     int infoLeft;
     int infoTop;

@@ -1,12 +1,21 @@
 #include "ScreenPlacement.h"
 
 #include <algorithm>
+#include <limits>
 
-bool CaptionReachable(int x, int y, int width, int captionHeight, const std::vector<ScreenRect>& workAreas) {
-    // Wide arithmetic: a stored position may lie anywhere in the int range.
-    const long long left = x, top = y, right = left + width, bottom = top + captionHeight;
-    return std::any_of(workAreas.begin(), workAreas.end(), [&](const ScreenRect& area) {
-        return std::max<long long>(left, area.left) < std::min<long long>(right, area.right) &&
-               std::max<long long>(top, area.top) < std::min<long long>(bottom, area.bottom);
-    });
+namespace {
+
+// A stored position may lie anywhere in the int range: the far edge stops at the range's end.
+int FarEdge(int start, int length) {
+    const long long edge = static_cast<long long>(start) + length;
+    return static_cast<int>(
+        std::clamp<long long>(edge, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+bool CaptionReachable(int x, int y, int width, int captionHeight, const std::vector<PixelRect>& workAreas) {
+    const PixelRect caption{x, y, FarEdge(x, width), FarEdge(y, captionHeight)};
+    return std::any_of(workAreas.begin(), workAreas.end(),
+                       [&](const PixelRect& area) { return !Intersect(caption, area).IsEmpty(); });
 }

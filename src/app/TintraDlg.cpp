@@ -9,7 +9,7 @@
 #include "ClipboardText.h"
 #include "MainLayout.h"
 #include "SettingsTable.h"
-#include "../win/Dpi.h"
+#include "../win/SystemDpi.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 
@@ -39,11 +39,11 @@ constexpr int kClipboardAttempts = 10;
 constexpr DWORD kClipboardRetryMs = 10;
 constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 
-RECT ToRect(const LayoutRect& rect) {
+RECT ToRect(const PixelRect& rect) {
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-void MoveTo(HWND window, const LayoutRect& rect) {
+void MoveTo(HWND window, const PixelRect& rect) {
     MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
 }
 

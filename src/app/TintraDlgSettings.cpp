@@ -20,15 +20,15 @@ SettingWriter ProfileWriter(const win::ProfileSection& section) {
     return [&section](const wchar_t* name, int value) { section.WriteInt(name, value); };
 }
 
-std::vector<ScreenRect> MonitorWorkAreas() {
-    std::vector<ScreenRect> areas;
+std::vector<PixelRect> MonitorWorkAreas() {
+    std::vector<PixelRect> areas;
     EnumDisplayMonitors(
         nullptr, nullptr,
         [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
             MONITORINFO info{sizeof(info)};
             if (GetMonitorInfoW(monitor, &info)) {
                 const RECT& work = info.rcWork;
-                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
+                reinterpret_cast<std::vector<PixelRect>*>(found)->push_back(
                     {work.left, work.top, work.right, work.bottom});
             }
             return TRUE;

@@ -1,9 +1,9 @@
 #include "InfoCtrl.h"
 
 #include "../../res/resource.h"
-#include "../core/Dpi.h"
+#include "../core/DpiScaling.h"
 #include "../core/PrivateMessages.h"
-#include "../win/Dpi.h"
+#include "../win/SystemDpi.h"
 #include "../ui/Pictures.h"
 
 namespace {
@@ -65,8 +65,8 @@ LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
 void InfoCtrl::LayOutMarks(int markDpi) {
     for (ColorNotation notation : kPanelOrder) {
         const int top = kRows[static_cast<int>(notation)].checkTop;
-        const LayoutRect mark =
-            ScaleToDpi(LayoutRect{kCheckLeft, top, kCheckLeft + kCheckSize, top + kCheckSize}, markDpi);
+        const PixelRect mark =
+            ScaleToDpi(PixelRect{kCheckLeft, top, kCheckLeft + kCheckSize, top + kCheckSize}, markDpi);
         MoveWindow(CheckOf(notation).Hwnd(), mark.left, mark.top, mark.Width(), mark.Height(), TRUE);
     }
 }

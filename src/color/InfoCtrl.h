@@ -46,5 +46,5 @@ class InfoCtrl : public win::Dialog {
     std::array<win::StaticText, kNotationCount> values;
     // The client size the template gives, at the DPI it was made for.
     RECT templateClient{};
-    int templateDpi = 96;
+    int templateDpi = kBaseDpi;
 };

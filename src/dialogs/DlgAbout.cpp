@@ -1,7 +1,7 @@
 #include "DlgAbout.h"
 
 #include "../../res/resource.h"
-#include "../core/Dpi.h"
+#include "../core/DpiScaling.h"
 #include "../core/Language.h"
 #include "../ui/Pictures.h"
 #include "../ui/SharpPicture.h"

@@ -1,6 +1,6 @@
 #include "ThemedDialog.h"
 
-#include "../core/Dpi.h"
+#include "../core/DpiScaling.h"
 #include "../ui/SharpPicture.h"
 
 LRESULT ThemedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -24,7 +24,7 @@ class ThemedDialog : public win::Dialog {
     }
 
   private:
-    // The template's pictures are drawn for 96 DPI; at another DPI they show stretched.
+    // The template's pictures are drawn for the base DPI; at another DPI they show stretched.
     void StretchPictures();
 
     // A picture control with the bitmap the template gave it, and the stretched copy it shows.

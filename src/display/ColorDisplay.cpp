@@ -3,7 +3,7 @@
 #include "../../res/resource.h"
 #include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
-#include "../win/Dpi.h"
+#include "../win/SystemDpi.h"
 
 #include <windowsx.h>
 
@@ -15,7 +15,7 @@ constexpr Argb kActivePaneColor = 0xFFDE0000;
 constexpr Argb kPaneOutlineColor = 0xFF323232;
 constexpr Argb kNewPaneColor = 0xFFFFFFFF;
 constexpr Argb kBlack = 0xFF000000;
-// At 96 DPI.
+// At the base DPI.
 constexpr int kActivePenWidth = 2;
 constexpr int kFramePenWidth = 4;
 
@@ -38,7 +38,7 @@ void CColorDisplay::RebuildPanes() {
     RECT client;
     GetClientRect(Hwnd(), &client);
     panes.clear();
-    for (const PaneRect& rect : LayoutPanes(paneCount, client.right, client.bottom, dpi))
+    for (const PixelRect& rect : LayoutPanes(paneCount, client.right, client.bottom, dpi))
         panes.push_back({RECT{rect.left, rect.top, rect.right, rect.bottom}, kNewPaneColor, panes.empty()});
     for (size_t i = 0; i < panes.size(); ++i)
         panes[i].color = kept[i];
@@ -48,7 +48,7 @@ void CColorDisplay::RebuildPanes() {
 void CColorDisplay::LayOutPanes() {
     RECT client;
     GetClientRect(Hwnd(), &client);
-    const std::vector<PaneRect> rects = LayoutPanes(paneCount, client.right, client.bottom, dpi);
+    const std::vector<PixelRect> rects = LayoutPanes(paneCount, client.right, client.bottom, dpi);
     for (size_t i = 0; i < panes.size() && i < rects.size(); ++i)
         panes[i].rect = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
 }

@@ -72,7 +72,7 @@ class CColorDisplay : public ui::CanvasWindow {
     Argb frameColor = 0xFF282828;
     bool zoomMode = false;
     bool gridFlag = true;
-    int dpi = 96;
+    int dpi = kBaseDpi;
     // The side of one magnified pixel in the images below, and the screen point they show.
     int zoomBlock = kZoomFactor;
     PixelPoint zoomCenter{};

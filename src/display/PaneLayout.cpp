@@ -2,7 +2,7 @@
 
 // Margins of 3 pixels at the left and top and 4 at the right and bottom; 2 between panes;
 // each scaled with the DPI.
-std::vector<PaneRect> LayoutPanes(int count, int w, int h, int dpi) {
+std::vector<PixelRect> LayoutPanes(int count, int w, int h, int dpi) {
     const int a = ScaleToDpi(1, dpi), b = ScaleToDpi(2, dpi), c = ScaleToDpi(3, dpi), d = ScaleToDpi(4, dpi);
     switch (count) {
     case 2:
@@ -23,7 +23,7 @@ std::vector<PaneRect> LayoutPanes(int count, int w, int h, int dpi) {
         // The rows sit two pixels lower than those of the six-pane layout.
         const int columns[3][2] = {{c, w / 3 - a}, {w / 3 + a, w - w / 3 - d}, {w - w / 3 - b, w - d}};
         const int rows[3][2] = {{c, h / 3 + a}, {h / 3 + c, h - h / 3 - a}, {h - h / 3 + a, h - d}};
-        std::vector<PaneRect> panes;
+        std::vector<PixelRect> panes;
         for (const auto& row : rows)
             for (const auto& column : columns)
                 panes.push_back({column[0], row[0], column[1], row[1]});

@@ -1,26 +1,13 @@
 #pragma once
-#include "../core/Dpi.h"
+#include "../core/DpiScaling.h"
 
 #include <vector>
 
-// Rectangles in the display's client area; right and bottom are exclusive.
-struct PaneRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const PaneRect& other) const {
-        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-    }
-};
-
 constexpr int kMaxPanes = 9;
 
-// The panes for a count of 2, 4, 6 or 9; any other count gives one pane over the whole area.
+// The panes, in the display's client area, for a count of 2, 4, 6 or 9; any other count gives one pane over the whole area.
 // Margins and gaps grow with the DPI.
-std::vector<PaneRect> LayoutPanes(int count, int width, int height, int dpi = kBaseDpi);
+std::vector<PixelRect> LayoutPanes(int count, int width, int height, int dpi = kBaseDpi);
 
 enum class GridMove { Left, Up, Right, Down };
 

@@ -1,6 +1,6 @@
 #include "ZoomGeometry.h"
 
-#include "../core/Dpi.h"
+#include "../core/DpiScaling.h"
 
 #include <algorithm>
 
@@ -10,12 +10,6 @@ int ZoomBlockAt(int dpi) {
 
 int GridLineWidth(int block) {
     return std::max(1, block / kZoomFactor);
-}
-
-PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
-    const PixelRect overlap{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                            std::min(a.bottom, b.bottom)};
-    return overlap.IsEmpty() ? PixelRect{} : overlap;
 }
 
 PixelRect ZoomSourceArea(PixelPoint click) {

@@ -1,7 +1,8 @@
 #pragma once
 // The magnified view, without windows: which screen pixels it shows, where a click in the
-// display lands in it, its blocks (4 x 4 at 96 DPI, larger at higher DPI) and its grid.
+// display lands in it, its blocks (4 x 4 at the base DPI, larger at higher DPI) and its grid.
 #include "../core/Color.h"
+#include "../core/PixelRect.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,31 +26,6 @@ constexpr Argb kZoomBlack = 0xFF000000;
 int ZoomBlockAt(int dpi);
 // The width of a grid line over blocks of that side: one pixel up to blocks of 7.
 int GridLineWidth(int block);
-
-struct PixelPoint {
-    int x;
-    int y;
-    bool operator==(const PixelPoint& other) const { return x == other.x && y == other.y; }
-};
-
-// Right and bottom are exclusive.
-struct PixelRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-
-    int Width() const { return right > left ? right - left : 0; }
-    int Height() const { return bottom > top ? bottom - top : 0; }
-    bool IsEmpty() const { return Width() == 0 || Height() == 0; }
-    bool Contains(PixelPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    bool operator==(const PixelRect& other) const {
-        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-    }
-};
-
-// The overlap of two rectangles; empty (all zero) when they do not meet.
-PixelRect Intersect(const PixelRect& a, const PixelRect& b);
 
 // The 44 x 32 screen pixels shown around a clicked screen point.
 PixelRect ZoomSourceArea(PixelPoint click);

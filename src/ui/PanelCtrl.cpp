@@ -7,7 +7,7 @@
 #include "KeyColor.h"
 #include "PanelLayout.h"
 #include "Pictures.h"
-#include "../win/Dpi.h"
+#include "../win/SystemDpi.h"
 
 #include <utility>
 
@@ -106,7 +106,7 @@ void PanelCtrl::BuildButtons() {
 }
 
 RECT PanelCtrl::ButtonRect(size_t index) const {
-    const LayoutRect rect = ToolButtonRect(static_cast<int>(index), clientRect.bottom, dpi);
+    const PixelRect rect = ToolButtonRect(static_cast<int>(index), clientRect.bottom, dpi);
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "../core/DpiScaling.h"
 #include "../win/Controls.h"
 #include "CanvasWindow.h"
 #include "UButton.h"
@@ -32,7 +33,7 @@ class PanelCtrl : public ui::CanvasWindow {
 
     std::array<UButton, kButtonCount> buttons;
     RECT clientRect{};
-    int dpi = 96;
+    int dpi = kBaseDpi;
     Argb backgroundColor = 0xFFBFD9D9;
     Argb lineColor = 0xFF646464;
     win::ToolTip toolTip;

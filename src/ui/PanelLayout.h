@@ -1,8 +1,8 @@
 #pragma once
 // Where the tool panel puts its eight buttons, at the window's DPI.
-#include "../core/Dpi.h"
+#include "../core/DpiScaling.h"
 
 constexpr int kToolButtonCount = 8;
 
 // The button at that place (0 to 7), vertically centred in a panel of that height.
-LayoutRect ToolButtonRect(int index, int panelHeight, int dpi);
+PixelRect ToolButtonRect(int index, int panelHeight, int dpi);

@@ -5,7 +5,7 @@
 namespace ui {
 
 // Draws the picture at (0, 0) stretched to that size by the nearest pixel, so that a picture
-// of the 96-DPI layout stays sharp at any DPI and its replaced key colours stay exact; at its
+// of the base-DPI layout stays sharp at any DPI and its replaced key colours stay exact; at its
 // own size it is drawn one pixel for one pixel.
 void DrawPictureSharp(Gdiplus::Graphics& graphics, Gdiplus::Bitmap* picture, int width, int height);
 

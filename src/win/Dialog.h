@@ -1,5 +1,5 @@
 #pragma once
-#include "Dpi.h"
+#include "SystemDpi.h"
 #include "Handles.h"
 #include "Window.h"
 

@@ -3,9 +3,9 @@
 
 namespace win {
 
-// A function of a system library that only an occasional command needs. The library is loaded
-// when the function is first asked for, not with the program, whose start it would slow down.
-// Null when the library or the function cannot be found.
+// A system function looked up at run time: one that only an occasional command needs, whose
+// library is then loaded when it is first asked for rather than slowing the program's start,
+// or one that older systems lack. Null when the library or the function cannot be found.
 template <typename Function> Function* LateBoundFunction(const wchar_t* library, const char* name) {
     HMODULE module = GetModuleHandleW(library);
     if (!module)

@@ -204,7 +204,7 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
     RECT client;
     GetClientRect(display, &client);
     // Pane 1 active and orange; pane 0 stays black.
-    const PaneRect second = LayoutPanes(4, client.right, client.bottom)[1];
+    const PixelRect second = LayoutPanes(4, client.right, client.bottom)[1];
     ASSERT_TRUE(ClickControlUntil(display, second.left + 20, second.top + 20, [&] {
         return ScreenPixel(display, second.left, second.top + 20) == kActiveFrame;
     }));

@@ -39,7 +39,7 @@ int ScreenDpi() {
     return dpi;
 }
 
-LayoutRect AsLayout(const RECT& rect) {
+PixelRect ToPixelRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
@@ -80,16 +80,16 @@ TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
     std::printf("client size at %d DPI: %ld x %ld\n", dpi, client.right, client.bottom);
     RecordProperty("client_size", std::to_string(client.right) + " x " + std::to_string(client.bottom));
 
-    EXPECT_EQ(AsLayout(RectInParent(tintra.Control(kDisplay))), layout.colorDisplay);
+    EXPECT_EQ(ToPixelRect(RectInParent(tintra.Control(kDisplay))), layout.colorDisplay);
     for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(AsLayout(RectInParent(tintra.Control(kLocks[i]))), layout.locks[i]) << i;
+        EXPECT_EQ(ToPixelRect(RectInParent(tintra.Control(kLocks[i]))), layout.locks[i]) << i;
     const RECT info = RectInParent(tintra.InfoPanel());
     EXPECT_EQ(info.left, layout.infoLeft);
     EXPECT_EQ(info.top, layout.infoTop);
-    EXPECT_EQ(AsLayout(RectInParent(tintra.Control(kToolPanel))),
-              (LayoutRect{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}));
+    EXPECT_EQ(ToPixelRect(RectInParent(tintra.Control(kToolPanel))),
+              (PixelRect{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}));
     for (int i = 0; i < kToolButtonCount; ++i)
-        EXPECT_EQ(AsLayout(RectInParent(tintra.PanelButton(5000 + i))),
+        EXPECT_EQ(ToPixelRect(RectInParent(tintra.PanelButton(5000 + i))),
                   ToolButtonRect(i, layout.toolPanelHeight, dpi))
             << i;
 }

@@ -265,7 +265,7 @@ class Soak {
         RECT client;
         GetClientRect(display, &client);
         int active = 0;
-        for (const PaneRect& pane : LayoutPanes(kFirstStartPaneCount, client.right, client.bottom)) {
+        for (const PixelRect& pane : LayoutPanes(kFirstStartPaneCount, client.right, client.bottom)) {
             if (ScreenPixel(display, pane.left, (pane.top + pane.bottom) / 2) != kActiveFrame)
                 continue;
             ++active;

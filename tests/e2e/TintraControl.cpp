@@ -114,7 +114,7 @@ std::wstring RgbText(const DemoPane& pane) {
 
 // The program's own messages, posted as its display and sliders post them, so that every
 // picture shows the same state however the desktop's input behaves.
-bool SelectPane(const e2e::TintraProcess& tintra, const PaneRect& pane, const std::wstring& expectedRgb) {
+bool SelectPane(const e2e::TintraProcess& tintra, const PixelRect& pane, const std::wstring& expectedRgb) {
     const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
     const LPARAM at = MAKELPARAM((pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2);
     PostMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -138,7 +138,7 @@ bool SetSliders(const e2e::TintraProcess& tintra, const DemoPane& color) {
 bool ShowDemoState(const e2e::TintraProcess& tintra) {
     RECT display;
     GetClientRect(tintra.Control(IDC_COLOR_DISPLAY), &display);
-    const std::vector<PaneRect> panes = LayoutPanes(kDemoPaneCount, display.right, display.bottom);
+    const std::vector<PixelRect> panes = LayoutPanes(kDemoPaneCount, display.right, display.bottom);
     if (panes.size() != kDemoPaneCount || !SetSliders(tintra, kDemoPanes[0]))
         return false;
     for (int i = 1; i < kDemoPaneCount; ++i)

@@ -6,7 +6,7 @@
 
 namespace {
 
-using Rects = std::vector<PaneRect>;
+using Rects = std::vector<PixelRect>;
 
 TEST(PaneLayout, RectanglesOfTheDisplayForEveryCount) {
     EXPECT_EQ(LayoutPanes(1, 180, 130), (Rects{{0, 0, 180, 130}}));
@@ -37,10 +37,10 @@ TEST(PaneLayout, CountsWithoutALayoutGiveOneWholePane) {
 
 TEST(PaneLayout, GapBetweenPanesBelongsToNoPane) {
     const Rects panes = LayoutPanes(4, 180, 130);
-    for (const PaneRect& pane : panes)
-        EXPECT_FALSE(pane.Contains(90, 30));
-    EXPECT_TRUE(panes[0].Contains(88, 63));
-    EXPECT_FALSE(panes[0].Contains(89, 63));
+    for (const PixelRect& pane : panes)
+        EXPECT_FALSE(pane.Contains({90, 30}));
+    EXPECT_TRUE(panes[0].Contains({88, 63}));
+    EXPECT_FALSE(panes[0].Contains({89, 63}));
 }
 
 struct Move {

@@ -210,7 +210,7 @@ struct PlacementRow {
 
 TEST(ScreenPlacement, TheCaptionMustTouchAWorkArea) {
     // A 1024 x 768 monitor with a taskbar at the bottom, and one to its left.
-    const std::vector<ScreenRect> areas = {{0, 0, 1024, 738}, {-1280, 0, 0, 1024}};
+    const std::vector<PixelRect> areas = {{0, 0, 1024, 738}, {-1280, 0, 0, 1024}};
     const int width = 280, caption = 24;
     const PlacementRow rows[] = {
         {"on the main monitor", 100, 50, true},

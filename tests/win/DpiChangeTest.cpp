@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 #include "app/MainLayout.h"
 #include "app/TintraDlg.h"
-#include "core/Dpi.h"
+#include "core/DpiScaling.h"
 #include "dialogs/DlgColor.h"
 #include "dialogs/DlgOptions.h"
 #include "dialogs/Palette.h"
@@ -29,7 +29,7 @@ RECT RectInParent(HWND window) {
     return rect;
 }
 
-LayoutRect AsLayout(const RECT& rect) {
+PixelRect ToPixelRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
@@ -104,16 +104,16 @@ TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) 
             << "control " << kTemplateControls[i];
     EXPECT_EQ(FontHeight(Child(IDC_LABEL_RED)), RescaleDpi(fontHeight, baseDpi, dpi));
 
-    EXPECT_EQ(AsLayout(RectInParent(Child(IDC_COLOR_DISPLAY))), layout.colorDisplay);
+    EXPECT_EQ(ToPixelRect(RectInParent(Child(IDC_COLOR_DISPLAY))), layout.colorDisplay);
     for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(AsLayout(RectInParent(Child(kLocks[i]))), layout.locks[i]) << i;
+        EXPECT_EQ(ToPixelRect(RectInParent(Child(kLocks[i]))), layout.locks[i]) << i;
 
     RECT client;
     GetClientRect(main.Hwnd(), &client);
     const RECT panel = RectInParent(Child(IDC_TOOL_PANEL));
     EXPECT_TRUE(panel == (RECT{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}));
     for (int i = 0; i < kToolButtonCount; ++i)
-        EXPECT_EQ(AsLayout(RectInParent(GetDlgItem(Child(IDC_TOOL_PANEL), 5000 + i))),
+        EXPECT_EQ(ToPixelRect(RectInParent(GetDlgItem(Child(IDC_TOOL_PANEL), 5000 + i))),
                   ToolButtonRect(i, layout.toolPanelHeight, dpi))
             << i;
 
@@ -145,7 +145,8 @@ TEST_F(DpiChange, NoTwoChildrenOverlapAtAnyScaleAndTheWayBackRestoresEverything)
         for (size_t i = 0; i < rects.size(); ++i) {
             EXPECT_TRUE(rects[i].right <= client.right && rects[i].bottom <= client.bottom) << i;
             for (size_t j = i + 1; j < rects.size(); ++j)
-                EXPECT_FALSE(Overlap(AsLayout(rects[i]), AsLayout(rects[j]))) << i << " and " << j;
+                EXPECT_TRUE(Intersect(ToPixelRect(rects[i]), ToPixelRect(rects[j])).IsEmpty())
+                    << i << " and " << j;
         }
     }
     size_t index = 0;

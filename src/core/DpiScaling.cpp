@@ -1,4 +1,4 @@
-#include "Dpi.h"
+#include "DpiScaling.h"
 
 namespace {
 
@@ -19,17 +19,13 @@ int ScaleToDpi(int pixels, int dpi) {
     return RescaleDpi(pixels, kBaseDpi, dpi);
 }
 
-LayoutRect RescaleDpi(const LayoutRect& rect, int fromDpi, int toDpi) {
+PixelRect RescaleDpi(const PixelRect& rect, int fromDpi, int toDpi) {
     return {RescaleDpi(rect.left, fromDpi, toDpi), RescaleDpi(rect.top, fromDpi, toDpi),
             RescaleDpi(rect.right, fromDpi, toDpi), RescaleDpi(rect.bottom, fromDpi, toDpi)};
 }
 
-LayoutRect ScaleToDpi(const LayoutRect& rect, int dpi) {
+PixelRect ScaleToDpi(const PixelRect& rect, int dpi) {
     return RescaleDpi(rect, kBaseDpi, dpi);
-}
-
-bool Overlap(const LayoutRect& a, const LayoutRect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 int NearestSource(int target, int sourceLength, int targetLength) {

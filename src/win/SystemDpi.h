@@ -1,11 +1,11 @@
 #pragma once
 // The screen's DPI as a per-monitor aware program sees it. The calls are looked up at run time,
 // so the program still starts on systems that lack them and then works at the system's DPI.
+#include "../core/DpiScaling.h"
+
 #include <windows.h>
 
 namespace win {
-
-constexpr int kBaseDpi = 96;
 
 // The DPI of the window's monitor; the system's without per-monitor support.
 int WindowDpi(HWND window);

@@ -1,5 +1,5 @@
 #include "app/MainLayout.h"
-#include "core/Dpi.h"
+#include "core/DpiScaling.h"
 #include "display/PaneLayout.h"
 #include "display/ZoomGeometry.h"
 #include "ui/PanelLayout.h"
@@ -28,21 +28,21 @@ TEST(Dpi, MeasuresScaleWithHalvesRoundedAwayFromZero) {
 }
 
 TEST(Dpi, RectanglesThatTouchKeepTouching) {
-    const LayoutRect left{3, 3, 89, 64}, right{89, 3, 176, 64};
+    const PixelRect left{3, 3, 89, 64}, right{89, 3, 176, 64};
     for (int dpi : kDpis) {
-        const LayoutRect a = ScaleToDpi(left, dpi), b = ScaleToDpi(right, dpi);
+        const PixelRect a = ScaleToDpi(left, dpi), b = ScaleToDpi(right, dpi);
         EXPECT_EQ(a.right, b.left) << dpi;
-        EXPECT_FALSE(Overlap(a, b)) << dpi;
+        EXPECT_TRUE(Intersect(a, b).IsEmpty()) << dpi;
     }
-    EXPECT_TRUE(Overlap({0, 0, 10, 10}, {9, 9, 20, 20}));
-    EXPECT_FALSE(Overlap({0, 0, 10, 10}, {0, 10, 10, 20}));
+    EXPECT_FALSE(Intersect({0, 0, 10, 10}, {9, 9, 20, 20}).IsEmpty());
+    EXPECT_TRUE(Intersect({0, 0, 10, 10}, {0, 10, 10, 20}).IsEmpty());
 }
 
 TEST(Dpi, MainWindowLayoutScalesAndNothingOverlaps) {
     const MainLayout at96 = MainLayoutAt(96);
-    EXPECT_EQ(at96.colorDisplay, (LayoutRect{8, 10, 188, 140}));
-    EXPECT_EQ(at96.locks[0], (LayoutRect{202, 8, 211, 19}));
-    EXPECT_EQ(at96.locks[2], (LayoutRect{256, 8, 265, 19}));
+    EXPECT_EQ(at96.colorDisplay, (PixelRect{8, 10, 188, 140}));
+    EXPECT_EQ(at96.locks[0], (PixelRect{202, 8, 211, 19}));
+    EXPECT_EQ(at96.locks[2], (PixelRect{256, 8, 265, 19}));
     EXPECT_EQ(at96.infoTop - at96.colorDisplay.bottom, at96.stackGap);
     EXPECT_EQ(at96.toolPanelHeight, 27);
 
@@ -50,7 +50,7 @@ TEST(Dpi, MainWindowLayoutScalesAndNothingOverlaps) {
     EXPECT_EQ(at144.colorDisplay.Width(), 270);
     EXPECT_EQ(at144.colorDisplay.Height(), 195);
     EXPECT_EQ(at144.toolPanelHeight, 41);
-    EXPECT_EQ(at144.locks[1], (LayoutRect{344, 12, 357, 29}));
+    EXPECT_EQ(at144.locks[1], (PixelRect{344, 12, 357, 29}));
 
     for (int dpi : kDpis) {
         const MainLayout layout = MainLayoutAt(dpi);
@@ -58,7 +58,7 @@ TEST(Dpi, MainWindowLayoutScalesAndNothingOverlaps) {
         EXPECT_GT(layout.stackGap, 0);
         EXPECT_GE(layout.infoTop, layout.colorDisplay.bottom);
         for (size_t i = 0; i < layout.locks.size(); ++i) {
-            EXPECT_FALSE(Overlap(layout.locks[i], layout.colorDisplay));
+            EXPECT_TRUE(Intersect(layout.locks[i], layout.colorDisplay).IsEmpty());
             if (i > 0) {
                 EXPECT_GT(layout.locks[i].left, layout.locks[i - 1].right);
             }
@@ -69,13 +69,13 @@ TEST(Dpi, MainWindowLayoutScalesAndNothingOverlaps) {
 TEST(Dpi, ToolButtonsScaleInsideTheirPanelWithTheirGaps) {
     const int lefts96[] = {6, 38, 70, 102, 141, 173, 205, 244};
     for (int i = 0; i < kToolButtonCount; ++i)
-        EXPECT_EQ(ToolButtonRect(i, 27, 96), (LayoutRect{lefts96[i], 4, lefts96[i] + 28, 24})) << i;
-    EXPECT_EQ(ToolButtonRect(0, 41, 144), (LayoutRect{9, 6, 51, 36}));
+        EXPECT_EQ(ToolButtonRect(i, 27, 96), (PixelRect{lefts96[i], 4, lefts96[i] + 28, 24})) << i;
+    EXPECT_EQ(ToolButtonRect(0, 41, 144), (PixelRect{9, 6, 51, 36}));
     for (int dpi : kDpis) {
         SCOPED_TRACE(dpi);
         const int height = ScaleToDpi(27, dpi);
         for (int i = 0; i < kToolButtonCount; ++i) {
-            const LayoutRect button = ToolButtonRect(i, height, dpi);
+            const PixelRect button = ToolButtonRect(i, height, dpi);
             EXPECT_GT(button.top, 0); // below the separator line
             EXPECT_LE(button.bottom, height);
             if (i > 0) {
@@ -93,7 +93,7 @@ TEST(Dpi, ZoomBlocksAreWholeAndTheViewFitsTheScaledDisplay) {
         SCOPED_TRACE(item.dpi);
         EXPECT_EQ(ZoomBlockAt(item.dpi), item.block);
         EXPECT_EQ(GridLineWidth(item.block), item.lineWidth);
-        const LayoutRect display = MainLayoutAt(item.dpi).colorDisplay;
+        const PixelRect display = MainLayoutAt(item.dpi).colorDisplay;
         EXPECT_LE(kZoomSourceWidth * item.block, display.Width());
         EXPECT_LE(kZoomSourceHeight * item.block, display.Height());
     }
@@ -149,9 +149,9 @@ TEST(Dpi, GridLinesThickenWithLargeBlocksAndStayOnEachBlocksFirstPixels) {
 
 TEST(Dpi, PaneMarginsGrowWithTheDpi) {
     EXPECT_EQ(LayoutPanes(4, 180, 130), LayoutPanes(4, 180, 130, 96));
-    const std::vector<PaneRect> panes = LayoutPanes(4, 270, 195, 144);
-    EXPECT_EQ(panes[0], (PaneRect{5, 5, 133, 95}));
-    EXPECT_EQ(panes[3], (PaneRect{137, 99, 264, 189}));
+    const std::vector<PixelRect> panes = LayoutPanes(4, 270, 195, 144);
+    EXPECT_EQ(panes[0], (PixelRect{5, 5, 133, 95}));
+    EXPECT_EQ(panes[3], (PixelRect{137, 99, 264, 189}));
 }
 
 TEST(Dpi, NearestScalingKeepsEveryPixelAndEveryKeyColour) {

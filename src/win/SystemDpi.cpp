@@ -1,14 +1,10 @@
-#include "Dpi.h"
+#include "SystemDpi.h"
 
 #include "Handles.h"
+#include "LateBound.h"
 
 namespace win {
 namespace {
-
-template <typename Function> Function* User32Function(const char* name) {
-    return reinterpret_cast<Function*>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
 
 // SetDialogDpiChangeBehavior's flag that turns off its resizing, relayout and font changes.
 constexpr int kDialogDpiChangeDisableAll = 1;
@@ -17,7 +13,8 @@ constexpr int kDialogDpiChangeDisableAll = 1;
 
 int WindowDpi(HWND window) {
     using GetDpiForWindowFunction = UINT WINAPI(HWND);
-    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto getDpiForWindow =
+        LateBoundFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow && window)
         if (const UINT dpi = getDpiForWindow(window))
             return static_cast<int>(dpi);
@@ -29,7 +26,7 @@ int WindowDpi(HWND window) {
 void KeepDialogScalingToOurselves(HWND dialog) {
     using SetDialogDpiChangeBehaviorFunction = BOOL WINAPI(HWND, int, int);
     static const auto setBehavior =
-        User32Function<SetDialogDpiChangeBehaviorFunction>("SetDialogDpiChangeBehavior");
+        LateBoundFunction<SetDialogDpiChangeBehaviorFunction>(L"user32.dll", "SetDialogDpiChangeBehavior");
     if (setBehavior)
         setBehavior(dialog, kDialogDpiChangeDisableAll, kDialogDpiChangeDisableAll);
 }

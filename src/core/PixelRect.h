@@ -1,0 +1,27 @@
+#pragma once
+// Places and rectangles in pixels: on the screen, in a window's client area, or in the layout.
+
+struct PixelPoint {
+    int x;
+    int y;
+    bool operator==(const PixelPoint& other) const { return x == other.x && y == other.y; }
+};
+
+// Right and bottom are exclusive.
+struct PixelRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+
+    int Width() const { return right > left ? right - left : 0; }
+    int Height() const { return bottom > top ? bottom - top : 0; }
+    bool IsEmpty() const { return Width() == 0 || Height() == 0; }
+    bool Contains(PixelPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool operator==(const PixelRect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+};
+
+// The pixels two rectangles share; empty (all zero) when they do not meet.
+PixelRect Intersect(const PixelRect& a, const PixelRect& b);
