@@ -67,9 +67,6 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return OnCreate(message, wParam, lParam);
-    case WM_PAINT:
-        OnPaint();
-        return 0;
     case WM_CLOSE:
         OnClose();
         break;
@@ -157,7 +154,7 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
         UButton& button = lockButtons[static_cast<size_t>(i)];
         button.Create(nullptr, WS_CHILD | WS_VISIBLE, ToRect(layout.locks[static_cast<size_t>(i)]), Hwnd(),
                       static_cast<UINT>(pictures.id), 1);
-        button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverImage, pictures.downImage, 0,
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverImage, pictures.downImage,
                                       IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, backgroundColor);
         toolTip.AddTool(button.Hwnd(), tips[i]);
@@ -395,20 +392,6 @@ BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
 LRESULT CTintraDlg::OnCtlColor(HDC dc) const {
     SetBkColor(dc, backgroundColor);
     return reinterpret_cast<LRESULT>(backgroundBrush.get());
-}
-
-void CTintraDlg::OnPaint() {
-    if (!IsIconic(Hwnd())) {
-        DefaultProc(WM_PAINT, 0, 0);
-        return;
-    }
-    win::PaintScope paint(Hwnd());
-    SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.get()), 0);
-    RECT client;
-    GetClientRect(Hwnd(), &client);
-    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(paint.get(), x, y, icon);
 }
 
 // The picking modes end first, so the system cursors are back before anything is saved.

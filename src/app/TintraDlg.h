@@ -43,7 +43,6 @@ class CTintraDlg : public win::Dialog {
     static constexpr int kChannels = kChannelCount;
 
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnPaint();
     void OnClose();
     void RestorePosition(int x, int y);
     LRESULT OnCtlColor(HDC dc) const;

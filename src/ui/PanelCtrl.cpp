@@ -100,7 +100,7 @@ void PanelCtrl::BuildButtons() {
         UButton& button = buttons[i];
         button.Create(nullptr, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
                       row.latching);
-        button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed), nullptr);
+        button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed));
         toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
     }
 }

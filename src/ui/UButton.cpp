@@ -12,25 +12,16 @@ bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent
 }
 
 // Each resource is decoded once; a picture that repeats the normal one is a copy of it.
-void UButton::SetImagesFromResources(HINSTANCE instance, int hover, int down, int disabled, int normal) {
+void UButton::SetImagesFromResources(HINSTANCE instance, int hover, int down, int normal) {
     win::BitmapPtr normalPicture = ui::LoadResourceBitmap(instance, normal);
     auto load = [&](int id) {
         return id == 0 || id == normal ? nullptr : ui::LoadResourceBitmap(instance, id);
     };
-    TakeImages(std::move(normalPicture), load(hover), load(down), load(disabled));
-}
-
-void UButton::SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
-                        Gdiplus::Image* disabled) {
-    if (!normal)
-        return;
-    TakeImages(ui::CopyPicture(normal), ui::CopyPicture(hover), ui::CopyPicture(down),
-               ui::CopyPicture(disabled));
+    TakeImages(std::move(normalPicture), load(hover), load(down));
 }
 
 // A missing picture other than the normal one becomes a copy of it.
-void UButton::TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down,
-                         win::BitmapPtr disabled) {
+void UButton::TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down) {
     if (!normal)
         return;
     auto orNormal = [&](win::BitmapPtr& picture) {
@@ -38,7 +29,6 @@ void UButton::TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::Bitma
     };
     hoverImage = orNormal(hover);
     downImage = orNormal(down);
-    disabledImage = orNormal(disabled);
     normalImage = std::move(normal);
     DrawNormalImageOnCanvas();
 }
@@ -65,7 +55,7 @@ void UButton::SetDown(int down) {
 }
 
 void UButton::ReplaceColor(ColorRef oldColor, ColorRef newColor) {
-    for (Gdiplus::Bitmap* image : {normalImage.get(), hoverImage.get(), downImage.get(), disabledImage.get()})
+    for (Gdiplus::Bitmap* image : {normalImage.get(), hoverImage.get(), downImage.get()})
         ui::ReplaceColor(image, oldColor, newColor);
     Refresh();
 }
@@ -81,59 +71,78 @@ void UButton::Recompose() {
 LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        if (DefaultProc(message, wParam, lParam) == -1)
-            return -1;
-        CreateCanvas();
-        return 0;
+        return OnCreate(wParam, lParam);
     case WM_SIZE:
         FitCanvasToClient();
         break;
-    case win::kReflectedDrawItem: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item && canvas) {
-            Recompose();
-            DrawCanvasOn(item->hDC);
-        }
+    case win::kReflectedDrawItem:
+        OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
-    }
-    case WM_MOUSEMOVE: {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
-        TrackMouseEvent(&track);
-        if (!isHover) {
-            isHover = 1;
-            Refresh();
-        }
+    case WM_MOUSEMOVE:
+        OnMouseMove();
         break;
-    }
     case WM_MOUSELEAVE:
-        if (isHover) {
-            isHover = 0;
-            Refresh();
-        }
+        OnMouseLeave();
         return 0;
     case WM_LBUTTONDOWN:
-        isDown = isDown == 0 ? 1 : 0;
-        Refresh();
+        OnLButtonDown();
         break;
     case WM_LBUTTONUP:
-        if (!latching && isDown) {
-            isDown = 0;
-            Refresh();
-        }
+        OnLButtonUp();
         break;
-    case WM_ENABLE: {
-        const LRESULT result = DefaultProc(message, wParam, lParam);
-        if (isDisabled == static_cast<int>(wParam != 0)) {
-            isDisabled = wParam ? 0 : 1;
-            Refresh();
-        }
-        return result;
+    case WM_KILLFOCUS:
+        return OnKillFocus(wParam, lParam);
     }
-    case WM_KILLFOCUS: {
-        const LRESULT result = DefaultProc(message, wParam, lParam);
-        Invalidate();
-        return result;
-    }
-    }
+    // The button's own procedure still sees the mouse: it captures it and sends the click.
     return CanvasWindow::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT UButton::OnCreate(WPARAM wParam, LPARAM lParam) {
+    if (DefaultProc(WM_CREATE, wParam, lParam) == -1)
+        return -1;
+    CreateCanvas();
+    return 0;
+}
+
+// The state may have changed since the canvas was last drawn: the pictures are drawn over it
+// as they arrive, whatever the state.
+void UButton::OnDrawItem(const DRAWITEMSTRUCT* item) {
+    if (!item || !canvas)
+        return;
+    Recompose();
+    DrawCanvasOn(item->hDC);
+}
+
+void UButton::OnMouseMove() {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
+    TrackMouseEvent(&track);
+    if (!isHover) {
+        isHover = 1;
+        Refresh();
+    }
+}
+
+void UButton::OnMouseLeave() {
+    if (isHover) {
+        isHover = 0;
+        Refresh();
+    }
+}
+
+void UButton::OnLButtonDown() {
+    isDown = isDown == 0 ? 1 : 0;
+    Refresh();
+}
+
+void UButton::OnLButtonUp() {
+    if (!latching && isDown) {
+        isDown = 0;
+        Refresh();
+    }
+}
+
+LRESULT UButton::OnKillFocus(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefaultProc(WM_KILLFOCUS, wParam, lParam);
+    Invalidate();
+    return result;
 }

@@ -2,20 +2,16 @@
 #include "../core/Color.h"
 #include "CanvasWindow.h"
 
-// A push button drawn from up to four pictures. It shows a hover picture under the pointer,
+// A push button drawn from up to three pictures. It shows a hover picture under the pointer,
 // a down picture while pressed, and, when latching, stays down until the next click.
 class UButton : public ui::CanvasWindow {
   public:
     virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
                         int latchingButton);
-    // Resource numbers; 0 for hover, down or disabled means the normal picture.
-    void SetImagesFromResources(HINSTANCE instance, int hover, int down, int disabled, int normal);
-    // The button keeps copies; without a normal picture the call does nothing.
-    void SetImages(Gdiplus::Image* normal, Gdiplus::Image* hover, Gdiplus::Image* down,
-                   Gdiplus::Image* disabled);
-    // As SetImages, but the button takes the pictures themselves: no copies.
-    void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down,
-                    win::BitmapPtr disabled);
+    // Resource numbers; 0 for hover or down means the normal picture.
+    void SetImagesFromResources(HINSTANCE instance, int hover, int down, int normal);
+    // The button takes the pictures themselves; without a normal picture the call does nothing.
+    void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
     int IsDown() const { return isDown; }
@@ -26,6 +22,14 @@ class UButton : public ui::CanvasWindow {
     void DrawCanvas() override { Recompose(); }
 
   private:
+    LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+    void OnDrawItem(const DRAWITEMSTRUCT* item);
+    void OnMouseMove();
+    void OnMouseLeave();
+    void OnLButtonDown();
+    void OnLButtonUp();
+    LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+
     void Recompose();
     void Refresh() { CanvasChanged(); }
     void DrawNormalImageOnCanvas();
@@ -34,9 +38,7 @@ class UButton : public ui::CanvasWindow {
     win::BitmapPtr normalImage;
     win::BitmapPtr downImage;
     win::BitmapPtr hoverImage;
-    win::BitmapPtr disabledImage;
     int isDown = 0;
-    int isDisabled = 0;
     int isHover = 0;
     int latching = 0;
 };

@@ -1,6 +1,7 @@
 #include "ChildHost.h"
 #include "WindowTestSupport.h"
 #include "ui/KeyColor.h"
+#include "ui/Pictures.h"
 #include "ui/UButton.h"
 
 #include "resource.h"
@@ -21,8 +22,7 @@ class UButtonTest : public ::testing::Test {
     void MakeLock(int latching) {
         ASSERT_TRUE(button.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{202, 8, 211, 19}, host.Hwnd(), 1002,
                                   latching));
-        button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREY, IDB_LOCK_RED, 0,
-                                      IDB_LOCK_GREY);
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREY, IDB_LOCK_RED, IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, kFace);
     }
     Argb Pixel(int x, int y) const {
@@ -101,7 +101,7 @@ TEST_F(UButtonTest, DoubleClickFlipsALatchingButtonOnce) {
 
 TEST_F(UButtonTest, HoverPictureFollowsThePointerButDownWins) {
     ASSERT_TRUE(button.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 9, 11}, host.Hwnd(), 1002, 1));
-    button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREEN, IDB_LOCK_RED, 0, IDB_LOCK_GREY);
+    button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREEN, IDB_LOCK_RED, IDB_LOCK_GREY);
     Mouse(WM_MOUSEMOVE, 4, 5);
     EXPECT_EQ(Pixel(2, 7), 0xFF1AFF1Au);
     Mouse(WM_MOUSELEAVE, 0, 0);
@@ -124,9 +124,10 @@ TEST_F(UButtonTest, ThemeChangeWhileLatchedRecoloursTheDownPicture) {
     EXPECT_EQ(Pixel(4, 3), ToArgb(kNewFace));
 }
 
-TEST_F(UButtonTest, SetImagesWithoutANormalPictureKeepsTheOldOnes) {
+TEST_F(UButtonTest, PicturesWithoutANormalOneKeepTheOldOnes) {
     MakeLock(1);
-    button.SetImages(nullptr, nullptr, nullptr, nullptr);
+    button.TakeImages(nullptr, ui::LoadResourceBitmap(GetModuleHandleW(nullptr), IDB_LOCK_GREEN), nullptr);
+    Mouse(WM_MOUSEMOVE, 4, 5);
     EXPECT_EQ(Pixel(2, 7), kGreyLockFace);
 }
 
