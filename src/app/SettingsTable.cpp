@@ -69,10 +69,6 @@ Settings::Settings() {
         values[static_cast<size_t>(i)] = kRows[i].defaultValue;
 }
 
-int HeldPaneCount(int panes) {
-    return (panes == 2 || panes == 4 || panes == 6 || panes == 9) ? panes : 1;
-}
-
 int PaneColorsRead(int panes) {
     return std::max(0, std::min(panes, HeldPaneCount(panes)));
 }

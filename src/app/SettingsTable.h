@@ -1,5 +1,6 @@
 #pragma once
 #include "../core/Color.h"
+#include "../core/PaneGrid.h"
 
 #include <array>
 #include <functional>
@@ -74,8 +75,6 @@ class Settings {
     std::array<int, kSettingCount> values;
 };
 
-// The display holds its own layouts' counts; every other count gives a single pane.
-int HeldPaneCount(int panes);
 // How many pane colours a start reads: no more than the count asks for, nor than the display holds.
 int PaneColorsRead(int panes);
 

@@ -1,27 +1,27 @@
 #include "SystemCursors.h"
 
 #include "../win/App.h"
+#include "SettingsTable.h"
 
 namespace {
 
 // Beside the settings, not one of them: it says what the program left behind, not what the
 // user chose.
-constexpr wchar_t kMarkerSection[] = L"Settings";
 constexpr wchar_t kMarkerEntry[] = L"cursors_replaced";
 
 } // namespace
 
 SystemCursors::SystemCursors() {
     const win::App& app = win::App::Current();
-    if (app.GetProfileInt(kMarkerSection, kMarkerEntry, 0) != 0) {
+    if (app.GetProfileInt(kSettingsSection, kMarkerEntry, 0) != 0) {
         // The cursors are still the eyedropper or the crosshair: a copy made now would save them.
         SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
-        app.DeleteProfileEntry(kMarkerSection, kMarkerEntry);
+        app.DeleteProfileEntry(kSettingsSection, kMarkerEntry);
     }
 }
 
 void SystemCursors::Replace(HCURSOR cursor) {
-    win::App::Current().WriteProfileInt(kMarkerSection, kMarkerEntry, 1);
+    win::App::Current().WriteProfileInt(kSettingsSection, kMarkerEntry, 1);
     SaveOriginalsOnce();
     InstallCopies(cursor);
     replaced = true;
@@ -31,7 +31,7 @@ void SystemCursors::Restore() {
     SaveOriginalsOnce();
     InstallCopies(nullptr);
     replaced = false;
-    win::App::Current().DeleteProfileEntry(kMarkerSection, kMarkerEntry);
+    win::App::Current().DeleteProfileEntry(kSettingsSection, kMarkerEntry);
 }
 
 void SystemCursors::SaveOriginalsOnce() {

@@ -2,6 +2,7 @@
 
 #include "../../res/resource.h"
 #include "../core/Language.h"
+#include "../ui/Theme.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ BOOL CDlgOptions::OnInitDialog() {
     paneCountBox.SetCurSel(PanePositionOf(options.panes));
     gridBox.SetChecked(options.grid);
     autostartBox.SetChecked(options.autostart);
-    const int checkedTheme = ThemeButtonOf(options.theme);
+    const int checkedTheme = ThemeIndex(options.theme);
     for (int i = 0; i < kThemeButtonCount; ++i)
         themeButtons[static_cast<size_t>(i)].SetChecked(i == checkedTheme);
     englishButton.SetChecked(!IsRussian());

@@ -1,70 +1,87 @@
 #include "PaneLayout.h"
 
+namespace {
+
 // Margins of 3 pixels at the left and top and 4 at the right and bottom; 2 between panes;
 // each scaled with the DPI.
-std::vector<PixelRect> LayoutPanes(int count, int w, int h, int dpi) {
-    const int a = ScaleToDpi(1, dpi), b = ScaleToDpi(2, dpi), c = ScaleToDpi(3, dpi), d = ScaleToDpi(4, dpi);
-    switch (count) {
-    case 2:
-        return {{c, c, w - d, h / 2 - a}, {c, h / 2 + a, w - d, h - d}};
-    case 4:
-        return {{c, c, w / 2 - a, h / 2 - a},
-                {w / 2 + a, c, w - d, h / 2 - a},
-                {c, h / 2 + a, w / 2 - a, h - d},
-                {w / 2 + a, h / 2 + a, w - d, h - d}};
-    case 6:
-        return {{c, c, w / 2 - a, h / 3 - a},
-                {w / 2 + a, c, w - d, h / 3 - a},
-                {c, h / 3 + a, w / 2 - a, h - h / 3 - a},
-                {w / 2 + a, h / 3 + a, w - d, h - h / 3 - a},
-                {c, h - h / 3 + a, w / 2 - a, h - d},
-                {w / 2 + a, h - h / 3 + a, w - d, h - d}};
-    case 9: {
-        // The rows sit two pixels lower than those of the six-pane layout.
-        const int columns[3][2] = {{c, w / 3 - a}, {w / 3 + a, w - w / 3 - d}, {w - w / 3 - b, w - d}};
-        const int rows[3][2] = {{c, h / 3 + a}, {h / 3 + c, h - h / 3 - a}, {h - h / 3 + a, h - d}};
-        std::vector<PixelRect> panes;
-        for (const auto& row : rows)
-            for (const auto& column : columns)
-                panes.push_back({column[0], row[0], column[1], row[1]});
-        return panes;
+struct Spacing {
+    int halfGap;
+    int gap;
+    int leadingMargin;
+    int trailingMargin;
+};
+
+// Where the panes of one row or column begin and end.
+struct Span {
+    int begin;
+    int end;
+};
+
+// One, two or three equal parts of a side, the gaps centred on the dividing lines.
+std::vector<Span> EvenSpans(int parts, int length, const Spacing& spacing) {
+    const int end = length - spacing.trailingMargin;
+    if (parts == 1)
+        return {{spacing.leadingMargin, end}};
+    if (parts == 2) {
+        const int half = length / 2;
+        return {{spacing.leadingMargin, half - spacing.halfGap}, {half + spacing.halfGap, end}};
     }
-    default:
-        return {{0, 0, w, h}};
+    const int third = length / 3;
+    return {{spacing.leadingMargin, third - spacing.halfGap},
+            {third + spacing.halfGap, length - third - spacing.halfGap},
+            {length - third + spacing.halfGap, end}};
+}
+
+std::vector<PixelRect> Panes(const std::vector<Span>& columns, const std::vector<Span>& rows) {
+    std::vector<PixelRect> panes;
+    for (const Span& row : rows)
+        for (const Span& column : columns)
+            panes.push_back({column.begin, row.begin, column.end, row.end});
+    return panes;
+}
+
+} // namespace
+
+std::vector<PixelRect> LayoutPanes(int count, int width, int height, int dpi) {
+    const PaneGrid& grid = PaneGridOf(count);
+    if (grid.count == 1)
+        return {{0, 0, width, height}};
+    const Spacing spacing{ScaleToDpi(1, dpi), ScaleToDpi(2, dpi), ScaleToDpi(3, dpi), ScaleToDpi(4, dpi)};
+    std::vector<Span> columns = EvenSpans(grid.columns, width, spacing);
+    std::vector<Span> rows = EvenSpans(grid.rows, height, spacing);
+    if (grid.columns == 3) {
+        // The nine panes have a narrower middle column, and their first row ends and their
+        // second begins lower than those of the six.
+        const int thirdWidth = width / 3, thirdHeight = height / 3;
+        columns[1].end = width - thirdWidth - spacing.trailingMargin;
+        columns[2].begin = width - thirdWidth - spacing.gap;
+        rows[0].end = thirdHeight + spacing.halfGap;
+        rows[1].begin = thirdHeight + spacing.leadingMargin;
     }
+    return Panes(columns, rows);
 }
 
 int MoveInGrid(int count, int activePane, GridMove move) {
-    int columns, rows;
-    switch (count) {
-    case 4:
-        columns = 2, rows = 2;
-        break;
-    case 6:
-        columns = 2, rows = 3;
-        break;
-    case 9:
-        columns = 3, rows = 3;
-        break;
-    default:
+    const PaneGrid& grid = PaneGridOf(count);
+    // Two panes, one above the other, are no grid the arrows move in.
+    if (grid.columns < 2)
         return -1;
-    }
-    int row = activePane / columns;
-    int column = activePane % columns;
+    int row = activePane / grid.columns;
+    int column = activePane % grid.columns;
     switch (move) {
     case GridMove::Left:
-        column = (column + columns - 1) % columns;
+        column = (column + grid.columns - 1) % grid.columns;
         break;
     case GridMove::Right:
-        column = (column + 1) % columns;
+        column = (column + 1) % grid.columns;
         break;
     case GridMove::Up:
-        row = (row + rows - 1) % rows;
+        row = (row + grid.rows - 1) % grid.rows;
         break;
     case GridMove::Down:
-        row = (row + 1) % rows;
+        row = (row + 1) % grid.rows;
         break;
     }
-    const int target = row * columns + column;
-    return target >= 0 && target < count ? target : -1;
+    const int target = row * grid.columns + column;
+    return target >= 0 && target < grid.count ? target : -1;
 }

@@ -1,12 +1,11 @@
 #pragma once
 #include "../core/DpiScaling.h"
+#include "../core/PaneGrid.h"
 
 #include <vector>
 
-constexpr int kMaxPanes = 9;
-
-// The panes, in the display's client area, for a count of 2, 4, 6 or 9; any other count gives one pane over the whole area.
-// Margins and gaps grow with the DPI.
+// The panes, in the display's client area, for a count the display offers; any other count
+// gives one pane over the whole area. Margins and gaps grow with the DPI.
 std::vector<PixelRect> LayoutPanes(int count, int width, int height, int dpi = kBaseDpi);
 
 enum class GridMove { Left, Up, Right, Down };

@@ -19,10 +19,14 @@ constexpr ThemeRow kThemes[kThemeCount] = {
 };
 
 const ThemeRow& RowOf(int theme) {
-    return kThemes[(theme >= 2 && theme <= kThemeCount) ? theme - 1 : 0];
+    return kThemes[ThemeIndex(theme)];
 }
 
 } // namespace
+
+int ThemeIndex(int theme) {
+    return theme >= 2 && theme <= kThemeCount ? theme - 1 : 0;
+}
 
 ThemeColors LookupTheme(int theme) {
     return RowOf(theme).colors;

@@ -9,7 +9,9 @@ struct ThemeColors {
 constexpr int kDefaultTheme = 4;
 constexpr int kThemeCount = 6;
 
-// Values 2..6 pick their own row; every other value, stored or not, shows theme 1.
+// A theme's place in the table, 0 for theme 1: values 2..6 pick their own; every other value,
+// stored or not, shows theme 1.
+int ThemeIndex(int theme);
 ThemeColors LookupTheme(int theme);
 // The right-hand colour of a theme's preview picture (theme 1's is one step lighter in red).
 ColorRef ThemePreviewPanelColor(int theme);

@@ -64,6 +64,7 @@ TEST(BrowserCommand, TheAddressOpensThroughTheSystemWhenTheBrowserDoesNotStart) 
 
 TEST(OptionChoices, PaneListPositionsAndCounts) {
     const int counts[] = {1, 2, 4, 6, 9};
+    ASSERT_EQ(kPaneChoiceCount, 5);
     for (int position = 0; position < kPaneChoiceCount; ++position) {
         EXPECT_EQ(PaneCountAt(position), counts[position]);
         EXPECT_EQ(PanePositionOf(counts[position]), position);
@@ -74,13 +75,6 @@ TEST(OptionChoices, PaneListPositionsAndCounts) {
         EXPECT_EQ(PaneCountAt(position), 1) << position;
     for (int count : {0, 3, 5, 7, 8, 10, -1})
         EXPECT_EQ(PanePositionOf(count), 0) << count;
-}
-
-TEST(OptionChoices, ThemesOutsideTwoToSixShowTheFirstButton) {
-    for (int theme = 2; theme <= 6; ++theme)
-        EXPECT_EQ(ThemeButtonOf(theme), theme - 1);
-    for (int theme : {1, 0, 7, -1})
-        EXPECT_EQ(ThemeButtonOf(theme), 0) << theme;
 }
 
 TEST(VersionText, MajorAndMinorOfTheFileVersion) {

@@ -18,7 +18,10 @@ TEST(Theme, EachValidValuePicksItsOwnRow) {
 }
 
 TEST(Theme, OutOfRangeValuesShowThemeOne) {
+    for (int theme = 2; theme <= 6; ++theme)
+        EXPECT_EQ(ThemeIndex(theme), theme - 1);
     for (int stored : {0, 1, 7, -1, 1000000}) {
+        EXPECT_EQ(ThemeIndex(stored), 0) << stored;
         const ThemeColors theme = LookupTheme(stored);
         EXPECT_EQ(theme.backgroundColor, MakeColorRef(121, 171, 146)) << stored;
         EXPECT_EQ(theme.panelColor, MakeColorRef(191, 217, 197)) << stored;
