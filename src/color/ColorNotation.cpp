@@ -144,10 +144,6 @@ size_t WriteNotationText(ColorNotation notation, ColorRef color, wchar_t (&text)
     return writer.Finish();
 }
 
-std::wstring HexText(ColorRef color) {
-    return NotationText(ColorNotation::Hex, color);
-}
-
 std::wstring NotationText(ColorNotation notation, ColorRef color) {
     wchar_t text[kNotationTextCapacity];
     return std::wstring(text, WriteNotationText(notation, color, text));

@@ -31,5 +31,3 @@ constexpr size_t kNotationTextCapacity = 24;
 size_t WriteNotationText(ColorNotation notation, ColorRef color, wchar_t (&text)[kNotationTextCapacity]);
 // The same as a string.
 std::wstring NotationText(ColorNotation notation, ColorRef color);
-// Two upper-case hex digits per channel, red first, no prefix.
-std::wstring HexText(ColorRef color);

@@ -146,13 +146,15 @@ void InfoCtrl::OnCheckClicked(int checkId) {
             check.SetCheck(false);
 }
 
+// Straight onto the window rather than from a canvas: the dialog manager erases the panel with
+// its brush and every text is a child that draws itself, so a canvas of the panel's size would
+// hold nothing but these four lines.
 void InfoCtrl::OnPaint() {
     win::PaintScope paint(Hwnd());
     RECT client;
     GetClientRect(Hwnd(), &client);
-    const INT w = client.right, h = client.bottom;
     Gdiplus::Graphics graphics(paint.get());
-    ui::DrawFrame(graphics, frameColor, w, h);
+    ui::DrawFrame(graphics, frameColor, client.right, client.bottom);
 }
 
 LRESULT InfoCtrl::OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -25,7 +25,8 @@ constexpr wchar_t kBrowserCommandKey[] = L"http\\shell\\open\\command";
 // The shell's and the version libraries serve only this dialog; they are loaded when it needs
 // them, not with the program.
 bool ShellLaunch(const wchar_t* verb, const wchar_t* file, const wchar_t* parameters) {
-    const auto shellExecute = win::LateBoundFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    const auto shellExecute =
+        win::LateBoundFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     if (!shellExecute)
         return false;
     const auto result =
@@ -50,7 +51,25 @@ BOOL CDlgAbout::OnInitDialog() {
     banner = ui::CopyPicture(ui::LoadResourceBitmap(GetModuleHandleW(nullptr), IDB_ABOUT_BANNER).get());
     versionLine = ::VersionLine(IsRussian(), ExecutableVersionText());
     DrawVersionLine();
+    ScaleBanner();
     return TRUE;
+}
+
+void CDlgAbout::OnDpiChanged(int newDpi) {
+    ThemedDialog::OnDpiChanged(newDpi);
+    ScaleBanner();
+}
+
+void CDlgAbout::ScaleBanner() {
+    if (!banner)
+        return;
+    const int width = ScaleToDpi(static_cast<int>(banner->GetWidth()), Dpi());
+    const int height = ScaleToDpi(static_cast<int>(banner->GetHeight()), Dpi());
+    scaledBanner = ui::MakeCanvas(width, height);
+    if (!scaledBanner)
+        return;
+    Gdiplus::Graphics graphics(scaledBanner.get());
+    ui::DrawPictureSharp(graphics, banner.get(), width, height);
 }
 
 void CDlgAbout::DrawVersionLine() const {
@@ -91,11 +110,10 @@ LRESULT CDlgAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CDlgAbout::OnPaint() {
     win::PaintScope paint(Hwnd());
-    if (!banner)
+    if (!scaledBanner)
         return;
     Gdiplus::Graphics graphics(paint.get());
-    ui::DrawPictureSharp(graphics, banner.get(), ScaleToDpi(static_cast<int>(banner->GetWidth()), Dpi()),
-                         ScaleToDpi(static_cast<int>(banner->GetHeight()), Dpi()));
+    ui::DrawPicture(graphics, scaledBanner.get(), 0, 0);
 }
 
 LRESULT CDlgAbout::OnCtlColor(HDC dc, HWND control) const {
@@ -116,7 +134,8 @@ std::wstring ExecutableVersionText() {
     constexpr wchar_t kVersionLibrary[] = L"version.dll";
     const auto infoSize =
         win::LateBoundFunction<decltype(GetFileVersionInfoSizeW)>(kVersionLibrary, "GetFileVersionInfoSizeW");
-    const auto info = win::LateBoundFunction<decltype(GetFileVersionInfoW)>(kVersionLibrary, "GetFileVersionInfoW");
+    const auto info =
+        win::LateBoundFunction<decltype(GetFileVersionInfoW)>(kVersionLibrary, "GetFileVersionInfoW");
     const auto query = win::LateBoundFunction<decltype(VerQueryValueW)>(kVersionLibrary, "VerQueryValueW");
     if (!infoSize || !info || !query)
         return {};

@@ -21,14 +21,18 @@ class CDlgAbout : public ThemedDialog {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
+    void OnDpiChanged(int newDpi) override;
 
   private:
     void OnPaint();
     LRESULT OnCtlColor(HDC dc, HWND control) const;
     bool IsOverLink(POINT clientPoint) const;
     void DrawVersionLine() const;
+    void ScaleBanner();
 
+    // At the base DPI, with the version line; WM_PAINT copies the one at the dialog's DPI.
     win::BitmapPtr banner;
+    win::BitmapPtr scaledBanner;
     std::wstring versionLine;
     win::StaticText link;
     win::StaticText credit;

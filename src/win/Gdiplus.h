@@ -13,7 +13,9 @@ using std::min;
 
 namespace win {
 
-// Keeps GDI+ started for its lifetime; every GDI+ object must be gone before it ends.
+// Keeps GDI+ started for its lifetime. No GDI+ object may be used or deleted after it ends; the
+// main window's pictures are never deleted (the window is left to the end of the process), so
+// they may outlive it.
 class GdiplusSession {
   public:
     GdiplusSession() {

@@ -111,8 +111,9 @@ void Window::Bind(HWND window, WNDPROC previous) {
     BoundWindows()[window] = this;
 }
 
-// Only after the last message: the window keeps our procedure, which passes anything that might
-// still come to the default one, and putting its own back would cost a round trip per window.
+// Only after the last message. The window keeps our procedure, which hands anything that still
+// comes to DefWindowProc, not to the window's own procedure: putting that back would cost a round
+// trip per window.
 void Window::Unbind() {
     if (!hwnd)
         return;
