@@ -7,7 +7,9 @@ if(NOT TARGET tintra_help)
 endif()
 
 set(TINTRA_RELEASE_NAME Tintra-${PROJECT_VERSION})
-set(portable_dir ${CMAKE_CURRENT_BINARY_DIR}/portable)
+# The zip holds one folder, Tintra\, so that unpacking it anywhere makes one place to delete.
+set(portable_root ${CMAKE_CURRENT_BINARY_DIR}/portable)
+set(portable_dir ${portable_root}/Tintra)
 set(portable_zip ${CMAKE_CURRENT_BINARY_DIR}/${TINTRA_RELEASE_NAME}-portable.zip)
 configure_file(packaging/ReadMe.txt ${CMAKE_CURRENT_BINARY_DIR}/ReadMe.txt @ONLY NEWLINE_STYLE CRLF)
 # The build keeps its debugging information; what people download does without it.
@@ -16,13 +18,13 @@ if(CMAKE_STRIP)
   set(strip_command COMMAND ${CMAKE_STRIP} ${portable_dir}/Tintra.exe)
 endif()
 add_custom_command(OUTPUT ${portable_zip}
-  COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_dir}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_root}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_dir}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Tintra> ${TINTRA_HELP_FILES}
           ${CMAKE_CURRENT_BINARY_DIR}/ReadMe.txt ${portable_dir}
   ${strip_command}
-  COMMAND ${CMAKE_COMMAND} -E chdir ${portable_dir}
-          ${CMAKE_COMMAND} -E tar cf ${portable_zip} --format=zip Tintra.exe HelpEn.chm HelpRu.chm ReadMe.txt
+  COMMAND ${CMAKE_COMMAND} -E chdir ${portable_root}
+          ${CMAKE_COMMAND} -E tar cf ${portable_zip} --format=zip Tintra
   DEPENDS Tintra ${TINTRA_HELP_FILES} ${CMAKE_CURRENT_BINARY_DIR}/ReadMe.txt
   COMMENT "Packing ${TINTRA_RELEASE_NAME}-portable.zip"
   VERBATIM)

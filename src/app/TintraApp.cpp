@@ -5,7 +5,11 @@
 
 #include <commctrl.h>
 
+// packaging/Tintra.nsi looks for the same name.
+constexpr wchar_t kRunningMarkerName[] = L"Kelvo Tintra running";
+
 bool CTintraApp::InitInstance() {
+    runningMarker.reset(CreateMutexW(nullptr, FALSE, kRunningMarkerName));
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     win::startup::Mark("entry");
     InitCommonControlsEx(&controls);

@@ -1,6 +1,7 @@
 #pragma once
 #include "../win/App.h"
 #include "../win/Gdiplus.h"
+#include "../win/Handles.h"
 
 #include <memory>
 
@@ -10,5 +11,8 @@ class CTintraApp : public win::App {
     int ExitInstance() override;
 
   private:
+    // Held from start to end of the process, so that the installer and the uninstaller can
+    // tell that Tintra runs and wait for it to close.
+    win::KernelObject runningMarker;
     std::unique_ptr<win::GdiplusSession> gdiplus;
 };

@@ -47,6 +47,9 @@ struct IconDeleter {
 struct RegKeyDeleter {
     void operator()(HKEY h) const { RegCloseKey(h); }
 };
+struct KernelObjectDeleter {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
 struct GlobalMemoryDeleter {
     void operator()(HGLOBAL h) const { GlobalFree(h); }
 };
@@ -59,6 +62,7 @@ using CursorHandle = UniqueHandle<HCURSOR, CursorDeleter>;
 using IconHandle = UniqueHandle<HICON, IconDeleter>;
 using RegKey = UniqueHandle<HKEY, RegKeyDeleter>;
 using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryDeleter>;
+using KernelObject = UniqueHandle<HANDLE, KernelObjectDeleter>;
 
 // A device context from GetDC (of a window, or of the screen when hwnd is null).
 class WindowDc {

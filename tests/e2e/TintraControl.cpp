@@ -4,6 +4,9 @@
 //       the main window with colours in its panes, and where its parts lie in the picture
 //   tintra_control zoom-picture OUT.bmp            the magnified view the zoomed picker shows
 //   tintra_control start PATH                      starts that Tintra.exe and closes it again
+//   tintra_control keep-running PATH SECONDS READY
+//       starts that Tintra.exe, writes the file READY once its window shows, and waits up to
+//       SECONDS for someone else to close it; succeeds when it ended as closed through its window
 //   tintra_control version PATH                    prints the file version of PATH
 //   tintra_control idle SECONDS                    prints the processor time it uses, left alone
 #include "../../res/resource.h"
@@ -235,6 +238,26 @@ int StartCopy(const wchar_t* path) {
     return Finish(tintra, true);
 }
 
+// For a script that needs Tintra running while it does something else (an installer run).
+int KeepRunning(const wchar_t* path, int seconds, const wchar_t* ready) {
+    e2e::TintraProcess tintra;
+    if (!tintra.Start(path)) {
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+        return kExitFailed;
+    }
+    SettlePainting(tintra.MainWindow());
+    std::ofstream(ready) << "running\n";
+    WaitForSingleObject(tintra.Handle(), static_cast<DWORD>(seconds) * 1000);
+    const long long exitCode = tintra.ExitCode();
+    if (exitCode < 0) {
+        std::fprintf(stderr, "Tintra still ran after %d s; ended now\n", seconds);
+        return kExitFailed;
+    }
+    // Killed, Tintra would end with another code and save nothing.
+    std::printf("Tintra ended with exit code %lld\n", exitCode);
+    return exitCode == 0 ? 0 : kExitFailed;
+}
+
 // User and kernel time of the process, in milliseconds.
 double ProcessorMs(HANDLE process) {
     FILETIME created, ended, kernel, user;
@@ -290,11 +313,14 @@ int wmain(int argc, wchar_t** argv) {
         return ZoomPicture(argv[2]);
     if (mode == L"start" && argc == 3)
         return StartCopy(argv[2]);
+    if (mode == L"keep-running" && argc == 5)
+        return KeepRunning(argv[2], _wtoi(argv[3]), argv[4]);
     if (mode == L"version" && argc == 3)
         return PrintVersion(argv[2]);
     if (mode == L"idle" && argc == 3)
         return Idle(_wtoi(argv[2]));
     std::fprintf(stderr, "usage: tintra_control screenshot OUT.bmp | help-picture en|ru OUT.bmp PARTS.txt |\n"
-                         "       zoom-picture OUT.bmp | start PATH | version PATH | idle SECONDS\n");
+                         "       zoom-picture OUT.bmp | start PATH | keep-running PATH SECONDS READY |\n"
+                         "       version PATH | idle SECONDS\n");
     return kExitUsage;
 }
