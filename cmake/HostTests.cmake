@@ -60,12 +60,17 @@ set_tests_properties(end_to_end_high_dpi PROPERTIES FIXTURES_REQUIRED wine TIMEO
 # `make soak` gives ten thousand inputs from a fresh seed.
 tintra_wine_test(soak_short soak.exe --inputs 500 --seed 7)
 
-# The help files beside Tintra.exe, read back with a CHM reader.
+# The help files beside Tintra.exe, read back with a CHM reader and held against the program's
+# own key table and tooltips, which help_facts prints.
+add_executable(help_facts tests/help/HelpFacts.cpp)
+target_link_libraries(help_facts PRIVATE tintra_logic)
+tintra_warnings(help_facts)
 find_program(TINTRA_EXTRACT_CHMLIB extract_chmLib)
 find_package(Python3 COMPONENTS Interpreter)
 if(TINTRA_EXTRACT_CHMLIB AND Python3_Interpreter_FOUND)
   add_test(NAME help_files COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/help/check_chm.py
-           ${TINTRA_EXTRACT_CHMLIB} ${TINTRA_WINDOWS_DIR}/HelpEn.chm ${TINTRA_WINDOWS_DIR}/HelpRu.chm)
+           ${TINTRA_EXTRACT_CHMLIB} $<TARGET_FILE:help_facts>
+           ${TINTRA_WINDOWS_DIR}/HelpEn.chm ${TINTRA_WINDOWS_DIR}/HelpRu.chm)
 endif()
 
 # What a user downloads: the installer, run silently in the test prefix, and its uninstaller.

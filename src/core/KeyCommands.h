@@ -9,6 +9,32 @@ struct KeyCommand {
     int argument; // the notation, or the channel of the lock
 };
 
+struct KeyBinding {
+    unsigned key; // virtual-key code
+    KeyCommand command;
+};
+
+constexpr unsigned kVkReturn = 0x0D, kVkEscape = 0x1B, kVkSpace = 0x20, kVkF1 = 0x70, kVkNumpad1 = 0x61;
+
+// Every key the main window answers; the help's key page describes each of them.
+inline constexpr KeyBinding kKeyBindings[] = {
+    {'C', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Colref)}},
+    {'R', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Rgb)}},
+    {'H', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Hex)}},
+    {'B', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Hsb)}},
+    {'M', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Cmyk)}},
+    {'1', {KeyAction::FlipLock, 0}},
+    {'2', {KeyAction::FlipLock, 1}},
+    {'3', {KeyAction::FlipLock, 2}},
+    {kVkNumpad1, {KeyAction::FlipLock, 0}},
+    {kVkNumpad1 + 1, {KeyAction::FlipLock, 1}},
+    {kVkNumpad1 + 2, {KeyAction::FlipLock, 2}},
+    {kVkEscape, {KeyAction::CancelPicking, 0}},
+    {kVkReturn, {KeyAction::Copy, 0}},
+    {kVkSpace, {KeyAction::Copy, 0}},
+    {kVkF1, {KeyAction::Help, 0}},
+};
+
 KeyCommand CommandForKey(unsigned virtualKey);
 
 // The tool panel's command numbers, as posted in WM_PANEL_COMMAND.

@@ -6,6 +6,7 @@
 #include "../core/PrivateMessages.h"
 #include "KeyColor.h"
 #include "PanelLayout.h"
+#include "ToolButtonTips.h"
 #include "Pictures.h"
 #include "../win/SystemDpi.h"
 
@@ -17,26 +18,21 @@ struct ButtonRow {
     int id;
     int command;
     int latching;
-    const wchar_t* englishTip;
-    const wchar_t* russianTip;
     int picture;
     int pressedPicture;
 };
 
-// The last two commands are 8 for help and 7 for topmost, out of button order.
+// In the order of kToolButtonTips. The last two commands are 8 for help and 7 for topmost,
+// out of button order.
 constexpr ButtonRow kButtons[PanelCtrl::kButtonCount] = {
-    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, L"Color dialog", L"Цветоподборочное окно",
-     IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
-    {IDC_BUTTON_PICKER, kCommandPicker, 1, L"Color picker", L"Цветоопределитель", IDB_PICKER,
-     IDB_PICKER_DOWN},
-    {IDC_BUTTON_ZOOM, kCommandZoomPicker, 1, L"Zoomed color picker", L"Приближенный цветоопределитель",
-     IDB_ZOOM, IDB_ZOOM_DOWN},
-    {IDC_BUTTON_COPY, kCommandCopy, 0, L"Copy result", L"Скопировать результат", IDB_COPY, IDB_COPY_DOWN},
-    {IDC_BUTTON_OPTIONS, kCommandOptions, 0, L"Options", L"Опции программы", IDB_OPTIONS, IDB_OPTIONS_DOWN},
-    {IDC_BUTTON_ABOUT, kCommandAbout, 0, L"About", L"О программе", IDB_ABOUT, IDB_ABOUT_DOWN},
-    {IDC_BUTTON_HELP, kCommandHelp, 0, L"Help", L"Помощь", IDB_HELP, IDB_HELP_DOWN},
-    {IDC_BUTTON_TOPMOST, kCommandTopmost, 1, L"Topmost", L"Окно всегда наверху", IDB_TOPMOST,
-     IDB_TOPMOST_DOWN},
+    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
+    {IDC_BUTTON_PICKER, kCommandPicker, 1, IDB_PICKER, IDB_PICKER_DOWN},
+    {IDC_BUTTON_ZOOM, kCommandZoomPicker, 1, IDB_ZOOM, IDB_ZOOM_DOWN},
+    {IDC_BUTTON_COPY, kCommandCopy, 0, IDB_COPY, IDB_COPY_DOWN},
+    {IDC_BUTTON_OPTIONS, kCommandOptions, 0, IDB_OPTIONS, IDB_OPTIONS_DOWN},
+    {IDC_BUTTON_ABOUT, kCommandAbout, 0, IDB_ABOUT, IDB_ABOUT_DOWN},
+    {IDC_BUTTON_HELP, kCommandHelp, 0, IDB_HELP, IDB_HELP_DOWN},
+    {IDC_BUTTON_TOPMOST, kCommandTopmost, 1, IDB_TOPMOST, IDB_TOPMOST_DOWN},
 };
 
 static_assert(PanelCtrl::kButtonCount == kToolButtonCount);
@@ -101,7 +97,7 @@ void PanelCtrl::BuildButtons() {
         button.Create(nullptr, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
                       row.latching);
         button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed));
-        toolTip.AddTool(button.Hwnd(), Localized(row.englishTip, row.russianTip));
+        toolTip.AddTool(button.Hwnd(), Localized(kToolButtonTips[i].english, kToolButtonTips[i].russian));
     }
 }
 

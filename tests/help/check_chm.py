@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Reads the compiled help files back and checks what a reader of them relies on.
 
-    check_chm.py EXTRACT_CHMLIB HelpEn.chm HelpRu.chm
+    check_chm.py EXTRACT_CHMLIB HELP_FACTS HelpEn.chm HelpRu.chm
 
 Each file is unpacked with a CHM reader (extract_chmLib) and must hold its title, contents,
 index and default topic; every topic of the contents and every picture and link inside the
 topics; and no topic may be empty. The two languages must have the same topics, with the
 same sections, rows, list items, pictures and links in each, so that neither says less.
+HELP_FACTS prints the program's own key table and tool-panel tooltips: every key must have a
+row of its own on the keys page, and every tooltip must name its button on the tool panel page,
+in both languages.
 """
 import html.parser
 import pathlib
@@ -38,6 +41,17 @@ LANGUAGES = {
     "HelpEn.chm": {"title": "Tintra Help", "lcid": 0x409, "codepage": "cp1252"},
     "HelpRu.chm": {"title": "Справка Tintra", "lcid": 0x419, "codepage": "cp1251"},
 }
+# The pages that describe the keys and the tool panel's buttons.
+KEYS_TOPIC = "keys.html"
+TOOL_PANEL_TOPIC = "toolpanel.html"
+# How each help writes a key's name, by virtual-key code; a key the help cannot name fails.
+NAMED_KEYS = {
+    0x0D: {"HelpEn.chm": "Enter", "HelpRu.chm": "Enter"},
+    0x1B: {"HelpEn.chm": "Esc", "HelpRu.chm": "Esc"},
+    0x20: {"HelpEn.chm": "Space", "HelpRu.chm": "Пробел"},
+}
+# The keys of the numeric keypad share a row with their digits, which says so.
+KEYPAD = {"HelpEn.chm": "numeric keypad", "HelpRu.chm": "цифровой клавиатуре"}
 # The least text a topic worth opening holds, tags left out.
 MIN_TOPIC_TEXT = 300
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
@@ -80,6 +94,94 @@ class Topic(html.parser.HTMLParser):
         return " ".join(" ".join(self.text).split())
 
 
+class KeyRows(html.parser.HTMLParser):
+    """The rows of a page's tables as (keys, text): the keys written in <kbd>, those joined by
+    "+" (Ctrl+C) as one, and the row's whole text."""
+
+    def __init__(self):
+        super().__init__()
+        self.rows = []
+        self.keys = None  # of the row being read
+        self.text = []
+        self.kbd = None  # the text of the <kbd> being read
+        self.joined = False  # a "+" since the last key
+
+    def handle_starttag(self, tag, attrs):
+        if tag == "tr":
+            self.keys, self.text, self.joined = [], [], False
+        elif tag == "kbd" and self.keys is not None:
+            self.kbd = []
+
+    def handle_endtag(self, tag):
+        if tag == "kbd" and self.kbd is not None:
+            key = "".join(self.kbd).strip()
+            if self.joined and self.keys:
+                self.keys[-1] += "+" + key
+            else:
+                self.keys.append(key)
+            self.kbd, self.joined = None, False
+        elif tag == "tr" and self.keys is not None:
+            self.rows.append((set(self.keys), " ".join(" ".join(self.text).split())))
+            self.keys = None
+
+    def handle_data(self, data):
+        if self.keys is None:
+            return
+        self.text.append(data)
+        if self.kbd is not None:
+            self.kbd.append(data)
+        elif data.strip():
+            self.joined = data.strip() == "+"
+
+
+def key_name(code, help_name):
+    """The name a help gives the key, and whether it is a key of the numeric keypad."""
+    if code in NAMED_KEYS:
+        return NAMED_KEYS[code][help_name], False
+    if 0x30 <= code <= 0x39 or 0x41 <= code <= 0x5A:
+        return chr(code), False
+    if 0x60 <= code <= 0x69:
+        return str(code - 0x60), True
+    if 0x70 <= code <= 0x7B:
+        return f"F{code - 0x6F}", False
+    return None, False
+
+
+def read_facts(help_facts):
+    """The key codes and the (English, Russian) tooltips the program holds."""
+    output = subprocess.run([help_facts], capture_output=True, check=True).stdout.decode("utf-8")
+    keys, tips = [], []
+    for line in output.splitlines():
+        kind, *values = line.split("\t")
+        if kind == "key":
+            keys.append(int(values[0], 16))
+        elif kind == "tip":
+            tips.append(tuple(values))
+    return keys, tips
+
+
+def check_facts(help_name, topics, texts, facts, failures):
+    """Every key has a described row on the keys page; every tooltip names its button."""
+    keys, tips = facts
+    failures.check(keys and tips, f"the program's tables could not be read: {len(keys)} keys, {len(tips)} tips")
+    rows = KeyRows()
+    rows.feed(texts.get(KEYS_TOPIC, ""))
+    for code in keys:
+        name, on_keypad = key_name(code, help_name)
+        if name is None:
+            failures.append(f"{help_name}: the help test knows no name for key {code:#04x}; teach it")
+            continue
+        described = [text for names, text in rows.rows if name in names and len(text) > len(name) + 8]
+        if on_keypad:
+            described = [text for text in described if KEYPAD[help_name] in text]
+        failures.check(described, f"{help_name}: {KEYS_TOPIC} has no row for the key {name}"
+                                  + (" of the numeric keypad" if on_keypad else ""))
+    column = 0 if help_name == "HelpEn.chm" else 1
+    tool_panel = topics[TOOL_PANEL_TOPIC].plain_text() if TOOL_PANEL_TOPIC in topics else ""
+    for tip in tips:
+        failures.check(tip[column] in tool_panel, f"{help_name}: {TOOL_PANEL_TOPIC} does not name the button {tip[column]!r}")
+
+
 def parse(text):
     topic = Topic()
     topic.feed(text)
@@ -114,7 +216,7 @@ def resolve(base, reference):
     return str(pathlib.PurePosixPath(base).parent.joinpath(urllib.parse.unquote(parts.path)))
 
 
-def check_help(extract_chmlib, chm, expected, failures):
+def check_help(extract_chmlib, chm, expected, facts, failures):
     with tempfile.TemporaryDirectory() as work:
         root = pathlib.Path(work)
         result = subprocess.run([extract_chmlib, str(chm), str(root)], capture_output=True, text=True)
@@ -144,13 +246,14 @@ def check_help(extract_chmlib, chm, expected, failures):
         for name, local in parse(read(system["index"]).decode(codepage)).sitemap if read(system["index"]) else []:
             failures.check(local in toc, f"{chm.name}: index entry {name!r} points to {local!r}, not a topic")
 
-        topics = {}
+        topics, texts = {}, {}
         for local in toc:
             data = read(local)
             if data is None:
                 failures.append(f"{chm.name}: topic {local} is in the contents but not in the file")
                 continue
-            topic = parse(data.decode("utf-8"))
+            texts[local] = data.decode("utf-8")
+            topic = parse(texts[local])
             topics[local] = topic
             failures.check(len(topic.plain_text()) >= MIN_TOPIC_TEXT, f"{chm.name}: topic {local} is (nearly) empty")
             failures.check(topic.shape["h1"] == 1, f"{chm.name}: topic {local} has no heading")
@@ -165,18 +268,20 @@ def check_help(extract_chmlib, chm, expected, failures):
                                f"{chm.name}: {local} shows {picture}, which is not a PNG picture")
             for picture in REQUIRED_PICTURES.get(local, []):
                 failures.check(picture in topic.pictures, f"{chm.name}: {local} does not show {picture}")
+        check_facts(chm.name, topics, texts, facts, failures)
         return topics
 
 
 def main():
-    extract_chmlib, *paths = sys.argv[1:]
+    extract_chmlib, help_facts, *paths = sys.argv[1:]
     failures = Failures()
+    facts = read_facts(help_facts)
     found = {}
     for path in map(pathlib.Path, paths):
         if not path.is_file():
             failures.append(f"{path} was not built")
             continue
-        found[path.name] = check_help(extract_chmlib, path, LANGUAGES[path.name], failures)
+        found[path.name] = check_help(extract_chmlib, path, LANGUAGES[path.name], facts, failures)
     english, russian = found.get("HelpEn.chm"), found.get("HelpRu.chm")
     if english and russian:
         failures.check(list(english) == list(russian), "the two helps have different contents")
