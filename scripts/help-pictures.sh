@@ -3,18 +3,39 @@
 # the main window in each language with its parts numbered, the tool panel with its buttons
 # numbered, the magnified view and the theme previews. The results are committed in help/;
 # run this (`make help-pictures`) after a change that shows in them.
+# The pictures' prefix is the tests' one (same dialog fonts) with the fonts Windows draws window
+# captions and their buttons with: Marlett, whose letters are the caption buttons' symbols, and
+# Tahoma. Without them the close box shows a letter. The tests' prefix does without them, so
+# that its metrics stay as they are.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 here=$(cd "$(dirname "$0")/.." && pwd)
 session=$here/tests/wine/session.sh
-state=$build/wine-run
+state=$build/wine-pictures
 work=$build/help-pictures
 control=$build/windows/tintra_control.exe
 mkdir -p "$work"
 
+# Debian's fonts-wine holds them; unpacked into the build tree when it is not installed.
+caption_fonts_dir() {
+    local dir=/usr/share/wine/fonts unpacked=$build/fonts-wine
+    if [[ -f $dir/marlett.ttf ]]; then echo "$dir"; return; fi
+    dir=$unpacked/usr/share/wine/fonts
+    if [[ ! -f $dir/marlett.ttf ]]; then
+        rm -rf "$unpacked" && mkdir -p "$unpacked"
+        (cd "$unpacked" && apt-get download fonts-wine >&2 && dpkg-deb -x fonts-wine_*.deb .)
+    fi
+    echo "$dir"
+}
+fonts=$(caption_fonts_dir)
+
 trap '"$session" stop "$state"' EXIT
+if [[ -f $build/wine/prefix/.tintra-ready ]]; then export TINTRA_PREFIX_FROM=$build/wine/prefix; fi
 "$session" start "$state"
 export DISPLAY=$(cat "$state/display")
+# Copied, not linked: the tests' prefix must not get them.
+cp --remove-destination "$fonts/marlett.ttf" "$fonts/tahoma.ttf" "$fonts/tahomabd.ttf" \
+    "$state/prefix/drive_c/windows/Fonts/"
 
 # Pictures without time stamps, so that an unchanged picture makes no change to commit.
 png_options=(-strip -define png:exclude-chunks=date,time)
