@@ -50,19 +50,26 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Kelvo"
 
 ; A running Tintra holds this mutex (src/app/TintraApp.cpp) and keeps its program file open.
+; Earlier builds hold none; their main window, a dialog captioned Tintra, shows them.
 !define RUNNING_MARKER "Kelvo Tintra running"
 !define SYNCHRONIZE 0x00100000
 
 ; Closes a running Tintra the way a user would, through its window, so that it saves its
 ; settings (and its start-with-Windows entry) before its files are replaced or removed.
-; Asks first when someone is there to answer; a silent run just closes it. Leaves $0 at 1 when
-; no Tintra runs any more.
+; Asks first when someone is there to answer; a silent run just closes it. A Tintra that will not
+; close (a dialog of it waits for an answer) ends the setup with exit code 2 when silent.
 !macro CLOSE_RUNNING_TINTRA un
+; $0: 1 while a Tintra runs, else 0.
 Function ${un}IsTintraRunning
   System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${RUNNING_MARKER}") p .r0'
   ${If} $0 != 0
     System::Call 'kernel32::CloseHandle(p r0)'
     StrCpy $0 1
+  ${Else}
+    FindWindow $0 "#32770" "Tintra"
+    ${If} $0 != 0
+      StrCpy $0 1
+    ${EndIf}
   ${EndIf}
 FunctionEnd
 
