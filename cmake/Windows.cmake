@@ -7,6 +7,7 @@ set(TINTRA_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(res/Version.h.in ${TINTRA_GENERATED_DIR}/Version.h @ONLY)
 
 set(TINTRA_WINDOW_SOURCES
+  src/win/AccessibleObject.cpp
   src/win/App.cpp
   src/win/Dialog.cpp
   src/win/SystemDpi.cpp
@@ -85,13 +86,15 @@ if(TINTRA_HAVE_GTEST)
     tests/win/OptionsDialogTest.cpp
     tests/win/AboutDialogTest.cpp
     tests/win/DpiChangeTest.cpp
+    tests/win/AccessibilityTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(windows_tests PRIVATE ${TINTRA_PICTURES_DIR})
   add_dependencies(windows_tests tintra_pictures)
   set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS
     "${TINTRA_PICTURE_FILES};${TINTRA_GENERATED_DIR}/Version.h")
-  target_link_libraries(windows_tests PRIVATE tintra_windows gtest_main)
+  # The tests ask as a screen reader does, through the accessibility library.
+  target_link_libraries(windows_tests PRIVATE tintra_windows gtest_main oleacc ole32 oleaut32)
   tintra_warnings(windows_tests)
   tintra_windows_executable(windows_tests)
 
@@ -106,12 +109,13 @@ if(TINTRA_HAVE_GTEST)
     tests/e2e/DialogsTest.cpp
     tests/e2e/HelpTest.cpp
     tests/e2e/DpiTest.cpp
+    tests/e2e/AccessibilityTest.cpp
     tests/win/TestResources.rc
   )
   target_include_directories(end_to_end_tests PRIVATE ${TINTRA_PICTURES_DIR})
   set_source_files_properties(tests/win/TestResources.rc PROPERTIES OBJECT_DEPENDS
     "${TINTRA_PICTURE_FILES};${TINTRA_GENERATED_DIR}/Version.h")
-  target_link_libraries(end_to_end_tests PRIVATE tintra_windows gtest_main)
+  target_link_libraries(end_to_end_tests PRIVATE tintra_windows gtest_main oleacc ole32 oleaut32)
   tintra_warnings(end_to_end_tests)
   tintra_windows_executable(end_to_end_tests)
   add_dependencies(end_to_end_tests Tintra)

@@ -2,6 +2,10 @@
 
 #include "../core/PrivateMessages.h"
 
+#include <oleacc.h>
+
+#include <string>
+
 LRESULT CSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -19,8 +23,18 @@ LRESULT CSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dragging = false;
         ReleaseCapture();
         break;
+    case WM_GETOBJECT:
+        return OnGetObject(wParam, lParam);
     }
     return DefaultProc(message, wParam, lParam);
+}
+
+// The system's own trackbar object says the same; Wine's gives neither role nor value.
+win::AccessibleFacts CSlider::DescribeAccessible(long) const {
+    win::AccessibleFacts facts;
+    facts.role = ROLE_SYSTEM_SLIDER;
+    facts.value = std::to_wstring(GetPos());
+    return facts;
 }
 
 void CSlider::NotifyParent() const {

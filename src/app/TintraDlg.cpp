@@ -152,7 +152,8 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
     for (int i = 0; i < kChannels; ++i) {
         const LockButtonPictures& pictures = kLockButtons[i];
         UButton& button = lockButtons[static_cast<size_t>(i)];
-        button.Create(nullptr, WS_CHILD | WS_VISIBLE, ToRect(layout.locks[static_cast<size_t>(i)]), Hwnd(),
+        // The caption is not drawn: it names the lock for assistive technology.
+        button.Create(tips[i], WS_CHILD | WS_VISIBLE, ToRect(layout.locks[static_cast<size_t>(i)]), Hwnd(),
                       static_cast<UINT>(pictures.id), 1);
         button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverImage, pictures.downImage,
                                       IDB_LOCK_GREY);
@@ -179,6 +180,8 @@ BOOL CTintraDlg::OnInitDialog() {
     const ColorRef oldBackground = backgroundColor;
     for (size_t i = 0; i < kChannels; ++i) {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);
+        // A trackbar shows no text of its own: this one names it for assistive technology.
+        sliders[i].SetText(sliderTips[i]);
         sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
     LoadSettings();

@@ -3,6 +3,7 @@
 #include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 namespace {
@@ -17,8 +18,15 @@ bool CheckCtrl::Create(LPCWSTR className, DWORD style, const RECT& rect, HWND pa
 }
 
 void CheckCtrl::SetCheck(bool check) {
-    checked = check ? 1 : 0;
+    ChangeCheck(check ? 1 : 0);
+}
+
+void CheckCtrl::ChangeCheck(int check) {
+    const bool changed = check != checked;
+    checked = check;
     CanvasChanged();
+    if (changed)
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, Hwnd(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -36,8 +44,17 @@ LRESULT CheckCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
+    case WM_GETOBJECT:
+        return OnGetObject(wParam, lParam);
     }
     return CanvasWindow::HandleMessage(message, wParam, lParam);
+}
+
+win::AccessibleFacts CheckCtrl::DescribeAccessible(long) const {
+    win::AccessibleFacts facts;
+    facts.role = toggleMode ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_RADIOBUTTON;
+    facts.state = checked ? STATE_SYSTEM_CHECKED : 0;
+    return facts;
 }
 
 void CheckCtrl::DrawCanvas() {
@@ -57,7 +74,6 @@ void CheckCtrl::DrawCanvas() {
 void CheckCtrl::OnLButtonDown(POINT point) {
     if (!PtInRect(&clientRect, point))
         return;
-    checked = toggleMode ? !checked : 1;
-    CanvasChanged();
+    ChangeCheck(toggleMode ? !checked : 1);
     PostMessageW(GetParent(Hwnd()), WM_CHECK_CLICKED, static_cast<WPARAM>(ControlId()), 0);
 }

@@ -9,6 +9,8 @@ class CheckCtrl : public ui::CanvasWindow {
     virtual bool Create(LPCWSTR className, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle);
     void SetCheck(bool check);
     bool IsChecked() const { return checked != 0; }
+    // A radio button, or a check box in toggle mode, named by its window text.
+    win::AccessibleFacts DescribeAccessible(long item) const override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -16,6 +18,8 @@ class CheckCtrl : public ui::CanvasWindow {
 
   private:
     void OnLButtonDown(POINT point);
+    // Every change of the mark comes through here, so that a screen reader hears of it.
+    void ChangeCheck(int check);
 
     RECT clientRect{};
     Argb backgroundColor = 0xFFFFFFFF;

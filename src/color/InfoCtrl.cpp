@@ -12,6 +12,7 @@ constexpr int kCheckSize = 10;
 constexpr int kCheckLeft = 10;
 
 struct NotationRow {
+    const wchar_t* name; // the same in both languages
     int checkId;
     int checkTop; // pixels in the panel
     int labelId;
@@ -20,11 +21,11 @@ struct NotationRow {
 
 // Indexed by ColorNotation; the rows on the panel run RGB, HEX, HSB, CMYK, COLREF.
 constexpr NotationRow kRows[kNotationCount] = {
-    {IDC_CHECK_COLREF, 90, IDC_NAME_COLREF, IDC_VALUE_COLREF},
-    {IDC_CHECK_RGB, 7, IDC_NAME_RGB, IDC_VALUE_RGB},
-    {IDC_CHECK_HEX, 28, IDC_NAME_HEX, IDC_VALUE_HEX},
-    {IDC_CHECK_HSB, 49, IDC_NAME_HSB, IDC_VALUE_HSB},
-    {IDC_CHECK_CMYK, 70, IDC_NAME_CMYK, IDC_VALUE_CMYK},
+    {L"COLREF", IDC_CHECK_COLREF, 90, IDC_NAME_COLREF, IDC_VALUE_COLREF},
+    {L"RGB", IDC_CHECK_RGB, 7, IDC_NAME_RGB, IDC_VALUE_RGB},
+    {L"HEX", IDC_CHECK_HEX, 28, IDC_NAME_HEX, IDC_VALUE_HEX},
+    {L"HSB", IDC_CHECK_HSB, 49, IDC_NAME_HSB, IDC_VALUE_HSB},
+    {L"CMYK", IDC_CHECK_CMYK, 70, IDC_NAME_CMYK, IDC_VALUE_CMYK},
 };
 
 constexpr ColorNotation kPanelOrder[] = {ColorNotation::Rgb, ColorNotation::Hex, ColorNotation::Hsb,
@@ -53,10 +54,13 @@ LRESULT InfoCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
-    for (int i = 0; i < kNotationCount; ++i)
-        checks[static_cast<size_t>(i)].Create(nullptr, WS_CHILD | WS_VISIBLE,
-                                              RECT{0, 0, kCheckSize, kCheckSize}, Hwnd(),
-                                              static_cast<UINT>(kRows[i].checkId), 0);
+    for (int i = 0; i < kNotationCount; ++i) {
+        CheckCtrl& check = checks[static_cast<size_t>(i)];
+        check.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, kCheckSize, kCheckSize}, Hwnd(),
+                     static_cast<UINT>(kRows[i].checkId), 0);
+        // Not drawn: it names the mark for assistive technology.
+        SetWindowTextW(check.Hwnd(), kRows[i].name);
+    }
     LayOutMarks(win::WindowDpi(Hwnd()));
     CheckOf(ColorNotation::Colref).SetCheck(true);
     return 0;

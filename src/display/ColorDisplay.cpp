@@ -1,13 +1,16 @@
 #include "ColorDisplay.h"
 
 #include "../../res/resource.h"
+#include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
 #include "../win/SystemDpi.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -176,6 +179,49 @@ void CColorDisplay::CancelZoom() {
 
 void CColorDisplay::Redraw() {
     CanvasChanged();
+    AnnounceChanges();
+}
+
+// Every change of state passes through Redraw, so this sees each one.
+void CColorDisplay::AnnounceChanges() {
+    const int active = GetActivePane();
+    const Announced now{zoomMode, GetPaneCount(), active, GetPaneColor(active)};
+    const LONG activeItem = active + 1;
+    if (now.zoomMode != announced.zoomMode || now.paneCount != announced.paneCount) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Hwnd(), OBJID_CLIENT, CHILDID_SELF);
+        NotifyWinEvent(EVENT_OBJECT_REORDER, Hwnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
+    if (!zoomMode && (now.activePane != announced.activePane || now.paneCount != announced.paneCount)) {
+        NotifyWinEvent(EVENT_OBJECT_SELECTION, Hwnd(), OBJID_CLIENT, activeItem);
+        if (GetFocus() == Hwnd())
+            NotifyWinEvent(EVENT_OBJECT_FOCUS, Hwnd(), OBJID_CLIENT, activeItem);
+    } else if (!zoomMode && now.activeColor != announced.activeColor) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Hwnd(), OBJID_CLIENT, activeItem);
+    }
+    announced = now;
+}
+
+// A pane is named by its place and its colour: "Pane 2: 200, 100, 50".
+win::AccessibleFacts CColorDisplay::DescribeAccessible(long item) const {
+    win::AccessibleFacts facts;
+    if (item == CHILDID_SELF) {
+        facts.name = zoomMode ? zoomName : listName;
+        facts.role = zoomMode ? ROLE_SYSTEM_GRAPHIC : ROLE_SYSTEM_LIST;
+        return facts;
+    }
+    const int index = static_cast<int>(item) - 1;
+    if (zoomMode || !IsPane(index))
+        return facts;
+    const Pane& pane = panes[static_cast<size_t>(index)];
+    const ColorRef color = ToColorRef(pane.color);
+    facts.name = paneWord + (L" " + std::to_wstring(item)) + L": " + std::to_wstring(RedOf(color)) + L", " +
+                 std::to_wstring(GreenOf(color)) + L", " + std::to_wstring(BlueOf(color));
+    facts.role = ROLE_SYSTEM_LISTITEM;
+    facts.state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (pane.active)
+        facts.state |= STATE_SYSTEM_SELECTED | (GetFocus() == Hwnd() ? STATE_SYSTEM_FOCUSED : 0);
+    facts.bounds = pane.rect;
+    return facts;
 }
 
 void CColorDisplay::Render() {
@@ -209,6 +255,9 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (DefaultProc(message, wParam, lParam) == -1)
             return -1;
         dpi = win::WindowDpi(Hwnd());
+        listName = Localized(L"Color panes", L"Панели цветов");
+        zoomName = Localized(L"Magnified view of the screen", L"Увеличенный участок экрана");
+        paneWord = Localized(L"Pane", L"Панель");
         CreateCanvas();
         RebuildPanes();
         Redraw();
@@ -231,6 +280,8 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR:
         SetCursor(zoomMode && eyedropperCursor ? eyedropperCursor.get() : LoadCursorW(nullptr, IDC_ARROW));
         return FALSE;
+    case WM_GETOBJECT:
+        return OnGetObject(wParam, lParam);
     }
     return CanvasWindow::HandleMessage(message, wParam, lParam);
 }

@@ -45,6 +45,9 @@ class CColorDisplay : public ui::CanvasWindow {
     Gdiplus::Bitmap* GriddedImage() const { return griddedImage.get(); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
+    // A list of the panes, the active one selected, or the magnified view as a picture.
+    win::AccessibleFacts DescribeAccessible(long item) const override;
+    long AccessibleItemCount() const override { return zoomMode ? 0 : GetPaneCount(); }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +57,14 @@ class CColorDisplay : public ui::CanvasWindow {
     virtual bool CopyScreen(const PixelRect& area, ScreenArea& copy) const;
 
   private:
+    // What assistive technology was last told of.
+    struct Announced {
+        bool zoomMode;
+        int paneCount;
+        int activePane;
+        Argb activeColor;
+    };
+
     void RebuildPanes();
     void LayOutPanes();
     bool BuildZoom();
@@ -64,6 +75,7 @@ class CColorDisplay : public ui::CanvasWindow {
     void DrawGrid();
     void OnArrowKey(GridMove move);
     void PostToParent(UINT message, WPARAM wParam) const;
+    void AnnounceChanges();
     bool IsPane(int index) const { return index >= 0 && index < GetPaneCount(); }
 
     std::vector<Pane> panes;
@@ -80,4 +92,9 @@ class CColorDisplay : public ui::CanvasWindow {
     win::BitmapPtr zoomImage;
     win::BitmapPtr griddedImage;
     win::CursorHandle eyedropperCursor;
+    Announced announced{false, 0, -1, 0};
+    // In the language of the moment the display is made, as every text.
+    const wchar_t* listName = L"";
+    const wchar_t* zoomName = L"";
+    const wchar_t* paneWord = L"";
 };

@@ -93,11 +93,12 @@ void PanelCtrl::BuildButtons() {
         ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(backgroundColor));
         ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(backgroundColor));
 
+        // The caption is not drawn: it names the button for assistive technology.
+        const wchar_t* tip = Localized(kToolButtonTips[i].english, kToolButtonTips[i].russian);
         UButton& button = buttons[i];
-        button.Create(nullptr, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
-                      row.latching);
+        button.Create(tip, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id), row.latching);
         button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed));
-        toolTip.AddTool(button.Hwnd(), Localized(kToolButtonTips[i].english, kToolButtonTips[i].russian));
+        toolTip.AddTool(button.Hwnd(), tip);
     }
 }
 

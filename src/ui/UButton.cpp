@@ -3,6 +3,8 @@
 #include "Pictures.h"
 #include "SharpPicture.h"
 
+#include <oleacc.h>
+
 #include <utility>
 
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
@@ -54,10 +56,26 @@ void UButton::SetDown(int down) {
     Refresh();
 }
 
+// Every change of state comes through here; a screen reader hears of a new down state.
+void UButton::Refresh() {
+    CanvasChanged();
+    if (isDown != announcedDown) {
+        announcedDown = isDown;
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, Hwnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
 void UButton::ReplaceColor(ColorRef oldColor, ColorRef newColor) {
     for (Gdiplus::Bitmap* image : {normalImage.get(), hoverImage.get(), downImage.get()})
         ui::ReplaceColor(image, oldColor, newColor);
     Refresh();
+}
+
+win::AccessibleFacts UButton::DescribeAccessible(long) const {
+    win::AccessibleFacts facts;
+    facts.role = ROLE_SYSTEM_PUSHBUTTON;
+    facts.state = isDown ? STATE_SYSTEM_PRESSED : 0;
+    return facts;
 }
 
 // The down picture wins over hover; a missing picture falls back to the normal one.
@@ -90,6 +108,8 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         OnLButtonUp();
         break;
+    case WM_GETOBJECT:
+        return OnGetObject(wParam, lParam);
     case WM_KILLFOCUS:
         return OnKillFocus(wParam, lParam);
     }

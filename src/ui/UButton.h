@@ -16,6 +16,8 @@ class UButton : public ui::CanvasWindow {
     void SetDown(int down);
     int IsDown() const { return isDown; }
     void ReplaceColor(ColorRef oldColor, ColorRef newColor);
+    // A push button named by its window text (its owner gives it the tooltip's), pressed while down.
+    win::AccessibleFacts DescribeAccessible(long item) const override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -31,7 +33,7 @@ class UButton : public ui::CanvasWindow {
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
 
     void Recompose();
-    void Refresh() { CanvasChanged(); }
+    void Refresh();
     void DrawNormalImageOnCanvas();
     void DrawOnCanvas(Gdiplus::Bitmap* picture);
 
@@ -41,4 +43,6 @@ class UButton : public ui::CanvasWindow {
     int isDown = 0;
     int isHover = 0;
     int latching = 0;
+    // The down state assistive technology was last told of.
+    int announcedDown = 0;
 };

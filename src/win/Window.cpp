@@ -1,5 +1,7 @@
 #include "Window.h"
 
+#include "AccessibleObject.h"
+
 #include <unordered_map>
 
 namespace win {
@@ -123,6 +125,11 @@ void Window::Unbind() {
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT Window::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    const LRESULT answer = AnswerGetObject(*this, wParam, lParam);
+    return answer ? answer : DefaultProc(WM_GETOBJECT, wParam, lParam);
 }
 
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace win {
 
 // Owner-draw requests are handed back to the control they are about, as this message.
@@ -9,6 +11,16 @@ constexpr UINT kReflectedDrawItem = kReflectBase + WM_DRAWITEM;
 
 // Class name of the plain child window: double-clicks, redraw on resize, arrow, no background brush.
 constexpr wchar_t kChildWindowClass[] = L"TintraWnd";
+
+// What assistive technology is told about a window, or about an item drawn inside it, over what
+// the system's own proxy says of the window (its text as name, its place, focus and visibility).
+struct AccessibleFacts {
+    std::wstring name;  // empty: the proxy's
+    long role = 0;      // 0: the proxy's
+    long state = 0;     // added to the proxy's; all of an item's state
+    std::wstring value; // empty: the proxy's
+    RECT bounds{};      // an item's, in client coordinates
+};
 
 // Wraps one HWND. Every message goes through the one virtual HandleMessage; what it does
 // not handle goes to the window's original procedure.
@@ -34,9 +46,17 @@ class Window {
     // Sees each queued message addressed to this window or its children before dispatch.
     virtual BOOL PreTranslateMessage(MSG* msg);
 
+    // Read by the window's accessible object (AnswerGetObject) at each question, so that it
+    // always tells the present state: item 0 is the window itself, items 1 to the count are
+    // drawn inside it and are then its only children.
+    virtual AccessibleFacts DescribeAccessible(long /*item*/) const { return {}; }
+    virtual long AccessibleItemCount() const { return 0; }
+
   protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // WM_GETOBJECT of a window that describes itself (DescribeAccessible).
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     void Invalidate(bool erase = true) const { InvalidateRect(hwnd, nullptr, erase ? TRUE : FALSE); }
 
   private:
