@@ -1,3 +1,4 @@
+#include "AccessibleReader.h"
 #include "WindowTestSupport.h"
 #include "core/Language.h"
 #include "dialogs/DlgColor.h"
@@ -88,20 +89,22 @@ TEST_F(ColorDialog, MoreColorsAndCancelCloseWithoutAChoice) {
     EXPECT_FALSE(closed.WantsMoreColors());
 }
 
-TEST_F(ColorDialog, ButtonsSpeakTheLanguageAndTheCaptionStays) {
+TEST_F(ColorDialog, ButtonsAndPaletteSpeakTheLanguageAndTheCaptionStays) {
     struct Texts {
         bool russian;
         const wchar_t* cancel;
         const wchar_t* more;
+        const wchar_t* palette; // as a screen reader names it
     };
-    for (const Texts& texts :
-         {Texts{false, L"Cancel", L"More colors..."}, Texts{true, L"Отменить", L"Больше цветов..."}}) {
+    for (const Texts& texts : {Texts{false, L"Cancel", L"More colors...", L"Palette"},
+                               Texts{true, L"Отменить", L"Больше цветов...", L"Палитра"}}) {
         SetRussian(texts.russian);
         CDlgColor dialog;
         ASSERT_TRUE(dialog.CreateModeless(nullptr));
         EXPECT_EQ(win::WindowText(GetDlgItem(dialog.Hwnd(), IDCANCEL)), texts.cancel);
         EXPECT_EQ(win::WindowText(GetDlgItem(dialog.Hwnd(), IDC_MORE_COLORS)), texts.more);
         EXPECT_EQ(win::WindowText(dialog.Hwnd()), L"Color Dialog");
+        EXPECT_EQ(AccessibleReader(GetDlgItem(dialog.Hwnd(), IDC_PALETTE)).Name(), texts.palette);
     }
 }
 
