@@ -96,7 +96,8 @@ void PanelCtrl::BuildButtons() {
         // The caption is not drawn: it names the button for assistive technology.
         const wchar_t* tip = Localized(kToolButtonTips[i].english, kToolButtonTips[i].russian);
         UButton& button = buttons[i];
-        button.Create(tip, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id), row.latching);
+        button.Create(tip, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
+                      row.latching);
         button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed));
         toolTip.AddTool(button.Hwnd(), tip);
     }

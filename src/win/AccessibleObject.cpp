@@ -88,7 +88,9 @@ class AccessibleObject final : public IAccessible {
         *out = nullptr;
         return E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references)); }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        return static_cast<ULONG>(InterlockedIncrement(&references));
+    }
     ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = InterlockedDecrement(&references);
         if (left == 0)
@@ -104,8 +106,11 @@ class AccessibleObject final : public IAccessible {
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
         return E_NOTIMPL;
     }
 
@@ -220,7 +225,9 @@ class AccessibleObject final : public IAccessible {
         return target >= 1 && target <= items ? ReturnChild(target, end) : ReturnNothing(end);
     }
 
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return proxy->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return proxy->get_accParent(parent);
+    }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
         return proxy->get_accDescription(child, text);
     }
@@ -236,9 +243,15 @@ class AccessibleObject final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* text) override {
         return proxy->get_accDefaultAction(child, text);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override { return proxy->accSelect(flags, child); }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { return proxy->accDoDefaultAction(child); }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override { return proxy->put_accName(child, name); }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return proxy->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return proxy->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return proxy->put_accName(child, name);
+    }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
         return proxy->put_accValue(child, value);
     }
@@ -282,13 +295,15 @@ class AccessibleObject final : public IAccessible {
 LRESULT AnswerGetObject(const Window& window, WPARAM wParam, LPARAM lParam) {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT)
         return 0;
-    static const auto createStandard =
-        LateBoundFunction<decltype(CreateStdAccessibleObject)>(kAccessibilityLibrary, "CreateStdAccessibleObject");
-    static const auto answer = LateBoundFunction<decltype(LresultFromObject)>(kAccessibilityLibrary, "LresultFromObject");
+    static const auto createStandard = LateBoundFunction<decltype(CreateStdAccessibleObject)>(
+        kAccessibilityLibrary, "CreateStdAccessibleObject");
+    static const auto answer =
+        LateBoundFunction<decltype(LresultFromObject)>(kAccessibilityLibrary, "LresultFromObject");
     if (!createStandard || !answer || !JoinComApartment())
         return 0;
     IAccessible* standard = nullptr;
-    if (FAILED(createStandard(window.Hwnd(), OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&standard))) ||
+    if (FAILED(createStandard(window.Hwnd(), OBJID_CLIENT, kIidAccessible,
+                              reinterpret_cast<void**>(&standard))) ||
         !standard)
         return 0;
     // The answer holds a reference of its own for the asking client.

@@ -36,7 +36,8 @@ class Accessibility : public ::testing::Test {
         ASSERT_TRUE(hook);
     }
     void TearDown() override { UnhookWinEvent(hook); }
-    static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                                DWORD) {
         if (object == OBJID_CLIENT)
             events.push_back({event, window, child});
     }
@@ -55,9 +56,11 @@ std::vector<Accessibility::Event> Accessibility::events;
 
 TEST_F(Accessibility, ToolButtonsArePushButtonsNamedByTheirTipsPressedWhileLatchedDown) {
     PanelCtrl panel;
-    ASSERT_TRUE(panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
-    const wchar_t* names[] = {L"Color dialog", L"Color picker", L"Zoomed color picker", L"Copy result",
-                              L"Options",      L"About",        L"Help",                L"Topmost"};
+    ASSERT_TRUE(
+        panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
+    const wchar_t* names[] = {L"Color dialog", L"Color picker", L"Zoomed color picker",
+                              L"Copy result",  L"Options",      L"About",
+                              L"Help",         L"Topmost"};
     for (int i = 0; i < PanelCtrl::kButtonCount; ++i) {
         const AccessibleReader button(panel.Button(5000 + i)->Hwnd());
         ASSERT_TRUE(button.Found()) << i;
@@ -104,8 +107,9 @@ TEST_F(Accessibility, MarksAreRadioButtonsNamedByTheNotationAndRowsReadAsLabelAn
 }
 
 TEST_F(Accessibility, SlidersAreNamedByTheirTextAndTellTheirPosition) {
-    const HWND trackbar = CreateWindowExW(0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT, 10, 10,
-                                          20, 200, host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
+    const HWND trackbar =
+        CreateWindowExW(0, TRACKBAR_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | TBS_VERT, 10, 10, 20, 200,
+                        host.Hwnd(), reinterpret_cast<HMENU>(1018), nullptr, nullptr);
     CSlider slider;
     ASSERT_TRUE(slider.Attach(trackbar));
     slider.SetRange(0, 255, false);
@@ -123,8 +127,8 @@ class DisplayAccessibility : public Accessibility {
   protected:
     void SetUp() override {
         Accessibility::SetUp();
-        ASSERT_TRUE(display.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{8, 10, 188, 140},
-                                   host.Hwnd(), 1000));
+        ASSERT_TRUE(display.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                   RECT{8, 10, 188, 140}, host.Hwnd(), 1000));
         display.SetPaneCount(4);
         display.SetPaneColor(1, 0xFFC86432); // 200, 100, 50
     }

@@ -13,8 +13,8 @@ class AccessibleReader {
         static const HRESULT apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         (void)apartment;
         void* found = nullptr;
-        if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), win::kIidAccessible,
-                                                 &found)))
+        if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                 win::kIidAccessible, &found)))
             object = static_cast<IAccessible*>(found);
     }
     AccessibleReader(const AccessibleReader&) = delete;
@@ -36,12 +36,14 @@ class AccessibleReader {
     // -1 when there is no answer.
     long Role(long child = CHILDID_SELF) const {
         VARIANT role{};
-        return object && SUCCEEDED(object->get_accRole(Child(child), &role)) && role.vt == VT_I4 ? role.lVal : -1;
+        return object && SUCCEEDED(object->get_accRole(Child(child), &role)) && role.vt == VT_I4 ? role.lVal
+                                                                                                 : -1;
     }
     long State(long child = CHILDID_SELF) const {
         VARIANT state{};
-        return object && SUCCEEDED(object->get_accState(Child(child), &state)) && state.vt == VT_I4 ? state.lVal
-                                                                                                     : -1;
+        return object && SUCCEEDED(object->get_accState(Child(child), &state)) && state.vt == VT_I4
+                   ? state.lVal
+                   : -1;
     }
     long ChildCount() const {
         long count = -1;
@@ -50,7 +52,8 @@ class AccessibleReader {
     // The selected item, 0 for none.
     long Selection() const {
         VARIANT selected{};
-        return object && object->get_accSelection(&selected) == S_OK && selected.vt == VT_I4 ? selected.lVal : 0;
+        return object && object->get_accSelection(&selected) == S_OK && selected.vt == VT_I4 ? selected.lVal
+                                                                                             : 0;
     }
 
   private:
