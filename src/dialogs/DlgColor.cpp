@@ -15,6 +15,8 @@ void CDlgColor::DoDataExchange() {
 BOOL CDlgColor::OnInitDialog() {
     cancelButton.SetText(Localized(L"Cancel", L"Отменить"));
     moreColorsButton.SetText(Localized(L"More colors...", L"Больше цветов..."));
+    // Its window text names the bitmap it shows.
+    palette.SetAccessibleName(Localized(L"Palette", L"Палитра"));
     return TRUE;
 }
 

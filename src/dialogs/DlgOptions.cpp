@@ -4,6 +4,8 @@
 #include "../core/Language.h"
 #include "../ui/Theme.h"
 
+#include <string>
+
 namespace {
 
 // Theme 1 .. 6, in order.
@@ -63,8 +65,12 @@ BOOL CDlgOptions::OnInitDialog() {
     gridBox.SetChecked(options.grid);
     autostartBox.SetChecked(options.autostart);
     const int checkedTheme = ThemeIndex(options.theme);
-    for (int i = 0; i < kThemeButtonCount; ++i)
-        themeButtons[static_cast<size_t>(i)].SetChecked(i == checkedTheme);
+    for (int i = 0; i < kThemeButtonCount; ++i) {
+        win::Button& button = themeButtons[static_cast<size_t>(i)];
+        button.SetChecked(i == checkedTheme);
+        // Each shows only the picture beside it; a caption would not fit.
+        button.SetAccessibleName(Localized(L"Theme ", L"Вид ") + std::to_wstring(i + 1));
+    }
     englishButton.SetChecked(!IsRussian());
     russianButton.SetChecked(IsRussian());
     return TRUE;

@@ -2,7 +2,6 @@
 
 #include "../../res/resource.h"
 #include "../core/DpiScaling.h"
-#include "../core/Language.h"
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
 
@@ -20,16 +19,8 @@ LRESULT CStaticColors::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // Read before the default handling, which tells the dialog of the click.
         PickAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         break;
-    case WM_GETOBJECT:
-        return OnGetObject(wParam, lParam);
     }
-    return DefaultProc(message, wParam, lParam);
-}
-
-win::AccessibleFacts CStaticColors::DescribeAccessible(long) const {
-    win::AccessibleFacts facts;
-    facts.name = Localized(L"Palette", L"Палитра");
-    return facts;
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
 // The picture is loaded anew for every click; a section keeps its pixels exactly as stored

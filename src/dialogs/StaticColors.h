@@ -12,8 +12,6 @@ class CStaticColors : public win::Window {
     ColorRef GetPickedColor() const { return pickedColor; }
     // False when the last click could not read the palette: that click chose nothing.
     bool HasPick() const { return picked; }
-    // Its window text would name a picture to load: the name is told here instead.
-    win::AccessibleFacts DescribeAccessible(long item) const override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

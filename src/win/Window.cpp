@@ -124,7 +124,16 @@ void Window::Unbind() {
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT && !accessibleName.empty())
+        return OnGetObject(wParam, lParam);
     return DefaultProc(message, wParam, lParam);
+}
+
+AccessibleFacts Window::DescribeAccessible(long item) const {
+    AccessibleFacts facts;
+    if (item == 0)
+        facts.name = accessibleName;
+    return facts;
 }
 
 LRESULT Window::OnGetObject(WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 namespace win {
 
@@ -48,9 +49,12 @@ class Window {
 
     // Read by the window's accessible object (AnswerGetObject) at each question, so that it
     // always tells the present state: item 0 is the window itself, items 1 to the count are
-    // drawn inside it and are then its only children.
-    virtual AccessibleFacts DescribeAccessible(long /*item*/) const { return {}; }
+    // drawn inside it and are then its only children. By default, the name given below.
+    virtual AccessibleFacts DescribeAccessible(long item) const;
     virtual long AccessibleItemCount() const { return 0; }
+    // Names the window for assistive technology where no text of its own can: a button
+    // without a caption, a picture whose text names its bitmap.
+    void SetAccessibleName(std::wstring name) { accessibleName = std::move(name); }
 
   protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -67,6 +71,7 @@ class Window {
 
     HWND hwnd = nullptr;
     WNDPROC baseProc = nullptr;
+    std::wstring accessibleName;
 };
 
 // Binds the next window created on this thread to an object, before its WM_NCCREATE.

@@ -1,3 +1,4 @@
+#include "AccessibleReader.h"
 #include "WindowTestSupport.h"
 #include "core/Language.h"
 #include "dialogs/DlgOptions.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace {
@@ -155,7 +157,7 @@ struct Caption {
     const wchar_t* russian;
 };
 
-TEST_F(OptionsDialog, CaptionsInBothLanguages) {
+TEST_F(OptionsDialog, CaptionsAndTheThemeButtonsNamesInBothLanguages) {
     const Caption captions[] = {
         {0, L"Options", L"Опции Программы"},
         {IDC_DISPLAY_GROUP, L"Color Display", L"Цветовой Дисплей"},
@@ -179,6 +181,10 @@ TEST_F(OptionsDialog, CaptionsInBothLanguages) {
             const HWND window = caption.id ? GetDlgItem(options.Hwnd(), caption.id) : options.Hwnd();
             EXPECT_EQ(win::WindowText(window), russian ? caption.russian : caption.english) << caption.id;
         }
+        // The theme buttons have no caption: a screen reader is told their names instead.
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(AccessibleReader(GetDlgItem(options.Hwnd(), kThemeButtons[i])).Name(),
+                      (russian ? L"Вид " : L"Theme ") + std::to_wstring(i + 1));
         // A click on the other language does not re-caption the open dialog.
         SendMessageW(GetDlgItem(options.Hwnd(), russian ? IDC_ENGLISH : IDC_RUSSIAN), BM_CLICK, 0, 0);
         EXPECT_EQ(win::WindowText(GetDlgItem(options.Hwnd(), IDOK)), russian ? L"Применить" : L"Apply");
