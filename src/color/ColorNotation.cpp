@@ -10,20 +10,29 @@ HsbColor RgbToHsb(const RgbColor& rgb) {
     if (diff == 0)
         return {0, 0, max};
     const int saturation = static_cast<int>(static_cast<double>(diff) / max * 255.0);
+    // In whole numbers: 60 degrees per unit of (difference / diff) from the largest channel's
+    // sector. A fraction in floating point can land a hair below a whole hue and lose a degree.
     // Ties for the largest channel go to red before green, green before blue.
-    double h;
-    if (rgb.red == max)
-        h = static_cast<double>(rgb.green - rgb.blue) / diff;
-    else if (rgb.green == max)
-        h = static_cast<double>(rgb.blue - rgb.red) / diff + 2.0;
-    else
-        h = static_cast<double>(rgb.red - rgb.green) / diff + 4.0;
-    h *= 60.0;
-    if (h < 0.0)
-        h += 360.0;
-    if (h == 360.0)
-        h = 0.0;
-    return {static_cast<int>(h), saturation, max};
+    int sector;
+    int difference;
+    if (rgb.red == max) {
+        sector = 0;
+        difference = rgb.green - rgb.blue;
+    } else if (rgb.green == max) {
+        sector = 120;
+        difference = rgb.blue - rgb.red;
+    } else {
+        sector = 240;
+        difference = rgb.red - rgb.green;
+    }
+    // Rounded down, also below zero: a hue that comes out negative is taken round by 360 degrees,
+    // and its truncation is then the whole degree below.
+    const int scaled = 60 * difference;
+    const int degrees = scaled >= 0 ? scaled / diff : -((-scaled + diff - 1) / diff);
+    int hue = sector + degrees;
+    if (hue < 0)
+        hue += 360;
+    return {hue, saturation, max};
 }
 
 CmykColor RgbToCmyk(int red, int green, int blue) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct NotationRow {
@@ -25,6 +27,8 @@ const NotationRow kPanelTexts[] = {
     {200, 100, 50, L"200, 100, 50", L"C86432", L"20, 191, 200", L"0, 50, 75, 22", L"3302600"},
     {1, 2, 3, L"1, 2, 3", L"010203", L"210, 170, 3", L"67, 33, 0, 99", L"197121"},
     {10, 20, 30, L"10, 20, 30", L"0A141E", L"210, 170, 30", L"67, 33, 0, 88", L"1971210"},
+    // A whole hue, 123 exactly, which arithmetic in binary fractions puts a hair below.
+    {0, 60, 3, L"0, 60, 3", L"003C03", L"123, 255, 60", L"100, 0, 95, 76", L"211968"},
 };
 
 class PanelTexts : public ::testing::TestWithParam<NotationRow> {};
@@ -65,12 +69,43 @@ TEST(ColorConversions, HueTiesGoToRedThenGreen) {
     EXPECT_EQ(RgbToHsb({200, 0, 200}).hue, 300); // red and blue tie
 }
 
-TEST(ColorConversions, StayInRangeForEveryColor) {
+// The hue as the fraction it is: 60 degrees for each unit of (channel difference) / diff,
+// counted from the sector of the largest channel, taken round into 0..360.
+struct ExactHue {
+    long long numerator;
+    long long denominator;
+};
+
+ExactHue ReferenceHue(int r, int g, int b) {
+    const int max = std::max({r, g, b}), diff = max - std::min({r, g, b});
+    if (diff == 0)
+        return {0, 1};
+    long long sixths; // hue x diff / 60
+    if (r == max)
+        sixths = g - b;
+    else if (g == max)
+        sixths = 2LL * diff + (b - r);
+    else
+        sixths = 4LL * diff + (r - g);
+    long long numerator = 60 * sixths;
+    if (numerator < 0)
+        numerator += 360LL * diff;
+    return {numerator, diff};
+}
+
+TEST(ColorConversions, EveryColourHasTheWholeDegreesOfItsExactHueAndStaysInRange) {
     for (int r = 0; r < 256; ++r)
         for (int g = 0; g < 256; ++g)
             for (int b = 0; b < 256; ++b) {
                 const HsbColor hsb = RgbToHsb({r, g, b});
                 const CmykColor cmyk = RgbToCmyk(r, g, b);
+                const ExactHue exact = ReferenceHue(r, g, b);
+                // Truncated: the whole number of degrees at or below the exact hue.
+                const bool hueExact = hsb.hue * exact.denominator <= exact.numerator &&
+                                      exact.numerator < (hsb.hue + 1) * exact.denominator;
+                if (!hueExact)
+                    FAIL() << "hue " << hsb.hue << " for (" << r << ", " << g << ", " << b << "), exactly "
+                           << exact.numerator << "/" << exact.denominator;
                 const bool inRange = hsb.hue >= 0 && hsb.hue <= 359 && hsb.saturation >= 0 &&
                                      hsb.saturation <= 255 && hsb.brightness == std::max({r, g, b}) &&
                                      cmyk.cyan >= 0 && cmyk.cyan <= 100 && cmyk.magenta >= 0 &&
