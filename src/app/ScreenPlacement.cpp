@@ -16,6 +16,10 @@ int FarEdge(int start, int length) {
 
 bool CaptionReachable(int x, int y, int width, int captionHeight, const std::vector<PixelRect>& workAreas) {
     const PixelRect caption{x, y, FarEdge(x, width), FarEdge(y, captionHeight)};
-    return std::any_of(workAreas.begin(), workAreas.end(),
-                       [&](const PixelRect& area) { return !Intersect(caption, area).IsEmpty(); });
+    const int grabWidth = std::min(2 * captionHeight, width);
+    const int grabHeight = (captionHeight + 1) / 2;
+    return std::any_of(workAreas.begin(), workAreas.end(), [&](const PixelRect& area) {
+        const PixelRect shown = Intersect(caption, area);
+        return !shown.IsEmpty() && shown.Width() >= grabWidth && shown.Height() >= grabHeight;
+    });
 }

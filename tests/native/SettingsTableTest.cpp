@@ -208,16 +208,22 @@ struct PlacementRow {
     bool reachable;
 };
 
-TEST(ScreenPlacement, TheCaptionMustTouchAWorkArea) {
+TEST(ScreenPlacement, EnoughOfTheCaptionToGrabMustLieOnAWorkArea) {
     // A 1024 x 768 monitor with a taskbar at the bottom, and one to its left.
     const std::vector<PixelRect> areas = {{0, 0, 1024, 738}, {-1280, 0, 0, 1024}};
     const int width = 280, caption = 24;
     const PlacementRow rows[] = {
         {"on the main monitor", 100, 50, true},
         {"on the left monitor", -1200, 40, true},
-        {"partly off the right edge", 1000, 10, true},
-        {"caption above the screen, window body below", 100, -23, true},
+        {"two caption heights on at the right edge", 976, 10, true},
+        {"a pixel less at the right edge", 977, 10, false},
+        {"a sliver at the left monitor's left edge", -1550, 10, false},
+        {"the lower half of the caption on the screen", 100, -12, true},
+        {"a pixel less of its height", 100, -13, false},
+        {"a single pixel row of the caption", 100, -23, false},
         {"caption just above the screen", 100, -24, false},
+        {"astride the two monitors", -30, 10, true},
+        {"20 pixels on the left monitor, 8 rows above the taskbar", -20, 730, false},
         {"right of every monitor", 1024, 10, false},
         {"on the taskbar only", 100, 738, false},
         {"below the left monitor", -1200, 1024, false},
@@ -228,6 +234,9 @@ TEST(ScreenPlacement, TheCaptionMustTouchAWorkArea) {
     for (const PlacementRow& row : rows)
         EXPECT_EQ(CaptionReachable(row.x, row.y, width, caption, areas), row.reachable) << row.what;
     EXPECT_FALSE(CaptionReachable(100, 50, width, caption, {}));
+    // A window narrower than two caption heights shows its whole caption.
+    EXPECT_TRUE(CaptionReachable(1024 - 40, 10, 40, caption, areas));
+    EXPECT_FALSE(CaptionReachable(1024 - 39, 10, 40, caption, areas));
 }
 
 } // namespace

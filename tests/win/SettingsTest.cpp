@@ -367,8 +367,12 @@ struct PositionRow {
 
 TEST_F(MainWindowSettings, RestoresAPositionOnlyWhereTheCaptionCanBeReached) {
     const POINT placement = DefaultPlacement();
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const PositionRow rows[] = {
         {"both on screen", {{L"x", 100}, {L"y", 50}}, true},
+        {"a hand's width of the caption at the right edge", {{L"x", work.right - 100}, {L"y", 50}}, true},
+        {"ten pixels of the caption at the right edge", {{L"x", work.right - 10}, {L"y", 50}}, false},
         {"x without y", {{L"x", 100}}, false},
         {"y at the limit", {{L"x", 100}, {L"y", 1000000}}, false},
         {"a monitor to the left that is not there", {{L"x", -1200}, {L"y", 40}}, false},
