@@ -1,59 +1,73 @@
 #include "SystemCursors.h"
 
 #include "../win/App.h"
+#include "../win/Handles.h"
 #include "SettingsTable.h"
+
+#include <string>
 
 namespace {
 
 // Beside the settings, not one of them: it says what the program left behind, not what the
-// user chose.
+// user chose. Its value is the id of the process that replaced the cursors.
 constexpr wchar_t kMarkerEntry[] = L"cursors_replaced";
+
+void LoadUserScheme() {
+    SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
+}
+
+// A copy of this program that waits for its click now: its cursors are meant to be replaced.
+// A process id is used again once its process has ended and nobody holds it open, so the
+// program's name is asked too.
+bool IsRunningCopy(DWORD processId) {
+    const win::KernelObject process(
+        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process || WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT)
+        return false;
+    wchar_t path[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    if (!QueryFullProcessImageNameW(process.get(), 0, path, &length))
+        return false;
+    std::wstring name(path, length);
+    name.erase(0, name.find_last_of(L"\\/") + 1);
+    if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos)
+        name.erase(dot);
+    return _wcsicmp(name.c_str(), win::ExecutableBaseName().c_str()) == 0;
+}
 
 } // namespace
 
 SystemCursors::SystemCursors() {
     const win::App& app = win::App::Current();
-    if (app.GetProfileInt(kSettingsSection, kMarkerEntry, 0) != 0) {
-        // The cursors are still the eyedropper or the crosshair: a copy made now would save them.
-        SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
+    const int marker = app.GetProfileInt(kSettingsSection, kMarkerEntry, 0);
+    if (marker != 0 && !IsRunningCopy(static_cast<DWORD>(marker))) {
+        LoadUserScheme();
         app.DeleteProfileEntry(kSettingsSection, kMarkerEntry);
     }
 }
 
 void SystemCursors::Replace(HCURSOR cursor) {
-    win::App::Current().WriteProfileInt(kSettingsSection, kMarkerEntry, 1);
-    SaveOriginalsOnce();
-    InstallCopies(cursor);
+    win::App::Current().WriteProfileInt(kSettingsSection, kMarkerEntry, static_cast<int>(GetCurrentProcessId()));
+    for (const DWORD id : kIds) {
+        const HCURSOR copy = CopyIcon(cursor);
+        if (copy && !Install(copy, id))
+            DestroyCursor(copy);
+    }
     replaced = true;
 }
 
+// Loaded anew rather than put back from copies: a change the user made to the scheme or the
+// pointer size since is kept, and animated cursors go on moving.
 void SystemCursors::Restore() {
-    SaveOriginalsOnce();
-    InstallCopies(nullptr);
+    ReloadUserScheme();
     replaced = false;
     win::App::Current().DeleteProfileEntry(kSettingsSection, kMarkerEntry);
 }
 
-void SystemCursors::SaveOriginalsOnce() {
-    if (savedOnce)
-        return;
-    for (int i = 0; i < kCount; ++i)
-        saved[static_cast<size_t>(i)].reset(CopyIcon(LoadCursorW(nullptr, MAKEINTRESOURCEW(kIds[i]))));
-    savedOnce = true;
-}
-
-// With a null replacement each id gets a copy of its own saved cursor.
-void SystemCursors::InstallCopies(HCURSOR replacement) {
-    for (int i = 0; i < kCount; ++i) {
-        const HCURSOR source = replacement ? replacement : saved[static_cast<size_t>(i)].get();
-        if (!source)
-            continue;
-        const HCURSOR copy = CopyIcon(source);
-        if (copy && !Install(copy, kIds[i]))
-            DestroyCursor(copy);
-    }
-}
-
 bool SystemCursors::Install(HCURSOR copy, DWORD id) {
     return SetSystemCursor(copy, id) != FALSE;
+}
+
+void SystemCursors::ReloadUserScheme() {
+    LoadUserScheme();
 }
