@@ -1,6 +1,5 @@
 #include "TintraApp.h"
 
-#include "TintraDlg.h"
 #include "../win/StartupProfile.h"
 
 #include <commctrl.h>
@@ -18,18 +17,18 @@ bool CTintraApp::InitInstance() {
     win::startup::Mark("GDI+ started");
     SetRegistryKey(L"Kelvo Tintra");
 
-    // Never deleted: the main window and its forty-odd children are left to the end of the
-    // process, which takes them all at once. Destroyed one by one, with the object's end,
-    // they took most of the close; the settings are saved and the window hidden by then.
-    CTintraDlg& mainWindow = *new CTintraDlg;
+    mainWindow = std::make_unique<CTintraDlg>();
     win::startup::Mark("main window constructed");
-    mainWindow.RunModal(nullptr, win::Dialog::AtLoopEnd::LeaveToProcessEnd);
+    mainWindow->RunModal(nullptr);
     win::startup::Mark("main window closed");
     // No message loop of our own follows: the main dialog was the program.
     return false;
 }
 
+// The settings are saved and the window is gone from the screen by now; its bitmaps go
+// before GDI+ does.
 int CTintraApp::ExitInstance() {
+    mainWindow.reset();
     gdiplus.reset();
     win::startup::Mark("GDI+ shut down");
     const int exitCode = App::ExitInstance();

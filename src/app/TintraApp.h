@@ -2,6 +2,7 @@
 #include "../win/App.h"
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
+#include "TintraDlg.h"
 
 #include <memory>
 
@@ -15,4 +16,7 @@ class CTintraApp : public win::App {
     // tell that Tintra runs and wait for it to close.
     win::KernelObject runningMarker;
     std::unique_ptr<win::GdiplusSession> gdiplus;
+    // After GDI+ in the declaration, so that it goes first: its controls' bitmaps are GDI+
+    // objects, which must all be gone before GDI+ shuts down.
+    std::unique_ptr<CTintraDlg> mainWindow;
 };

@@ -62,21 +62,21 @@ bool Dialog::CreateFromTemplate(HWND parent) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!creationExStyle) {
         CreationHook hook(*this);
-        return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, NoDialogProc, 0) != nullptr;
+        return TakeCreated(CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, NoDialogProc, 0));
     }
     const std::vector<BYTE> dialogTemplate = TemplateWithExStyle(instance, templateId, creationExStyle);
     if (dialogTemplate.empty())
         return false;
     CreationHook hook(*this);
-    return CreateDialogIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
-                                      parent, NoDialogProc, 0) != nullptr;
+    return TakeCreated(CreateDialogIndirectParamW(
+        instance, reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), parent, NoDialogProc, 0));
 }
 
 bool Dialog::CreateModeless(HWND parent) {
     return CreateFromTemplate(parent);
 }
 
-INT_PTR Dialog::RunModal(HWND owner, AtLoopEnd atEnd) {
+INT_PTR Dialog::RunModal(HWND owner) {
     if (!CreateFromTemplate(owner))
         return -1;
     const bool disableOwner = owner && IsWindowEnabled(owner);
@@ -98,6 +98,7 @@ INT_PTR Dialog::RunModal(HWND owner, AtLoopEnd atEnd) {
         }
         if (got == -1)
             break;
+        lastMessage = msg;
         if (!PreTranslateChain(msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -114,8 +115,8 @@ INT_PTR Dialog::RunModal(HWND owner, AtLoopEnd atEnd) {
     // Hidden first, as the system's own dialogs are, so it is gone for the user at once.
     SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-    if (atEnd == AtLoopEnd::Destroy)
-        DestroyWindow(Hwnd());
+    // All its children with it, in one call.
+    DestroyWindow(Hwnd());
     return modalResult;
 }
 

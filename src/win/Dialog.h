@@ -13,15 +13,14 @@ class Dialog : public Window {
   public:
     explicit Dialog(UINT templateId);
 
-    // What becomes of the window when its loop ends: destroyed, or left for the end of the
-    // process, which takes all of its windows at once instead of one by one.
-    enum class AtLoopEnd { Destroy, LeaveToProcessEnd };
-    // Runs its own loop, centred over the owner, with the owner disabled; returns the
-    // EndModal result, or -1 when the dialog could not be created.
-    INT_PTR RunModal(HWND owner, AtLoopEnd atEnd = AtLoopEnd::Destroy);
+    // Runs its own loop, centred over the owner, with the owner disabled, and destroys the
+    // window at its end; returns the EndModal result, or -1 when the dialog could not be created.
+    INT_PTR RunModal(HWND owner);
     // Creates the dialog without a loop, for example as a child panel.
     bool CreateModeless(HWND parent);
     void EndModal(INT_PTR result);
+    // The last message the modal loop took: after the loop, the input that ended the dialog.
+    const MSG& EndingMessage() const { return lastMessage; }
     // The DPI the dialog is laid out for. A child dialog is told of a change by its parent;
     // a top-level one learns it from WM_DPICHANGED and takes the suggested rectangle first.
     int Dpi() const { return dpi; }
@@ -54,6 +53,7 @@ class Dialog : public Window {
     DWORD creationExStyle = 0;
     bool inModalLoop = false;
     INT_PTR modalResult = -1;
+    MSG lastMessage{};
     int dpi = kBaseDpi;
     int templateDpi = kBaseDpi;
     std::vector<TemplateControl> templateControls;

@@ -93,9 +93,17 @@ bool Window::Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& re
     }
     CreationHook hook(*this);
     const HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
-    return CreateWindowExW(exStyle, className, text ? text : L"", style, rect.left, rect.top,
-                           rect.right - rect.left, rect.bottom - rect.top, parent, menu,
-                           GetModuleHandleW(nullptr), nullptr) != nullptr;
+    return TakeCreated(CreateWindowExW(exStyle, className, text ? text : L"", style, rect.left, rect.top,
+                                       rect.right - rect.left, rect.bottom - rect.top, parent, menu,
+                                       GetModuleHandleW(nullptr), nullptr));
+}
+
+bool Window::TakeCreated(HWND created) {
+    if (created && created != hwnd) {
+        DestroyWindow(created);
+        return false;
+    }
+    return created != nullptr;
 }
 
 bool Window::Attach(HWND window) {
@@ -185,9 +193,12 @@ LRESULT CALLBACK CreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
         Window* target = pendingWindow;
         pendingWindow = nullptr;
         const auto window = reinterpret_cast<HWND>(wParam);
-        const auto previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Window::WindowProc)));
-        target->Bind(window, previous);
+        // An object has one window: one that has it already is not taken from it.
+        if (!target->hwnd) {
+            const auto previous = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Window::WindowProc)));
+            target->Bind(window, previous);
+        }
         // Done: the windows created from here on (the children, a dialog's controls) would each
         // go through the hook for nothing, at a round trip to the window system apiece.
         const HHOOK done = activeHook;

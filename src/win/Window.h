@@ -61,6 +61,10 @@ class Window {
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
     // WM_GETOBJECT of a window that describes itself (DescribeAccessible).
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    // The result of a creation: true when the new window is the one this object is bound to.
+    // One that it is not (the object already had a window, or the binding hook never ran) would
+    // get none of its messages, and is destroyed again.
+    bool TakeCreated(HWND created);
     void Invalidate(bool erase = true) const { InvalidateRect(hwnd, nullptr, erase ? TRUE : FALSE); }
 
   private:

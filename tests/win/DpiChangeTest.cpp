@@ -242,4 +242,41 @@ TEST(DialogDpiChange, ThePaletteShowsSharpAtTwiceTheSizeAndEverySwatchStillGives
     }
 }
 
+// As the static control of Windows shows a bitmap with alpha: through a copy of its own,
+// which the next STM_SETIMAGE hands back. Wine's shows the bitmap itself.
+struct CopyingStatic {
+    static inline WNDPROC previous = nullptr;
+    static inline std::vector<HBITMAP> handedBack;
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == STM_SETIMAGE && wParam == IMAGE_BITMAP && lParam) {
+            const HANDLE copy = CopyImage(reinterpret_cast<HANDLE>(lParam), IMAGE_BITMAP, 0, 0, 0);
+            const LRESULT before = CallWindowProcW(previous, window, message, wParam, reinterpret_cast<LPARAM>(copy));
+            handedBack.push_back(reinterpret_cast<HBITMAP>(before));
+            return before;
+        }
+        return CallWindowProcW(previous, window, message, wParam, lParam);
+    }
+};
+
+TEST(DialogDpiChange, EveryBitmapThePictureHandsBackThatIsNotTheTemplatesIsFreed) {
+    win::GdiplusSession gdiplus;
+    CDlgColor dialog;
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    const HWND palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
+    const auto original = reinterpret_cast<HBITMAP>(SendMessageW(palette, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    CopyingStatic::handedBack.clear();
+    CopyingStatic::previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(palette, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CopyingStatic::Proc)));
+    const int base = dialog.Dpi();
+    MoveToDpi(dialog.Hwnd(), base, 2 * base);
+    MoveToDpi(dialog.Hwnd(), 2 * base, 3 * base);
+    MoveToDpi(dialog.Hwnd(), 3 * base, base);
+    ASSERT_EQ(CopyingStatic::handedBack.size(), 3u);
+    EXPECT_EQ(CopyingStatic::handedBack[0], original);
+    for (size_t i = 1; i < CopyingStatic::handedBack.size(); ++i)
+        EXPECT_EQ(GetObjectType(CopyingStatic::handedBack[i]), 0u) << "the copy handed back at change " << i;
+    EXPECT_EQ(GetObjectType(original), static_cast<DWORD>(OBJ_BITMAP)); // kept for the way back
+    SetWindowLongPtrW(palette, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CopyingStatic::previous));
+}
+
 } // namespace

@@ -185,19 +185,6 @@ TEST(Dialog, CloseEndsTheModalLoopWithCancel) {
     EXPECT_EQ(dialog.Hwnd(), nullptr);
 }
 
-TEST(Dialog, WindowLeftToTheProcessEndOutlivesItsLoop) {
-    Log log;
-    RecordingDialog dialog(log);
-    EXPECT_EQ(RunModalThen(
-                  dialog, nullptr, [](HWND dialogWindow) { PostMessageW(dialogWindow, WM_CLOSE, 0, 0); },
-                  win::Dialog::AtLoopEnd::LeaveToProcessEnd),
-              IDCANCEL);
-    ASSERT_TRUE(IsWindow(dialog.Hwnd()));
-    EXPECT_FALSE(IsWindowVisible(dialog.Hwnd()));
-    EXPECT_TRUE(IsWindow(dialog.inner.Hwnd()));
-    DestroyWindow(dialog.Hwnd());
-}
-
 // Made topmost from the start: the extended style is there before any child is made.
 class TopmostDialog : public RecordingDialog {
   public:
@@ -270,6 +257,18 @@ TEST(Window, DestroyedWindowIsUnbound) {
     DestroyWindow(hwnd);
     EXPECT_EQ(window.Hwnd(), nullptr);
     EXPECT_EQ(win::Window::FromHandle(hwnd), nullptr);
+}
+
+TEST(Window, ACreationTheObjectIsNotBoundToFailsAndLeavesNoWindow) {
+    Log log;
+    RecordingWindow window(log, "first");
+    ASSERT_TRUE(window.Create(nullptr, L"first", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    const HWND first = window.Hwnd();
+    // The object has its window; a second one would get none of its messages.
+    EXPECT_FALSE(window.Create(nullptr, L"second", WS_POPUP, RECT{0, 0, 10, 10}, nullptr, 0));
+    EXPECT_EQ(FindWindowW(win::kChildWindowClass, L"second"), nullptr);
+    EXPECT_EQ(window.Hwnd(), first);
+    EXPECT_EQ(win::Window::FromHandle(first), &window);
 }
 
 TEST(LateBoundFunction, FindsASystemFunctionOnlyWhenItExists) {

@@ -37,8 +37,7 @@ inline std::function<void(HWND)>& OnInitDialog() {
 
 // Runs the dialog modally; `posts` runs right after WM_INITDIALOG, so that what it posts
 // goes through the dialog's own loop.
-inline INT_PTR RunModalThen(win::Dialog& dialog, HWND owner, std::function<void(HWND)> posts,
-                            win::Dialog::AtLoopEnd atEnd = win::Dialog::AtLoopEnd::Destroy) {
+inline INT_PTR RunModalThen(win::Dialog& dialog, HWND owner, std::function<void(HWND)> posts) {
     OnInitDialog() = std::move(posts);
     HHOOK hook = SetWindowsHookExW(
         WH_CALLWNDPROCRET,
@@ -49,7 +48,7 @@ inline INT_PTR RunModalThen(win::Dialog& dialog, HWND owner, std::function<void(
             return CallNextHookEx(nullptr, code, wParam, lParam);
         },
         nullptr, GetCurrentThreadId());
-    const INT_PTR result = dialog.RunModal(owner, atEnd);
+    const INT_PTR result = dialog.RunModal(owner);
     UnhookWindowsHookEx(hook);
     return result;
 }
