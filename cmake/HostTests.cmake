@@ -3,6 +3,7 @@
 if(TINTRA_HAVE_GTEST)
   add_executable(native_tests
     tests/native/ColorNotationTest.cpp
+    tests/native/ClickRemainderTest.cpp
     tests/native/ThemeTest.cpp
     tests/native/PaneLayoutTest.cpp
     tests/native/PicturesTest.cpp

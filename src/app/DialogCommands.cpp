@@ -33,6 +33,7 @@ void CTintraDlg::RunColorDialog() {
     CDlgColor dialog;
     dialog.SetBackgroundColor(backgroundColor);
     const INT_PTR result = dialog.RunModal(Hwnd());
+    PassOverRestOfClick(dialog.EndingMessage());
     if (result == IDOK) {
         SetCurrentColor(dialog.GetPickedColor());
     } else if (result == IDCANCEL && dialog.WantsMoreColors()) {
@@ -55,7 +56,9 @@ void CTintraDlg::RunOptionsDialog() {
     CDlgOptions dialog;
     dialog.SetBackgroundColor(backgroundColor);
     dialog.SetValues(OptionValues{autostartFlag, gridFlag, paneCount, colorTheme});
-    if (dialog.RunModal(Hwnd()) == IDOK) {
+    const INT_PTR result = dialog.RunModal(Hwnd());
+    PassOverRestOfClick(dialog.EndingMessage());
+    if (result == IDOK) {
         ApplyOptions(dialog.Values());
         // The main window keeps the texts it opened with, so the note speaks the old language.
         if (IsRussian() != wasRussian)
@@ -92,4 +95,5 @@ void CTintraDlg::RunAboutDialog() {
     CDlgAbout dialog;
     dialog.SetBackgroundColor(backgroundColor);
     dialog.RunModal(Hwnd());
+    PassOverRestOfClick(dialog.EndingMessage());
 }

@@ -35,13 +35,21 @@ void ScreenPicker::OnZoomPickerCommand() {
 }
 
 // With the capture held the point may lie anywhere on the screen, outside the window too.
-void ScreenPicker::OnClick(POINT clientPoint) {
+// The capture takes the click before the button under it could: pressing the waiting mode's
+// button a second time is how the user takes the mode back, so it picks nothing.
+bool ScreenPicker::OnClick(POINT clientPoint) {
+    if (!pickingFlag && !zoomPickingFlag)
+        return false;
     POINT screenPoint = clientPoint;
     ClientToScreen(owner.Hwnd(), &screenPoint);
-    if (pickingFlag)
+    const int ownButton = pickingFlag ? IDC_BUTTON_PICKER : IDC_BUTTON_ZOOM;
+    if (WindowFromPoint(screenPoint) == Button(ownButton).Hwnd())
+        Cancel();
+    else if (pickingFlag)
         PickScreenColor(screenPoint);
-    else if (zoomPickingFlag)
+    else
         ShowZoomAround(screenPoint);
+    return true;
 }
 
 // Through the screen, not the window's data: a click on the program itself takes what it shows.
@@ -56,13 +64,13 @@ void ScreenPicker::PickScreenColor(POINT screenPoint) {
 }
 
 // The button stays down while the view is shown; a click in the view then picks the colour.
-// A screen that cannot be read shows no view at all, not an older copy as if it were now.
+// A screen that cannot be read shows no view at all, not an older copy as if it were now; and
+// without a view the button would stay down over nothing to click.
 void ScreenPicker::ShowZoomAround(POINT screenPoint) {
-    if (!display.CaptureScreen(screenPoint)) {
+    if (!display.CaptureScreen(screenPoint) || !display.ShowZoom(screenPoint)) {
         Cancel();
         return;
     }
-    display.ShowZoom(screenPoint);
     EndZoomPickerWait();
 }
 
@@ -119,7 +127,11 @@ void ScreenPicker::TakeCapture() {
     movingCapture = false;
 }
 
+// Only while the main window still holds it: a mode that ends because another window of the
+// program took the mouse must leave that window its capture.
 void ScreenPicker::ReleaseOwnCapture() {
+    if (GetCapture() != owner.Hwnd())
+        return;
     movingCapture = true;
     ReleaseCapture();
     movingCapture = false;

@@ -23,8 +23,9 @@ class ScreenPicker {
     // After the tool panel has flipped the button: down starts the mode, up ends it.
     void OnPickerCommand();
     void OnZoomPickerCommand();
-    // WM_LBUTTONDOWN of the main window, in its client coordinates.
-    void OnClick(POINT clientPoint);
+    // WM_LBUTTONDOWN of the main window, in its client coordinates; true when it ended a mode.
+    // A click on the waiting mode's own button ends it as Escape does.
+    bool OnClick(POINT clientPoint);
     // Escape: both modes and the magnified view end, both buttons come up.
     void Cancel();
     // WM_CAPTURECHANGED: another window took the mouse, so the click will never come.

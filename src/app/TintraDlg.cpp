@@ -78,7 +78,12 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
         return FALSE;
     case WM_LBUTTONDOWN:
-        picker.OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        if (picker.OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+            const DWORD at = GetMessagePos();
+            PassOverRestOfClick(
+                MSG{Hwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                    POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}});
+        }
         break;
     case WM_CAPTURECHANGED:
         picker.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
@@ -95,6 +100,14 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SLIDER_MOVED:
         OnSliderMoved(static_cast<int>(wParam));
         return 0;
+    case WM_VSCROLL:
+        // The trackbar's report of each move of its thumb, also those that come with no press or
+        // drag step of the slider's own: the held press on the channel pages on, the wheel.
+        if (const HWND slider = reinterpret_cast<HWND>(lParam); IsSlider(slider)) {
+            OnSliderMoved(GetDlgCtrlID(slider));
+            return 0;
+        }
+        break;
     }
     return Dialog::HandleMessage(message, wParam, lParam);
 }
@@ -240,6 +253,13 @@ void CTintraDlg::ApplySliders() {
     infoPanel.SetColor(color);
 }
 
+bool CTintraDlg::IsSlider(HWND window) const {
+    for (const CSlider& slider : sliders)
+        if (window && slider.Hwnd() == window)
+            return true;
+    return false;
+}
+
 Channels CTintraDlg::SliderPositions() const {
     Channels positions;
     for (size_t i = 0; i < kChannels; ++i)
@@ -382,7 +402,39 @@ void CTintraDlg::OnPaneSelected() {
     SetCurrentColor(ToColorRef(colorDisplay.GetPaneColor(colorDisplay.GetActivePane())));
 }
 
+namespace {
+
+bool IsPress(UINT message) {
+    return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_NCLBUTTONDOWN ||
+           message == WM_NCLBUTTONDBLCLK;
+}
+
+bool IsRelease(UINT message) {
+    return message == WM_LBUTTONUP || message == WM_NCLBUTTONUP;
+}
+
+} // namespace
+
+void CTintraDlg::PassOverRestOfClick(const MSG& ending) {
+    if (!IsPress(ending.message) && !IsRelease(ending.message))
+        return;
+    const ClickRemainder::DoubleClick limits{GetDoubleClickTime(), GetSystemMetrics(SM_CXDOUBLECLK),
+                                             GetSystemMetrics(SM_CYDOUBLECLK)};
+    clickRemainder.Arm(IsPress(ending.message) ? ClickRemainder::Input::Press : ClickRemainder::Input::Release,
+                       ending.time, ending.pt.x, ending.pt.y, limits);
+}
+
+bool CTintraDlg::IsRestOfEndedClick(const MSG& msg) {
+    if (!clickRemainder.IsArmed() || !(IsPress(msg.message) || IsRelease(msg.message)))
+        return false;
+    return clickRemainder.Swallows(IsPress(msg.message) ? ClickRemainder::Input::Press
+                                                        : ClickRemainder::Input::Release,
+                                   msg.time, msg.pt.x, msg.pt.y);
+}
+
 BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
+    if (IsRestOfEndedClick(*msg))
+        return TRUE;
     toolTip.RelayEvent(msg);
     if (msg->message != WM_KEYDOWN)
         return FALSE;

@@ -5,6 +5,7 @@
 #include "../ui/PanelCtrl.h"
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
+#include "ClickRemainder.h"
 #include "MainLayout.h"
 #include "ScreenPicker.h"
 #include "../core/KeyCommands.h"
@@ -51,6 +52,10 @@ class CTintraDlg : public win::Dialog {
     void PlaceInfoPanel(const MainLayout& layout);
     void MakeRoomForToolPanel();
     void OnPaneSelected();
+    // The rest of the click whose input (a press or a release) has just ended a dialog or a
+    // mode is passed over: it must not reach the window that lies under it now.
+    void PassOverRestOfClick(const MSG& ending);
+    bool IsRestOfEndedClick(const MSG& msg);
     void OnPanelCommand(int command);
     void OnSliderMoved(int sliderId);
     void RunKey(unsigned virtualKey);
@@ -63,6 +68,7 @@ class CTintraDlg : public win::Dialog {
     void ApplyOptions(const OptionValues& values);
     void RunAboutDialog();
     Channels SliderPositions() const;
+    bool IsSlider(HWND window) const;
     UButton& PanelButton(int id);
 
     CColorDisplay colorDisplay;
@@ -84,4 +90,5 @@ class CTintraDlg : public win::Dialog {
     bool autostartFlag;
     std::array<win::StaticText, kChannels> labels;
     Settings storedAtStart; // as read before the window was made
+    ClickRemainder clickRemainder;
 };

@@ -133,12 +133,17 @@ bool CColorDisplay::CopyScreen(const PixelRect& area, ScreenArea& copy) const {
     return true;
 }
 
-void CColorDisplay::ShowZoom(POINT screenPoint) {
+bool CColorDisplay::ShowZoom(POINT screenPoint) {
     if (!screenCapture)
-        return;
+        return false;
     zoomCenter = {screenPoint.x, screenPoint.y};
     zoomMode = BuildZoom();
     Redraw();
+    return zoomMode;
+}
+
+win::BitmapPtr CColorDisplay::MakeViewImage(int width, int height) const {
+    return ui::MakeCanvas(width, height);
 }
 
 // The images are made for the block size of the DPI, and made anew when it changes.
@@ -146,8 +151,8 @@ bool CColorDisplay::BuildZoom() {
     const int block = ZoomBlockAt(dpi);
     if (block != zoomBlock || !zoomImage || !griddedImage) {
         zoomBlock = block;
-        zoomImage = ui::MakeCanvas(kZoomSourceWidth * block, kZoomSourceHeight * block);
-        griddedImage = ui::MakeCanvas(kZoomSourceWidth * block, kZoomSourceHeight * block);
+        zoomImage = MakeViewImage(kZoomSourceWidth * block, kZoomSourceHeight * block);
+        griddedImage = MakeViewImage(kZoomSourceWidth * block, kZoomSourceHeight * block);
     }
     if (!zoomImage || !griddedImage || !screenCapture)
         return false;

@@ -36,8 +36,9 @@ class CColorDisplay : public ui::CanvasWindow {
     // show around that screen point, so its cost does not grow with the screen. False when the
     // screen could not be read; the earlier copy is gone then, so nothing old is shown as new.
     bool CaptureScreen(POINT screenPoint);
-    // Magnifies the copy around the screen point and enters zoom mode; nothing without a copy.
-    void ShowZoom(POINT screenPoint);
+    // Magnifies the copy around the screen point and enters zoom mode; false, and no zoom mode,
+    // without a copy or when the view's images cannot be made.
+    bool ShowZoom(POINT screenPoint);
     void CancelZoom();
     bool IsZoomMode() const { return zoomMode; }
     void SetGrid(bool on);
@@ -55,6 +56,8 @@ class CColorDisplay : public ui::CanvasWindow {
     // Copies that part of the screen into the area's pixels; false when the screen cannot be
     // read. Tests stand in for the screen here.
     virtual bool CopyScreen(const PixelRect& area, ScreenArea& copy) const;
+    // One of the view's two images; null when it cannot be made.
+    virtual win::BitmapPtr MakeViewImage(int width, int height) const;
 
   private:
     // What assistive technology was last told of.

@@ -83,6 +83,33 @@ TEST_F(Commands, DraggingASliderChangesTheColourAndItsTexts) {
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(1000), 40, 30) == RGB(value, 0, 0); }));
 }
 
+TEST_F(Commands, AHeldPressOnTheChannelPagesOnAndEveryStepMovesTheLockedPartnerAndTheColour) {
+    PressKey('1'); // the colour display has the focus from the start
+    PressKey('2');
+    ASSERT_TRUE(LockShows(1003, RGB(26, 255, 26))); // red and green locked
+    const HWND red = tintra.Control(kRedSlider);
+    RECT channel;
+    GetClientRect(red, &channel);
+    const RECT thumb = ThumbRect(red);
+    // On the channel, far below the thumb at 0: about 180, so that the thumb pages on to 204
+    // and stops there, a page of 51 at a time.
+    POINT low{(thumb.left + thumb.right) / 2, channel.bottom * 7 / 10};
+    ClientToScreen(red, &low);
+    PressAt(low);
+    // The first page comes with the press, the ones after it while the button is held.
+    const bool pagedOn = WaitFor([&] { return TrackbarPos(red) == 4 * 51; });
+    ReleaseAt(low);
+    ASSERT_TRUE(pagedOn) << "the slider stopped at " << TrackbarPos(red);
+    // Every step is the colour at once, not only at the next press or drag step.
+    const bool agreed = WaitFor([&] {
+        return tintra.InfoText(kRgbText) == PositionsText() &&
+               TrackbarPos(tintra.Control(kGreenSlider)) == TrackbarPos(red);
+    });
+    const std::wstring row = tintra.InfoText(kRgbText);
+    EXPECT_TRUE(agreed) << "the slider is at " << TrackbarPos(red) << ", the RGB row reads "
+                        << std::string(row.begin(), row.end());
+}
+
 TEST_F(Commands, DigitKeysFlipTheLocksWhicheverWindowHasTheFocus) {
     FocusDisplay();
     EXPECT_TRUE(PressKeyUntil('1', [&] { return LockIs(1002, RGB(255, 121, 121)); }));        // red lock

@@ -1,9 +1,11 @@
 #include "Driver.h"
+#include "dialogs/Palette.h"
 #include "display/PaneLayout.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
@@ -160,6 +162,42 @@ TEST_F(Dialogs, APaletteClickMakesTheSwatchColourCurrentAndReleasesTheLocks) {
     // A line between the swatches is black.
     PickFromPalette(180, 30);
     EXPECT_TRUE(RgbReads(L"0, 0, 0"));
+}
+
+TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
+    Start();
+    const HWND dialog = OpenColorDialog();
+    ASSERT_NE(dialog, nullptr);
+    const HWND palette = GetDlgItem(dialog, kPalette);
+    const HWND display = tintra.Control(1000);
+    RECT displayClient;
+    GetClientRect(display, &displayClient);
+    const std::vector<PixelRect> panes = LayoutPanes(4, displayClient.right, displayClient.bottom);
+    // A swatch whose middle lies over a pane other than the active one, pane 0.
+    POINT at{};
+    std::uint32_t swatch = 0;
+    for (int row = 0; row < kPaletteRows && !swatch; ++row)
+        for (int column = 0; column < kPaletteColumns && !swatch; ++column) {
+            POINT point{kPaletteCell * column + kPaletteCell / 2, kPaletteCell * row + kPaletteCell / 2};
+            ClientToScreen(palette, &point);
+            POINT inDisplay = point;
+            ScreenToClient(display, &inDisplay);
+            for (size_t pane = 1; pane < panes.size(); ++pane)
+                if (panes[pane].Contains(PixelPoint{inDisplay.x, inDisplay.y})) {
+                    at = point;
+                    swatch = kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
+                }
+        }
+    ASSERT_NE(swatch, 0u) << "no swatch lies over a pane";
+    TapAt(at);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    TapAt(at); // the second click of the double click, on the pane that is now under it
+    // A key after it: once its effect shows, the click before it has been handled too.
+    const HWND redLock = tintra.Control(kRedLock);
+    PressKey('1');
+    ASSERT_TRUE(ScreenShows(redLock, 2, 7, kLatchedRedFace));
+    EXPECT_EQ(tintra.InfoText(kRgbText), RgbText(RGB(swatch >> 16, (swatch >> 8) & 0xFF, swatch & 0xFF)));
+    EXPECT_TRUE(ScreenShows(display, panes[0].left, panes[0].top + 20, kActiveFrame)); // still the active one
 }
 
 TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {

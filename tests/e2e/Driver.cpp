@@ -356,6 +356,25 @@ void DragFromTo(POINT from, POINT to) {
     ReleaseHere(target, to);
 }
 
+void PressAt(POINT screen) {
+    MoveMouseTo(screen);
+    PressHere(screen, false);
+}
+
+// Where the press left the pointer: no move comes with the release.
+void ReleaseAt(POINT screen) {
+    const HWND target = WindowFromPoint(screen);
+    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    Send({MouseInput(MOUSEEVENTF_LEFTUP)});
+    WaitFor([&] { return CaptureOf(thread) != target; });
+}
+
+void TurnWheel(int notches) {
+    INPUT wheel = MouseInput(MOUSEEVENTF_WHEEL);
+    wheel.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    Send({wheel});
+}
+
 void PressKey(WORD virtualKey) {
     INPUT down{};
     down.type = INPUT_KEYBOARD;

@@ -100,5 +100,10 @@ bool PressKeyUntil(WORD virtualKey, const std::function<bool()>& done);
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
 void DragFromTo(POINT from, POINT to);
+// The left button pressed at a point and held there, and let go again without a move.
+void PressAt(POINT screen);
+void ReleaseAt(POINT screen);
+// Turns the mouse wheel by whole notches, away from the user when positive.
+void TurnWheel(int notches);
 
 } // namespace e2e

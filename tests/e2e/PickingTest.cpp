@@ -54,6 +54,22 @@ class Picking : public ::testing::Test {
     }
 
     HWND Button(int id) const { return tintra.PanelButton(id); }
+    POINT ButtonMiddle() const {
+        RECT client;
+        GetClientRect(Button(kPickerButton), &client);
+        return POINT{client.right / 2, client.bottom / 2};
+    }
+    POINT ScreenPointIn(HWND window, int x, int y) const {
+        POINT point{x, y};
+        ClientToScreen(window, &point);
+        return point;
+    }
+    // A key given after some clicks: once its effect shows, the clicks before it have been
+    // handled as well, since the program takes its input in the order it was given.
+    bool RedLockLatchesAfterwards() {
+        PressKey('1');
+        return WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kLatchedRedLock; });
+    }
     bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
     bool IsDown(int id) const { return ScreenPixel(Button(id), 1, 1) == RGB(0x9A, 0x9A, 0x9A); }
     // Latches a picking button; true once the main window holds the mouse for the mode.
@@ -65,10 +81,11 @@ class Picking : public ::testing::Test {
     ::testing::AssertionResult RowsShow(COLORREF color) {
         for (const NotationRow& row : kRows) {
             const std::wstring expected = NotationText(row.notation, color);
-            if (!WaitFor([&] { return tintra.InfoText(row.id) == expected; }))
+            if (!WaitFor([&] { return tintra.InfoText(row.id) == expected; })) {
+                const std::wstring shown = tintra.InfoText(row.id);
                 return ::testing::AssertionFailure()
-                       << "row " << row.id << " reads "
-                       << std::string(tintra.InfoText(row.id).begin(), tintra.InfoText(row.id).end());
+                       << "row " << row.id << " reads " << std::string(shown.begin(), shown.end());
+            }
         }
         return ::testing::AssertionSuccess();
     }
@@ -171,6 +188,42 @@ TEST_F(Picking, ColourPickerStartedWhileTheViewIsShownLeavesIt) {
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(5, 6)));
 }
 
+TEST_F(Picking, ASecondClickOnTheWaitingModesButtonEndsItAsEscapeDoes) {
+    for (int button : {kPickerButton, kZoomButton}) {
+        SCOPED_TRACE(button);
+        ASSERT_TRUE(StartMode(button));
+        ClickControl(Button(button), ButtonMiddle().x, ButtonMiddle().y);
+        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+        EXPECT_EQ(ReadSetting(kCursorMarker), -1);
+        EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; })); // no view
+    }
+    EXPECT_TRUE(RowsShow(0)); // not the colour of the button's picture
+}
+
+TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
+    ASSERT_TRUE(StartMode(kPickerButton));
+    const POINT at = ScreenPointIn(Button(kPickerButton), ButtonMiddle().x, ButtonMiddle().y);
+    TapAt(at);
+    ASSERT_TRUE(WaitFor([&] { return !Waiting(); }));
+    TapAt(at); // the second click of the double click
+    ASSERT_TRUE(RedLockLatchesAfterwards());
+    EXPECT_FALSE(Waiting());
+    EXPECT_FALSE(IsDown(kPickerButton));
+    EXPECT_EQ(ReadSetting(kCursorMarker), -1);
+    EXPECT_TRUE(RowsShow(0));
+}
+
+TEST_F(Picking, ASecondCopyStartedWhileAModeWaitsLeavesTheFirstOnesCursorsReplaced) {
+    ASSERT_TRUE(StartMode(kPickerButton));
+    const long long first = GetProcessId(tintra.Handle());
+    ASSERT_EQ(ReadSetting(kCursorMarker), first);
+    TintraProcess second;
+    ASSERT_TRUE(second.Start());
+    EXPECT_EQ(ReadSetting(kCursorMarker), first);
+    EXPECT_EQ(second.CloseAndWait(), 0);
+    EXPECT_EQ(ReadSetting(kCursorMarker), first); // the second never replaced them
+}
+
 TEST_F(Picking, AClickWhereNoPixelCanBeReadKeepsTheColour) {
     ASSERT_TRUE(StartMode(kPickerButton));
     // Far off every screen: the pixel there cannot be read.
@@ -194,16 +247,17 @@ TEST_F(Picking, ASwitchToAnotherProgramEndsEitherMode) {
 
 TEST_F(Picking, ClosingWhileAModeWaitsRestoresTheCursorsAndEnds) {
     ASSERT_TRUE(StartMode(kZoomButton));
-    EXPECT_EQ(ReadSetting(kCursorMarker), 1);
+    EXPECT_EQ(ReadSetting(kCursorMarker), GetProcessId(tintra.Handle()));
     EXPECT_EQ(tintra.CloseAndWait(), 0);
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
 }
 
 TEST_F(Picking, ARunKilledWhileAModeWaitsIsCleanedUpAtTheNextStart) {
     ASSERT_TRUE(StartMode(kPickerButton));
-    EXPECT_EQ(ReadSetting(kCursorMarker), 1);
+    const long long killed = GetProcessId(tintra.Handle());
+    EXPECT_EQ(ReadSetting(kCursorMarker), killed);
     tintra.Kill();
-    EXPECT_EQ(ReadSetting(kCursorMarker), 1);
+    EXPECT_EQ(ReadSetting(kCursorMarker), killed);
     TintraProcess next;
     ASSERT_TRUE(next.Start());
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);

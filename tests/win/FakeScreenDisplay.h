@@ -12,7 +12,8 @@ inline Argb FakeScreenPixel(int x, int y) {
 // The display with a stand-in screen that records what it was asked to copy.
 class FakeScreenDisplay : public CColorDisplay {
   public:
-    bool failing = false;
+    bool failing = false;       // the screen cannot be read
+    bool imagesFailing = false; // the view's images cannot be made
     mutable std::vector<PixelRect> copied;
 
   protected:
@@ -24,5 +25,8 @@ class FakeScreenDisplay : public CColorDisplay {
             for (int x = area.left; x < area.right; ++x)
                 copy.pixels.push_back(FakeScreenPixel(x, y));
         return true;
+    }
+    win::BitmapPtr MakeViewImage(int width, int height) const override {
+        return imagesFailing ? nullptr : CColorDisplay::MakeViewImage(width, height);
     }
 };

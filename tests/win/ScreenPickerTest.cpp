@@ -55,7 +55,9 @@ class ScreenPickerTest : public ::testing::Test {
     }
     bool Waiting() const { return GetCapture() == host.Hwnd(); }
     bool IsDown(int buttonId) { return host.panel.Button(buttonId)->IsDown() != 0; }
-    bool CursorsReplaced() const { return app.GetProfileInt(L"Settings", L"cursors_replaced", 0) == 1; }
+    bool CursorsReplaced() const {
+        return app.GetProfileInt(L"Settings", L"cursors_replaced", 0) == static_cast<int>(GetCurrentProcessId());
+    }
     void ClickAtScreen(POINT screen) {
         ScreenToClient(host.Hwnd(), &screen);
         SendMessageW(host.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(screen.x, screen.y));
@@ -96,7 +98,7 @@ TEST_F(ScreenPickerTest, AnotherWindowTakingTheMouseEndsEitherModeAsEscapeDoes) 
         SetCapture(host.panel.Hwnd());
         EXPECT_FALSE(IsDown(button));
         EXPECT_FALSE(CursorsReplaced());
-        EXPECT_NE(GetCapture(), host.Hwnd());
+        EXPECT_EQ(GetCapture(), host.panel.Hwnd()); // the mode's end leaves it the mouse
         ReleaseCapture();
     }
     EXPECT_TRUE(host.picked.empty());
@@ -125,6 +127,17 @@ TEST_F(ScreenPickerTest, AScreenThatCannotBeReadEndsTheZoomedPickerAsEscapeDoes)
     EXPECT_FALSE(IsDown(IDC_BUTTON_ZOOM));
     EXPECT_FALSE(Waiting());
     EXPECT_FALSE(CursorsReplaced());
+}
+
+TEST_F(ScreenPickerTest, AViewWhoseImagesCannotBeMadeEndsTheZoomedPickerAsEscapeDoes) {
+    host.display.imagesFailing = true;
+    Command(IDC_BUTTON_ZOOM, 1);
+    ClickAtScreen(POINT{400, 300});
+    EXPECT_FALSE(host.display.IsZoomMode());
+    EXPECT_FALSE(IsDown(IDC_BUTTON_ZOOM));
+    EXPECT_FALSE(Waiting());
+    EXPECT_FALSE(CursorsReplaced());
+    EXPECT_TRUE(host.picked.empty());
 }
 
 } // namespace

@@ -389,6 +389,22 @@ TEST_F(MainWindowSettings, RestoresAPositionOnlyWhereTheCaptionCanBeReached) {
     }
 }
 
+// The trackbar moves its thumb by itself for keys and the wheel, without a press or drag step
+// of the slider: the move is still the colour, locks included.
+TEST_F(MainWindowSettings, ASliderMoveThatComesWithoutAPressIsAppliedWithTheLocks) {
+    Open();
+    Lock(0).SetDown(1);
+    Lock(1).SetDown(1);
+    const HWND red = GetDlgItem(Main(), 1018);
+    SendMessageW(red, WM_KEYDOWN, VK_NEXT, 0);
+    const int moved = static_cast<int>(SendMessageW(red, TBM_GETPOS, 0, 0));
+    ASSERT_GT(moved, 0);
+    EXPECT_EQ(SendMessageW(GetDlgItem(Main(), 1019), TBM_GETPOS, 0, 0), moved);
+    EXPECT_EQ(Info().GetColor(), RGB(moved, moved, 0));
+    EXPECT_EQ(Display().GetPaneColor(0), ToArgb(RGB(moved, moved, 0)));
+    Close();
+}
+
 TEST_F(MainWindowSettings, EndingTheSessionEndsPickingAndSaves) {
     Open();
     PanelButton(5007).SetDown(0);
