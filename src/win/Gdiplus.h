@@ -13,9 +13,8 @@ using std::min;
 
 namespace win {
 
-// Keeps GDI+ started for its lifetime. No GDI+ object may be used or deleted after it ends; the
-// main window's pictures are never deleted (the window is left to the end of the process), so
-// they may outlive it.
+// Keeps GDI+ started for its lifetime. Every GDI+ object must be gone before it ends: the
+// application ends the main window, and with it every picture its controls hold, first.
 class GdiplusSession {
   public:
     GdiplusSession() {
