@@ -47,7 +47,8 @@ SystemCursors::SystemCursors() {
 }
 
 void SystemCursors::Replace(HCURSOR cursor) {
-    win::App::Current().WriteProfileInt(kSettingsSection, kMarkerEntry, static_cast<int>(GetCurrentProcessId()));
+    win::App::Current().WriteProfileInt(kSettingsSection, kMarkerEntry,
+                                        static_cast<int>(GetCurrentProcessId()));
     for (const DWORD id : kIds) {
         const HCURSOR copy = CopyIcon(cursor);
         if (copy && !Install(copy, id))

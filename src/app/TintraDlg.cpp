@@ -80,9 +80,8 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         if (picker.OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
             const DWORD at = GetMessagePos();
-            PassOverRestOfClick(
-                MSG{Hwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
-                    POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}});
+            PassOverRestOfClick(MSG{Hwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                                    POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}});
         }
         break;
     case WM_CAPTURECHANGED:
@@ -420,7 +419,8 @@ void CTintraDlg::PassOverRestOfClick(const MSG& ending) {
         return;
     const ClickRemainder::DoubleClick limits{GetDoubleClickTime(), GetSystemMetrics(SM_CXDOUBLECLK),
                                              GetSystemMetrics(SM_CYDOUBLECLK)};
-    clickRemainder.Arm(IsPress(ending.message) ? ClickRemainder::Input::Press : ClickRemainder::Input::Release,
+    clickRemainder.Arm(IsPress(ending.message) ? ClickRemainder::Input::Press
+                                               : ClickRemainder::Input::Release,
                        ending.time, ending.pt.x, ending.pt.y, limits);
 }
 

@@ -41,8 +41,9 @@ void ThemedDialog::StretchPictures() {
         if (Dpi() != kBaseDpi)
             next = ui::SharpCopy(picture.original, ScaleToDpi(size.bmWidth, Dpi()),
                                  ScaleToDpi(size.bmHeight, Dpi()));
-        const auto previous = reinterpret_cast<HBITMAP>(SendMessageW(
-            picture.control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(next ? next.get() : picture.original)));
+        const auto previous = reinterpret_cast<HBITMAP>(
+            SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP,
+                         reinterpret_cast<LPARAM>(next ? next.get() : picture.original)));
         // The control hands back what it showed. For a bitmap with alpha it shows a copy of its
         // own making, which it then hands back and never frees: that one is ours to free.
         if (previous && previous != picture.original && previous != picture.shown.get())

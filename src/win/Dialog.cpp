@@ -62,7 +62,8 @@ bool Dialog::CreateFromTemplate(HWND parent) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!creationExStyle) {
         CreationHook hook(*this);
-        return TakeCreated(CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, NoDialogProc, 0));
+        return TakeCreated(
+            CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, NoDialogProc, 0));
     }
     const std::vector<BYTE> dialogTemplate = TemplateWithExStyle(instance, templateId, creationExStyle);
     if (dialogTemplate.empty())

@@ -173,9 +173,8 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
         EXPECT_TRUE(PressKeyUntil(VK_ESCAPE, [&] { return !Waiting() && !IsDown(button); }));
     }
     ShowZoomedPattern();
-    EXPECT_TRUE(PressKeyUntil(VK_ESCAPE, [&] {
-        return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame;
-    }));
+    EXPECT_TRUE(PressKeyUntil(
+        VK_ESCAPE, [&] { return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame; }));
     EXPECT_TRUE(RowsShow(0));
 }
 

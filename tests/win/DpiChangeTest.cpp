@@ -250,7 +250,8 @@ struct CopyingStatic {
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == STM_SETIMAGE && wParam == IMAGE_BITMAP && lParam) {
             const HANDLE copy = CopyImage(reinterpret_cast<HANDLE>(lParam), IMAGE_BITMAP, 0, 0, 0);
-            const LRESULT before = CallWindowProcW(previous, window, message, wParam, reinterpret_cast<LPARAM>(copy));
+            const LRESULT before =
+                CallWindowProcW(previous, window, message, wParam, reinterpret_cast<LPARAM>(copy));
             handedBack.push_back(reinterpret_cast<HBITMAP>(before));
             return before;
         }

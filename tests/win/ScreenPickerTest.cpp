@@ -56,7 +56,8 @@ class ScreenPickerTest : public ::testing::Test {
     bool Waiting() const { return GetCapture() == host.Hwnd(); }
     bool IsDown(int buttonId) { return host.panel.Button(buttonId)->IsDown() != 0; }
     bool CursorsReplaced() const {
-        return app.GetProfileInt(L"Settings", L"cursors_replaced", 0) == static_cast<int>(GetCurrentProcessId());
+        return app.GetProfileInt(L"Settings", L"cursors_replaced", 0) ==
+               static_cast<int>(GetCurrentProcessId());
     }
     void ClickAtScreen(POINT screen) {
         ScreenToClient(host.Hwnd(), &screen);
