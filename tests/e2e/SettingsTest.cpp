@@ -172,6 +172,15 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
     EXPECT_EQ(again.CloseAndWait(), 0);
 }
 
+TEST_F(SettingsSurvive, AStoredColourIsShownWithItsExactHue) {
+    StoreSetting(L"color", RGB(0, 60, 3)); // its hue is 123 degrees exactly
+    TintraProcess tintra;
+    ASSERT_TRUE(tintra.Start());
+    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(1009) == L"123, 255, 60"; }));
+    EXPECT_EQ(tintra.InfoText(1003), L"0, 60, 3");
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
+}
+
 TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
     TintraProcess tintra;
     ASSERT_TRUE(tintra.Start());
