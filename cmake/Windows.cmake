@@ -100,11 +100,13 @@ if(TINTRA_HAVE_GTEST)
 
   add_executable(end_to_end_tests
     tests/e2e/Driver.cpp
+    tests/e2e/InputReport.cpp
     tests/e2e/PatternWindow.cpp
     tests/e2e/PickingTest.cpp
     tests/e2e/MainWindowTest.cpp
     tests/e2e/ColorPanesTest.cpp
     tests/e2e/CommandsTest.cpp
+    tests/e2e/LocksTest.cpp
     tests/e2e/SettingsTest.cpp
     tests/e2e/DialogsTest.cpp
     tests/e2e/HelpTest.cpp
@@ -123,7 +125,7 @@ if(TINTRA_HAVE_GTEST)
   # Programs that drive Tintra.exe from outside: the screenshot of `make run`, the soak run.
   function(tintra_driver target source)
     add_executable(${target} ${source} tests/e2e/Driver.cpp)
-    target_link_libraries(${target} PRIVATE tintra_windows version)
+    target_link_libraries(${target} PRIVATE tintra_windows gtest version)
     if(MINGW)
       target_link_options(${target} PRIVATE -municode)
     endif()

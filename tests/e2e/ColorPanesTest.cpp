@@ -68,11 +68,11 @@ TEST_F(ColorPanes, FirstStartShowsFourBlackPanesTheThemeAndBlackInEveryNotation)
 }
 
 TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
-    ASSERT_TRUE(
-        ClickControlUntil(display, 130, 100, [&] { return ScreenPixel(display, 91, 86) == kActiveFrame; }));
-    EXPECT_TRUE(PressKeyUntil(VK_RIGHT, [&] { return Framed(3, 66); })); // wraps to pane 2
-    EXPECT_TRUE(PressKeyUntil(VK_DOWN, [&] { return Framed(3, 3); }));   // wraps to pane 0
-    EXPECT_TRUE(PressKeyUntil(VK_LEFT, [&] { return Framed(91, 3); }));  // wraps to pane 1
+    ASSERT_TRUE(ClickFor(display, 130, 100, "pane 3 framed as the active one",
+                         [&] { return ScreenPixel(display, 91, 86) == kActiveFrame; }));
+    ASSERT_TRUE(PressKeyFor(VK_RIGHT, "pane 2 framed", [&] { return Framed(3, 66); })); // wraps
+    ASSERT_TRUE(PressKeyFor(VK_DOWN, "pane 0 framed", [&] { return Framed(3, 3); }));   // wraps
+    ASSERT_TRUE(PressKeyFor(VK_LEFT, "pane 1 framed", [&] { return Framed(91, 3); }));  // wraps
     Settle();
     EXPECT_EQ(ScreenPixel(display, 3, 23), RGB(0x32, 0x32, 0x32)); // pane 0 is only outlined now
 }
@@ -80,10 +80,10 @@ TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
 TEST_F(ColorPanes, PickingAPaneMakesItsColourCurrentAndReleasesTheLocks) {
     // Latch the red lock, then pick a pane: every lock comes up again.
     const HWND redLock = tintra.Control(1002);
-    ASSERT_TRUE(
-        ClickControlUntil(redLock, 4, 5, [&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); }));
-    ASSERT_TRUE(
-        ClickControlUntil(display, 130, 30, [&] { return ScreenPixel(display, 91, 23) == kActiveFrame; }));
+    ASSERT_TRUE(ClickFor(redLock, 4, 5, "the red padlock latched",
+                         [&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); }));
+    ASSERT_TRUE(ClickFor(display, 130, 30, "pane 1 framed as the active one",
+                         [&] { return ScreenPixel(display, 91, 23) == kActiveFrame; }));
     Settle();
     EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), 0);
     EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");

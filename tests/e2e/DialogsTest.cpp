@@ -93,24 +93,28 @@ class Dialogs : public ::testing::Test {
     // Clicks the tool button and waits for the dialog it opens.
     HWND Open(int buttonId, const wchar_t* caption) {
         HWND dialog = nullptr;
-        ClickControlUntil(tintra.PanelButton(buttonId), 14, 10,
-                          [&] { return (dialog = OwnedWindow(Main(), caption)) != nullptr; });
+        EXPECT_TRUE(ClickFor(tintra.PanelButton(buttonId), 14, 10, "its dialog opening",
+                             [&] { return (dialog = OwnedWindow(Main(), caption)) != nullptr; }));
         return dialog;
     }
     HWND OpenColorDialog() { return Open(kColorDialogButton, L"Color Dialog"); }
     HWND OpenOptions() { return Open(kOptionsButton, L"Options"); }
     // Clicks a control of a dialog that closes it, and waits until the main window is back.
-    bool ClickClosing(HWND dialog, int id, int x = 5, int y = 5) {
+    ::testing::AssertionResult ClickClosing(HWND dialog, int id, int x = 5, int y = 5) {
         const HWND control = GetDlgItem(dialog, id);
-        return ClickControlUntil(control, x, y, [&] { return !IsWindow(dialog); }) && EndsModal();
+        ::testing::AssertionResult closed =
+            ClickFor(control, x, y, "the dialog closing", [&] { return !IsWindow(dialog); });
+        if (closed && !EndsModal())
+            return ::testing::AssertionFailure() << "the main window stays disabled after its dialog closed";
+        return closed;
     }
     bool EndsModal() const {
         return WaitFor([&] { return IsWindowEnabled(Main()) != FALSE; });
     }
     void ClickCheck(HWND dialog, int id) {
         const HWND button = GetDlgItem(dialog, id);
-        ClickControlUntil(button, 5, 5,
-                          [&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; });
+        EXPECT_TRUE(ClickFor(button, 5, 5, "the button checked",
+                             [&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
     }
     bool RgbReads(const std::wstring& text) const {
         return WaitFor([&] { return tintra.InfoText(kRgbText) == text; });
@@ -143,7 +147,7 @@ TEST_F(Dialogs, EachToolButtonOpensItsDialogModallyOverTheMainWindow) {
         GetWindowRect(dialog, &own);
         EXPECT_LE(std::abs((main.left + main.right) / 2 - (own.left + own.right) / 2), 1);
         WaitFor([&] { return GetForegroundWindow() == dialog; });
-        EXPECT_TRUE(PressKeyUntil(VK_ESCAPE, [&] { return !IsWindow(dialog); }));
+        EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the dialog closing", [&] { return !IsWindow(dialog); }));
         EXPECT_TRUE(EndsModal());
     }
 }
@@ -151,8 +155,8 @@ TEST_F(Dialogs, EachToolButtonOpensItsDialogModallyOverTheMainWindow) {
 TEST_F(Dialogs, APaletteClickMakesTheSwatchColourCurrentAndReleasesTheLocks) {
     Start();
     const HWND redLock = tintra.Control(kRedLock);
-    ASSERT_TRUE(
-        ClickControlUntil(redLock, 4, 5, [&] { return ScreenPixel(redLock, 2, 7) == kLatchedRedFace; }));
+    ASSERT_TRUE(ClickFor(redLock, 4, 5, "the red padlock latched",
+                         [&] { return ScreenPixel(redLock, 2, 7) == kLatchedRedFace; }));
     PickFromPalette(186, 30);
     EXPECT_TRUE(RgbReads(L"255, 131, 0"));
     EXPECT_EQ(TrackbarPos(tintra.Control(1018)), 255);
@@ -208,9 +212,8 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         const HWND dialog = OpenColorDialog();
         ASSERT_NE(dialog, nullptr);
         HWND system = nullptr;
-        ClickControlUntil(GetDlgItem(dialog, kMoreColors), 5, 5,
-                          [&] { return (system = OwnedWindow(Main(), L"Color")) != nullptr; });
-        ASSERT_NE(system, nullptr);
+        ASSERT_TRUE(ClickFor(GetDlgItem(dialog, kMoreColors), 5, 5, "the system colour dialog opening",
+                             [&] { return (system = OwnedWindow(Main(), L"Color")) != nullptr; }));
         WaitFor([&] { return GetForegroundWindow() == system; });
         // Its colours are painted some time after it shows; this paints them before the screen is read.
         RedrawWindow(system, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -229,7 +232,8 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
                         area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};
         const std::vector<COLORREF> before = Pixels(basics, cell);
-        ASSERT_TRUE(ClickControlUntil(basics, x, y, [&] { return Pixels(basics, cell) != before; }));
+        ASSERT_TRUE(ClickFor(basics, x, y, "a focus frame round the chosen colour",
+                             [&] { return Pixels(basics, cell) != before; }));
         const COLORREF chosen = ScreenPixel(basics, x, y);
         ASSERT_TRUE(ClickClosing(system, IDOK));
         EXPECT_TRUE(RgbReads(RgbText(chosen)));
@@ -243,7 +247,7 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
     GetClientRect(display, &client);
     // Pane 1 active and orange; pane 0 stays black.
     const PixelRect second = LayoutPanes(4, client.right, client.bottom)[1];
-    ASSERT_TRUE(ClickControlUntil(display, second.left + 20, second.top + 20, [&] {
+    ASSERT_TRUE(ClickFor(display, second.left + 20, second.top + 20, "pane 1 framed as the active one", [&] {
         return ScreenPixel(display, second.left, second.top + 20) == kActiveFrame;
     }));
     PickFromPalette(186, 30);
@@ -252,10 +256,20 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
     const HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
     const HWND box = GetDlgItem(options, kPaneCountBox);
-    ASSERT_TRUE(
-        ClickControlUntil(box, 10, 5, [&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }));
-    ASSERT_TRUE(PressKeyUntil('6', [&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == 3; }));
-    // A list still dropped takes the first click on Apply to close; ClickClosing clicks again.
+    ASSERT_TRUE(ClickFor(box, 10, 5, "the list of pane counts dropped",
+                         [&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }));
+    ASSERT_TRUE(PressKeyFor('6', "six chosen in the list", [&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == 3; }));
+    // A click on the chosen line closes the list, as a person closes it before going on.
+    COMBOBOXINFO combo{sizeof(combo)};
+    ASSERT_TRUE(SendWithRemoteData(box, CB_GETCOMBOBOXINFO, 0, &combo, sizeof(combo)));
+    RECT line{};
+    ASSERT_TRUE(SendWithRemoteData(combo.hwndList, LB_GETITEMRECT, 3, &line, sizeof(line)));
+    ASSERT_TRUE(ClickFor(combo.hwndList, (line.left + line.right) / 2, (line.top + line.bottom) / 2,
+                         "the list closed with six chosen", [&] {
+                             return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == FALSE &&
+                                    SendMessageW(box, CB_GETCURSEL, 0, 0) == 3;
+                         }));
+    // Then the first click on Apply closes the dialog.
     ASSERT_TRUE(ClickClosing(options, IDOK));
 
     const auto panes = LayoutPanes(6, client.right, client.bottom);
@@ -302,7 +316,7 @@ TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedT
         const HWND box = GetDlgItem(options, kStartWithWindows);
         // The box shows what the last run saved.
         EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), on ? BST_UNCHECKED : BST_CHECKED);
-        ASSERT_TRUE(ClickControlUntil(box, 5, 5, [&] {
+        ASSERT_TRUE(ClickFor(box, 5, 5, on ? "the box ticked" : "the box unticked", [&] {
             return SendMessageW(box, BM_GETCHECK, 0, 0) == (on ? BST_CHECKED : BST_UNCHECKED);
         }));
         ASSERT_TRUE(ClickClosing(options, IDOK));
@@ -321,7 +335,8 @@ TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
         const HWND options = Open(kOptionsButton, startRussian ? L"Опции Программы" : L"Options");
         ASSERT_NE(options, nullptr);
         ClickCheck(options, other);
-        ClickControlUntil(GetDlgItem(options, IDOK), 5, 5, [&] { return !IsWindow(options); });
+        ASSERT_TRUE(
+            ClickFor(GetDlgItem(options, IDOK), 5, 5, "the options dialog closing", [&] { return !IsWindow(options); }));
         HWND box = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (box = OwnedWindow(Main(), L"Tintra")) != nullptr; }));
         EXPECT_TRUE(HasChildWithText(box, note));

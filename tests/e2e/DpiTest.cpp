@@ -57,11 +57,12 @@ class ScaledLayout : public ::testing::Test {
         ClearSettings();
     }
     bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
-    bool StartMode(int buttonId) {
+    ::testing::AssertionResult StartMode(int buttonId) {
         const HWND button = tintra.PanelButton(buttonId);
         RECT rect;
         GetClientRect(button, &rect);
-        return ClickControlUntil(button, rect.right / 3, rect.bottom / 2, [&] { return Waiting(); });
+        return ClickFor(button, rect.right / 3, rect.bottom / 2, "the main window holding the mouse for the mode",
+                        [&] { return Waiting(); });
     }
     bool RgbReads(COLORREF color) const {
         const std::wstring expected = NotationText(ColorNotation::Rgb, color);
@@ -137,7 +138,7 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
     // The middle of the block at the centre of the view is the pixel clicked on the screen.
     const int x = offset.x + kZoomClickColumn * block + block / 2,
               y = offset.y + kZoomClickRow * block + block / 2;
-    EXPECT_TRUE(ClickControlUntil(display, x, y, [&] {
+    EXPECT_TRUE(ClickFor(display, x, y, "the clicked pixel's colour in the RGB row", [&] {
         return tintra.InfoText(kRgbText) ==
                NotationText(ColorNotation::Rgb, PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y));
     }));

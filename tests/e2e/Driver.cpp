@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -136,10 +138,6 @@ bool TintraProcess::Start(const std::wstring& programPath) {
     // The pointer waits away from where the window will appear, as a hand off the mouse would.
     const POINT away{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
     MoveMouseTo(away);
-    WaitFor([away] {
-        POINT cursor;
-        return GetCursorPos(&cursor) && cursor.x == away.x && cursor.y == away.y;
-    });
     STARTUPINFOW startup{sizeof(startup)};
     std::wstring command = L"\"" + programPath + L"\"";
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -277,12 +275,29 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
+namespace {
+
+int repeatedPointerMoves = 0;
+
+} // namespace
+
 void MoveMouseTo(POINT screen) {
-    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-    WaitFor([screen] {
+    const INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
+    const auto arrived = [screen] {
         POINT cursor;
         return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
-    });
+    };
+    Send({move});
+    if (WaitFor(arrived, 2000))
+        return;
+    // A move that has not arrived harms nothing when given again, unlike a press or a key.
+    ++repeatedPointerMoves;
+    Send({move});
+    WaitFor(arrived);
+}
+
+int RepeatedPointerMoves() {
+    return repeatedPointerMoves;
 }
 
 HWND CaptureOf(DWORD thread) {
@@ -338,15 +353,6 @@ void ClickControl(HWND control, int x, int y) {
     ClickAt(point);
 }
 
-bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        ClickControl(control, x, y);
-        if (WaitFor(done, 2000))
-            return true;
-    }
-    return false;
-}
-
 void DragFromTo(POINT from, POINT to) {
     MoveMouseTo(from);
     const HWND target = PressHere(from, false);
@@ -376,21 +382,96 @@ void TurnWheel(int notches) {
 }
 
 void PressKey(WORD virtualKey) {
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = virtualKey;
-    INPUT up = down;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send({down, up});
+    PressKeys({virtualKey});
 }
 
-bool PressKeyUntil(WORD virtualKey, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        PressKey(virtualKey);
-        if (WaitFor(done, 2000))
-            return true;
+void PressKeys(const std::vector<WORD>& virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        INPUT up = down;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(down);
+        inputs.push_back(up);
     }
-    return false;
+    Send(inputs);
+}
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1)
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::string ControlName(HWND control) {
+    wchar_t className[64] = {};
+    GetClassNameW(control, className, 64);
+    const std::wstring text = TextOf(control);
+    return "control " + std::to_string(GetDlgCtrlID(control)) + " (" + Utf8(className) +
+           (text.empty() ? "" : " \"" + Utf8(text) + "\"") + ")";
+}
+
+std::string KeyName(WORD virtualKey) {
+    wchar_t name[32] = {};
+    GetKeyNameTextW(static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) << 16), name, 32);
+    char code[8];
+    std::snprintf(code, sizeof(code), "0x%02X", virtualKey);
+    return "the key " + Utf8(name) + " (" + code + ")";
+}
+
+::testing::AssertionResult Awaited(const std::string& input, const std::string& effect,
+                                   const std::function<bool()>& shows, DWORD timeoutMs) {
+    if (WaitFor(shows, timeoutMs))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << input << ", given once: " << effect << " did not show within "
+                                         << timeoutMs << " ms";
+}
+
+std::string PointName(POINT point) {
+    return "(" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+}
+
+} // namespace
+
+::testing::AssertionResult ClickFor(HWND control, int x, int y, const std::string& effect,
+                                    const std::function<bool()>& shows, DWORD timeoutMs) {
+    ClickControl(control, x, y);
+    return Awaited("a click at " + PointName(POINT{x, y}) + " on " + ControlName(control), effect, shows,
+                   timeoutMs);
+}
+
+::testing::AssertionResult ClickAtFor(POINT screen, const std::string& effect, const std::function<bool()>& shows,
+                                      DWORD timeoutMs) {
+    ClickAt(screen);
+    return Awaited("a click at screen point " + PointName(screen), effect, shows, timeoutMs);
+}
+
+::testing::AssertionResult PressKeyFor(WORD virtualKey, const std::string& effect,
+                                       const std::function<bool()>& shows, DWORD timeoutMs) {
+    PressKey(virtualKey);
+    return Awaited(KeyName(virtualKey), effect, shows, timeoutMs);
+}
+
+::testing::AssertionResult PressKeysFor(const std::vector<WORD>& virtualKeys, const std::string& effect,
+                                        const std::function<bool()>& shows, DWORD timeoutMs) {
+    PressKeys(virtualKeys);
+    std::string input;
+    for (WORD key : virtualKeys)
+        input += (input.empty() ? "" : ", then ") + KeyName(key);
+    return Awaited(input, effect, shows, timeoutMs);
+}
+
+::testing::AssertionResult DragFor(POINT from, POINT to, const std::string& effect,
+                                   const std::function<bool()>& shows, DWORD timeoutMs) {
+    DragFromTo(from, to);
+    return Awaited("a drag from screen point " + PointName(from) + " to " + PointName(to), effect, shows,
+                   timeoutMs);
 }
 
 } // namespace e2e

@@ -3,8 +3,11 @@
 // reading back the window, its controls, the registry and the clipboard.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -84,26 +87,42 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 RECT RectInParent(HWND control);
 std::wstring TextOf(HWND window);
 
-// Real input, as a person gives it.
+// Real input, as a person gives it: every press and every release once, each at its own
+// absolute position. The pointer's move is the one thing given again, when the pointer has not
+// arrived after a while; RepeatedPointerMoves counts those.
 void MoveMouseTo(POINT screen);
+int RepeatedPointerMoves();
 void ClickAt(POINT screen);
 // A click that does not wait for a control to take it, for input whose loss matters to no one.
 void TapAt(POINT screen);
 void ClickControl(HWND control, int x, int y);
-// Under Wine a click now and then never reaches the program. Clicks until the program shows
-// the click's effect, three times at most; true once it does.
-bool ClickControlUntil(HWND control, int x, int y, const std::function<bool()>& done);
 void PressKey(WORD virtualKey);
-// Like ClickControlUntil: presses the key until the program shows its effect, three times at
-// most; true once it does.
-bool PressKeyUntil(WORD virtualKey, const std::function<bool()>& done);
+// Presses and releases each key in turn, all in one SendInput call: no other input comes between
+// them, so the effect of the last shows that the ones before it have arrived too.
+void PressKeys(const std::vector<WORD>& virtualKeys);
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
+
 void DragFromTo(POINT from, POINT to);
 // The left button pressed at a point and held there, and let go again without a move.
 void PressAt(POINT screen);
 void ReleaseAt(POINT screen);
 // Turns the mouse wheel by whole notches, away from the user when positive.
 void TurnWheel(int notches);
+
+// One input, given once, then its effect awaited for at most timeoutMs. A failure names the
+// input and the effect that did not show. Nothing is given again: an input the program lost,
+// or one whose effect comes late, fails the test.
+constexpr DWORD kEffectTimeoutMs = 10000;
+::testing::AssertionResult ClickFor(HWND control, int x, int y, const std::string& effect,
+                                    const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
+::testing::AssertionResult ClickAtFor(POINT screen, const std::string& effect, const std::function<bool()>& shows,
+                                      DWORD timeoutMs = kEffectTimeoutMs);
+::testing::AssertionResult PressKeyFor(WORD virtualKey, const std::string& effect,
+                                       const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
+::testing::AssertionResult PressKeysFor(const std::vector<WORD>& virtualKeys, const std::string& effect,
+                                        const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
+::testing::AssertionResult DragFor(POINT from, POINT to, const std::string& effect,
+                                   const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
 
 } // namespace e2e

@@ -74,9 +74,10 @@ class Picking : public ::testing::Test {
     bool IsDown(int id) const { return ScreenPixel(Button(id), 1, 1) == RGB(0x9A, 0x9A, 0x9A); }
     // Latches a picking button; true once the main window holds the mouse for the mode.
     // Each time a few pixels away from the last, so that no click is taken for a double-click.
-    bool StartMode(int id) {
+    ::testing::AssertionResult StartMode(int id) {
         const int x = 8 + (modeStarts++ % 3) * 6;
-        return ClickControlUntil(Button(id), x, 10, [&] { return Waiting(); });
+        return ClickFor(Button(id), x, 10, "the main window holding the mouse for the picking mode",
+                        [&] { return Waiting(); });
     }
     ::testing::AssertionResult RowsShow(COLORREF color) {
         for (const NotationRow& row : kRows) {
@@ -91,8 +92,8 @@ class Picking : public ::testing::Test {
     }
     void LatchRedLock() {
         const HWND lock = tintra.Control(kRedLock);
-        ASSERT_TRUE(
-            ClickControlUntil(lock, 4, 5, [&] { return ScreenPixel(lock, 2, 7) == kLatchedRedLock; }));
+        ASSERT_TRUE(ClickFor(lock, 4, 5, "the red padlock latched",
+                             [&] { return ScreenPixel(lock, 2, 7) == kLatchedRedLock; }));
     }
     // The magnified view of the pattern around kZoomClick, as the display shows it: the rows
     // under the display's frame left out.
@@ -142,7 +143,7 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
     }
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
     EmptyTheClipboard();
-    EXPECT_TRUE(PressKeyUntil(VK_RETURN, [&] {
+    EXPECT_TRUE(PressKeyFor(VK_RETURN, "the picked colour on the clipboard", [&] {
         return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(63, 47));
     })) << ClipboardText();
 }
@@ -153,7 +154,7 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
     EXPECT_TRUE(IsDown(kZoomButton));
     EXPECT_TRUE(RowsShow(0)); // the first click chooses the area, not a colour
     // Display point (90, 65) is zoom pixel (88, 64): the clicked screen pixel.
-    ASSERT_TRUE(ClickControlUntil(display, 90, 65, [&] { return !IsDown(kZoomButton); }));
+    ASSERT_TRUE(ClickFor(display, 90, 65, "the zoom button up again", [&] { return !IsDown(kZoomButton); }));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y)));
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; })); // panes again
 }
@@ -161,7 +162,7 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
 TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
     LatchRedLock();
     ShowZoomedPattern();
-    ASSERT_TRUE(ClickControlUntil(display, 179, 65, [&] { return !IsDown(kZoomButton); }));
+    ASSERT_TRUE(ClickFor(display, 179, 65, "the zoom button up again", [&] { return !IsDown(kZoomButton); }));
     EXPECT_TRUE(RowsShow(0));
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
 }
@@ -170,11 +171,13 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
     for (int button : {kPickerButton, kZoomButton}) {
         SCOPED_TRACE(button);
         ASSERT_TRUE(StartMode(button));
-        EXPECT_TRUE(PressKeyUntil(VK_ESCAPE, [&] { return !Waiting() && !IsDown(button); }));
+        EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the mode ended and its button up",
+                                [&] { return !Waiting() && !IsDown(button); }));
     }
     ShowZoomedPattern();
-    EXPECT_TRUE(PressKeyUntil(
-        VK_ESCAPE, [&] { return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame; }));
+    EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the panes shown again and the zoom button up", [&] {
+        return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame;
+    }));
     EXPECT_TRUE(RowsShow(0));
 }
 

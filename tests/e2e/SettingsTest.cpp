@@ -33,20 +33,6 @@ void StoreMachineEntry(REGSAM view) {
     }
 }
 
-// Acts until the program shows the effect, three times at most. The effect is looked for
-// before each new try, so that a slow answer is not taken for a lost one: the picker button
-// and a drag must not be repeated once they have worked.
-bool ActUntil(const std::function<void()>& act, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (done())
-            return true;
-        act();
-        if (WaitFor(done, 4000))
-            return true;
-    }
-    return done();
-}
-
 bool IsTopmost(HWND window) {
     return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
@@ -69,18 +55,14 @@ class SettingsSurvive : public ::testing::Test {
     // the colour picker.
     COLORREF ColourPane(TintraProcess& tintra, POINT inside, POINT frame, HWND source, POINT at) {
         const HWND display = tintra.Control(kDisplay);
-        EXPECT_TRUE(ClickControlUntil(display, inside.x, inside.y, [&] {
+        EXPECT_TRUE(ClickFor(display, inside.x, inside.y, "the pane framed as the active one", [&] {
             return ScreenPixel(display, frame.x, frame.y) == kActiveFrame;
         }));
         const COLORREF color = ScreenPixel(source, at.x, at.y);
         const HWND main = tintra.MainWindow();
-        EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kPickerButton), 14, 10); },
-                             [&] {
-                                 GUITHREADINFO info{sizeof(info)};
-                                 return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
-                                        info.hwndCapture == main;
-                             }));
-        EXPECT_TRUE(ActUntil([&] { ClickControl(source, at.x, at.y); },
+        EXPECT_TRUE(ClickFor(tintra.PanelButton(kPickerButton), 14, 10, "the picker holding the mouse",
+                             [&] { return CaptureOf(GetWindowThreadProcessId(main, nullptr)) == main; }));
+        EXPECT_TRUE(ClickFor(source, at.x, at.y, "the pane taking the picked colour",
                              [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
         return color;
     }
@@ -102,25 +84,21 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
         EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), kHsbMark), 4, 4, kMarkSet));
         for (int lock : {kRedLock, kBlueLock}) {
             const HWND button = tintra.Control(lock);
-            EXPECT_TRUE(ActUntil([&] { ClickControl(button, 4, 5); },
+            EXPECT_TRUE(ClickFor(button, 4, 5, "the padlock latched",
                                  [&] { return ScreenPixel(button, 2, 7) != kLockReleased; }));
         }
         ASSERT_TRUE(IsTopmost(main));
-        EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kTopmostButton), 14, 10); },
+        EXPECT_TRUE(ClickFor(tintra.PanelButton(kTopmostButton), 14, 10, "the window leaving the topmost band",
                              [&] { return !IsTopmost(main); }));
         // Moved by its caption, as a person would.
         RECT before;
         GetWindowRect(main, &before);
         const POINT grip{before.left + 60, before.top + 8};
-        EXPECT_TRUE(ActUntil(
-            [&] {
-                DragFromTo(grip, POINT{grip.x + 120, grip.y + 70});
-            },
-            [&] {
-                RECT now;
-                GetWindowRect(main, &now);
-                return now.left != before.left;
-            }));
+        EXPECT_TRUE(DragFor(grip, POINT{grip.x + 120, grip.y + 70}, "the window moved", [&] {
+            RECT now;
+            GetWindowRect(main, &now);
+            return now.left == before.left + 120 && now.top == before.top + 70;
+        }));
         RECT after;
         GetWindowRect(main, &after);
         moved = POINT{after.left, after.top};
@@ -185,7 +163,7 @@ TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
     TintraProcess tintra;
     ASSERT_TRUE(tintra.Start());
     const HWND main = tintra.MainWindow();
-    EXPECT_TRUE(ActUntil([&] { ClickControl(tintra.PanelButton(kTopmostButton), 14, 10); },
+    EXPECT_TRUE(ClickFor(tintra.PanelButton(kTopmostButton), 14, 10, "the window leaving the topmost band",
                          [&] { return !IsTopmost(main); }));
     EXPECT_EQ(ReadSetting(L"topmost"), -1);
     DWORD_PTR answer = 0;

@@ -214,6 +214,8 @@ int ZoomPicture(const wchar_t* out) {
     const Picture panes = TakeScreenPicture(ScreenRect(display));
     const HWND zoomButton = tintra.PanelButton(IDC_BUTTON_ZOOM);
     e2e::ClickControl(zoomButton, 14, 10);
+    // The area is chosen by the click after the mode has taken the mouse.
+    e2e::WaitFor([&] { return e2e::CaptureOf(tintra.UiThread()) == tintra.MainWindow(); });
     const RECT area = ScreenRect(display);
     e2e::ClickAt(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
     const bool magnified =

@@ -1,0 +1,165 @@
+// The channel locks under a person's hand: padlocks latched by clicks, a slider dragged with the
+// mouse, and every slider, the five rows and the active pane read after each drag.
+#include "Driver.h"
+#include "color/ColorNotation.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace {
+
+using namespace e2e;
+
+using Channels = std::array<int, 3>;
+constexpr int kRed = 0, kGreen = 1, kBlue = 2;
+constexpr int kSliderIds[] = {1018, 1019, 1020};
+constexpr int kLockIds[] = {1002, 1003, 1004};
+constexpr COLORREF kLatchedFaces[] = {RGB(255, 121, 121), RGB(26, 255, 26), RGB(131, 187, 243)};
+constexpr COLORREF kReleasedFace = RGB(213, 213, 213);
+constexpr int kDisplay = 1000, kPickerButton = 5001;
+constexpr int kRowIds[] = {1002, 1003, 1004, 1009, 1011};
+constexpr ColorNotation kRowNotations[] = {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
+                                           ColorNotation::Hsb, ColorNotation::Cmyk};
+const char* const kChannelNames[] = {"red", "green", "blue"};
+
+std::string Text(const Channels& channels) {
+    return "(" + std::to_string(channels[0]) + ", " + std::to_string(channels[1]) + ", " +
+           std::to_string(channels[2]) + ")";
+}
+
+class Locks : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ClearSettings();
+        // The current colour and the active pane's: the red and blue of the example with red
+        // and blue locked, blue high enough to reach the end of its range later.
+        const COLORREF start = RGB(100, 80, 200);
+        StoreSetting(L"color", start);
+        StoreSetting(L"color1", start);
+        ASSERT_TRUE(tintra.Start());
+    }
+    void TearDown() override {
+        EXPECT_EQ(tintra.CloseAndWait(), 0);
+        ClearSettings();
+    }
+
+    HWND Slider(int channel) const { return tintra.Control(kSliderIds[channel]); }
+    Channels Positions() const {
+        return {TrackbarPos(Slider(kRed)), TrackbarPos(Slider(kGreen)), TrackbarPos(Slider(kBlue))};
+    }
+    bool LockFaceIs(int channel, COLORREF face) const {
+        return ScreenPixel(tintra.Control(kLockIds[channel]), 2, 7) == face;
+    }
+    // One click on the padlock: it flips.
+    ::testing::AssertionResult ClickLock(int channel, bool latches) {
+        const COLORREF face = latches ? kLatchedFaces[channel] : kReleasedFace;
+        // Each click a few pixels from the last on the same padlock, so that no two make a double-click.
+        const int x = lockClicks[channel]++ % 2 ? 7 : 2;
+        return ClickFor(tintra.Control(kLockIds[channel]), x, 5,
+                        std::string("the ") + kChannelNames[channel] + " padlock " + (latches ? "latched" : "released"),
+                        [&] { return LockFaceIs(channel, face); });
+    }
+    // The sliders, all five rows and the active pane show one colour.
+    ::testing::AssertionResult Shows(const Channels& expected) {
+        const COLORREF color = RGB(expected[0], expected[1], expected[2]);
+        const bool shown = WaitFor([&] {
+            if (Positions() != expected || ScreenPixel(tintra.Control(kDisplay), 40, 30) != color)
+                return false;
+            for (size_t row = 0; row < std::size(kRowIds); ++row)
+                if (tintra.InfoText(kRowIds[row]) != NotationText(kRowNotations[row], color))
+                    return false;
+            return true;
+        });
+        if (shown)
+            return ::testing::AssertionSuccess();
+        const std::wstring rgb = tintra.InfoText(1003);
+        return ::testing::AssertionFailure() << "expected " << Text(expected) << "; the sliders show "
+                                             << Text(Positions()) << ", the RGB row "
+                                             << std::string(rgb.begin(), rgb.end());
+    }
+    // Drags the channel's thumb by dy pixels (down raises the value) in one drag, and returns
+    // how far its value moved. The drag has ended once the slider has let the mouse go.
+    int Drag(int channel, int dy) {
+        const HWND slider = Slider(channel);
+        const int before = TrackbarPos(slider);
+        const RECT thumb = ThumbRect(slider);
+        POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+        POINT to{from.x, from.y + dy};
+        ClientToScreen(slider, &from);
+        ClientToScreen(slider, &to);
+        EXPECT_TRUE(DragFor(from, to, std::string("the ") + kChannelNames[channel] + " thumb moved", [&] {
+            return TrackbarPos(slider) != before && CaptureOf(tintra.UiThread()) == nullptr;
+        }));
+        return TrackbarPos(slider) - before;
+    }
+    // What the other channels become when one moves by delta: each locked one by the same
+    // amount, stopping at the ends of the range; the rest stay. The dragged one is where it is.
+    static Channels Moved(const Channels& before, const Channels& now, int dragged, int delta,
+                          const std::array<bool, 3>& locked) {
+        Channels expected = before;
+        expected[dragged] = now[dragged];
+        for (int channel = 0; channel < 3; ++channel)
+            if (channel != dragged && locked[dragged] && locked[channel])
+                expected[channel] = std::clamp(before[channel] + delta, 0, 255);
+        return expected;
+    }
+    // One drag, then every slider and row checked against the locks.
+    void DragAndCheck(int channel, int dy, const std::array<bool, 3>& locked) {
+        SCOPED_TRACE(std::string("dragging ") + kChannelNames[channel]);
+        const Channels before = Positions();
+        const int delta = Drag(channel, dy);
+        ASSERT_NE(delta, 0);
+        const Channels expected = Moved(before, Positions(), channel, delta, locked);
+        EXPECT_TRUE(Shows(expected)) << "from " << Text(before) << " by " << delta;
+    }
+
+    TintraProcess tintra;
+    int lockClicks[3] = {};
+};
+
+// Drags are monotonic, so a locked channel's place follows from where it was and how far the
+// dragged one went, clamped at the ends of the range.
+TEST_F(Locks, LockedSlidersMoveTogetherUnderTheMouseAndAPickReleasesThem) {
+    ASSERT_TRUE(Shows({100, 80, 200}));
+
+    // One lock: it changes nothing.
+    ASSERT_TRUE(ClickLock(kGreen, true));
+    DragAndCheck(kGreen, 20, {false, true, false});
+    // Its second click releases it.
+    ASSERT_TRUE(ClickLock(kGreen, false));
+
+    // Two locks: blue follows red; green stays.
+    ASSERT_TRUE(ClickLock(kRed, true));
+    ASSERT_TRUE(ClickLock(kBlue, true));
+    DragAndCheck(kRed, 30, {true, false, true});
+    // The unlocked one moves alone.
+    DragAndCheck(kGreen, -10, {true, false, true});
+
+    // Three locks: blue reaches 255 and stays there while red and green go on.
+    ASSERT_TRUE(ClickLock(kGreen, true));
+    const Channels beforeTheEnd = Positions();
+    DragAndCheck(kRed, 45, {true, true, true});
+    ASSERT_EQ(Positions()[kBlue], 255) << "blue did not reach the end from " << Text(beforeTheEnd);
+    // Back up: the difference blue lost at the end is not restored.
+    DragAndCheck(kRed, -30, {true, true, true});
+    DragAndCheck(kBlue, -15, {true, true, true});
+    EXPECT_LT(Positions()[kBlue] - Positions()[kRed], beforeTheEnd[kBlue] - beforeTheEnd[kRed]);
+
+    // A pick makes its colour current and releases every lock.
+    const HWND main = tintra.MainWindow();
+    ASSERT_TRUE(ClickFor(tintra.PanelButton(kPickerButton), 14, 10, "the picker holding the mouse",
+                         [&] { return CaptureOf(tintra.UiThread()) == main; }));
+    const COLORREF face = ScreenPixel(main, 195, 60);
+    ASSERT_TRUE(ClickFor(main, 195, 60, "the picker let go of the mouse",
+                         [&] { return CaptureOf(tintra.UiThread()) == nullptr; }));
+    EXPECT_TRUE(Shows({GetRValue(face), GetGValue(face), GetBValue(face)}));
+    for (int channel : {kRed, kGreen, kBlue})
+        EXPECT_TRUE(WaitFor([&] { return LockFaceIs(channel, kReleasedFace); })) << kChannelNames[channel];
+    DragAndCheck(kGreen, 15, {false, false, false});
+}
+
+} // namespace
