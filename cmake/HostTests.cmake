@@ -1,22 +1,24 @@
 # On Linux: native unit tests, then the Windows program cross-built with MinGW-w64 and its
 # tests run under Wine, all registered here so that one CTest run covers every layer.
-if(TINTRA_HAVE_GTEST)
-  add_executable(native_tests
-    tests/native/ColorNotationTest.cpp
-    tests/native/ClickRemainderTest.cpp
-    tests/native/ThemeTest.cpp
-    tests/native/PaneLayoutTest.cpp
-    tests/native/PicturesTest.cpp
-    tests/native/CommandsTest.cpp
-    tests/native/SettingsTableTest.cpp
-    tests/native/DialogLogicTest.cpp
-    tests/native/ZoomGeometryTest.cpp
-    tests/native/DpiScalingTest.cpp
-  )
-  target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
-  tintra_warnings(native_tests)
-  add_test(NAME native_tests COMMAND native_tests)
+# A machine without a test's tool must not pass with fewer tests: it stops here instead.
+if(NOT TINTRA_HAVE_GTEST)
+  message(FATAL_ERROR "GoogleTest not found (Debian package googletest): the native tests need it")
 endif()
+add_executable(native_tests
+  tests/native/ColorNotationTest.cpp
+  tests/native/ClickRemainderTest.cpp
+  tests/native/ThemeTest.cpp
+  tests/native/PaneLayoutTest.cpp
+  tests/native/PicturesTest.cpp
+  tests/native/CommandsTest.cpp
+  tests/native/SettingsTableTest.cpp
+  tests/native/DialogLogicTest.cpp
+  tests/native/ZoomGeometryTest.cpp
+  tests/native/DpiScalingTest.cpp
+)
+target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
+tintra_warnings(native_tests)
+add_test(NAME native_tests COMMAND native_tests)
 
 # Measured by `make bench`, never part of the tests.
 add_executable(notation_bench tests/bench/NotationBench.cpp)
@@ -67,12 +69,13 @@ add_executable(help_facts tests/help/HelpFacts.cpp)
 target_link_libraries(help_facts PRIVATE tintra_logic)
 tintra_warnings(help_facts)
 find_program(TINTRA_EXTRACT_CHMLIB extract_chmLib)
-find_package(Python3 COMPONENTS Interpreter)
-if(TINTRA_EXTRACT_CHMLIB AND Python3_Interpreter_FOUND)
-  add_test(NAME help_files COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/help/check_chm.py
-           ${TINTRA_EXTRACT_CHMLIB} $<TARGET_FILE:help_facts>
-           ${TINTRA_WINDOWS_DIR}/HelpEn.chm ${TINTRA_WINDOWS_DIR}/HelpRu.chm)
+if(NOT TINTRA_EXTRACT_CHMLIB)
+  message(FATAL_ERROR "extract_chmLib not found (Debian package libchm-bin): the help_files test needs it")
 endif()
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
+add_test(NAME help_files COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/help/check_chm.py
+         ${TINTRA_EXTRACT_CHMLIB} $<TARGET_FILE:help_facts>
+         ${TINTRA_WINDOWS_DIR}/HelpEn.chm ${TINTRA_WINDOWS_DIR}/HelpRu.chm)
 
 # What a user downloads: the installer, run silently in the test prefix, and its uninstaller.
 add_test(NAME installer COMMAND ${CMAKE_SOURCE_DIR}/tests/package/install_test.sh ${WINE_SESSION} ${WINE_STATE}

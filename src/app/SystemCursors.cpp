@@ -12,10 +12,6 @@ namespace {
 // user chose. Its value is the id of the process that replaced the cursors.
 constexpr wchar_t kMarkerEntry[] = L"cursors_replaced";
 
-void LoadUserScheme() {
-    SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
-}
-
 // A copy of this program that waits for its click now: its cursors are meant to be replaced.
 // A process id is used again once its process has ended and nobody holds it open, so the
 // program's name is asked too.
@@ -37,11 +33,15 @@ bool IsRunningCopy(DWORD processId) {
 
 } // namespace
 
-SystemCursors::SystemCursors() {
+void SystemCursors::LoadUserScheme() {
+    SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
+}
+
+SystemCursors::SystemCursors(SchemeLoad loadScheme) {
     const win::App& app = win::App::Current();
     const int marker = app.GetProfileInt(kSettingsSection, kMarkerEntry, 0);
     if (marker != 0 && !IsRunningCopy(static_cast<DWORD>(marker))) {
-        LoadUserScheme();
+        loadScheme();
         app.DeleteProfileEntry(kSettingsSection, kMarkerEntry);
     }
 }

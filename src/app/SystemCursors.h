@@ -13,8 +13,11 @@ class SystemCursors {
     static constexpr DWORD kIds[kCount] = {32650, 32512, 32515, 32649, 32513, 32646,
                                            32643, 32645, 32642, 32644, 32516};
 
-    // Undoes a replacement an earlier run left behind.
-    SystemCursors();
+    // Has the system load the user's cursor scheme again (SPI_SETCURSORS).
+    static void LoadUserScheme();
+    using SchemeLoad = void (*)();
+    // Undoes a replacement an earlier run left behind, by the scheme load given.
+    explicit SystemCursors(SchemeLoad loadScheme = LoadUserScheme);
     SystemCursors(const SystemCursors&) = delete;
     SystemCursors& operator=(const SystemCursors&) = delete;
     virtual ~SystemCursors() = default;

@@ -2,8 +2,11 @@
 // and a program without its help files goes on working.
 #include "Driver.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +51,27 @@ std::vector<HWND> WindowsTitled(const std::vector<std::wstring>& titles) {
     return search.found;
 }
 
+// Every running process. The help viewer's process is there as soon as the shell has started
+// it, whereas its window may take seconds to appear.
+std::set<DWORD> Processes() {
+    std::set<DWORD> processes;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return processes;
+    PROCESSENTRY32W entry{sizeof(entry)};
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        processes.insert(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return processes;
+}
+
+bool NewProcessSince(const std::set<DWORD>& before) {
+    for (DWORD process : Processes())
+        if (!before.count(process))
+            return true;
+    return false;
+}
+
 std::vector<std::wstring> AllHelpTitles() {
     std::vector<std::wstring> titles = RussianTitles();
     titles.push_back(kEnglishTitle);
@@ -82,8 +106,7 @@ class Help : public ::testing::Test {
         const HWND mark = GetDlgItem(tintra.InfoPanel(), kRgbMark);
         ASSERT_NE(ScreenPixel(mark, 4, 4), RGB(0, 0, 0));
         PressKey(key);
-        PressKey('R');
-        ASSERT_TRUE(WaitFor([&] { return ScreenPixel(mark, 4, 4) == RGB(0, 0, 0); }));
+        ASSERT_TRUE(PressKeyFor('R', "the RGB notation marked", [&] { return ScreenPixel(mark, 4, 4) == RGB(0, 0, 0); }));
     }
 
     TintraProcess tintra;
@@ -97,8 +120,10 @@ TEST_F(Help, F1OpensTheEnglishHelpBesideTheProgram) {
     SetCurrentDirectoryW(temp);
     StartIn(false);
     SetCurrentDirectoryW(testFolder);
+    const std::set<DWORD> before = Processes();
     PressKey(VK_F1);
     EXPECT_TRUE(HelpShown({kEnglishTitle}));
+    EXPECT_TRUE(NewProcessSince(before)); // the viewer
     EXPECT_TRUE(WindowsTitled(RussianTitles()).empty());
     EXPECT_TRUE(tintra.IsRunning());
 }
@@ -125,8 +150,11 @@ TEST_F(Help, WithoutTheHelpFilesNothingOpensAndTheProgramGoesOn) {
 
     ClearSettings();
     ASSERT_TRUE(tintra.Start(copy));
+    const std::set<DWORD> before = Processes();
     ClickControl(tintra.PanelButton(kHelpButton), 14, 10);
     PressAndSettle(VK_F1);
+    // The program has handled the click and both keys: a viewer would have been started by now.
+    EXPECT_FALSE(NewProcessSince(before));
     EXPECT_TRUE(WindowsTitled(AllHelpTitles()).empty());
     EXPECT_TRUE(tintra.IsRunning());
     EXPECT_EQ(tintra.CloseAndWait(), 0);

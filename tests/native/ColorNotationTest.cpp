@@ -63,10 +63,15 @@ TEST(ColorNotation, ColrefOfAValueWithATopByteIsSigned) {
     EXPECT_STREQ(text, L"-2147483648");
 }
 
-TEST(ColorConversions, HueTiesGoToRedThenGreen) {
-    EXPECT_EQ(RgbToHsb({200, 200, 0}).hue, 60);  // red and green tie
-    EXPECT_EQ(RgbToHsb({0, 200, 200}).hue, 180); // green and blue tie
-    EXPECT_EQ(RgbToHsb({200, 0, 200}).hue, 300); // red and blue tie
+// Whichever of two equal largest channels is taken, the hue is the one between them: 60, 180
+// or 300 degrees, for every such colour.
+TEST(ColorConversions, TwoEqualLargestChannelsGiveTheHueBetweenThem) {
+    for (int top = 1; top < 256; ++top)
+        for (int low = 0; low < top; ++low) {
+            ASSERT_EQ(RgbToHsb({top, top, low}).hue, 60) << top << " " << low;
+            ASSERT_EQ(RgbToHsb({low, top, top}).hue, 180) << top << " " << low;
+            ASSERT_EQ(RgbToHsb({top, low, top}).hue, 300) << top << " " << low;
+        }
 }
 
 // The hue as the fraction it is: 60 degrees for each unit of (channel difference) / diff,

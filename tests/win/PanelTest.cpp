@@ -74,8 +74,6 @@ TEST_F(PanelTest, IdleButtonsAreGreyWithTheKeyInTheConstructionColour) {
 
 TEST_F(PanelTest, ThemeRefillKeepsTheButtonCornersAndRedrawsTheTopLine) {
     panel.SetBackgroundColor(0xFFA3C2E6);
-    panel.FillBackground();
-    panel.DrawLine();
     Gdiplus::Color color;
     panel.Canvas()->GetPixel(3, 10, &color);
     EXPECT_EQ(color.GetValue(), 0xFFA3C2E6u);

@@ -445,7 +445,7 @@ TEST_F(MainWindowSettings, AutostartWritesTheQuotedPathForTheUserAndRemovesTheMa
     EXPECT_EQ(ValuesUnder(HKEY_CURRENT_USER, kRunKeyPath).count(L"Other"), 1u);
 }
 
-struct FuzzKind {
+struct StoredKind {
     const char* what;
     DWORD type;
     std::vector<BYTE> data;
@@ -453,8 +453,8 @@ struct FuzzKind {
     int number;
 };
 
-std::vector<FuzzKind> FuzzKinds() {
-    std::vector<FuzzKind> kinds = {
+std::vector<StoredKind> StoredKinds() {
+    std::vector<StoredKind> kinds = {
         {"REG_SZ", REG_SZ, {'1', 0, 0, 0}, false, 0},
         {"REG_QWORD", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}, false, 0},
         {"REG_BINARY of 0 bytes", REG_BINARY, {}, false, 0},
@@ -469,13 +469,13 @@ std::vector<FuzzKind> FuzzKinds() {
 
 // Every value in turn as each kind: the window opens, shows the accepted value or the
 // default, and saves only values the program accepts.
-TEST_F(MainWindowSettings, RegistryFuzz) {
+TEST_F(MainWindowSettings, EachSettingStoredAsEveryTypeSizeAndExtremeNumberShowsItsValueOrTheDefault) {
     const POINT placement = DefaultPlacement();
     int cases = 0;
     const ULONGLONG start = GetTickCount64();
     for (int i = 0; i < kSettingCount; ++i) {
         const wchar_t* name = RowOf(static_cast<Setting>(i)).name;
-        for (const FuzzKind& kind : FuzzKinds()) {
+        for (const StoredKind& kind : StoredKinds()) {
             SCOPED_TRACE(std::wstring(name) + L" as " +
                          std::wstring(kind.what, kind.what + strlen(kind.what)) + L" " +
                          std::to_wstring(kind.number));
@@ -490,7 +490,7 @@ TEST_F(MainWindowSettings, RegistryFuzz) {
                 return;
         }
     }
-    std::printf("registry fuzz: %d cases in %llu ms\n", cases,
+    std::printf("stored kinds: %d cases in %llu ms\n", cases,
                 static_cast<unsigned long long>(GetTickCount64() - start));
 }
 

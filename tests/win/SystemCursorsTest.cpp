@@ -13,9 +13,18 @@ namespace {
 
 constexpr wchar_t kCompanyKey[] = L"Software\\Kelvo Tintra Tests";
 
-// Records what would become the system cursors instead of installing them.
+int startupSchemeLoads = 0;
+
+void CountStartupSchemeLoad() {
+    ++startupSchemeLoads;
+}
+
+// Records what would become the system cursors instead of installing them, and counts the
+// loads of the user's scheme instead of loading it.
 class RecordingCursors : public SystemCursors {
   public:
+    RecordingCursors() : SystemCursors(CountStartupSchemeLoad) {}
+
     std::vector<std::pair<HCURSOR, DWORD>> installed;
     int reloads = 0;
 
@@ -36,6 +45,7 @@ class SystemCursorsTest : public ::testing::Test {
     void SetUp() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, kCompanyKey);
         app.SetRegistryKey(L"Kelvo Tintra Tests");
+        startupSchemeLoads = 0;
     }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kCompanyKey); }
     int Marker() const { return app.GetProfileInt(L"Settings", L"cursors_replaced", 0); }
@@ -103,7 +113,9 @@ TEST_F(SystemCursorsTest, AMarkerLeftByARunThatHasEndedIsClearedAtTheNextStart) 
     app.WriteProfileInt(L"Settings", L"cursors_replaced", static_cast<int>(killedRun.dwProcessId));
     RecordingCursors nextRun;
     EXPECT_FALSE(MarkerIsThere());
-    EXPECT_TRUE(nextRun.installed.empty());
+    EXPECT_EQ(startupSchemeLoads, 1); // the user's own cursors are back
+    RecordingCursors third;
+    EXPECT_EQ(startupSchemeLoads, 1);
     CloseHandle(killedRun.hProcess);
     CloseHandle(killedRun.hThread);
 }
@@ -113,6 +125,7 @@ TEST_F(SystemCursorsTest, AMarkerOfACopyThatStillWaitsForItsClickIsLeftAlone) {
     waiting.Replace(eyedropper.get());
     RecordingCursors secondCopy; // started while the first waits
     EXPECT_EQ(Marker(), static_cast<int>(GetCurrentProcessId()));
+    EXPECT_EQ(startupSchemeLoads, 0);
 }
 
 } // namespace
