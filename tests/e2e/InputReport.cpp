@@ -11,7 +11,8 @@ namespace {
 class InputReport : public ::testing::Environment {
   public:
     void TearDown() override {
-        std::printf("pointer moves given again: %d\n", e2e::RepeatedPointerMoves());
+        std::printf("pointer moves given again: %d; pointer seen jumping back before a drag: %d\n",
+                    e2e::RepeatedPointerMoves(), e2e::PointerJumpsBack());
     }
 };
 
