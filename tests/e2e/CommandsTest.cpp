@@ -90,19 +90,18 @@ TEST_F(Commands, AHeldPressOnTheChannelPagesOnAndEveryStepMovesTheLockedPartnerA
 
 TEST_F(Commands, DigitKeysFlipTheLocksWhicheverWindowHasTheFocus) {
     FocusDisplay();
-    ASSERT_TRUE(PressKeyFor('1', "the red padlock latched", [&] { return LockIs(1002, RGB(255, 121, 121)); }));
     ASSERT_TRUE(
-        PressKeyFor(VK_NUMPAD3, "the blue padlock latched", [&] { return LockIs(1004, RGB(131, 187, 243)); }));
+        PressKeyFor('1', "the red padlock latched", [&] { return LockIs(1002, RGB(255, 121, 121)); }));
+    ASSERT_TRUE(PressKeyFor(VK_NUMPAD3, "the blue padlock latched",
+                            [&] { return LockIs(1004, RGB(131, 187, 243)); }));
     DragThumb(kGreenSlider, 20); // the slider takes the focus
-    ASSERT_TRUE(PressKeyFor('3', "the blue padlock released by its second key", [&] {
-        return LockIs(1004, RGB(213, 213, 213));
-    }));
+    ASSERT_TRUE(PressKeyFor('3', "the blue padlock released by its second key",
+                            [&] { return LockIs(1004, RGB(213, 213, 213)); }));
     ASSERT_TRUE(
         PressKeyFor(VK_NUMPAD2, "the green padlock latched", [&] { return LockIs(1003, RGB(26, 255, 26)); }));
     EXPECT_TRUE(LockShows(1002, RGB(255, 121, 121)));
-    ASSERT_TRUE(PressKeyFor(VK_NUMPAD1, "the red padlock released by its second key", [&] {
-        return LockIs(1002, RGB(213, 213, 213));
-    }));
+    ASSERT_TRUE(PressKeyFor(VK_NUMPAD1, "the red padlock released by its second key",
+                            [&] { return LockIs(1002, RGB(213, 213, 213)); }));
     EXPECT_TRUE(LockShows(1003, RGB(26, 255, 26)));
 }
 
@@ -142,10 +141,11 @@ TEST_F(Commands, EachNotationKeyThenEnterOrSpaceCopiesItsText) {
     for (const auto& item : cases) {
         SCOPED_TRACE(item.text);
         EmptyTheClipboard();
-        EXPECT_TRUE(PressKeyFor(item.notationKey, "its notation marked", [&] { return tintra.MarkIsSet(item.mark); }));
-        EXPECT_TRUE(PressKeyFor(item.copyKey, std::string("the clipboard holding ") + item.text,
-                                [&] { return ClipboardText() == item.text; }))
-            << ClipboardText();
+        EXPECT_TRUE(PressKeyFor(item.notationKey, "its notation marked",
+                                [&] { return tintra.MarkIsSet(item.mark); }));
+        EXPECT_TRUE(PressKeyFor(item.copyKey, std::string("the clipboard holding ") + item.text, [&] {
+            return ClipboardText() == item.text;
+        })) << ClipboardText();
     }
     EXPECT_TRUE(tintra.IsRunning());
 }
@@ -154,9 +154,9 @@ TEST_F(Commands, CopyButtonUsesTheMarkedNotation) {
     FocusDisplay();
     ASSERT_TRUE(PressKeyFor('H', "the HEX notation marked", [&] { return tintra.MarkIsSet(3002); }));
     EmptyTheClipboard();
-    EXPECT_TRUE(ClickFor(tintra.PanelButton(5003), 14, 10, "the clipboard holding 000000",
-                         [] { return ClipboardText() == "000000"; }))
-        << ClipboardText();
+    EXPECT_TRUE(ClickFor(tintra.PanelButton(5003), 14, 10, "the clipboard holding 000000", [] {
+        return ClipboardText() == "000000";
+    })) << ClipboardText();
 }
 
 TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
@@ -170,8 +170,8 @@ TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
     GetWindowRect(tintra.MainWindow(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     // A few pixels away, so that the second click is not taken for a double-click.
-    ASSERT_TRUE(
-        ClickFor(tintra.PanelButton(5007), 22, 12, "the window back in the topmost band by the second click", topmost));
+    ASSERT_TRUE(ClickFor(tintra.PanelButton(5007), 22, 12,
+                         "the window back in the topmost band by the second click", topmost));
     GetWindowRect(tintra.MainWindow(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
 }

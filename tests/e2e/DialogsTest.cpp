@@ -247,9 +247,8 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
     GetClientRect(display, &client);
     // Pane 1 active and orange; pane 0 stays black.
     const PixelRect second = LayoutPanes(4, client.right, client.bottom)[1];
-    ASSERT_TRUE(ClickFor(display, second.left + 20, second.top + 20, "pane 1 framed as the active one", [&] {
-        return ScreenPixel(display, second.left, second.top + 20) == kActiveFrame;
-    }));
+    ASSERT_TRUE(ClickFor(display, second.left + 20, second.top + 20, "pane 1 framed as the active one",
+                         [&] { return ScreenPixel(display, second.left, second.top + 20) == kActiveFrame; }));
     PickFromPalette(186, 30);
     ASSERT_TRUE(RgbReads(L"255, 131, 0"));
 
@@ -258,7 +257,8 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
     const HWND box = GetDlgItem(options, kPaneCountBox);
     ASSERT_TRUE(ClickFor(box, 10, 5, "the list of pane counts dropped",
                          [&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }));
-    ASSERT_TRUE(PressKeyFor('6', "six chosen in the list", [&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == 3; }));
+    ASSERT_TRUE(PressKeyFor('6', "six chosen in the list",
+                            [&] { return SendMessageW(box, CB_GETCURSEL, 0, 0) == 3; }));
     // A click on the chosen line closes the list, as a person closes it before going on.
     COMBOBOXINFO combo{sizeof(combo)};
     ASSERT_TRUE(SendWithRemoteData(box, CB_GETCOMBOBOXINFO, 0, &combo, sizeof(combo)));
@@ -335,8 +335,8 @@ TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
         const HWND options = Open(kOptionsButton, startRussian ? L"Опции Программы" : L"Options");
         ASSERT_NE(options, nullptr);
         ClickCheck(options, other);
-        ASSERT_TRUE(
-            ClickFor(GetDlgItem(options, IDOK), 5, 5, "the options dialog closing", [&] { return !IsWindow(options); }));
+        ASSERT_TRUE(ClickFor(GetDlgItem(options, IDOK), 5, 5, "the options dialog closing",
+                             [&] { return !IsWindow(options); }));
         HWND box = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (box = OwnedWindow(Main(), L"Tintra")) != nullptr; }));
         EXPECT_TRUE(HasChildWithText(box, note));

@@ -61,8 +61,8 @@ class ScaledLayout : public ::testing::Test {
         const HWND button = tintra.PanelButton(buttonId);
         RECT rect;
         GetClientRect(button, &rect);
-        return ClickFor(button, rect.right / 3, rect.bottom / 2, "the main window holding the mouse for the mode",
-                        [&] { return Waiting(); });
+        return ClickFor(button, rect.right / 3, rect.bottom / 2,
+                        "the main window holding the mouse for the mode", [&] { return Waiting(); });
     }
     bool RgbReads(COLORREF color) const {
         const std::wstring expected = NotationText(ColorNotation::Rgb, color);

@@ -467,8 +467,8 @@ std::string KeyName(WORD virtualKey) {
                                    const std::function<bool()>& shows, DWORD timeoutMs) {
     if (WaitFor(shows, timeoutMs))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << input << ", given once: " << effect << " did not show within "
-                                         << timeoutMs << " ms";
+    return ::testing::AssertionFailure()
+           << input << ", given once: " << effect << " did not show within " << timeoutMs << " ms";
 }
 
 std::string PointName(POINT point) {
@@ -484,8 +484,8 @@ std::string PointName(POINT point) {
                    timeoutMs);
 }
 
-::testing::AssertionResult ClickAtFor(POINT screen, const std::string& effect, const std::function<bool()>& shows,
-                                      DWORD timeoutMs) {
+::testing::AssertionResult ClickAtFor(POINT screen, const std::string& effect,
+                                      const std::function<bool()>& shows, DWORD timeoutMs) {
     ClickAt(screen);
     return Awaited("a click at screen point " + PointName(screen), effect, shows, timeoutMs);
 }

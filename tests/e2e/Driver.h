@@ -118,12 +118,14 @@ void TurnWheel(int notches);
 constexpr DWORD kEffectTimeoutMs = 10000;
 ::testing::AssertionResult ClickFor(HWND control, int x, int y, const std::string& effect,
                                     const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
-::testing::AssertionResult ClickAtFor(POINT screen, const std::string& effect, const std::function<bool()>& shows,
-                                      DWORD timeoutMs = kEffectTimeoutMs);
+::testing::AssertionResult ClickAtFor(POINT screen, const std::string& effect,
+                                      const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
 ::testing::AssertionResult PressKeyFor(WORD virtualKey, const std::string& effect,
-                                       const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
+                                       const std::function<bool()>& shows,
+                                       DWORD timeoutMs = kEffectTimeoutMs);
 ::testing::AssertionResult PressKeysFor(const std::vector<WORD>& virtualKeys, const std::string& effect,
-                                        const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
+                                        const std::function<bool()>& shows,
+                                        DWORD timeoutMs = kEffectTimeoutMs);
 ::testing::AssertionResult DragFor(POINT from, POINT to, const std::string& effect,
                                    const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
 

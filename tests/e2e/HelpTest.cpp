@@ -106,7 +106,8 @@ class Help : public ::testing::Test {
         const HWND mark = GetDlgItem(tintra.InfoPanel(), kRgbMark);
         ASSERT_NE(ScreenPixel(mark, 4, 4), RGB(0, 0, 0));
         PressKey(key);
-        ASSERT_TRUE(PressKeyFor('R', "the RGB notation marked", [&] { return ScreenPixel(mark, 4, 4) == RGB(0, 0, 0); }));
+        ASSERT_TRUE(PressKeyFor('R', "the RGB notation marked",
+                                [&] { return ScreenPixel(mark, 4, 4) == RGB(0, 0, 0); }));
     }
 
     TintraProcess tintra;

@@ -60,7 +60,8 @@ class Locks : public ::testing::Test {
         // Each click a few pixels from the last on the same padlock, so that no two make a double-click.
         const int x = lockClicks[channel]++ % 2 ? 7 : 2;
         return ClickFor(tintra.Control(kLockIds[channel]), x, 5,
-                        std::string("the ") + kChannelNames[channel] + " padlock " + (latches ? "latched" : "released"),
+                        std::string("the ") + kChannelNames[channel] + " padlock " +
+                            (latches ? "latched" : "released"),
                         [&] { return LockFaceIs(channel, face); });
     }
     // The sliders, all five rows and the active pane show one colour.
@@ -77,9 +78,9 @@ class Locks : public ::testing::Test {
         if (shown)
             return ::testing::AssertionSuccess();
         const std::wstring rgb = tintra.InfoText(1003);
-        return ::testing::AssertionFailure() << "expected " << Text(expected) << "; the sliders show "
-                                             << Text(Positions()) << ", the RGB row "
-                                             << std::string(rgb.begin(), rgb.end());
+        return ::testing::AssertionFailure()
+               << "expected " << Text(expected) << "; the sliders show " << Text(Positions())
+               << ", the RGB row " << std::string(rgb.begin(), rgb.end());
     }
     // Drags the channel's thumb by dy pixels (down raises the value) in one drag, and returns
     // how far its value moved. The drag has ended once the slider has let the mouse go.

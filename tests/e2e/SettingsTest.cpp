@@ -55,9 +55,8 @@ class SettingsSurvive : public ::testing::Test {
     // the colour picker.
     COLORREF ColourPane(TintraProcess& tintra, POINT inside, POINT frame, HWND source, POINT at) {
         const HWND display = tintra.Control(kDisplay);
-        EXPECT_TRUE(ClickFor(display, inside.x, inside.y, "the pane framed as the active one", [&] {
-            return ScreenPixel(display, frame.x, frame.y) == kActiveFrame;
-        }));
+        EXPECT_TRUE(ClickFor(display, inside.x, inside.y, "the pane framed as the active one",
+                             [&] { return ScreenPixel(display, frame.x, frame.y) == kActiveFrame; }));
         const COLORREF color = ScreenPixel(source, at.x, at.y);
         const HWND main = tintra.MainWindow();
         EXPECT_TRUE(ClickFor(tintra.PanelButton(kPickerButton), 14, 10, "the picker holding the mouse",
@@ -88,8 +87,8 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
                                  [&] { return ScreenPixel(button, 2, 7) != kLockReleased; }));
         }
         ASSERT_TRUE(IsTopmost(main));
-        EXPECT_TRUE(ClickFor(tintra.PanelButton(kTopmostButton), 14, 10, "the window leaving the topmost band",
-                             [&] { return !IsTopmost(main); }));
+        EXPECT_TRUE(ClickFor(tintra.PanelButton(kTopmostButton), 14, 10,
+                             "the window leaving the topmost band", [&] { return !IsTopmost(main); }));
         // Moved by its caption, as a person would.
         RECT before;
         GetWindowRect(main, &before);

@@ -281,7 +281,8 @@ class Soak {
                                  &answer))
             return "the main window did not answer within a second";
         // Escape ends every picking mode: the program lets the mouse go.
-        if (!PressKeyFor(VK_ESCAPE, "no mouse capture", [&] { return CaptureOf(process->UiThread()) == nullptr; }))
+        if (!PressKeyFor(VK_ESCAPE, "no mouse capture",
+                         [&] { return CaptureOf(process->UiThread()) == nullptr; }))
             return "a picking mode is still waiting after Escape";
         // The pointer rests off the window, so no tip covers what is read from the screen.
         MoveMouseTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20});
