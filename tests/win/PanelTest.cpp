@@ -73,8 +73,10 @@ TEST_F(PanelTest, IdleButtonsAreGreyWithTheKeyInTheConstructionColour) {
 }
 
 TEST_F(PanelTest, ThemeRefillKeepsTheButtonCornersAndRedrawsTheTopLine) {
-    panel.SetBackgroundColor(0xFFA3C2E6);
     Gdiplus::Color color;
+    panel.Canvas()->GetPixel(3, 10, &color); // drawn once in the colour it was made with
+    ASSERT_NE(color.GetValue(), 0xFFA3C2E6u);
+    panel.SetBackgroundColor(0xFFA3C2E6);
     panel.Canvas()->GetPixel(3, 10, &color);
     EXPECT_EQ(color.GetValue(), 0xFFA3C2E6u);
     panel.Canvas()->GetPixel(100, 0, &color);
