@@ -4,7 +4,7 @@
 if(NOT TINTRA_HAVE_GTEST)
   message(FATAL_ERROR "GoogleTest not found (Debian package googletest): the native tests need it")
 endif()
-add_executable(native_tests
+set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/ColorNotationTest.cpp
   tests/native/ClickRemainderTest.cpp
   tests/native/ThemeTest.cpp
@@ -16,9 +16,27 @@ add_executable(native_tests
   tests/native/ZoomGeometryTest.cpp
   tests/native/DpiScalingTest.cpp
 )
+add_executable(native_tests ${TINTRA_NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
 tintra_warnings(native_tests)
 add_test(NAME native_tests COMMAND native_tests)
+
+# The same tests against a copy of the logic built with AddressSanitizer and
+# UndefinedBehaviorSanitizer: a read past a table, an overflow or a leak fails the run.
+set(TINTRA_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+get_target_property(TINTRA_LOGIC_SOURCES tintra_logic SOURCES)
+add_library(tintra_logic_sanitized STATIC ${TINTRA_LOGIC_SOURCES})
+target_include_directories(tintra_logic_sanitized PUBLIC src)
+add_executable(native_tests_sanitized ${TINTRA_NATIVE_TEST_SOURCES})
+target_link_libraries(native_tests_sanitized PRIVATE tintra_logic_sanitized gtest_main)
+foreach(target tintra_logic_sanitized native_tests_sanitized)
+  tintra_warnings(${target})
+  target_compile_options(${target} PRIVATE ${TINTRA_SANITIZERS})
+  target_link_options(${target} PUBLIC ${TINTRA_SANITIZERS})
+endforeach()
+add_test(NAME native_tests_sanitized COMMAND native_tests_sanitized)
+set_tests_properties(native_tests_sanitized PROPERTIES
+  ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1")
 
 # Measured by `make bench`, never part of the tests.
 add_executable(notation_bench tests/bench/NotationBench.cpp)
