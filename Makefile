@@ -1,9 +1,10 @@
 # The two commands: `make run` and `make test`. Each installs what is missing first.
-# Further targets: `make bench` (measured figures) and `make soak` (a long random-input run).
+# Further targets: `make bench` (measured figures), `make soak` (a long random-input run) and
+# `make lint` (a second compiler and clang-tidy).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench profile soak package help-pictures build setup clean
+.PHONY: run test bench profile soak lint package help-pictures build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -22,6 +23,10 @@ profile: build
 # Ten thousand random inputs to a running Tintra; SEED=n gives a run again.
 soak: build
 	scripts/soak.sh $(BUILD_DIR) $(SEED)
+
+# Tintra.exe built again with Clang, where a warning fails the build, and clang-tidy over src/.
+lint: build
+	scripts/lint.sh $(BUILD_DIR) $(JOBS)
 
 # The release for Windows users: Tintra-<version>-portable.zip and Tintra-<version>-setup.exe.
 package: build

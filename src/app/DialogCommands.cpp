@@ -20,7 +20,7 @@ constexpr ColorRef kWhite = 0x00FFFFFF;
 // never saved.
 std::array<COLORREF, 16>& CustomColors() {
     static std::array<COLORREF, 16> colors = [] {
-        std::array<COLORREF, 16> white;
+        std::array<COLORREF, 16> white{};
         white.fill(kWhite);
         return white;
     }();

@@ -18,7 +18,7 @@ class ScreenPicker {
     using ColorSink = std::function<void(ColorRef)>;
 
     // The owner is the main window, which takes the capture; picked colours go to the sink.
-    ScreenPicker(win::Window& owner, CColorDisplay& display, PanelCtrl& toolPanel, ColorSink setCurrentColor);
+    ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay, PanelCtrl& panel, ColorSink sink);
 
     // After the tool panel has flipped the button: down starts the mode, up ends it.
     void OnPickerCommand();

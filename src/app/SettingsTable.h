@@ -72,7 +72,7 @@ class Settings {
 
   private:
     static size_t Index(Setting setting) { return static_cast<size_t>(setting); }
-    std::array<int, kSettingCount> values;
+    std::array<int, kSettingCount> values{};
 };
 
 // How many pane colours a start reads: no more than the count asks for, nor than the display holds.

@@ -49,16 +49,12 @@ void MoveTo(HWND window, const PixelRect& rect) {
 
 } // namespace
 
-CTintraDlg::CTintraDlg() : Dialog(IDD_TINTRA) {
-    icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTRA));
+CTintraDlg::CTintraDlg()
+    : Dialog(IDD_TINTRA), icon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTRA))) {
     ReadSettings();
     const ThemeColors theme = LookupTheme(kDefaultTheme);
     backgroundColor = theme.backgroundColor;
     panelColor = theme.panelColor;
-    colorTheme = kDefaultTheme;
-    paneCount = 4;
-    gridFlag = true;
-    autostartFlag = false;
 }
 
 LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

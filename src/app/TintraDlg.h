@@ -3,6 +3,7 @@
 #include "../color/InfoCtrl.h"
 #include "../display/ColorDisplay.h"
 #include "../ui/PanelCtrl.h"
+#include "../ui/Theme.h"
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
 #include "ClickRemainder.h"
@@ -84,10 +85,10 @@ class CTintraDlg : public win::Dialog {
     std::array<UButton, kChannels> lockButtons;
     std::array<CSlider, kChannels> sliders;
     win::ToolTip toolTip;
-    int colorTheme;
-    int paneCount;
-    bool gridFlag;
-    bool autostartFlag;
+    int colorTheme = kDefaultTheme;
+    int paneCount = 4;
+    bool gridFlag = true;
+    bool autostartFlag = false;
     std::array<win::StaticText, kChannels> labels;
     Settings storedAtStart; // as read before the window was made
     ClickRemainder clickRemainder;

@@ -58,16 +58,16 @@ win::AccessibleFacts CheckCtrl::DescribeAccessible(long) const {
 }
 
 void CheckCtrl::DrawCanvas() {
-    const INT w = clientRect.right, h = clientRect.bottom;
+    const INT width = clientRect.right, height = clientRect.bottom;
     Gdiplus::Graphics graphics(canvas.get());
     Gdiplus::SolidBrush background{Gdiplus::Color(backgroundColor)};
-    graphics.FillRectangle(&background, 0, 0, w, h);
-    ui::DrawFrame(graphics, markColor, w, h);
+    graphics.FillRectangle(&background, 0, 0, width, height);
+    ui::DrawFrame(graphics, markColor, width, height);
     if (checked) {
         Gdiplus::SolidBrush mark{Gdiplus::Color(markColor)};
         // Two pixels in from each side in a mark of ten, more in a larger one.
-        const INT inset = w / kInsetFraction;
-        graphics.FillRectangle(&mark, inset, inset, w - 2 * inset, h - 2 * inset);
+        const INT inset = width / kInsetFraction;
+        graphics.FillRectangle(&mark, inset, inset, width - 2 * inset, height - 2 * inset);
     }
 }
 

@@ -36,16 +36,17 @@ HsbColor RgbToHsb(const RgbColor& rgb) {
 }
 
 CmykColor RgbToCmyk(int red, int green, int blue) {
-    const double c = 1.0 - red / 255.0;
-    const double m = 1.0 - green / 255.0;
-    const double y = 1.0 - blue / 255.0;
-    const double k = std::min({c, m, y});
-    if (k >= 1.0)
+    const double cyan = 1.0 - red / 255.0;
+    const double magenta = 1.0 - green / 255.0;
+    const double yellow = 1.0 - blue / 255.0;
+    const double black = std::min({cyan, magenta, yellow});
+    if (black >= 1.0)
         return {0, 0, 0, 100};
-    auto percent = [k](double part) {
-        return static_cast<int>(static_cast<std::uint8_t>((part - k) / (1.0 - k) * 100.0 + 0.5));
+    auto percent = [black](double part) {
+        return static_cast<int>(static_cast<std::uint8_t>((part - black) / (1.0 - black) * 100.0 + 0.5));
     };
-    return {percent(c), percent(m), percent(y), static_cast<int>(static_cast<std::uint8_t>(k * 100.0 + 0.5))};
+    return {percent(cyan), percent(magenta), percent(yellow),
+            static_cast<int>(static_cast<std::uint8_t>(black * 100.0 + 0.5))};
 }
 
 namespace {
@@ -126,22 +127,22 @@ class TextWriter {
 } // namespace
 
 size_t WriteNotationText(ColorNotation notation, ColorRef color, wchar_t (&text)[kNotationTextCapacity]) {
-    const int r = RedOf(color), g = GreenOf(color), b = BlueOf(color);
+    const int red = RedOf(color), green = GreenOf(color), blue = BlueOf(color);
     TextWriter writer(text);
     switch (notation) {
     case ColorNotation::Rgb:
-        writer.List(r, g, b);
+        writer.List(red, green, blue);
         break;
     case ColorNotation::Hex:
-        writer.HexByte(r).HexByte(g).HexByte(b);
+        writer.HexByte(red).HexByte(green).HexByte(blue);
         break;
     case ColorNotation::Hsb: {
-        const HsbColor hsb = RgbToHsb({r, g, b});
+        const HsbColor hsb = RgbToHsb({red, green, blue});
         writer.List(hsb.hue, hsb.saturation, hsb.brightness);
         break;
     }
     case ColorNotation::Cmyk: {
-        const CmykColor cmyk = RgbToCmyk(r, g, b);
+        const CmykColor cmyk = RgbToCmyk(red, green, blue);
         writer.List(cmyk.cyan, cmyk.magenta, cmyk.yellow, cmyk.black);
         break;
     }

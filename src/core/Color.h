@@ -6,21 +6,21 @@ using ColorRef = std::uint32_t;
 // A colour as GDI+ draws it: 0xAARRGGBB.
 using Argb = std::uint32_t;
 
-constexpr int RedOf(ColorRef c) {
-    return static_cast<int>(c & 0xFF);
+constexpr int RedOf(ColorRef color) {
+    return static_cast<int>(color & 0xFF);
 }
-constexpr int GreenOf(ColorRef c) {
-    return static_cast<int>((c >> 8) & 0xFF);
+constexpr int GreenOf(ColorRef color) {
+    return static_cast<int>((color >> 8) & 0xFF);
 }
-constexpr int BlueOf(ColorRef c) {
-    return static_cast<int>((c >> 16) & 0xFF);
+constexpr int BlueOf(ColorRef color) {
+    return static_cast<int>((color >> 16) & 0xFF);
 }
-constexpr ColorRef MakeColorRef(int r, int g, int b) {
-    return static_cast<ColorRef>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+constexpr ColorRef MakeColorRef(int red, int green, int blue) {
+    return static_cast<ColorRef>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr Argb ToArgb(ColorRef c) {
-    return 0xFF000000u | (static_cast<Argb>(RedOf(c)) << 16) | (static_cast<Argb>(GreenOf(c)) << 8) |
-           static_cast<Argb>(BlueOf(c));
+constexpr Argb ToArgb(ColorRef color) {
+    return 0xFF000000u | (static_cast<Argb>(RedOf(color)) << 16) | (static_cast<Argb>(GreenOf(color)) << 8) |
+           static_cast<Argb>(BlueOf(color));
 }
 constexpr ColorRef ToColorRef(Argb a) {
     return MakeColorRef(static_cast<int>((a >> 16) & 0xFF), static_cast<int>((a >> 8) & 0xFF),

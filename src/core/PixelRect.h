@@ -17,7 +17,9 @@ struct PixelRect {
     int Width() const { return right > left ? right - left : 0; }
     int Height() const { return bottom > top ? bottom - top : 0; }
     bool IsEmpty() const { return Width() == 0 || Height() == 0; }
-    bool Contains(PixelPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool Contains(PixelPoint point) const {
+        return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
+    }
     bool operator==(const PixelRect& other) const {
         return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }

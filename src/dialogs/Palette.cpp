@@ -1,6 +1,6 @@
 #include "Palette.h"
 
-const std::array<std::uint32_t, kPaletteColumns* kPaletteRows> kPaletteSwatches = {
+const std::array<std::uint32_t, static_cast<std::size_t>(kPaletteColumns)* kPaletteRows> kPaletteSwatches = {
     // row 0
     0xE9FAFF,
     0xD8F4FE,
@@ -321,8 +321,8 @@ std::vector<std::uint32_t> RenderPalette() {
         for (int x = 0; x < kPaletteWidth; ++x) {
             std::uint32_t& pixel = pixels[static_cast<std::size_t>(y) * kPaletteWidth + x];
             if (x % kPaletteCell && y % kPaletteCell) {
-                pixel = kPaletteSwatches[static_cast<std::size_t>(y / kPaletteCell * kPaletteColumns +
-                                                                  x / kPaletteCell)];
+                pixel = kPaletteSwatches[static_cast<std::size_t>(y / kPaletteCell) * kPaletteColumns +
+                                         static_cast<std::size_t>(x / kPaletteCell)];
             } else if (y == 0 || x == 0) {
                 // The outer top and left lines fade from a dark grey towards black.
                 const int along = y == 0 ? x * 0x1F / (kPaletteWidth - 1) : y * 0x1F / (kPaletteHeight - 1);

@@ -13,7 +13,8 @@ constexpr int kPaletteWidth = kPaletteColumns * kPaletteCell + 1; // 301
 constexpr int kPaletteHeight = kPaletteRows * kPaletteCell + 1;   // 145
 
 // The swatches row by row, as 0xRRGGBB: 50 runs of six tints, each from pale to strong.
-extern const std::array<std::uint32_t, kPaletteColumns * kPaletteRows> kPaletteSwatches;
+extern const std::array<std::uint32_t, static_cast<std::size_t>(kPaletteColumns) * kPaletteRows>
+    kPaletteSwatches;
 
 // The picture as 0xRRGGBB pixels, row by row from the top.
 std::vector<std::uint32_t> RenderPalette();

@@ -34,7 +34,7 @@ void CColorDisplay::SetPaneCount(int count) {
 
 // Keeps the colours of the first panes, starts new panes white and makes pane 0 active.
 void CColorDisplay::RebuildPanes() {
-    std::array<Argb, kMaxPanes> kept;
+    std::array<Argb, kMaxPanes> kept{};
     kept.fill(kNewPaneColor);
     for (size_t i = 0; i < panes.size() && i < kept.size(); ++i)
         kept[i] = panes[i].color;

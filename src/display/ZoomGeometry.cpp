@@ -46,7 +46,8 @@ std::vector<Argb> Magnify(const ScreenArea& capture, PixelPoint click, int block
                 continue;
             const Argb color = capture.At(source) | 0xFF000000u;
             for (int v = row * block; v < (row + 1) * block; ++v)
-                std::fill_n(image.begin() + v * width + column * block, block, color);
+                std::fill_n(image.begin() + std::ptrdiff_t{v} * width + std::ptrdiff_t{column} * block, block,
+                            color);
         }
     return image;
 }
@@ -71,7 +72,9 @@ Argb BlendGrid(Argb pixel) {
 
 std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height, int block) {
     std::vector<Argb> gridded = image;
-    auto at = [&](int x, int y) -> Argb& { return gridded[static_cast<size_t>(y * width + x)]; };
+    auto at = [&](int x, int y) -> Argb& {
+        return gridded[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+    };
     const int lineWidth = GridLineWidth(block);
     for (int line : GridLines(width, block))
         for (int x = line; x < std::min(line + lineWidth, width); ++x)

@@ -44,7 +44,8 @@ struct ScreenArea {
     std::vector<Argb> pixels;
 
     Argb At(PixelPoint screen) const {
-        return pixels[static_cast<size_t>((screen.y - area.top) * area.Width() + (screen.x - area.left))];
+        return pixels[static_cast<size_t>(screen.y - area.top) * static_cast<size_t>(area.Width()) +
+                      static_cast<size_t>(screen.x - area.left)];
     }
 };
 

@@ -43,7 +43,8 @@ Argb* RowOf(const Gdiplus::BitmapData& data, UINT row) {
 // Hands the edit the picture's pixels in 24-bit form, in place, and writes them back.
 template <typename Edit> void EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
     Gdiplus::BitmapData data{};
-    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, data))
+    if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB,
+                   data))
         return;
     edit(PixelRows{static_cast<std::uint8_t*>(data.Scan0), data.Stride, static_cast<int>(data.Width),
                    static_cast<int>(data.Height)});
@@ -112,12 +113,12 @@ void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, in
     graphics.DrawImage(picture, Gdiplus::Rect(x, y, width, height), 0, 0, width, height, Gdiplus::UnitPixel);
 }
 
-void DrawFrame(Gdiplus::Graphics& graphics, Argb color, int w, int h) {
+void DrawFrame(Gdiplus::Graphics& graphics, Argb color, int width, int height) {
     Gdiplus::Pen pen(Gdiplus::Color(color), 1.0f);
-    graphics.DrawLine(&pen, 0, 0, w, 0);
-    graphics.DrawLine(&pen, 0, h - 1, w, h - 1);
-    graphics.DrawLine(&pen, 0, 0, 0, h);
-    graphics.DrawLine(&pen, w - 1, 0, w - 1, h);
+    graphics.DrawLine(&pen, 0, 0, width, 0);
+    graphics.DrawLine(&pen, 0, height - 1, width, height - 1);
+    graphics.DrawLine(&pen, 0, 0, 0, height);
+    graphics.DrawLine(&pen, width - 1, 0, width - 1, height);
 }
 
 } // namespace ui

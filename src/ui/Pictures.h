@@ -30,6 +30,6 @@ void MakeGreyWithKey(Gdiplus::Bitmap* bitmap, Argb fill);
 void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, int y);
 
 // A one-pixel frame along the inside of a w x h area.
-void DrawFrame(Gdiplus::Graphics& graphics, Argb color, int w, int h);
+void DrawFrame(Gdiplus::Graphics& graphics, Argb color, int width, int height);
 
 } // namespace ui

@@ -39,8 +39,8 @@ ColorRef ThemePreviewPanelColor(int theme) {
 std::vector<std::uint32_t> RenderThemePreview(int theme) {
     constexpr std::uint32_t kBorder = 0x636363; // RGB(99, 99, 99)
     constexpr int kDivider = kPreviewWidth / 2;
-    auto rgb = [](ColorRef c) {
-        return static_cast<std::uint32_t>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
+    auto rgb = [](ColorRef color) {
+        return static_cast<std::uint32_t>(RedOf(color) << 16 | GreenOf(color) << 8 | BlueOf(color));
     };
     const std::uint32_t left = rgb(LookupTheme(theme).backgroundColor);
     const std::uint32_t right = rgb(ThemePreviewPanelColor(theme));

@@ -187,16 +187,16 @@ void Dialog::OnDpiChanged(int newDpi) {
     FontHandle nextFont;
     LOGFONTW logFont;
     if (templateFont && newDpi != templateDpi && GetObjectW(templateFont, sizeof(logFont), &logFont)) {
-        logFont.lfHeight = MulDiv(logFont.lfHeight, newDpi, templateDpi);
+        logFont.lfHeight = RescaleDpi(logFont.lfHeight, templateDpi, newDpi);
         nextFont.reset(CreateFontIndirectW(&logFont));
         if (nextFont)
             font = nextFont.get();
     }
     for (const TemplateControl& control : templateControls) {
-        const RECT& r = control.rect;
-        const int left = MulDiv(r.left, newDpi, templateDpi), top = MulDiv(r.top, newDpi, templateDpi);
-        MoveWindow(control.window, left, top, MulDiv(r.right, newDpi, templateDpi) - left,
-                   MulDiv(r.bottom, newDpi, templateDpi) - top, TRUE);
+        const RECT& placed = control.rect;
+        const PixelRect scaled =
+            RescaleDpi(PixelRect{placed.left, placed.top, placed.right, placed.bottom}, templateDpi, newDpi);
+        MoveWindow(control.window, scaled.left, scaled.top, scaled.Width(), scaled.Height(), TRUE);
         if (font)
             SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }

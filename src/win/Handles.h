@@ -33,25 +33,25 @@ template <typename H, typename Deleter> class UniqueHandle {
 };
 
 struct GdiObjectDeleter {
-    void operator()(HGDIOBJ h) const { DeleteObject(h); }
+    void operator()(HGDIOBJ handle) const { DeleteObject(handle); }
 };
 struct MemoryDcDeleter {
-    void operator()(HDC h) const { DeleteDC(h); }
+    void operator()(HDC handle) const { DeleteDC(handle); }
 };
 struct CursorDeleter {
-    void operator()(HCURSOR h) const { DestroyCursor(h); }
+    void operator()(HCURSOR handle) const { DestroyCursor(handle); }
 };
 struct IconDeleter {
-    void operator()(HICON h) const { DestroyIcon(h); }
+    void operator()(HICON handle) const { DestroyIcon(handle); }
 };
 struct RegKeyDeleter {
-    void operator()(HKEY h) const { RegCloseKey(h); }
+    void operator()(HKEY handle) const { RegCloseKey(handle); }
 };
 struct KernelObjectDeleter {
     void operator()(HANDLE h) const { CloseHandle(h); }
 };
 struct GlobalMemoryDeleter {
-    void operator()(HGLOBAL h) const { GlobalFree(h); }
+    void operator()(HGLOBAL handle) const { GlobalFree(handle); }
 };
 
 using BrushHandle = UniqueHandle<HBRUSH, GdiObjectDeleter>;
@@ -83,7 +83,7 @@ class WindowDc {
 
 class PaintScope {
   public:
-    explicit PaintScope(HWND window) : hwnd(window) { dc = BeginPaint(hwnd, &ps); }
+    explicit PaintScope(HWND window) : hwnd(window), dc(BeginPaint(hwnd, &ps)) {}
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
     ~PaintScope() { EndPaint(hwnd, &ps); }

@@ -174,9 +174,9 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     return self->HandleMessage(message, wParam, lParam);
 }
 
-CreationHook::CreationHook(Window& target) {
+CreationHook::CreationHook(Window& target)
+    : hook(SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId())) {
     pendingWindow = &target;
-    hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
     activeHook = hook;
 }
 
