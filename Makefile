@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench profile soak lint package help-pictures build setup clean
+.PHONY: run test bench profile soak lint package help-pictures pictures build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -36,6 +36,10 @@ package: build
 # Takes the help's pictures anew from the program; the results are committed in help/.
 help-pictures: build
 	scripts/help-pictures.sh $(BUILD_DIR)
+
+# Takes the reference pictures that `make test` compares anew, after a reviewed change.
+pictures: build
+	tests/pictures/pictures.sh take $(BUILD_DIR)
 
 build: setup
 	cmake --preset default -B $(BUILD_DIR) >/dev/null

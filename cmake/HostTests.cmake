@@ -15,6 +15,8 @@ set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/DialogLogicTest.cpp
   tests/native/ZoomGeometryTest.cpp
   tests/native/DpiScalingTest.cpp
+  tests/native/AlignmentTest.cpp
+  tests/native/PictureRoomTest.cpp
 )
 add_executable(native_tests ${TINTRA_NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
@@ -72,11 +74,17 @@ function(tintra_wine_test name exe)
 endfunction()
 tintra_wine_test(windows_tests windows_tests.exe)
 tintra_wine_test(end_to_end_tests end_to_end_tests.exe)
-# The main window's layout, picking and magnifying again at 144 and 192 DPI.
-add_test(NAME end_to_end_high_dpi
+# The layout of the main window and its dialogs, picking and magnifying again at other DPIs, and
+# with one font of other metrics in place of both of the program's fonts.
+add_test(NAME layout_across_dpis_and_fonts
          COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/at_dpi.sh ${WINE_SESSION} ${WINE_STATE} ${TINTRA_WINDOWS_DIR}
-                 "MainWindow.ShowsTheSlidersAndLabels*:MainWindow.EveryChild*:ScaledLayout.*" 144 192)
-set_tests_properties(end_to_end_high_dpi PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)
+                 "MainWindow.ShowsTheSlidersAndLabels*:Languages/Layout.*:ScaledLayout.*"
+                 120 144 192 "96/Open Sans" "144/Open Sans")
+set_tests_properties(layout_across_dpis_and_fonts PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600
+                     RESOURCE_LOCK wine_desktop)
+# The main window and its dialogs, pixel for pixel, against the pictures in tests/pictures.
+add_test(NAME reference_pictures COMMAND ${CMAKE_SOURCE_DIR}/tests/pictures/pictures.sh compare ${CMAKE_BINARY_DIR})
+set_tests_properties(reference_pictures PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)
 # The short soak run, with a fixed seed so that every test run gives the same input;
 # `make soak` gives ten thousand inputs from a fresh seed.
 tintra_wine_test(soak_short soak.exe --inputs 500 --seed 7)

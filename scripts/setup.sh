@@ -10,7 +10,7 @@ packages=(
     wine64 wine
     xvfb xauth x11-utils imagemagick
     fp-utils libchm-bin nsis
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core fonts-open-sans
 )
 
 missing=()

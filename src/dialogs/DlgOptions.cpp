@@ -21,7 +21,7 @@ struct Caption {
 const Caption kCaptions[] = {
     {0, L"Options", L"Опции Программы"},
     {IDC_DISPLAY_GROUP, L"Color Display", L"Цветовой Дисплей"},
-    {IDC_PANE_COUNT_LABEL, L"Number of panes:", L"Колч-во панелей:"},
+    {IDC_PANE_COUNT_LABEL, L"Number of panes:", L"Кол-во панелей:"},
     {IDC_ZOOM_GROUP, L"Zoomed Picker", L"Приближенный Цветоопределитель"},
     {IDC_GRID, L"Apply grid to zoomed image", L"Применять пиксельную решетку"},
     {IDC_AUTOSTART_GROUP, L"Auto-Start", L"Авто-запуск"},
@@ -49,10 +49,16 @@ void CDlgOptions::DoDataExchange() {
 }
 
 // The texts are chosen once: a click on a language button does not re-caption the dialog.
+// A group box clips its caption to the caption's measured width, and the last letter of some
+// faces reaches a pixel or two past it ("Авто-запуск" lost half its "к"): a space after the
+// caption keeps that letter whole.
 void CDlgOptions::SetCaptions() const {
     for (const Caption& caption : kCaptions) {
         const HWND window = caption.id ? GetDlgItem(Hwnd(), caption.id) : Hwnd();
-        SetWindowTextW(window, Localized(caption.english, caption.russian));
+        std::wstring text = Localized(caption.english, caption.russian);
+        if (caption.id && (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)
+            text += L' ';
+        SetWindowTextW(window, text.c_str());
     }
 }
 

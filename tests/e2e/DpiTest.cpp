@@ -1,16 +1,25 @@
-// The main window at the screen's DPI: the same checks pass at 96 DPI in the usual session and
-// at 144 and 192 DPI in sessions of their own.
+// The main window and its dialogs at the screen's DPI and with the prefix's fonts: the same
+// checks pass at 96 DPI with the usual fonts in the usual session, and at other DPIs and with
+// fonts of other metrics in sessions of their own.
 #include "Driver.h"
 #include "PatternWindow.h"
 #include "app/MainLayout.h"
 #include "color/ColorNotation.h"
 #include "display/ZoomGeometry.h"
+#include "display/PaneLayout.h"
 #include "ui/PanelLayout.h"
 
+#include "resource.h"
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cwctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,6 +37,10 @@ const bool kDpiAware = [] {
 }();
 
 constexpr int kDisplay = 1000, kToolPanel = 1001, kRgbText = 1003;
+// How the system's controls draw their texts, at 96 DPI: a group box's caption between
+// indents at its corners, a push button's inside its edges, a check box's or radio button's
+// beside its box and a gap.
+constexpr int kGroupBoxIndent = 7, kButtonEdge = 3, kCheckBoxWithGap = 17;
 constexpr int kLocks[] = {1002, 1003, 1004};
 constexpr int kPickerButton = 5001, kZoomButton = 5002;
 constexpr POINT kZoomClick{30, 20};
@@ -37,6 +50,211 @@ int ScreenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi;
+}
+
+// Direct children that are shown, with their rectangles in the parent's client area.
+std::vector<std::pair<HWND, RECT>> VisibleChildren(HWND parent) {
+    std::vector<std::pair<HWND, RECT>> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            children.emplace_back(child, RectInParent(child));
+    return children;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    std::wstring lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](wchar_t c) { return std::towlower(c); });
+    return lower;
+}
+
+LONG ButtonType(HWND window) {
+    return ClassOf(window) == L"button" ? GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK : -1;
+}
+
+bool IsGroupBox(HWND window) {
+    return ButtonType(window) == BS_GROUPBOX;
+}
+
+// A picture control's window text names its bitmap resource; it shows no text.
+bool IsPictureControl(HWND window) {
+    return ClassOf(window) == L"static" && (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string converted(static_cast<size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, converted.data(), size, nullptr, nullptr);
+    converted.pop_back();
+    return converted;
+}
+
+std::string Describe(HWND window, const RECT& rect) {
+    char place[96];
+    snprintf(place, sizeof(place), " at (%ld, %ld, %ld, %ld)", rect.left, rect.top, rect.right, rect.bottom);
+    const std::string text = IsPictureControl(window) ? "picture" : "\"" + Utf8(TextOf(window)) + "\"";
+    return "control " + std::to_string(GetDlgCtrlID(window)) + " " + text + place;
+}
+
+// No two overlap, a group box and what lies wholly inside it aside.
+void ExpectNoOverlaps(const std::vector<std::pair<HWND, RECT>>& children) {
+    for (size_t i = 0; i < children.size(); ++i)
+        for (size_t j = i + 1; j < children.size(); ++j) {
+            const auto& [a, aRect] = children[i];
+            const auto& [b, bRect] = children[j];
+            if ((IsGroupBox(a) && Inside(bRect, aRect)) || (IsGroupBox(b) && Inside(aRect, bRect)))
+                continue;
+            RECT overlap;
+            EXPECT_FALSE(IntersectRect(&overlap, &aRect, &bRect))
+                << Describe(a, aRect) << " overlaps " << Describe(b, bRect);
+        }
+}
+
+// The window a click at that point goes to. A group box lets clicks through to the controls
+// inside it (it answers the hit test as transparent), which WindowFromPoint does not ask of
+// another program's windows: the search goes on below it.
+HWND ClickTarget(POINT screen) {
+    HWND window = WindowFromPoint(screen);
+    while (window && IsGroupBox(window)) {
+        HWND below = GetWindow(window, GW_HWNDNEXT);
+        for (; below; below = GetWindow(below, GW_HWNDNEXT)) {
+            RECT rect;
+            GetWindowRect(below, &rect);
+            if (IsWindowVisible(below) && PtInRect(&rect, screen))
+                break;
+        }
+        window = below ? below : GetParent(window);
+    }
+    return window;
+}
+
+void ExpectTakesItsClick(HWND window, const RECT& screenRect) {
+    const POINT centre{(screenRect.left + screenRect.right) / 2, (screenRect.top + screenRect.bottom) / 2};
+    EXPECT_EQ(ClickTarget(centre), window) << "at the centre of " << Describe(window, RectInParent(window));
+}
+
+void ExpectTakesItsClick(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    ExpectTakesItsClick(window, rect);
+}
+
+double CentreX(const RECT& rect) {
+    return (rect.left + rect.right) / 2.0;
+}
+
+double CentreY(const RECT& rect) {
+    return (rect.top + rect.bottom) / 2.0;
+}
+
+// A copy of one of the program's dialog templates in this process: the dialog manager gives
+// it the font it gives the program's dialog, at the same DPI.
+class TemplateCopy {
+  public:
+    explicit TemplateCopy(int templateId, HWND parent = nullptr) {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        dialog = CreateDialogParamW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    }
+    TemplateCopy(const TemplateCopy&) = delete;
+    TemplateCopy& operator=(const TemplateCopy&) = delete;
+    ~TemplateCopy() { DestroyWindow(dialog); }
+    HWND Hwnd() const { return dialog; }
+    HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)); }
+
+  private:
+    HWND dialog = nullptr;
+};
+
+int TextWidth(HFONT font, const std::wstring& text) {
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
+// How far the text's ink reaches from where it starts: the last letter of some faces reaches
+// past the text's measured width.
+int InkWidth(HFONT font, const std::wstring& text) {
+    const int width = TextWidth(font, text) + 32, height = 64;
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
+    const HGDIOBJ previousFont = SelectObject(dc, font);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    int right = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = right; x < width; ++x)
+            if (GetPixel(dc, x, y) != RGB(255, 255, 255))
+                right = x + 1;
+    SelectObject(dc, previousFont);
+    SelectObject(dc, previousBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return right;
+}
+
+// The width a control leaves its text, as the controls draw themselves: a push button inside
+// its edges, a check box or radio button beside its box, a group box between its corners.
+int TextRoom(HWND control, int dpi) {
+    RECT client;
+    GetClientRect(control, &client);
+    switch (ButtonType(control)) {
+    case -1:
+        return client.right;
+    case BS_GROUPBOX:
+        return client.right - 2 * ScaleToDpi(kGroupBoxIndent, dpi);
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        return client.right - 2 * ScaleToDpi(kButtonEdge, dpi);
+    default:
+        return client.right - ScaleToDpi(kCheckBoxWithGap, dpi);
+    }
+}
+
+// Every text a control of the window shows fits in it, in the font of the window's template,
+// its ink too. A group box clears and clips its caption to the caption's measured width, so
+// there the ink must stay within that as well.
+void ExpectTextsFit(HWND window, HFONT font, int dpi) {
+    for (const auto& [child, rect] : VisibleChildren(window)) {
+        const std::wstring text = TextOf(child);
+        const std::wstring kind = ClassOf(child);
+        if (text.empty() || (kind != L"static" && kind != L"button") || IsPictureControl(child))
+            continue;
+        const int measured = TextWidth(font, text), ink = InkWidth(font, text);
+        EXPECT_LE(std::max(measured, ink), TextRoom(child, dpi)) << Describe(child, rect);
+        if (IsGroupBox(child)) {
+            EXPECT_LE(ink, measured) << "the caption's ink is cut in " << Describe(child, rect);
+        }
+    }
+}
+
+// The text with every digit the widest digit of the font: no colour gives a wider one.
+std::wstring WidestForm(HFONT font, std::wstring text, const std::wstring& digits) {
+    wchar_t widest = digits[0];
+    for (wchar_t digit : digits)
+        if (TextWidth(font, std::wstring(1, digit)) > TextWidth(font, std::wstring(1, widest)))
+            widest = digit;
+    for (wchar_t& c : text)
+        if (digits.find(c) != std::wstring::npos)
+            c = widest;
+    return text;
 }
 
 PixelRect ToPixelRect(const RECT& rect) {
@@ -73,6 +291,213 @@ class ScaledLayout : public ::testing::Test {
     const MainLayout layout = MainLayoutAt(dpi);
     TintraProcess tintra;
 };
+
+// The main window and its information panel, in English and in Russian.
+class Layout : public ::testing::TestWithParam<bool> {
+  protected:
+    void SetUp() override {
+        ClearSettings();
+        StoreSetting(L"language", GetParam() ? 1 : 0);
+        ASSERT_TRUE(kDpiAware);
+        ASSERT_TRUE(tintra.Start());
+    }
+    void TearDown() override {
+        if (tintra.IsRunning()) {
+            EXPECT_EQ(tintra.CloseAndWait(), 0);
+        }
+        ClearSettings();
+    }
+    // Clicks the tool button once and waits for the dialog it opens.
+    HWND OpenDialog(int buttonId) {
+        ClickControl(tintra.PanelButton(buttonId), ScaleToDpi(14, dpi), ScaleToDpi(10, dpi));
+        HWND dialog = nullptr;
+        WaitFor([&] { return (dialog = OwnedDialog(tintra.MainWindow())) != nullptr; });
+        return dialog;
+    }
+    // Escape, pressed once, closes any of them.
+    bool CloseDialog() {
+        PressKey(VK_ESCAPE);
+        return WaitFor([&] { return IsWindowEnabled(tintra.MainWindow()) != FALSE; });
+    }
+    static HWND OwnedDialog(HWND owner) {
+        std::pair<HWND, HWND> search{owner, nullptr};
+        EnumWindows(
+            [](HWND window, LPARAM param) -> BOOL {
+                auto* s = reinterpret_cast<std::pair<HWND, HWND>*>(param);
+                if (GetWindow(window, GW_OWNER) != s->first || !IsWindowVisible(window))
+                    return TRUE;
+                s->second = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.second;
+    }
+    // What every dialog must hold: its children clear of each other and inside it, every
+    // button taking its own click, every text inside its control.
+    void ExpectDialogLayout(HWND dialog, int templateId, const std::vector<RECT>& paintedPictures) {
+        RECT client;
+        GetClientRect(dialog, &client);
+        auto children = VisibleChildren(dialog);
+        for (const auto& [child, rect] : children)
+            EXPECT_TRUE(Inside(rect, client)) << Describe(child, rect) << " in " << client.right << " x "
+                                              << client.bottom;
+        for (const RECT& picture : paintedPictures) {
+            EXPECT_TRUE(Inside(picture, client)) << "picture of " << picture.right << " x " << picture.bottom
+                                                 << " in " << client.right << " x " << client.bottom;
+            children.emplace_back(dialog, picture);
+        }
+        ExpectNoOverlaps(children);
+        for (const auto& [child, rect] : VisibleChildren(dialog)) {
+            const LONG type = ButtonType(child);
+            const bool notifyingPicture =
+                ClassOf(child) == L"static" && (GetWindowLongW(child, GWL_STYLE) & SS_NOTIFY);
+            if ((type != -1 && type != BS_GROUPBOX) || notifyingPicture || ClassOf(child) == L"combobox")
+                ExpectTakesItsClick(child);
+        }
+        const TemplateCopy copy(templateId);
+        ExpectTextsFit(dialog, copy.Font(), dpi);
+    }
+
+    const int dpi = ScreenDpi();
+    TintraProcess tintra;
+};
+
+std::string LanguageName(const ::testing::TestParamInfo<bool>& info) {
+    return info.param ? "Russian" : "English";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(false, true), LanguageName);
+
+struct Row {
+    int label;
+    int mark;
+    int value;
+    ColorNotation notation;
+};
+// From top to bottom.
+constexpr Row kRows[] = {
+    {IDC_NAME_RGB, IDC_CHECK_RGB, IDC_VALUE_RGB, ColorNotation::Rgb},
+    {IDC_NAME_HEX, IDC_CHECK_HEX, IDC_VALUE_HEX, ColorNotation::Hex},
+    {IDC_NAME_HSB, IDC_CHECK_HSB, IDC_VALUE_HSB, ColorNotation::Hsb},
+    {IDC_NAME_CMYK, IDC_CHECK_CMYK, IDC_VALUE_CMYK, ColorNotation::Cmyk},
+    {IDC_NAME_COLREF, IDC_CHECK_COLREF, IDC_VALUE_COLREF, ColorNotation::Colref},
+};
+
+// The widest text of each row: no colour gives a text of more digits.
+std::wstring WidestValue(ColorNotation notation, HFONT font) {
+    switch (notation) {
+    case ColorNotation::Hex:
+        return WidestForm(font, L"FFFFFF", L"0123456789ABCDEF");
+    case ColorNotation::Rgb:
+        return WidestForm(font, L"255, 255, 255", L"0123456789");
+    case ColorNotation::Hsb:
+        return WidestForm(font, L"359, 255, 255", L"0123456789");
+    case ColorNotation::Cmyk:
+        return WidestForm(font, L"100, 100, 100, 100", L"0123456789");
+    case ColorNotation::Colref:
+        return WidestForm(font, L"16777215", L"0123456789");
+    }
+    return {};
+}
+
+TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
+    const HWND main = tintra.MainWindow();
+    RECT client;
+    GetClientRect(main, &client);
+    const auto children = VisibleChildren(main);
+    for (const auto& [child, rect] : children)
+        EXPECT_TRUE(Inside(rect, client)) << Describe(child, rect);
+    ExpectNoOverlaps(children);
+
+    // Each lock over its slider.
+    for (int channel = 0; channel < 3; ++channel) {
+        const RECT lock = RectInParent(tintra.Control(kLocks[channel]));
+        const RECT slider = RectInParent(tintra.Control(IDC_SLIDER_RED + channel));
+        std::printf("%d DPI: lock %d at x %ld, centre %.1f; slider centre %.1f\n", dpi, channel, lock.left,
+                    CentreX(lock), CentreX(slider));
+        EXPECT_LE(std::fabs(CentreX(lock) - CentreX(slider)), 2.0) << "lock " << channel;
+        ExpectTakesItsClick(tintra.Control(kLocks[channel]));
+        ExpectTakesItsClick(tintra.Control(IDC_SLIDER_RED + channel));
+    }
+    // Each pane of the display and each tool button.
+    const HWND display = tintra.Control(kDisplay);
+    RECT displayClient;
+    GetClientRect(display, &displayClient);
+    for (const PixelRect& pane : LayoutPanes(4, displayClient.right, displayClient.bottom)) {
+        RECT rect{pane.left, pane.top, pane.right, pane.bottom};
+        MapWindowPoints(display, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        ExpectTakesItsClick(display, rect);
+    }
+    for (int i = 0; i < kToolButtonCount; ++i)
+        ExpectTakesItsClick(tintra.PanelButton(IDC_BUTTON_COLOR_DIALOG + i));
+
+    // The panel's rows and marks inside its one-pixel frame, clear of each other; each mark on
+    // its row.
+    const HWND info = tintra.InfoPanel();
+    RECT inside;
+    GetClientRect(info, &inside);
+    InflateRect(&inside, -1, -1);
+    const auto rows = VisibleChildren(info);
+    EXPECT_EQ(rows.size(), 15u); // five labels, five values, five marks
+    for (const auto& [child, rect] : rows)
+        EXPECT_TRUE(Inside(rect, inside)) << Describe(child, rect);
+    ExpectNoOverlaps(rows);
+    for (const Row& row : kRows) {
+        const HWND mark = GetDlgItem(info, row.mark);
+        const RECT markRect = RectInParent(mark);
+        const RECT label = RectInParent(GetDlgItem(info, row.label));
+        std::printf("%d DPI: mark %d at y %ld, centre %.1f; row centre %.1f\n", dpi, row.mark, markRect.top,
+                    CentreY(markRect), CentreY(label));
+        EXPECT_LE(std::fabs(CentreY(markRect) - CentreY(label)), 1.0) << "mark " << row.mark;
+        ExpectTakesItsClick(mark);
+    }
+
+    // Every text fits, the widest of each row too.
+    const TemplateCopy mainCopy(IDD_TINTRA);
+    ExpectTextsFit(main, mainCopy.Font(), dpi);
+    const TemplateCopy infoCopy(IDD_INFO, mainCopy.Hwnd());
+    ExpectTextsFit(info, infoCopy.Font(), dpi);
+    for (const Row& row : kRows) {
+        const HWND value = GetDlgItem(info, row.value);
+        const std::wstring widest = WidestValue(row.notation, infoCopy.Font());
+        EXPECT_LE(std::max(TextWidth(infoCopy.Font(), widest), InkWidth(infoCopy.Font(), widest)),
+                  TextRoom(value, dpi))
+            << "\"" << Utf8(widest) << "\" in " << Describe(value, RectInParent(value));
+    }
+}
+
+TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
+    HWND dialog = OpenDialog(IDC_BUTTON_COLOR_DIALOG);
+    ASSERT_NE(dialog, nullptr);
+    {
+        SCOPED_TRACE("colour dialog");
+        ExpectDialogLayout(dialog, IDD_COLOR, {});
+    }
+    ASSERT_TRUE(CloseDialog());
+
+    dialog = OpenDialog(IDC_BUTTON_OPTIONS);
+    ASSERT_NE(dialog, nullptr);
+    {
+        SCOPED_TRACE("options");
+        ExpectDialogLayout(dialog, IDD_OPTIONS, {});
+    }
+    ASSERT_TRUE(CloseDialog());
+
+    // The about dialog paints its banner at its top left, at the screen's scale.
+    BITMAP banner{};
+    const HBITMAP bannerBitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER));
+    GetObjectW(bannerBitmap, sizeof(banner), &banner);
+    DeleteObject(bannerBitmap);
+    ASSERT_GT(banner.bmWidth, 0);
+    dialog = OpenDialog(IDC_BUTTON_ABOUT);
+    ASSERT_NE(dialog, nullptr);
+    {
+        SCOPED_TRACE("about");
+        ExpectDialogLayout(dialog, IDD_ABOUT,
+                           {RECT{0, 0, ScaleToDpi(banner.bmWidth, dpi), ScaleToDpi(banner.bmHeight, dpi)}});
+    }
+    ASSERT_TRUE(CloseDialog());
+}
 
 TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
     const HWND main = tintra.MainWindow();

@@ -3,6 +3,9 @@
 //   tintra_control help-picture en|ru OUT.bmp PARTS.txt
 //       the main window with colours in its panes, and where its parts lie in the picture
 //   tintra_control zoom-picture OUT.bmp            the magnified view the zoomed picker shows
+//   tintra_control reference-pictures en|ru DIR   the client areas of the main window (theme 4,
+//       four panes of fixed colours, HEX marked) and of its three dialogs, as main.bmp,
+//       color-dialog.bmp, options.bmp and about.bmp
 //   tintra_control start PATH                      starts that Tintra.exe and closes it again
 //   tintra_control keep-running PATH SECONDS READY
 //       starts that Tintra.exe, writes the file READY once its window shows, and waits up to
@@ -10,6 +13,7 @@
 //   tintra_control version PATH                    prints the file version of PATH
 //   tintra_control idle SECONDS                    prints the processor time it uses, left alone
 #include "../../res/resource.h"
+#include "../../src/core/KeyCommands.h"
 #include "../../src/core/PrivateMessages.h"
 #include "../../src/display/PaneLayout.h"
 #include "Driver.h"
@@ -19,6 +23,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -231,6 +236,91 @@ int ZoomPicture(const wchar_t* out) {
     return Finish(tintra, saved);
 }
 
+RECT ClientOnScreen(HWND window) {
+    RECT rect;
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+struct OwnedDialogSearch {
+    HWND owner;
+    HWND found;
+};
+
+// The modal dialog the main window has opened: a visible window it owns.
+HWND OwnedDialog(HWND owner) {
+    OwnedDialogSearch search{owner, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<OwnedDialogSearch*>(param);
+            if (GetWindow(window, GW_OWNER) != s->owner || !IsWindowVisible(window))
+                return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The client area once it has been painted anew and two pictures of it in a row agree.
+bool SaveClientPicture(HWND window, HWND mainWindow, const std::wstring& path) {
+    SettlePainting(window);
+    SettlePainting(mainWindow);
+    Picture taken;
+    const bool steady = e2e::WaitFor([&] {
+        const Picture next = TakeScreenPicture(ClientOnScreen(window));
+        const bool same = next == taken;
+        taken = next;
+        return same;
+    });
+    return steady && SavePicture(taken, path.c_str());
+}
+
+// The three dialogs are opened by the commands their tool buttons post, and closed as the
+// caption's close box closes them, so that the pictures never wait on the desktop's input.
+bool SaveDialogPicture(const e2e::TintraProcess& tintra, int command, const std::wstring& path) {
+    PostMessageW(tintra.MainWindow(), WM_PANEL_COMMAND, static_cast<WPARAM>(command), 0);
+    HWND dialog = nullptr;
+    if (!e2e::WaitFor([&] { return (dialog = OwnedDialog(tintra.MainWindow())) != nullptr; }))
+        return false;
+    const bool saved = SaveClientPicture(dialog, tintra.MainWindow(), path);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    return e2e::WaitFor([&] { return IsWindowEnabled(tintra.MainWindow()) != FALSE; }) && saved;
+}
+
+// The settings say it all: nothing is clicked before the pictures are taken.
+constexpr DWORD kReferencePanes[] = {RGB(200, 100, 50), RGB(0, 128, 255), RGB(255, 200, 0), RGB(120, 60, 160)};
+
+int ReferencePictures(const std::wstring& language, const std::wstring& folder) {
+    e2e::ClearSettings();
+    e2e::StoreSetting(L"language", language == L"ru" ? 1 : 0);
+    e2e::StoreSetting(L"theme", 4);
+    e2e::StoreSetting(L"panes", 4);
+    e2e::StoreSetting(L"active_pane", 0);
+    e2e::StoreSetting(L"format", 2); // HEX
+    e2e::StoreSetting(L"color", kReferencePanes[0]);
+    for (int i = 0; i < 4; ++i)
+        e2e::StoreSetting((L"color" + std::to_wstring(i + 1)).c_str(), kReferencePanes[i]);
+    e2e::TintraProcess tintra;
+    if (!tintra.Start()) {
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+        return kExitFailed;
+    }
+    const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
+    bool saved = e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); }) &&
+                 SaveClientPicture(tintra.MainWindow(), tintra.MainWindow(), folder + L"\\main.bmp");
+    const std::pair<int, const wchar_t*> dialogs[] = {
+        {kCommandColorDialog, L"color-dialog.bmp"}, {kCommandOptions, L"options.bmp"}, {kCommandAbout, L"about.bmp"}};
+    for (const auto& [command, name] : dialogs)
+        saved = saved && SaveDialogPicture(tintra, command, folder + L"\\" + name);
+    if (!saved)
+        std::fprintf(stderr, "a picture could not be taken\n");
+    const int result = Finish(tintra, saved);
+    e2e::ClearSettings();
+    return result;
+}
+
 int StartCopy(const wchar_t* path) {
     e2e::TintraProcess tintra;
     if (!tintra.Start(path)) {
@@ -313,6 +403,8 @@ int wmain(int argc, wchar_t** argv) {
         return HelpPicture(argv[2], argv[3], argv[4]);
     if (mode == L"zoom-picture" && argc == 3)
         return ZoomPicture(argv[2]);
+    if (mode == L"reference-pictures" && argc == 4)
+        return ReferencePictures(argv[2], argv[3]);
     if (mode == L"start" && argc == 3)
         return StartCopy(argv[2]);
     if (mode == L"keep-running" && argc == 5)
@@ -322,7 +414,7 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"idle" && argc == 3)
         return Idle(_wtoi(argv[2]));
     std::fprintf(stderr, "usage: tintra_control screenshot OUT.bmp | help-picture en|ru OUT.bmp PARTS.txt |\n"
-                         "       zoom-picture OUT.bmp | start PATH | keep-running PATH SECONDS READY |\n"
-                         "       version PATH | idle SECONDS\n");
+                         "       zoom-picture OUT.bmp | reference-pictures en|ru DIR | start PATH |\n"
+                         "       keep-running PATH SECONDS READY | version PATH | idle SECONDS\n");
     return kExitUsage;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One Wine session for a whole test run: a private prefix inside the build tree, an Xvfb
 # display, a virtual desktop and a persistent wineserver.
-# TINTRA_DPI sets the screen's DPI (96 unless given); TINTRA_PREFIX_FROM names a ready prefix
-# to copy instead of making one, which takes far longer.
+# TINTRA_DPI sets the screen's DPI (96 unless given); TINTRA_FONT names one font that stands in
+# for both of the program's fonts, in place of their usual stand-ins; TINTRA_PREFIX_FROM names a
+# ready prefix to copy instead of making one, which takes far longer.
 #   session.sh start STATE_DIR      create what is missing and start the servers
 #   session.sh run STATE_DIR EXE [ARGS...]
 #   session.sh stop STATE_DIR
@@ -22,6 +23,8 @@ desktop_size=${TINTRA_DESKTOP_SIZE:-1024x768}
 # The X screen must hold the virtual desktop: a larger desktop needs a larger screen.
 xvfb_screen=${TINTRA_XVFB_SCREEN:-1280x1024x24}
 dpi=${TINTRA_DPI:-96}
+arial=${TINTRA_FONT:-Liberation Sans}
+verdana=${TINTRA_FONT:-DejaVu Sans}
 
 wait_for() { # seconds, command...
     local limit=$1; shift
@@ -80,8 +83,8 @@ REGEDIT4
 "Default"="$desktop_size"
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"Arial"="Liberation Sans"
-"Verdana"="DejaVu Sans"
+"Arial"="$arial"
+"Verdana"="$verdana"
 
 [HKEY_CURRENT_USER\\Control Panel\\Desktop]
 "LogPixels"=dword:$(printf %08x "$dpi")
