@@ -17,6 +17,7 @@ set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/DpiScalingTest.cpp
   tests/native/AlignmentTest.cpp
   tests/native/PictureRoomTest.cpp
+  tests/native/DialogTemplateTest.cpp
 )
 add_executable(native_tests ${TINTRA_NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)

@@ -10,6 +10,7 @@
 #include "MainLayout.h"
 #include "SettingsTable.h"
 #include "../win/SystemDpi.h"
+#include "../core/Alignment.h"
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 
@@ -38,6 +39,8 @@ constexpr LockButtonPictures kLockButtons[] = {
 constexpr int kClipboardAttempts = 10;
 constexpr DWORD kClipboardRetryMs = 10;
 constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
+// How far a lock's centre may lie from its slider's before the lock is centred over it.
+constexpr int kLockCentreTolerance = 2;
 
 RECT ToRect(const PixelRect& rect) {
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
@@ -145,8 +148,7 @@ void CTintraDlg::OnDpiChanged(int newDpi) {
     const MainLayout layout = MainLayoutAt(newDpi);
     colorDisplay.SetDpi(newDpi);
     MoveTo(colorDisplay.Hwnd(), layout.colorDisplay);
-    for (size_t i = 0; i < kChannels; ++i)
-        MoveTo(lockButtons[i].Hwnd(), layout.locks[i]);
+    PlaceLocks(layout);
     infoPanel.SetDpi(newDpi);
     PlaceInfoPanel(layout);
     toolPanel.SetDpi(newDpi);
@@ -167,6 +169,19 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
                                       IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, backgroundColor);
         toolTip.AddTool(button.Hwnd(), tips[i]);
+    }
+}
+
+// The locks are placed in pixels, their sliders in dialog units, which follow the font: a lock
+// keeps its place in the layout while it stands over its slider, its centre within 2 pixels of
+// the slider's, and is centred over the slider otherwise, at the layout's height and size.
+void CTintraDlg::PlaceLocks(const MainLayout& layout) {
+    for (size_t i = 0; i < kChannels; ++i) {
+        const RECT slider = win::RectInParent(sliders[i].Hwnd());
+        const PixelRect& place = layout.locks[i];
+        const int left = KeptOrCentredStart(place.left, place.Width(), slider.left, slider.right - slider.left,
+                                            kLockCentreTolerance);
+        MoveTo(lockButtons[i].Hwnd(), PixelRect{left, place.top, left + place.Width(), place.bottom});
     }
 }
 
@@ -197,6 +212,7 @@ BOOL CTintraDlg::OnInitDialog() {
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
         labels[i].SetText(labelTexts[i]);
+    PlaceLocks(MainLayoutAt(Dpi()));
     MakeRoomForToolPanel();
     SetFocus(Hwnd());
     win::startup::Mark("dialog initialised");
@@ -209,7 +225,7 @@ BOOL CTintraDlg::OnInitDialog() {
 void CTintraDlg::MakeRoomForToolPanel() {
     const MainLayout layout = MainLayoutAt(Dpi());
     const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + layout.stackGap;
-    win::GrowClientHeight(Hwnd(), toolPanelTop + layout.toolPanelHeight);
+    win::GrowClient(Hwnd(), 0, toolPanelTop + layout.toolPanelHeight);
     RECT client;
     GetClientRect(Hwnd(), &client);
     MoveWindow(toolPanel.Hwnd(), 0, client.bottom - layout.toolPanelHeight, client.right,

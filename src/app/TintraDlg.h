@@ -50,6 +50,7 @@ class CTintraDlg : public win::Dialog {
     LRESULT OnCtlColor(HDC dc) const;
     void ApplyTheme(ColorRef oldBackground);
     void CreateLockButtons(const MainLayout& layout);
+    void PlaceLocks(const MainLayout& layout);
     void PlaceInfoPanel(const MainLayout& layout);
     void MakeRoomForToolPanel();
     void OnPaneSelected();

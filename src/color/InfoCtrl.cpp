@@ -1,9 +1,9 @@
 #include "InfoCtrl.h"
 
 #include "../../res/resource.h"
+#include "../core/Alignment.h"
 #include "../core/DpiScaling.h"
 #include "../core/PrivateMessages.h"
-#include "../win/SystemDpi.h"
 #include "../ui/Pictures.h"
 
 namespace {
@@ -14,18 +14,17 @@ constexpr int kCheckLeft = 10;
 struct NotationRow {
     const wchar_t* name; // the same in both languages
     int checkId;
-    int checkTop; // pixels in the panel
     int labelId;
     int valueId;
 };
 
 // Indexed by ColorNotation; the rows on the panel run RGB, HEX, HSB, CMYK, COLREF.
 constexpr NotationRow kRows[kNotationCount] = {
-    {L"COLREF", IDC_CHECK_COLREF, 90, IDC_NAME_COLREF, IDC_VALUE_COLREF},
-    {L"RGB", IDC_CHECK_RGB, 7, IDC_NAME_RGB, IDC_VALUE_RGB},
-    {L"HEX", IDC_CHECK_HEX, 28, IDC_NAME_HEX, IDC_VALUE_HEX},
-    {L"HSB", IDC_CHECK_HSB, 49, IDC_NAME_HSB, IDC_VALUE_HSB},
-    {L"CMYK", IDC_CHECK_CMYK, 70, IDC_NAME_CMYK, IDC_VALUE_CMYK},
+    {L"COLREF", IDC_CHECK_COLREF, IDC_NAME_COLREF, IDC_VALUE_COLREF},
+    {L"RGB", IDC_CHECK_RGB, IDC_NAME_RGB, IDC_VALUE_RGB},
+    {L"HEX", IDC_CHECK_HEX, IDC_NAME_HEX, IDC_VALUE_HEX},
+    {L"HSB", IDC_CHECK_HSB, IDC_NAME_HSB, IDC_VALUE_HSB},
+    {L"CMYK", IDC_CHECK_CMYK, IDC_NAME_CMYK, IDC_VALUE_CMYK},
 };
 
 constexpr ColorNotation kPanelOrder[] = {ColorNotation::Rgb, ColorNotation::Hex, ColorNotation::Hsb,
@@ -61,17 +60,20 @@ LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         // Not drawn: it names the mark for assistive technology.
         SetWindowTextW(check.Hwnd(), kRows[i].name);
     }
-    LayOutMarks(win::WindowDpi(Hwnd()));
     CheckOf(ColorNotation::Colref).SetCheck(true);
     return 0;
 }
 
+// The marks are placed in pixels, their rows in dialog units, which follow the font: each mark
+// is centred on its row's label. With the rows 1.5 pixels a unit high this puts them at
+// 7, 28, 49, 70 and 90.
 void InfoCtrl::LayOutMarks(int markDpi) {
+    const int size = ScaleToDpi(kCheckSize, markDpi);
+    const int left = ScaleToDpi(kCheckLeft, markDpi);
     for (ColorNotation notation : kPanelOrder) {
-        const int top = kRows[static_cast<int>(notation)].checkTop;
-        const PixelRect mark =
-            ScaleToDpi(PixelRect{kCheckLeft, top, kCheckLeft + kCheckSize, top + kCheckSize}, markDpi);
-        MoveWindow(CheckOf(notation).Hwnd(), mark.left, mark.top, mark.Width(), mark.Height(), TRUE);
+        const RECT label = win::RectInParent(labels[static_cast<size_t>(notation)].Hwnd());
+        MoveWindow(CheckOf(notation).Hwnd(), left, CentredStart(label.top, label.bottom - label.top, size), size,
+                   size, TRUE);
     }
 }
 
@@ -85,16 +87,16 @@ void InfoCtrl::DoDataExchange() {
 BOOL InfoCtrl::OnInitDialog() {
     GetClientRect(Hwnd(), &templateClient);
     templateDpi = Dpi();
+    LayOutMarks(templateDpi);
     FitToRows();
     return TRUE;
 }
 
-// The marks are placed in pixels, the rows in dialog units: with a small font the last mark
-// lies below the template's bottom edge, so the panel grows until its frame holds it, with as
-// much room below the last row as above the first mark.
+// The panel grows until its frame holds the last row and its mark, with as much room below the
+// last row as above the first mark.
 void InfoCtrl::FitToRows() {
-    const int margin = ScaleToDpi(kRows[static_cast<int>(ColorNotation::Rgb)].checkTop, Dpi());
-    win::GrowClientHeight(Hwnd(), win::LowestChildBottom(Hwnd()) + margin);
+    const int margin = win::RectInParent(CheckOf(ColorNotation::Rgb).Hwnd()).top;
+    win::GrowClient(Hwnd(), 0, win::LowestChildBottom(Hwnd()) + margin);
 }
 
 // The panel has no border, so its window is its client area.

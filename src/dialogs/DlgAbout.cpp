@@ -72,6 +72,14 @@ void CDlgAbout::ScaleBanner() {
     ui::DrawPictureSharp(graphics, banner.get(), width, height);
 }
 
+// The banner, at the top left at the dialog's scale.
+std::vector<PixelRect> CDlgAbout::PaintedPictures() const {
+    if (!banner)
+        return {};
+    return {PixelRect{0, 0, ScaleToDpi(static_cast<int>(banner->GetWidth()), Dpi()),
+                       ScaleToDpi(static_cast<int>(banner->GetHeight()), Dpi())}};
+}
+
 void CDlgAbout::DrawVersionLine() const {
     if (!banner)
         return;

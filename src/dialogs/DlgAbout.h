@@ -5,6 +5,7 @@
 #include "ThemedDialog.h"
 
 #include <string>
+#include <vector>
 
 // The about dialog: the banner with the version line, the credit, and the link to the
 // maker's web site, which opens in the browser.
@@ -22,6 +23,7 @@ class CDlgAbout : public ThemedDialog {
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
     void OnDpiChanged(int newDpi) override;
+    std::vector<PixelRect> PaintedPictures() const override;
 
   private:
     void OnPaint();

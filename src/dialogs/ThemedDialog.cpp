@@ -1,7 +1,26 @@
 #include "ThemedDialog.h"
 
-#include "../core/DpiScaling.h"
 #include "../ui/SharpPicture.h"
+#include "DialogTemplate.h"
+#include "PictureRoom.h"
+
+namespace {
+
+bool IsPictureControl(HWND window) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    return CompareStringOrdinal(className, -1, L"Static", -1, TRUE) == CSTR_EQUAL &&
+           (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+} // namespace
 
 LRESULT ThemedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
@@ -12,8 +31,10 @@ LRESULT ThemedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     if (message == WM_INITDIALOG) {
         const LRESULT result = Dialog::HandleMessage(message, wParam, lParam);
+        RememberTemplatePlaces();
         if (Dpi() != kBaseDpi)
             StretchPictures();
+        MakeRoomForPictures();
         return result;
     }
     return Dialog::HandleMessage(message, wParam, lParam);
@@ -22,6 +43,59 @@ LRESULT ThemedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void ThemedDialog::OnDpiChanged(int newDpi) {
     Dialog::OnDpiChanged(newDpi);
     StretchPictures();
+    MakeRoomForPictures();
+}
+
+// The dialog manager gave every control its place from the template in the dialog's font; the
+// template's own units, mapped the same way, give back the places the pictures have left.
+void ThemedDialog::RememberTemplatePlaces() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(TemplateId()), RT_DIALOG);
+    const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    const DialogTemplateLayout layout =
+        ReadDialogTemplate(static_cast<const std::uint8_t*>(data), found ? SizeofResource(instance, found) : 0);
+    templatePlaces.clear();
+    if (layout.items.size() != Children(Hwnd()).size())
+        return;
+    auto inPixels = [this](int x, int y, int width, int height) {
+        RECT units{x, y, width, height};
+        MapDialogRect(Hwnd(), &units);
+        return PixelRect{units.left, units.top, units.left + units.right, units.top + units.bottom};
+    };
+    for (const TemplateItem& item : layout.items)
+        templatePlaces.push_back(inPixels(item.x, item.y, item.width, item.height));
+    const PixelRect client = inPixels(0, 0, layout.width, layout.height);
+    templateWidth = client.Width();
+    templateHeight = client.Height();
+    templatePlacesDpi = Dpi();
+}
+
+void ThemedDialog::MakeRoomForPictures() {
+    const std::vector<HWND> children = Children(Hwnd());
+    if (templatePlaces.size() != children.size())
+        return;
+    std::vector<DialogPart> parts;
+    for (size_t i = 0; i < children.size(); ++i) {
+        const RECT now = win::RectInParent(children[i]);
+        parts.push_back({RescaleDpi(templatePlaces[i], templatePlacesDpi, Dpi()), IsPictureControl(children[i]),
+                         now.right - now.left, now.bottom - now.top});
+    }
+    for (const PixelRect& picture : PaintedPictures())
+        parts.push_back({picture, true, picture.Width(), picture.Height()});
+    const DialogRoom room = ::MakeRoomForPictures(parts, RescaleDpi(templateWidth, templatePlacesDpi, Dpi()),
+                                                  RescaleDpi(templateHeight, templatePlacesDpi, Dpi()));
+    for (size_t i = 0; i < children.size(); ++i) {
+        const PixelRect& place = room.rects[i];
+        const RECT now = win::RectInParent(children[i]);
+        // A picture keeps the size of its bitmap.
+        const int width = parts[i].isPicture ? now.right - now.left : place.Width();
+        const int height = parts[i].isPicture ? now.bottom - now.top : place.Height();
+        if (now.left != place.left || now.top != place.top || now.right - now.left != width ||
+            now.bottom - now.top != height)
+            MoveWindow(children[i], place.left, place.top, width, height, TRUE);
+    }
+    win::GrowClient(Hwnd(), room.clientWidth, room.clientHeight);
 }
 
 // A picture control takes the size of its new bitmap.

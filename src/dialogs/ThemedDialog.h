@@ -1,5 +1,6 @@
 #pragma once
 #include "../core/Color.h"
+#include "../core/DpiScaling.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
 
@@ -22,10 +23,18 @@ class ThemedDialog : public win::Dialog {
         SetBkColor(dc, backgroundColor);
         return BackgroundBrush();
     }
+    // Pictures the dialog paints itself, in its client area at its DPI.
+    virtual std::vector<PixelRect> PaintedPictures() const { return {}; }
 
   private:
     // The template's pictures are drawn for the base DPI; at another DPI they show stretched.
     void StretchPictures();
+    // Where the template puts each control, in pixels at the DPI the dialog opened at: a
+    // picture control has taken its bitmap's size since.
+    void RememberTemplatePlaces();
+    // A picture larger than its place pushes the controls below and beside it, and the
+    // dialog grows to hold it.
+    void MakeRoomForPictures();
 
     // A picture control with the bitmap the template gave it, and the stretched copy it shows.
     struct StretchedPicture {
@@ -34,6 +43,10 @@ class ThemedDialog : public win::Dialog {
         win::BitmapHandle shown;
     };
     std::vector<StretchedPicture> stretchedPictures;
+    std::vector<PixelRect> templatePlaces; // in the order of the children
+    int templateWidth = 0;
+    int templateHeight = 0;
+    int templatePlacesDpi = kBaseDpi;
     ColorRef backgroundColor = 0x00FFFFFF;
     win::BrushHandle backgroundBrush;
 };

@@ -38,6 +38,7 @@ class Dialog : public Window {
     // Extended styles the window gets at creation beyond its template's, such as
     // WS_EX_TOPMOST: set then, they cost no later reordering of the shown windows.
     void AddCreationExStyle(DWORD exStyle) { creationExStyle |= exStyle; }
+    UINT TemplateId() const { return templateId; }
 
   private:
     bool CreateFromTemplate(HWND parent);

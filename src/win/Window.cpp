@@ -2,6 +2,7 @@
 
 #include "AccessibleObject.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace win {
@@ -60,15 +61,22 @@ int LowestChildBottom(HWND parent, HWND except) {
     return lowest;
 }
 
-void GrowClientHeight(HWND window, int height) {
+void GrowClient(HWND window, int width, int height) {
     RECT client, frame;
     GetClientRect(window, &client);
-    if (client.bottom >= height)
+    if (client.right >= width && client.bottom >= height)
         return;
     GetWindowRect(window, &frame);
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left,
-                 frame.bottom - frame.top + height - client.bottom,
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + std::max(0L, width - client.right),
+                 frame.bottom - frame.top + std::max(0L, height - client.bottom),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT RectInParent(HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 Window::~Window() {

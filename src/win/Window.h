@@ -96,7 +96,9 @@ bool IsCtlColorMessage(UINT message);
 // The lowest bottom edge, in the parent's client coordinates, of its direct children that have
 // WS_VISIBLE (the parent itself need not be shown yet), leaving out `except`; 0 without any.
 int LowestChildBottom(HWND parent, HWND except = nullptr);
-// Makes the client area at least that high, keeping the window's position and width.
-void GrowClientHeight(HWND window, int height);
+// Makes the client area at least that wide and high, keeping the window's position.
+void GrowClient(HWND window, int width, int height);
+// A child's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND child);
 
 } // namespace win

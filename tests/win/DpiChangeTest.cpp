@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <vector>
 
@@ -105,8 +106,15 @@ TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) 
     EXPECT_EQ(FontHeight(Child(IDC_LABEL_RED)), RescaleDpi(fontHeight, baseDpi, dpi));
 
     EXPECT_EQ(ToPixelRect(RectInParent(Child(IDC_COLOR_DISPLAY))), layout.colorDisplay);
-    for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(ToPixelRect(RectInParent(Child(kLocks[i]))), layout.locks[i]) << i;
+    // Each lock at the layout's height and size, over its slider.
+    for (size_t i = 0; i < 3; ++i) {
+        const RECT lock = RectInParent(Child(kLocks[i]));
+        const RECT slider = RectInParent(Child(IDC_SLIDER_RED + static_cast<int>(i)));
+        EXPECT_EQ(lock.top, layout.locks[i].top) << i;
+        EXPECT_EQ(lock.right - lock.left, layout.locks[i].Width()) << i;
+        EXPECT_EQ(lock.bottom - lock.top, layout.locks[i].Height()) << i;
+        EXPECT_LE(std::abs(lock.left + lock.right - slider.left - slider.right), 4) << i;
+    }
 
     RECT client;
     GetClientRect(main.Hwnd(), &client);
