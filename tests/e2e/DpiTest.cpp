@@ -314,10 +314,11 @@ class Layout : public ::testing::TestWithParam<bool> {
         WaitFor([&] { return (dialog = OwnedDialog(tintra.MainWindow())) != nullptr; });
         return dialog;
     }
-    // Escape, pressed once, closes any of them.
-    bool CloseDialog() {
+    // Escape, pressed once, closes any of them. The owner is enabled again a moment before the
+    // dialog is hidden.
+    bool CloseDialog(HWND dialog) {
         PressKey(VK_ESCAPE);
-        return WaitFor([&] { return IsWindowEnabled(tintra.MainWindow()) != FALSE; });
+        return WaitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(tintra.MainWindow()) != FALSE; });
     }
     static HWND OwnedDialog(HWND owner) {
         std::pair<HWND, HWND> search{owner, nullptr};
@@ -474,7 +475,7 @@ TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
         SCOPED_TRACE("colour dialog");
         ExpectDialogLayout(dialog, IDD_COLOR, {});
     }
-    ASSERT_TRUE(CloseDialog());
+    ASSERT_TRUE(CloseDialog(dialog));
 
     dialog = OpenDialog(IDC_BUTTON_OPTIONS);
     ASSERT_NE(dialog, nullptr);
@@ -482,7 +483,7 @@ TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
         SCOPED_TRACE("options");
         ExpectDialogLayout(dialog, IDD_OPTIONS, {});
     }
-    ASSERT_TRUE(CloseDialog());
+    ASSERT_TRUE(CloseDialog(dialog));
 
     // The about dialog paints its banner at its top left, at the screen's scale.
     BITMAP banner{};
@@ -497,7 +498,7 @@ TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
         ExpectDialogLayout(dialog, IDD_ABOUT,
                            {RECT{0, 0, ScaleToDpi(banner.bmWidth, dpi), ScaleToDpi(banner.bmHeight, dpi)}});
     }
-    ASSERT_TRUE(CloseDialog());
+    ASSERT_TRUE(CloseDialog(dialog));
 }
 
 TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {

@@ -282,11 +282,18 @@ bool SaveClientPicture(HWND window, HWND mainWindow, const std::wstring& path) {
 bool SaveDialogPicture(const e2e::TintraProcess& tintra, int command, const std::wstring& path) {
     PostMessageW(tintra.MainWindow(), WM_PANEL_COMMAND, static_cast<WPARAM>(command), 0);
     HWND dialog = nullptr;
-    if (!e2e::WaitFor([&] { return (dialog = OwnedDialog(tintra.MainWindow())) != nullptr; }))
+    if (!e2e::WaitFor([&] { return (dialog = OwnedDialog(tintra.MainWindow())) != nullptr; })) {
+        std::fprintf(stderr, "the dialog did not open\n");
         return false;
+    }
     const bool saved = SaveClientPicture(dialog, tintra.MainWindow(), path);
     PostMessageW(dialog, WM_CLOSE, 0, 0);
-    return e2e::WaitFor([&] { return IsWindowEnabled(tintra.MainWindow()) != FALSE; }) && saved;
+    // The owner is enabled again a moment before the dialog is hidden.
+    const bool closed = e2e::WaitFor(
+        [&] { return !IsWindowVisible(dialog) && IsWindowEnabled(tintra.MainWindow()) != FALSE; });
+    if (!closed)
+        std::fprintf(stderr, "the dialog did not close\n");
+    return closed && saved;
 }
 
 // The settings say it all: nothing is clicked before the pictures are taken.
@@ -310,12 +317,16 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
     const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
     bool saved = e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); }) &&
                  SaveClientPicture(tintra.MainWindow(), tintra.MainWindow(), folder + L"\\main.bmp");
+    if (!saved)
+        std::fprintf(stderr, "the main window's picture could not be taken\n");
     const std::pair<int, const wchar_t*> dialogs[] = {
         {kCommandColorDialog, L"color-dialog.bmp"}, {kCommandOptions, L"options.bmp"}, {kCommandAbout, L"about.bmp"}};
-    for (const auto& [command, name] : dialogs)
-        saved = saved && SaveDialogPicture(tintra, command, folder + L"\\" + name);
-    if (!saved)
-        std::fprintf(stderr, "a picture could not be taken\n");
+    for (const auto& [command, name] : dialogs) {
+        if (saved && !SaveDialogPicture(tintra, command, folder + L"\\" + name)) {
+            std::fprintf(stderr, "%ls could not be taken\n", name);
+            saved = false;
+        }
+    }
     const int result = Finish(tintra, saved);
     e2e::ClearSettings();
     return result;
