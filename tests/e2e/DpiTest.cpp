@@ -317,10 +317,15 @@ class Layout : public ::testing::TestWithParam<bool> {
         return dialog;
     }
     // Escape, pressed once, closes any of them. The owner is enabled again a moment before the
-    // dialog is hidden.
+    // dialog is hidden, and a click that comes while it is still being activated can be lost.
     bool CloseDialog(HWND dialog) {
         PressKey(VK_ESCAPE);
-        return WaitFor([&] { return !IsWindowVisible(dialog) && IsWindowEnabled(tintra.MainWindow()) != FALSE; });
+        const HWND main = tintra.MainWindow();
+        return WaitFor([&] {
+            GUITHREADINFO info{sizeof(info)};
+            return !IsWindowVisible(dialog) && IsWindowEnabled(main) &&
+                   GetGUIThreadInfo(tintra.UiThread(), &info) && info.hwndActive == main;
+        });
     }
     static HWND OwnedDialog(HWND owner) {
         std::pair<HWND, HWND> search{owner, nullptr};
