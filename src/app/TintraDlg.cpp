@@ -179,8 +179,8 @@ void CTintraDlg::PlaceLocks(const MainLayout& layout) {
     for (size_t i = 0; i < kChannels; ++i) {
         const RECT slider = win::RectInParent(sliders[i].Hwnd());
         const PixelRect& place = layout.locks[i];
-        const int left = KeptOrCentredStart(place.left, place.Width(), slider.left, slider.right - slider.left,
-                                            kLockCentreTolerance);
+        const int left = KeptOrCentredStart(place.left, place.Width(), slider.left,
+                                            slider.right - slider.left, kLockCentreTolerance);
         MoveTo(lockButtons[i].Hwnd(), PixelRect{left, place.top, left + place.Width(), place.bottom});
     }
 }

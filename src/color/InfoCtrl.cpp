@@ -72,8 +72,8 @@ void InfoCtrl::LayOutMarks(int markDpi) {
     const int left = ScaleToDpi(kCheckLeft, markDpi);
     for (ColorNotation notation : kPanelOrder) {
         const RECT label = win::RectInParent(labels[static_cast<size_t>(notation)].Hwnd());
-        MoveWindow(CheckOf(notation).Hwnd(), left, CentredStart(label.top, label.bottom - label.top, size), size,
-                   size, TRUE);
+        MoveWindow(CheckOf(notation).Hwnd(), left, CentredStart(label.top, label.bottom - label.top, size),
+                   size, size, TRUE);
     }
 }
 

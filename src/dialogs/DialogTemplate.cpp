@@ -98,7 +98,7 @@ DialogTemplateLayout ReadDialogTemplate(const std::uint8_t* data, std::size_t si
         item.height = reader.Short();
         reader.DoubleWord(); // id
         item.classAtom = reader.OrdinalOrString();
-        reader.OrdinalOrString(); // text
+        reader.OrdinalOrString();   // text
         reader.Skip(reader.Word()); // creation data
         layout.items.push_back(item);
     }

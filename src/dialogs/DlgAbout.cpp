@@ -77,7 +77,7 @@ std::vector<PixelRect> CDlgAbout::PaintedPictures() const {
     if (!banner)
         return {};
     return {PixelRect{0, 0, ScaleToDpi(static_cast<int>(banner->GetWidth()), Dpi()),
-                       ScaleToDpi(static_cast<int>(banner->GetHeight()), Dpi())}};
+                      ScaleToDpi(static_cast<int>(banner->GetHeight()), Dpi())}};
 }
 
 void CDlgAbout::DrawVersionLine() const {

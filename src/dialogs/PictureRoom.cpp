@@ -44,7 +44,8 @@ DialogRoom MakeRoomForPictures(const std::vector<DialogPart>& parts, int clientW
     const std::vector<int> shiftX = Shifts(
         parts, [](const PixelRect& r) { return r.left; },
         [](const PixelRect& picture, const PixelRect& part) {
-            return part.left >= picture.right && SpansMeet(picture.top, picture.bottom, part.top, part.bottom);
+            return part.left >= picture.right &&
+                   SpansMeet(picture.top, picture.bottom, part.top, part.bottom);
         },
         GrowthX);
     const std::vector<int> shiftY = Shifts(
@@ -56,7 +57,7 @@ DialogRoom MakeRoomForPictures(const std::vector<DialogPart>& parts, int clientW
     for (size_t j = 0; j < parts.size(); ++j) {
         const DialogPart& part = parts[j];
         PixelRect rect{part.rect.left + shiftX[j], part.rect.top + shiftY[j], part.rect.right + shiftX[j],
-                        part.rect.bottom + shiftY[j]};
+                       part.rect.bottom + shiftY[j]};
         if (part.isPicture) {
             rect.right = std::max(rect.right, rect.left + part.pictureWidth);
             rect.bottom = std::max(rect.bottom, rect.top + part.pictureHeight);

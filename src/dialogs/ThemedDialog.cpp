@@ -53,8 +53,8 @@ void ThemedDialog::RememberTemplatePlaces() {
     const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(TemplateId()), RT_DIALOG);
     const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    const DialogTemplateLayout layout =
-        ReadDialogTemplate(static_cast<const std::uint8_t*>(data), found ? SizeofResource(instance, found) : 0);
+    const DialogTemplateLayout layout = ReadDialogTemplate(static_cast<const std::uint8_t*>(data),
+                                                           found ? SizeofResource(instance, found) : 0);
     templatePlaces.clear();
     if (layout.items.size() != Children(Hwnd()).size())
         return;
@@ -78,8 +78,8 @@ void ThemedDialog::MakeRoomForPictures() {
     std::vector<DialogPart> parts;
     for (size_t i = 0; i < children.size(); ++i) {
         const RECT now = win::RectInParent(children[i]);
-        parts.push_back({RescaleDpi(templatePlaces[i], templatePlacesDpi, Dpi()), IsPictureControl(children[i]),
-                         now.right - now.left, now.bottom - now.top});
+        parts.push_back({RescaleDpi(templatePlaces[i], templatePlacesDpi, Dpi()),
+                         IsPictureControl(children[i]), now.right - now.left, now.bottom - now.top});
     }
     for (const PixelRect& picture : PaintedPictures())
         parts.push_back({picture, true, picture.Width(), picture.Height()});

@@ -347,8 +347,8 @@ class Layout : public ::testing::TestWithParam<bool> {
         GetClientRect(dialog, &client);
         auto children = VisibleChildren(dialog);
         for (const auto& [child, rect] : children)
-            EXPECT_TRUE(Inside(rect, client)) << Describe(child, rect) << " in " << client.right << " x "
-                                              << client.bottom;
+            EXPECT_TRUE(Inside(rect, client))
+                << Describe(child, rect) << " in " << client.right << " x " << client.bottom;
         for (const RECT& picture : paintedPictures) {
             EXPECT_TRUE(Inside(picture, client)) << "picture of " << picture.right << " x " << picture.bottom
                                                  << " in " << client.right << " x " << client.bottom;

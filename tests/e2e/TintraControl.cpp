@@ -297,7 +297,8 @@ bool SaveDialogPicture(const e2e::TintraProcess& tintra, int command, const std:
 }
 
 // The settings say it all: nothing is clicked before the pictures are taken.
-constexpr DWORD kReferencePanes[] = {RGB(200, 100, 50), RGB(0, 128, 255), RGB(255, 200, 0), RGB(120, 60, 160)};
+constexpr DWORD kReferencePanes[] = {RGB(200, 100, 50), RGB(0, 128, 255), RGB(255, 200, 0),
+                                     RGB(120, 60, 160)};
 
 int ReferencePictures(const std::wstring& language, const std::wstring& folder) {
     e2e::ClearSettings();
@@ -319,8 +320,9 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
                  SaveClientPicture(tintra.MainWindow(), tintra.MainWindow(), folder + L"\\main.bmp");
     if (!saved)
         std::fprintf(stderr, "the main window's picture could not be taken\n");
-    const std::pair<int, const wchar_t*> dialogs[] = {
-        {kCommandColorDialog, L"color-dialog.bmp"}, {kCommandOptions, L"options.bmp"}, {kCommandAbout, L"about.bmp"}};
+    const std::pair<int, const wchar_t*> dialogs[] = {{kCommandColorDialog, L"color-dialog.bmp"},
+                                                      {kCommandOptions, L"options.bmp"},
+                                                      {kCommandAbout, L"about.bmp"}};
     for (const auto& [command, name] : dialogs) {
         if (saved && !SaveDialogPicture(tintra, command, folder + L"\\" + name)) {
             std::fprintf(stderr, "%ls could not be taken\n", name);

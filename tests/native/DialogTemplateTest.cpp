@@ -51,8 +51,8 @@ std::vector<std::uint8_t> ColorDialogTemplate() {
     w.Word(0);
     w.Word(201);
     w.Word(107);
-    w.Word(0);             // no menu
-    w.Word(0);             // the standard class
+    w.Word(0); // no menu
+    w.Word(0); // the standard class
     w.String(u"Color Dialog");
     w.Word(8);
     w.Word(400);

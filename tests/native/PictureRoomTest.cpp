@@ -13,8 +13,8 @@ DialogPart Picture(PixelRect rect, int width, int height) {
 }
 
 TEST(PictureRoom, NothingMovesWhenEveryPictureFitsItsPlace) {
-    const std::vector<DialogPart> parts = {Picture({0, 0, 302, 145}, 301, 145),
-                                           Control({8, 150, 118, 171}), Control({213, 150, 293, 171})};
+    const std::vector<DialogPart> parts = {Picture({0, 0, 302, 145}, 301, 145), Control({8, 150, 118, 171}),
+                                           Control({213, 150, 293, 171})};
     const DialogRoom room = MakeRoomForPictures(parts, 302, 178);
     EXPECT_EQ(room.clientWidth, 302);
     EXPECT_EQ(room.clientHeight, 178);
