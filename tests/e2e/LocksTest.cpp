@@ -1,5 +1,5 @@
-// The channel locks under a person's hand: padlocks latched by clicks, a slider dragged with the
-// mouse, and every slider, the five rows and the active pane read after each drag.
+// The channel locks under a person's hand: padlocks latched by their keys, a slider dragged with
+// the mouse, and every slider, the five rows and the active pane read after each drag.
 #include "Driver.h"
 #include "color/ColorNotation.h"
 
@@ -54,15 +54,16 @@ class Locks : public ::testing::Test {
     bool LockFaceIs(int channel, COLORREF face) const {
         return ScreenPixel(tintra.Control(kLockIds[channel]), 2, 7) == face;
     }
-    // One click on the padlock: it flips.
-    ::testing::AssertionResult ClickLock(int channel, bool latches) {
+    // One press of the channel's key (1, 2 or 3): its padlock flips. Keys, not clicks, so
+    // that the pointer's last press before a drag is the one of the drag before: under Wine
+    // the pointer can jump back to it for a moment, and a jump to a padlock far above the
+    // slider would drag the locked channels to 0 and back.
+    ::testing::AssertionResult PressLockKey(int channel, bool latches) {
         const COLORREF face = latches ? kLatchedFaces[channel] : kReleasedFace;
-        // Each click a few pixels from the last on the same padlock, so that no two make a double-click.
-        const int x = lockClicks[channel]++ % 2 ? 7 : 2;
-        return ClickFor(tintra.Control(kLockIds[channel]), x, 5,
-                        std::string("the ") + kChannelNames[channel] + " padlock " +
-                            (latches ? "latched" : "released"),
-                        [&] { return LockFaceIs(channel, face); });
+        return PressKeyFor(static_cast<WORD>('1' + channel),
+                           std::string("the ") + kChannelNames[channel] + " padlock " +
+                               (latches ? "latched" : "released"),
+                           [&] { return LockFaceIs(channel, face); });
     }
     // The sliders, all five rows and the active pane show one colour.
     ::testing::AssertionResult Shows(const Channels& expected) {
@@ -119,7 +120,6 @@ class Locks : public ::testing::Test {
     }
 
     TintraProcess tintra;
-    int lockClicks[3] = {};
 };
 
 // Drags are monotonic, so a locked channel's place follows from where it was and how far the
@@ -128,20 +128,20 @@ TEST_F(Locks, LockedSlidersMoveTogetherUnderTheMouseAndAPickReleasesThem) {
     ASSERT_TRUE(Shows({100, 80, 200}));
 
     // One lock: it changes nothing.
-    ASSERT_TRUE(ClickLock(kGreen, true));
+    ASSERT_TRUE(PressLockKey(kGreen, true));
     DragAndCheck(kGreen, 20, {false, true, false});
-    // Its second click releases it.
-    ASSERT_TRUE(ClickLock(kGreen, false));
+    // Its second press releases it.
+    ASSERT_TRUE(PressLockKey(kGreen, false));
 
     // Two locks: blue follows red; green stays.
-    ASSERT_TRUE(ClickLock(kRed, true));
-    ASSERT_TRUE(ClickLock(kBlue, true));
+    ASSERT_TRUE(PressLockKey(kRed, true));
+    ASSERT_TRUE(PressLockKey(kBlue, true));
     DragAndCheck(kRed, 30, {true, false, true});
     // The unlocked one moves alone.
     DragAndCheck(kGreen, -10, {true, false, true});
 
     // Three locks: blue reaches 255 and stays there while red and green go on.
-    ASSERT_TRUE(ClickLock(kGreen, true));
+    ASSERT_TRUE(PressLockKey(kGreen, true));
     const Channels beforeTheEnd = Positions();
     DragAndCheck(kRed, 45, {true, true, true});
     ASSERT_EQ(Positions()[kBlue], 255) << "blue did not reach the end from " << Text(beforeTheEnd);
