@@ -11,6 +11,7 @@ set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/PaneLayoutTest.cpp
   tests/native/PicturesTest.cpp
   tests/native/CommandsTest.cpp
+  tests/native/PastedColorTest.cpp
   tests/native/SettingsTableTest.cpp
   tests/native/DialogLogicTest.cpp
   tests/native/ZoomGeometryTest.cpp

@@ -6,6 +6,7 @@
 #include "../win/App.h"
 #include "../win/LateBound.h"
 #include "../win/StartupProfile.h"
+#include "../color/PastedColor.h"
 #include "ClipboardText.h"
 #include "MainLayout.h"
 #include "SettingsTable.h"
@@ -17,8 +18,11 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -48,6 +52,41 @@ RECT ToRect(const PixelRect& rect) {
 
 void MoveTo(HWND window, const PixelRect& rect) {
     MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+}
+
+bool OpenClipboardPatiently(HWND owner) {
+    bool opened = OpenClipboard(owner);
+    for (int attempt = 1; !opened && attempt < kClipboardAttempts; ++attempt) {
+        Sleep(kClipboardRetryMs);
+        opened = OpenClipboard(owner);
+    }
+    return opened;
+}
+
+// The text ends at its first zero or at the end of its block, whichever comes first: the
+// program that put it there may have left no zero at all.
+template <typename Char> std::optional<ColorRef> ColorInTextBlock(HANDLE block, ColorNotation marked) {
+    const auto* text = static_cast<const Char*>(GlobalLock(block));
+    if (!text)
+        return std::nullopt;
+    const size_t capacity = GlobalSize(block) / sizeof(Char);
+    const size_t length = static_cast<size_t>(std::find(text, text + capacity, Char{}) - text);
+    const std::optional<ColorRef> color = PastedColor(std::basic_string_view<Char>(text, length), marked);
+    GlobalUnlock(block);
+    return color;
+}
+
+// Unicode text first: the system makes it from 8-bit text too, but not always the other way.
+std::optional<ColorRef> ColorOnClipboard(HWND owner, ColorNotation marked) {
+    if (!OpenClipboardPatiently(owner))
+        return std::nullopt;
+    std::optional<ColorRef> color;
+    if (HANDLE unicode = GetClipboardData(CF_UNICODETEXT))
+        color = ColorInTextBlock<wchar_t>(unicode, marked);
+    else if (HANDLE narrow = GetClipboardData(CF_TEXT))
+        color = ColorInTextBlock<char>(narrow, marked);
+    CloseClipboard();
+    return color;
 }
 
 } // namespace
@@ -329,7 +368,8 @@ void CTintraDlg::OnPanelCommand(int command) {
 }
 
 void CTintraDlg::RunKey(unsigned virtualKey) {
-    const KeyCommand command = CommandForKey(virtualKey);
+    // The key state is that of the key-down being handled, also for one the display posted on.
+    const KeyCommand command = CommandForKey(virtualKey, GetKeyState(VK_CONTROL) < 0);
     switch (command.action) {
     case KeyAction::SetNotation:
         infoPanel.SetNotation(command.argument);
@@ -342,11 +382,11 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
     case KeyAction::CancelPicking:
         picker.Cancel();
         break;
-    case KeyAction::Copy:
-        CopyToClipboard();
+    case KeyAction::PanelCommand:
+        toolPanel.Press(command.argument);
         break;
-    case KeyAction::Help:
-        OpenHelp();
+    case KeyAction::Paste:
+        PasteFromClipboard();
         break;
     case KeyAction::None:
         break;
@@ -396,17 +436,21 @@ void CTintraDlg::CopyToClipboard() {
     } else {
         return;
     }
-    bool opened = OpenClipboard(Hwnd());
-    for (int attempt = 1; !opened && attempt < kClipboardAttempts; ++attempt) {
-        Sleep(kClipboardRetryMs);
-        opened = OpenClipboard(Hwnd());
-    }
-    if (!opened)
+    if (!OpenClipboardPatiently(Hwnd()))
         return;
     EmptyClipboard();
     if (SetClipboardData(CF_TEXT, block.get()))
         block.release(); // the clipboard owns it now
     CloseClipboard();
+}
+
+// A text that names no colour, no text, or a clipboard that stays held changes nothing; the
+// standard error sound says so, without a box to close.
+void CTintraDlg::PasteFromClipboard() {
+    if (const std::optional<ColorRef> color = ColorOnClipboard(Hwnd(), infoPanel.GetNotation()))
+        SetCurrentColor(*color);
+    else
+        MessageBeep(MB_ICONERROR);
 }
 
 void CTintraDlg::OnPaneSelected() {

@@ -29,6 +29,8 @@ class CTintraDlg : public win::Dialog {
     // Makes the slider positions the colour of the active pane and of the information panel.
     void ApplySliders();
     void CopyToClipboard();
+    // The colour the clipboard's text names becomes current, as a pick would make it.
+    void PasteFromClipboard();
     // What the user set survives: read once at start-up, before the window is made, shown
     // once it is, and written on closing.
     void LoadSettings();

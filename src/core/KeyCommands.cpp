@@ -1,8 +1,8 @@
 #include "KeyCommands.h"
 
-KeyCommand CommandForKey(unsigned virtualKey) {
+KeyCommand CommandForKey(unsigned virtualKey, bool control) {
     for (const KeyBinding& binding : kKeyBindings)
-        if (binding.key == virtualKey)
+        if (binding.key == virtualKey && (control || !binding.control))
             return binding.command;
     return {KeyAction::None, 0};
 }

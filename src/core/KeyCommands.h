@@ -2,40 +2,12 @@
 #include "Color.h"
 
 // What a key does in the main window, whichever window has the focus.
-enum class KeyAction { None, SetNotation, FlipLock, CancelPicking, Copy, Help };
+enum class KeyAction { None, SetNotation, FlipLock, CancelPicking, PanelCommand, Paste };
 
 struct KeyCommand {
     KeyAction action;
-    int argument; // the notation, or the channel of the lock
+    int argument; // the notation, the channel of the lock, or the tool panel's command
 };
-
-struct KeyBinding {
-    unsigned key; // virtual-key code
-    KeyCommand command;
-};
-
-constexpr unsigned kVkReturn = 0x0D, kVkEscape = 0x1B, kVkSpace = 0x20, kVkF1 = 0x70, kVkNumpad1 = 0x61;
-
-// Every key the main window answers; the help's key page describes each of them.
-inline constexpr KeyBinding kKeyBindings[] = {
-    {'C', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Colref)}},
-    {'R', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Rgb)}},
-    {'H', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Hex)}},
-    {'B', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Hsb)}},
-    {'M', {KeyAction::SetNotation, static_cast<int>(ColorNotation::Cmyk)}},
-    {'1', {KeyAction::FlipLock, 0}},
-    {'2', {KeyAction::FlipLock, 1}},
-    {'3', {KeyAction::FlipLock, 2}},
-    {kVkNumpad1, {KeyAction::FlipLock, 0}},
-    {kVkNumpad1 + 1, {KeyAction::FlipLock, 1}},
-    {kVkNumpad1 + 2, {KeyAction::FlipLock, 2}},
-    {kVkEscape, {KeyAction::CancelPicking, 0}},
-    {kVkReturn, {KeyAction::Copy, 0}},
-    {kVkSpace, {KeyAction::Copy, 0}},
-    {kVkF1, {KeyAction::Help, 0}},
-};
-
-KeyCommand CommandForKey(unsigned virtualKey);
 
 // The tool panel's command numbers, as posted in WM_PANEL_COMMAND.
 enum PanelCommand : int {
@@ -48,3 +20,43 @@ enum PanelCommand : int {
     kCommandTopmost = 7,
     kCommandHelp = 8,
 };
+
+struct KeyBinding {
+    unsigned key; // virtual-key code
+    bool control; // only with Ctrl held
+    KeyCommand command;
+};
+
+constexpr unsigned kVkReturn = 0x0D, kVkEscape = 0x1B, kVkSpace = 0x20, kVkF1 = 0x70, kVkNumpad1 = 0x61;
+
+// Every key the main window answers; the help's key page describes each of them. The rows
+// with Ctrl come first, so that they win over the same key without it.
+inline constexpr KeyBinding kKeyBindings[] = {
+    {'C', true, {KeyAction::PanelCommand, kCommandCopy}},
+    {'V', true, {KeyAction::Paste, 0}},
+    {'C', false, {KeyAction::SetNotation, static_cast<int>(ColorNotation::Colref)}},
+    {'R', false, {KeyAction::SetNotation, static_cast<int>(ColorNotation::Rgb)}},
+    {'H', false, {KeyAction::SetNotation, static_cast<int>(ColorNotation::Hex)}},
+    {'B', false, {KeyAction::SetNotation, static_cast<int>(ColorNotation::Hsb)}},
+    {'M', false, {KeyAction::SetNotation, static_cast<int>(ColorNotation::Cmyk)}},
+    {'1', false, {KeyAction::FlipLock, 0}},
+    {'2', false, {KeyAction::FlipLock, 1}},
+    {'3', false, {KeyAction::FlipLock, 2}},
+    {kVkNumpad1, false, {KeyAction::FlipLock, 0}},
+    {kVkNumpad1 + 1, false, {KeyAction::FlipLock, 1}},
+    {kVkNumpad1 + 2, false, {KeyAction::FlipLock, 2}},
+    {kVkEscape, false, {KeyAction::CancelPicking, 0}},
+    {kVkReturn, false, {KeyAction::PanelCommand, kCommandCopy}},
+    {kVkSpace, false, {KeyAction::PanelCommand, kCommandCopy}},
+    {kVkF1, false, {KeyAction::PanelCommand, kCommandHelp}},
+    {'D', false, {KeyAction::PanelCommand, kCommandColorDialog}},
+    {'P', false, {KeyAction::PanelCommand, kCommandPicker}},
+    {'Z', false, {KeyAction::PanelCommand, kCommandZoomPicker}},
+    {'O', false, {KeyAction::PanelCommand, kCommandOptions}},
+    {'A', false, {KeyAction::PanelCommand, kCommandAbout}},
+    {'T', false, {KeyAction::PanelCommand, kCommandTopmost}},
+};
+
+// Ctrl+C and Ctrl+V copy and paste, as in every program; with any other key Ctrl makes no
+// difference.
+KeyCommand CommandForKey(unsigned virtualKey, bool control);

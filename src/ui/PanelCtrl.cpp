@@ -46,6 +46,19 @@ UButton* PanelCtrl::Button(int id) {
     return nullptr;
 }
 
+void PanelCtrl::Press(int command) {
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (kButtons[i].command == command) {
+            if (kButtons[i].latching)
+                buttons[i].SetDown(buttons[i].IsDown() ? 0 : 1);
+            PostCommand(command);
+        }
+}
+
+void PanelCtrl::PostCommand(int command) {
+    PostMessageW(GetParent(Hwnd()), WM_PANEL_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
 LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -65,7 +78,7 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HIWORD(wParam) == BN_CLICKED) {
             for (const ButtonRow& row : kButtons)
                 if (row.id == LOWORD(wParam))
-                    PostMessageW(GetParent(Hwnd()), WM_PANEL_COMMAND, static_cast<WPARAM>(row.command), 0);
+                    PostCommand(row.command);
         }
         return 0;
     case WM_SETFOCUS:

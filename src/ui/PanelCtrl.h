@@ -14,6 +14,9 @@ class PanelCtrl : public ui::CanvasWindow {
 
     // The button with that control id (5000..5007), or null.
     UButton* Button(int id);
+    // What a click on the command's button does, for its key: a latching button flips, and
+    // the command is posted.
+    void Press(int command);
     // Refilled with the new colour before the panel is next painted.
     void SetBackgroundColor(Argb color);
     void FillBackground();
@@ -28,6 +31,7 @@ class PanelCtrl : public ui::CanvasWindow {
 
   private:
     void BuildButtons();
+    void PostCommand(int command);
     RECT ButtonRect(size_t index) const;
     void LayOutButtons();
 

@@ -10,7 +10,7 @@ namespace {
 using namespace e2e;
 
 constexpr int kRedSlider = 1018, kGreenSlider = 1019, kBlueSlider = 1020;
-constexpr int kRgbText = 1003;
+constexpr int kRgbText = 1003, kHsbText = 1009;
 
 class Commands : public ::testing::Test {
   protected:
@@ -126,28 +126,80 @@ TEST_F(Commands, LocksLatchByClickAndAPaneReleasesThemAll) {
         EXPECT_TRUE(LockShows(lock.id, RGB(213, 213, 213)));
 }
 
-TEST_F(Commands, EachNotationKeyThenEnterOrSpaceCopiesItsText) {
+TEST_F(Commands, EachNotationKeyThenEnterSpaceOrCtrlCCopiesItsText) {
     FocusDisplay();
     const struct {
         WORD notationKey;
         int mark;
         WORD copyKey;
+        bool control;
         const char* text;
     } cases[] = {
-        {'R', 3001, VK_RETURN, "(0, 0, 0)"}, {'H', 3002, VK_SPACE, "000000"},
-        {'B', 3003, VK_RETURN, "(0, 0, 0)"}, {'M', 3004, VK_SPACE, "(0, 0, 0, 100)"},
-        {'C', 3000, VK_RETURN, "0"},
+        {'R', 3001, VK_RETURN, false, "(0, 0, 0)"}, {'H', 3002, 'C', true, "000000"},
+        {'B', 3003, VK_SPACE, false, "(0, 0, 0)"},  {'M', 3004, 'C', true, "(0, 0, 0, 100)"},
+        {'C', 3000, VK_RETURN, false, "0"},
     };
     for (const auto& item : cases) {
         SCOPED_TRACE(item.text);
         EmptyTheClipboard();
         EXPECT_TRUE(PressKeyFor(item.notationKey, "its notation marked",
                                 [&] { return tintra.MarkIsSet(item.mark); }));
-        EXPECT_TRUE(PressKeyFor(item.copyKey, std::string("the clipboard holding ") + item.text, [&] {
-            return ClipboardText() == item.text;
-        })) << ClipboardText();
+        const auto copied = [&] { return ClipboardText() == item.text; };
+        const std::string effect = std::string("the clipboard holding ") + item.text;
+        if (item.control) {
+            PressCtrlKey(item.copyKey);
+            EXPECT_TRUE(WaitFor(copied)) << ClipboardText();
+            // Ctrl+C left the mark alone: the next copy is in the same notation.
+            EmptyTheClipboard();
+            EXPECT_TRUE(PressKeyFor(VK_SPACE, effect + " again", copied)) << ClipboardText();
+        } else {
+            EXPECT_TRUE(PressKeyFor(item.copyKey, effect, copied)) << ClipboardText();
+        }
     }
     EXPECT_TRUE(tintra.IsRunning());
+}
+
+// Keys reach the program in order: once the mark shows, the paste before it was handled.
+TEST_F(Commands, CtrlVMakesTheColourTheClipboardNamesCurrentAndAnyOtherTextChangesNothing) {
+    FocusDisplay();
+    auto rgbReads = [&](const wchar_t* text) {
+        return WaitFor([&] { return tintra.InfoText(kRgbText) == text; });
+    };
+    auto pasteThenMark = [&](WORD notationKey, int mark) {
+        PressCtrlKey('V');
+        PressKey(notationKey);
+        return WaitFor([&] { return tintra.MarkIsSet(mark); });
+    };
+    PutOnClipboard(std::string("#C86432"));
+    PressCtrlKey('V');
+    EXPECT_TRUE(rgbReads(L"200, 100, 50"));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(1000), 40, 30) == RGB(200, 100, 50); }));
+    EXPECT_EQ(PositionsText(), L"200, 100, 50");
+
+    PutOnClipboard(std::string("hello"));
+    ASSERT_TRUE(pasteThenMark('H', 3002));
+    EXPECT_TRUE(rgbReads(L"200, 100, 50"));
+    EmptyTheClipboard();
+    ASSERT_TRUE(pasteThenMark('R', 3001));
+    EXPECT_TRUE(rgbReads(L"200, 100, 50"));
+    EXPECT_TRUE(IsWindowEnabled(tintra.MainWindow())); // no message box over it
+
+    // Held by another program, the clipboard gives nothing; let go, it gives its text.
+    PutOnClipboard(std::wstring(L"(1, 2, 3)"));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const bool pastedWhileHeld = pasteThenMark('H', 3002);
+    CloseClipboard();
+    ASSERT_TRUE(pastedWhileHeld);
+    EXPECT_TRUE(rgbReads(L"200, 100, 50"));
+    PressCtrlKey('V');
+    EXPECT_TRUE(rgbReads(L"1, 2, 3"));
+
+    // With HSB marked, three numbers are HSB.
+    PressKey('B');
+    ASSERT_TRUE(WaitFor([&] { return tintra.MarkIsSet(3003); }));
+    PutOnClipboard(std::wstring(L"(20, 191, 200)"));
+    PressCtrlKey('V');
+    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(kHsbText) == L"20, 191, 200"; }));
 }
 
 TEST_F(Commands, CopyButtonUsesTheMarkedNotation) {
@@ -172,6 +224,14 @@ TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
     // A few pixels away, so that the second click is not taken for a double-click.
     ASSERT_TRUE(ClickFor(tintra.PanelButton(5007), 22, 12,
                          "the window back in the topmost band by the second click", topmost));
+    GetWindowRect(tintra.MainWindow(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    // Its key does the same, and the button shows it as a click would.
+    const HWND button = tintra.PanelButton(5007);
+    const COLORREF down = ScreenPixel(button, 1, 1);
+    PressKey('T');
+    EXPECT_TRUE(WaitFor([&] { return !topmost(); }));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(button, 1, 1) != down; }));
     GetWindowRect(tintra.MainWindow(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
 }

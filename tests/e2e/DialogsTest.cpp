@@ -131,25 +131,40 @@ class Dialogs : public ::testing::Test {
     TintraProcess tintra;
 };
 
-TEST_F(Dialogs, EachToolButtonOpensItsDialogModallyOverTheMainWindow) {
+TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
     Start();
     // Room on every side, so that centring is not cut short by the screen's edge.
     SetWindowPos(Main(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (auto [buttonId, caption] :
-         {std::pair{kColorDialogButton, L"Color Dialog"}, std::pair{kOptionsButton, L"Options"},
-          std::pair{kAboutButton, L"About"}}) {
-        SCOPED_TRACE(std::string(caption, caption + wcslen(caption)));
-        const HWND dialog = Open(buttonId, caption);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_FALSE(IsWindowEnabled(Main()));
-        RECT main, own;
-        GetWindowRect(Main(), &main);
-        GetWindowRect(dialog, &own);
-        EXPECT_LE(std::abs((main.left + main.right) / 2 - (own.left + own.right) / 2), 1);
-        WaitFor([&] { return GetForegroundWindow() == dialog; });
-        EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the dialog closing", [&] { return !IsWindow(dialog); }));
-        EXPECT_TRUE(EndsModal());
-    }
+    const struct {
+        int buttonId;
+        WORD key;
+        const wchar_t* caption;
+    } commands[] = {{kColorDialogButton, 'D', L"Color Dialog"},
+                    {kOptionsButton, 'O', L"Options"},
+                    {kAboutButton, 'A', L"About"}};
+    for (const auto& command : commands)
+        for (bool byKey : {false, true}) {
+            SCOPED_TRACE(std::string(command.caption, command.caption + wcslen(command.caption)) +
+                         (byKey ? " by its key" : " by its button"));
+            HWND dialog = nullptr;
+            if (byKey) {
+                ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == Main(); }));
+                EXPECT_TRUE(PressKeyFor(command.key, "its dialog opening", [&] {
+                    return (dialog = OwnedWindow(Main(), command.caption)) != nullptr;
+                }));
+            } else {
+                dialog = Open(command.buttonId, command.caption);
+            }
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_FALSE(IsWindowEnabled(Main()));
+            RECT main, own;
+            GetWindowRect(Main(), &main);
+            GetWindowRect(dialog, &own);
+            EXPECT_LE(std::abs((main.left + main.right) / 2 - (own.left + own.right) / 2), 1);
+            WaitFor([&] { return GetForegroundWindow() == dialog; });
+            EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the dialog closing", [&] { return !IsWindow(dialog); }));
+            EXPECT_TRUE(EndsModal());
+        }
 }
 
 TEST_F(Dialogs, APaletteClickMakesTheSwatchColourCurrentAndReleasesTheLocks) {

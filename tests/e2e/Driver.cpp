@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
-
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -251,6 +251,35 @@ void EmptyTheClipboard() {
     }
 }
 
+namespace {
+
+template <typename Char> void PutTextOnClipboard(const std::basic_string<Char>& text, UINT format) {
+    const size_t bytes = (text.size() + 1) * sizeof(Char);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block)
+        return;
+    memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(format, block))
+        GlobalFree(block);
+    CloseClipboard();
+}
+
+} // namespace
+
+void PutOnClipboard(const std::string& text) {
+    PutTextOnClipboard(text, CF_TEXT);
+}
+
+void PutOnClipboard(const std::wstring& text) {
+    PutTextOnClipboard(text, CF_UNICODETEXT);
+}
+
 COLORREF ScreenPixel(HWND window, int x, int y) {
     POINT point{x, y};
     ClientToScreen(window, &point);
@@ -435,6 +464,19 @@ void PressKeys(const std::vector<WORD>& virtualKeys) {
         inputs.push_back(up);
     }
     Send(inputs);
+}
+
+void PressCtrlKey(WORD virtualKey) {
+    INPUT control{};
+    control.type = INPUT_KEYBOARD;
+    control.ki.wVk = VK_CONTROL;
+    INPUT down = control;
+    down.ki.wVk = virtualKey;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    INPUT release = control;
+    release.ki.dwFlags = KEYEVENTF_KEYUP;
+    Send({control, down, up, release});
 }
 
 namespace {

@@ -80,6 +80,9 @@ int TrackbarPos(HWND trackbar);
 // The 8-bit text on the clipboard, or "<none>".
 std::string ClipboardText();
 void EmptyTheClipboard();
+// Puts the text on the clipboard as another program would: as 8-bit or as Unicode text.
+void PutOnClipboard(const std::string& text);
+void PutOnClipboard(const std::wstring& text);
 // What the screen shows at a point of a window's client area.
 COLORREF ScreenPixel(HWND window, int x, int y);
 
@@ -102,6 +105,8 @@ void PressKey(WORD virtualKey);
 // Presses and releases each key in turn, all in one SendInput call: no other input comes between
 // them, so the effect of the last shows that the ones before it have arrived too.
 void PressKeys(const std::vector<WORD>& virtualKeys);
+// The key with Ctrl held down.
+void PressCtrlKey(WORD virtualKey);
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -179,6 +180,16 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
         EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the mode ended and its button up",
                                 [&] { return !Waiting() && !IsDown(button); }));
     }
+    // Each mode's key starts it as its button does, shown down, and a second press ends it.
+    for (auto [button, key] : {std::pair{kPickerButton, WORD{'P'}}, std::pair{kZoomButton, WORD{'Z'}}}) {
+        SCOPED_TRACE(button);
+        PressKey(key);
+        EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(button); }));
+        EXPECT_TRUE(WaitFor([&] { return ReadSetting(kCursorMarker) == 1; }));
+        PressKey(key);
+        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+        EXPECT_TRUE(WaitFor([&] { return ReadSetting(kCursorMarker) == -1; }));
+    }
     ShowZoomedPattern();
     EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the panes shown again and the zoom button up", [&] {
         return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame;
@@ -186,9 +197,11 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
     EXPECT_TRUE(RowsShow(0));
 }
 
+// Started with its key, the picker takes a pixel as when started with its button.
 TEST_F(Picking, ColourPickerStartedWhileTheViewIsShownLeavesIt) {
     ShowZoomedPattern();
-    ASSERT_TRUE(StartMode(kPickerButton));
+    PressKey('P');
+    EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(kPickerButton); }));
     EXPECT_TRUE(WaitFor([&] { return !IsDown(kZoomButton); }));
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; }));
     ClickAt(pattern.ScreenPointOf(5, 6));

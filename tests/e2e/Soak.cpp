@@ -58,15 +58,22 @@ std::vector<WORD> OtherKeys() {
         keys.push_back(key);
     for (WORD key = '0'; key <= '9'; ++key)
         keys.push_back(key);
+    keys.erase(std::remove_if(keys.begin(), keys.end(),
+                              [](WORD key) { return CommandForKey(key, false).action != KeyAction::None; }),
+               keys.end());
     return keys;
 }
 
-// Every key the key table knows, except help, which would open a viewer.
+// Every key the key table knows without Ctrl, except those of the buttons not clicked.
 std::vector<WORD> TableKeys() {
     std::vector<WORD> keys;
     for (unsigned key = 1; key < 256; ++key) {
-        const KeyAction action = CommandForKey(key).action;
-        if (action != KeyAction::None && action != KeyAction::Help)
+        const KeyCommand command = CommandForKey(key, false);
+        const bool opensSomething =
+            command.action == KeyAction::PanelCommand &&
+            (command.argument == kCommandHelp || command.argument == kCommandColorDialog ||
+             command.argument == kCommandOptions || command.argument == kCommandAbout);
+        if (command.action != KeyAction::None && !opensSomething)
             keys.push_back(static_cast<WORD>(key));
     }
     return keys;

@@ -63,23 +63,60 @@ INSTANTIATE_TEST_SUITE_P(
                      "(0, 50, 75, 22)"},
         ClipboardRow{10, 20, 30, "1971210", "(10, 20, 30)", "0A141E", "(210, 170, 30)", "(67, 33, 0, 88)"}));
 
-TEST(KeyCommands, TheKeyTable) {
-    EXPECT_EQ(CommandForKey('R').action, KeyAction::SetNotation);
-    EXPECT_EQ(CommandForKey('R').argument, static_cast<int>(ColorNotation::Rgb));
-    EXPECT_EQ(CommandForKey('H').argument, static_cast<int>(ColorNotation::Hex));
-    EXPECT_EQ(CommandForKey('B').argument, static_cast<int>(ColorNotation::Hsb));
-    EXPECT_EQ(CommandForKey('M').argument, static_cast<int>(ColorNotation::Cmyk));
-    EXPECT_EQ(CommandForKey('C').argument, static_cast<int>(ColorNotation::Colref));
-    for (unsigned key : {0x31u, 0x61u})
-        EXPECT_EQ(CommandForKey(key).argument, 0);
-    EXPECT_EQ(CommandForKey(0x63).action, KeyAction::FlipLock);
-    EXPECT_EQ(CommandForKey(0x63).argument, 2);
-    EXPECT_EQ(CommandForKey(0x0D).action, KeyAction::Copy);
-    EXPECT_EQ(CommandForKey(0x20).action, KeyAction::Copy);
-    EXPECT_EQ(CommandForKey(0x1B).action, KeyAction::CancelPicking);
-    EXPECT_EQ(CommandForKey(0x70).action, KeyAction::Help);
-    for (unsigned key : {0x09u, 0x25u, 0x34u, 0x64u, 0x47u})
-        EXPECT_EQ(CommandForKey(key).action, KeyAction::None) << key;
+struct KeyRow {
+    unsigned key;
+    KeyAction action;
+    int argument;
+};
+
+constexpr int NotationArgument(ColorNotation notation) {
+    return static_cast<int>(notation);
+}
+
+// Without Ctrl, and with Ctrl for every key but C and V: the key table ignores it.
+constexpr KeyRow kPlainKeys[] = {
+    {'C', KeyAction::SetNotation, NotationArgument(ColorNotation::Colref)},
+    {'R', KeyAction::SetNotation, NotationArgument(ColorNotation::Rgb)},
+    {'H', KeyAction::SetNotation, NotationArgument(ColorNotation::Hex)},
+    {'B', KeyAction::SetNotation, NotationArgument(ColorNotation::Hsb)},
+    {'M', KeyAction::SetNotation, NotationArgument(ColorNotation::Cmyk)},
+    {0x31, KeyAction::FlipLock, 0},
+    {0x61, KeyAction::FlipLock, 0},
+    {0x32, KeyAction::FlipLock, 1},
+    {0x62, KeyAction::FlipLock, 1},
+    {0x33, KeyAction::FlipLock, 2},
+    {0x63, KeyAction::FlipLock, 2},
+    {0x1B, KeyAction::CancelPicking, 0},
+    {0x0D, KeyAction::PanelCommand, kCommandCopy},
+    {0x20, KeyAction::PanelCommand, kCommandCopy},
+    {0x70, KeyAction::PanelCommand, kCommandHelp},
+    {'D', KeyAction::PanelCommand, kCommandColorDialog},
+    {'P', KeyAction::PanelCommand, kCommandPicker},
+    {'Z', KeyAction::PanelCommand, kCommandZoomPicker},
+    {'O', KeyAction::PanelCommand, kCommandOptions},
+    {'A', KeyAction::PanelCommand, kCommandAbout},
+    {'T', KeyAction::PanelCommand, kCommandTopmost},
+    {'V', KeyAction::None, 0},
+    {0x09, KeyAction::None, 0},
+    {0x25, KeyAction::None, 0},
+    {0x34, KeyAction::None, 0},
+    {0x64, KeyAction::None, 0},
+    {'G', KeyAction::None, 0},
+};
+
+TEST(KeyCommands, TheKeyTableWithAndWithoutCtrl) {
+    for (const KeyRow& row : kPlainKeys)
+        for (bool control : {false, true}) {
+            if (control && (row.key == 'C' || row.key == 'V'))
+                continue;
+            const KeyCommand command = CommandForKey(row.key, control);
+            EXPECT_EQ(command.action, row.action) << row.key << (control ? " with Ctrl" : "");
+            EXPECT_EQ(command.argument, row.argument) << row.key << (control ? " with Ctrl" : "");
+        }
+    // The copy and paste keys of every program.
+    EXPECT_EQ(CommandForKey('C', true).action, KeyAction::PanelCommand);
+    EXPECT_EQ(CommandForKey('C', true).argument, kCommandCopy);
+    EXPECT_EQ(CommandForKey('V', true).action, KeyAction::Paste);
 }
 
 } // namespace

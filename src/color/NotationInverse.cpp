@@ -1,0 +1,149 @@
+#include "NotationInverse.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+constexpr int kChannelMax = 255;
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+
+HsbColor HsbOf(ColorRef color) {
+    return RgbToHsb({RedOf(color), GreenOf(color), BlueOf(color)});
+}
+CmykColor CmykOf(ColorRef color) {
+    return RgbToCmyk(RedOf(color), GreenOf(color), BlueOf(color));
+}
+bool Same(const HsbColor& a, const HsbColor& b) {
+    return a.hue == b.hue && a.saturation == b.saturation && a.brightness == b.brightness;
+}
+bool Same(const CmykColor& a, const CmykColor& b) {
+    return a.cyan == b.cyan && a.magenta == b.magenta && a.yellow == b.yellow && a.black == b.black;
+}
+
+// The first of first..last (inclusive) at which the rising key reaches the target, or last + 1.
+template <typename Key> int FirstReaching(int first, int last, int target, Key key) {
+    int end = last + 1;
+    while (first < end) {
+        const int middle = first + (end - first) / 2;
+        if (key(middle) >= target)
+            end = middle;
+        else
+            first = middle + 1;
+    }
+    return first;
+}
+
+// The 6 × spread colours whose largest channel is top and smallest top − spread, in rising
+// hue: red, yellow, green, cyan, blue, magenta and back towards red.
+ColorRef AroundTheWheel(int top, int spread, int position) {
+    const int low = top - spread;
+    const int step = position % spread;
+    switch (position / spread) {
+    case 0:
+        return MakeColorRef(top, low + step, low);
+    case 1:
+        return MakeColorRef(top - step, top, low);
+    case 2:
+        return MakeColorRef(low, top, low + step);
+    case 3:
+        return MakeColorRef(low, top - step, top);
+    case 4:
+        return MakeColorRef(low + step, low, top);
+    default:
+        return MakeColorRef(top, low, top - step);
+    }
+}
+
+// Every colour whose largest channel is top: the grey, then each wheel of a wider spread.
+template <typename Visit> void ForEachColorWithTop(int top, Visit visit) {
+    visit(MakeColorRef(top, top, top));
+    for (int spread = 1; spread <= top; ++spread)
+        for (int position = 0; position < 6 * spread; ++position)
+            visit(AroundTheWheel(top, spread, position));
+}
+
+// The colour the distance puts nearest, among those whose largest channel is one of the tops.
+template <typename Distance> ColorRef Nearest(int firstTop, int lastTop, Distance distance) {
+    ColorRef best = 0;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (int top = firstTop; top <= lastTop; ++top)
+        ForEachColorWithTop(top, [&](ColorRef color) {
+            const double d = distance(color);
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = color;
+            }
+        });
+    return best;
+}
+
+std::optional<ColorRef> ExactHsb(const HsbColor& hsb) {
+    const int top = hsb.brightness;
+    const ColorRef grey = MakeColorRef(top, top, top);
+    if (Same(HsbOf(grey), hsb))
+        return grey;
+    // Saturation rises with the spread at a fixed largest channel.
+    auto saturation = [top](int spread) { return HsbOf(MakeColorRef(top, top - spread, top - spread)).saturation; };
+    for (int spread = FirstReaching(1, top, hsb.saturation, saturation);
+         spread <= top && saturation(spread) == hsb.saturation; ++spread) {
+        auto hue = [top, spread](int position) { return HsbOf(AroundTheWheel(top, spread, position)).hue; };
+        const int position = FirstReaching(0, 6 * spread - 1, hsb.hue, hue);
+        if (position < 6 * spread) {
+            const ColorRef color = AroundTheWheel(top, spread, position);
+            if (Same(HsbOf(color), hsb))
+                return color;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ColorRef> ExactCmyk(const CmykColor& cmyk, int firstTop, int lastTop) {
+    for (int top = firstTop; top <= lastTop; ++top) {
+        // With the largest channel fixed, each channel's percentage depends on that channel
+        // alone and falls as it grows; the largest that gives the wanted one keeps a 0 at top.
+        auto channel = [top](int percentage) {
+            auto negated = [top](int value) { return -CmykOf(MakeColorRef(value, top, top)).cyan; };
+            return FirstReaching(0, top, -percentage + 1, negated) - 1;
+        };
+        const ColorRef color = MakeColorRef(channel(cmyk.cyan), channel(cmyk.magenta), channel(cmyk.yellow));
+        if (Same(CmykOf(color), cmyk))
+            return color;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ColorRef ColorWithHsb(const HsbColor& hsb) {
+    if (const std::optional<ColorRef> exact = ExactHsb(hsb))
+        return *exact;
+    // Nearest on the colour wheel of that brightness, saturation as the radius and hue as the
+    // angle: the hue counts less the greyer the colour, and not at all for a grey.
+    return Nearest(hsb.brightness, hsb.brightness, [&hsb](ColorRef color) {
+        const HsbColor other = HsbOf(color);
+        const double a = hsb.saturation, b = other.saturation;
+        return a * a + b * b - 2.0 * a * b * std::cos((hsb.hue - other.hue) * kRadiansPerDegree);
+    });
+}
+
+ColorRef ColorWithCmyk(const CmykColor& cmyk) {
+    // Black falls as the largest channel grows: the tops that give the wanted black, else the
+    // nearest black there is.
+    auto negatedBlack = [](int top) { return -CmykOf(MakeColorRef(top, top, top)).black; };
+    int firstTop = FirstReaching(0, kChannelMax, -cmyk.black, negatedBlack);
+    int lastTop = FirstReaching(0, kChannelMax, -cmyk.black + 1, negatedBlack) - 1;
+    if (firstTop > lastTop) {
+        firstTop = lastTop = std::clamp(firstTop, 0, kChannelMax);
+    } else if (const std::optional<ColorRef> exact = ExactCmyk(cmyk, firstTop, lastTop)) {
+        return *exact;
+    }
+    return Nearest(firstTop, lastTop, [&cmyk](ColorRef color) {
+        const CmykColor other = CmykOf(color);
+        const double c = cmyk.cyan - other.cyan, m = cmyk.magenta - other.magenta,
+                     y = cmyk.yellow - other.yellow, k = cmyk.black - other.black;
+        return c * c + m * m + y * y + k * k;
+    });
+}

@@ -1,0 +1,218 @@
+#include "PastedColor.h"
+
+#include "NotationInverse.h"
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <type_traits>
+
+namespace {
+
+constexpr int kChannelMax = 255;
+constexpr int kHueMax = 359;
+constexpr int kPercentMax = 100;
+constexpr int kColorMax = 0xFFFFFF;
+// Longer than any colour text written with generous spaces inside: "rgba(255, 255, 255, 0.75)".
+constexpr size_t kLongestColorText = 64;
+
+bool IsSpace(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
+
+int HexDigit(wchar_t c) {
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (c >= L'A' && c <= L'F')
+        return c - L'A' + 10;
+    if (c >= L'a' && c <= L'f')
+        return c - L'a' + 10;
+    return -1;
+}
+
+// Reads a text from the left; every step skips the spaces before what it takes.
+class Cursor {
+  public:
+    explicit Cursor(std::wstring_view text) : rest(text) {}
+
+    bool AtEnd() {
+        SkipSpaces();
+        return rest.empty();
+    }
+    bool Take(wchar_t c) {
+        SkipSpaces();
+        if (rest.empty() || rest.front() != c)
+            return false;
+        rest.remove_prefix(1);
+        return true;
+    }
+    // Upper or lower case.
+    bool TakeWord(std::wstring_view word) {
+        SkipSpaces();
+        if (rest.size() < word.size())
+            return false;
+        for (size_t i = 0; i < word.size(); ++i)
+            if ((rest[i] | 0x20) != word[i])
+                return false;
+        rest.remove_prefix(word.size());
+        return true;
+    }
+    // Decimal digits, no sign, worth at most the limit.
+    bool Number(int limit, int& value) {
+        SkipSpaces();
+        value = 0;
+        size_t digits = 0;
+        for (; digits < rest.size() && rest[digits] >= L'0' && rest[digits] <= L'9'; ++digits) {
+            value = value * 10 + (rest[digits] - L'0');
+            if (value > limit)
+                return false;
+        }
+        rest.remove_prefix(digits);
+        return digits > 0;
+    }
+    // An alpha value, which is not used: "0.5", "50%", "1".
+    bool Alpha() {
+        SkipSpaces();
+        size_t length = 0;
+        while (length < rest.size() &&
+               ((rest[length] >= L'0' && rest[length] <= L'9') || rest[length] == L'.' || rest[length] == L'%'))
+            ++length;
+        rest.remove_prefix(length);
+        return length > 0;
+    }
+
+  private:
+    void SkipSpaces() {
+        while (!rest.empty() && IsSpace(rest.front()))
+            rest.remove_prefix(1);
+    }
+
+    std::wstring_view rest;
+};
+
+using Values = std::array<int, 4>;
+
+// "a, b, c": as many numbers as limits, each at most its limit.
+bool ReadNumbers(Cursor& in, std::initializer_list<int> limits, Values& values) {
+    size_t i = 0;
+    for (int limit : limits) {
+        if (i > 0 && !in.Take(L','))
+            return false;
+        if (!in.Number(limit, values[i++]))
+            return false;
+    }
+    return true;
+}
+
+// The numbers alone or in parentheses, and nothing else.
+std::optional<Values> NumberList(std::wstring_view text, std::initializer_list<int> limits) {
+    Cursor in(text);
+    const bool open = in.Take(L'(');
+    Values values{};
+    if (!ReadNumbers(in, limits, values) || (open && !in.Take(L')')) || !in.AtEnd())
+        return std::nullopt;
+    return values;
+}
+
+std::optional<ColorRef> RgbList(std::wstring_view text) {
+    const auto values = NumberList(text, {kChannelMax, kChannelMax, kChannelMax});
+    if (!values)
+        return std::nullopt;
+    return MakeColorRef((*values)[0], (*values)[1], (*values)[2]);
+}
+
+// "#RGB", "#RRGGBB" or "RRGGBB", in either case.
+std::optional<ColorRef> HexColor(std::wstring_view text) {
+    const bool hash = !text.empty() && text.front() == L'#';
+    if (hash)
+        text.remove_prefix(1);
+    if (text.size() != 6 && !(hash && text.size() == 3))
+        return std::nullopt;
+    std::array<int, 6> digits{};
+    for (size_t i = 0; i < text.size(); ++i)
+        if ((digits[i] = HexDigit(text[i])) < 0)
+            return std::nullopt;
+    if (text.size() == 3)
+        return MakeColorRef(digits[0] * 17, digits[1] * 17, digits[2] * 17);
+    return MakeColorRef(digits[0] * 16 + digits[1], digits[2] * 16 + digits[3], digits[4] * 16 + digits[5]);
+}
+
+// "rgb(r, g, b)" or "rgba(r, g, b, a)".
+std::optional<ColorRef> CssColor(std::wstring_view text) {
+    Cursor in(text);
+    const bool alpha = in.TakeWord(L"rgba");
+    if (!alpha && !in.TakeWord(L"rgb"))
+        return std::nullopt;
+    Values values{};
+    if (!in.Take(L'(') || !ReadNumbers(in, {kChannelMax, kChannelMax, kChannelMax}, values))
+        return std::nullopt;
+    if ((alpha && !(in.Take(L',') && in.Alpha())) || !in.Take(L')') || !in.AtEnd())
+        return std::nullopt;
+    return MakeColorRef(values[0], values[1], values[2]);
+}
+
+std::optional<ColorRef> OwnText(std::wstring_view text, ColorNotation marked) {
+    switch (marked) {
+    case ColorNotation::Rgb:
+        return RgbList(text);
+    case ColorNotation::Hex:
+        return HexColor(text);
+    case ColorNotation::Hsb:
+        if (const auto v = NumberList(text, {kHueMax, kChannelMax, kChannelMax}))
+            return ColorWithHsb({(*v)[0], (*v)[1], (*v)[2]});
+        return std::nullopt;
+    case ColorNotation::Cmyk:
+        if (const auto v = NumberList(text, {kPercentMax, kPercentMax, kPercentMax, kPercentMax}))
+            return ColorWithCmyk({(*v)[0], (*v)[1], (*v)[2], (*v)[3]});
+        return std::nullopt;
+    case ColorNotation::Colref:
+    default:
+        if (const auto v = NumberList(text, {kColorMax}))
+            return static_cast<ColorRef>((*v)[0]);
+        return std::nullopt;
+    }
+}
+
+// The text without the spaces around it, as a short wide string; nothing when it is too long
+// to be a colour.
+template <typename Char> std::optional<std::wstring> ShortTrimmed(std::basic_string_view<Char> text) {
+    auto unit = [](Char c) { return static_cast<wchar_t>(static_cast<std::make_unsigned_t<Char>>(c)); };
+    size_t first = 0, last = text.size();
+    while (first < last && IsSpace(unit(text[first])))
+        ++first;
+    while (last > first && IsSpace(unit(text[last - 1])))
+        --last;
+    if (last - first > kLongestColorText)
+        return std::nullopt;
+    std::wstring trimmed;
+    for (size_t i = first; i < last; ++i)
+        trimmed.push_back(unit(text[i]));
+    return trimmed;
+}
+
+template <typename Char>
+std::optional<ColorRef> ColorFromText(std::basic_string_view<Char> text, ColorNotation marked) {
+    const std::optional<std::wstring> trimmed = ShortTrimmed(text);
+    if (!trimmed)
+        return std::nullopt;
+    if (const auto own = OwnText(*trimmed, marked))
+        return own;
+    if (const auto hex = HexColor(*trimmed))
+        return hex;
+    if (const auto css = CssColor(*trimmed))
+        return css;
+    // HSB and CMYK have three or four numbers of their own.
+    if (marked != ColorNotation::Hsb && marked != ColorNotation::Cmyk)
+        return RgbList(*trimmed);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<ColorRef> PastedColor(std::wstring_view text, ColorNotation marked) {
+    return ColorFromText(text, marked);
+}
+
+std::optional<ColorRef> PastedColor(std::string_view text, ColorNotation marked) {
+    return ColorFromText(text, marked);
+}

@@ -1,0 +1,135 @@
+#include "app/ClipboardText.h"
+#include "color/PastedColor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr ColorNotation kNotations[] = {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
+                                        ColorNotation::Hsb, ColorNotation::Cmyk};
+constexpr ColorRef kColorCount = 1u << 24;
+
+// Every colour's clipboard text, pasted back with its notation marked, gives a colour with
+// that same text; where the text belongs to one colour alone (COLREF, RGB, HEX), that colour.
+TEST(PastedColor, CopyThenPasteGivesBackTheTextInEveryNotation) {
+    for (ColorNotation notation : kNotations) {
+        const bool oneColorPerText = notation != ColorNotation::Hsb && notation != ColorNotation::Cmyk;
+        unsigned long long wrong = 0;
+        std::string firstWrong;
+        for (ColorRef color = 0; color < kColorCount; ++color) {
+            const std::string copied = ClipboardText(notation, color);
+            const std::optional<ColorRef> pasted = PastedColor(copied, notation);
+            const bool same = pasted && (oneColorPerText ? *pasted == color
+                                                         : ClipboardText(notation, *pasted) == copied);
+            if (!same && wrong++ == 0)
+                firstWrong = copied;
+        }
+        EXPECT_EQ(wrong, 0u) << "notation " << static_cast<int>(notation) << ", first: " << firstWrong;
+    }
+}
+
+struct PasteRow {
+    const char* text;
+    ColorNotation marked;
+    int r, g, b;
+};
+
+class PastedForms : public ::testing::TestWithParam<PasteRow> {};
+
+TEST_P(PastedForms, NameTheColour) {
+    const PasteRow& row = GetParam();
+    const std::optional<ColorRef> pasted = PastedColor(std::string_view(row.text), row.marked);
+    ASSERT_TRUE(pasted.has_value());
+    EXPECT_EQ(*pasted, MakeColorRef(row.r, row.g, row.b));
+    // Unicode text reads the same.
+    const std::string narrow(row.text);
+    EXPECT_EQ(PastedColor(std::wstring(narrow.begin(), narrow.end()), row.marked), pasted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OwnAndForeign, PastedForms,
+    ::testing::Values(
+        // The marked notation's own text, as the panel shows it, with spaces around, with "#".
+        PasteRow{"  3302600\r\n", ColorNotation::Colref, 200, 100, 50},
+        PasteRow{"200, 100, 50", ColorNotation::Rgb, 200, 100, 50},
+        PasteRow{"\t( 200 ,100,  50 ) ", ColorNotation::Rgb, 200, 100, 50},
+        PasteRow{"#C86432", ColorNotation::Hex, 200, 100, 50},
+        PasteRow{"c86432", ColorNotation::Hex, 200, 100, 50},
+        PasteRow{"0, 0, 0, 100", ColorNotation::Cmyk, 0, 0, 0},
+        PasteRow{"(0, 0, 255)", ColorNotation::Hsb, 255, 255, 255},
+        // Own text first: six decimal digits are a COLORREF when COLREF is marked, else hex.
+        PasteRow{"123456", ColorNotation::Colref, 0x40, 0xE2, 0x01},
+        PasteRow{"123456", ColorNotation::Rgb, 0x12, 0x34, 0x56},
+        // Forms from elsewhere, whatever is marked.
+        PasteRow{"#C86432", ColorNotation::Colref, 200, 100, 50},
+        PasteRow{"#c63", ColorNotation::Hsb, 0xCC, 0x66, 0x33},
+        PasteRow{"C86432", ColorNotation::Cmyk, 200, 100, 50},
+        PasteRow{"rgb(200, 100, 50)", ColorNotation::Hsb, 200, 100, 50},
+        PasteRow{"RGBA(200,100,50,0.5)", ColorNotation::Cmyk, 200, 100, 50},
+        PasteRow{"rgba(200, 100, 50, 50%)", ColorNotation::Rgb, 200, 100, 50},
+        PasteRow{"(200, 100, 50)", ColorNotation::Colref, 200, 100, 50},
+        PasteRow{"200,100,50", ColorNotation::Hex, 200, 100, 50},
+        // HSB and CMYK texts that no colour has: the nearest of that brightness or black.
+        PasteRow{"(100, 0, 50)", ColorNotation::Hsb, 50, 50, 50},
+        PasteRow{"(20, 191, 5)", ColorNotation::Hsb, 5, 2, 1},
+        PasteRow{"(0, 255, 0)", ColorNotation::Hsb, 0, 0, 0},
+        PasteRow{"(50, 0, 0, 100)", ColorNotation::Cmyk, 0, 0, 0},
+        PasteRow{"(40, 0, 0, 99)", ColorNotation::Cmyk, 2, 3, 3}));
+
+// Many colours share an HSB or CMYK text; any of them will do, as the panel shows them alike.
+TEST(PastedColor, AnHsbOrCmykTextAsThePanelShowsItGivesAColourWithThatText) {
+    const std::optional<ColorRef> hsb = PastedColor(std::wstring_view(L" 20, 191, 200 "), ColorNotation::Hsb);
+    ASSERT_TRUE(hsb.has_value());
+    EXPECT_EQ(NotationText(ColorNotation::Hsb, *hsb), L"20, 191, 200");
+    const std::optional<ColorRef> cmyk = PastedColor(std::wstring_view(L"0, 50, 75, 22"), ColorNotation::Cmyk);
+    ASSERT_TRUE(cmyk.has_value());
+    EXPECT_EQ(NotationText(ColorNotation::Cmyk, *cmyk), L"0, 50, 75, 22");
+}
+
+struct MalformedRow {
+    std::string text;
+    ColorNotation marked;
+};
+
+class MalformedTexts : public ::testing::TestWithParam<MalformedRow> {};
+
+TEST_P(MalformedTexts, NameNoColour) {
+    const MalformedRow& row = GetParam();
+    EXPECT_FALSE(PastedColor(row.text, row.marked).has_value());
+    EXPECT_FALSE(PastedColor(std::wstring(row.text.begin(), row.text.end()), row.marked).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MalformedTexts,
+    ::testing::Values(
+        MalformedRow{"", ColorNotation::Rgb}, MalformedRow{" \t\r\n", ColorNotation::Colref},
+        MalformedRow{"hello", ColorNotation::Rgb}, MalformedRow{"#12345", ColorNotation::Hex},
+        MalformedRow{"#1234567", ColorNotation::Hex}, MalformedRow{"12345", ColorNotation::Hex},
+        MalformedRow{"C8643G", ColorNotation::Hex}, MalformedRow{"C63", ColorNotation::Hex},
+        MalformedRow{"# C86432", ColorNotation::Hex}, MalformedRow{"(200, 100)", ColorNotation::Rgb},
+        MalformedRow{"(200, 100, 50", ColorNotation::Rgb}, MalformedRow{"200, 100, 50)", ColorNotation::Rgb},
+        MalformedRow{"((200, 100, 50))", ColorNotation::Rgb}, MalformedRow{"200 100 50", ColorNotation::Rgb},
+        MalformedRow{"200, 100, 50,", ColorNotation::Rgb}, MalformedRow{"(256, 0, 0)", ColorNotation::Rgb},
+        MalformedRow{"(1, 2, 3, 4)", ColorNotation::Rgb}, MalformedRow{"(-1, 2, 3)", ColorNotation::Rgb},
+        MalformedRow{"(+1, 2, 3)", ColorNotation::Rgb}, MalformedRow{"(1.5, 2, 3)", ColorNotation::Rgb},
+        MalformedRow{"-1", ColorNotation::Colref}, MalformedRow{"16777216", ColorNotation::Colref},
+        MalformedRow{"99999999999999999999999", ColorNotation::Colref},
+        MalformedRow{"(360, 0, 0)", ColorNotation::Hsb}, MalformedRow{"(0, 256, 0)", ColorNotation::Hsb},
+        MalformedRow{"(101, 0, 0, 0)", ColorNotation::Cmyk}, MalformedRow{"(200, 100, 50)", ColorNotation::Cmyk},
+        MalformedRow{"rgb(1, 2)", ColorNotation::Rgb}, MalformedRow{"rgba(1, 2, 3)", ColorNotation::Rgb},
+        MalformedRow{"rgb(1, 2, 3, 4)", ColorNotation::Colref}, MalformedRow{"rgb(1, 2, 3", ColorNotation::Hex},
+        MalformedRow{"rgb(300, 2, 3)", ColorNotation::Hex}, MalformedRow{"rgbx(1, 2, 3)", ColorNotation::Hex},
+        MalformedRow{"rgba(1, 2, 3, )", ColorNotation::Hex}, MalformedRow{"0x C86432", ColorNotation::Hex},
+        MalformedRow{std::string("#C86432\0", 8), ColorNotation::Hex},
+        MalformedRow{std::string("20\0, 191, 200", 13), ColorNotation::Hsb},
+        MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb}, MalformedRow{std::string(1 << 20, '7'), ColorNotation::Colref},
+        MalformedRow{std::string(100, ' ') + "(1, 2, 3)" + std::string(100, 'x'), ColorNotation::Rgb}));
+
+TEST(PastedColor, SpacesAroundDoNotCountHoweverMany) {
+    const std::string spaces(1 << 20, ' ');
+    EXPECT_EQ(PastedColor(spaces + "#C86432" + spaces, ColorNotation::Rgb), MakeColorRef(200, 100, 50));
+}
+
+} // namespace
