@@ -1,5 +1,5 @@
 // Prints what the help must describe, from the program's own tables, for check_chm.py:
-//   key <virtual-key code>                      one line per key of the key table
+//   key <virtual-key code> [ctrl]               one line per key of the key table
 //   tip <English tooltip> <TAB> <Russian tooltip> one line per tool-panel button
 #include "core/KeyCommands.h"
 #include "ui/ToolButtonTips.h"
@@ -31,7 +31,7 @@ std::string Utf8(const wchar_t* text) {
 
 int main() {
     for (const KeyBinding& binding : kKeyBindings)
-        std::printf("key\t0x%02X\n", binding.key);
+        std::printf("key\t0x%02X%s\n", binding.key, binding.control ? "\tctrl" : "");
     for (const ToolButtonTip& tip : kToolButtonTips)
         std::printf("tip\t%s\t%s\n", Utf8(tip.english).c_str(), Utf8(tip.russian).c_str());
     return 0;

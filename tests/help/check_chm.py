@@ -148,13 +148,13 @@ def key_name(code, help_name):
 
 
 def read_facts(help_facts):
-    """The key codes and the (English, Russian) tooltips the program holds."""
+    """The keys as (code, whether with Ctrl) and the (English, Russian) tooltips the program holds."""
     output = subprocess.run([help_facts], capture_output=True, check=True).stdout.decode("utf-8")
     keys, tips = [], []
     for line in output.splitlines():
         kind, *values = line.split("\t")
         if kind == "key":
-            keys.append(int(values[0], 16))
+            keys.append((int(values[0], 16), values[1:] == ["ctrl"]))
         elif kind == "tip":
             tips.append(tuple(values))
     return keys, tips
@@ -166,8 +166,10 @@ def check_facts(help_name, topics, texts, facts, failures):
     failures.check(keys and tips, f"the program's tables could not be read: {len(keys)} keys, {len(tips)} tips")
     rows = KeyRows()
     rows.feed(texts.get(KEYS_TOPIC, ""))
-    for code in keys:
+    for code, with_ctrl in keys:
         name, on_keypad = key_name(code, help_name)
+        if name is not None and with_ctrl:
+            name = "Ctrl+" + name
         if name is None:
             failures.append(f"{help_name}: the help test knows no name for key {code:#04x}; teach it")
             continue
