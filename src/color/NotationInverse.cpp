@@ -86,7 +86,9 @@ std::optional<ColorRef> ExactHsb(const HsbColor& hsb) {
     if (Same(HsbOf(grey), hsb))
         return grey;
     // Saturation rises with the spread at a fixed largest channel.
-    auto saturation = [top](int spread) { return HsbOf(MakeColorRef(top, top - spread, top - spread)).saturation; };
+    auto saturation = [top](int spread) {
+        return HsbOf(MakeColorRef(top, top - spread, top - spread)).saturation;
+    };
     for (int spread = FirstReaching(1, top, hsb.saturation, saturation);
          spread <= top && saturation(spread) == hsb.saturation; ++spread) {
         auto hue = [top, spread](int position) { return HsbOf(AroundTheWheel(top, spread, position)).hue; };

@@ -74,8 +74,8 @@ class Cursor {
     bool Alpha() {
         SkipSpaces();
         size_t length = 0;
-        while (length < rest.size() &&
-               ((rest[length] >= L'0' && rest[length] <= L'9') || rest[length] == L'.' || rest[length] == L'%'))
+        while (length < rest.size() && ((rest[length] >= L'0' && rest[length] <= L'9') ||
+                                        rest[length] == L'.' || rest[length] == L'%'))
             ++length;
         rest.remove_prefix(length);
         return length > 0;

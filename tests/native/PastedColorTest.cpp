@@ -23,8 +23,8 @@ TEST(PastedColor, CopyThenPasteGivesBackTheTextInEveryNotation) {
         for (ColorRef color = 0; color < kColorCount && wrong < 100; ++color) {
             const std::string copied = ClipboardText(notation, color);
             const std::optional<ColorRef> pasted = PastedColor(copied, notation);
-            const bool same = pasted && (oneColorPerText ? *pasted == color
-                                                         : ClipboardText(notation, *pasted) == copied);
+            const bool same =
+                pasted && (oneColorPerText ? *pasted == color : ClipboardText(notation, *pasted) == copied);
             if (!same && wrong++ == 0)
                 firstWrong = copied;
         }
@@ -85,7 +85,8 @@ TEST(PastedColor, AnHsbOrCmykTextAsThePanelShowsItGivesAColourWithThatText) {
     const std::optional<ColorRef> hsb = PastedColor(std::wstring_view(L" 20, 191, 200 "), ColorNotation::Hsb);
     ASSERT_TRUE(hsb.has_value());
     EXPECT_EQ(NotationText(ColorNotation::Hsb, *hsb), L"20, 191, 200");
-    const std::optional<ColorRef> cmyk = PastedColor(std::wstring_view(L"0, 50, 75, 22"), ColorNotation::Cmyk);
+    const std::optional<ColorRef> cmyk =
+        PastedColor(std::wstring_view(L"0, 50, 75, 22"), ColorNotation::Cmyk);
     ASSERT_TRUE(cmyk.has_value());
     EXPECT_EQ(NotationText(ColorNotation::Cmyk, *cmyk), L"0, 50, 75, 22");
 }
@@ -119,14 +120,17 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"-1", ColorNotation::Colref}, MalformedRow{"16777216", ColorNotation::Colref},
         MalformedRow{"99999999999999999999999", ColorNotation::Colref},
         MalformedRow{"(360, 0, 0)", ColorNotation::Hsb}, MalformedRow{"(0, 256, 0)", ColorNotation::Hsb},
-        MalformedRow{"(101, 0, 0, 0)", ColorNotation::Cmyk}, MalformedRow{"(200, 100, 50)", ColorNotation::Cmyk},
-        MalformedRow{"rgb(1, 2)", ColorNotation::Rgb}, MalformedRow{"rgba(1, 2, 3)", ColorNotation::Rgb},
-        MalformedRow{"rgb(1, 2, 3, 4)", ColorNotation::Colref}, MalformedRow{"rgb(1, 2, 3", ColorNotation::Hex},
-        MalformedRow{"rgb(300, 2, 3)", ColorNotation::Hex}, MalformedRow{"rgbx(1, 2, 3)", ColorNotation::Hex},
+        MalformedRow{"(101, 0, 0, 0)", ColorNotation::Cmyk},
+        MalformedRow{"(200, 100, 50)", ColorNotation::Cmyk}, MalformedRow{"rgb(1, 2)", ColorNotation::Rgb},
+        MalformedRow{"rgba(1, 2, 3)", ColorNotation::Rgb},
+        MalformedRow{"rgb(1, 2, 3, 4)", ColorNotation::Colref},
+        MalformedRow{"rgb(1, 2, 3", ColorNotation::Hex}, MalformedRow{"rgb(300, 2, 3)", ColorNotation::Hex},
+        MalformedRow{"rgbx(1, 2, 3)", ColorNotation::Hex},
         MalformedRow{"rgba(1, 2, 3, )", ColorNotation::Hex}, MalformedRow{"0x C86432", ColorNotation::Hex},
         MalformedRow{std::string("#C86432\0", 8), ColorNotation::Hex},
         MalformedRow{std::string("20\0, 191, 200", 13), ColorNotation::Hsb},
-        MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb}, MalformedRow{std::string(1 << 20, '7'), ColorNotation::Colref},
+        MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb},
+        MalformedRow{std::string(1 << 20, '7'), ColorNotation::Colref},
         MalformedRow{std::string(100, ' ') + "(1, 2, 3)" + std::string(100, 'x'), ColorNotation::Rgb}));
 
 TEST(PastedColor, SpacesAroundDoNotCountHoweverMany) {
