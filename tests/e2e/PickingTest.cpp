@@ -185,7 +185,7 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
         SCOPED_TRACE(button);
         PressKey(key);
         EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(button); }));
-        EXPECT_TRUE(WaitFor([&] { return ReadSetting(kCursorMarker) == 1; }));
+        EXPECT_TRUE(WaitFor([&] { return ReadSetting(kCursorMarker) == GetProcessId(tintra.Handle()); }));
         PressKey(key);
         EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
         EXPECT_TRUE(WaitFor([&] { return ReadSetting(kCursorMarker) == -1; }));
