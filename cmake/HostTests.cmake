@@ -38,7 +38,10 @@ foreach(target tintra_logic_sanitized native_tests_sanitized)
   target_compile_options(${target} PRIVATE ${TINTRA_SANITIZERS})
   target_link_options(${target} PUBLIC ${TINTRA_SANITIZERS})
 endforeach()
-add_test(NAME native_tests_sanitized COMMAND native_tests_sanitized)
+# The copy and paste round trip over every colour runs once, unsanitized: it checks values, not
+# memory, and would take minutes here; the paste reader's own tables run in both.
+add_test(NAME native_tests_sanitized COMMAND native_tests_sanitized
+         --gtest_filter=-PastedColor.CopyThenPasteGivesBackTheTextInEveryNotation)
 set_tests_properties(native_tests_sanitized PROPERTIES
   ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1")
 
