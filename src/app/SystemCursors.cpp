@@ -66,7 +66,16 @@ void SystemCursors::Restore() {
 }
 
 bool SystemCursors::Install(HCURSOR copy, DWORD id) {
-    return SetSystemCursor(copy, id) != FALSE;
+    if (!SetSystemCursor(copy, id))
+        return false;
+    // Windows destroys the copy it takes over. Wine's SetSystemCursor only reports success and
+    // leaves the copy alive: without this every picking mode would leave 22 cursors behind.
+    ICONINFO info{};
+    if (GetIconInfo(copy, &info)) {
+        win::BitmapHandle color(info.hbmColor), mask(info.hbmMask);
+        DestroyCursor(copy);
+    }
+    return true;
 }
 
 void SystemCursors::ReloadUserScheme() {
