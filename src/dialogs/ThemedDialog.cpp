@@ -29,6 +29,8 @@ LRESULT ThemedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             backgroundBrush.reset(CreateSolidBrush(backgroundColor));
         return created;
     }
+    if (message == WM_DESTROY)
+        FreeTemplatePictures();
     if (message == WM_INITDIALOG) {
         const LRESULT result = Dialog::HandleMessage(message, wParam, lParam);
         RememberTemplatePlaces();
@@ -125,4 +127,20 @@ void ThemedDialog::StretchPictures() {
         // The control shows the new one now; the copy before it can go.
         picture.shown = std::move(next);
     }
+}
+
+// The bitmaps a template's picture controls load are not freed with the controls (under Wine
+// every opening of a dialog left them behind): each control lets go of its picture, and the
+// template's bitmaps are freed here; the stretched copies go with their owners.
+void ThemedDialog::FreeTemplatePictures() {
+    for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
+            continue;
+        const auto shown = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0));
+        if (stretchedPictures.empty() && shown)
+            DeleteObject(shown);
+    }
+    for (const StretchedPicture& picture : stretchedPictures)
+        if (picture.original)
+            DeleteObject(picture.original);
 }

@@ -35,6 +35,7 @@ class ThemedDialog : public win::Dialog {
     // A picture larger than its place pushes the controls below and beside it, and the
     // dialog grows to hold it.
     void MakeRoomForPictures();
+    void FreeTemplatePictures();
 
     // A picture control with the bitmap the template gave it, and the stretched copy it shows.
     struct StretchedPicture {
