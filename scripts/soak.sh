@@ -9,4 +9,7 @@ state=$build/wine
 trap '"$session" stop "$state"' EXIT
 "$session" start "$state"
 cd "$build/windows"
+# The machine's load beside the run's time: on a busy machine every input waits longer.
+echo "soak: load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)"
 "$session" run "$state" "$build/windows/soak.exe" --inputs "${SOAK_INPUTS:-10000}" ${seed:+--seed "$seed"}
+echo "soak: load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,20 +1,27 @@
 // Uses a running Tintra the way a restless person would, with random input from a seeded
-// generator, and checks after every batch that the program is still sound.
+// generator, and checks after every batch that the program is still sound. It also goes
+// through the colour, options and about dialogs, ends the program in the three ways a session
+// ends it (closed, logged off, killed while a picking mode waits) and watches its memory.
 //   soak [--inputs N] [--seed S]
 // A failure prints the seed and the last inputs, so that the run can be given again.
 #include "Driver.h"
+#include "ProcessFigures.h"
 #include "color/ColorNotation.h"
 #include "core/KeyCommands.h"
+#include "dialogs/Palette.h"
 #include "display/PaneLayout.h"
+#include "ui/Theme.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <deque>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -28,6 +35,7 @@ constexpr int kBatch = 100;
 constexpr size_t kInputsKept = 20;
 constexpr DWORD kAnswerTimeoutMs = 1000;
 constexpr DWORD kSettleTimeoutMs = 3000;
+constexpr DWORD kEffectTimeoutMs = 5000;
 
 constexpr int kColorDisplay = 1000;
 constexpr int kSliders[] = {1018, 1019, 1020};
@@ -35,14 +43,64 @@ constexpr int kLocks[] = {1002, 1003, 1004};
 constexpr int kMarks[] = {3000, 3001, 3002, 3003, 3004};
 // Value texts, indexed by ColorNotation.
 constexpr int kValueTexts[] = {1002, 1003, 1004, 1009, 1011};
-constexpr int kPickerButton = 5001, kZoomButton = 5002;
+constexpr int kColorDialogButton = 5000, kPickerButton = 5001, kZoomButton = 5002;
+constexpr int kOptionsButton = 5004, kAboutButton = 5005, kHelpButton = 5006;
 constexpr int kFirstToolButton = 5000, kLastToolButton = 5007;
-// Buttons a click must not reach: help opens a viewer, the others open modal dialogs that
-// would take the input meant for the main window.
-constexpr int kButtonsNotClicked[] = {5006 /* help */, 5000 /* colour dialog */, 5004 /* options */,
-                                      5005 /* about */};
-constexpr int kFirstStartPaneCount = 4;
+// Buttons a random click must not reach: help opens a viewer; the dialogs have inputs of their
+// own, which know what the dialog will do with the clicks that follow.
+constexpr int kButtonsNotClicked[] = {kHelpButton, kColorDialogButton, kOptionsButton, kAboutButton};
 constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
+constexpr COLORREF kLockReleased = RGB(213, 213, 213);
+
+// The colour dialog.
+constexpr int kPalette = 1043, kMoreColors = 1044;
+// The system colour dialog: its grid of 8 x 6 basic colours.
+constexpr int kBasicColors = 0x2D0, kBasicColumns = 8, kBasicRows = 6;
+// The options dialog.
+constexpr int kGridBox = 1041, kPaneCountBox = 1042, kAutostartBox = 1043, kEnglish = 1051, kRussian = 1052;
+constexpr int kThemeButtons[] = {1040, 1044, 1045, 1046, 1047, 1048}; // themes 1 to 6
+constexpr int kPaneChoices[] = {1, 2, 4, 6, 9};                        // the list's entries in order
+// The about dialog.
+constexpr int kLink = 1050;
+
+constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
+constexpr wchar_t kRussianNote[] = L"Языковые опции будут применены после перезагрузки программы";
+constexpr wchar_t kCursorMarker[] = L"cursors_replaced";
+constexpr wchar_t kBrowserCommandKey[] = L"http\\shell\\open\\command";
+constexpr wchar_t kBrowserStartedEvent[] = L"Local\\TintraSoakStandInBrowser";
+
+// A process lives between a start and one of the three ends for this share of the run at
+// least, and for twice as much at most, so that its memory is watched over many inputs.
+constexpr int kLifeShare = 8;
+// The memory figures of a process are taken once it has had this many inputs, when its
+// dialogs, fonts and caches have all been made, and again at its end.
+constexpr int kWarmInputs = 500;
+// Growth allowed from that point to the end of a process. Tintra's memory is made of the
+// canvases and pictures of its windows, which stay, and of dialogs, which go with their run:
+// nothing it holds grows with the number of inputs. What grows without a leak is the heap's
+// spread and the caches of Wine's own libraries, a few hundred kilobytes over thousands of
+// inputs. One palette picture kept per colour dialog (301 x 145 pixels, 170 KB) or one about
+// banner per opening (60 KB) passes 4 MB within a hundred openings, fewer than a run has.
+constexpr SIZE_T kCommittedGrowthBound = 4 * 1024 * 1024;
+// The GDI objects of a settled program are its windows' brushes, bitmaps and device contexts,
+// the same number after every dialog. A few come and go with Wine's caches (fonts of the
+// dialogs, the system colour dialog's brushes); a brush kept per dialog passes this bound in
+// a few dozen openings.
+constexpr long kGdiGrowthBound = 16;
+// The settings the program saves when it closes, by their registry names.
+using Settings = std::map<std::wstring, long long>;
+constexpr const wchar_t* kSettingNames[] = {L"color",     L"topmost",  L"x",         L"y",
+                                            L"theme",     L"panes",    L"active_pane", L"language",
+                                            L"format",    L"lock_red", L"lock_green", L"lock_blue",
+                                            L"grid",      L"autostart"};
+constexpr const wchar_t* kLockNames[] = {L"lock_red", L"lock_green", L"lock_blue"};
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text)
+        narrow += c < 128 ? static_cast<char>(c) : '?';
+    return narrow;
+}
 
 bool IsNotClicked(int buttonId) {
     return std::find(std::begin(kButtonsNotClicked), std::end(kButtonsNotClicked), buttonId) !=
@@ -79,67 +137,383 @@ std::vector<WORD> TableKeys() {
     return keys;
 }
 
+struct OwnedSearch {
+    HWND owner;
+    std::wstring caption;
+    HWND found;
+};
+
+// A visible window the main window owns, with that caption: one of its dialogs or its note.
+HWND OwnedWindow(HWND owner, const std::wstring& caption) {
+    OwnedSearch search{owner, caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<OwnedSearch*>(param);
+            if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
+                TextOf(window) == s->caption) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool HasChildWithText(HWND window, const std::wstring& text) {
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (TextOf(child) == text)
+            return true;
+    return false;
+}
+
+bool IsChecked(HWND dialog, int id) {
+    return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+Settings StoredSettings(int panes) {
+    Settings stored;
+    for (const wchar_t* name : kSettingNames)
+        stored[name] = ReadSetting(name);
+    for (int pane = 1; pane <= panes; ++pane)
+        stored[L"color" + std::to_wstring(pane)] = ReadSetting((L"color" + std::to_wstring(pane)).c_str());
+    return stored;
+}
+
+// The first value that differs, as "\"theme\" is 3, expected 5"; empty when all agree.
+// Values missing from the expected settings are not compared.
+std::string Difference(const Settings& found, const Settings& expected) {
+    for (const auto& [name, value] : expected) {
+        if (value < 0)
+            continue;
+        const auto it = found.find(name);
+        const long long there = it == found.end() ? -1 : it->second;
+        if (there != value)
+            return "\"" + Narrow(name) + "\" is " + std::to_string(there) + ", expected " + std::to_string(value);
+    }
+    return {};
+}
+
+// The about dialog's link starts the browser the registry names; for the run it names a
+// stand-in beside this program, and the user's command is put back at the end.
+class StandInBrowser {
+  public:
+    StandInBrowser() : started(CreateEventW(nullptr, FALSE, FALSE, kBrowserStartedEvent)) {
+        DWORD bytes = sizeof(previous);
+        hadPrevious = RegGetValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr, RRF_RT_REG_SZ, nullptr,
+                                   previous, &bytes) == ERROR_SUCCESS;
+        wchar_t self[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring path = self;
+        path.erase(path.find_last_of(L"\\/") + 1);
+        Store(L"\"" + path + L"stand_in_browser.exe\" \"%1\"");
+    }
+    StandInBrowser(const StandInBrowser&) = delete;
+    StandInBrowser& operator=(const StandInBrowser&) = delete;
+    ~StandInBrowser() {
+        if (hadPrevious)
+            Store(previous);
+        else
+            RegDeleteKeyValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr);
+        CloseHandle(started);
+    }
+    // Waits, bounded, for the stand-in to say it has started.
+    bool WaitForStart() const { return WaitForSingleObject(started, kEffectTimeoutMs) == WAIT_OBJECT_0; }
+    bool StartedMeanwhile() const { return WaitForSingleObject(started, 0) == WAIT_OBJECT_0; }
+
+  private:
+    static void Store(const std::wstring& command) {
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr, REG_SZ, command.c_str(),
+                        static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    }
+
+    HANDLE started;
+    wchar_t previous[1024] = {};
+    bool hadPrevious = false;
+};
+
+// What the user has chosen in the options dialog; the program keeps it until it closes.
+struct Choices {
+    int panes = 4;
+    int theme = kDefaultTheme;
+    bool grid = true;
+    bool autostart = false;
+    bool russian = false;
+
+    // As the last clean close stored them; missing values take their defaults.
+    static Choices From(const Settings& stored) {
+        Choices choices;
+        const auto value = [&](const wchar_t* name, long long fallback) {
+            const long long v = stored.at(name);
+            return v < 0 ? fallback : v;
+        };
+        choices.panes = static_cast<int>(value(L"panes", 4));
+        choices.theme = static_cast<int>(value(L"theme", kDefaultTheme));
+        choices.grid = value(L"grid", 1) != 0;
+        choices.autostart = value(L"autostart", 0) != 0;
+        choices.russian = value(L"language", 0) != 0;
+        return choices;
+    }
+};
+
 class Soak {
   public:
-    explicit Soak(unsigned runSeed)
-        : seed(runSeed), random(runSeed), tableKeys(TableKeys()), otherKeys(OtherKeys()) {}
+    Soak(unsigned runSeed, int runInputs)
+        : seed(runSeed), inputs(runInputs), random(runSeed), tableKeys(TableKeys()), otherKeys(OtherKeys()),
+          lifeInputs(std::max(kBatch, runInputs / kLifeShare)),
+          warmInputs(std::min(kWarmInputs, std::max(kBatch, runInputs / kLifeShare / 2))) {}
 
-    int Run(int inputs) {
+    int Run() {
         const auto start = std::chrono::steady_clock::now();
         ClearSettings();
-        if (!StartTintra())
-            return Fail(0, "Tintra did not start");
+        RemoveStartupEntries();
+        saved = StoredSettings(0);
+        if (const std::string problem = Start(); !problem.empty())
+            return Fail(0, problem);
         for (int done = 1; done <= inputs; ++done) {
             given = done;
-            GiveOneInput();
+            ++processInputs;
+            if (const std::string problem = GiveOneInput(); !problem.empty())
+                return Fail(done, problem);
             if (!process->IsRunning())
                 return Fail(done, "the process ended with exit code " + std::to_string(process->ExitCode()));
-            if (done % kBatch == 0 || done == inputs) {
-                const std::string broken = BrokenInvariant();
-                if (!broken.empty())
-                    return Fail(done, broken);
+            if (done % kBatch != 0 && done != inputs)
+                continue;
+            if (const std::string broken = BrokenInvariant(); !broken.empty())
+                return Fail(done, broken);
+            if (const std::string grown = WatchMemory(); !grown.empty())
+                return Fail(done, grown);
+            if (processInputs >= lifeQuota && done != inputs) {
+                if (const std::string problem = EndAndStartAgain(); !problem.empty())
+                    return Fail(done, problem);
             }
         }
-        const long long exitCode = process->CloseAndWait();
+        if (const std::string problem = CleanClose(); !problem.empty())
+            return Fail(inputs, problem);
+        if (const std::string grown = EndOfProcessMemory(); !grown.empty())
+            return Fail(inputs, grown);
         ClearSettings();
-        if (exitCode != 0)
-            return Fail(inputs, "closing ended with exit code " + std::to_string(exitCode));
+        RemoveStartupEntries();
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("soak: %d inputs, %d restarts, %.0f s, every invariant held; seed %u\n", inputs, restarts,
+        PrintCounts();
+        std::printf("soak: memory, largest growth in a process after its first %d inputs, committed %+lld KB (bound %zu KB), GDI objects %+ld "
+                    "(bound %ld)\n",
+                    warmInputs, largestCommittedGrowth / 1024, kCommittedGrowthBound / 1024, largestGdiGrowth,
+                    kGdiGrowthBound);
+        std::printf("soak: %d inputs, %d processes, %.0f s, every invariant held; seed %u\n", inputs, processes,
                     seconds, seed);
         return 0;
     }
+
+    int Fail(int at, const std::string& what) const {
+        std::printf("soak: FAILED after %d inputs: %s\nsoak: seed %u; the last inputs, oldest first:\n", at,
+                    what.c_str(), seed);
+        for (const std::string& input : recent)
+            std::printf("  %s\n", input.c_str());
+        PrintCounts();
+        return 1;
+    }
+    int Given() const { return given; }
 
   private:
     // A window that vanished in a restart has an empty rectangle: its range has no numbers.
     int Pick(int low, int high) {
         return high < low ? low : std::uniform_int_distribution<int>(low, high)(random);
     }
+    template <size_t N> int OneOf(const int (&ids)[N]) { return ids[Pick(0, static_cast<int>(N) - 1)]; }
 
-    bool StartTintra() {
+    // ---- Starting and ending --------------------------------------------------------------
+
+    std::string Start() {
         process = std::make_unique<TintraProcess>();
         if (!process->Start())
-            return false;
+            return "Tintra did not start";
         main = process->MainWindow();
-        return true;
+        ++processes;
+        processInputs = 0;
+        lifeQuota = Pick(lifeInputs, 2 * lifeInputs);
+        warm = ProcessFigures{};
+        latest = ProcessFigures{};
+        choices = Choices::From(saved);
+        // The cursors a killed run left replaced are put back before the window shows.
+        if (!WaitFor([] { return ReadSetting(kCursorMarker) == -1; }, kEffectTimeoutMs))
+            return "the start left the marker of replaced system cursors";
+        std::string problem;
+        if (!WaitFor([&] { return (problem = ShowsStoredSettings()).empty(); }, kSettleTimeoutMs))
+            return "the new start does not show the settings of the last clean close: " + problem;
+        return {};
     }
+
+    // One of the three ends, then a new start that must show what the last clean close saved.
+    std::string EndAndStartAgain() {
+        if (endings.empty()) {
+            endings = {0, 1, 2};
+            std::shuffle(endings.begin(), endings.end(), random);
+        }
+        const int ending = endings.back();
+        endings.pop_back();
+        std::string problem = EndOfProcessMemory();
+        if (problem.empty())
+            problem = ending == 0 ? CleanClose() : ending == 1 ? EndSession() : KillWhilePicking();
+        return problem.empty() ? Start() : problem;
+    }
+
+    std::string CleanClose() {
+        Count("end: close");
+        const Settings shown = ShownSettings();
+        const long long exitCode = process->CloseAndWait();
+        if (exitCode != 0)
+            return "closing ended with exit code " + std::to_string(exitCode);
+        saved = StoredSettings(choices.panes);
+        if (const std::string wrong = Difference(saved, shown); !wrong.empty())
+            return "after a clean close " + wrong + " as the window showed";
+        if (ReadSetting(kCursorMarker) != -1)
+            return "a clean close left the marker of replaced system cursors";
+        return StartupEntryProblem();
+    }
+
+    // Start with Windows is entered or taken out as the program saves its settings.
+    std::string StartupEntryProblem() const {
+        if ((StartupEntry(HKEY_CURRENT_USER) != L"<none>") != choices.autostart)
+            return choices.autostart ? "start with Windows is chosen, but the program is not entered"
+                                     : "start with Windows is not chosen, but the program is entered";
+        return {};
+    }
+
+    // Logoff: the program saves on WM_ENDSESSION, and the system then ends it.
+    std::string EndSession() {
+        Count("end: WM_ENDSESSION");
+        const Settings shown = ShownSettings();
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, kEffectTimeoutMs,
+                            &answer);
+        if (!SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, kEffectTimeoutMs,
+                                 &answer))
+            return "WM_ENDSESSION was not answered within five seconds";
+        saved = StoredSettings(choices.panes);
+        if (const std::string wrong = Difference(saved, shown); !wrong.empty())
+            return "after WM_ENDSESSION " + wrong + " as the window showed";
+        if (const std::string problem = StartupEntryProblem(); !problem.empty())
+            return problem;
+        if (!process->IsRunning() && process->ExitCode() != 0)
+            return "the process ended on WM_ENDSESSION with exit code " + std::to_string(process->ExitCode());
+        process->Kill();
+        return {};
+    }
+
+    // Killed while a picking mode holds the replaced cursors: nothing is saved, and the next
+    // start restores the user's cursors.
+    std::string KillWhilePicking() {
+        const bool zoom = Pick(0, 1) != 0;
+        Count(zoom ? "end: killed while the zoomed picker waits" : "end: killed while the picker waits");
+        const HWND button = process->PanelButton(zoom ? kZoomButton : kPickerButton);
+        Click("click on a picker", PointIn(button));
+        if (!WaitFor([&] { return CaptureOf(process->UiThread()) == main && ReadSetting(kCursorMarker) == 1; },
+                     kEffectTimeoutMs))
+            return "one click on a picker button did not start its mode with the cursors replaced";
+        Note("kill");
+        process->Kill();
+        if (const std::string wrong = Difference(StoredNow(), saved); !wrong.empty())
+            return "a killed run changed the stored settings: " + wrong;
+        if (ReadSetting(kCursorMarker) != 1)
+            return "the marker of replaced system cursors is gone although the run was killed";
+        return {};
+    }
+
+    // ---- What the window shows ------------------------------------------------------------
+
+    ColorRef SliderColor() const {
+        return MakeColorRef(TrackbarPos(process->Control(kSliders[0])),
+                            TrackbarPos(process->Control(kSliders[1])),
+                            TrackbarPos(process->Control(kSliders[2])));
+    }
+    std::vector<PixelRect> Panes() const {
+        RECT client;
+        GetClientRect(process->Control(kColorDisplay), &client);
+        return LayoutPanes(choices.panes, client.right, client.bottom);
+    }
+    static POINT Middle(const PixelRect& pane) {
+        return POINT{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2};
+    }
+    // The main window's face, left of the red slider, shows the theme's darker colour.
+    COLORREF FaceColor() const {
+        const RECT slider = RectInParent(process->Control(kSliders[0]));
+        return ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2);
+    }
+
+    // What the program would save now, read from the screen and the window, as the user sees it.
+    Settings ShownSettings() const {
+        Settings shown;
+        shown[L"color"] = SliderColor();
+        RECT window;
+        GetWindowRect(main, &window);
+        shown[L"x"] = static_cast<DWORD>(window.left);
+        shown[L"y"] = static_cast<DWORD>(window.top);
+        shown[L"topmost"] = (GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        shown[L"theme"] = choices.theme;
+        shown[L"panes"] = choices.panes;
+        shown[L"grid"] = choices.grid;
+        shown[L"autostart"] = choices.autostart;
+        shown[L"language"] = choices.russian;
+        long long format = 0;
+        for (int notation = kNotationCount - 1; notation >= 0; --notation)
+            if (process->MarkIsSet(kMarks[notation]))
+                format = notation;
+        shown[L"format"] = format;
+        for (size_t i = 0; i < std::size(kLocks); ++i)
+            shown[kLockNames[i]] = ScreenPixel(process->Control(kLocks[i]), 2, 7) != kLockReleased;
+        const HWND display = process->Control(kColorDisplay);
+        const std::vector<PixelRect> panes = Panes();
+        for (size_t i = 0; i < panes.size(); ++i) {
+            const POINT middle = Middle(panes[i]);
+            shown[L"color" + std::to_wstring(i + 1)] = ScreenPixel(display, middle.x, middle.y);
+            if (panes.size() == 1 || ScreenPixel(display, panes[i].left, middle.y) == kActiveFrame)
+                shown[L"active_pane"] = static_cast<long long>(i);
+        }
+        return shown;
+    }
+
+    // The empty text when a new start shows what the last clean close stored.
+    std::string ShowsStoredSettings() const {
+        // These come from the choices, which were read from the stored settings: the theme
+        // is seen on the face, the pane count in the panes, the others in the options dialog.
+        Settings expected = saved;
+        for (const wchar_t* name : {L"theme", L"panes", L"grid", L"autostart", L"language"})
+            expected.erase(name);
+        if (const std::string wrong = Difference(ShownSettings(), expected); !wrong.empty())
+            return "the window shows " + wrong + " as stored";
+        return FaceProblem();
+    }
+
+    std::string FaceProblem() const {
+        const COLORREF face = FaceColor(), theme = LookupTheme(choices.theme).backgroundColor;
+        if (face != theme)
+            return "the face shows " + RgbText(face) + ", theme " + std::to_string(choices.theme) + " has " +
+                   RgbText(theme);
+        return {};
+    }
+
+    // ---- Input ------------------------------------------------------------------------------
 
     void Note(const std::string& input) {
         recent.push_back(input);
         if (recent.size() > kInputsKept)
             recent.pop_front();
     }
+    void Count(const std::string& kind) {
+        ++counts[kind];
+        Note(kind);
+    }
+    void PrintCounts() const {
+        std::printf("soak: inputs by kind:\n");
+        for (const auto& [kind, count] : counts)
+            std::printf("  %-52s %6d\n", kind.c_str(), count);
+    }
 
     POINT ScreenOf(HWND window, POINT point) const {
         ClientToScreen(window, &point);
         return point;
-    }
-    // A point as "(x, y)" in the main window's client area.
-    std::string Where(POINT screen) const {
-        POINT client = screen;
-        ScreenToClient(main, &client);
-        return "(" + std::to_string(client.x) + ", " + std::to_string(client.y) + ")";
     }
     bool OnButtonNotClicked(POINT screen) const {
         for (int id : kButtonsNotClicked) {
@@ -172,20 +546,56 @@ class Soak {
         GetClientRect(window, &rect);
         return ScreenOf(window, POINT{Pick(0, rect.right - 1), Pick(0, rect.bottom - 1)});
     }
-    template <size_t N> int OneOf(const int (&ids)[N]) { return ids[Pick(0, static_cast<int>(N) - 1)]; }
+    POINT MiddleOf(HWND window) const {
+        RECT rect{};
+        GetClientRect(window, &rect);
+        return ScreenOf(window, POINT{rect.right / 2, rect.bottom / 2});
+    }
+    static std::string At(POINT screen) {
+        return " at (" + std::to_string(screen.x) + ", " + std::to_string(screen.y) + ")";
+    }
 
-    void Click(const char* what, POINT screen) {
-        Note(std::string(what) + " at " + Where(screen));
+    void Click(const std::string& what, POINT screen) {
+        Note(what + At(screen));
+        lastClick = screen;
         TapAt(screen);
     }
-    void Key(WORD key) {
+    // A click on a control that takes the mouse when pressed, as buttons do. Its middle, or a
+    // point beside it when the last click was there: two clicks on one spot are a double click.
+    void ClickButton(const std::string& what, HWND button) {
+        RECT rect{};
+        GetClientRect(button, &rect);
+        POINT screen = MiddleOf(button);
+        for (const POINT beside : {POINT{rect.right / 4, rect.bottom / 4}, POINT{rect.right * 3 / 4, rect.bottom * 3 / 4}}) {
+            if (!NearLastClick(screen))
+                break;
+            screen = ScreenOf(button, beside);
+        }
+        Count(what);
+        lastClick = screen;
+        ClickAt(screen);
+    }
+    bool NearLastClick(POINT screen) const {
+        return std::abs(screen.x - lastClick.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+               std::abs(screen.y - lastClick.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
+    }
+    void Key(const std::string& what, WORD key) {
         char text[32];
-        std::snprintf(text, sizeof(text), "key 0x%02X", key);
-        Note(text);
+        std::snprintf(text, sizeof(text), " (key 0x%02X)", key);
+        ++counts[what];
+        Note(what + text);
         PressKey(key);
     }
+    // A key for a dialog, which must be in front to receive it.
+    std::string KeyIn(HWND dialog, const std::string& what, WORD key) {
+        if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs))
+            return "the dialog is not in front for " + what + "; in front: " + Describe(GetForegroundWindow());
+        Key(what, key);
+        return {};
+    }
     void Drag(const char* what, POINT from, POINT to) {
-        Note(std::string(what) + " from " + Where(from) + " to " + Where(to));
+        Note(std::string(what) + At(from) + " to" + At(to));
+        lastClick = to;
         DragFromTo(from, to);
     }
     int AllowedToolButton() {
@@ -196,67 +606,442 @@ class Soak {
         }
     }
 
-    void GiveOneInput() {
-        const int kind = Pick(0, 99);
-        if (kind < 20) {
+    // The empty text, or what went wrong with an input whose effect is awaited.
+    std::string GiveOneInput() {
+        const int kind = Pick(0, 999);
+        std::string problem;
+        if (kind < 200) {
+            ++counts["click anywhere"];
             Click("click", AnyPoint());
-        } else if (kind < 30) {
+        } else if (kind < 300) {
+            ++counts["click on a pane"];
             Click("click on a pane", PointIn(process->Control(kColorDisplay)));
-        } else if (kind < 37) {
+        } else if (kind < 370) {
+            ++counts["click on a lock"];
             Click("click on a lock", PointIn(process->Control(OneOf(kLocks))));
-        } else if (kind < 44) {
+        } else if (kind < 440) {
+            ++counts["click on a mark"];
             Click("click on a mark", PointIn(GetDlgItem(process->InfoPanel(), OneOf(kMarks))));
-        } else if (kind < 50) {
+        } else if (kind < 500) {
+            ++counts["click on a slider"];
             Click("click on a slider", PointIn(process->Control(OneOf(kSliders))));
-        } else if (kind < 60) {
+        } else if (kind < 600) {
+            ++counts["drag of a thumb"];
             const HWND slider = process->Control(OneOf(kSliders));
             const RECT thumb = ThumbRect(slider);
             const POINT from =
                 ScreenOf(slider, POINT{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2});
-            Drag("drag of a thumb", from,
-                 InClientArea(POINT{from.x + Pick(-10, 10), from.y + Pick(-150, 150)}));
-        } else if (kind < 65) {
+            Drag("drag of a thumb", from, InClientArea(POINT{from.x + Pick(-10, 10), from.y + Pick(-150, 150)}));
+        } else if (kind < 650) {
+            ++counts["drag anywhere"];
             Drag("drag", AnyPoint(), AnyPoint());
-        } else if (kind < 73) {
+        } else if (kind < 720) {
+            ++counts["click on a tool button"];
             Click("click on a tool button", PointIn(process->PanelButton(AllowedToolButton())));
-        } else if (kind < 85) {
-            Key(tableKeys[static_cast<size_t>(Pick(0, static_cast<int>(tableKeys.size()) - 1))]);
-        } else if (kind < 93) {
-            Key(otherKeys[static_cast<size_t>(Pick(0, static_cast<int>(otherKeys.size()) - 1))]);
-        } else if (kind < 99) {
+        } else if (kind < 830) {
+            Key("key of the key table",
+                tableKeys[static_cast<size_t>(Pick(0, static_cast<int>(tableKeys.size()) - 1))]);
+        } else if (kind < 900) {
+            Key("other key", otherKeys[static_cast<size_t>(Pick(0, static_cast<int>(otherKeys.size()) - 1))]);
+        } else if (kind < 960) {
             // A picking mode, started and then ended by a pick or by Escape.
-            Click("click on a picker",
-                  PointIn(process->PanelButton(Pick(0, 1) ? kPickerButton : kZoomButton)));
+            ++counts["picking mode"];
+            Click("click on a picker", PointIn(process->PanelButton(Pick(0, 1) ? kPickerButton : kZoomButton)));
             if (Pick(0, 1))
-                Key(VK_ESCAPE);
+                Key("Escape in a picking mode", VK_ESCAPE);
             else
                 Click("pick", AnyPoint());
-        } else if (Pick(0, 1) == 0) {
-            Restart();
+        } else if (kind < 975) {
+            problem = ColorDialog();
+        } else if (kind < 990) {
+            problem = OptionsDialog();
+        } else {
+            problem = AboutDialog();
         }
         // Paces the input to the program: it has handled what came before this answer.
         DWORD_PTR answer;
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &answer);
+        return problem;
     }
 
-    void Restart() {
-        Note("restart");
-        const long long exitCode = process->CloseAndWait();
-        if (exitCode != 0)
-            Note("closing ended with exit code " + std::to_string(exitCode));
-        StartTintra();
-        ++restarts;
+    static std::string Describe(HWND window) {
+        wchar_t className[64] = {};
+        GetClassNameW(window, className, 64);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return "\"" + Narrow(TextOf(window)) + "\" of class " + Narrow(className) + " in process " +
+               std::to_string(owner);
     }
 
-    ColorRef SliderColor() const {
-        return MakeColorRef(TrackbarPos(process->Control(kSliders[0])),
-                            TrackbarPos(process->Control(kSliders[1])),
-                            TrackbarPos(process->Control(kSliders[2])));
+    // In front and active again, as after a dialog has gone: a click then reaches it.
+    bool MainIsActive() const {
+        return WaitFor(
+            [&] {
+                GUITHREADINFO info{sizeof(info)};
+                return GetForegroundWindow() == main && GetGUIThreadInfo(process->UiThread(), &info) &&
+                       info.hwndActive == main;
+            },
+            kEffectTimeoutMs);
     }
+
+    // ---- The dialogs ------------------------------------------------------------------------
+
+    // One click on the tool button, then the dialog it opens, in front.
+    HWND Open(const std::string& what, int buttonId, const std::wstring& caption, std::string* problem) {
+        if (!MainIsActive()) {
+            *problem = "the main window is not active before " + what + "; in front: " + Describe(GetForegroundWindow());
+            return nullptr;
+        }
+        ClickButton(what, process->PanelButton(buttonId));
+        HWND dialog = nullptr;
+        if (!WaitFor([&] { return (dialog = OwnedWindow(main, caption)) != nullptr; }, kEffectTimeoutMs)) {
+            *problem = "one click on its tool button did not open \"" + Narrow(caption) + "\"";
+            return nullptr;
+        }
+        if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs)) {
+            *problem = "\"" + Narrow(caption) + "\" did not come to the front; in front: " +
+                       Describe(GetForegroundWindow());
+            return nullptr;
+        }
+        return dialog;
+    }
+    // The dialog has gone from the screen (the main window may still wait for the next one).
+    std::string Closed(HWND dialog, const std::string& how) const {
+        if (!WaitFor([&] { return !IsWindowVisible(dialog); }, kEffectTimeoutMs))
+            return how + " did not close the dialog";
+        return {};
+    }
+    // The settings as stored now, by the names the last clean close stored.
+    Settings StoredNow() const {
+        Settings now;
+        for (const auto& entry : saved)
+            now[entry.first] = ReadSetting(entry.first.c_str());
+        return now;
+    }
+    // After a dialog: the colour that was chosen, and the stored settings as the last clean
+    // close left them, since nothing is written while the program runs.
+    std::string Agrees(ColorRef color) const {
+        if (!WaitFor([&] { return IsWindowEnabled(main) != FALSE; }, kEffectTimeoutMs) || !MainIsActive())
+            return "the main window takes no input after the dialog; in front: " + Describe(GetForegroundWindow());
+        std::string problem;
+        WaitFor(
+            [&] {
+                const ColorRef sliders = SliderColor();
+                problem = sliders == color ? FaceProblem()
+                                           : "the sliders show " + RgbText(sliders) + ", expected " + RgbText(color);
+                return problem.empty();
+            },
+            kSettleTimeoutMs);
+        if (!problem.empty())
+            return problem;
+        if (const std::string wrong = Difference(StoredNow(), saved); !wrong.empty())
+            return "the stored settings changed while the program ran: " + wrong;
+        return {};
+    }
+
+    std::string ColorDialog() {
+        std::string problem;
+        const HWND dialog = Open("colour dialog: open", kColorDialogButton, L"Color Dialog", &problem);
+        if (!dialog)
+            return problem;
+        ColorRef expected = SliderColor();
+        const HWND palette = GetDlgItem(dialog, kPalette);
+        switch (Pick(0, 3)) {
+        case 0: {
+            // Where the buttons lie over the palette's lowest rows, they take the click.
+            POINT point{};
+            do
+                point = POINT{Pick(0, kPaletteWidth - 1), Pick(0, kPaletteHeight - 1)};
+            while (WindowFromPoint(ScreenOf(palette, point)) != palette);
+            // The palette's colour is the picture's pixel under the mouse, lines included.
+            const std::uint32_t rgb = palettePixels[static_cast<size_t>(point.y * kPaletteWidth + point.x)];
+            expected = MakeColorRef(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
+                                    static_cast<int>(rgb & 0xFF));
+            Count("colour dialog: click on the palette");
+            lastClick = ScreenOf(palette, point);
+            TapAt(lastClick);
+            problem = Closed(dialog, "a click on the palette");
+            break;
+        }
+        case 1:
+            ClickButton("colour dialog: Cancel", GetDlgItem(dialog, IDCANCEL));
+            problem = Closed(dialog, "Cancel");
+            break;
+        case 2:
+            problem = KeyIn(dialog, "colour dialog: Escape", VK_ESCAPE);
+            if (problem.empty())
+                problem = Closed(dialog, "Escape");
+            break;
+        default:
+            ClickButton("colour dialog: More colors", GetDlgItem(dialog, kMoreColors));
+            problem = Closed(dialog, "More colors");
+            if (problem.empty())
+                problem = SystemColorDialog(&expected);
+            break;
+        }
+        return problem.empty() ? Agrees(expected) : problem;
+    }
+
+    // The two top rows of a cell, where a focus frame shows.
+    static std::vector<COLORREF> TopEdge(HWND window, const RECT& cell) {
+        std::vector<COLORREF> pixels;
+        for (int y = cell.top; y < cell.top + 2; ++y)
+            for (int x = cell.left; x < cell.right; ++x)
+                pixels.push_back(ScreenPixel(window, x, y));
+        return pixels;
+    }
+
+    // A few basic colours clicked, then OK, Cancel or Escape.
+    std::string SystemColorDialog(ColorRef* expected) {
+        HWND system = nullptr;
+        if (!WaitFor([&] { return (system = OwnedWindow(main, L"Color")) != nullptr; }, kEffectTimeoutMs))
+            return "More colors did not open the system colour dialog";
+        if (!WaitFor([&] { return GetForegroundWindow() == system; }, kEffectTimeoutMs))
+            return "the system colour dialog did not come to the front";
+        // Its colours are painted some time after it shows; this paints them before the screen is read.
+        RedrawWindow(system, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const HWND basics = GetDlgItem(system, kBasicColors);
+        RECT area;
+        GetClientRect(basics, &area);
+        ColorRef chosen = 0; // the dialog starts with black
+        int lastCell = -1;
+        for (int clicks = Pick(0, 2); clicks > 0; --clicks) {
+            const int cell = Pick(0, kBasicColumns * kBasicRows - 1);
+            const int column = cell % kBasicColumns, row = cell / kBasicColumns;
+            const RECT rect{area.right * column / kBasicColumns, area.bottom * row / kBasicRows,
+                            area.right * (column + 1) / kBasicColumns, area.bottom * (row + 1) / kBasicRows};
+            const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+            const COLORREF color = ScreenPixel(basics, middle.x, middle.y);
+            // A cell already chosen shows no change; black is the one chosen at the start.
+            if (cell == lastCell || color == 0)
+                continue;
+            const std::vector<COLORREF> edge = TopEdge(basics, rect);
+            Count("system colour dialog: click on a basic colour");
+            lastClick = ScreenOf(basics, middle);
+            TapAt(lastClick);
+            // The choice draws a focus frame round the cell.
+            if (!WaitFor([&] { return TopEdge(basics, rect) != edge; }, kEffectTimeoutMs))
+                return "a click on a basic colour of the system colour dialog did not choose it";
+            chosen = color;
+            lastCell = cell;
+        }
+        switch (Pick(0, 2)) {
+        case 0:
+            ClickButton("system colour dialog: OK", GetDlgItem(system, IDOK));
+            *expected = chosen;
+            return Closed(system, "OK in the system colour dialog");
+        case 1:
+            ClickButton("system colour dialog: Cancel", GetDlgItem(system, IDCANCEL));
+            return Closed(system, "Cancel in the system colour dialog");
+        default:
+            if (std::string problem = KeyIn(system, "system colour dialog: Escape", VK_ESCAPE); !problem.empty())
+                return problem;
+            return Closed(system, "Escape in the system colour dialog");
+        }
+    }
+
+    // The dialog shows the values the program holds, as it opens.
+    std::string OptionsShowChoices(HWND dialog) const {
+        const HWND box = GetDlgItem(dialog, kPaneCountBox);
+        const int listed = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+        const int panes = listed >= 0 && listed < static_cast<int>(std::size(kPaneChoices)) ? kPaneChoices[listed] : -1;
+        if (panes != choices.panes)
+            return "the options dialog opens with " + std::to_string(panes) + " panes, the program has " +
+                   std::to_string(choices.panes);
+        if (IsChecked(dialog, kGridBox) != choices.grid)
+            return "the options dialog opens with the grid box not as the program has it";
+        if (IsChecked(dialog, kAutostartBox) != choices.autostart)
+            return "the options dialog opens with the start-with-Windows box not as the program has it";
+        if (!IsChecked(dialog, kThemeButtons[choices.theme - 1]))
+            return "the options dialog opens without theme " + std::to_string(choices.theme) + " checked";
+        if (!IsChecked(dialog, choices.russian ? kRussian : kEnglish))
+            return "the options dialog opens with the other language checked";
+        return {};
+    }
+
+    std::string OptionsDialog() {
+        std::string problem;
+        const bool russianBefore = choices.russian;
+        const HWND dialog =
+            Open("options: open", kOptionsButton, russianBefore ? L"Опции Программы" : L"Options", &problem);
+        if (!dialog)
+            return problem;
+        if (problem = OptionsShowChoices(dialog); !problem.empty())
+            return problem;
+        Choices inDialog = choices;
+        for (int left = Pick(0, 4); left > 0 && problem.empty(); --left)
+            problem = OneOptionsInput(dialog, &inDialog);
+        if (!problem.empty())
+            return problem;
+        const int closing = Pick(0, 3);
+        if (closing == 0) {
+            ClickButton("options: Apply", GetDlgItem(dialog, IDOK));
+        } else if (closing == 1) {
+            problem = KeyIn(dialog, "options: Enter", VK_RETURN);
+        } else if (closing == 2) {
+            ClickButton("options: Cancel", GetDlgItem(dialog, IDCANCEL));
+        } else {
+            problem = KeyIn(dialog, "options: Escape", VK_ESCAPE);
+        }
+        if (problem.empty())
+            problem = Closed(dialog, closing < 2 ? "Apply" : "Cancel");
+        if (!problem.empty())
+            return problem;
+        // The language changes at the click, whether the dialog is confirmed or not.
+        const bool confirmed = closing < 2;
+        if (confirmed)
+            choices = inDialog;
+        choices.russian = inDialog.russian;
+        if (confirmed && choices.russian != russianBefore) {
+            if (problem = RestartNote(russianBefore); !problem.empty())
+                return problem;
+        } else {
+            // Once the main window answers again, a note would be showing.
+            DWORD_PTR answer;
+            SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kEffectTimeoutMs, &answer);
+            if (OwnedWindow(main, L"Tintra"))
+                return "a restart note shows although the language did not change";
+        }
+        return Agrees(SliderColor());
+    }
+
+    // The note in the language in force before the change, closed with its button.
+    std::string RestartNote(bool russianBefore) {
+        HWND note = nullptr;
+        if (!WaitFor([&] { return (note = OwnedWindow(main, L"Tintra")) != nullptr; }, kEffectTimeoutMs))
+            return "a change of language brought no restart note";
+        if (!HasChildWithText(note, russianBefore ? kRussianNote : kEnglishNote))
+            return "the restart note is not in the language in force before the change";
+        WaitFor([&] { return GetForegroundWindow() == note; }, kEffectTimeoutMs);
+        ClickButton("options: the restart note's OK", GetDlgItem(note, IDOK));
+        return Closed(note, "OK on the restart note");
+    }
+
+    // One of the dialog's controls used once, and its effect awaited.
+    std::string OneOptionsInput(HWND dialog, Choices* inDialog) {
+        switch (Pick(0, 5)) {
+        case 0: {
+            const bool was = IsChecked(dialog, kGridBox);
+            ClickButton("options: the grid box", GetDlgItem(dialog, kGridBox));
+            inDialog->grid = !was;
+            if (!WaitFor([&] { return IsChecked(dialog, kGridBox) != was; }, kEffectTimeoutMs))
+                return "one click on the grid box did not change it";
+            return {};
+        }
+        case 1: {
+            const bool was = IsChecked(dialog, kAutostartBox);
+            ClickButton("options: the start-with-Windows box", GetDlgItem(dialog, kAutostartBox));
+            inDialog->autostart = !was;
+            if (!WaitFor([&] { return IsChecked(dialog, kAutostartBox) != was; }, kEffectTimeoutMs))
+                return "one click on the start-with-Windows box did not change it";
+            return {};
+        }
+        case 2: {
+            const int theme = Pick(1, kThemeCount);
+            ClickButton("options: a theme button", GetDlgItem(dialog, kThemeButtons[theme - 1]));
+            inDialog->theme = theme;
+            if (!WaitFor([&] { return IsChecked(dialog, kThemeButtons[theme - 1]); }, kEffectTimeoutMs))
+                return "one click on the button of theme " + std::to_string(theme) + " did not check it";
+            return {};
+        }
+        case 3: {
+            const bool russian = Pick(0, 1) != 0;
+            const int id = russian ? kRussian : kEnglish;
+            ClickButton(russian ? "options: Russian" : "options: English", GetDlgItem(dialog, id));
+            inDialog->russian = russian;
+            if (!WaitFor([&] { return IsChecked(dialog, id); }, kEffectTimeoutMs))
+                return "one click on a language button did not check it";
+            return {};
+        }
+        case 4:
+            return ChoosePaneCount(dialog, inDialog);
+        default:
+            ++counts["options: click on the face"];
+            Click("options: click on the face", ScreenOf(dialog, POINT{3, 3}));
+            return {};
+        }
+    }
+
+    // The list dropped with one click, an entry chosen with another.
+    std::string ChoosePaneCount(HWND dialog, Choices* inDialog) {
+        const HWND box = GetDlgItem(dialog, kPaneCountBox);
+        ClickButton("options: the pane-count list", box);
+        if (!WaitFor([&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }, kEffectTimeoutMs))
+            return "one click on the pane-count list did not drop it";
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        SendWithRemoteData(box, CB_GETCOMBOBOXINFO, 0, &info, sizeof(info));
+        const int entry = Pick(0, static_cast<int>(std::size(kPaneChoices)) - 1);
+        if (!info.hwndList)
+            return "the dropped pane-count list could not be found";
+        // The five entries all show, from the top of the list.
+        RECT list;
+        GetClientRect(info.hwndList, &list);
+        const int height = static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
+        const POINT screen = ScreenOf(info.hwndList, POINT{list.right / 2, entry * height + height / 2});
+        ++counts["options: an entry of the pane-count list"];
+        Click("options: an entry of the pane-count list", screen);
+        inDialog->panes = kPaneChoices[entry];
+        if (!WaitFor(
+                [&] {
+                    return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == FALSE &&
+                           SendMessageW(box, CB_GETCURSEL, 0, 0) == entry;
+                },
+                kEffectTimeoutMs))
+            return "one click on the entry \"" + std::to_string(kPaneChoices[entry]) +
+                   "\" did not choose it and close the list";
+        return {};
+    }
+
+    std::string AboutDialog() {
+        std::string problem;
+        const HWND dialog =
+            Open("about: open", kAboutButton, choices.russian ? L"О программе" : L"About", &problem);
+        if (!dialog)
+            return problem;
+        const ColorRef color = SliderColor();
+        // The link is clicked once at most: a second click so soon after would be a double click.
+        bool linkClicked = false;
+        for (int left = Pick(0, 2); left > 0; --left) {
+            if (linkClicked || Pick(0, 1)) {
+                ++counts["about: click on the face"];
+                Click("about: click on the face", ScreenOf(dialog, POINT{Pick(2, 60), Pick(2, 40)}));
+                continue;
+            }
+            ++counts["about: click on the link"];
+            Click("about: click on the link", MiddleOf(GetDlgItem(dialog, kLink)));
+            linkClicked = true;
+            if (!browser.WaitForStart())
+                return "one click on the link did not start the browser";
+        }
+        switch (Pick(0, 2)) {
+        case 0:
+            ClickButton("about: Ok", GetDlgItem(dialog, IDOK));
+            problem = Closed(dialog, "Ok");
+            break;
+        case 1:
+            problem = KeyIn(dialog, "about: Escape", VK_ESCAPE);
+            if (problem.empty())
+                problem = Closed(dialog, "Escape");
+            break;
+        default:
+            problem = KeyIn(dialog, "about: Enter", VK_RETURN);
+            if (problem.empty())
+                problem = Closed(dialog, "Enter");
+            break;
+        }
+        if (!problem.empty())
+            return problem;
+        if (browser.StartedMeanwhile())
+            return "the browser started without a click on the link";
+        return Agrees(color);
+    }
+
+    // ---- Checks -----------------------------------------------------------------------------
+
     bool RowsShow(ColorRef color) const {
         for (int notation = 0; notation < kNotationCount; ++notation)
-            if (process->InfoText(kValueTexts[notation]) !=
-                NotationText(static_cast<ColorNotation>(notation), color))
+            if (process->InfoText(kValueTexts[notation]) != NotationText(static_cast<ColorNotation>(notation), color))
                 return false;
         return true;
     }
@@ -267,16 +1052,17 @@ class Soak {
         return set;
     }
     // Panes whose frame shows the active colour, and the colour inside the last of them.
+    // A single pane fills the display, whose own frame covers the pane's.
     int ActivePanes(COLORREF* inside) const {
         const HWND display = process->Control(kColorDisplay);
-        RECT client;
-        GetClientRect(display, &client);
+        const std::vector<PixelRect> panes = Panes();
         int active = 0;
-        for (const PixelRect& pane : LayoutPanes(kFirstStartPaneCount, client.right, client.bottom)) {
-            if (ScreenPixel(display, pane.left, (pane.top + pane.bottom) / 2) != kActiveFrame)
+        for (const PixelRect& pane : panes) {
+            const POINT middle = Middle(pane);
+            if (panes.size() > 1 && ScreenPixel(display, pane.left, middle.y) != kActiveFrame)
                 continue;
             ++active;
-            *inside = ScreenPixel(display, (pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2);
+            *inside = ScreenPixel(display, middle.x, middle.y);
         }
         return active;
     }
@@ -284,12 +1070,13 @@ class Soak {
     // The empty text when everything holds, otherwise what is wrong.
     std::string BrokenInvariant() {
         DWORD_PTR answer;
-        if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                                 &answer))
+        if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer))
             return "the main window did not answer within a second";
         // Escape ends every picking mode: the program lets the mouse go.
-        if (!PressKeyFor(VK_ESCAPE, "no mouse capture",
-                         [&] { return CaptureOf(process->UiThread()) == nullptr; }))
+        if (!WaitFor([&] { return GetForegroundWindow() == main; }, kEffectTimeoutMs))
+            return "the main window is not in front";
+        Key("Escape to end any picking mode", VK_ESCAPE);
+        if (!WaitFor([&] { return CaptureOf(process->UiThread()) == nullptr; }, kEffectTimeoutMs))
             return "a picking mode is still waiting after Escape";
         // The pointer rests off the window, so no tip covers what is read from the screen.
         MoveMouseTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20});
@@ -304,41 +1091,72 @@ class Soak {
     std::string ConsistencyProblem() const {
         const ColorRef color = SliderColor();
         if (!RowsShow(color))
-            return "the rows (RGB " + Narrow(process->InfoText(kValueTexts[1])) +
-                   ") differ from the sliders (" + RgbText(color) + ")";
+            return "the rows (RGB " + Narrow(process->InfoText(kValueTexts[1])) + ") differ from the sliders (" +
+                   RgbText(color) + ")";
         if (const int marks = MarksSet(); marks != 1)
             return std::to_string(marks) + " notation marks are set";
         COLORREF inside = 0;
         if (const int active = ActivePanes(&inside); active != 1)
-            return std::to_string(active) + " panes are active";
+            return std::to_string(active) + " of " + std::to_string(choices.panes) + " panes are active";
         if (inside != color)
             return "the active pane shows " + RgbText(inside) + ", the sliders " + RgbText(color);
         return {};
     }
 
-    static std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+    // Takes the figures of a settled program; past its first inputs, they must not grow
+    // beyond the bounds.
+    std::string WatchMemory() {
+        latest = ProcessFigures::Of(process->Handle());
+        if (processInputs >= warmInputs && warm.committedBytes == 0) {
+            warm = latest;
+            std::printf("soak: process %d after %d inputs: %s\n", processes, processInputs, warm.Text().c_str());
+        }
+        return {};
+    }
+    std::string EndOfProcessMemory() {
+        if (warm.committedBytes == 0)
+            return {};
+        const long long committed =
+            static_cast<long long>(latest.committedBytes) - static_cast<long long>(warm.committedBytes);
+        const long gdi = latest.gdiObjects - warm.gdiObjects;
+        std::printf("soak: process %d at its end, after %d inputs: %s; growth: committed %+lld KB, GDI objects %+ld\n",
+                    processes, processInputs, latest.Text().c_str(), committed / 1024, gdi);
+        largestCommittedGrowth = std::max(largestCommittedGrowth, committed);
+        largestGdiGrowth = std::max(largestGdiGrowth, gdi);
+        if (committed > static_cast<long long>(kCommittedGrowthBound))
+            return "the committed memory grew by " + std::to_string(committed / 1024) + " KB, more than " +
+                   std::to_string(kCommittedGrowthBound / 1024) + " KB";
+        if (gdi > kGdiGrowthBound)
+            return "the GDI objects grew by " + std::to_string(gdi) + ", more than " + std::to_string(kGdiGrowthBound);
+        return {};
+    }
+
     static std::string RgbText(ColorRef color) { return Narrow(NotationText(ColorNotation::Rgb, color)); }
 
-  public:
-    int Fail(int inputs, const std::string& what) const {
-        std::printf("soak: FAILED after %d inputs: %s\nsoak: seed %u; the last inputs, oldest first:\n",
-                    inputs, what.c_str(), seed);
-        for (const std::string& input : recent)
-            std::printf("  %s\n", input.c_str());
-        return 1;
-    }
-    int Given() const { return given; }
-
-  private:
     unsigned seed;
+    int inputs;
     std::mt19937 random;
     std::vector<WORD> tableKeys;
     std::vector<WORD> otherKeys;
+    std::vector<std::uint32_t> palettePixels = RenderPalette();
+    StandInBrowser browser;
     std::unique_ptr<TintraProcess> process;
     HWND main = nullptr;
+    Choices choices;
+    Settings saved;
     std::deque<std::string> recent;
-    int restarts = 0;
+    std::map<std::string, int> counts;
+    std::vector<int> endings;
+    int lifeInputs;
+    int warmInputs;
+    int lifeQuota = 0;
+    int processInputs = 0;
+    int processes = 0;
     int given = 0;
+    ProcessFigures warm, latest;
+    POINT lastClick{-100, -100};
+    long long largestCommittedGrowth = 0;
+    long largestGdiGrowth = 0;
 };
 
 const Soak* running = nullptr;
@@ -369,8 +1187,8 @@ int wmain(int argc, wchar_t** argv) {
     // Unbuffered, so that nothing printed is lost whichever way the run ends.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     std::printf("soak: %d inputs, seed %u\n", inputs, seed);
-    Soak soak(seed);
+    Soak soak(seed, inputs);
     running = &soak;
     SetUnhandledExceptionFilter(ReportCrash);
-    return soak.Run(inputs);
+    return soak.Run();
 }
