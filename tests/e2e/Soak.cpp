@@ -409,14 +409,15 @@ class Soak {
         Count(zoom ? "end: killed while the zoomed picker waits" : "end: killed while the picker waits");
         const HWND button = process->PanelButton(zoom ? kZoomButton : kPickerButton);
         Click("click on a picker", PointIn(button));
-        if (!WaitFor([&] { return CaptureOf(process->UiThread()) == main && ReadSetting(kCursorMarker) == 1; },
+        const long long processId = GetProcessId(process->Handle());
+        if (!WaitFor([&] { return CaptureOf(process->UiThread()) == main && ReadSetting(kCursorMarker) == processId; },
                      kEffectTimeoutMs))
             return "one click on a picker button did not start its mode with the cursors replaced";
         Note("kill");
         process->Kill();
         if (const std::string wrong = Difference(StoredNow(), saved); !wrong.empty())
             return "a killed run changed the stored settings: " + wrong;
-        if (ReadSetting(kCursorMarker) != 1)
+        if (ReadSetting(kCursorMarker) != processId)
             return "the marker of replaced system cursors is gone although the run was killed";
         return {};
     }
@@ -971,14 +972,16 @@ class Soak {
         COMBOBOXINFO info{};
         info.cbSize = sizeof(info);
         SendWithRemoteData(box, CB_GETCOMBOBOXINFO, 0, &info, sizeof(info));
-        const int entry = Pick(0, static_cast<int>(std::size(kPaneChoices)) - 1);
         if (!info.hwndList)
             return "the dropped pane-count list could not be found";
-        // The five entries all show, from the top of the list.
+        // An entry the list shows: it may be scrolled to show the chosen one.
         RECT list;
         GetClientRect(info.hwndList, &list);
-        const int height = static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0));
-        const POINT screen = ScreenOf(info.hwndList, POINT{list.right / 2, entry * height + height / 2});
+        const int height = std::max(1, static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0)));
+        const int top = static_cast<int>(SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0));
+        const int last = std::min(static_cast<int>(std::size(kPaneChoices)), top + static_cast<int>(list.bottom) / height) - 1;
+        const int entry = Pick(top, last);
+        const POINT screen = ScreenOf(info.hwndList, POINT{list.right / 2, (entry - top) * height + height / 2});
         ++counts["options: an entry of the pane-count list"];
         Click("options: an entry of the pane-count list", screen);
         inDialog->panes = kPaneChoices[entry];
