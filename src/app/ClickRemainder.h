@@ -14,7 +14,7 @@ class ClickRemainder {
     enum class Input { Press, Release };
 
     // The press or release that ended something, with its message time and screen position.
-    void Arm(Input ending, unsigned timeMs, int x, int y, const DoubleClick& limits);
+    void Arm(Input ending, unsigned timeMs, int x, int y, const DoubleClick& doubleClick);
     // Whether this button input is part of the ended click (and so is passed over). Anything
     // else ends the remainder.
     bool Swallows(Input input, unsigned timeMs, int x, int y);

@@ -49,9 +49,8 @@ bool JoinComApartment() {
     struct Apartment {
         using Initialize = HRESULT WINAPI(LPVOID, DWORD);
         using Uninitialize = void WINAPI();
-        Apartment() {
+        Apartment() : uninitialize(LateBoundFunction<Uninitialize>(L"ole32.dll", "CoUninitialize")) {
             const auto initialize = LateBoundFunction<Initialize>(L"ole32.dll", "CoInitializeEx");
-            uninitialize = LateBoundFunction<Uninitialize>(L"ole32.dll", "CoUninitialize");
             if (initialize && uninitialize)
                 result = initialize(nullptr, COINIT_APARTMENTTHREADED);
         }
@@ -71,6 +70,7 @@ bool JoinComApartment() {
 // A window's client object: the system's own for that window, with the name, role, state, value
 // and items that the window gives. The window is looked up at every question, so the answers
 // follow its state, and a window that is gone leaves only the system's answers.
+// NOLINTNEXTLINE(cppcoreguidelines-virtual-class-destructor): a COM object, deleted by its Release only.
 class AccessibleObject final : public IAccessible {
   public:
     AccessibleObject(HWND window, IAccessible* standard) : hwnd(window), proxy(standard) {}

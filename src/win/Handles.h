@@ -48,7 +48,7 @@ struct RegKeyDeleter {
     void operator()(HKEY handle) const { RegCloseKey(handle); }
 };
 struct KernelObjectDeleter {
-    void operator()(HANDLE h) const { CloseHandle(h); }
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 struct GlobalMemoryDeleter {
     void operator()(HGLOBAL handle) const { GlobalFree(handle); }
