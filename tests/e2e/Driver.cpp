@@ -442,12 +442,6 @@ void ReleaseAt(POINT screen) {
     WaitFor([&] { return CaptureOf(thread) != target; });
 }
 
-void TurnWheel(int notches) {
-    INPUT wheel = MouseInput(MOUSEEVENTF_WHEEL);
-    wheel.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
-    Send({wheel});
-}
-
 void PressKey(WORD virtualKey) {
     PressKeys({virtualKey});
 }

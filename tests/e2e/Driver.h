@@ -114,8 +114,6 @@ void DragFromTo(POINT from, POINT to);
 // The left button pressed at a point and held there, and let go again without a move.
 void PressAt(POINT screen);
 void ReleaseAt(POINT screen);
-// Turns the mouse wheel by whole notches, away from the user when positive.
-void TurnWheel(int notches);
 
 // One input, given once, then its effect awaited for at most timeoutMs. A failure names the
 // input and the effect that did not show. Nothing is given again: an input the program lost,
