@@ -318,6 +318,10 @@ void MoveMouseTo(POINT screen) {
         return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
     };
     Send({move});
+    // Wine reads the display's own pointer back once its record is a tenth of a second old,
+    // and an injected move leaves that pointer where it was: set it too, so that a read-back
+    // in the middle of a drag finds the point the drag is at, not an old one.
+    SetCursorPos(screen.x, screen.y);
     if (WaitFor(arrived, 2000))
         return;
     // A move that has not arrived harms nothing when given again, unlike a press or a key.
