@@ -30,36 +30,6 @@ constexpr int kBasicColorsArea = 0x2D0, kBasicColumns = 8, kBasicRows = 6;
 constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
 constexpr wchar_t kRussianNote[] = L"Языковые опции будут применены после перезагрузки программы";
 
-struct OwnedSearch {
-    HWND owner;
-    const wchar_t* caption;
-    HWND found;
-};
-
-// A visible window the main window owns, with that caption: one of its dialogs or its message box.
-HWND OwnedWindow(HWND owner, const wchar_t* caption) {
-    OwnedSearch search{owner, caption, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<OwnedSearch*>(param);
-            if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
-                TextOf(window) == s->caption) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-bool HasChildWithText(HWND window, const std::wstring& text) {
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (TextOf(child) == text)
-            return true;
-    return false;
-}
-
 // What the screen shows in an area of a window's client area.
 std::vector<COLORREF> Pixels(HWND window, const RECT& area) {
     POINT origin{0, 0};

@@ -132,4 +132,8 @@ constexpr DWORD kEffectTimeoutMs = 10000;
 ::testing::AssertionResult DragFor(POINT from, POINT to, const std::string& effect,
                                    const std::function<bool()>& shows, DWORD timeoutMs = kEffectTimeoutMs);
 
+// A visible window the owner owns, with that caption: one of its dialogs or its note.
+HWND OwnedWindow(HWND owner, const std::wstring& caption);
+bool HasChildWithText(HWND window, const std::wstring& text);
+
 } // namespace e2e

@@ -137,36 +137,6 @@ std::vector<WORD> TableKeys() {
     return keys;
 }
 
-struct OwnedSearch {
-    HWND owner;
-    std::wstring caption;
-    HWND found;
-};
-
-// A visible window the main window owns, with that caption: one of its dialogs or its note.
-HWND OwnedWindow(HWND owner, const std::wstring& caption) {
-    OwnedSearch search{owner, caption, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<OwnedSearch*>(param);
-            if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
-                TextOf(window) == s->caption) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-bool HasChildWithText(HWND window, const std::wstring& text) {
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (TextOf(child) == text)
-            return true;
-    return false;
-}
-
 bool IsChecked(HWND dialog, int id) {
     return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
