@@ -136,7 +136,15 @@ HWND ClickTarget(POINT screen) {
 
 void ExpectTakesItsClick(HWND window, const RECT& screenRect) {
     const POINT centre{(screenRect.left + screenRect.right) / 2, (screenRect.top + screenRect.bottom) / 2};
-    EXPECT_EQ(ClickTarget(centre), window) << "at the centre of " << Describe(window, RectInParent(window));
+    // A dialog is raised over its always-on-top owner a moment after it shows, and now and
+    // then the owner comes over it again for a few milliseconds: a person sees the settled
+    // order. An overlap stays.
+    HWND target = nullptr;
+    WaitFor([&] { return (target = ClickTarget(centre)) == window; }, 1000);
+    wchar_t className[64] = L"";
+    GetClassNameW(target, className, 64);
+    EXPECT_EQ(target, window) << "at the centre of " << Describe(window, RectInParent(window)) << " lies a "
+                              << Utf8(className) << " \"" << Utf8(TextOf(target)) << "\"";
 }
 
 void ExpectTakesItsClick(HWND window) {
