@@ -307,7 +307,6 @@ std::wstring TextOf(HWND window) {
 namespace {
 
 int repeatedPointerMoves = 0;
-int pointerJumpsBack = 0;
 
 } // namespace
 
@@ -332,10 +331,6 @@ void MoveMouseTo(POINT screen) {
 
 int RepeatedPointerMoves() {
     return repeatedPointerMoves;
-}
-
-int PointerJumpsBack() {
-    return pointerJumpsBack;
 }
 
 HWND CaptureOf(DWORD thread) {
@@ -391,41 +386,8 @@ void ClickControl(HWND control, int x, int y) {
     ClickAt(point);
 }
 
-namespace {
-
-// Under Wine the pointer can jump back to an earlier place for a moment after a move: the
-// desktop catches up with the pointer moves late, and GetCursorPos goes back to the display's
-// own pointer once its record is a tenth of a second old. With the button down such a jump
-// would drag the thumb to the old place and back. So the press of a drag waits until the
-// pointer has rested on its point for longer than that; one that stays away gets the move again.
-void RestAt(POINT screen) {
-    constexpr ULONGLONG kRestMs = 150, kAwayMs = 1000;
-    ULONGLONG restingSince = GetTickCount64(), awaySince = 0;
-    WaitFor([&] {
-        const ULONGLONG now = GetTickCount64();
-        POINT cursor;
-        if (GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y) {
-            awaySince = 0;
-            return now - restingSince >= kRestMs;
-        }
-        restingSince = now;
-        if (!awaySince) {
-            ++pointerJumpsBack;
-            awaySince = now;
-        } else if (now - awaySince >= kAwayMs) {
-            ++repeatedPointerMoves;
-            Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-            awaySince = 0;
-        }
-        return false;
-    });
-}
-
-} // namespace
-
 void DragFromTo(POINT from, POINT to) {
     MoveMouseTo(from);
-    RestAt(from);
     const HWND target = PressHere(from, false);
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)

@@ -95,8 +95,6 @@ std::wstring TextOf(HWND window);
 // arrived after a while; RepeatedPointerMoves counts those.
 void MoveMouseTo(POINT screen);
 int RepeatedPointerMoves();
-// How often the pointer was seen away from its point while it rested there before a drag.
-int PointerJumpsBack();
 void ClickAt(POINT screen);
 // A click that does not wait for a control to take it, for input whose loss matters to no one.
 void TapAt(POINT screen);
