@@ -663,6 +663,10 @@ class Soak {
             *problem = "the main window is not active before " + what + "; in front: " + Describe(GetForegroundWindow());
             return nullptr;
         }
+        // A click or a key just given may still start a picking mode, and then the click on
+        // the tool button would be its pick. Escape, handled in turn after them, ends any mode,
+        // as a person would end it first.
+        Key("Escape before a dialog", VK_ESCAPE);
         ClickButton(what, process->PanelButton(buttonId));
         HWND dialog = nullptr;
         if (!WaitFor([&] { return (dialog = OwnedWindow(main, caption)) != nullptr; }, kEffectTimeoutMs)) {
