@@ -71,9 +71,9 @@ template <typename Distance> ColorRef Nearest(int firstTop, int lastTop, Distanc
     double bestDistance = std::numeric_limits<double>::infinity();
     for (int top = firstTop; top <= lastTop; ++top)
         ForEachColorWithTop(top, [&](ColorRef color) {
-            const double d = distance(color);
-            if (d < bestDistance) {
-                bestDistance = d;
+            const double away = distance(color);
+            if (away < bestDistance) {
+                bestDistance = away;
                 best = color;
             }
         });
@@ -126,8 +126,9 @@ ColorRef ColorWithHsb(const HsbColor& hsb) {
     // angle: the hue counts less the greyer the colour, and not at all for a grey.
     return Nearest(hsb.brightness, hsb.brightness, [&hsb](ColorRef color) {
         const HsbColor other = HsbOf(color);
-        const double a = hsb.saturation, b = other.saturation;
-        return a * a + b * b - 2.0 * a * b * std::cos((hsb.hue - other.hue) * kRadiansPerDegree);
+        const double wanted = hsb.saturation, found = other.saturation;
+        return wanted * wanted + found * found -
+               2.0 * wanted * found * std::cos((hsb.hue - other.hue) * kRadiansPerDegree);
     });
 }
 
@@ -144,8 +145,8 @@ ColorRef ColorWithCmyk(const CmykColor& cmyk) {
     }
     return Nearest(firstTop, lastTop, [&cmyk](ColorRef color) {
         const CmykColor other = CmykOf(color);
-        const double c = cmyk.cyan - other.cyan, m = cmyk.magenta - other.magenta,
-                     y = cmyk.yellow - other.yellow, k = cmyk.black - other.black;
-        return c * c + m * m + y * y + k * k;
+        const double cyan = cmyk.cyan - other.cyan, magenta = cmyk.magenta - other.magenta,
+                     yellow = cmyk.yellow - other.yellow, black = cmyk.black - other.black;
+        return cyan * cyan + magenta * magenta + yellow * yellow + black * black;
     });
 }

@@ -16,17 +16,17 @@ constexpr int kColorMax = 0xFFFFFF;
 // Longer than any colour text written with generous spaces inside: "rgba(255, 255, 255, 0.75)".
 constexpr size_t kLongestColorText = 64;
 
-bool IsSpace(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+bool IsSpace(wchar_t unit) {
+    return unit == L' ' || unit == L'\t' || unit == L'\r' || unit == L'\n';
 }
 
-int HexDigit(wchar_t c) {
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
+int HexDigit(wchar_t unit) {
+    if (unit >= L'0' && unit <= L'9')
+        return unit - L'0';
+    if (unit >= L'A' && unit <= L'F')
+        return unit - L'A' + 10;
+    if (unit >= L'a' && unit <= L'f')
+        return unit - L'a' + 10;
     return -1;
 }
 
@@ -39,9 +39,9 @@ class Cursor {
         SkipSpaces();
         return rest.empty();
     }
-    bool Take(wchar_t c) {
+    bool Take(wchar_t unit) {
         SkipSpaces();
-        if (rest.empty() || rest.front() != c)
+        if (rest.empty() || rest.front() != unit)
             return false;
         rest.remove_prefix(1);
         return true;
@@ -94,11 +94,11 @@ using Values = std::array<int, 4>;
 
 // "a, b, c": as many numbers as limits, each at most its limit.
 bool ReadNumbers(Cursor& in, std::initializer_list<int> limits, Values& values) {
-    size_t i = 0;
+    size_t count = 0;
     for (int limit : limits) {
-        if (i > 0 && !in.Take(L','))
+        if (count > 0 && !in.Take(L','))
             return false;
-        if (!in.Number(limit, values[i++]))
+        if (!in.Number(limit, values[count++]))
             return false;
     }
     return true;
@@ -176,7 +176,7 @@ std::optional<ColorRef> OwnText(std::wstring_view text, ColorNotation marked) {
 // The text without the spaces around it, as a short wide string; nothing when it is too long
 // to be a colour.
 template <typename Char> std::optional<std::wstring> ShortTrimmed(std::basic_string_view<Char> text) {
-    auto unit = [](Char c) { return static_cast<wchar_t>(static_cast<std::make_unsigned_t<Char>>(c)); };
+    auto unit = [](Char code) { return static_cast<wchar_t>(static_cast<std::make_unsigned_t<Char>>(code)); };
     size_t first = 0, last = text.size();
     while (first < last && IsSpace(unit(text[first])))
         ++first;

@@ -31,10 +31,10 @@ std::vector<int> Shifts(const std::vector<DialogPart>& parts, Edge edge, Pushes 
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return edge(parts[a].rect) < edge(parts[b].rect); });
     std::vector<int> shift(parts.size(), 0);
-    for (size_t j : order)
+    for (size_t pushed : order)
         for (size_t i = 0; i < parts.size(); ++i)
-            if (i != j && parts[i].isPicture && pushes(parts[i].rect, parts[j].rect))
-                shift[j] = std::max(shift[j], shift[i] + growth(parts[i]));
+            if (i != pushed && parts[i].isPicture && pushes(parts[i].rect, parts[pushed].rect))
+                shift[pushed] = std::max(shift[pushed], shift[i] + growth(parts[i]));
     return shift;
 }
 
@@ -42,14 +42,14 @@ std::vector<int> Shifts(const std::vector<DialogPart>& parts, Edge edge, Pushes 
 
 DialogRoom MakeRoomForPictures(const std::vector<DialogPart>& parts, int clientWidth, int clientHeight) {
     const std::vector<int> shiftX = Shifts(
-        parts, [](const PixelRect& r) { return r.left; },
+        parts, [](const PixelRect& rect) { return rect.left; },
         [](const PixelRect& picture, const PixelRect& part) {
             return part.left >= picture.right &&
                    SpansMeet(picture.top, picture.bottom, part.top, part.bottom);
         },
         GrowthX);
     const std::vector<int> shiftY = Shifts(
-        parts, [](const PixelRect& r) { return r.top; },
+        parts, [](const PixelRect& rect) { return rect.top; },
         [](const PixelRect& picture, const PixelRect& part) { return part.top >= picture.bottom; }, GrowthY);
 
     DialogRoom room{{}, clientWidth, clientHeight};
