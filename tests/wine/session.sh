@@ -37,19 +37,19 @@ wait_for() { # seconds, command...
 
 start_xvfb() {
     if [[ -f $xvfb_pid_file ]] && kill -0 "$(cat "$xvfb_pid_file")" 2>/dev/null; then return; fi
-    local n
-    for n in $(seq 90 140); do
-        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        setsid Xvfb ":$n" -screen 0 "$xvfb_screen" -nolisten tcp >"$state/xvfb.log" 2>&1 </dev/null &
-        echo $! >"$xvfb_pid_file"
-        if wait_for 10 test -e "/tmp/.X11-unix/X$n"; then
-            echo ":$n" >"$display_file"
-            return
-        fi
+    # Xvfb takes the first free display itself and writes its number once it accepts clients,
+    # so that sessions started at the same moment never share one display.
+    local number_file=$state/display.number
+    rm -f "$number_file"
+    setsid Xvfb -displayfd 3 -screen 0 "$xvfb_screen" -nolisten tcp 3>"$number_file" >"$state/xvfb.log" 2>&1 </dev/null &
+    echo $! >"$xvfb_pid_file"
+    if ! wait_for 10 test -s "$number_file"; then
         kill "$(cat "$xvfb_pid_file")" 2>/dev/null || true
-    done
-    echo "no free X display for Xvfb" >&2
-    exit 1
+        echo "Xvfb did not start: $(cat "$state/xvfb.log")" >&2
+        exit 1
+    fi
+    echo ":$(tr -d '[:space:]' <"$number_file")" >"$display_file"
+    rm -f "$number_file"
 }
 
 init_prefix() {
