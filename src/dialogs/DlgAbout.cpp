@@ -49,8 +49,7 @@ BOOL CDlgAbout::OnInitDialog() {
     link.SetText(SiteName(kWebSiteAddress));
     // A 24-bit copy, which GDI+ can always draw the version line into.
     banner = ui::CopyPicture(ui::LoadResourceBitmap(GetModuleHandleW(nullptr), IDB_ABOUT_BANNER).get());
-    versionLine = ::VersionLine(IsRussian(), ExecutableVersionText());
-    DrawVersionLine();
+    DrawVersionLine(VersionLine(IsRussian(), ExecutableVersionText()));
     ScaleBanner();
     return TRUE;
 }
@@ -80,15 +79,15 @@ std::vector<PixelRect> CDlgAbout::PaintedPictures() const {
                       ScaleToDpi(static_cast<int>(banner->GetHeight()), Dpi())}};
 }
 
-void CDlgAbout::DrawVersionLine() const {
+void CDlgAbout::DrawVersionLine(const std::wstring& line) const {
     if (!banner)
         return;
     Gdiplus::Graphics graphics(banner.get());
     const Gdiplus::Font font(L"Arial", kVersionFontSize, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
     const Gdiplus::SolidBrush white(Gdiplus::Color(0xFFFFFFFF));
     const Gdiplus::StringFormat format;
-    graphics.DrawString(versionLine.c_str(), -1, &font, Gdiplus::RectF(kVersionLeft, kVersionTop, 0, 0),
-                        &format, &white);
+    graphics.DrawString(line.c_str(), -1, &font, Gdiplus::RectF(kVersionLeft, kVersionTop, 0, 0), &format,
+                        &white);
 }
 
 LRESULT CDlgAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,8 +13,6 @@ class CDlgAbout : public ThemedDialog {
   public:
     CDlgAbout();
 
-    // The line drawn into the banner, such as "Version 1.0".
-    const std::wstring& VersionLine() const { return versionLine; }
     // How the link starts the browser; the shell's, unless replaced.
     void SetLauncher(LaunchFunction launcher) { launch = std::move(launcher); }
 
@@ -29,13 +27,12 @@ class CDlgAbout : public ThemedDialog {
     void OnPaint();
     LRESULT OnCtlColor(HDC dc, HWND control) const;
     bool IsOverLink(POINT clientPoint) const;
-    void DrawVersionLine() const;
+    void DrawVersionLine(const std::wstring& line) const;
     void ScaleBanner();
 
     // At the base DPI, with the version line; WM_PAINT copies the one at the dialog's DPI.
     win::BitmapPtr banner;
     win::BitmapPtr scaledBanner;
-    std::wstring versionLine;
     win::StaticText link;
     win::StaticText credit;
     LaunchFunction launch;

@@ -40,10 +40,7 @@ class CColorDisplay : public ui::CanvasWindow {
     // without a copy or when the view's images cannot be made.
     bool ShowZoom(POINT screenPoint);
     void CancelZoom();
-    bool IsZoomMode() const { return zoomMode; }
     void SetGrid(bool on);
-    // What the view shows: the magnified pixels with the grid, when it is on.
-    Gdiplus::Bitmap* GriddedImage() const { return griddedImage.get(); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
     // A list of the panes, the active one selected, or the magnified view as a picture.

@@ -160,9 +160,8 @@ TEST_F(DisplayAccessibility, TheMagnifiedViewIsAPictureThatSaysWhatItIs) {
     const AccessibleReader reader(display.Hwnd());
     ASSERT_TRUE(display.CaptureScreen(POINT{100, 100}));
     display.ShowZoom(POINT{100, 100});
-    ASSERT_TRUE(display.IsZoomMode());
+    ASSERT_EQ(reader.Role(), ROLE_SYSTEM_GRAPHIC);
     EXPECT_EQ(reader.Name(), L"Magnified view of the screen");
-    EXPECT_EQ(reader.Role(), ROLE_SYSTEM_GRAPHIC);
     EXPECT_EQ(reader.ChildCount(), 0);
     display.CancelZoom();
     EXPECT_EQ(reader.ChildCount(), 4);

@@ -1,3 +1,4 @@
+#include "MagnifiedView.h"
 #include "WindowTestSupport.h"
 #include "app/MainLayout.h"
 #include "app/TintraDlg.h"
@@ -180,16 +181,20 @@ TEST_F(DpiChange, LockPicturesGrowSharpWithTheirKeyColourReplaced) {
 TEST_F(DpiChange, TheMagnifiedViewUsesBlocksOfTheNewScale) {
     MoveToDpi(main.Hwnd(), baseDpi, 144);
     auto* display = ObjectOf<CColorDisplay>(Child(IDC_COLOR_DISPLAY));
-    ASSERT_TRUE(display->CaptureScreen(POINT{100, 100}));
-    display->ShowZoom(POINT{100, 100});
-    ASSERT_TRUE(display->IsZoomMode());
-    EXPECT_EQ(display->GriddedImage()->GetWidth(), static_cast<UINT>(kZoomSourceWidth * 6));
-    EXPECT_EQ(display->GriddedImage()->GetHeight(), static_cast<UINT>(kZoomSourceHeight * 6));
+    const POINT click{100, 100};
+    ASSERT_TRUE(display->CaptureScreen(click));
+    // The screen as the display copied it: nothing has been painted since.
+    ScreenArea screen{ZoomSourceArea({click.x, click.y}), {}};
+    const HDC screenDc = GetDC(nullptr);
+    for (int y = screen.area.top; y < screen.area.bottom; ++y)
+        for (int x = screen.area.left; x < screen.area.right; ++x)
+            screen.pixels.push_back(ToArgb(GetPixel(screenDc, x, y)));
+    ReleaseDC(nullptr, screenDc);
+    display->ShowZoom(click);
+    EXPECT_TRUE(ShowsView(*display, screen, click, true, 144));
     // Back at the old scale while the view is shown: it is built again in blocks of four.
     MoveToDpi(main.Hwnd(), 144, baseDpi);
-    EXPECT_TRUE(display->IsZoomMode());
-    EXPECT_EQ(display->GriddedImage()->GetWidth(),
-              static_cast<UINT>(kZoomSourceWidth * ZoomBlockAt(baseDpi)));
+    EXPECT_TRUE(ShowsView(*display, screen, click, true, baseDpi));
 }
 
 TEST(DialogDpiChange, AnOpenDialogTakesTheSuggestedRectangleWithItsControlsAndFont) {

@@ -1,4 +1,5 @@
 #include "FakeScreenDisplay.h"
+#include "MagnifiedView.h"
 #include "WindowTestSupport.h"
 #include "app/ScreenPicker.h"
 #include "resource.h"
@@ -108,13 +109,13 @@ TEST_F(ScreenPickerTest, AnotherWindowTakingTheMouseEndsEitherModeAsEscapeDoes) 
 TEST_F(ScreenPickerTest, ZoomedPickerShowsTheAreaAndKeepsItsButtonDown) {
     Command(IDC_BUTTON_ZOOM, 1);
     ClickAtScreen(POINT{400, 300});
-    EXPECT_TRUE(host.display.IsZoomMode());
+    EXPECT_TRUE(ShowsMagnifiedView(host.display.Hwnd()));
     EXPECT_TRUE(IsDown(IDC_BUTTON_ZOOM));
     EXPECT_FALSE(Waiting());
     EXPECT_FALSE(CursorsReplaced());
     EXPECT_TRUE(host.picked.empty());
     Command(IDC_BUTTON_ZOOM, 0);
-    EXPECT_FALSE(host.display.IsZoomMode());
+    EXPECT_FALSE(ShowsMagnifiedView(host.display.Hwnd()));
 }
 
 TEST_F(ScreenPickerTest, AScreenThatCannotBeReadEndsTheZoomedPickerAsEscapeDoes) {
@@ -124,7 +125,7 @@ TEST_F(ScreenPickerTest, AScreenThatCannotBeReadEndsTheZoomedPickerAsEscapeDoes)
     Command(IDC_BUTTON_ZOOM, 1);
     host.display.failing = true;
     ClickAtScreen(POINT{420, 300});
-    EXPECT_FALSE(host.display.IsZoomMode()); // not the earlier copy
+    EXPECT_FALSE(ShowsMagnifiedView(host.display.Hwnd())); // not the earlier copy
     EXPECT_FALSE(IsDown(IDC_BUTTON_ZOOM));
     EXPECT_FALSE(Waiting());
     EXPECT_FALSE(CursorsReplaced());
@@ -134,7 +135,7 @@ TEST_F(ScreenPickerTest, AViewWhoseImagesCannotBeMadeEndsTheZoomedPickerAsEscape
     host.display.imagesFailing = true;
     Command(IDC_BUTTON_ZOOM, 1);
     ClickAtScreen(POINT{400, 300});
-    EXPECT_FALSE(host.display.IsZoomMode());
+    EXPECT_FALSE(ShowsMagnifiedView(host.display.Hwnd()));
     EXPECT_FALSE(IsDown(IDC_BUTTON_ZOOM));
     EXPECT_FALSE(Waiting());
     EXPECT_FALSE(CursorsReplaced());
