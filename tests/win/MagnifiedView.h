@@ -18,8 +18,8 @@ inline bool ShowsMagnifiedView(HWND display) {
 }
 
 // Whether the display shows the copy magnified around the click in the blocks of that DPI, with or
-// without the grid, exactly in every pixel that the display's frame, half of 4 pixels at the base
-// DPI, leaves visible.
+// without the grid, pixel for pixel wherever the display's frame (its inner half 2 pixels wide at
+// the base DPI) leaves it visible.
 inline ::testing::AssertionResult ShowsView(const ui::CanvasWindow& display, const ScreenArea& capture,
                                             POINT click, bool grid, int dpi) {
     const int block = ZoomBlockAt(dpi);
@@ -44,7 +44,8 @@ inline ::testing::AssertionResult ShowsView(const ui::CanvasWindow& display, con
             const Argb expected = image[static_cast<size_t>(v * width + u)];
             if (at != expected)
                 return ::testing::AssertionFailure()
-                       << "zoom pixel " << u << "," << v << " is " << std::hex << at << ", not " << expected;
+                       << (::testing::Message() << "zoom pixel " << u << "," << v << " is " << std::hex << at
+                                                << ", not " << expected);
         }
     return ::testing::AssertionSuccess();
 }
