@@ -10,6 +10,7 @@ set(TINTRA_WINDOW_SOURCES
   src/win/AccessibleObject.cpp
   src/win/App.cpp
   src/win/Dialog.cpp
+  src/win/DialogLoopWatch.cpp
   src/win/SystemDpi.cpp
   src/win/RegistryProfile.cpp
   src/win/StartupProfile.cpp

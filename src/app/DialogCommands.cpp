@@ -6,6 +6,7 @@
 #include "../dialogs/DlgAbout.h"
 #include "../dialogs/DlgColor.h"
 #include "../dialogs/DlgOptions.h"
+#include "../win/DialogLoopWatch.h"
 #include "../win/LateBound.h"
 
 #include <commdlg.h>
@@ -46,8 +47,10 @@ void CTintraDlg::RunColorDialog() {
         // The common dialogs' library brings the shell's with it: loaded here, not at start-up.
         const auto chooseColor =
             win::LateBoundFunction<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+        const win::DialogLoopWatch watch;
         if (chooseColor && chooseColor(&choose))
             SetCurrentColor(choose.rgbResult);
+        PassOverRestOfClick(watch.LastMessage());
     }
 }
 
@@ -61,11 +64,14 @@ void CTintraDlg::RunOptionsDialog() {
     if (result == IDOK) {
         ApplyOptions(dialog.Values());
         // The main window keeps the texts it opened with, so the note speaks the old language.
-        if (IsRussian() != wasRussian)
+        if (IsRussian() != wasRussian) {
+            const win::DialogLoopWatch watch;
             MessageBoxW(Hwnd(),
                         wasRussian ? L"Языковые опции будут применены после перезагрузки программы"
                                    : L"Language options will be applied when application is restarted",
                         L"Tintra", MB_OK);
+            PassOverRestOfClick(watch.LastMessage());
+        }
     }
     // Whatever the result: the sliders repaint with the current brush when they take the focus.
     Invalidate(true);

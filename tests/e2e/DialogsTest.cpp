@@ -97,6 +97,42 @@ class Dialogs : public ::testing::Test {
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(ClickClosing(dialog, kPalette, x, y));
     }
+    // A double click at that point of a dialog, whose first click ends the dialog, with the
+    // dialog moved so that the point lies over pane 1, not the active pane 0: the rest of the
+    // double click must not reach that pane.
+    ::testing::AssertionResult DoubleClickEndingOverAPane(HWND dialog, POINT point) {
+        const HWND display = tintra.Control(1000);
+        RECT client;
+        GetClientRect(display, &client);
+        const std::vector<PixelRect> panes = LayoutPanes(4, client.right, client.bottom);
+        POINT at{(panes[1].left + panes[1].right) / 2, (panes[1].top + panes[1].bottom) / 2};
+        ClientToScreen(display, &at);
+        RECT rect;
+        GetWindowRect(dialog, &rect);
+        const POINT target{rect.left + at.x - point.x, rect.top + at.y - point.y};
+        SetWindowPos(dialog, nullptr, target.x, target.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!WaitFor([&] {
+                GetWindowRect(dialog, &rect);
+                return rect.left == target.x && rect.top == target.y;
+            }))
+            return ::testing::AssertionFailure() << "the dialog could not be moved over the panes";
+        TapAt(at);
+        if (!WaitFor([&] { return !IsWindow(dialog); }))
+            return ::testing::AssertionFailure() << "the first click did not end the dialog";
+        TapAt(at); // the second click of the double click, on the pane that is now under it
+        // A key after it: once its effect shows, the click before it has been handled too.
+        PressKey('1');
+        if (!ScreenShows(tintra.Control(kRedLock), 2, 7, kLatchedRedFace))
+            return ::testing::AssertionFailure() << "the main window took no key after the dialog";
+        if (!ScreenShows(display, panes[0].left, panes[0].top + 20, kActiveFrame))
+            return ::testing::AssertionFailure() << "the rest of the double click chose the pane under it";
+        return ::testing::AssertionSuccess();
+    }
+    POINT MiddleOf(HWND dialog, int id) const {
+        RECT rect;
+        GetWindowRect(GetDlgItem(dialog, id), &rect);
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
 
     TintraProcess tintra;
 };
@@ -157,36 +193,12 @@ TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
     Start();
     const HWND dialog = OpenColorDialog();
     ASSERT_NE(dialog, nullptr);
-    const HWND palette = GetDlgItem(dialog, kPalette);
-    const HWND display = tintra.Control(1000);
-    RECT displayClient;
-    GetClientRect(display, &displayClient);
-    const std::vector<PixelRect> panes = LayoutPanes(4, displayClient.right, displayClient.bottom);
-    // A swatch whose middle lies over a pane other than the active one, pane 0.
-    POINT at{};
-    std::uint32_t swatch = 0;
-    for (int row = 0; row < kPaletteRows && !swatch; ++row)
-        for (int column = 0; column < kPaletteColumns && !swatch; ++column) {
-            POINT point{kPaletteCell * column + kPaletteCell / 2, kPaletteCell * row + kPaletteCell / 2};
-            ClientToScreen(palette, &point);
-            POINT inDisplay = point;
-            ScreenToClient(display, &inDisplay);
-            for (size_t pane = 1; pane < panes.size(); ++pane)
-                if (panes[pane].Contains(PixelPoint{inDisplay.x, inDisplay.y})) {
-                    at = point;
-                    swatch = kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
-                }
-        }
-    ASSERT_NE(swatch, 0u) << "no swatch lies over a pane";
-    TapAt(at);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-    TapAt(at); // the second click of the double click, on the pane that is now under it
-    // A key after it: once its effect shows, the click before it has been handled too.
-    const HWND redLock = tintra.Control(kRedLock);
-    PressKey('1');
-    ASSERT_TRUE(ScreenShows(redLock, 2, 7, kLatchedRedFace));
-    EXPECT_EQ(tintra.InfoText(kRgbText), RgbText(RGB(swatch >> 16, (swatch >> 8) & 0xFF, swatch & 0xFF)));
-    EXPECT_TRUE(ScreenShows(display, panes[0].left, panes[0].top + 20, kActiveFrame)); // still the active one
+    constexpr int kRow = 2, kColumn = 7;
+    POINT swatch{kPaletteCell * kColumn + kPaletteCell / 2, kPaletteCell * kRow + kPaletteCell / 2};
+    ClientToScreen(GetDlgItem(dialog, kPalette), &swatch);
+    const std::uint32_t color = kPaletteSwatches[static_cast<size_t>(kRow * kPaletteColumns + kColumn)];
+    ASSERT_TRUE(DoubleClickEndingOverAPane(dialog, swatch));
+    EXPECT_EQ(tintra.InfoText(kRgbText), RgbText(RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
 }
 
 TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
@@ -220,7 +232,7 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         ASSERT_TRUE(ClickFor(basics, x, y, "a focus frame round the chosen colour",
                              [&] { return Pixels(basics, cell) != before; }));
         const COLORREF chosen = ScreenPixel(basics, x, y);
-        ASSERT_TRUE(ClickClosing(system, IDOK));
+        ASSERT_TRUE(DoubleClickEndingOverAPane(system, MiddleOf(system, IDOK)));
         EXPECT_TRUE(RgbReads(RgbText(chosen)));
     }
 }
@@ -326,7 +338,7 @@ TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
         ASSERT_TRUE(WaitFor([&] { return (box = OwnedWindow(Main(), L"Tintra")) != nullptr; }));
         EXPECT_TRUE(HasChildWithText(box, note));
         EXPECT_FALSE(IsWindowEnabled(Main()));
-        ASSERT_TRUE(ClickClosing(box, IDOK));
+        ASSERT_TRUE(DoubleClickEndingOverAPane(box, MiddleOf(box, IDOK)));
         EXPECT_EQ(tintra.CloseAndWait(), 0);
     }
 }
