@@ -28,11 +28,8 @@ class Commands : public ::testing::Test {
     void DragThumb(int sliderId, int dy) {
         const HWND slider = tintra.Control(sliderId);
         const int before = TrackbarPos(slider);
-        const RECT thumb = ThumbRect(slider);
-        POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-        POINT to{from.x, from.y + dy};
-        ClientToScreen(slider, &from);
-        ClientToScreen(slider, &to);
+        const POINT from = ThumbMiddle(slider);
+        const POINT to{from.x, from.y + dy};
         ASSERT_TRUE(DragFor(from, to, "the thumb moved and the RGB row following it", [&] {
             return TrackbarPos(slider) != before && tintra.InfoText(kRgbText) == PositionsText();
         }));

@@ -226,6 +226,13 @@ RECT ThumbRect(HWND trackbar) {
     return rect;
 }
 
+POINT ThumbMiddle(HWND trackbar) {
+    const RECT thumb = ThumbRect(trackbar);
+    POINT middle{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+    ClientToScreen(trackbar, &middle);
+    return middle;
+}
+
 int TrackbarPos(HWND trackbar) {
     return static_cast<int>(SendMessageW(trackbar, TBM_GETPOS, 0, 0));
 }

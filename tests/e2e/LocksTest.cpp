@@ -88,11 +88,8 @@ class Locks : public ::testing::Test {
     int Drag(int channel, int dy) {
         const HWND slider = Slider(channel);
         const int before = TrackbarPos(slider);
-        const RECT thumb = ThumbRect(slider);
-        POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-        POINT to{from.x, from.y + dy};
-        ClientToScreen(slider, &from);
-        ClientToScreen(slider, &to);
+        const POINT from = ThumbMiddle(slider);
+        const POINT to{from.x, from.y + dy};
         EXPECT_TRUE(DragFor(from, to, std::string("the ") + kChannelNames[channel] + " thumb moved", [&] {
             return TrackbarPos(slider) != before && CaptureOf(tintra.UiThread()) == nullptr;
         }));

@@ -599,9 +599,7 @@ class Soak {
         } else if (kind < 600) {
             ++counts["drag of a thumb"];
             const HWND slider = process->Control(OneOf(kSliders));
-            const RECT thumb = ThumbRect(slider);
-            const POINT from =
-                ScreenOf(slider, POINT{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2});
+            const POINT from = ThumbMiddle(slider);
             Drag("drag of a thumb", from, InClientArea(POINT{from.x + Pick(-10, 10), from.y + Pick(-150, 150)}));
         } else if (kind < 650) {
             ++counts["drag anywhere"];
