@@ -347,6 +347,16 @@ HWND CaptureOf(DWORD thread) {
 
 namespace {
 
+// A control that took the last press and has not yet seen its release. A dropped list also
+// holds the mouse, but on purpose: the next click, in it or beside it, is meant for it.
+bool HoldsMouseFromLastClick(HWND capture) {
+    if (!capture || !(GetWindowLongW(capture, GWL_STYLE) & WS_CHILD))
+        return false;
+    wchar_t className[16] = {};
+    GetClassNameW(capture, className, 16);
+    return CompareStringOrdinal(className, -1, L"ComboLBox", -1, TRUE) != CSTR_EQUAL;
+}
+
 // Presses the left button where the pointer is, as a hand would: not while a control still
 // holds the mouse from the last click (it would take this press too; a top-level window
 // holding it, as in a picking mode, is meant to). For a click it returns once the press has
@@ -357,10 +367,7 @@ namespace {
 HWND PressHere(POINT screen, bool waitForTheTake) {
     const HWND target = WindowFromPoint(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-    WaitFor([thread] {
-        const HWND capture = CaptureOf(thread);
-        return !capture || !(GetWindowLongW(capture, GWL_STYLE) & WS_CHILD);
-    });
+    WaitFor([thread] { return !HoldsMouseFromLastClick(CaptureOf(thread)); });
     Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
     if (waitForTheTake)
         WaitFor([&] { return CaptureOf(thread) == target; }, 300);
