@@ -347,14 +347,44 @@ HWND CaptureOf(DWORD thread) {
 
 namespace {
 
+bool IsDroppedList(HWND window) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    return CompareStringOrdinal(className, -1, L"ComboLBox", -1, TRUE) == CSTR_EQUAL;
+}
+
 // A control that took the last press and has not yet seen its release. A dropped list also
 // holds the mouse, but on purpose: the next click, in it or beside it, is meant for it.
 bool HoldsMouseFromLastClick(HWND capture) {
-    if (!capture || !(GetWindowLongW(capture, GWL_STYLE) & WS_CHILD))
+    return capture && (GetWindowLongW(capture, GWL_STYLE) & WS_CHILD) && !IsDroppedList(capture);
+}
+
+// Under Wine the pointer can read back at an earlier place for a moment: GetCursorPos goes back
+// to the display's own pointer once the desktop's record is a tenth of a second old, and the
+// display may not have caught up with the last move yet. A dropped list follows the pointer
+// while it holds the mouse, so such a moment between a press in it and the release would choose
+// another entry or close it. A press there waits until the pointer has rested on its point for
+// longer than that; a pointer that stays away gets the move again.
+void RestAt(POINT screen) {
+    constexpr ULONGLONG kRestMs = 200, kAwayMs = 1000;
+    ULONGLONG restingSince = GetTickCount64(), awaySince = 0;
+    WaitFor([&] {
+        const ULONGLONG now = GetTickCount64();
+        POINT cursor;
+        if (GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y) {
+            awaySince = 0;
+            return now - restingSince >= kRestMs;
+        }
+        restingSince = now;
+        if (!awaySince) {
+            awaySince = now;
+        } else if (now - awaySince >= kAwayMs) {
+            ++repeatedPointerMoves;
+            Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+            awaySince = 0;
+        }
         return false;
-    wchar_t className[16] = {};
-    GetClassNameW(capture, className, 16);
-    return CompareStringOrdinal(className, -1, L"ComboLBox", -1, TRUE) != CSTR_EQUAL;
+    });
 }
 
 // Presses the left button where the pointer is, as a hand would: not while a control still
@@ -368,6 +398,8 @@ HWND PressHere(POINT screen, bool waitForTheTake) {
     const HWND target = WindowFromPoint(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     WaitFor([thread] { return !HoldsMouseFromLastClick(CaptureOf(thread)); });
+    if (IsDroppedList(CaptureOf(thread)))
+        RestAt(screen);
     Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
     if (waitForTheTake)
         WaitFor([&] { return CaptureOf(thread) == target; }, 300);
