@@ -22,8 +22,8 @@
 #include <cwchar>
 #include <deque>
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
