@@ -115,22 +115,10 @@ class AccessibleObject final : public IAccessible {
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        const long item = ItemOf(child);
-        if (!name || item < 0)
-            return proxy->get_accName(child, name);
-        const AccessibleFacts facts = Facts(item);
-        if (item == CHILDID_SELF && facts.name.empty())
-            return proxy->get_accName(child, name);
-        return ReturnText(facts.name, name);
+        return FactText(child, name, &AccessibleFacts::name, &IAccessible::get_accName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        const long item = ItemOf(child);
-        if (!value || item < 0)
-            return proxy->get_accValue(child, value);
-        const AccessibleFacts facts = Facts(item);
-        if (item == CHILDID_SELF && facts.value.empty())
-            return proxy->get_accValue(child, value);
-        return ReturnText(facts.value, value);
+        return FactText(child, value, &AccessibleFacts::value, &IAccessible::get_accValue);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         const long item = ItemOf(child);
@@ -263,6 +251,17 @@ class AccessibleObject final : public IAccessible {
     AccessibleFacts Facts(long item) const {
         const Window* window = Source();
         return window ? window->DescribeAccessible(item) : AccessibleFacts{};
+    }
+    // A text the facts give, or the standard object's where they give none for the window itself.
+    HRESULT FactText(VARIANT child, BSTR* out, std::wstring AccessibleFacts::*text,
+                     HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, BSTR*)) const {
+        const long item = ItemOf(child);
+        if (!out || item < 0)
+            return (proxy.get()->*standard)(child, out);
+        const std::wstring given = Facts(item).*text;
+        if (item == CHILDID_SELF && given.empty())
+            return (proxy.get()->*standard)(child, out);
+        return ReturnText(given, out);
     }
     long ItemCount() const {
         const Window* window = Source();

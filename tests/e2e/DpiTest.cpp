@@ -321,7 +321,7 @@ class Layout : public ::testing::TestWithParam<bool> {
     HWND OpenDialog(int buttonId) {
         ClickControl(tintra.PanelButton(buttonId), ScaleToDpi(14, dpi), ScaleToDpi(10, dpi));
         HWND dialog = nullptr;
-        WaitFor([&] { return (dialog = OwnedDialog(tintra.MainWindow())) != nullptr; });
+        WaitFor([&] { return (dialog = OwnedWindow(tintra.MainWindow())) != nullptr; });
         return dialog;
     }
     // Escape, pressed once, closes any of them. The owner is enabled again a moment before the
@@ -334,19 +334,6 @@ class Layout : public ::testing::TestWithParam<bool> {
             return !IsWindowVisible(dialog) && IsWindowEnabled(main) &&
                    GetGUIThreadInfo(tintra.UiThread(), &info) && info.hwndActive == main;
         });
-    }
-    static HWND OwnedDialog(HWND owner) {
-        std::pair<HWND, HWND> search{owner, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                auto* s = reinterpret_cast<std::pair<HWND, HWND>*>(param);
-                if (GetWindow(window, GW_OWNER) != s->first || !IsWindowVisible(window))
-                    return TRUE;
-                s->second = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.second;
     }
     // What every dialog must hold: its children clear of each other and inside it, every
     // button taking its own click, every text inside its control.

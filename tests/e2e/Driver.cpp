@@ -564,20 +564,17 @@ namespace {
 
 struct OwnedSearch {
     HWND owner;
-    std::wstring caption;
+    const std::wstring* caption; // any caption when null
     HWND found;
 };
 
-// A visible window the main window owns, with that caption: one of its dialogs or its note.
-} // namespace
-
-HWND OwnedWindow(HWND owner, const std::wstring& caption) {
+HWND FindOwned(HWND owner, const std::wstring* caption) {
     OwnedSearch search{owner, caption, nullptr};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<OwnedSearch*>(param);
             if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
-                TextOf(window) == s->caption) {
+                (!s->caption || TextOf(window) == *s->caption)) {
                 s->found = window;
                 return FALSE;
             }
@@ -585,6 +582,16 @@ HWND OwnedWindow(HWND owner, const std::wstring& caption) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+} // namespace
+
+HWND OwnedWindow(HWND owner, const std::wstring& caption) {
+    return FindOwned(owner, &caption);
+}
+
+HWND OwnedWindow(HWND owner) {
+    return FindOwned(owner, nullptr);
 }
 
 bool HasChildWithText(HWND window, const std::wstring& text) {

@@ -134,6 +134,8 @@ constexpr DWORD kEffectTimeoutMs = 10000;
 
 // A visible window the owner owns, with that caption: one of its dialogs or its note.
 HWND OwnedWindow(HWND owner, const std::wstring& caption);
+// A visible window the owner owns, whatever its caption: the modal dialog it has opened.
+HWND OwnedWindow(HWND owner);
 bool HasChildWithText(HWND window, const std::wstring& text);
 
 } // namespace e2e

@@ -243,26 +243,6 @@ RECT ClientOnScreen(HWND window) {
     return rect;
 }
 
-struct OwnedDialogSearch {
-    HWND owner;
-    HWND found;
-};
-
-// The modal dialog the main window has opened: a visible window it owns.
-HWND OwnedDialog(HWND owner) {
-    OwnedDialogSearch search{owner, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<OwnedDialogSearch*>(param);
-            if (GetWindow(window, GW_OWNER) != s->owner || !IsWindowVisible(window))
-                return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // The client area once it has been painted anew and two pictures of it in a row agree.
 bool SaveClientPicture(HWND window, HWND mainWindow, const std::wstring& path) {
     SettlePainting(window);
@@ -282,7 +262,7 @@ bool SaveClientPicture(HWND window, HWND mainWindow, const std::wstring& path) {
 bool SaveDialogPicture(const e2e::TintraProcess& tintra, int command, const std::wstring& path) {
     PostMessageW(tintra.MainWindow(), WM_PANEL_COMMAND, static_cast<WPARAM>(command), 0);
     HWND dialog = nullptr;
-    if (!e2e::WaitFor([&] { return (dialog = OwnedDialog(tintra.MainWindow())) != nullptr; })) {
+    if (!e2e::WaitFor([&] { return (dialog = e2e::OwnedWindow(tintra.MainWindow())) != nullptr; })) {
         std::fprintf(stderr, "the dialog did not open\n");
         return false;
     }
