@@ -78,10 +78,6 @@ LONG ButtonType(HWND window) {
     return ClassOf(window) == L"button" ? GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK : -1;
 }
 
-bool IsGroupBox(HWND window) {
-    return ButtonType(window) == BS_GROUPBOX;
-}
-
 // A picture control's window text names its bitmap resource; it shows no text.
 bool IsPictureControl(HWND window) {
     return ClassOf(window) == L"static" && (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
@@ -114,24 +110,6 @@ void ExpectNoOverlaps(const std::vector<std::pair<HWND, RECT>>& children) {
             EXPECT_FALSE(IntersectRect(&overlap, &aRect, &bRect))
                 << Describe(a, aRect) << " overlaps " << Describe(b, bRect);
         }
-}
-
-// The window a click at that point goes to. A group box lets clicks through to the controls
-// inside it (it answers the hit test as transparent), which WindowFromPoint does not ask of
-// another program's windows: the search goes on below it.
-HWND ClickTarget(POINT screen) {
-    HWND window = WindowFromPoint(screen);
-    while (window && IsGroupBox(window)) {
-        HWND below = GetWindow(window, GW_HWNDNEXT);
-        for (; below; below = GetWindow(below, GW_HWNDNEXT)) {
-            RECT rect;
-            GetWindowRect(below, &rect);
-            if (IsWindowVisible(below) && PtInRect(&rect, screen))
-                break;
-        }
-        window = below ? below : GetParent(window);
-    }
-    return window;
 }
 
 void ExpectTakesItsClick(HWND window, const RECT& screenRect) {

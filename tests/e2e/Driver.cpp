@@ -313,9 +313,36 @@ std::wstring TextOf(HWND window) {
 
 namespace {
 
+bool HasClass(HWND window, const wchar_t* name) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    return CompareStringOrdinal(className, -1, name, -1, TRUE) == CSTR_EQUAL;
+}
+
 int repeatedPointerMoves = 0;
 
 } // namespace
+
+bool IsGroupBox(HWND window) {
+    return HasClass(window, L"Button") && (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// A group box answers the hit test as transparent, which WindowFromPoint does not ask of another
+// program's windows: the search goes on below it.
+HWND ClickTarget(POINT screen) {
+    HWND window = WindowFromPoint(screen);
+    while (window && IsGroupBox(window)) {
+        HWND below = GetWindow(window, GW_HWNDNEXT);
+        for (; below; below = GetWindow(below, GW_HWNDNEXT)) {
+            RECT rect;
+            GetWindowRect(below, &rect);
+            if (IsWindowVisible(below) && PtInRect(&rect, screen))
+                break;
+        }
+        window = below ? below : GetParent(window);
+    }
+    return window;
+}
 
 void MoveMouseTo(POINT screen) {
     const INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
@@ -324,10 +351,6 @@ void MoveMouseTo(POINT screen) {
         return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
     };
     Send({move});
-    // Wine reads the display's own pointer back once its record is a tenth of a second old,
-    // and an injected move leaves that pointer where it was: set it too, so that a read-back
-    // in the middle of a drag finds the point the drag is at, not an old one.
-    SetCursorPos(screen.x, screen.y);
     if (WaitFor(arrived, 2000))
         return;
     // A move that has not arrived harms nothing when given again, unlike a press or a key.
@@ -348,9 +371,7 @@ HWND CaptureOf(DWORD thread) {
 namespace {
 
 bool IsDroppedList(HWND window) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    return CompareStringOrdinal(className, -1, L"ComboLBox", -1, TRUE) == CSTR_EQUAL;
+    return HasClass(window, L"ComboLBox");
 }
 
 // A control that took the last press and has not yet seen its release. A dropped list also
@@ -359,12 +380,15 @@ bool HoldsMouseFromLastClick(HWND capture) {
     return capture && (GetWindowLongW(capture, GWL_STYLE) & WS_CHILD) && !IsDroppedList(capture);
 }
 
-// Under Wine the pointer can read back at an earlier place for a moment: GetCursorPos goes back
-// to the display's own pointer once the desktop's record is a tenth of a second old, and the
-// display may not have caught up with the last move yet. A dropped list follows the pointer
-// while it holds the mouse, so such a moment between a press in it and the release would choose
-// another entry or close it. A press there waits until the pointer has rested on its point for
-// longer than that; a pointer that stays away gets the move again.
+// Under Wine every injected move also moves the display's own pointer, and the display reports
+// the pointer's crossings into and out of windows to every Wine program, which takes each as
+// pointer input at the display pointer's place. A program that reads such a report after the
+// next move puts the pointer back at the earlier place for a moment. A drop-down list opening
+// or closing makes the display report crossings, and the list follows the pointer while it
+// holds the mouse: an earlier place with the button down closes it, or chooses another entry.
+// So a press on a drop-down or in its list waits until the pointer has rested on its point
+// longer than a tenth of a second, after which GetCursorPos answers from the display's pointer
+// itself; a pointer that stays away gets the move again.
 void RestAt(POINT screen) {
     constexpr ULONGLONG kRestMs = 200, kAwayMs = 1000;
     ULONGLONG restingSince = GetTickCount64(), awaySince = 0;
@@ -390,15 +414,15 @@ void RestAt(POINT screen) {
 // Presses the left button where the pointer is, as a hand would: not while a control still
 // holds the mouse from the last click (it would take this press too; a top-level window
 // holding it, as in a picking mode, is meant to). For a click it returns once the press has
-// arrived at a control that takes the mouse on it. The result is the window under the pointer.
+// arrived at a control that takes the mouse on it. The result is the window the press went to.
 // The press carries its own position: after a click, Wine's virtual desktop puts the pointer
 // back on the clicked point for about a tenth of a second after the next move, and a press
 // that took the pointer's position then would land on the old point.
 HWND PressHere(POINT screen, bool waitForTheTake) {
-    const HWND target = WindowFromPoint(screen);
+    const HWND target = ClickTarget(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     WaitFor([thread] { return !HoldsMouseFromLastClick(CaptureOf(thread)); });
-    if (IsDroppedList(CaptureOf(thread)))
+    if (HasClass(target, L"ComboBox") || IsDroppedList(CaptureOf(thread)))
         RestAt(screen);
     Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
     if (waitForTheTake)
@@ -448,7 +472,7 @@ void PressAt(POINT screen) {
 
 // Where the press left the pointer: no move comes with the release.
 void ReleaseAt(POINT screen) {
-    const HWND target = WindowFromPoint(screen);
+    const HWND target = ClickTarget(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     Send({MouseInput(MOUSEEVENTF_LEFTUP)});
     WaitFor([&] { return CaptureOf(thread) != target; });

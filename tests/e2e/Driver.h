@@ -92,6 +92,11 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 RECT RectInParent(HWND control);
 std::wstring TextOf(HWND window);
 
+bool IsGroupBox(HWND window);
+// The window a click at that point goes to: the control under a group box, which lets clicks
+// through to the controls inside it.
+HWND ClickTarget(POINT screen);
+
 // Real input, as a person gives it: every press and every release once, each at its own
 // absolute position. The pointer's move is the one thing given again, when the pointer has not
 // arrived after a while; RepeatedPointerMoves counts those.

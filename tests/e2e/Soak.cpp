@@ -25,6 +25,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,9 +74,11 @@ constexpr wchar_t kBrowserStartedEvent[] = L"Local\\TintraSoakStandInBrowser";
 // A process lives between a start and one of the three ends for this share of the run at
 // least, and for twice as much at most, so that its memory is watched over many inputs.
 constexpr int kLifeShare = 8;
-// The memory figures of a process are taken once it has had this many inputs, when its
-// dialogs, fonts and caches have all been made, and again at its end.
+// The memory figures of a process are taken once it has had this many inputs and has opened
+// each dialog once, when its dialogs, fonts and caches have all been made, and again at its end.
+// The first opening of a dialog makes some sixty GDI objects that stay for the process's life.
 constexpr int kWarmInputs = 500;
+constexpr size_t kDialogKinds = 4; // the colour dialog, the system one, the options, the about
 // Growth allowed from that point to the end of a process. Tintra's memory is made of the
 // canvases and pictures of its windows, which stay, and of dialogs, which go with their run:
 // nothing it holds grows with the number of inputs. What grows without a leak is the heap's
@@ -268,10 +271,10 @@ class Soak {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         PrintCounts();
-        std::printf("soak: memory, largest growth in a process after its first %d inputs, committed %+lld KB (bound %zu KB), GDI objects %+ld "
-                    "(bound %ld)\n",
-                    warmInputs, largestCommittedGrowth / 1024, kCommittedGrowthBound / 1024, largestGdiGrowth,
-                    kGdiGrowthBound);
+        std::printf("soak: memory of %d of the %d processes, measured after their first %d inputs and every dialog: "
+                    "largest growth committed %+lld KB (bound %zu KB), GDI objects %+ld (bound %ld)\n",
+                    measuredProcesses, processes, warmInputs, largestCommittedGrowth / 1024,
+                    kCommittedGrowthBound / 1024, largestGdiGrowth, kGdiGrowthBound);
         std::printf("soak: %d inputs, %d processes, %.0f s, every invariant held; seed %u\n", inputs, processes,
                     seconds, seed);
         return 0;
@@ -306,6 +309,7 @@ class Soak {
         lifeQuota = Pick(lifeInputs, 2 * lifeInputs);
         warm = ProcessFigures{};
         latest = ProcessFigures{};
+        dialogsOpened.clear();
         choices = Choices::From(saved);
         // The cursors a killed run left replaced are put back before the window shows.
         if (!WaitFor([] { return ReadSetting(kCursorMarker) == -1; }, kEffectTimeoutMs))
@@ -684,6 +688,7 @@ class Soak {
             *problem = "one click on its tool button did not open \"" + Narrow(caption) + "\"";
             return nullptr;
         }
+        dialogsOpened.insert(buttonId);
         if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs)) {
             *problem = "\"" + Narrow(caption) + "\" did not come to the front; in front: " +
                        Describe(GetForegroundWindow());
@@ -782,6 +787,7 @@ class Soak {
         HWND system = nullptr;
         if (!WaitFor([&] { return (system = OwnedWindow(main, L"Color")) != nullptr; }, kEffectTimeoutMs))
             return "More colors did not open the system colour dialog";
+        dialogsOpened.insert(kMoreColors);
         if (!WaitFor([&] { return GetForegroundWindow() == system; }, kEffectTimeoutMs))
             return "the system colour dialog did not come to the front";
         // Its colours are painted some time after it shows; this paints them before the screen is read.
@@ -855,7 +861,6 @@ class Soak {
         if (problem = OptionsShowChoices(dialog); !problem.empty())
             return problem;
         Choices inDialog = choices;
-        paneCountChosen = false;
         for (int left = Pick(0, 4); left > 0 && problem.empty(); --left)
             problem = OneOptionsInput(dialog, &inDialog);
         if (!problem.empty())
@@ -945,14 +950,7 @@ class Soak {
             return {};
         }
         case 4:
-            // Once a dialog: under this Wine, a click on an entry of a list dropped a second
-            // time in the same dialog now and then closes it without a choice (both of two
-            // runs of ten thousand inputs met that). The dialog leaves the list to the system.
-            if (!paneCountChosen) {
-                paneCountChosen = true;
-                return ChoosePaneCount(dialog, inDialog);
-            }
-            [[fallthrough]];
+            return ChoosePaneCount(dialog, inDialog);
         default:
             ++counts["options: click on the face"];
             Click("options: click on the face", ScreenOf(dialog, POINT{3, 3}));
@@ -1113,20 +1111,24 @@ class Soak {
     // beyond the bounds.
     std::string WatchMemory() {
         latest = ProcessFigures::Of(process->Handle());
-        if (processInputs >= warmInputs && warm.committedBytes == 0) {
+        if (processInputs >= warmInputs && dialogsOpened.size() == kDialogKinds && warm.committedBytes == 0) {
             warm = latest;
             std::printf("soak: process %d after %d inputs: %s\n", processes, processInputs, warm.Text().c_str());
         }
         return {};
     }
     std::string EndOfProcessMemory() {
-        if (warm.committedBytes == 0)
+        if (warm.committedBytes == 0) {
+            std::printf("soak: process %d not measured: it ended after %d inputs, %zu of the %zu dialogs opened\n",
+                        processes, processInputs, dialogsOpened.size(), kDialogKinds);
             return {};
+        }
         const long long committed =
             static_cast<long long>(latest.committedBytes) - static_cast<long long>(warm.committedBytes);
         const long gdi = latest.gdiObjects - warm.gdiObjects;
         std::printf("soak: process %d at its end, after %d inputs: %s; growth: committed %+lld KB, GDI objects %+ld\n",
                     processes, processInputs, latest.Text().c_str(), committed / 1024, gdi);
+        ++measuredProcesses;
         largestCommittedGrowth = std::max(largestCommittedGrowth, committed);
         largestGdiGrowth = std::max(largestGdiGrowth, gdi);
         if (committed > static_cast<long long>(kCommittedGrowthBound))
@@ -1160,10 +1162,11 @@ class Soak {
     int processes = 0;
     int given = 0;
     ProcessFigures warm, latest;
+    std::set<int> dialogsOpened; // by the button that opens each
     POINT lastClick{-100, -100};
-    bool paneCountChosen = false;
     // The current colour when a new pane count left the active pane with a colour of its own.
     std::optional<ColorRef> colourKeptApart;
+    int measuredProcesses = 0;
     long long largestCommittedGrowth = 0;
     long largestGdiGrowth = 0;
 };
