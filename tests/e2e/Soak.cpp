@@ -271,10 +271,14 @@ class Soak {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         PrintCounts();
-        std::printf("soak: memory of %d of the %d processes, measured after their first %d inputs and every dialog: "
-                    "largest growth committed %+lld KB (bound %zu KB), GDI objects %+ld (bound %ld)\n",
-                    measuredProcesses, processes, warmInputs, largestCommittedGrowth / 1024,
-                    kCommittedGrowthBound / 1024, largestGdiGrowth, kGdiGrowthBound);
+        if (measuredProcesses == 0)
+            std::printf("soak: memory not measured: no process had %d inputs and every dialog before its end\n",
+                        warmInputs);
+        else
+            std::printf("soak: memory of %d of the %d processes, measured after their first %d inputs and every "
+                        "dialog: largest growth committed %+lld KB (bound %zu KB), GDI objects %+ld (bound %ld)\n",
+                        measuredProcesses, processes, warmInputs, largestCommittedGrowth / 1024,
+                        kCommittedGrowthBound / 1024, largestGdiGrowth, kGdiGrowthBound);
         std::printf("soak: %d inputs, %d processes, %.0f s, every invariant held; seed %u\n", inputs, processes,
                     seconds, seed);
         return 0;
