@@ -415,9 +415,8 @@ void RestAt(POINT screen) {
 // holds the mouse from the last click (it would take this press too; a top-level window
 // holding it, as in a picking mode, is meant to). For a click it returns once the press has
 // arrived at a control that takes the mouse on it. The result is the window the press went to.
-// The press carries its own position: after a click, Wine's virtual desktop puts the pointer
-// back on the clicked point for about a tenth of a second after the next move, and a press
-// that took the pointer's position then would land on the old point.
+// The press carries its own position: one that took the pointer's would land on the earlier
+// place the pointer can read back at for a moment (see RestAt).
 HWND PressHere(POINT screen, bool waitForTheTake) {
     const HWND target = ClickTarget(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
