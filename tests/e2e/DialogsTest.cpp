@@ -128,11 +128,6 @@ class Dialogs : public ::testing::Test {
             return ::testing::AssertionFailure() << "the rest of the double click chose the pane under it";
         return ::testing::AssertionSuccess();
     }
-    POINT MiddleOf(HWND dialog, int id) const {
-        RECT rect;
-        GetWindowRect(GetDlgItem(dialog, id), &rect);
-        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    }
 
     TintraProcess tintra;
 };
@@ -232,7 +227,7 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         ASSERT_TRUE(ClickFor(basics, x, y, "a focus frame round the chosen colour",
                              [&] { return Pixels(basics, cell) != before; }));
         const COLORREF chosen = ScreenPixel(basics, x, y);
-        ASSERT_TRUE(DoubleClickEndingOverAPane(system, MiddleOf(system, IDOK)));
+        ASSERT_TRUE(DoubleClickEndingOverAPane(system, MiddleOf(GetDlgItem(system, IDOK))));
         EXPECT_TRUE(RgbReads(RgbText(chosen)));
     }
 }
@@ -338,7 +333,7 @@ TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
         ASSERT_TRUE(WaitFor([&] { return (box = OwnedWindow(Main(), L"Tintra")) != nullptr; }));
         EXPECT_TRUE(HasChildWithText(box, note));
         EXPECT_FALSE(IsWindowEnabled(Main()));
-        ASSERT_TRUE(DoubleClickEndingOverAPane(box, MiddleOf(box, IDOK)));
+        ASSERT_TRUE(DoubleClickEndingOverAPane(box, MiddleOf(GetDlgItem(box, IDOK))));
         EXPECT_EQ(tintra.CloseAndWait(), 0);
     }
 }

@@ -226,6 +226,14 @@ RECT ThumbRect(HWND trackbar) {
     return rect;
 }
 
+POINT MiddleOf(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    POINT middle{rect.right / 2, rect.bottom / 2};
+    ClientToScreen(window, &middle);
+    return middle;
+}
+
 POINT ThumbMiddle(HWND trackbar) {
     const RECT thumb = ThumbRect(trackbar);
     POINT middle{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};

@@ -75,6 +75,8 @@ class TintraProcess {
 bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size);
 // The trackbar's thumb, in the trackbar's client coordinates.
 RECT ThumbRect(HWND trackbar);
+// The middle of a window's client area, on the screen.
+POINT MiddleOf(HWND window);
 // The middle of the trackbar's thumb, on the screen: where a drag of it starts.
 POINT ThumbMiddle(HWND trackbar);
 int TrackbarPos(HWND trackbar);

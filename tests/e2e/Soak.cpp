@@ -538,11 +538,6 @@ class Soak {
         GetClientRect(window, &rect);
         return ScreenOf(window, POINT{Pick(0, rect.right - 1), Pick(0, rect.bottom - 1)});
     }
-    POINT MiddleOf(HWND window) const {
-        RECT rect{};
-        GetClientRect(window, &rect);
-        return ScreenOf(window, POINT{rect.right / 2, rect.bottom / 2});
-    }
     static std::string At(POINT screen) {
         return " at (" + std::to_string(screen.x) + ", " + std::to_string(screen.y) + ")";
     }
