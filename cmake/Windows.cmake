@@ -30,6 +30,7 @@ set(TINTRA_WINDOW_SOURCES
   src/dialogs/StaticColors.cpp
   src/dialogs/ThemedDialog.cpp
   src/display/ColorDisplay.cpp
+  src/display/ScreenCopy.cpp
   src/ui/CanvasWindow.cpp
   src/ui/PanelCtrl.cpp
   src/ui/Pictures.cpp

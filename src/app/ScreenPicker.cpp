@@ -1,6 +1,7 @@
 #include "ScreenPicker.h"
 
 #include "../../res/resource.h"
+#include "../display/ScreenCopy.h"
 #include "../ui/Pictures.h"
 
 #include <utility>
@@ -37,30 +38,46 @@ void ScreenPicker::OnZoomPickerCommand() {
 // With the capture held the point may lie anywhere on the screen, outside the window too.
 // The capture takes the click before the button under it could: pressing the waiting mode's
 // button a second time is how the user takes the mode back, so it picks nothing.
-bool ScreenPicker::OnClick(POINT clientPoint) {
-    if (!pickingFlag && !zoomPickingFlag)
-        return false;
+bool ScreenPicker::OnClick(POINT clientPoint, bool collect) {
     POINT screenPoint = clientPoint;
     ClientToScreen(owner.Hwnd(), &screenPoint);
+    return TakePoint(screenPoint, collect);
+}
+
+void ScreenPicker::OnPickKey(POINT screenPoint, bool collect) {
+    TakePoint(screenPoint, collect);
+}
+
+bool ScreenPicker::TakePoint(POINT screenPoint, bool collect) {
+    if (!IsWaiting())
+        return false;
     const int ownButton = pickingFlag ? IDC_BUTTON_PICKER : IDC_BUTTON_ZOOM;
-    if (WindowFromPoint(screenPoint) == Button(ownButton).Hwnd())
+    if (WindowFromPoint(screenPoint) == Button(ownButton).Hwnd()) {
         Cancel();
-    else if (pickingFlag)
-        PickScreenColor(screenPoint);
-    else
-        ShowZoomAround(screenPoint);
+        return true;
+    }
+    if (pickingFlag)
+        return PickScreenColor(screenPoint, collect);
+    ShowZoomAround(screenPoint);
     return true;
 }
 
 // Through the screen, not the window's data: a click on the program itself takes what it shows.
-// Where no pixel can be read there is no colour to take, and the current one stays.
-void ScreenPicker::PickScreenColor(POINT screenPoint) {
-    const win::WindowDc screen(nullptr);
-    const COLORREF pixel = GetPixel(screen.get(), screenPoint.x, screenPoint.y);
-    if (pixel != CLR_INVALID)
-        setCurrentColor(pixel);
+// Where no pixel can be read (off every screen, where a copy would give black) there is no
+// colour to take, the current one stays and the picker ends.
+bool ScreenPicker::PickScreenColor(POINT screenPoint, bool collect) {
+    const PixelRect area{screenPoint.x, screenPoint.y, screenPoint.x + 1, screenPoint.y + 1};
+    ScreenArea pixel;
+    const bool read = VirtualScreen().Contains({screenPoint.x, screenPoint.y}) && CopyScreenArea(area, pixel);
+    if (read)
+        setCurrentColor(ToColorRef(pixel.pixels.front()));
+    if (read && collect && display.GetPaneCount() > 1) {
+        display.ActivateNextPane();
+        return false;
+    }
     EndPickerWait();
     Button(IDC_BUTTON_PICKER).SetDown(0);
+    return true;
 }
 
 // The button stays down while the view is shown; a click in the view then picks the colour.

@@ -23,9 +23,14 @@ class ScreenPicker {
     // After the tool panel has flipped the button: down starts the mode, up ends it.
     void OnPickerCommand();
     void OnZoomPickerCommand();
-    // WM_LBUTTONDOWN of the main window, in its client coordinates; true when it ended a mode.
-    // A click on the waiting mode's own button ends it as Escape does.
-    bool OnClick(POINT clientPoint);
+    // A press of the main window, in its client coordinates; true when it ended a mode. A click
+    // on the waiting mode's own button ends it as Escape does. With collect, the colour picker
+    // with more than one pane takes the pixel into the active pane, makes the next one active
+    // and keeps waiting.
+    bool OnClick(POINT clientPoint, bool collect);
+    // Enter or Space: the point under the pointer is taken as a click there would take it.
+    void OnPickKey(POINT screenPoint, bool collect);
+    bool IsWaiting() const { return pickingFlag || zoomPickingFlag; }
     // Escape: both modes and the magnified view end, both buttons come up.
     void Cancel();
     // WM_CAPTURECHANGED: another window took the mouse, so the click will never come.
@@ -34,7 +39,8 @@ class ScreenPicker {
     void EndModes();
 
   private:
-    void PickScreenColor(POINT screenPoint);
+    bool TakePoint(POINT screenPoint, bool collect);
+    bool PickScreenColor(POINT screenPoint, bool collect);
     void ShowZoomAround(POINT screenPoint);
     void EndPickerWait();
     void EndZoomPickerWait();

@@ -1,5 +1,6 @@
 #include "SettingsTable.h"
 
+#include "../display/ZoomGeometry.h"
 #include "../ui/Theme.h"
 
 #include <algorithm>
@@ -37,6 +38,7 @@ constexpr SettingRow kRows[kSettingCount] = {
     {L"lock_blue", 0, Acceptance::ZeroOrOne, 0},
     {L"grid", 1, Acceptance::NonZeroIsOn, 1},
     {L"autostart", 0, Acceptance::NonZeroIsOn, 0},
+    {L"zoom_factor", kZoomFactor, Acceptance::ZoomFactor, kZoomFactor},
 };
 
 bool IsPaneColor(Setting setting) {
@@ -103,6 +105,8 @@ bool IsAccepted(Setting setting, const Settings& stored) {
         return stored.Get(Setting::X) < kNoPosition && stored.Get(Setting::Y) < kNoPosition;
     case Acceptance::PaneIndex:
         return value >= 0 && value < HeldPaneCount(stored.Get(Setting::Panes));
+    case Acceptance::ZoomFactor:
+        return IsZoomFactor(value);
     }
     return false;
 }

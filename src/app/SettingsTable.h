@@ -26,8 +26,9 @@ enum class Setting : int {
     LockBlue,
     Grid,
     Autostart,
+    ZoomFactor,
 };
-constexpr int kSettingCount = static_cast<int>(Setting::Autostart) + 1;
+constexpr int kSettingCount = static_cast<int>(Setting::ZoomFactor) + 1;
 constexpr int kMaxPaneColors = static_cast<int>(Setting::Color9) - static_cast<int>(Setting::Color1) + 1;
 
 // "x" and "y" at or beyond this (both missing, for one) mean: no position stored.
@@ -42,6 +43,7 @@ enum class Acceptance {
     Notation,    // 0 to 4
     Position,    // both "x" and "y" below kNoPosition, signed
     PaneIndex,   // 0 to the number of panes the display holds - 1
+    ZoomFactor,  // one of the magnified view's factors
 };
 
 struct SettingRow {

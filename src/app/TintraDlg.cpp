@@ -13,7 +13,9 @@
 #include "../win/SystemDpi.h"
 #include "../core/Alignment.h"
 #include "../core/Language.h"
+#include "../core/PickingKeys.h"
 #include "../core/PrivateMessages.h"
+#include "../display/ScreenCopy.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -116,7 +118,8 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
         return FALSE;
     case WM_LBUTTONDOWN:
-        if (picker.OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+    case WM_LBUTTONDBLCLK: // a quick second Shift+click while collecting colours
+        if (picker.OnClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, (wParam & MK_SHIFT) != 0)) {
             const DWORD at = GetMessagePos();
             PassOverRestOfClick(MSG{Hwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
                                     POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}});
@@ -127,6 +130,9 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_PANE_SELECTED:
         OnPaneSelected();
+        return 0;
+    case WM_PANE_COLLECTED:
+        ShowAsCurrent(ToColorRef(colorDisplay.GetPaneColor(static_cast<int>(wParam))));
         return 0;
     case WM_PANE_KEYDOWN:
         RunKey(static_cast<unsigned>(wParam));
@@ -286,6 +292,10 @@ void CTintraDlg::SetCurrentColor(ColorRef color) {
     colorDisplay.CancelZoom();
     PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
     colorDisplay.SetPaneColor(colorDisplay.GetActivePane(), ToArgb(color));
+    ShowAsCurrent(color);
+}
+
+void CTintraDlg::ShowAsCurrent(ColorRef color) {
     for (UButton& button : lockButtons)
         button.SetDown(0);
     const int channels[] = {RedOf(color), GreenOf(color), BlueOf(color)};
@@ -486,6 +496,57 @@ bool CTintraDlg::IsRestOfEndedClick(const MSG& msg) {
     return clickRemainder.Swallows(IsPress(msg.message) ? ClickRemainder::Input::Press
                                                         : ClickRemainder::Input::Release,
                                    msg.time, msg.pt.x, msg.pt.y);
+}
+
+// While a picker waits or the magnified view is shown, the wheel and a few keys stand in for the
+// mouse, whichever of the program's windows has the focus; other programs never see them taken.
+bool CTintraDlg::TakesBeforeChildren(const MSG& msg) {
+    const bool viewing = !picker.IsWaiting() && colorDisplay.IsZoomMode();
+    POINT pointer;
+    if ((msg.message != WM_KEYDOWN && msg.message != WM_MOUSEWHEEL) || (!picker.IsWaiting() && !viewing) ||
+        !GetCursorPos(&pointer))
+        return false;
+    if (msg.message == WM_KEYDOWN)
+        return OnPickingKey(static_cast<unsigned>(msg.wParam), pointer, viewing);
+    if (msg.message != WM_MOUSEWHEEL || !viewing)
+        return false;
+    ScreenToClient(colorDisplay.Hwnd(), &pointer);
+    colorDisplay.StepZoom(GET_WHEEL_DELTA_WPARAM(msg.wParam) > 0 ? 1 : -1, pointer);
+    return true;
+}
+
+// In the view the arrows move by its blocks; Enter and Space off the view copy as before.
+bool CTintraDlg::OnPickingKey(unsigned virtualKey, POINT pointer, bool viewing) {
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const PickingKey key = PickingKeyFor(virtualKey, shift);
+    const HWND display = colorDisplay.Hwnd();
+    switch (key.action) {
+    case PickingAction::MovePointer: {
+        const int step = viewing ? colorDisplay.ZoomBlock() : 1;
+        const PixelPoint moved = MovedPointer({pointer.x, pointer.y}, key.dx * step, key.dy * step, VirtualScreen());
+        SetCursorPos(moved.x, moved.y);
+        return true;
+    }
+    case PickingAction::Pick:
+        if (!viewing) {
+            picker.OnPickKey(pointer, shift);
+            return true;
+        }
+        if (WindowFromPoint(pointer) != display)
+            return false;
+        ScreenToClient(display, &pointer);
+        colorDisplay.PickFromZoom(pointer, shift);
+        return true;
+    case PickingAction::StepZoom:
+        if (!viewing)
+            return false;
+        ScreenToClient(display, &pointer);
+        colorDisplay.StepZoom(key.dx, pointer);
+        return true;
+    case PickingAction::None:
+        break;
+    }
+    return false;
 }
 
 BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {

@@ -42,6 +42,7 @@ class CTintraDlg : public win::Dialog {
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
     void OnDpiChanged(int newDpi) override;
+    bool TakesBeforeChildren(const MSG& msg) override;
 
   private:
     static constexpr int kChannels = kChannelCount;
@@ -56,6 +57,9 @@ class CTintraDlg : public win::Dialog {
     void PlaceInfoPanel(const MainLayout& layout);
     void MakeRoomForToolPanel();
     void OnPaneSelected();
+    // The colour shown as current by the sliders and the information panel, the locks released.
+    void ShowAsCurrent(ColorRef color);
+    bool OnPickingKey(unsigned virtualKey, POINT pointer, bool viewing);
     // The rest of the click whose input (a press or a release) has just ended a dialog or a
     // mode is passed over: it must not reach the window that lies under it now.
     void PassOverRestOfClick(const MSG& ending);

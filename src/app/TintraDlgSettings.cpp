@@ -70,6 +70,7 @@ void CTintraDlg::LoadSettings() {
     autostartFlag = shown.Get(Setting::Autostart) != 0;
 
     colorDisplay.SetGrid(gridFlag);
+    colorDisplay.SetZoomFactor(shown.Get(Setting::ZoomFactor));
     colorDisplay.SetPaneCount(paneCount);
     for (int pane = 0; pane < shown.paneColorCount && pane < colorDisplay.GetPaneCount(); ++pane)
         colorDisplay.SetPaneColor(pane, ToArgb(shown.PaneColor(pane)));
@@ -113,6 +114,7 @@ void CTintraDlg::SaveSettings() {
         stored.Set(kLockSettings[i], IsDownAsSetting(lockButtons[i]));
     stored.Set(Setting::Grid, gridFlag ? 1 : 0);
     stored.Set(Setting::Autostart, autostartFlag ? 1 : 0);
+    stored.Set(Setting::ZoomFactor, colorDisplay.GetZoomFactor());
     const win::ProfileSection section = win::App::Current().OpenProfileSection(kSettingsSection);
     WriteSettings(stored, ProfileWriter(section));
     UpdateStartWithWindows(autostartFlag, win::ExecutablePath());

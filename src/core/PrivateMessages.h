@@ -6,4 +6,5 @@ constexpr UINT WM_PANEL_COMMAND = 0x9B59; // wParam: command 1..8
 constexpr UINT WM_SLIDER_MOVED = 0xA2F7;  // wParam: the slider's control id
 constexpr UINT WM_PANE_SELECTED = 0xA654; // wParam: 0
 constexpr UINT WM_PANE_KEYDOWN = 0xA655;  // wParam: virtual-key code
+constexpr UINT WM_PANE_COLLECTED = 0xA656; // wParam: the pane a colour went to, the view kept
 constexpr UINT WM_CHECK_CLICKED = 0x8BBA; // wParam: the check's control id

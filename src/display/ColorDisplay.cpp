@@ -4,6 +4,7 @@
 #include "../core/Language.h"
 #include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
+#include "ScreenCopy.h"
 #include "../win/SystemDpi.h"
 
 #include <oleacc.h>
@@ -59,8 +60,10 @@ void CColorDisplay::LayOutPanes() {
 void CColorDisplay::SetDpi(int newDpi) {
     dpi = newDpi;
     LayOutPanes();
-    if (zoomMode)
+    if (zoomMode) {
+        zoomView = ZoomViewAround(zoomCenter, dpi, zoomFactor);
         BuildZoom();
+    }
     Redraw();
 }
 
@@ -90,13 +93,15 @@ void CColorDisplay::SetPaneColor(int index, Argb color) {
     Redraw();
 }
 
+void CColorDisplay::ActivateNextPane() {
+    if (!panes.empty())
+        SetActivePane((GetActivePane() + 1) % GetPaneCount());
+}
+
 bool CColorDisplay::CaptureScreen(POINT screenPoint) {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    // The virtual screen's own origin: monitors left of or above the primary one are negative.
-    const PixelRect virtualScreen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                                  GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                  GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    ScreenArea copy{Intersect(ZoomSourceArea({screenPoint.x, screenPoint.y}), virtualScreen), {}};
+    zoomBounds = ZoomCaptureArea({screenPoint.x, screenPoint.y}, dpi);
+    ScreenArea copy{Intersect(zoomBounds, VirtualScreen()), {}};
     // Off the screen altogether there is nothing to read, and the view is all black.
     const bool copied = copy.area.IsEmpty() || CopyScreen(copy.area, copy);
     if (copied)
@@ -108,35 +113,14 @@ bool CColorDisplay::CaptureScreen(POINT screenPoint) {
 }
 
 bool CColorDisplay::CopyScreen(const PixelRect& area, ScreenArea& copy) const {
-    const win::WindowDc screen(nullptr);
-    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
-    if (!screen.get() || !memory)
-        return false;
-    // Top-down 32-bit rows, so that the pixels read straight into the copy.
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), area.Width(), -area.Height(), 1, 32, BI_RGB};
-    void* bits = nullptr;
-    const win::BitmapHandle bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits)
-        return false;
-    {
-        const win::SelectScope selected(memory.get(), bitmap.get());
-        if (!BitBlt(memory.get(), 0, 0, area.Width(), area.Height(), screen.get(), area.left, area.top,
-                    SRCCOPY))
-            return false;
-    }
-    GdiFlush();
-    const auto* pixels = static_cast<const Argb*>(bits);
-    copy.pixels.assign(pixels, pixels + static_cast<size_t>(area.Width()) * area.Height());
-    for (Argb& pixel : copy.pixels)
-        pixel |= 0xFF000000u;
-    return true;
+    return CopyScreenArea(area, copy);
 }
 
 bool CColorDisplay::ShowZoom(POINT screenPoint) {
     if (!screenCapture)
         return false;
     zoomCenter = {screenPoint.x, screenPoint.y};
+    zoomView = ZoomViewAround(zoomCenter, dpi, zoomFactor);
     zoomMode = BuildZoom();
     Redraw();
     return zoomMode;
@@ -146,27 +130,32 @@ win::BitmapPtr CColorDisplay::MakeViewImage(int width, int height) const {
     return ui::MakeCanvas(width, height);
 }
 
-// The images are made for the block size of the DPI, and made anew when it changes.
+// The images are made for the size of the view at the DPI, and made anew when it changes.
 bool CColorDisplay::BuildZoom() {
-    const int block = ZoomBlockAt(dpi);
-    if (block != zoomBlock || !zoomImage || !griddedImage) {
-        zoomBlock = block;
-        zoomImage = MakeViewImage(kZoomSourceWidth * block, kZoomSourceHeight * block);
-        griddedImage = MakeViewImage(kZoomSourceWidth * block, kZoomSourceHeight * block);
+    const auto fits = [this](const win::BitmapPtr& image) {
+        return image && static_cast<int>(image->GetWidth()) == zoomView.width &&
+               static_cast<int>(image->GetHeight()) == zoomView.height;
+    };
+    if (!fits(zoomImage) || !fits(griddedImage)) {
+        zoomImage = MakeViewImage(zoomView.width, zoomView.height);
+        griddedImage = MakeViewImage(zoomView.width, zoomView.height);
     }
     if (!zoomImage || !griddedImage || !screenCapture)
         return false;
-    ui::WritePixels(zoomImage.get(), Magnify(*screenCapture, zoomCenter, zoomBlock));
+    ui::WritePixels(zoomImage.get(), Magnify(*screenCapture, zoomView));
     DrawGrid();
     return true;
 }
 
-// The gridded image is the zoom image, with the grid over it when the flag is on.
+// The gridded image is the zoom image, with the grid over it when the flag is on and the blocks
+// are large enough; its lines are as wide at every factor.
 void CColorDisplay::DrawGrid() {
     const std::vector<Argb> plain = ui::ReadPixels(zoomImage.get());
-    ui::WritePixels(griddedImage.get(), gridFlag ? WithGrid(plain, kZoomSourceWidth * zoomBlock,
-                                                            kZoomSourceHeight * zoomBlock, zoomBlock)
-                                                 : plain);
+    ui::WritePixels(griddedImage.get(),
+                    gridFlag && zoomFactor >= kGridMinFactor
+                        ? WithGrid(plain, zoomView.width, zoomView.height, zoomView.block,
+                                   GridLineWidth(ZoomBlockAt(dpi)))
+                        : plain);
 }
 
 void CColorDisplay::SetGrid(bool on) {
@@ -175,6 +164,24 @@ void CColorDisplay::SetGrid(bool on) {
         DrawGrid();
         Redraw();
     }
+}
+
+void CColorDisplay::SetZoomFactor(int factor) {
+    zoomFactor = IsZoomFactor(factor) ? factor : kZoomFactor;
+}
+
+void CColorDisplay::StepZoom(int steps, POINT clientPoint) {
+    const int factor = StepZoomFactor(zoomFactor, steps);
+    if (!zoomMode || !canvas || factor == zoomFactor)
+        return;
+    const std::optional<PixelPoint> pointed =
+        ZoomPixelAt(static_cast<int>(canvas->GetWidth()), static_cast<int>(canvas->GetHeight()),
+                    {clientPoint.x, clientPoint.y}, ZoomBlockAt(dpi));
+    const PixelPoint anchor = pointed ? *pointed : PixelPoint{zoomView.width / 2, zoomView.height / 2};
+    zoomFactor = factor;
+    zoomView = RezoomedView(zoomView, dpi, factor, anchor, zoomBounds);
+    zoomMode = BuildZoom();
+    Redraw();
 }
 
 void CColorDisplay::CancelZoom() {
@@ -236,7 +243,7 @@ void CColorDisplay::Render() {
     Gdiplus::SolidBrush background{Gdiplus::Color(zoomMode ? 0xFFFFFFFF : backgroundColor)};
     graphics.FillRectangle(&background, 0, 0, width, height);
     if (zoomMode) {
-        const PixelPoint offset = ZoomImageOffset(width, height, zoomBlock);
+        const PixelPoint offset = ZoomImageOffset(width, height, ZoomBlockAt(dpi));
         ui::DrawPicture(graphics, griddedImage.get(), offset.x, offset.y);
     } else {
         Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor),
@@ -279,8 +286,13 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         Redraw();
         return result;
     }
+    case WM_LBUTTONDBLCLK:
+        // Only a view kept by collecting takes a quick second click; otherwise it does nothing.
+        if (!zoomMode)
+            break;
+        [[fallthrough]];
     case WM_LBUTTONDOWN:
-        OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, (wParam & MK_SHIFT) != 0);
         break;
     case WM_SETCURSOR:
         SetCursor(zoomMode && eyedropperCursor ? eyedropperCursor.get() : LoadCursorW(nullptr, IDC_ARROW));
@@ -291,12 +303,13 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return CanvasWindow::HandleMessage(message, wParam, lParam);
 }
 
-void CColorDisplay::OnLButtonDown(POINT point) {
-    if (zoomMode && canvas && zoomImage)
-        PickFromZoom(point);
-    else
+void CColorDisplay::OnLButtonDown(POINT point, bool shift) {
+    if (zoomMode) {
+        PickFromZoom(point, shift);
+    } else {
         SelectPaneAt(point);
-    PostToParent(WM_PANE_SELECTED, 0);
+        PostToParent(WM_PANE_SELECTED, 0);
+    }
     SetFocus(Hwnd());
 }
 
@@ -313,15 +326,24 @@ void CColorDisplay::SelectPaneAt(POINT point) {
 }
 
 // The plain zoom image is read, so the grid never tints the colour; the margin gives black.
-void CColorDisplay::PickFromZoom(POINT point) {
+void CColorDisplay::PickFromZoom(POINT point, bool collect) {
+    if (!zoomMode || !canvas || !zoomImage)
+        return;
     const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()),
-                                       static_cast<int>(canvas->GetHeight()), {point.x, point.y}, zoomBlock);
+                                       static_cast<int>(canvas->GetHeight()), {point.x, point.y}, ZoomBlockAt(dpi));
     Gdiplus::Color picked(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);
-    SetPaneColor(GetActivePane(), picked.GetValue() | 0xFF000000u);
+    const int pane = GetActivePane();
+    SetPaneColor(pane, picked.GetValue() | 0xFF000000u);
+    if (collect && GetPaneCount() > 1) {
+        ActivateNextPane();
+        PostToParent(WM_PANE_COLLECTED, static_cast<WPARAM>(pane));
+        return;
+    }
     zoomMode = false;
     Redraw();
+    PostToParent(WM_PANE_SELECTED, 0);
 }
 
 BOOL CColorDisplay::PreTranslateMessage(MSG* msg) {

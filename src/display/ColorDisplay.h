@@ -28,19 +28,34 @@ class CColorDisplay : public ui::CanvasWindow {
     // Opaque black for an index that is not a pane.
     Argb GetPaneColor(int index) const;
     void SetPaneColor(int index, Argb color);
+    // The pane after the active one becomes active; after the last, the first.
+    void ActivateNextPane();
     void Redraw();
     // Margins, pens and the magnified blocks follow the DPI; the parent sizes the display.
     void SetDpi(int newDpi);
 
     // The magnified view is shown in the same place. The copy covers only what the view can
-    // show around that screen point, so its cost does not grow with the screen. False when the
-    // screen could not be read; the earlier copy is gone then, so nothing old is shown as new.
+    // show around that screen point at any factor, so its cost does not grow with the screen.
+    // False when the screen could not be read; the earlier copy is gone then, so nothing old is
+    // shown as new.
     bool CaptureScreen(POINT screenPoint);
     // Magnifies the copy around the screen point and enters zoom mode; false, and no zoom mode,
     // without a copy or when the view's images cannot be made.
     bool ShowZoom(POINT screenPoint);
     void CancelZoom();
     void SetGrid(bool on);
+    bool IsZoomMode() const { return zoomMode; }
+    // The factor of the view shown and of the next one; an unknown factor is taken as the first.
+    int GetZoomFactor() const { return zoomFactor; }
+    void SetZoomFactor(int factor);
+    // That many factors up or down, from the same copy, the source pixel under the client point
+    // (or the view's centre, when the point is off the image) kept where it is.
+    void StepZoom(int steps, POINT clientPoint);
+    // The side of one block of the view shown, in pixels.
+    int ZoomBlock() const { return zoomView.block; }
+    // In zoom mode, the block at the client point goes to the active pane and the view is left;
+    // when collecting with more than one pane, the next pane becomes active and the view stays.
+    void PickFromZoom(POINT point, bool collect);
 
     BOOL PreTranslateMessage(MSG* msg) override;
     // A list of the panes, the active one selected, or the magnified view as a picture.
@@ -69,9 +84,8 @@ class CColorDisplay : public ui::CanvasWindow {
     void LayOutPanes();
     bool BuildZoom();
     void Render();
-    void OnLButtonDown(POINT point);
+    void OnLButtonDown(POINT point, bool shift);
     void SelectPaneAt(POINT point);
-    void PickFromZoom(POINT point);
     void DrawGrid();
     void OnArrowKey(GridMove move);
     void PostToParent(UINT message, WPARAM wParam) const;
@@ -85,9 +99,11 @@ class CColorDisplay : public ui::CanvasWindow {
     bool zoomMode = false;
     bool gridFlag = true;
     int dpi = kBaseDpi;
-    // The side of one magnified pixel in the images below, and the screen point they show.
-    int zoomBlock = kZoomFactor;
+    int zoomFactor = kZoomFactor;
+    // What the images below show, the screen point clicked for them and all the copy may show.
+    ZoomView zoomView;
     PixelPoint zoomCenter{};
+    PixelRect zoomBounds{};
     std::optional<ScreenArea> screenCapture;
     win::BitmapPtr zoomImage;
     win::BitmapPtr griddedImage;

@@ -1,24 +1,65 @@
 #include "ZoomGeometry.h"
 
-#include "../core/DpiScaling.h"
-
 #include <algorithm>
+#include <iterator>
 
-int ZoomBlockAt(int dpi) {
-    return std::max(1, kZoomFactor * (dpi > 0 ? dpi : kBaseDpi) / kBaseDpi);
+namespace {
+
+// Screen pixel columns (or rows) a view of that length shows in blocks of that side, a cut one
+// included.
+int SourceSpan(int length, int block) {
+    return (length + block - 1) / block;
+}
+
+// The view's first column (or row) kept so that all it shows lies between low and high.
+int HeldInside(int first, int span, int low, int high) {
+    return std::max(low, std::min(first, high - span));
+}
+
+} // namespace
+
+bool IsZoomFactor(int factor) {
+    return std::find(std::begin(kZoomFactors), std::end(kZoomFactors), factor) != std::end(kZoomFactors);
+}
+
+int StepZoomFactor(int factor, int steps) {
+    const auto* found = std::find(std::begin(kZoomFactors), std::end(kZoomFactors),
+                                  IsZoomFactor(factor) ? factor : kZoomFactor);
+    const auto last = static_cast<int>(std::size(kZoomFactors)) - 1;
+    const int index = std::clamp(static_cast<int>(found - std::begin(kZoomFactors)) + steps, 0, last);
+    return kZoomFactors[index];
+}
+
+int ZoomBlockAt(int dpi, int factor) {
+    return std::max(1, factor * (dpi > 0 ? dpi : kBaseDpi) / kBaseDpi);
 }
 
 int GridLineWidth(int block) {
     return std::max(1, block / kZoomFactor);
 }
 
-PixelRect ZoomSourceArea(PixelPoint click) {
-    const int left = click.x - kZoomClickColumn, top = click.y - kZoomClickRow;
-    return {left, top, left + kZoomSourceWidth, top + kZoomSourceHeight};
+ZoomView ZoomViewAround(PixelPoint click, int dpi, int factor) {
+    const int base = ZoomBlockAt(dpi);
+    ZoomView view{{}, ZoomBlockAt(dpi, factor), kZoomSourceWidth * base, kZoomSourceHeight * base};
+    view.origin = {click.x - view.width / (2 * view.block), click.y - view.height / (2 * view.block)};
+    return view;
 }
 
-PixelPoint SourcePixelOf(PixelPoint click, PixelPoint zoomPixel, int block) {
-    return {click.x - kZoomClickColumn + zoomPixel.x / block, click.y - kZoomClickRow + zoomPixel.y / block};
+PixelRect ZoomCaptureArea(PixelPoint click, int dpi) {
+    const ZoomView widest = ZoomViewAround(click, dpi, kZoomFactors[0]);
+    const int columns = SourceSpan(widest.width, widest.block), rows = SourceSpan(widest.height, widest.block);
+    return {click.x - columns, click.y - rows, click.x + columns, click.y + rows};
+}
+
+ZoomView RezoomedView(const ZoomView& view, int dpi, int factor, PixelPoint anchor, const PixelRect& captured) {
+    const PixelPoint source = view.SourceOf(anchor);
+    ZoomView next = view;
+    next.block = ZoomBlockAt(dpi, factor);
+    next.origin = {HeldInside(source.x - anchor.x / next.block, SourceSpan(next.width, next.block),
+                              captured.left, captured.right),
+                   HeldInside(source.y - anchor.y / next.block, SourceSpan(next.height, next.block),
+                              captured.top, captured.bottom)};
+    return next;
 }
 
 PixelPoint ZoomImageOffset(int displayWidth, int displayHeight, int block) {
@@ -34,20 +75,16 @@ std::optional<PixelPoint> ZoomPixelAt(int displayWidth, int displayHeight, Pixel
     return zoom;
 }
 
-// Block by block rather than by a scaled draw, whose rounding at the block edges differs
+// Pixel by pixel rather than by a scaled draw, whose rounding at the block edges differs
 // between platforms.
-std::vector<Argb> Magnify(const ScreenArea& capture, PixelPoint click, int block) {
-    const int width = kZoomSourceWidth * block;
-    std::vector<Argb> image(static_cast<size_t>(width) * kZoomSourceHeight * block, kZoomBlack);
-    for (int row = 0; row < kZoomSourceHeight; ++row)
-        for (int column = 0; column < kZoomSourceWidth; ++column) {
-            const PixelPoint source = SourcePixelOf(click, {column * block, row * block}, block);
-            if (!capture.area.Contains(source))
-                continue;
-            const Argb color = capture.At(source) | 0xFF000000u;
-            for (int v = row * block; v < (row + 1) * block; ++v)
-                std::fill_n(image.begin() + std::ptrdiff_t{v} * width + std::ptrdiff_t{column} * block, block,
-                            color);
+std::vector<Argb> Magnify(const ScreenArea& capture, const ZoomView& view) {
+    std::vector<Argb> image(static_cast<size_t>(view.width) * static_cast<size_t>(view.height), kZoomBlack);
+    auto pixel = image.begin();
+    for (int v = 0; v < view.height; ++v)
+        for (int u = 0; u < view.width; ++u, ++pixel) {
+            const PixelPoint source = view.SourceOf({u, v});
+            if (capture.area.Contains(source))
+                *pixel = capture.At(source) | 0xFF000000u;
         }
     return image;
 }
@@ -70,12 +107,11 @@ Argb BlendGrid(Argb pixel) {
     return blended;
 }
 
-std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height, int block) {
+std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height, int block, int lineWidth) {
     std::vector<Argb> gridded = image;
     auto at = [&](int x, int y) -> Argb& {
         return gridded[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
     };
-    const int lineWidth = GridLineWidth(block);
     for (int line : GridLines(width, block))
         for (int x = line; x < std::min(line + lineWidth, width); ++x)
             for (int y = 0; y < height; ++y)

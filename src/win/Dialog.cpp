@@ -122,6 +122,8 @@ INT_PTR Dialog::RunModal(HWND owner) {
 }
 
 bool Dialog::PreTranslateChain(MSG& msg) {
+    if (TakesBeforeChildren(msg))
+        return true;
     for (HWND window = msg.hwnd; window && window != Hwnd(); window = GetParent(window)) {
         if (Window* target = FromHandle(window); target && target->PreTranslateMessage(&msg))
             return true;

@@ -39,6 +39,9 @@ class Dialog : public Window {
     // WS_EX_TOPMOST: set then, they cost no later reordering of the shown windows.
     void AddCreationExStyle(DWORD exStyle) { creationExStyle |= exStyle; }
     UINT TemplateId() const { return templateId; }
+    // Sees each queued message for the dialog or a window inside it before their own
+    // pre-translation does; true takes it.
+    virtual bool TakesBeforeChildren(const MSG&) { return false; }
 
   private:
     bool CreateFromTemplate(HWND parent);

@@ -522,12 +522,13 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
 
     const int block = ZoomBlockAt(dpi);
     const int width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
-    ScreenArea capture{ZoomSourceArea({kZoomClick.x, kZoomClick.y}), {}};
+    ScreenArea capture{ZoomCaptureArea({kZoomClick.x, kZoomClick.y}, dpi), {}};
     for (int y = capture.area.top; y < capture.area.bottom; ++y)
         for (int x = capture.area.left; x < capture.area.right; ++x)
             capture.pixels.push_back(ToArgb(PatternWindow::ColorAt(x, y)));
     const std::vector<Argb> image =
-        WithGrid(Magnify(capture, {kZoomClick.x, kZoomClick.y}, block), width, height, block);
+        WithGrid(Magnify(capture, ZoomViewAround({kZoomClick.x, kZoomClick.y}, dpi)), width, height, block,
+                 GridLineWidth(block));
     // The part of the view inside the display's frame, as the screen shows it and as expected.
     const HWND display = tintra.Control(kDisplay);
     const PixelPoint offset =
@@ -548,8 +549,8 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
                expected;
     }));
     // The middle of the block at the centre of the view is the pixel clicked on the screen.
-    const int x = offset.x + kZoomClickColumn * block + block / 2,
-              y = offset.y + kZoomClickRow * block + block / 2;
+    const int x = offset.x + kZoomSourceWidth / 2 * block + block / 2,
+              y = offset.y + kZoomSourceHeight / 2 * block + block / 2;
     EXPECT_TRUE(ClickFor(display, x, y, "the clicked pixel's colour in the RGB row", [&] {
         return tintra.InfoText(kRgbText) ==
                NotationText(ColorNotation::Rgb, PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y));

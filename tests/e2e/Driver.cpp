@@ -516,6 +516,22 @@ void PressCtrlKey(WORD virtualKey) {
     Send({control, down, up, release});
 }
 
+void WithShift(const std::function<void()>& input) {
+    INPUT shift{};
+    shift.type = INPUT_KEYBOARD;
+    shift.ki.wVk = VK_SHIFT;
+    Send({shift});
+    input();
+    shift.ki.dwFlags = KEYEVENTF_KEYUP;
+    Send({shift});
+}
+
+void TurnWheel(int notches) {
+    INPUT wheel = MouseInput(MOUSEEVENTF_WHEEL);
+    wheel.mi.mouseData = static_cast<DWORD>(notches > 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+    Send(std::vector<INPUT>(static_cast<size_t>(notches > 0 ? notches : -notches), wheel));
+}
+
 namespace {
 
 std::string Utf8(const std::wstring& text) {

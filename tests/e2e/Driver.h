@@ -114,6 +114,10 @@ void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& virtualKeys);
 // The key with Ctrl held down.
 void PressCtrlKey(WORD virtualKey);
+// Shift held down around the input, as a hand holds it for a Shift+click or a Shift+key.
+void WithShift(const std::function<void()>& input);
+// The wheel turned that many notches away from the user (towards, when negative), in one go.
+void TurnWheel(int notches);
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
 

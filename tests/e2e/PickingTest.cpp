@@ -103,13 +103,13 @@ class Picking : public ::testing::Test {
     }
     // The magnified view of the pattern around kZoomClick, as the display shows it: the rows
     // under the display's frame left out.
-    std::vector<Argb> ExpectedView(bool grid) const {
-        ScreenArea capture{ZoomSourceArea({kZoomClick.x, kZoomClick.y}), {}};
+    std::vector<Argb> ExpectedView(bool grid, int factor = kZoomFactor) const {
+        ScreenArea capture{ZoomCaptureArea({kZoomClick.x, kZoomClick.y}), {}};
         for (int y = capture.area.top; y < capture.area.bottom; ++y)
             for (int x = capture.area.left; x < capture.area.right; ++x)
                 capture.pixels.push_back(ToArgb(PatternWindow::ColorAt(x, y)));
-        const std::vector<Argb> plain = Magnify(capture, {kZoomClick.x, kZoomClick.y});
-        const std::vector<Argb> image = grid ? WithGrid(plain, kZoomWidth, kZoomHeight) : plain;
+        const std::vector<Argb> plain = Magnify(capture, ZoomViewAround({kZoomClick.x, kZoomClick.y}, 96, factor));
+        const std::vector<Argb> image = grid ? WithGrid(plain, kZoomWidth, kZoomHeight, factor) : plain;
         return std::vector<Argb>(image.begin() + kZoomWidth, image.end() - kZoomWidth);
     }
     std::vector<Argb> ShownView() const {
@@ -119,13 +119,18 @@ class Picking : public ::testing::Test {
         return ScreenPixels(display,
                             RECT{offset.x, offset.y + 1, offset.x + kZoomWidth, offset.y + kZoomHeight - 1});
     }
-    bool ShowsView() const {
-        return WaitFor([&] { return ShownView() == ExpectedView(true); });
+    bool ShowsView(int factor = kZoomFactor) const {
+        return WaitFor([&] { return ShownView() == ExpectedView(true, factor); });
     }
-    void ShowZoomedPattern() {
+    void ShowZoomedPattern(int factor = kZoomFactor) {
         ASSERT_TRUE(StartMode(kZoomButton));
         ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
-        ASSERT_TRUE(ShowsView());
+        ASSERT_TRUE(ShowsView(factor));
+    }
+    bool PaneShows(int pane, COLORREF color) const {
+        constexpr POINT kPaneMiddles[] = {{46, 33}, {133, 33}, {46, 96}, {133, 96}};
+        const POINT at = kPaneMiddles[pane];
+        return WaitFor([&] { return ScreenPixel(display, at.x, at.y) == color; });
     }
 
     TintraProcess tintra;
@@ -163,6 +168,64 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
     ASSERT_TRUE(ClickFor(display, 90, 65, "the zoom button up again", [&] { return !IsDown(kZoomButton); }));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y)));
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; })); // panes again
+}
+
+// Arrows move the pointer by one screen pixel (with Shift ten) and Enter takes the pixel under
+// it; while the picker waits the arrows leave the active pane, afterwards they move it again.
+TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
+    ASSERT_TRUE(StartMode(kPickerButton));
+    MoveMouseTo(pattern.ScreenPointOf(10, 10));
+    ASSERT_TRUE(PressKeysFor({VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN}, "the picker ended",
+                             [&] { return !Waiting(); }));
+    EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(13, 11)));
+    EXPECT_TRUE(PaneShows(0, PatternWindow::ColorAt(13, 11)));
+    ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return Waiting(); }));
+    WithShift([] { PressKey(VK_RIGHT); });
+    ASSERT_TRUE(PressKeyFor(VK_SPACE, "the picker ended", [&] { return !Waiting(); }));
+    EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(23, 11)));
+    EXPECT_TRUE(PressKeyFor(VK_RIGHT, "the next pane active", [&] { return ScreenPixel(display, 91, 40) == kActiveFrame; }));
+}
+
+// With four panes, Shift+click and Shift+Space fill them in turn while the picker keeps waiting;
+// the plain click takes the last one and ends it.
+TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
+    const POINT at[] = {{5, 5}, {20, 9}, {35, 30}, {50, 40}};
+    const auto color = [&](int i) { return PatternWindow::ColorAt(at[i].x, at[i].y); };
+    ASSERT_TRUE(StartMode(kPickerButton));
+    WithShift([&] {
+        EXPECT_TRUE(ClickAtFor(pattern.ScreenPointOf(5, 5), "pane 1 filled", [&] { return PaneShows(0, color(0)); }));
+        EXPECT_TRUE(ClickAtFor(pattern.ScreenPointOf(20, 9), "pane 2 filled", [&] { return PaneShows(1, color(1)); }));
+        MoveMouseTo(pattern.ScreenPointOf(35, 30));
+        EXPECT_TRUE(PressKeyFor(VK_SPACE, "pane 3 filled", [&] { return PaneShows(2, color(2)); }));
+    });
+    EXPECT_TRUE(RowsShow(color(2)));
+    EXPECT_TRUE(Waiting());
+    ASSERT_TRUE(ClickAtFor(pattern.ScreenPointOf(50, 40), "the picker ended", [&] { return !Waiting(); }));
+    for (int pane = 0; pane < 4; ++pane)
+        EXPECT_TRUE(PaneShows(pane, color(pane))) << pane;
+    EXPECT_TRUE(RowsShow(color(3)));
+}
+
+// The wheel steps the factor from the same copy; a block picks exactly its source pixel, Shift
+// keeps the view, the arrows move by one block, and the next run starts at the factor left.
+TEST_F(Picking, TheWheelMagnifiesFurtherAndTheNextRunKeepsTheFactor) {
+    ShowZoomedPattern();
+    MoveMouseTo(ScreenPointIn(display, 90, 65));
+    TurnWheel(2);
+    ASSERT_TRUE(ShowsView(8));
+    // At x8 the view starts 11 pixels left of and 8 above the clicked one: block (3, 2) is there.
+    const COLORREF block32 = PatternWindow::ColorAt(kZoomClick.x - 8, kZoomClick.y - 6);
+    WithShift([&] { EXPECT_TRUE(ClickFor(display, 30, 21, "pane 1 filled", [&] { return PaneShows(0, block32); })); });
+    EXPECT_TRUE(ShowsView(8));
+    const COLORREF block42 = PatternWindow::ColorAt(kZoomClick.x - 7, kZoomClick.y - 6);
+    ASSERT_TRUE(PressKeysFor({VK_RIGHT, VK_RETURN}, "the view left", [&] { return !IsDown(kZoomButton); }));
+    EXPECT_TRUE(PaneShows(1, block42));
+    EXPECT_TRUE(RowsShow(block42));
+    ASSERT_EQ(tintra.CloseAndWait(), 0);
+    EXPECT_EQ(ReadSetting(L"zoom_factor"), 8);
+    ASSERT_TRUE(tintra.Start());
+    display = tintra.Control(kDisplay);
+    ShowZoomedPattern(8);
 }
 
 TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {

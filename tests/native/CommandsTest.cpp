@@ -1,6 +1,7 @@
 #include "app/ChannelLocks.h"
 #include "app/ClipboardText.h"
 #include "core/KeyCommands.h"
+#include "core/PickingKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,35 @@ TEST(KeyCommands, TheKeyTableWithAndWithoutCtrl) {
     EXPECT_EQ(CommandForKey('C', true).action, KeyAction::PanelCommand);
     EXPECT_EQ(CommandForKey('C', true).argument, kCommandCopy);
     EXPECT_EQ(CommandForKey('V', true).action, KeyAction::Paste);
+}
+
+} // namespace
+
+namespace {
+
+// Arrows move by one pixel, with Shift by ten, and stop at the virtual screen's edges, which
+// may be negative; + and - on either keyboard step the magnification.
+TEST(PickingKeys, ArrowsMoveThePointerOnTheScreenAndPlusAndMinusStepTheView) {
+    const PixelRect screen{-1280, -200, 1024, 768};
+    const struct {
+        unsigned key;
+        bool shift;
+        PixelPoint from, to;
+    } moves[] = {
+        {kVkRight, false, {10, 10}, {11, 10}}, {kVkRight, true, {10, 10}, {20, 10}},
+        {kVkDown, false, {10, 10}, {10, 11}},  {kVkUp, true, {10, -195}, {10, -200}},
+        {kVkLeft, true, {-1275, 5}, {-1280, 5}}, {kVkRight, false, {1023, 767}, {1023, 767}},
+    };
+    for (const auto& move : moves) {
+        const PickingKey key = PickingKeyFor(move.key, move.shift);
+        ASSERT_EQ(key.action, PickingAction::MovePointer);
+        EXPECT_EQ(MovedPointer(move.from, key.dx, key.dy, screen), move.to) << move.key;
+    }
+    EXPECT_EQ(PickingKeyFor(kVkReturn, true).action, PickingAction::Pick);
+    EXPECT_EQ(PickingKeyFor(kVkSpace, false).action, PickingAction::Pick);
+    EXPECT_EQ(PickingKeyFor(0x6B, false).dx, 1);  // keypad +
+    EXPECT_EQ(PickingKeyFor(0xBD, false).dx, -1); // main -
+    EXPECT_EQ(PickingKeyFor('P', false).action, PickingAction::None);
 }
 
 } // namespace

@@ -104,27 +104,29 @@ TEST(Dpi, ZoomBlocksAreWholeAndTheViewFitsTheScaledDisplay) {
 // Also on a monitor left of and above the primary one, where screen coordinates are negative.
 TEST(Dpi, MagnifiedBlocksAreExactSquaresAroundTheClickedPixel) {
     for (const PixelPoint click : {PixelPoint{100, 50}, PixelPoint{-1900, -30}})
-        for (int block : {5, 6, 8}) {
-            SCOPED_TRACE(std::to_string(click.x) + " block " + std::to_string(block));
-            ScreenArea capture{ZoomSourceArea(click), {}};
+        for (int dpi : {120, 144, 192}) {
+            SCOPED_TRACE(std::to_string(click.x) + " at " + std::to_string(dpi));
+            const ZoomView view = ZoomViewAround(click, dpi);
+            const int block = view.block;
+            ScreenArea capture{ZoomCaptureArea(click, dpi), {}};
             for (int y = capture.area.top; y < capture.area.bottom; ++y)
                 for (int x = capture.area.left; x < capture.area.right; ++x)
                     capture.pixels.push_back(0xFF000000u |
                                              static_cast<Argb>((x & 0xFFF) << 12 | (y & 0xFFF)));
             const int width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
-            const std::vector<Argb> image = Magnify(capture, click, block);
+            const std::vector<Argb> image = Magnify(capture, view);
             ASSERT_EQ(image.size(), static_cast<size_t>(width * height));
             for (int v = 0; v < height; ++v)
                 for (int u = 0; u < width; ++u) {
-                    const PixelPoint source = SourcePixelOf(click, {u, v}, block);
+                    const PixelPoint source = view.SourceOf({u, v});
                     ASSERT_EQ(image[static_cast<size_t>(v * width + u)], capture.At(source)) << u << "," << v;
                 }
             // The clicked pixel fills the block at the centre of the view.
             const Argb clicked = capture.At(click);
-            EXPECT_EQ(image[static_cast<size_t>(kZoomClickRow * block * width + kZoomClickColumn * block)],
+            EXPECT_EQ(image[static_cast<size_t>(kZoomSourceHeight / 2 * block * width + kZoomSourceWidth / 2 * block)],
                       clicked);
             EXPECT_EQ(
-                SourcePixelOf(click, {kZoomClickColumn * block + block - 1, kZoomClickRow * block}, block),
+                view.SourceOf({kZoomSourceWidth / 2 * block + block - 1, kZoomSourceHeight / 2 * block}),
                 click);
             const auto offset = ZoomImageOffset(width + 6, height + 3, block);
             EXPECT_EQ(ZoomPixelAt(width + 6, height + 3, {offset.x + width - 1, offset.y}, block),
@@ -136,7 +138,7 @@ TEST(Dpi, MagnifiedBlocksAreExactSquaresAroundTheClickedPixel) {
 TEST(Dpi, GridLinesThickenWithLargeBlocksAndStayOnEachBlocksFirstPixels) {
     const int block = 8, width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
     const std::vector<Argb> white(static_cast<size_t>(width * height), 0xFFFFFFFF);
-    const std::vector<Argb> gridded = WithGrid(white, width, height, block);
+    const std::vector<Argb> gridded = WithGrid(white, width, height, block, GridLineWidth(block));
     auto at = [&](int x, int y) { return gridded[static_cast<size_t>(y * width + x)]; };
     const Argb line = BlendGrid(0xFFFFFFFF);
     for (int x = 0; x < width; ++x) {

@@ -38,7 +38,7 @@ Settings Shown(std::map<std::wstring, int> stored) {
 const std::vector<std::wstring> kWriteOrder = {
     L"color",       L"topmost",  L"x",          L"y",         L"theme",  L"panes",
     L"active_pane", L"language", L"color1",     L"color2",    L"color3", L"color4",
-    L"format",      L"lock_red", L"lock_green", L"lock_blue", L"grid",   L"autostart"};
+    L"format",      L"lock_red", L"lock_green", L"lock_blue", L"grid",   L"autostart", L"zoom_factor"};
 
 TEST(SettingsTable, FirstStartGivesEveryDefault) {
     FakeSection empty;
@@ -111,6 +111,8 @@ const AcceptanceRow kAcceptance[] = {
     {L"grid", -1, 4, Setting::Grid, true, 1},
     {L"autostart", 1, 4, Setting::Autostart, true, 1},
     {L"autostart", INT_MAX, 4, Setting::Autostart, true, 1},
+    {L"zoom_factor", 8, 4, Setting::ZoomFactor, true, 8},
+    {L"zoom_factor", 5, 4, Setting::ZoomFactor, false, 4},
 };
 
 TEST(SettingsTable, AcceptsWhatTheTableSaysAndShowsTheRestAsBefore) {

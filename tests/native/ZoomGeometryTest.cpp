@@ -34,8 +34,9 @@ TEST(ZoomGeometry, ZoomPixelsMapToTheSourceAroundTheClick) {
         {{-1920, -40}, {92, 68}, {-1919, -39}},
     };
     for (const auto& item : cases)
-        EXPECT_EQ(SourcePixelOf(item.click, item.zoom), item.source) << item.zoom.x << "," << item.zoom.y;
-    EXPECT_EQ(ZoomSourceArea({500, 300}), (PixelRect{478, 284, 522, 316}));
+        EXPECT_EQ(ZoomViewAround(item.click).SourceOf(item.zoom), item.source) << item.zoom.x << "," << item.zoom.y;
+    // Room for the view at x2 to follow the pointer anywhere inside it.
+    EXPECT_EQ(ZoomCaptureArea({500, 300}), (PixelRect{412, 236, 588, 364}));
 }
 
 TEST(ZoomGeometry, DisplayPointsLandInTheCentredImageAndTheMarginIsOutside) {
@@ -61,12 +62,12 @@ TEST(ZoomGeometry, DisplayPointsLandInTheCentredImageAndTheMarginIsOutside) {
 
 TEST(ZoomGeometry, EverySourcePixelBecomesAnExactFourByFourBlock) {
     const PixelPoint click{500, 300};
-    const ScreenArea capture = PatternCapture(ZoomSourceArea(click));
-    const std::vector<Argb> image = Magnify(capture, click);
+    const ScreenArea capture = PatternCapture(ZoomCaptureArea(click));
+    const std::vector<Argb> image = Magnify(capture, ZoomViewAround(click));
     ASSERT_EQ(image.size(), static_cast<size_t>(kZoomWidth * kZoomHeight));
     for (int v = 0; v < kZoomHeight; ++v)
         for (int u = 0; u < kZoomWidth; ++u)
-            ASSERT_EQ(PixelOf(image, u, v), capture.At(SourcePixelOf(click, {u, v}))) << u << "," << v;
+            ASSERT_EQ(PixelOf(image, u, v), capture.At(ZoomViewAround(click).SourceOf({u, v}))) << u << "," << v;
     for (int v = 64; v < 68; ++v)
         for (int u = 88; u < 92; ++u)
             EXPECT_EQ(PixelOf(image, u, v), capture.At(click));
@@ -75,22 +76,22 @@ TEST(ZoomGeometry, EverySourcePixelBecomesAnExactFourByFourBlock) {
 TEST(ZoomGeometry, BlocksOutsideTheCaptureStayBlack) {
     // A click at the top left corner of a screen that starts at (0, 0): the capture is clipped.
     const PixelPoint click{0, 0};
-    const ScreenArea capture = PatternCapture(Intersect(ZoomSourceArea(click), PixelRect{0, 0, 1024, 768}));
-    EXPECT_EQ(capture.area, (PixelRect{0, 0, 22, 16}));
-    const std::vector<Argb> image = Magnify(capture, click);
+    const ScreenArea capture = PatternCapture(Intersect(ZoomCaptureArea(click), PixelRect{0, 0, 1024, 768}));
+    EXPECT_EQ(capture.area, (PixelRect{0, 0, 88, 64}));
+    const std::vector<Argb> image = Magnify(capture, ZoomViewAround(click));
     for (int v = 0; v < kZoomHeight; ++v)
         for (int u = 0; u < kZoomWidth; ++u) {
             const bool onScreen = u >= 88 && v >= 64;
-            const Argb expected = onScreen ? capture.At(SourcePixelOf(click, {u, v})) : kZoomBlack;
+            const Argb expected = onScreen ? capture.At(ZoomViewAround(click).SourceOf({u, v})) : kZoomBlack;
             ASSERT_EQ(PixelOf(image, u, v), expected) << u << "," << v;
         }
     EXPECT_EQ(PixelOf(image, 88, 64), capture.At({0, 0}));
 }
 
 TEST(ZoomGeometry, ACaptureOffTheScreenGivesAllBlack) {
-    const ScreenArea capture{Intersect(ZoomSourceArea({5000, 5000}), PixelRect{0, 0, 1024, 768}), {}};
+    const ScreenArea capture{Intersect(ZoomCaptureArea({5000, 5000}), PixelRect{0, 0, 1024, 768}), {}};
     EXPECT_TRUE(capture.area.IsEmpty());
-    for (Argb pixel : Magnify(capture, {5000, 5000}))
+    for (Argb pixel : Magnify(capture, ZoomViewAround({5000, 5000})))
         ASSERT_EQ(pixel, kZoomBlack);
 }
 
@@ -98,9 +99,9 @@ TEST(ZoomGeometry, ScreensLeftOfAndAboveThePrimaryAreMagnifiedToo) {
     // A virtual screen from (-1920, -200): a click near its corner keeps all pixels on it.
     const PixelRect virtualScreen{-1920, -200, 1024, 768};
     const PixelPoint click{-1900, -190};
-    const ScreenArea capture = PatternCapture(Intersect(ZoomSourceArea(click), virtualScreen));
-    EXPECT_EQ(capture.area, (PixelRect{-1920, -200, -1878, -174}));
-    const std::vector<Argb> image = Magnify(capture, click);
+    const ScreenArea capture = PatternCapture(Intersect(ZoomCaptureArea(click), virtualScreen));
+    EXPECT_EQ(capture.area, (PixelRect{-1920, -200, -1812, -126}));
+    const std::vector<Argb> image = Magnify(capture, ZoomViewAround(click));
     EXPECT_EQ(PixelOf(image, 88, 64), capture.At(click));
     EXPECT_EQ(PixelOf(image, 8, 24), capture.At({-1920, -200}));
     EXPECT_EQ(PixelOf(image, 7, 24), kZoomBlack);
@@ -141,6 +142,42 @@ TEST(ZoomGeometry, GridCoversTheFirstColumnAndRowOfEachBlockOnly) {
             ASSERT_EQ(PixelOf(gridded, u, v), expected) << u << "," << v;
         }
     EXPECT_EQ(PixelOf(gridded, 175, 127), 0xFF80C0FFu);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ZoomGeometry, FactorsStepThroughTheListAndStopAtItsEnds) {
+    const struct {
+        int factor, steps, stepped;
+    } cases[] = {{4, 1, 6}, {4, 2, 8}, {4, -1, 3}, {3, -1, 2}, {2, -1, 2}, {12, 1, 16}, {16, 1, 16}, {5, 1, 6}};
+    for (const auto& item : cases)
+        EXPECT_EQ(StepZoomFactor(item.factor, item.steps), item.stepped) << item.factor << " " << item.steps;
+}
+
+// At every factor and DPI each block shows exactly its source pixel, the pixel under the
+// pointer stays under it, and a view pushed against the copy's edge stays inside the copy.
+TEST(ZoomGeometry, EveryFactorIsMadeFromTheOneCopyAndKeepsThePointedPixel) {
+    const PixelPoint click{500, 300};
+    for (int dpi : {96, 120, 144, 192}) {
+        const ScreenArea capture = PatternCapture(ZoomCaptureArea(click, dpi));
+        const ZoomView first = ZoomViewAround(click, dpi);
+        for (int factor : kZoomFactors)
+            for (const PixelPoint anchor : {PixelPoint{first.width / 2, first.height / 2}, PixelPoint{1, 1}}) {
+                SCOPED_TRACE(std::to_string(dpi) + " x" + std::to_string(factor) + " at " + std::to_string(anchor.x));
+                const ZoomView view = RezoomedView(first, dpi, factor, anchor, capture.area);
+                EXPECT_EQ(view.block, std::max(1, factor * dpi / 96));
+                EXPECT_EQ(view.SourceOf(anchor), first.SourceOf(anchor));
+                const ZoomView widest = RezoomedView(view, dpi, 2, {first.width - 1, first.height - 1}, capture.area);
+                EXPECT_TRUE(capture.area.Contains(widest.SourceOf({first.width - 1, first.height - 1})));
+                EXPECT_TRUE(capture.area.Contains(widest.origin));
+                const std::vector<Argb> image = Magnify(capture, view);
+                for (int v = 0; v < view.height; ++v)
+                    for (int u = 0; u < view.width; ++u)
+                        ASSERT_EQ(image[static_cast<size_t>(v * view.width + u)], capture.At(view.SourceOf({u, v})));
+            }
+    }
 }
 
 } // namespace

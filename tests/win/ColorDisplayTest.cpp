@@ -116,7 +116,7 @@ constexpr POINT kClick{300, 200};
 class ZoomViewTest : public ColorDisplayTest {
   protected:
     ::testing::AssertionResult Shows(POINT click, bool grid) const {
-        ScreenArea capture{ZoomSourceArea({click.x, click.y}), {}};
+        ScreenArea capture{ZoomCaptureArea({click.x, click.y}), {}};
         for (int y = capture.area.top; y < capture.area.bottom; ++y)
             for (int x = capture.area.left; x < capture.area.right; ++x)
                 capture.pixels.push_back(FakeScreenPixel(x, y));

@@ -24,9 +24,9 @@ inline ::testing::AssertionResult ShowsView(const ui::CanvasWindow& display, con
                                             POINT click, bool grid, int dpi) {
     const int block = ZoomBlockAt(dpi);
     const int width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
-    std::vector<Argb> image = Magnify(capture, {click.x, click.y}, block);
+    std::vector<Argb> image = Magnify(capture, ZoomViewAround({click.x, click.y}, dpi));
     if (grid)
-        image = WithGrid(image, width, height, block);
+        image = WithGrid(image, width, height, block, GridLineWidth(block));
     Gdiplus::Bitmap* canvas = display.Canvas();
     const auto canvasWidth = static_cast<int>(canvas->GetWidth());
     const auto canvasHeight = static_cast<int>(canvas->GetHeight());

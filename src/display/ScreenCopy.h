@@ -1,0 +1,10 @@
+#pragma once
+// Reading the screen as a person sees it.
+#include "../core/PixelRect.h"
+#include "ZoomGeometry.h"
+
+// The virtual screen over every monitor; left of or above the primary one it is negative.
+PixelRect VirtualScreen();
+// Copies that part of the screen into the area's pixels, layered and translucent windows
+// (tooltips, menu shadows, notifications) included; false when the screen cannot be read.
+bool CopyScreenArea(const PixelRect& area, ScreenArea& copy);
