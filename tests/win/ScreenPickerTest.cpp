@@ -31,7 +31,8 @@ class PickerHost : public win::Window {
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_LBUTTONDOWN)
-            picker.OnClick(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            picker.OnClick(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))},
+                           (wParam & MK_SHIFT) != 0);
         else if (message == WM_CAPTURECHANGED)
             picker.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         return DefaultProc(message, wParam, lParam);
