@@ -6,6 +6,7 @@ if(NOT TINTRA_HAVE_GTEST)
 endif()
 set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/ColorNotationTest.cpp
+  tests/native/ContrastTest.cpp
   tests/native/ClickRemainderTest.cpp
   tests/native/ThemeTest.cpp
   tests/native/PaneLayoutTest.cpp

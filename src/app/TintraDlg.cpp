@@ -7,7 +7,6 @@
 #include "../win/LateBound.h"
 #include "../win/StartupProfile.h"
 #include "../color/PastedColor.h"
-#include "ClipboardText.h"
 #include "MainLayout.h"
 #include "SettingsTable.h"
 #include "../win/SystemDpi.h"
@@ -130,6 +129,9 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_PANE_KEYDOWN:
         RunKey(static_cast<unsigned>(wParam));
+        return 0;
+    case WM_NOTATION_MARKED:
+        colorDisplay.SetNotation(infoPanel.GetNotation());
         return 0;
     case WM_PANEL_COMMAND:
         OnPanelCommand(static_cast<int>(wParam));
@@ -356,7 +358,9 @@ void CTintraDlg::OnPanelCommand(int command) {
         picker.OnZoomPickerCommand();
         break;
     case kCommandCopy:
-        CopyToClipboard();
+        // Shift with any copy, key or click, gives the form for code. The key state is that of
+        // the input that posted the command: a posted message comes before later input.
+        CopyToClipboard(GetKeyState(VK_SHIFT) < 0 ? CopyForm::Code : CopyForm::Plain);
         break;
     case kCommandTopmost:
         ApplyTopmost();
@@ -373,6 +377,7 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
     switch (command.action) {
     case KeyAction::SetNotation:
         infoPanel.SetNotation(command.argument);
+        colorDisplay.SetNotation(infoPanel.GetNotation());
         break;
     case KeyAction::FlipLock: {
         UButton& lock = lockButtons[static_cast<size_t>(command.argument)];
@@ -423,8 +428,9 @@ void CTintraDlg::OpenHelp() const {
 
 // The memory is filled before the clipboard is emptied, so a failure never throws away
 // what the user had on it.
-void CTintraDlg::CopyToClipboard() {
-    const std::string text = ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
+void CTintraDlg::CopyToClipboard(CopyForm form) {
+    const std::string text = form == CopyForm::Code ? CodeText(infoPanel.GetNotation(), infoPanel.GetColor())
+                                                    : ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
     if (text.empty())
         return;
     win::GlobalMemory block(GlobalAlloc(GMEM_ZEROINIT, text.size() + 1));

@@ -7,6 +7,7 @@
 #include "../ui/UButton.h"
 #include "ChannelLocks.h"
 #include "ClickRemainder.h"
+#include "ClipboardText.h"
 #include "MainLayout.h"
 #include "ScreenPicker.h"
 #include "../core/KeyCommands.h"
@@ -28,7 +29,7 @@ class CTintraDlg : public win::Dialog {
     void SetCurrentColor(ColorRef color);
     // Makes the slider positions the colour of the active pane and of the information panel.
     void ApplySliders();
-    void CopyToClipboard();
+    void CopyToClipboard(CopyForm form);
     // The colour the clipboard's text names becomes current, as a pick would make it.
     void PasteFromClipboard();
     // What the user set survives: read once at start-up, before the window is made, shown

@@ -66,6 +66,7 @@ void CTintraDlg::LoadSettings() {
     colorTheme = shown.Get(Setting::Theme);
     paneCount = shown.Get(Setting::Panes);
     infoPanel.SetNotation(shown.Get(Setting::Format));
+    colorDisplay.SetNotation(infoPanel.GetNotation());
     gridFlag = shown.Get(Setting::Grid) != 0;
     autostartFlag = shown.Get(Setting::Autostart) != 0;
 

@@ -2,6 +2,41 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+
+namespace {
+
+// The hue is sector + 60 × difference / diff degrees, from the largest channel's sector of the
+// wheel. Worked in whole numbers: a fraction in floating point can land a hair below a whole
+// hue and lose a degree. Ties for the largest channel go to red before green, green before blue.
+struct HueParts {
+    int sector;
+    int difference;
+};
+HueParts HuePartsOf(const RgbColor& rgb, int max) {
+    if (rgb.red == max)
+        return {0, rgb.green - rgb.blue};
+    if (rgb.green == max)
+        return {120, rgb.blue - rgb.red};
+    return {240, rgb.red - rgb.green};
+}
+
+// Rounded down, also below zero.
+int FloorDivide(int numerator, int denominator) {
+    return numerator >= 0 ? numerator / denominator : -((-numerator + denominator - 1) / denominator);
+}
+
+// A hue that comes out negative is taken round by 360 degrees; one that reaches 360 is 0.
+int OnTheWheel(int hue) {
+    return hue < 0 ? hue + 360 : hue >= 360 ? hue - 360 : hue;
+}
+
+// The nearest whole number to numerator / denominator, halves up; both not negative.
+int RoundedQuotient(int numerator, int denominator) {
+    return (2 * numerator + denominator) / (2 * denominator);
+}
+
+} // namespace
 
 HsbColor RgbToHsb(const RgbColor& rgb) {
     const int max = std::max({rgb.red, rgb.green, rgb.blue});
@@ -10,29 +45,23 @@ HsbColor RgbToHsb(const RgbColor& rgb) {
     if (diff == 0)
         return {0, 0, max};
     const int saturation = static_cast<int>(static_cast<double>(diff) / max * 255.0);
-    // In whole numbers: 60 degrees per unit of (difference / diff) from the largest channel's
-    // sector. A fraction in floating point can land a hair below a whole hue and lose a degree.
-    // Ties for the largest channel go to red before green, green before blue.
-    int sector;
-    int difference;
-    if (rgb.red == max) {
-        sector = 0;
-        difference = rgb.green - rgb.blue;
-    } else if (rgb.green == max) {
-        sector = 120;
-        difference = rgb.blue - rgb.red;
-    } else {
-        sector = 240;
-        difference = rgb.red - rgb.green;
-    }
-    // Rounded down, also below zero: a hue that comes out negative is taken round by 360 degrees,
-    // and its truncation is then the whole degree below.
-    const int scaled = 60 * difference;
-    const int degrees = scaled >= 0 ? scaled / diff : -((-scaled + diff - 1) / diff);
-    int hue = sector + degrees;
-    if (hue < 0)
-        hue += 360;
-    return {hue, saturation, max};
+    // Truncated: rounded down, so a negative hue's is the whole degree below.
+    const HueParts parts = HuePartsOf(rgb, max);
+    return {OnTheWheel(parts.sector + FloorDivide(60 * parts.difference, diff)), saturation, max};
+}
+
+HslColor RgbToHsl(const RgbColor& rgb) {
+    const int max = std::max({rgb.red, rgb.green, rgb.blue});
+    const int min = std::min({rgb.red, rgb.green, rgb.blue});
+    const int diff = max - min, sum = max + min;
+    const int lightness = RoundedQuotient(100 * sum, 2 * 255);
+    if (diff == 0)
+        return {0, 0, lightness};
+    // diff / (1 − |2 × lightness − 1|), on the 0..255 scale of the channels.
+    const int saturation = RoundedQuotient(100 * diff, 255 - std::abs(sum - 255));
+    const HueParts parts = HuePartsOf(rgb, max);
+    return {OnTheWheel(parts.sector + FloorDivide(120 * parts.difference + diff, 2 * diff)), saturation,
+            lightness};
 }
 
 CmykColor RgbToCmyk(int red, int green, int blue) {
@@ -157,4 +186,9 @@ size_t WriteNotationText(ColorNotation notation, ColorRef color, wchar_t (&text)
 std::wstring NotationText(ColorNotation notation, ColorRef color) {
     wchar_t text[kNotationTextCapacity];
     return std::wstring(text, WriteNotationText(notation, color, text));
+}
+
+const wchar_t* NotationName(ColorNotation notation) {
+    constexpr const wchar_t* kNames[kNotationCount] = {L"COLREF", L"RGB", L"HEX", L"HSB", L"CMYK"};
+    return IsNotation(static_cast<int>(notation)) ? kNames[static_cast<int>(notation)] : kNames[0];
 }

@@ -217,7 +217,7 @@ class AccessibleObject final : public IAccessible {
         return proxy->get_accParent(parent);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return proxy->get_accDescription(child, text);
+        return FactText(child, text, &AccessibleFacts::description, &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override {
         return proxy->get_accHelp(child, text);

@@ -114,6 +114,12 @@ void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& virtualKeys);
 // The key with Ctrl held down.
 void PressCtrlKey(WORD virtualKey);
+// The key with the modifiers held down, all in one SendInput call: Ctrl+Shift+C.
+void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
+// Holds a key down, or lets it go, around other input: a click with Shift.
+void HoldKey(WORD virtualKey, bool down);
+// The text of the tooltip on show, or an empty text while none shows.
+std::wstring ShownTooltip();
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
 
