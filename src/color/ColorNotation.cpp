@@ -26,9 +26,9 @@ int FloorDivide(int numerator, int denominator) {
     return numerator >= 0 ? numerator / denominator : -((-numerator + denominator - 1) / denominator);
 }
 
-// A hue that comes out negative is taken round by 360 degrees; one that reaches 360 is 0.
+// A hue that comes out negative is taken round by 360 degrees.
 int OnTheWheel(int hue) {
-    return hue < 0 ? hue + 360 : hue >= 360 ? hue - 360 : hue;
+    return hue < 0 ? hue + 360 : hue;
 }
 
 // The nearest whole number to numerator / denominator, halves up; both not negative.

@@ -29,7 +29,7 @@ struct HslColor {
 
 HsbColor RgbToHsb(const RgbColor& rgb);
 CmykColor RgbToCmyk(int red, int green, int blue);
-// Each figure rounded to the nearest whole, halves up; a hue that rounds to 360 is 0.
+// Each figure rounded to the nearest whole, halves up: a hue of 359.8 is 0.
 HslColor RgbToHsl(const RgbColor& rgb);
 
 // The label of the notation's row, the same in both languages: "RGB", "HEX", ...
