@@ -80,10 +80,17 @@ class ToolTip : public Window {
         areas = std::move(rects);
         SendForAreas(TTM_ADDTOOLW);
     }
-    // A tip on show asks for its text again.
+    // A tip of an area on show asks for its text again and shows what it is told.
     void Update() const {
-        if (Hwnd())
-            SendMessageW(Hwnd(), TTM_UPDATE, 0, 0);
+        if (!Hwnd())
+            return;
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        if (SendMessageW(Hwnd(), TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info)) &&
+            info.hwnd == areaWindow) {
+            info.lpszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(Hwnd(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+        }
     }
     void RelayEvent(MSG* msg) {
         if (!Hwnd() && IsMouseMessage(msg->message) && !(tools.empty() && areas.empty()))
