@@ -530,10 +530,6 @@ void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey) {
     Send(inputs);
 }
 
-void HoldKey(WORD virtualKey, bool down) {
-    Send({KeyInput(virtualKey, down)});
-}
-
 std::wstring ShownTooltip() {
     for (HWND tip = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); tip;
          tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr))

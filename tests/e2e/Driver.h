@@ -116,8 +116,6 @@ void PressKeys(const std::vector<WORD>& virtualKeys);
 void PressCtrlKey(WORD virtualKey);
 // The key with the modifiers held down, all in one SendInput call: Ctrl+Shift+C.
 void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
-// Holds a key down, or lets it go, around other input: a click with Shift.
-void HoldKey(WORD virtualKey, bool down);
 // The text of the tooltip on show, or an empty text while none shows.
 std::wstring ShownTooltip();
 // The window that holds the mouse capture in that thread, or null.
