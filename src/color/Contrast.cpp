@@ -22,7 +22,7 @@ double RelativeLuminance(ColorRef color) {
 }
 
 int ContrastHundredths(ColorRef first, ColorRef second) {
-    const double a = RelativeLuminance(first), b = RelativeLuminance(second);
-    const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    const double one = RelativeLuminance(first), other = RelativeLuminance(second);
+    const double ratio = (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
     return static_cast<int>(std::floor(ratio * 100.0 + kHairBelow));
 }

@@ -241,9 +241,11 @@ std::optional<ColorRef> FunctionColor(std::wstring_view text) {
         auto hsl = ReadFigures(in, {Figure::Hue, Figure::Percent, Figure::Percent});
         if (!hsl)
             return std::nullopt;
-        Figures& f = *hsl;
-        f[0] = std::fmod(std::fmod(f[0], 360.0) + 360.0, 360.0);
-        return AllWhole(f) ? ColorWithHsl({Whole(f[0]), Whole(f[1]), Whole(f[2])}) : HslToColor(f[0], f[1], f[2]);
+        Figures& figures = *hsl;
+        double& hue = figures[0];
+        hue = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0);
+        return AllWhole(figures) ? ColorWithHsl({Whole(hue), Whole(figures[1]), Whole(figures[2])})
+                                 : HslToColor(hue, figures[1], figures[2]);
     }
     if (in.TakeWord(L"hwb")) {
         const auto hwb = ReadFigures(in, {Figure::Hue, Figure::Percent, Figure::Percent});
@@ -253,9 +255,10 @@ std::optional<ColorRef> FunctionColor(std::wstring_view text) {
         const auto cmyk = ReadFigures(in, {Figure::Amount, Figure::Amount, Figure::Amount, Figure::Amount});
         if (!cmyk)
             return std::nullopt;
-        const Figures& f = *cmyk;
-        return AllWhole(f) ? ColorWithCmyk({Whole(f[0]), Whole(f[1]), Whole(f[2]), Whole(f[3])})
-                           : CmykToColor(f[0], f[1], f[2], f[3]);
+        const Figures& figures = *cmyk;
+        return AllWhole(figures)
+                   ? ColorWithCmyk({Whole(figures[0]), Whole(figures[1]), Whole(figures[2]), Whole(figures[3])})
+                   : CmykToColor(figures[0], figures[1], figures[2], figures[3]);
     }
     return std::nullopt;
 }
