@@ -70,18 +70,31 @@ class Cursor {
         rest.remove_prefix(digits);
         return digits > 0;
     }
-    // An alpha value, which is not used: "0.5", "50%", "1".
+    // An alpha value, which is not used: one number, "0.5", ".5", "1", or "50%".
     bool Alpha() {
         SkipSpaces();
-        size_t length = 0;
-        while (length < rest.size() && ((rest[length] >= L'0' && rest[length] <= L'9') ||
-                                        rest[length] == L'.' || rest[length] == L'%'))
+        size_t length = DigitsFrom(0);
+        size_t digits = length;
+        if (length < rest.size() && rest[length] == L'.') {
+            const size_t fraction = DigitsFrom(length + 1);
+            digits += fraction;
+            length += 1 + fraction;
+        }
+        if (digits == 0)
+            return false;
+        if (length < rest.size() && rest[length] == L'%')
             ++length;
         rest.remove_prefix(length);
-        return length > 0;
+        return true;
     }
 
   private:
+    size_t DigitsFrom(size_t at) const {
+        size_t end = at;
+        while (end < rest.size() && rest[end] >= L'0' && rest[end] <= L'9')
+            ++end;
+        return end - at;
+    }
     void SkipSpaces() {
         while (!rest.empty() && IsSpace(rest.front()))
             rest.remove_prefix(1);
