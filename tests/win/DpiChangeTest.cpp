@@ -249,14 +249,14 @@ TEST(DialogDpiChange, ThePaletteShowsSharpAtTwiceTheSizeAndEverySwatchStillGives
     }
 }
 
-// As the static control of Windows shows a bitmap with alpha: through a copy of its own,
-// which the next STM_SETIMAGE hands back. Wine's shows the bitmap itself.
+// As the static control of common controls 6 shows a bitmap with alpha: through a copy of its
+// own, which the next STM_SETIMAGE hands back.
 struct CopyingStatic {
     static inline WNDPROC previous = nullptr;
     static inline std::vector<HBITMAP> handedBack;
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == STM_SETIMAGE && wParam == IMAGE_BITMAP && lParam) {
-            const HANDLE copy = CopyImage(reinterpret_cast<HANDLE>(lParam), IMAGE_BITMAP, 0, 0, 0);
+        if (message == STM_SETIMAGE && wParam == IMAGE_BITMAP) {
+            const HANDLE copy = lParam ? CopyImage(reinterpret_cast<HANDLE>(lParam), IMAGE_BITMAP, 0, 0, 0) : nullptr;
             const LRESULT before =
                 CallWindowProcW(previous, window, message, wParam, reinterpret_cast<LPARAM>(copy));
             handedBack.push_back(reinterpret_cast<HBITMAP>(before));
@@ -281,10 +281,13 @@ TEST(DialogDpiChange, EveryBitmapThePictureHandsBackThatIsNotTheTemplatesIsFreed
     MoveToDpi(dialog.Hwnd(), 3 * base, base);
     ASSERT_EQ(CopyingStatic::handedBack.size(), 3u);
     EXPECT_EQ(CopyingStatic::handedBack[0], original);
+    EXPECT_EQ(GetObjectType(original), static_cast<DWORD>(OBJ_BITMAP)); // kept for the way back
+    DestroyWindow(dialog.Hwnd()); // as a modal run ends: the control hands back its last copy
+    // Read before anything else is made, which may take a freed handle's number again.
+    ASSERT_EQ(CopyingStatic::handedBack.size(), 4u);
     for (size_t i = 1; i < CopyingStatic::handedBack.size(); ++i)
         EXPECT_EQ(GetObjectType(CopyingStatic::handedBack[i]), 0u) << "the copy handed back at change " << i;
-    EXPECT_EQ(GetObjectType(original), static_cast<DWORD>(OBJ_BITMAP)); // kept for the way back
-    SetWindowLongPtrW(palette, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CopyingStatic::previous));
+    EXPECT_EQ(GetObjectType(original), 0u);
 }
 
 } // namespace
