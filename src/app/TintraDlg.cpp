@@ -283,8 +283,7 @@ void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
 }
 
 void CTintraDlg::SetCurrentColor(ColorRef color) {
-    colorDisplay.CancelZoom();
-    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
+    picker.EndZoom();
     colorDisplay.SetPaneColor(colorDisplay.GetActivePane(), ToArgb(color));
     for (UButton& button : lockButtons)
         button.SetDown(0);
