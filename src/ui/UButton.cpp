@@ -4,6 +4,7 @@
 #include "SharpPicture.h"
 
 #include <oleacc.h>
+#include <windowsx.h>
 
 #include <utility>
 
@@ -82,7 +83,7 @@ win::AccessibleFacts UButton::DescribeAccessible(long) const {
 void UButton::Recompose() {
     if (!canvas || !normalImage)
         return;
-    Gdiplus::Bitmap* picture = isDown ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
+    Gdiplus::Bitmap* picture = ShowsDown() ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
     DrawOnCanvas(picture ? picture : normalImage.get());
 }
 
@@ -97,17 +98,21 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_MOUSEMOVE:
-        OnMouseMove();
+        OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
     case WM_MOUSELEAVE:
         OnMouseLeave();
         return 0;
-    case WM_LBUTTONDOWN:
-        OnLButtonDown();
-        break;
     case WM_LBUTTONUP:
-        OnLButtonUp();
+        OnLButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
+    case BM_SETSTATE: {
+        // Held with the pointer over it, the face shows what a release there makes of the
+        // button; the platform's pushed state follows the pointer out and back while it is held.
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        Refresh();
+        return result;
+    }
     case WM_GETOBJECT:
         return OnGetObject(wParam, lParam);
     case WM_KILLFOCUS:
@@ -133,11 +138,19 @@ void UButton::OnDrawItem(const DRAWITEMSTRUCT* item) {
     DrawCanvasOn(item->hDC);
 }
 
-void UButton::OnMouseMove() {
+bool UButton::IsOver(POINT point) const {
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    return PtInRect(&client, point) != FALSE;
+}
+
+// While the button is held it has the mouse, and moves come from anywhere: hover is only over it.
+void UButton::OnMouseMove(POINT point) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
     TrackMouseEvent(&track);
-    if (!isHover) {
-        isHover = 1;
+    const int over = IsOver(point) ? 1 : 0;
+    if (isHover != over) {
+        isHover = over;
         Refresh();
     }
 }
@@ -149,14 +162,11 @@ void UButton::OnMouseLeave() {
     }
 }
 
-void UButton::OnLButtonDown() {
-    isDown = isDown == 0 ? 1 : 0;
-    Refresh();
-}
-
-void UButton::OnLButtonUp() {
-    if (!latching && isDown) {
-        isDown = 0;
+// Only a release over the pushed button clicks it (the platform then tells the parent), and only
+// that flips a latching one, before the parent hears of the click and reads the state.
+void UButton::OnLButtonUp(POINT point) {
+    if (latching && IsPushed() && IsOver(point)) {
+        isDown = isDown == 0 ? 1 : 0;
         Refresh();
     }
 }

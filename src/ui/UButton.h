@@ -3,7 +3,8 @@
 #include "CanvasWindow.h"
 
 // A push button drawn from up to three pictures. It shows a hover picture under the pointer,
-// a down picture while pressed, and, when latching, stays down until the next click.
+// a down picture while pressed, and, when latching, stays down until the next click. As with
+// any push button, a press is given up by a release off the button.
 class UButton : public ui::CanvasWindow {
   public:
     virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
@@ -26,12 +27,15 @@ class UButton : public ui::CanvasWindow {
   private:
     LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
     void OnDrawItem(const DRAWITEMSTRUCT* item);
-    void OnMouseMove();
+    void OnMouseMove(POINT point);
     void OnMouseLeave();
-    void OnLButtonDown();
-    void OnLButtonUp();
+    void OnLButtonUp(POINT point);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
 
+    bool IsOver(POINT point) const;
+    // The platform button's state while it is held with the pointer over it.
+    bool IsPushed() const { return (SendMessageW(Hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
+    bool ShowsDown() const { return IsPushed() ? !isDown : isDown != 0; }
     void Recompose();
     void Refresh();
     void DrawNormalImageOnCanvas();
