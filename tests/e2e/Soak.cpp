@@ -56,9 +56,6 @@ constexpr int kFirstToolButton = 5000, kLastToolButton = 5007;
 constexpr int kButtonsNotClicked[] = {kHelpButton, kColorDialogButton, kOptionsButton, kAboutButton};
 constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 constexpr COLORREF kLockReleased = RGB(213, 213, 213);
-// A pixel of the padlock's face in its 9 x 11 picture, which a released lock shows grey.
-constexpr POINT kLockFace{2, 7};
-constexpr SIZE kLockPicture{9, 11};
 
 // The colour dialog.
 constexpr int kPalette = 1043, kMoreColors = 1044;
@@ -110,14 +107,6 @@ int ScreenDpi() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-// The first pixel along a side of a stretched picture that shows the source pixel.
-int ShownAt(int source, int sourceLength, int targetLength) {
-    int target = 0;
-    while (target + 1 < targetLength && NearestSource(target, sourceLength, targetLength) < source)
-        ++target;
-    return target;
 }
 
 std::string Narrow(const std::wstring& text) {
@@ -463,13 +452,9 @@ class Soak {
             if (process->MarkIsSet(kMarks[notation]))
                 format = notation;
         shown[L"format"] = format;
-        for (size_t i = 0; i < std::size(kLocks); ++i) {
-            const HWND lock = process->Control(kLocks[i]);
-            RECT size{};
-            GetClientRect(lock, &size);
-            shown[kLockNames[i]] = ScreenPixel(lock, ShownAt(kLockFace.x, kLockPicture.cx, size.right),
-                                               ShownAt(kLockFace.y, kLockPicture.cy, size.bottom)) != kLockReleased;
-        }
+        for (size_t i = 0; i < std::size(kLocks); ++i)
+            shown[kLockNames[i]] = ScreenPixel(process->Control(kLocks[i]), ScaleToDpi(2, dpi), ScaleToDpi(7, dpi)) !=
+                                   kLockReleased;
         const HWND display = process->Control(kColorDisplay);
         const std::vector<PixelRect> panes = Panes();
         for (size_t i = 0; i < panes.size(); ++i) {
@@ -1135,30 +1120,21 @@ class Soak {
     // the mouse is held. The program may still be taking the input in, so it is read again until
     // it agrees or the time is up.
     std::string PickingDisagreement() const {
-        std::string problem;
-        WaitFor(
+        std::string state;
+        const bool agree = WaitFor(
             [&] {
                 const bool picker = pickers->picker.State() & STATE_SYSTEM_PRESSED;
                 const bool zoom = pickers->zoom.State() & STATE_SYSTEM_PRESSED;
                 const bool view = pickers->display.Role() == ROLE_SYSTEM_GRAPHIC;
                 const bool held = CaptureOf(process->UiThread()) == main;
                 const bool replaced = ReadSetting(kCursorMarker) == static_cast<long long>(GetProcessId(process->Handle()));
-                const std::string state = std::string(" (picker button ") + (picker ? "down" : "up") +
-                                          ", zoom button " + (zoom ? "down" : "up") + ", view " +
-                                          (view ? "shown" : "not shown") + ")";
-                if (held != (picker || (zoom && !view)))
-                    problem = (held ? "the mouse is held with no picker waiting" : "no mouse held for the picker") + state;
-                else if (view && (!zoom || picker))
-                    problem = "a magnified view shows" + state;
-                else if (replaced != held)
-                    problem = std::string(replaced ? "the cursors are replaced" : "the cursors are the user's") +
-                              (held ? " while the mouse is held" : " with no mouse held") + state;
-                else
-                    problem.clear();
-                return problem.empty();
+                state = std::string("picker button ") + (picker ? "down" : "up") + ", zoom button " +
+                        (zoom ? "down" : "up") + ", view " + (view ? "shown" : "not shown") + ", mouse " +
+                        (held ? "held" : "free") + ", cursors " + (replaced ? "replaced" : "the user's");
+                return held == (picker || (zoom && !view)) && !(view && (!zoom || picker)) && replaced == held;
             },
             kSettleTimeoutMs);
-        return problem.empty() ? problem : "the picking modes disagree: " + problem;
+        return agree ? std::string() : "the picking modes disagree: " + state;
     }
 
     // The sliders, the five rows and the active pane must show one colour; one mark, one pane.
@@ -1220,8 +1196,7 @@ class Soak {
     const int dpi = ScreenDpi();
     StandInBrowser browser;
     std::unique_ptr<TintraProcess> process;
-    // What a screen reader learns of the two picker buttons and the display, asked of the
-    // objects of the running process.
+    // What a screen reader learns of the two picker buttons and the display.
     struct PickerReaders {
         explicit PickerReaders(const TintraProcess& tintra)
             : picker(tintra.PanelButton(kPickerButton)), zoom(tintra.PanelButton(kZoomButton)),

@@ -136,7 +136,6 @@ TEST_F(SystemCursorsTest, AMarkerIsClearedAtTheNextStartUnlessAnotherCopyStillWa
             CloseHandle(copy.hProcess);
             CloseHandle(copy.hThread);
         }
-        app.DeleteProfileEntry(L"Settings", L"cursors_replaced");
     }
 }
 
