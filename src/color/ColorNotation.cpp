@@ -59,6 +59,7 @@ CmykColor RgbToCmyk(int red, int green, int blue) {
     const int max = std::max({red, green, blue});
     if (max == 0)
         return {0, 0, 0, 100};
+    // Black, 100 (255 - max) / 255 rounded half up, never falls on a half.
     return {InkPercent(red, max), InkPercent(green, max), InkPercent(blue, max),
             (200 * (255 - max) + 255) / 510};
 }
