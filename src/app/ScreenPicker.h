@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/Color.h"
 #include "../display/ColorDisplay.h"
+#include "../logic/Color.h"
 #include "../ui/PanelCtrl.h"
 #include "../win/Handles.h"
 #include "../win/Window.h"

@@ -1,19 +1,19 @@
 #include "TintraDlg.h"
 
 #include "../../res/resource.h"
-#include "../ui/KeyColor.h"
-#include "../ui/Theme.h"
+#include "../logic/Alignment.h"
+#include "../logic/ClipboardText.h"
+#include "../logic/KeyColor.h"
+#include "../logic/Language.h"
+#include "../logic/MainLayout.h"
+#include "../logic/PastedColor.h"
+#include "../logic/SettingsTable.h"
+#include "../logic/Theme.h"
 #include "../win/App.h"
 #include "../win/LateBound.h"
+#include "../win/PrivateMessages.h"
 #include "../win/StartupProfile.h"
-#include "../color/PastedColor.h"
-#include "ClipboardText.h"
-#include "MainLayout.h"
-#include "SettingsTable.h"
 #include "../win/SystemDpi.h"
-#include "../core/Alignment.h"
-#include "../core/Language.h"
-#include "../core/PrivateMessages.h"
 
 #include <shellapi.h>
 #include <windowsx.h>

@@ -3,10 +3,10 @@
 #include "TintraDlg.h"
 
 #include "../../res/resource.h"
-#include "../core/Language.h"
+#include "../logic/Language.h"
+#include "../logic/ScreenPlacement.h"
+#include "../logic/SettingsTable.h"
 #include "../win/App.h"
-#include "ScreenPlacement.h"
-#include "SettingsTable.h"
 #include "StartWithWindows.h"
 
 namespace {

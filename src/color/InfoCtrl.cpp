@@ -1,10 +1,10 @@
 #include "InfoCtrl.h"
 
 #include "../../res/resource.h"
-#include "../core/Alignment.h"
-#include "../core/DpiScaling.h"
-#include "../core/PrivateMessages.h"
+#include "../logic/Alignment.h"
+#include "../logic/DpiScaling.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
 
 namespace {
 

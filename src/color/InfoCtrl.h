@@ -1,9 +1,9 @@
 #pragma once
+#include "../logic/ColorNotation.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
 #include "CheckCtrl.h"
-#include "ColorNotation.h"
 
 #include <array>
 

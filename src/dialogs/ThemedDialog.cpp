@@ -1,8 +1,8 @@
 #include "ThemedDialog.h"
 
+#include "../logic/DialogTemplate.h"
+#include "../logic/PictureRoom.h"
 #include "../ui/SharpPicture.h"
-#include "DialogTemplate.h"
-#include "PictureRoom.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "ColorDisplay.h"
 
 #include "../../res/resource.h"
-#include "../core/Language.h"
-#include "../core/PrivateMessages.h"
+#include "../logic/Language.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
 
 #include <oleacc.h>

@@ -1,14 +1,14 @@
 #include "PanelCtrl.h"
 
 #include "../../res/resource.h"
-#include "../core/KeyCommands.h"
-#include "../core/Language.h"
-#include "../core/PrivateMessages.h"
-#include "KeyColor.h"
-#include "PanelLayout.h"
-#include "ToolButtonTips.h"
-#include "Pictures.h"
+#include "../logic/KeyColor.h"
+#include "../logic/KeyCommands.h"
+#include "../logic/Language.h"
+#include "../logic/PanelLayout.h"
+#include "../logic/ToolButtonTips.h"
+#include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
+#include "Pictures.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/DpiScaling.h"
+#include "../logic/DpiScaling.h"
 #include "../win/Controls.h"
 #include "CanvasWindow.h"
 #include "UButton.h"

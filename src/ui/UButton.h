@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/Color.h"
+#include "../logic/Color.h"
 #include "CanvasWindow.h"
 
 // A push button drawn from up to three pictures. It shows a hover picture under the pointer,

@@ -1,6 +1,6 @@
 // How fast the information panel makes its five texts, as it does for every step of a
 // slider: every colour there is, in all five notations, as colours per second.
-#include "color/ColorNotation.h"
+#include "logic/ColorNotation.h"
 
 #include <chrono>
 #include <cstdio>

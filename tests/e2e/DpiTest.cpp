@@ -3,11 +3,11 @@
 // fonts of other metrics in sessions of their own.
 #include "Driver.h"
 #include "PatternWindow.h"
-#include "app/MainLayout.h"
-#include "color/ColorNotation.h"
-#include "display/ZoomGeometry.h"
-#include "display/PaneLayout.h"
-#include "ui/PanelLayout.h"
+#include "logic/MainLayout.h"
+#include "logic/ColorNotation.h"
+#include "logic/ZoomGeometry.h"
+#include "logic/PaneLayout.h"
+#include "logic/PanelLayout.h"
 
 #include "resource.h"
 

@@ -6,11 +6,11 @@
 // A failure prints the seed and the last inputs, so that the run can be given again.
 #include "Driver.h"
 #include "ProcessFigures.h"
-#include "color/ColorNotation.h"
-#include "core/KeyCommands.h"
-#include "dialogs/Palette.h"
-#include "display/PaneLayout.h"
-#include "ui/Theme.h"
+#include "logic/ColorNotation.h"
+#include "logic/KeyCommands.h"
+#include "logic/Palette.h"
+#include "logic/PaneLayout.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/PictureRoom.h"
+#include "logic/PictureRoom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/ScreenPlacement.h"
-#include "app/SettingsTable.h"
+#include "logic/ScreenPlacement.h"
+#include "logic/SettingsTable.h"
 
 #include <gtest/gtest.h>
 

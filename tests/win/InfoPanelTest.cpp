@@ -1,5 +1,5 @@
 #include "WindowTestSupport.h"
-#include "core/PrivateMessages.h"
+#include "win/PrivateMessages.h"
 #include "color/InfoCtrl.h"
 #include "win/Gdiplus.h"
 

@@ -3,7 +3,7 @@
 // in dialog units: with a font smaller than the designer's, a picture is larger than the place
 // its template keeps for it. The dialog then grows, and the controls below or beside the
 // picture move with it, so that nothing covers anything and no picture is cut by the edge.
-#include "../core/PixelRect.h"
+#include "PixelRect.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/Color.h"
-#include "../core/PaneGrid.h"
+#include "Color.h"
+#include "PaneGrid.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "SettingsTable.h"
 
-#include "../ui/Theme.h"
+#include "Theme.h"
 
 #include <algorithm>
 
