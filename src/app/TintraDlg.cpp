@@ -14,6 +14,7 @@
 #include "../win/PrivateMessages.h"
 #include "../win/StartupProfile.h"
 #include "../win/SystemDpi.h"
+#include "../win/WindowRects.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -46,12 +47,10 @@ constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 // How far a lock's centre may lie from its slider's before the lock is centred over it.
 constexpr int kLockCentreTolerance = 2;
 
-RECT ToRect(const PixelRect& rect) {
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-void MoveTo(HWND window, const PixelRect& rect) {
-    MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+// The tool panel spans the bottom of the main window's client area.
+PixelRect ToolPanelPlace(HWND mainWindow, const MainLayout& layout) {
+    const PixelRect client = win::ClientRect(mainWindow);
+    return PixelRect{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom};
 }
 
 bool OpenClipboardPatiently(HWND owner) {
@@ -155,8 +154,8 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     const MainLayout layout = MainLayoutAt(win::WindowDpi(Hwnd()));
     win::startup::Mark("main window created");
     toolTip.Create(TTS_ALWAYSTIP);
-    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToRect(layout.colorDisplay),
-                        Hwnd(), IDC_COLOR_DISPLAY);
+    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                        win::ToRECT(layout.colorDisplay), Hwnd(), IDC_COLOR_DISPLAY);
     win::startup::Mark("colour display");
     CreateLockButtons(layout);
     win::startup::Mark("lock buttons");
@@ -165,19 +164,15 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowWindow(infoPanel.Hwnd(), SW_SHOW);
     }
     win::startup::Mark("information panel");
-    RECT client;
-    GetClientRect(Hwnd(), &client);
     toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                     RECT{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}, Hwnd(),
-                     IDC_TOOL_PANEL);
+                     win::ToRECT(ToolPanelPlace(Hwnd(), layout)), Hwnd(), IDC_TOOL_PANEL);
     win::startup::Mark("tool panel");
     return 0;
 }
 
 void CTintraDlg::PlaceInfoPanel(const MainLayout& layout) {
-    RECT panel;
-    GetClientRect(infoPanel.Hwnd(), &panel);
-    MoveWindow(infoPanel.Hwnd(), layout.infoLeft, layout.infoTop, panel.right, panel.bottom, TRUE);
+    const PixelRect panel = win::ClientRect(infoPanel.Hwnd());
+    MoveWindow(infoPanel.Hwnd(), layout.infoLeft, layout.infoTop, panel.Width(), panel.Height(), TRUE);
 }
 
 // Moved to a monitor of another scale: the window has taken the suggested rectangle and its
@@ -186,7 +181,7 @@ void CTintraDlg::OnDpiChanged(int newDpi) {
     Dialog::OnDpiChanged(newDpi);
     const MainLayout layout = MainLayoutAt(newDpi);
     colorDisplay.SetDpi(newDpi);
-    MoveTo(colorDisplay.Hwnd(), layout.colorDisplay);
+    win::MoveWindowTo(colorDisplay.Hwnd(), layout.colorDisplay);
     PlaceLocks(layout);
     infoPanel.SetDpi(newDpi);
     PlaceInfoPanel(layout);
@@ -202,8 +197,8 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
         const LockButtonPictures& pictures = kLockButtons[i];
         UButton& button = lockButtons[static_cast<size_t>(i)];
         // The caption is not drawn: it names the lock for assistive technology.
-        button.Create(tips[i], WS_CHILD | WS_VISIBLE, ToRect(layout.locks[static_cast<size_t>(i)]), Hwnd(),
-                      static_cast<UINT>(pictures.id), 1);
+        button.Create(tips[i], WS_CHILD | WS_VISIBLE, win::ToRECT(layout.locks[static_cast<size_t>(i)]),
+                      Hwnd(), static_cast<UINT>(pictures.id), 1);
         button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverImage, pictures.downImage,
                                       IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, backgroundColor);
@@ -216,11 +211,12 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
 // the slider's, and is centred over the slider otherwise, at the layout's height and size.
 void CTintraDlg::PlaceLocks(const MainLayout& layout) {
     for (size_t i = 0; i < kChannels; ++i) {
-        const RECT slider = win::RectInParent(sliders[i].Hwnd());
+        const PixelRect slider = win::ToPixelRect(win::RectInParent(sliders[i].Hwnd()));
         const PixelRect& place = layout.locks[i];
-        const int left = KeptOrCentredStart(place.left, place.Width(), slider.left,
-                                            slider.right - slider.left, kLockCentreTolerance);
-        MoveTo(lockButtons[i].Hwnd(), PixelRect{left, place.top, left + place.Width(), place.bottom});
+        const int left =
+            KeptOrCentredStart(place.left, place.Width(), slider.left, slider.Width(), kLockCentreTolerance);
+        win::MoveWindowTo(lockButtons[i].Hwnd(),
+                          PixelRect{left, place.top, left + place.Width(), place.bottom});
     }
 }
 
@@ -265,10 +261,7 @@ void CTintraDlg::MakeRoomForToolPanel() {
     const MainLayout layout = MainLayoutAt(Dpi());
     const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + layout.stackGap;
     win::GrowClient(Hwnd(), 0, toolPanelTop + layout.toolPanelHeight);
-    RECT client;
-    GetClientRect(Hwnd(), &client);
-    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - layout.toolPanelHeight, client.right,
-               layout.toolPanelHeight, TRUE);
+    win::MoveWindowTo(toolPanel.Hwnd(), ToolPanelPlace(Hwnd(), layout));
 }
 
 void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
@@ -394,8 +387,7 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
 }
 
 void CTintraDlg::ApplyTopmost() {
-    RECT window;
-    GetWindowRect(Hwnd(), &window);
+    const PixelRect window = win::ScreenRect(Hwnd());
     const HWND band = PanelButton(IDC_BUTTON_TOPMOST).IsDown() ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(Hwnd(), band, window.left, window.top, 0, 0, SWP_NOSIZE);
 }

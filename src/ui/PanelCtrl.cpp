@@ -8,6 +8,7 @@
 #include "../logic/ToolButtonTips.h"
 #include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
+#include "../win/WindowRects.h"
 #include "Pictures.h"
 
 #include <utility>
@@ -109,16 +110,15 @@ void PanelCtrl::BuildButtons() {
         // The caption is not drawn: it names the button for assistive technology.
         const wchar_t* tip = Localized(kToolButtonTips[i].english, kToolButtonTips[i].russian);
         UButton& button = buttons[i];
-        button.Create(tip, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
-                      row.latching);
+        button.Create(tip, WS_CHILD | WS_VISIBLE, win::ToRECT(ButtonRect(i)), Hwnd(),
+                      static_cast<UINT>(row.id), row.latching);
         button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed));
         toolTip.AddTool(button.Hwnd(), tip);
     }
 }
 
-RECT PanelCtrl::ButtonRect(size_t index) const {
-    const PixelRect rect = ToolButtonRect(static_cast<int>(index), clientRect.bottom, dpi);
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+PixelRect PanelCtrl::ButtonRect(size_t index) const {
+    return ToolButtonRect(static_cast<int>(index), clientRect.bottom, dpi);
 }
 
 void PanelCtrl::SetDpi(int newDpi) {
@@ -127,11 +127,8 @@ void PanelCtrl::SetDpi(int newDpi) {
 }
 
 void PanelCtrl::LayOutButtons() {
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const RECT rect = ButtonRect(i);
-        MoveWindow(buttons[i].Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                   TRUE);
-    }
+    for (size_t i = 0; i < buttons.size(); ++i)
+        win::MoveWindowTo(buttons[i].Hwnd(), ButtonRect(i));
 }
 
 void PanelCtrl::SetBackgroundColor(Argb color) {

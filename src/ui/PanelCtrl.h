@@ -32,7 +32,7 @@ class PanelCtrl : public ui::CanvasWindow {
   private:
     void BuildButtons();
     void PostCommand(int command);
-    RECT ButtonRect(size_t index) const;
+    PixelRect ButtonRect(size_t index) const;
     void LayOutButtons();
 
     std::array<UButton, kButtonCount> buttons;
