@@ -31,8 +31,8 @@ constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE}
 
 struct LockButtonPictures {
     int id;
-    int hoverImage; // 0: the normal picture
-    int downImage;
+    int hoverPicture; // 0: the normal picture
+    int pressedPicture;
 };
 // Each shows the grey padlock when up, also under the mouse, and its channel's padlock when down.
 constexpr LockButtonPictures kLockButtons[] = {
@@ -198,9 +198,9 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
         UButton& button = lockButtons[static_cast<size_t>(i)];
         // The caption is not drawn: it names the lock for assistive technology.
         button.Create(tips[i], WS_CHILD | WS_VISIBLE, win::ToRECT(layout.locks[static_cast<size_t>(i)]),
-                      Hwnd(), static_cast<UINT>(pictures.id), 1);
-        button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverImage, pictures.downImage,
-                                      IDB_LOCK_GREY);
+                      Hwnd(), static_cast<UINT>(pictures.id), true);
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverPicture,
+                                      pictures.pressedPicture, IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, backgroundColor);
         toolTip.AddTool(button.Hwnd(), tips[i]);
     }
@@ -271,7 +271,7 @@ void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
     for (UButton& button : lockButtons)
         button.ReplaceColor(oldBackground, backgroundColor);
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
-    infoPanel.SetBackColor(panelColor);
+    infoPanel.SetBackgroundColor(panelColor);
     toolPanel.SetBackgroundColor(ToArgb(panelColor));
 }
 

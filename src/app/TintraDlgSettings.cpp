@@ -47,7 +47,7 @@ int IsDownAsSetting(const UButton& button) {
 // The language names the texts of the children; topmost is given to the window at its making.
 void CTintraDlg::ReadSettings() {
     const win::ProfileSection section = win::App::Current().OpenProfileSection(kSettingsSection);
-    storedAtStart = ::ReadSettings(ProfileReader(section));
+    storedAtStart = ReadStoredSettings(ProfileReader(section));
     SetRussian(storedAtStart.Get(Setting::Language) != 0);
     if (Interpret(storedAtStart).Get(Setting::Topmost))
         AddCreationExStyle(WS_EX_TOPMOST);

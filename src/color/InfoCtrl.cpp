@@ -134,7 +134,7 @@ void InfoCtrl::SetNotation(int notation) {
         checks[static_cast<size_t>(i)].SetCheck(i == notation);
 }
 
-void InfoCtrl::SetBackColor(ColorRef color) {
+void InfoCtrl::SetBackgroundColor(ColorRef color) {
     backgroundColor = color;
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
     // The panel clips its children, so the labels paint their own background: they repaint too.

@@ -4,8 +4,8 @@
 #include "../logic/KeyColor.h"
 #include "../logic/KeyCommands.h"
 #include "../logic/Language.h"
-#include "../logic/PanelLayout.h"
 #include "../logic/ToolButtonTips.h"
+#include "../logic/ToolPanelLayout.h"
 #include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
@@ -18,7 +18,7 @@ namespace {
 struct ButtonRow {
     int id;
     int command;
-    int latching;
+    bool latching;
     int picture;
     int pressedPicture;
 };
@@ -26,14 +26,14 @@ struct ButtonRow {
 // In the order of kToolButtonTips. The last two commands are 8 for help and 7 for topmost,
 // out of button order.
 constexpr ButtonRow kButtons[PanelCtrl::kButtonCount] = {
-    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
-    {IDC_BUTTON_PICKER, kCommandPicker, 1, IDB_PICKER, IDB_PICKER_DOWN},
-    {IDC_BUTTON_ZOOM, kCommandZoomPicker, 1, IDB_ZOOM, IDB_ZOOM_DOWN},
-    {IDC_BUTTON_COPY, kCommandCopy, 0, IDB_COPY, IDB_COPY_DOWN},
-    {IDC_BUTTON_OPTIONS, kCommandOptions, 0, IDB_OPTIONS, IDB_OPTIONS_DOWN},
-    {IDC_BUTTON_ABOUT, kCommandAbout, 0, IDB_ABOUT, IDB_ABOUT_DOWN},
-    {IDC_BUTTON_HELP, kCommandHelp, 0, IDB_HELP, IDB_HELP_DOWN},
-    {IDC_BUTTON_TOPMOST, kCommandTopmost, 1, IDB_TOPMOST, IDB_TOPMOST_DOWN},
+    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, false, IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
+    {IDC_BUTTON_PICKER, kCommandPicker, true, IDB_PICKER, IDB_PICKER_DOWN},
+    {IDC_BUTTON_ZOOM, kCommandZoomPicker, true, IDB_ZOOM, IDB_ZOOM_DOWN},
+    {IDC_BUTTON_COPY, kCommandCopy, false, IDB_COPY, IDB_COPY_DOWN},
+    {IDC_BUTTON_OPTIONS, kCommandOptions, false, IDB_OPTIONS, IDB_OPTIONS_DOWN},
+    {IDC_BUTTON_ABOUT, kCommandAbout, false, IDB_ABOUT, IDB_ABOUT_DOWN},
+    {IDC_BUTTON_HELP, kCommandHelp, false, IDB_HELP, IDB_HELP_DOWN},
+    {IDC_BUTTON_TOPMOST, kCommandTopmost, true, IDB_TOPMOST, IDB_TOPMOST_DOWN},
 };
 
 static_assert(PanelCtrl::kButtonCount == kToolButtonCount);

@@ -7,7 +7,7 @@
 #include "logic/ColorNotation.h"
 #include "logic/ZoomGeometry.h"
 #include "logic/PaneLayout.h"
-#include "logic/PanelLayout.h"
+#include "logic/ToolPanelLayout.h"
 #include "win/WindowRects.h"
 
 #include "resource.h"

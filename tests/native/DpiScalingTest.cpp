@@ -2,7 +2,7 @@
 #include "logic/DpiScaling.h"
 #include "logic/PaneLayout.h"
 #include "logic/ZoomGeometry.h"
-#include "logic/PanelLayout.h"
+#include "logic/ToolPanelLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "dialogs/DlgColor.h"
 #include "dialogs/DlgOptions.h"
 #include "logic/Palette.h"
-#include "logic/PanelLayout.h"
+#include "logic/ToolPanelLayout.h"
 #include "ui/Pictures.h"
 #include "win/App.h"
 #include "win/WindowRects.h"

@@ -108,7 +108,7 @@ TEST_F(InfoPanelTest, ShowsTheColourInEveryRow) {
 }
 
 TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
-    panel.SetBackColor(0x00E6C2A3);
+    panel.SetBackgroundColor(0x00E6C2A3);
     RedrawWindow(panel.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC dc = GetDC(panel.Hwnd());

@@ -129,7 +129,7 @@ std::wstring RunValue(HKEY root) {
 
 // What the main window would show for these stored values: the default for every other one.
 Settings Expected(const std::map<std::wstring, int>& stored) {
-    return Interpret(ReadSettings([&](const wchar_t* name, int defaultValue) {
+    return Interpret(ReadStoredSettings([&](const wchar_t* name, int defaultValue) {
         const auto found = stored.find(name);
         return found == stored.end() ? defaultValue : found->second;
     }));
