@@ -14,7 +14,7 @@ void ScreenPicker::OnPickerCommand() {
         display.CancelZoom();
         Button(IDC_BUTTON_ZOOM).SetDown(0);
         EndZoomPickerWait();
-        pickingFlag = 1;
+        pickingFlag = true;
         TakeCapture();
         ReplaceCursors(eyedropperCursor, IDC_EYEDROPPER);
     } else {
@@ -25,7 +25,7 @@ void ScreenPicker::OnPickerCommand() {
 // The colour picker's button and flag stay as they are when the zoomed picker starts.
 void ScreenPicker::OnZoomPickerCommand() {
     if (Button(IDC_BUTTON_ZOOM).IsDown()) {
-        zoomPickingFlag = 1;
+        zoomPickingFlag = true;
         TakeCapture();
         ReplaceCursors(crosshairCursor, IDC_CROSSHAIR);
     } else {
@@ -97,13 +97,13 @@ void ScreenPicker::EndModes() {
 }
 
 void ScreenPicker::EndPickerWait() {
-    pickingFlag = 0;
+    pickingFlag = false;
     RestoreCursors();
     ReleaseOwnCapture();
 }
 
 void ScreenPicker::EndZoomPickerWait() {
-    zoomPickingFlag = 0;
+    zoomPickingFlag = false;
     RestoreCursors();
     ReleaseOwnCapture();
 }

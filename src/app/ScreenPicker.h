@@ -48,8 +48,8 @@ class ScreenPicker {
     CColorDisplay& display;
     PanelCtrl& toolPanel;
     ColorSink setCurrentColor;
-    int pickingFlag = 0;
-    int zoomPickingFlag = 0;
+    bool pickingFlag = false;
+    bool zoomPickingFlag = false;
     // Set while the mode itself lets go of or takes the capture, which ends no mode.
     bool movingCapture = false;
     SystemCursors cursors;

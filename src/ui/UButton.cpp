@@ -8,7 +8,7 @@
 #include <utility>
 
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
-                     int latchingButton) {
+                     bool latchingButton) {
     latching = latchingButton;
     return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
 }
@@ -52,7 +52,7 @@ void UButton::DrawOnCanvas(Gdiplus::Bitmap* picture) {
 
 void UButton::SetDown(int down) {
     if (down == 0 || down == 1)
-        isDown = down;
+        isDown = down == 1;
     Refresh();
 }
 
@@ -137,26 +137,26 @@ void UButton::OnMouseMove() {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
     TrackMouseEvent(&track);
     if (!isHover) {
-        isHover = 1;
+        isHover = true;
         Refresh();
     }
 }
 
 void UButton::OnMouseLeave() {
     if (isHover) {
-        isHover = 0;
+        isHover = false;
         Refresh();
     }
 }
 
 void UButton::OnLButtonDown() {
-    isDown = isDown == 0 ? 1 : 0;
+    isDown = !isDown;
     Refresh();
 }
 
 void UButton::OnLButtonUp() {
     if (!latching && isDown) {
-        isDown = 0;
+        isDown = false;
         Refresh();
     }
 }

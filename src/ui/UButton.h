@@ -7,14 +7,14 @@
 class UButton : public ui::CanvasWindow {
   public:
     virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
-                        int latchingButton);
+                        bool latchingButton);
     // Resource numbers; 0 for hover or down means the normal picture.
     void SetImagesFromResources(HINSTANCE instance, int hover, int down, int normal);
     // The button takes the pictures themselves; without a normal picture the call does nothing.
     void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
-    int IsDown() const { return isDown; }
+    bool IsDown() const { return isDown; }
     void ReplaceColor(ColorRef oldColor, ColorRef newColor);
     // A push button named by its window text (its owner gives it the tooltip's), pressed while down.
     win::AccessibleFacts DescribeAccessible(long item) const override;
@@ -40,9 +40,9 @@ class UButton : public ui::CanvasWindow {
     win::BitmapPtr normalImage;
     win::BitmapPtr downImage;
     win::BitmapPtr hoverImage;
-    int isDown = 0;
-    int isHover = 0;
-    int latching = 0;
+    bool isDown = false;
+    bool isHover = false;
+    bool latching = false;
     // The down state assistive technology was last told of.
-    int announcedDown = 0;
+    bool announcedDown = false;
 };
