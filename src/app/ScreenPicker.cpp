@@ -12,9 +12,9 @@ ScreenPicker::ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay
 void ScreenPicker::OnPickerCommand() {
     if (Button(IDC_BUTTON_PICKER).IsDown()) {
         EndZoom();
-        pickingFlag = 1;
+        pickingFlag = true;
     } else {
-        pickingFlag = 0;
+        pickingFlag = false;
     }
     FollowModes();
 }
@@ -22,7 +22,7 @@ void ScreenPicker::OnPickerCommand() {
 // The colour picker's button and flag stay as they are when the zoomed picker starts.
 void ScreenPicker::OnZoomPickerCommand() {
     if (Button(IDC_BUTTON_ZOOM).IsDown()) {
-        zoomPickingFlag = 1;
+        zoomPickingFlag = true;
         FollowModes();
     } else {
         EndZoom();
@@ -53,7 +53,7 @@ bool ScreenPicker::OnClick(POINT clientPoint) {
 void ScreenPicker::PickScreenColor(POINT screenPoint) {
     const win::WindowDc screen(nullptr);
     const COLORREF pixel = GetPixel(screen.get(), screenPoint.x, screenPoint.y);
-    pickingFlag = 0;
+    pickingFlag = false;
     Button(IDC_BUTTON_PICKER).SetDown(0);
     FollowModes();
     if (pixel != CLR_INVALID)
@@ -68,19 +68,19 @@ void ScreenPicker::ShowZoomAround(POINT screenPoint) {
         Cancel();
         return;
     }
-    zoomPickingFlag = 0;
+    zoomPickingFlag = false;
     FollowModes();
 }
 
 void ScreenPicker::EndZoom() {
     display.CancelZoom();
     Button(IDC_BUTTON_ZOOM).SetDown(0);
-    zoomPickingFlag = 0;
+    zoomPickingFlag = false;
     FollowModes();
 }
 
 void ScreenPicker::Cancel() {
-    pickingFlag = 0;
+    pickingFlag = false;
     Button(IDC_BUTTON_PICKER).SetDown(0);
     EndZoom();
 }
@@ -94,8 +94,8 @@ void ScreenPicker::OnCaptureChanged(HWND newCapture) {
 }
 
 void ScreenPicker::EndModes() {
-    pickingFlag = 0;
-    zoomPickingFlag = 0;
+    pickingFlag = false;
+    zoomPickingFlag = false;
     FollowModes();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/Color.h"
 #include "../display/ColorDisplay.h"
+#include "../logic/Color.h"
 #include "../ui/PanelCtrl.h"
 #include "../win/Handles.h"
 #include "../win/Window.h"
@@ -50,8 +50,8 @@ class ScreenPicker {
     CColorDisplay& display;
     PanelCtrl& toolPanel;
     ColorSink setCurrentColor;
-    int pickingFlag = 0;
-    int zoomPickingFlag = 0;
+    bool pickingFlag = false;
+    bool zoomPickingFlag = false;
     // Set while the mode itself lets go of or takes the capture, which ends no mode.
     bool movingCapture = false;
     SystemCursors cursors;

@@ -1,8 +1,8 @@
 #include "SystemCursors.h"
 
+#include "../logic/SettingsTable.h"
 #include "../win/App.h"
 #include "../win/Handles.h"
-#include "SettingsTable.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "ThemedDialog.h"
 
+#include "../logic/DialogTemplate.h"
+#include "../logic/PictureRoom.h"
 #include "../ui/SharpPicture.h"
-#include "DialogTemplate.h"
-#include "PictureRoom.h"
 
 namespace {
 
@@ -85,8 +85,8 @@ void ThemedDialog::MakeRoomForPictures() {
     }
     for (const PixelRect& picture : PaintedPictures())
         parts.push_back({picture, true, picture.Width(), picture.Height()});
-    const DialogRoom room = ::MakeRoomForPictures(parts, RescaleDpi(templateWidth, templatePlacesDpi, Dpi()),
-                                                  RescaleDpi(templateHeight, templatePlacesDpi, Dpi()));
+    const DialogRoom room = RoomForPictures(parts, RescaleDpi(templateWidth, templatePlacesDpi, Dpi()),
+                                            RescaleDpi(templateHeight, templatePlacesDpi, Dpi()));
     for (size_t i = 0; i < children.size(); ++i) {
         const PixelRect& place = room.rects[i];
         const RECT now = win::RectInParent(children[i]);

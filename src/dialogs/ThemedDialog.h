@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/Color.h"
-#include "../core/DpiScaling.h"
+#include "../logic/Color.h"
+#include "../logic/DpiScaling.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
 

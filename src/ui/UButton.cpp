@@ -9,7 +9,7 @@
 #include <utility>
 
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
-                     int latchingButton) {
+                     bool latchingButton) {
     latching = latchingButton;
     return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
 }
@@ -53,7 +53,7 @@ void UButton::DrawOnCanvas(Gdiplus::Bitmap* picture) {
 
 void UButton::SetDown(int down) {
     if (down == 0 || down == 1)
-        isDown = down;
+        isDown = down == 1;
     Refresh();
 }
 
@@ -148,7 +148,7 @@ bool UButton::IsOver(POINT point) const {
 void UButton::OnMouseMove(POINT point) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
     TrackMouseEvent(&track);
-    const int over = IsOver(point) ? 1 : 0;
+    const bool over = IsOver(point);
     if (isHover != over) {
         isHover = over;
         Refresh();
@@ -157,7 +157,7 @@ void UButton::OnMouseMove(POINT point) {
 
 void UButton::OnMouseLeave() {
     if (isHover) {
-        isHover = 0;
+        isHover = false;
         Refresh();
     }
 }
@@ -166,7 +166,7 @@ void UButton::OnMouseLeave() {
 // that flips a latching one, before the parent hears of the click and reads the state.
 void UButton::OnLButtonUp(POINT point) {
     if (latching && IsPushed() && IsOver(point)) {
-        isDown = isDown == 0 ? 1 : 0;
+        isDown = !isDown;
         Refresh();
     }
 }

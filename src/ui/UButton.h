@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/Color.h"
+#include "../logic/Color.h"
 #include "CanvasWindow.h"
 
 // A push button drawn from up to three pictures. It shows a hover picture under the pointer,
@@ -8,14 +8,14 @@
 class UButton : public ui::CanvasWindow {
   public:
     virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
-                        int latchingButton);
+                        bool latchingButton);
     // Resource numbers; 0 for hover or down means the normal picture.
     void SetImagesFromResources(HINSTANCE instance, int hover, int down, int normal);
     // The button takes the pictures themselves; without a normal picture the call does nothing.
     void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
-    int IsDown() const { return isDown; }
+    bool IsDown() const { return isDown; }
     void ReplaceColor(ColorRef oldColor, ColorRef newColor);
     // A push button named by its window text (its owner gives it the tooltip's), pressed while down.
     win::AccessibleFacts DescribeAccessible(long item) const override;
@@ -35,7 +35,7 @@ class UButton : public ui::CanvasWindow {
     bool IsOver(POINT point) const;
     // The platform button's state while it is held with the pointer over it.
     bool IsPushed() const { return (SendMessageW(Hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
-    bool ShowsDown() const { return IsPushed() ? !isDown : isDown != 0; }
+    bool ShowsDown() const { return IsPushed() ? !isDown : isDown; }
     void Recompose();
     void Refresh();
     void DrawNormalImageOnCanvas();
@@ -44,9 +44,9 @@ class UButton : public ui::CanvasWindow {
     win::BitmapPtr normalImage;
     win::BitmapPtr downImage;
     win::BitmapPtr hoverImage;
-    int isDown = 0;
-    int isHover = 0;
-    int latching = 0;
+    bool isDown = false;
+    bool isHover = false;
+    bool latching = false;
     // The down state assistive technology was last told of.
-    int announcedDown = 0;
+    bool announcedDown = false;
 };

@@ -8,12 +8,12 @@
 #include "../win/AccessibleReader.h"
 #include "Driver.h"
 #include "ProcessFigures.h"
-#include "color/ColorNotation.h"
-#include "core/DpiScaling.h"
-#include "core/KeyCommands.h"
-#include "dialogs/Palette.h"
-#include "display/PaneLayout.h"
-#include "ui/Theme.h"
+#include "logic/ColorNotation.h"
+#include "logic/DpiScaling.h"
+#include "logic/KeyCommands.h"
+#include "logic/Palette.h"
+#include "logic/PaneLayout.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "color/ColorNotation.h"
+#include "logic/ColorNotation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/DialogTemplate.h"
+#include "logic/DialogTemplate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/ClipboardText.h"
-#include "color/PastedColor.h"
+#include "logic/ClipboardText.h"
+#include "logic/PastedColor.h"
 
 #include <gtest/gtest.h>
 

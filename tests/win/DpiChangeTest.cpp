@@ -1,14 +1,15 @@
 #include "MagnifiedView.h"
 #include "WindowTestSupport.h"
-#include "app/MainLayout.h"
+#include "logic/MainLayout.h"
 #include "app/TintraDlg.h"
-#include "core/DpiScaling.h"
+#include "logic/DpiScaling.h"
 #include "dialogs/DlgColor.h"
 #include "dialogs/DlgOptions.h"
-#include "dialogs/Palette.h"
-#include "ui/PanelLayout.h"
+#include "logic/Palette.h"
+#include "logic/ToolPanelLayout.h"
 #include "ui/Pictures.h"
 #include "win/App.h"
+#include "win/WindowRects.h"
 
 #include "resource.h"
 
@@ -24,16 +25,8 @@ constexpr int kTemplateControls[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDE
                                      IDC_LABEL_RED,  IDC_LABEL_GREEN,  IDC_LABEL_BLUE};
 constexpr int kLocks[] = {IDC_LOCK_RED, IDC_LOCK_GREEN, IDC_LOCK_BLUE};
 
-RECT RectInParent(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-PixelRect ToPixelRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
+using win::RectInParent;
+using win::ToPixelRect;
 
 RECT Rescaled(const RECT& rect, int fromDpi, int toDpi) {
     return {RescaleDpi(rect.left, fromDpi, toDpi), RescaleDpi(rect.top, fromDpi, toDpi),

@@ -1,6 +1,6 @@
 #include "ChildHost.h"
 #include "WindowTestSupport.h"
-#include "ui/KeyColor.h"
+#include "logic/KeyColor.h"
 #include "ui/Pictures.h"
 #include "ui/UButton.h"
 
