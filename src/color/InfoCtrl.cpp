@@ -1,10 +1,10 @@
 #include "InfoCtrl.h"
 
 #include "../../res/resource.h"
-#include "../core/Alignment.h"
-#include "../core/DpiScaling.h"
-#include "../core/PrivateMessages.h"
+#include "../logic/Alignment.h"
+#include "../logic/DpiScaling.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
 
 namespace {
 
@@ -133,7 +133,7 @@ void InfoCtrl::SetNotation(int notation) {
         checks[static_cast<size_t>(i)].SetCheck(i == notation);
 }
 
-void InfoCtrl::SetBackColor(ColorRef color) {
+void InfoCtrl::SetBackgroundColor(ColorRef color) {
     backgroundColor = color;
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
     // The panel clips its children, so the labels paint their own background: they repaint too.

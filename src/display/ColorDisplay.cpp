@@ -1,11 +1,12 @@
 #include "ColorDisplay.h"
 
 #include "../../res/resource.h"
-#include "../core/Language.h"
-#include "../core/PrivateMessages.h"
-#include "PaneDescription.h"
+#include "../logic/Language.h"
+#include "../logic/PaneDescription.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
+#include "../win/WindowRects.h"
 
 #include <oleacc.h>
 #include <windowsx.h>
@@ -39,11 +40,10 @@ void CColorDisplay::RebuildPanes() {
     kept.fill(kNewPaneColor);
     for (size_t i = 0; i < panes.size() && i < kept.size(); ++i)
         kept[i] = panes[i].color;
-    RECT client;
-    GetClientRect(Hwnd(), &client);
+    const PixelRect client = win::ClientRect(Hwnd());
     panes.clear();
     for (const PixelRect& rect : LayoutPanes(paneCount, client.right, client.bottom, dpi))
-        panes.push_back({RECT{rect.left, rect.top, rect.right, rect.bottom}, kNewPaneColor, panes.empty()});
+        panes.push_back({win::ToRECT(rect), kNewPaneColor, panes.empty()});
     for (size_t i = 0; i < panes.size(); ++i)
         panes[i].color = kept[i];
     PlaceTips();
@@ -51,11 +51,10 @@ void CColorDisplay::RebuildPanes() {
 
 // A new size or DPI moves the panes; their colours and the active one stay.
 void CColorDisplay::LayOutPanes() {
-    RECT client;
-    GetClientRect(Hwnd(), &client);
+    const PixelRect client = win::ClientRect(Hwnd());
     const std::vector<PixelRect> rects = LayoutPanes(paneCount, client.right, client.bottom, dpi);
     for (size_t i = 0; i < panes.size() && i < rects.size(); ++i)
-        panes[i].rect = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+        panes[i].rect = win::ToRECT(rects[i]);
     PlaceTips();
 }
 

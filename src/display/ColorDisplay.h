@@ -1,10 +1,10 @@
 #pragma once
-#include "../core/Color.h"
+#include "../logic/Color.h"
+#include "../logic/PaneLayout.h"
+#include "../logic/ZoomGeometry.h"
 #include "../ui/CanvasWindow.h"
 #include "../win/Controls.h"
 #include "../win/Handles.h"
-#include "PaneLayout.h"
-#include "ZoomGeometry.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "app/ChannelLocks.h"
-#include "app/ClipboardText.h"
-#include "core/KeyCommands.h"
+#include "logic/ChannelLocks.h"
+#include "logic/ClipboardText.h"
+#include "logic/KeyCommands.h"
 
 #include <gtest/gtest.h>
 

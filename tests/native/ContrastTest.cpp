@@ -1,6 +1,6 @@
-#include "color/Contrast.h"
-#include "core/Language.h"
-#include "display/PaneDescription.h"
+#include "logic/Contrast.h"
+#include "logic/Language.h"
+#include "logic/PaneDescription.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/ClipboardText.h"
-#include "color/PastedColor.h"
+#include "logic/ClipboardText.h"
+#include "logic/PastedColor.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"rgb(200, 100, 50)", ColorNotation::Hsb, 200, 100, 50},
         PasteRow{"RGBA(200,100,50,0.5)", ColorNotation::Cmyk, 200, 100, 50},
         PasteRow{"rgba(200, 100, 50, 50%)", ColorNotation::Rgb, 200, 100, 50},
+        PasteRow{"rgba(200, 100, 50, .5)", ColorNotation::Hex, 200, 100, 50},
         PasteRow{"(200, 100, 50)", ColorNotation::Colref, 200, 100, 50},
         PasteRow{"200,100,50", ColorNotation::Hex, 200, 100, 50},
         // HSB and CMYK texts that no colour has: the nearest of that brightness or black.
@@ -145,6 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"rgb(1, 2, 3", ColorNotation::Hex}, MalformedRow{"rgb(300, 2, 3)", ColorNotation::Hex},
         MalformedRow{"rgbx(1, 2, 3)", ColorNotation::Hex},
         MalformedRow{"rgba(1, 2, 3, )", ColorNotation::Hex}, MalformedRow{"0x C86432", ColorNotation::Hex},
+        MalformedRow{"rgba(1,2,3,...)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,%%%)", ColorNotation::Rgb},
+        MalformedRow{"rgba(1,2,3,0.5.5)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,5%%)", ColorNotation::Rgb},
         MalformedRow{std::string("#C86432\0", 8), ColorNotation::Hex},
         MalformedRow{std::string("20\0, 191, 200", 13), ColorNotation::Hsb},
         MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb}, MalformedRow{"tomatoes", ColorNotation::Rgb},

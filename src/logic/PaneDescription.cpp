@@ -1,7 +1,7 @@
 #include "PaneDescription.h"
 
-#include "../color/Contrast.h"
-#include "../core/Language.h"
+#include "Contrast.h"
+#include "Language.h"
 
 namespace {
 

@@ -44,7 +44,9 @@ HsbColor RgbToHsb(const RgbColor& rgb) {
     const int diff = max - min;
     if (diff == 0)
         return {0, 0, max};
-    const int saturation = static_cast<int>(static_cast<double>(diff) / max * 255.0);
+    // Whole numbers: 255 diff / max rounded down is what the floating-point quotient gave for
+    // every pair, in a fraction of the time.
+    const int saturation = 255 * diff / max;
     // Truncated: rounded down, so a negative hue's is the whole degree below.
     const HueParts parts = HuePartsOf(rgb, max);
     return {OnTheWheel(parts.sector + FloorDivide(60 * parts.difference, diff)), saturation, max};
@@ -64,35 +66,52 @@ HslColor RgbToHsl(const RgbColor& rgb) {
             lightness};
 }
 
+namespace {
+
+// The share of one ink at an exact half, where the floating-point quotient the texts have always
+// shown lands a hair to either side, a third of the time below.
+int HalfwayInkPercent(int channel, int max) {
+    const double black = 1.0 - max / 255.0;
+    return static_cast<int>((1.0 - channel / 255.0 - black) / (1.0 - black) * 100.0 + 0.5);
+}
+
+// The share of one ink, 100 (max - channel) / max to the nearest whole, in whole numbers.
+int InkPercent(int channel, int max) {
+    const int twiceAbove = 200 * (max - channel) + max; // (2 x the share + 1) x max
+    const int twiceMax = 2 * max;
+    return twiceAbove % twiceMax != 0 ? twiceAbove / twiceMax : HalfwayInkPercent(channel, max);
+}
+
+} // namespace
+
 CmykColor RgbToCmyk(int red, int green, int blue) {
-    const double cyan = 1.0 - red / 255.0;
-    const double magenta = 1.0 - green / 255.0;
-    const double yellow = 1.0 - blue / 255.0;
-    const double black = std::min({cyan, magenta, yellow});
-    if (black >= 1.0)
+    const int max = std::max({red, green, blue});
+    if (max == 0)
         return {0, 0, 0, 100};
-    auto percent = [black](double part) {
-        return static_cast<int>(static_cast<std::uint8_t>((part - black) / (1.0 - black) * 100.0 + 0.5));
-    };
-    return {percent(cyan), percent(magenta), percent(yellow),
-            static_cast<int>(static_cast<std::uint8_t>(black * 100.0 + 0.5))};
+    // Black, 100 (255 - max) / 255 rounded half up, never falls on a half.
+    return {InkPercent(red, max), InkPercent(green, max), InkPercent(blue, max),
+            (200 * (255 - max) + 255) / 510};
 }
 
 namespace {
 
-// The digits of 0 to 999, most of all the numbers written: every channel, hue and percentage.
+// The digits of 0 to 999, most of all the numbers written: every channel, hue and percentage;
+// with leading zeros too, for the groups of three after the first in a longer number.
 struct SmallNumber {
     char digits[3];
+    char padded[3];
     std::uint8_t length;
 };
-constexpr int kSmallNumbers = 1000;
+constexpr std::uint32_t kSmallNumbers = 1000;
 constexpr auto kSmallNumberTexts = [] {
     std::array<SmallNumber, kSmallNumbers> texts{};
-    for (int value = 0; value < kSmallNumbers; ++value) {
-        SmallNumber& text = texts[static_cast<size_t>(value)];
+    for (std::uint32_t value = 0; value < kSmallNumbers; ++value) {
+        SmallNumber& text = texts[value];
         text.length = value >= 100 ? 3 : value >= 10 ? 2 : 1;
-        for (int i = text.length - 1, rest = value; i >= 0; --i, rest /= 10)
-            text.digits[i] = static_cast<char>('0' + rest % 10);
+        for (int i = 2, rest = static_cast<int>(value); i >= 0; --i, rest /= 10)
+            text.padded[i] = static_cast<char>('0' + rest % 10);
+        for (int i = 0; i < text.length; ++i)
+            text.digits[i] = text.padded[3 - text.length + i];
     }
     return texts;
 }();
@@ -104,27 +123,8 @@ class TextWriter {
     explicit TextWriter(wchar_t* out) : start(out), end(out) {}
 
     TextWriter& Number(std::int32_t value) {
-        if (value >= 0 && value < kSmallNumbers) {
-            const SmallNumber& text = kSmallNumberTexts[static_cast<size_t>(value)];
-            for (int i = 0; i < text.length; ++i)
-                *end++ = static_cast<wchar_t>(text.digits[i]);
-            return *this;
-        }
-        auto magnitude = static_cast<std::uint32_t>(value);
-        if (value < 0) {
-            *end++ = L'-';
-            magnitude = 0u - magnitude;
-        }
-        int length = 1;
-        for (std::uint32_t rest = magnitude; rest >= 10; rest /= 10)
-            ++length;
-        end += length;
-        wchar_t* digit = end;
-        do {
-            *--digit = static_cast<wchar_t>(L'0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        return *this;
+        const auto small = static_cast<std::uint32_t>(value); // a negative one too large
+        return small < kSmallNumbers ? Leading(small) : LongNumber(value);
     }
     // "a, b, c" and so on.
     template <typename... More> TextWriter& List(int first, More... more) {
@@ -144,6 +144,38 @@ class TextWriter {
     }
 
   private:
+    TextWriter& Leading(std::uint32_t value) {
+        const SmallNumber& text = kSmallNumberTexts[value];
+        Three(text.digits);
+        end += text.length;
+        return *this;
+    }
+    // In groups of three digits: the first as it is, the others with their leading zeros.
+    TextWriter& LongNumber(std::int32_t value) {
+        auto magnitude = static_cast<std::uint32_t>(value);
+        if (value < 0) {
+            *end++ = L'-';
+            magnitude = 0u - magnitude;
+        }
+        std::uint32_t groups[4];
+        int count = 0;
+        for (; magnitude >= kSmallNumbers; magnitude /= kSmallNumbers)
+            groups[count++] = magnitude % kSmallNumbers;
+        Leading(magnitude);
+        while (count > 0) {
+            Three(kSmallNumberTexts[groups[--count]].padded);
+            end += 3;
+        }
+        return *this;
+    }
+    // All three, also past a shorter number's digits, without a branch on its length: the next
+    // character or the final zero writes over the rest, and no text comes within three of the
+    // buffer's end.
+    void Three(const char (&digits)[3]) {
+        end[0] = static_cast<wchar_t>(digits[0]);
+        end[1] = static_cast<wchar_t>(digits[1]);
+        end[2] = static_cast<wchar_t>(digits[2]);
+    }
     void Separator() {
         *end++ = L',';
         *end++ = L' ';

@@ -1,5 +1,5 @@
 #pragma once
-#include "../color/ColorNotation.h"
+#include "ColorNotation.h"
 
 #include <string>
 
