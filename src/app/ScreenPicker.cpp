@@ -12,26 +12,21 @@ ScreenPicker::ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay
 
 void ScreenPicker::OnPickerCommand() {
     if (Button(IDC_BUTTON_PICKER).IsDown()) {
-        display.CancelZoom();
-        Button(IDC_BUTTON_ZOOM).SetDown(0);
-        EndZoomPickerWait();
-        pickingFlag = 1;
-        TakeCapture();
-        ReplaceCursors(eyedropperCursor, IDC_EYEDROPPER);
+        EndZoom();
+        pickingFlag = true;
     } else {
-        EndPickerWait();
+        pickingFlag = false;
     }
+    FollowModes();
 }
 
 // The colour picker's button and flag stay as they are when the zoomed picker starts.
 void ScreenPicker::OnZoomPickerCommand() {
     if (Button(IDC_BUTTON_ZOOM).IsDown()) {
-        zoomPickingFlag = 1;
-        TakeCapture();
-        ReplaceCursors(crosshairCursor, IDC_CROSSHAIR);
+        zoomPickingFlag = true;
+        FollowModes();
     } else {
-        EndZoomPickerWait();
-        display.CancelZoom();
+        EndZoom();
     }
 }
 
@@ -64,19 +59,22 @@ bool ScreenPicker::TakePoint(POINT screenPoint, bool collect) {
 
 // Through the screen, not the window's data: a click on the program itself takes what it shows.
 // Where no pixel can be read (off every screen, where a copy would give black) there is no
-// colour to take, the current one stays and the picker ends.
+// colour to take, and the current one stays. A pick that ends the picker ends it before the
+// colour goes in, which ends the zoomed picker too; a collected one keeps it waiting.
 bool ScreenPicker::PickScreenColor(POINT screenPoint, bool collect) {
     const PixelRect area{screenPoint.x, screenPoint.y, screenPoint.x + 1, screenPoint.y + 1};
     ScreenArea pixel;
     const bool read = VirtualScreen().Contains({screenPoint.x, screenPoint.y}) && CopyScreenArea(area, pixel);
-    if (read)
-        setCurrentColor(ToColorRef(pixel.pixels.front()));
     if (read && collect && display.GetPaneCount() > 1) {
+        setCurrentColor(ToColorRef(pixel.pixels.front()));
         display.ActivateNextPane();
         return false;
     }
-    EndPickerWait();
+    pickingFlag = false;
     Button(IDC_BUTTON_PICKER).SetDown(0);
+    FollowModes();
+    if (read)
+        setCurrentColor(ToColorRef(pixel.pixels.front()));
     return true;
 }
 
@@ -88,16 +86,21 @@ void ScreenPicker::ShowZoomAround(POINT screenPoint) {
         Cancel();
         return;
     }
-    EndZoomPickerWait();
+    zoomPickingFlag = false;
+    FollowModes();
+}
+
+void ScreenPicker::EndZoom() {
+    display.CancelZoom();
+    Button(IDC_BUTTON_ZOOM).SetDown(0);
+    zoomPickingFlag = false;
+    FollowModes();
 }
 
 void ScreenPicker::Cancel() {
-    display.CancelZoom();
-    Button(IDC_BUTTON_ZOOM).SetDown(0);
-    EndZoomPickerWait();
-    EndPickerWait();
-    Button(IDC_BUTTON_ZOOM).SetDown(0);
+    pickingFlag = false;
     Button(IDC_BUTTON_PICKER).SetDown(0);
+    EndZoom();
 }
 
 // Alt+Tab, the Windows key or a window that grabs the mouse: without the capture the click
@@ -109,26 +112,35 @@ void ScreenPicker::OnCaptureChanged(HWND newCapture) {
 }
 
 void ScreenPicker::EndModes() {
-    EndPickerWait();
-    EndZoomPickerWait();
+    pickingFlag = false;
+    zoomPickingFlag = false;
+    FollowModes();
 }
 
-void ScreenPicker::EndPickerWait() {
-    pickingFlag = 0;
-    RestoreCursors();
-    ReleaseOwnCapture();
+// Every change of a flag ends here. While a mode waits the main window holds the mouse and the
+// cursors show the mode, the crosshair while the zoomed picker waits; otherwise both are the
+// user's again.
+void ScreenPicker::FollowModes() {
+    if (!pickingFlag && !zoomPickingFlag) {
+        RestoreCursors();
+        ReleaseOwnCapture();
+        return;
+    }
+    TakeCapture();
+    if (zoomPickingFlag)
+        ReplaceCursors(crosshairCursor, IDC_CROSSHAIR);
+    else
+        ReplaceCursors(eyedropperCursor, IDC_EYEDROPPER);
 }
 
-void ScreenPicker::EndZoomPickerWait() {
-    zoomPickingFlag = 0;
-    RestoreCursors();
-    ReleaseOwnCapture();
-}
-
+// Each cursor is loaded when its mode first starts, not at start-up, and installed once.
 void ScreenPicker::ReplaceCursors(win::CursorHandle& cursor, int resourceId) {
+    if (cursors.AreReplaced() && installedCursor == resourceId)
+        return;
     if (!cursor)
         cursor = ui::LoadCursorResource(resourceId);
     cursors.Replace(cursor.get());
+    installedCursor = resourceId;
 }
 
 // Cursors never replaced are the user's own already: a session without picking, closing,
@@ -139,6 +151,8 @@ void ScreenPicker::RestoreCursors() {
 }
 
 void ScreenPicker::TakeCapture() {
+    if (GetCapture() == owner.Hwnd())
+        return;
     movingCapture = true;
     SetCapture(owner.Hwnd());
     movingCapture = false;

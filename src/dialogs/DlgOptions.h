@@ -1,6 +1,6 @@
 #pragma once
+#include "../logic/OptionChoices.h"
 #include "../win/Controls.h"
-#include "OptionChoices.h"
 #include "ThemedDialog.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 // Reading the screen as a person sees it.
-#include "../core/PixelRect.h"
-#include "ZoomGeometry.h"
+#include "../logic/PixelRect.h"
+#include "../logic/ZoomGeometry.h"
 
 // The virtual screen over every monitor; left of or above the primary one it is negative.
 PixelRect VirtualScreen();

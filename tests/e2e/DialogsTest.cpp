@@ -1,6 +1,6 @@
 #include "Driver.h"
-#include "dialogs/Palette.h"
-#include "display/PaneLayout.h"
+#include "logic/Palette.h"
+#include "logic/PaneLayout.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -118,6 +118,10 @@ void PressCtrlKey(WORD virtualKey);
 void WithShift(const std::function<void()>& input);
 // The wheel turned that many notches away from the user (towards, when negative), in one go.
 void TurnWheel(int notches);
+// The key with the modifiers held down, all in one SendInput call: Ctrl+Shift+C.
+void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
+// The text of the tooltip on show, or an empty text while none shows.
+std::wstring ShownTooltip();
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
 

@@ -1,5 +1,5 @@
-#include "app/ClipboardText.h"
-#include "color/PastedColor.h"
+#include "logic/ClipboardText.h"
+#include "logic/PastedColor.h"
 
 #include <gtest/gtest.h>
 
@@ -11,25 +11,31 @@ constexpr ColorNotation kNotations[] = {ColorNotation::Colref, ColorNotation::Rg
                                         ColorNotation::Hsb, ColorNotation::Cmyk};
 constexpr ColorRef kColorCount = 1u << 24;
 
-// Every colour's clipboard text, pasted back with its notation marked, gives a colour with
-// that same text; where the text belongs to one colour alone (COLREF, RGB, HEX), that colour.
+// Every colour's clipboard text pasted back with its notation marked gives a colour with that
+// same text; where the text belongs to one colour alone (COLREF, RGB, HEX), that colour. The
+// same for the forms for code, at every seventh colour: a walk through all of them takes minutes.
 TEST(PastedColor, CopyThenPasteGivesBackTheTextInEveryNotation) {
-    for (ColorNotation notation : kNotations) {
-        const bool oneColorPerText = notation != ColorNotation::Hsb && notation != ColorNotation::Cmyk;
-        unsigned long long wrong = 0;
-        std::string firstWrong;
-        // A text that misses its colour is searched for the nearest, which is slow: a hundred
-        // say enough.
-        for (ColorRef color = 0; color < kColorCount && wrong < 100; ++color) {
-            const std::string copied = ClipboardText(notation, color);
-            const std::optional<ColorRef> pasted = PastedColor(copied, notation);
-            const bool same =
-                pasted && (oneColorPerText ? *pasted == color : ClipboardText(notation, *pasted) == copied);
-            if (!same && wrong++ == 0)
-                firstWrong = copied;
+    const struct {
+        std::string (*copy)(ColorNotation, ColorRef);
+        ColorRef step;
+    } forms[] = {{ClipboardText, 1}, {CodeText, 7}};
+    for (const auto& form : forms)
+        for (ColorNotation notation : kNotations) {
+            const bool oneColorPerText = notation != ColorNotation::Hsb && notation != ColorNotation::Cmyk;
+            unsigned long long wrong = 0;
+            std::string firstWrong;
+            // A text that misses its colour is searched for the nearest, which is slow: a hundred
+            // say enough.
+            for (ColorRef color = 0; color < kColorCount && wrong < 100; color += form.step) {
+                const std::string copied = form.copy(notation, color);
+                const std::optional<ColorRef> pasted = PastedColor(copied, notation);
+                const bool same =
+                    pasted && (oneColorPerText ? *pasted == color : form.copy(notation, *pasted) == copied);
+                if (!same && wrong++ == 0)
+                    firstWrong = copied;
+            }
+            EXPECT_EQ(wrong, 0u) << "notation " << static_cast<int>(notation) << ", first: " << firstWrong;
         }
-        EXPECT_EQ(wrong, 0u) << "notation " << static_cast<int>(notation) << ", first: " << firstWrong;
-    }
 }
 
 struct PasteRow {
@@ -71,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"rgb(200, 100, 50)", ColorNotation::Hsb, 200, 100, 50},
         PasteRow{"RGBA(200,100,50,0.5)", ColorNotation::Cmyk, 200, 100, 50},
         PasteRow{"rgba(200, 100, 50, 50%)", ColorNotation::Rgb, 200, 100, 50},
+        PasteRow{"rgba(200, 100, 50, .5)", ColorNotation::Hex, 200, 100, 50},
         PasteRow{"(200, 100, 50)", ColorNotation::Colref, 200, 100, 50},
         PasteRow{"200,100,50", ColorNotation::Hex, 200, 100, 50},
         // HSB and CMYK texts that no colour has: the nearest of that brightness or black.
@@ -78,7 +85,19 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"(20, 191, 5)", ColorNotation::Hsb, 5, 2, 1},
         PasteRow{"(0, 255, 0)", ColorNotation::Hsb, 0, 0, 0},
         PasteRow{"(50, 0, 0, 100)", ColorNotation::Cmyk, 0, 0, 0},
-        PasteRow{"(40, 0, 0, 99)", ColorNotation::Cmyk, 2, 3, 3}));
+        PasteRow{"(40, 0, 0, 99)", ColorNotation::Cmyk, 2, 3, 3},
+        // What stylesheets and programs write, whatever is marked: tomato in every form.
+        PasteRow{"TOMATO", ColorNotation::Rgb, 255, 99, 71},
+        PasteRow{"hsl(9, 100%, 64%)", ColorNotation::Hex, 255, 99, 71},
+        PasteRow{"HSLA(369deg 100% 64% / 50%)", ColorNotation::Hsb, 255, 99, 71},
+        PasteRow{"hsl(-351, 100%, 64%)", ColorNotation::Rgb, 255, 99, 71},
+        PasteRow{"hsl(9.13 100% 63.92%)", ColorNotation::Rgb, 255, 99, 71},
+        PasteRow{"hwb(9 28% 0%)", ColorNotation::Cmyk, 255, 99, 71},
+        PasteRow{"hwb(0, 60%, 60%)", ColorNotation::Rgb, 128, 128, 128},
+        PasteRow{"device-cmyk(0 0.612 0.722 0)", ColorNotation::Colref, 255, 99, 71},
+        PasteRow{"0x004763FF", ColorNotation::Colref, 255, 99, 71},
+        PasteRow{"0XFF", ColorNotation::Hex, 255, 0, 0},
+        PasteRow{"RGB(255, 99, 71)", ColorNotation::Colref, 255, 99, 71}));
 
 // Many colours share an HSB or CMYK text; any of them will do, as the panel shows them alike.
 TEST(PastedColor, AnHsbOrCmykTextAsThePanelShowsItGivesAColourWithThatText) {
@@ -127,9 +146,18 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"rgb(1, 2, 3", ColorNotation::Hex}, MalformedRow{"rgb(300, 2, 3)", ColorNotation::Hex},
         MalformedRow{"rgbx(1, 2, 3)", ColorNotation::Hex},
         MalformedRow{"rgba(1, 2, 3, )", ColorNotation::Hex}, MalformedRow{"0x C86432", ColorNotation::Hex},
+        MalformedRow{"rgba(1,2,3,...)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,%%%)", ColorNotation::Rgb},
+        MalformedRow{"rgba(1,2,3,0.5.5)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,5%%)", ColorNotation::Rgb},
         MalformedRow{std::string("#C86432\0", 8), ColorNotation::Hex},
         MalformedRow{std::string("20\0, 191, 200", 13), ColorNotation::Hsb},
-        MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb},
+        MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb}, MalformedRow{"tomatoes", ColorNotation::Rgb},
+        MalformedRow{"tomatp", ColorNotation::Rgb}, MalformedRow{"0x01000000", ColorNotation::Colref},
+        MalformedRow{"0x", ColorNotation::Colref}, MalformedRow{"hsl(9, 100%, 64%, 1, 2)", ColorNotation::Hsb},
+        MalformedRow{"hsl(9, 100, 64)", ColorNotation::Hsb}, MalformedRow{"hsl(9, 101%, 64%)", ColorNotation::Hsb},
+        MalformedRow{"hsl(9 100%, 64%)", ColorNotation::Hsb}, MalformedRow{"hsl(9, 100% 64%)", ColorNotation::Hsb},
+        MalformedRow{"hsl(9, 100%, 64% / 1)", ColorNotation::Hsb}, MalformedRow{"hsl(., 1%, 1%)", ColorNotation::Hsb},
+        MalformedRow{"hwb(9 28%)", ColorNotation::Rgb}, MalformedRow{"device-cmyk(0 0 0 1.5)", ColorNotation::Cmyk},
+        MalformedRow{"rgba(1,2,3,...)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,%%%)", ColorNotation::Rgb},
         MalformedRow{std::string(1 << 20, '7'), ColorNotation::Colref},
         MalformedRow{std::string(100, ' ') + "(1, 2, 3)" + std::string(100, 'x'), ColorNotation::Rgb}));
 

@@ -2,9 +2,9 @@
 // The magnified view, without windows: which screen pixels it shows at which factor, where a
 // click in the display lands in it, its blocks (the factor's side at the base DPI, larger at
 // higher DPI) and its grid.
-#include "../core/Color.h"
-#include "../core/DpiScaling.h"
-#include "../core/PixelRect.h"
+#include "Color.h"
+#include "DpiScaling.h"
+#include "PixelRect.h"
 
 #include <cstdint>
 #include <optional>

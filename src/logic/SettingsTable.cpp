@@ -1,7 +1,7 @@
 #include "SettingsTable.h"
 
-#include "../display/ZoomGeometry.h"
-#include "../ui/Theme.h"
+#include "Theme.h"
+#include "ZoomGeometry.h"
 
 #include <algorithm>
 
@@ -75,7 +75,7 @@ int PaneColorsRead(int panes) {
     return std::max(0, std::min(panes, HeldPaneCount(panes)));
 }
 
-Settings ReadSettings(const SettingReader& read) {
+Settings ReadStoredSettings(const SettingReader& read) {
     Settings settings;
     ForEachStored([&] { return PaneColorsRead(settings.Get(Setting::Panes)); },
                   [&](Setting setting, const SettingRow& row) {

@@ -1,5 +1,7 @@
 #include "ZoomGeometry.h"
 
+#include "DpiScaling.h"
+
 #include <algorithm>
 #include <iterator>
 
