@@ -150,12 +150,12 @@ TEST_F(ZoomViewTest, GridSwitchedWhileShownChangesTheViewAtOnce) {
 }
 
 TEST_F(ZoomViewTest, CopiesOnlyTheAreaAroundTheClickClippedToTheScreen) {
-    ShowAt(kClick);
+    ShowAt(kClick); // room for the view at x2 to follow the pointer
     ASSERT_EQ(display.copied.size(), 1u);
-    EXPECT_EQ(display.copied[0], (PixelRect{278, 184, 322, 216}));
+    EXPECT_EQ(display.copied[0], (PixelRect{212, 136, 388, 264}));
     const POINT origin{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
     ShowAt(origin);
-    EXPECT_EQ(display.copied[1], (PixelRect{origin.x, origin.y, origin.x + 22, origin.y + 16}));
+    EXPECT_EQ(display.copied[1], (PixelRect{origin.x, origin.y, origin.x + 88, origin.y + 64}));
     // Blocks whose source lies off the screen are black, the clicked pixel fills (88..91, 64..67).
     EXPECT_EQ(Pixel(2 + 85, 1 + 62), 0xFF000000u);
     EXPECT_EQ(Pixel(2 + 89, 1 + 65), FakeScreenPixel(origin.x, origin.y));
