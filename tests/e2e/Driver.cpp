@@ -127,6 +127,7 @@ void TintraProcess::Release() {
     }
     process = PROCESS_INFORMATION{};
     mainWindow = nullptr;
+    ended = false;
 }
 
 bool TintraProcess::Start() {
@@ -189,11 +190,13 @@ long long TintraProcess::ExitCode() const {
 }
 
 void TintraProcess::Kill() {
+    ended = true;
     TerminateProcess(process.hProcess, 99);
     WaitForSingleObject(process.hProcess, 10000);
 }
 
 long long TintraProcess::CloseAndWait() {
+    ended = true;
     PostMessageW(mainWindow, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 10000);
     return ExitCode();

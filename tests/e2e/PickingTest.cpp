@@ -15,40 +15,16 @@ namespace {
 
 using namespace e2e;
 
-constexpr int kDisplay = 1000;
-constexpr int kPickerButton = 5001, kZoomButton = 5002;
-constexpr int kRedLock = 1002;
-constexpr COLORREF kLatchedRedLock = RGB(255, 121, 121), kGreyLock = RGB(213, 213, 213);
-constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 constexpr wchar_t kCursorMarker[] = L"cursors_replaced";
 // A point of the pattern with all 44 x 32 pixels around it inside the pattern.
 constexpr POINT kZoomClick{30, 20};
 
-struct NotationRow {
-    int id;
-    ColorNotation notation;
-};
-constexpr NotationRow kRows[] = {{1002, ColorNotation::Colref},
-                                 {1003, ColorNotation::Rgb},
-                                 {1004, ColorNotation::Hex},
-                                 {1009, ColorNotation::Hsb},
-                                 {1011, ColorNotation::Cmyk}};
-
-class Picking : public ::testing::Test {
+class Picking : public WithTintra<> {
   protected:
     void SetUp() override {
-        ClearSettings();
-        StartTintra();
-    }
-    void TearDown() override {
-        if (tintra.IsRunning()) {
-            EXPECT_EQ(tintra.CloseAndWait(), 0);
-        }
-        ClearSettings();
-    }
-    void StartTintra() {
+        WithTintra::SetUp();
         ASSERT_TRUE(tintra.Start());
-        display = tintra.Control(kDisplay);
+        display = tintra.Control(IDC_COLOR_DISPLAY);
         RECT main;
         GetWindowRect(tintra.MainWindow(), &main);
         ASSERT_TRUE(pattern.Show(POINT{main.right + 40, main.top + 40}));
@@ -57,7 +33,7 @@ class Picking : public ::testing::Test {
     HWND Button(int id) const { return tintra.PanelButton(id); }
     POINT ButtonMiddle() const {
         RECT client;
-        GetClientRect(Button(kPickerButton), &client);
+        GetClientRect(Button(IDC_BUTTON_PICKER), &client);
         return POINT{client.right / 2, client.bottom / 2};
     }
     POINT ScreenPointIn(HWND window, int x, int y) const {
@@ -69,7 +45,8 @@ class Picking : public ::testing::Test {
     // handled as well, since the program takes its input in the order it was given.
     bool RedLockLatchesAfterwards() {
         PressKey('1');
-        return WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kLatchedRedLock; });
+        return WaitFor(
+            [&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kChannels[0].latchedFace; });
     }
     bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
     bool IsDown(int id) const { return ScreenPixel(Button(id), 1, 1) == RGB(0x9A, 0x9A, 0x9A); }
@@ -86,20 +63,20 @@ class Picking : public ::testing::Test {
         return WaitFor([&] { return ReadSetting(kCursorMarker) == process; });
     }
     ::testing::AssertionResult RowsShow(COLORREF color) {
-        for (const NotationRow& row : kRows) {
+        for (const NotationRow& row : kNotationRows) {
             const std::wstring expected = NotationText(row.notation, color);
-            if (!WaitFor([&] { return tintra.InfoText(row.id) == expected; })) {
-                const std::wstring shown = tintra.InfoText(row.id);
+            if (!WaitFor([&] { return tintra.InfoText(row.valueId) == expected; })) {
+                const std::wstring shown = tintra.InfoText(row.valueId);
                 return ::testing::AssertionFailure()
-                       << "row " << row.id << " reads " << std::string(shown.begin(), shown.end());
+                       << "row " << row.valueId << " reads " << std::string(shown.begin(), shown.end());
             }
         }
         return ::testing::AssertionSuccess();
     }
     void LatchRedLock() {
-        const HWND lock = tintra.Control(kRedLock);
+        const HWND lock = tintra.Control(IDC_LOCK_RED);
         ASSERT_TRUE(ClickFor(lock, 4, 5, "the red padlock latched",
-                             [&] { return ScreenPixel(lock, 2, 7) == kLatchedRedLock; }));
+                             [&] { return ScreenPixel(lock, 2, 7) == kChannels[0].latchedFace; }));
     }
     // The magnified view of the pattern around kZoomClick, as the display shows it: the rows
     // under the display's frame left out.
@@ -123,12 +100,11 @@ class Picking : public ::testing::Test {
         return WaitFor([&] { return ShownView() == ExpectedView(true); });
     }
     void ShowZoomedPattern() {
-        ASSERT_TRUE(StartMode(kZoomButton));
+        ASSERT_TRUE(StartMode(IDC_BUTTON_ZOOM));
         ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
         ASSERT_TRUE(ShowsView());
     }
 
-    TintraProcess tintra;
     PatternWindow pattern;
     HWND display = nullptr;
     int modeStarts = 0;
@@ -139,15 +115,16 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
     for (POINT at : {POINT{0, 0}, POINT{17, 9}, POINT{63, 47}}) {
         SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
         const COLORREF color = PatternWindow::ColorAt(at.x, at.y);
-        ASSERT_TRUE(StartMode(kPickerButton));
+        ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
         ClickAt(pattern.ScreenPointOf(at.x, at.y));
         EXPECT_TRUE(RowsShow(color));
-        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(kPickerButton); }));
+        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
         EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 40, 30) == color; })); // the active pane
-        EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), GetRValue(color));
-        EXPECT_EQ(SendMessageW(tintra.Control(1020), TBM_GETPOS, 0, 0), GetBValue(color));
+        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), GetRValue(color));
+        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_BLUE), TBM_GETPOS, 0, 0), GetBValue(color));
     }
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
+    EXPECT_TRUE(
+        WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
     EmptyTheClipboard();
     EXPECT_TRUE(PressKeyFor(VK_RETURN, "the picked colour on the clipboard", [&] {
         return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(63, 47));
@@ -157,31 +134,35 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
 TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) {
     ShowZoomedPattern();
     EXPECT_FALSE(Waiting());
-    EXPECT_TRUE(IsDown(kZoomButton));
+    EXPECT_TRUE(IsDown(IDC_BUTTON_ZOOM));
     EXPECT_TRUE(RowsShow(0)); // the first click chooses the area, not a colour
     // Display point (90, 65) is zoom pixel (88, 64): the clicked screen pixel.
-    ASSERT_TRUE(ClickFor(display, 90, 65, "the zoom button up again", [&] { return !IsDown(kZoomButton); }));
+    ASSERT_TRUE(
+        ClickFor(display, 90, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y)));
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; })); // panes again
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // panes again
 }
 
 TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
     LatchRedLock();
     ShowZoomedPattern();
-    ASSERT_TRUE(ClickFor(display, 179, 65, "the zoom button up again", [&] { return !IsDown(kZoomButton); }));
+    ASSERT_TRUE(
+        ClickFor(display, 179, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
     EXPECT_TRUE(RowsShow(0));
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(kRedLock), 2, 7) == kGreyLock; }));
+    EXPECT_TRUE(
+        WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
 }
 
 TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
-    for (int button : {kPickerButton, kZoomButton}) {
+    for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
         SCOPED_TRACE(button);
         ASSERT_TRUE(StartMode(button));
         EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the mode ended and its button up",
                                 [&] { return !Waiting() && !IsDown(button); }));
     }
     // Each mode's key starts it as its button does, shown down, and a second press ends it.
-    for (auto [button, key] : {std::pair{kPickerButton, WORD{'P'}}, std::pair{kZoomButton, WORD{'Z'}}}) {
+    for (auto [button, key] :
+         {std::pair{IDC_BUTTON_PICKER, WORD{'P'}}, std::pair{IDC_BUTTON_ZOOM, WORD{'Z'}}}) {
         SCOPED_TRACE(button);
         PressKey(key);
         EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(button); }));
@@ -192,7 +173,7 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
     }
     ShowZoomedPattern();
     EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the panes shown again and the zoom button up", [&] {
-        return !IsDown(kZoomButton) && ScreenPixel(display, 3, 40) == kActiveFrame;
+        return !IsDown(IDC_BUTTON_ZOOM) && ScreenPixel(display, 3, 40) == kActivePaneFrame;
     }));
     EXPECT_TRUE(RowsShow(0));
 }
@@ -201,40 +182,40 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
 TEST_F(Picking, ColourPickerStartedWhileTheViewIsShownLeavesIt) {
     ShowZoomedPattern();
     PressKey('P');
-    EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(kPickerButton); }));
-    EXPECT_TRUE(WaitFor([&] { return !IsDown(kZoomButton); }));
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; }));
+    EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(IDC_BUTTON_PICKER); }));
+    EXPECT_TRUE(WaitFor([&] { return !IsDown(IDC_BUTTON_ZOOM); }));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; }));
     ClickAt(pattern.ScreenPointOf(5, 6));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(5, 6)));
 }
 
 TEST_F(Picking, ASecondClickOnTheWaitingModesButtonEndsItAsEscapeDoes) {
-    for (int button : {kPickerButton, kZoomButton}) {
+    for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
         SCOPED_TRACE(button);
         ASSERT_TRUE(StartMode(button));
         ClickControl(Button(button), ButtonMiddle().x, ButtonMiddle().y);
         EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
         EXPECT_EQ(ReadSetting(kCursorMarker), -1);
-        EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActiveFrame; })); // no view
+        EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // no view
     }
     EXPECT_TRUE(RowsShow(0)); // not the colour of the button's picture
 }
 
 TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
-    ASSERT_TRUE(StartMode(kPickerButton));
-    const POINT at = ScreenPointIn(Button(kPickerButton), ButtonMiddle().x, ButtonMiddle().y);
+    ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
+    const POINT at = ScreenPointIn(Button(IDC_BUTTON_PICKER), ButtonMiddle().x, ButtonMiddle().y);
     TapAt(at);
     ASSERT_TRUE(WaitFor([&] { return !Waiting(); }));
     TapAt(at); // the second click of the double click
     ASSERT_TRUE(RedLockLatchesAfterwards());
     EXPECT_FALSE(Waiting());
-    EXPECT_FALSE(IsDown(kPickerButton));
+    EXPECT_FALSE(IsDown(IDC_BUTTON_PICKER));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
     EXPECT_TRUE(RowsShow(0));
 }
 
 TEST_F(Picking, ASecondCopyStartedWhileAModeWaitsLeavesTheFirstOnesCursorsReplaced) {
-    ASSERT_TRUE(StartMode(kPickerButton));
+    ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
     const long long first = GetProcessId(tintra.Handle());
     ASSERT_TRUE(MarkerWritten());
     TintraProcess second;
@@ -245,16 +226,16 @@ TEST_F(Picking, ASecondCopyStartedWhileAModeWaitsLeavesTheFirstOnesCursorsReplac
 }
 
 TEST_F(Picking, AClickWhereNoPixelCanBeReadKeepsTheColour) {
-    ASSERT_TRUE(StartMode(kPickerButton));
+    ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
     // Far off every screen: the pixel there cannot be read.
     PostMessageW(tintra.MainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-30000, -30000));
-    EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(kPickerButton); }));
+    EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
     EXPECT_TRUE(RowsShow(0));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
 }
 
 TEST_F(Picking, ASwitchToAnotherProgramEndsEitherMode) {
-    for (int button : {kPickerButton, kZoomButton}) {
+    for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
         SCOPED_TRACE(button);
         ASSERT_TRUE(StartMode(button));
         // What the system sends on Alt+Tab; the default handling lets go of the mouse.
@@ -266,14 +247,14 @@ TEST_F(Picking, ASwitchToAnotherProgramEndsEitherMode) {
 }
 
 TEST_F(Picking, ClosingWhileAModeWaitsRestoresTheCursorsAndEnds) {
-    ASSERT_TRUE(StartMode(kZoomButton));
+    ASSERT_TRUE(StartMode(IDC_BUTTON_ZOOM));
     EXPECT_TRUE(MarkerWritten());
     EXPECT_EQ(tintra.CloseAndWait(), 0);
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
 }
 
 TEST_F(Picking, ARunKilledWhileAModeWaitsIsCleanedUpAtTheNextStart) {
-    ASSERT_TRUE(StartMode(kPickerButton));
+    ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
     const long long killed = GetProcessId(tintra.Handle());
     ASSERT_TRUE(MarkerWritten());
     tintra.Kill();
