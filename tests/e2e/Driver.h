@@ -104,13 +104,15 @@ class TintraProcess {
 };
 
 // A test of one Tintra: the settings cleared before and after it, and the program, unless the
-// test has ended it, still running at its end and closing cleanly.
+// test has ended it, still running at its end, closing cleanly and leaving no picking mode's
+// marker behind.
 template <typename Base = ::testing::Test> class WithTintra : public Base {
   protected:
     void SetUp() override { ClearSettings(); }
     void TearDown() override {
         if (tintra.Handle() && !tintra.Ended()) {
             EXPECT_EQ(tintra.CloseAndWait(), 0);
+            EXPECT_EQ(ReadSetting(L"cursors_replaced"), -1);
         }
         ClearSettings();
     }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <utility>
@@ -157,6 +158,8 @@ TEST_F(OptionsDialog, CaptionsAndTheThemeButtonsNamesInBothLanguages) {
         CDlgOptions options;
         ASSERT_TRUE(options.CreateModeless(nullptr));
         for (const OptionCaption& caption : kOptionCaptions) {
+            EXPECT_GT(wcslen(caption.english), 0u) << caption.id;
+            EXPECT_STRNE(caption.english, caption.russian) << caption.id; // translated
             const HWND window = caption.id ? GetDlgItem(options.Hwnd(), caption.id) : options.Hwnd();
             // A group box's caption is followed by a space, which keeps its last letter whole.
             std::wstring expected = russian ? caption.russian : caption.english;
