@@ -20,7 +20,7 @@ bench: build
 profile: build
 	scripts/profile-startup.sh $(BUILD_DIR)
 
-# Ten thousand random inputs to a running Tintra; SEED=n gives a run again.
+# Ten thousand random inputs to a running Tintra, at 96 and at 144 DPI; SEED=n gives a run again.
 soak: build
 	scripts/soak.sh $(BUILD_DIR) $(SEED)
 

@@ -6,6 +6,7 @@ if(NOT TINTRA_HAVE_GTEST)
 endif()
 set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/ColorNotationTest.cpp
+  tests/native/ContrastTest.cpp
   tests/native/ClickRemainderTest.cpp
   tests/native/ThemeTest.cpp
   tests/native/PaneLayoutTest.cpp
@@ -29,7 +30,6 @@ add_test(NAME native_tests COMMAND native_tests)
 # The same tests against a copy of the logic built with AddressSanitizer and
 # UndefinedBehaviorSanitizer: a read past a table, an overflow or a leak fails the run.
 set(TINTRA_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-get_target_property(TINTRA_LOGIC_SOURCES tintra_logic SOURCES)
 add_library(tintra_logic_sanitized STATIC ${TINTRA_LOGIC_SOURCES})
 target_include_directories(tintra_logic_sanitized PUBLIC src)
 add_executable(native_tests_sanitized ${TINTRA_NATIVE_TEST_SOURCES})

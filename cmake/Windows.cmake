@@ -15,6 +15,7 @@ set(TINTRA_WINDOW_SOURCES
   src/win/RegistryProfile.cpp
   src/win/StartupProfile.cpp
   src/win/Window.cpp
+  src/win/WindowRects.cpp
   src/app/DialogCommands.cpp
   src/app/ScreenPicker.cpp
   src/app/Slider.cpp
@@ -136,7 +137,7 @@ if(TINTRA_HAVE_GTEST)
   endfunction()
   tintra_driver(tintra_control tests/e2e/TintraControl.cpp)
   tintra_driver(soak tests/e2e/Soak.cpp tests/e2e/ProcessFigures.cpp)
-  target_link_libraries(soak PRIVATE psapi)
+  target_link_libraries(soak PRIVATE psapi oleacc ole32 oleaut32)
   add_executable(stand_in_browser WIN32 tests/e2e/StandInBrowser.cpp)
   if(MINGW)
     target_link_options(stand_in_browser PRIVATE -municode)

@@ -2,10 +2,10 @@
 // and 6): what each is handed, how it runs, and what becomes of its result.
 #include "TintraDlg.h"
 
-#include "../core/Language.h"
 #include "../dialogs/DlgAbout.h"
 #include "../dialogs/DlgColor.h"
 #include "../dialogs/DlgOptions.h"
+#include "../logic/Language.h"
 #include "../win/DialogLoopWatch.h"
 #include "../win/LateBound.h"
 

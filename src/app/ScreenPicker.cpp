@@ -11,26 +11,21 @@ ScreenPicker::ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay
 
 void ScreenPicker::OnPickerCommand() {
     if (Button(IDC_BUTTON_PICKER).IsDown()) {
-        display.CancelZoom();
-        Button(IDC_BUTTON_ZOOM).SetDown(0);
-        EndZoomPickerWait();
-        pickingFlag = 1;
-        TakeCapture();
-        ReplaceCursors(eyedropperCursor, IDC_EYEDROPPER);
+        EndZoom();
+        pickingFlag = true;
     } else {
-        EndPickerWait();
+        pickingFlag = false;
     }
+    FollowModes();
 }
 
 // The colour picker's button and flag stay as they are when the zoomed picker starts.
 void ScreenPicker::OnZoomPickerCommand() {
     if (Button(IDC_BUTTON_ZOOM).IsDown()) {
-        zoomPickingFlag = 1;
-        TakeCapture();
-        ReplaceCursors(crosshairCursor, IDC_CROSSHAIR);
+        zoomPickingFlag = true;
+        FollowModes();
     } else {
-        EndZoomPickerWait();
-        display.CancelZoom();
+        EndZoom();
     }
 }
 
@@ -53,14 +48,16 @@ bool ScreenPicker::OnClick(POINT clientPoint) {
 }
 
 // Through the screen, not the window's data: a click on the program itself takes what it shows.
-// Where no pixel can be read there is no colour to take, and the current one stays.
+// Where no pixel can be read there is no colour to take, and the current one stays. The picker
+// has ended before the colour goes in, which ends the zoomed picker too.
 void ScreenPicker::PickScreenColor(POINT screenPoint) {
     const win::WindowDc screen(nullptr);
     const COLORREF pixel = GetPixel(screen.get(), screenPoint.x, screenPoint.y);
+    pickingFlag = false;
+    Button(IDC_BUTTON_PICKER).SetDown(0);
+    FollowModes();
     if (pixel != CLR_INVALID)
         setCurrentColor(pixel);
-    EndPickerWait();
-    Button(IDC_BUTTON_PICKER).SetDown(0);
 }
 
 // The button stays down while the view is shown; a click in the view then picks the colour.
@@ -71,16 +68,21 @@ void ScreenPicker::ShowZoomAround(POINT screenPoint) {
         Cancel();
         return;
     }
-    EndZoomPickerWait();
+    zoomPickingFlag = false;
+    FollowModes();
+}
+
+void ScreenPicker::EndZoom() {
+    display.CancelZoom();
+    Button(IDC_BUTTON_ZOOM).SetDown(0);
+    zoomPickingFlag = false;
+    FollowModes();
 }
 
 void ScreenPicker::Cancel() {
-    display.CancelZoom();
-    Button(IDC_BUTTON_ZOOM).SetDown(0);
-    EndZoomPickerWait();
-    EndPickerWait();
-    Button(IDC_BUTTON_ZOOM).SetDown(0);
+    pickingFlag = false;
     Button(IDC_BUTTON_PICKER).SetDown(0);
+    EndZoom();
 }
 
 // Alt+Tab, the Windows key or a window that grabs the mouse: without the capture the click
@@ -92,26 +94,35 @@ void ScreenPicker::OnCaptureChanged(HWND newCapture) {
 }
 
 void ScreenPicker::EndModes() {
-    EndPickerWait();
-    EndZoomPickerWait();
+    pickingFlag = false;
+    zoomPickingFlag = false;
+    FollowModes();
 }
 
-void ScreenPicker::EndPickerWait() {
-    pickingFlag = 0;
-    RestoreCursors();
-    ReleaseOwnCapture();
+// Every change of a flag ends here. While a mode waits the main window holds the mouse and the
+// cursors show the mode, the crosshair while the zoomed picker waits; otherwise both are the
+// user's again.
+void ScreenPicker::FollowModes() {
+    if (!pickingFlag && !zoomPickingFlag) {
+        RestoreCursors();
+        ReleaseOwnCapture();
+        return;
+    }
+    TakeCapture();
+    if (zoomPickingFlag)
+        ReplaceCursors(crosshairCursor, IDC_CROSSHAIR);
+    else
+        ReplaceCursors(eyedropperCursor, IDC_EYEDROPPER);
 }
 
-void ScreenPicker::EndZoomPickerWait() {
-    zoomPickingFlag = 0;
-    RestoreCursors();
-    ReleaseOwnCapture();
-}
-
+// Each cursor is loaded when its mode first starts, not at start-up, and installed once.
 void ScreenPicker::ReplaceCursors(win::CursorHandle& cursor, int resourceId) {
+    if (cursors.AreReplaced() && installedCursor == resourceId)
+        return;
     if (!cursor)
         cursor = ui::LoadCursorResource(resourceId);
     cursors.Replace(cursor.get());
+    installedCursor = resourceId;
 }
 
 // Cursors never replaced are the user's own already: a session without picking, closing,
@@ -122,6 +133,8 @@ void ScreenPicker::RestoreCursors() {
 }
 
 void ScreenPicker::TakeCapture() {
+    if (GetCapture() == owner.Hwnd())
+        return;
     movingCapture = true;
     SetCapture(owner.Hwnd());
     movingCapture = false;

@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/Color.h"
 #include "../display/ColorDisplay.h"
+#include "../logic/Color.h"
 #include "../ui/PanelCtrl.h"
 #include "../win/Handles.h"
 #include "../win/Window.h"
@@ -28,6 +28,8 @@ class ScreenPicker {
     bool OnClick(POINT clientPoint);
     // Escape: both modes and the magnified view end, both buttons come up.
     void Cancel();
+    // A new current colour: the zoomed picker and its magnified view end, its button comes up.
+    void EndZoom();
     // WM_CAPTURECHANGED: another window took the mouse, so the click will never come.
     void OnCaptureChanged(HWND newCapture);
     // WM_CLOSE: both modes end and the cursors are restored; buttons and view stay as they are.
@@ -36,8 +38,8 @@ class ScreenPicker {
   private:
     void PickScreenColor(POINT screenPoint);
     void ShowZoomAround(POINT screenPoint);
-    void EndPickerWait();
-    void EndZoomPickerWait();
+    // The capture and the cursors as the two flags say.
+    void FollowModes();
     void ReplaceCursors(win::CursorHandle& cursor, int resourceId);
     void RestoreCursors();
     void TakeCapture();
@@ -48,12 +50,12 @@ class ScreenPicker {
     CColorDisplay& display;
     PanelCtrl& toolPanel;
     ColorSink setCurrentColor;
-    int pickingFlag = 0;
-    int zoomPickingFlag = 0;
+    bool pickingFlag = false;
+    bool zoomPickingFlag = false;
     // Set while the mode itself lets go of or takes the capture, which ends no mode.
     bool movingCapture = false;
     SystemCursors cursors;
-    // Loaded when their mode first starts, not at start-up.
     win::CursorHandle eyedropperCursor;
     win::CursorHandle crosshairCursor;
+    int installedCursor = 0; // the resource number of the one the system cursors show
 };

@@ -1,6 +1,6 @@
 #include "Slider.h"
 
-#include "../core/PrivateMessages.h"
+#include "../win/PrivateMessages.h"
 
 #include <oleacc.h>
 

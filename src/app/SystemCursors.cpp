@@ -1,8 +1,8 @@
 #include "SystemCursors.h"
 
+#include "../logic/SettingsTable.h"
 #include "../win/App.h"
 #include "../win/Handles.h"
-#include "SettingsTable.h"
 
 #include <string>
 
@@ -12,10 +12,13 @@ namespace {
 // user chose. Its value is the id of the process that replaced the cursors.
 constexpr wchar_t kMarkerEntry[] = L"cursors_replaced";
 
-// A copy of this program that waits for its click now: its cursors are meant to be replaced.
-// A process id is used again once its process has ended and nobody holds it open, so the
-// program's name is asked too.
+// Another copy of this program that waits for its click now: its cursors are meant to be
+// replaced. A process id is used again once its process has ended and nobody holds it open, so
+// the program's name is asked too; a marker naming this very process was left by a copy that
+// had the same id before it.
 bool IsRunningCopy(DWORD processId) {
+    if (processId == GetCurrentProcessId())
+        return false;
     const win::KernelObject process(
         OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process || WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT)

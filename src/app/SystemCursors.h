@@ -5,7 +5,7 @@
 // mode over every application, and their restoration. While they are replaced a marker is
 // kept in the registry beside the settings, naming the process that replaced them: a run that
 // ends without restoring them (killed, crashed) leaves it, and the next start puts the user's
-// own cursor scheme back, unless the process it names still runs and waits for its click.
+// own cursor scheme back, unless it names another copy that still runs and waits for its click.
 class SystemCursors {
   public:
     static constexpr int kCount = 11;

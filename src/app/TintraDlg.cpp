@@ -1,19 +1,20 @@
 #include "TintraDlg.h"
 
 #include "../../res/resource.h"
-#include "../ui/KeyColor.h"
-#include "../ui/Theme.h"
+#include "../logic/Alignment.h"
+#include "../logic/ClipboardText.h"
+#include "../logic/KeyColor.h"
+#include "../logic/Language.h"
+#include "../logic/MainLayout.h"
+#include "../logic/PastedColor.h"
+#include "../logic/SettingsTable.h"
+#include "../logic/Theme.h"
 #include "../win/App.h"
 #include "../win/LateBound.h"
+#include "../win/PrivateMessages.h"
 #include "../win/StartupProfile.h"
-#include "../color/PastedColor.h"
-#include "ClipboardText.h"
-#include "MainLayout.h"
-#include "SettingsTable.h"
 #include "../win/SystemDpi.h"
-#include "../core/Alignment.h"
-#include "../core/Language.h"
-#include "../core/PrivateMessages.h"
+#include "../win/WindowRects.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -30,8 +31,8 @@ constexpr int kSliderIds[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE}
 
 struct LockButtonPictures {
     int id;
-    int hoverImage; // 0: the normal picture
-    int downImage;
+    int hoverPicture; // 0: the normal picture
+    int pressedPicture;
 };
 // Each shows the grey padlock when up, also under the mouse, and its channel's padlock when down.
 constexpr LockButtonPictures kLockButtons[] = {
@@ -46,12 +47,10 @@ constexpr int kLabelIds[] = {IDC_LABEL_RED, IDC_LABEL_GREEN, IDC_LABEL_BLUE};
 // How far a lock's centre may lie from its slider's before the lock is centred over it.
 constexpr int kLockCentreTolerance = 2;
 
-RECT ToRect(const PixelRect& rect) {
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-void MoveTo(HWND window, const PixelRect& rect) {
-    MoveWindow(window, rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+// The tool panel spans the bottom of the main window's client area.
+PixelRect ToolPanelPlace(HWND mainWindow, const MainLayout& layout) {
+    const PixelRect client = win::ClientRect(mainWindow);
+    return PixelRect{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom};
 }
 
 bool OpenClipboardPatiently(HWND owner) {
@@ -131,6 +130,9 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PANE_KEYDOWN:
         RunKey(static_cast<unsigned>(wParam));
         return 0;
+    case WM_NOTATION_MARKED:
+        colorDisplay.SetNotation(infoPanel.GetNotation());
+        return 0;
     case WM_PANEL_COMMAND:
         OnPanelCommand(static_cast<int>(wParam));
         return 0;
@@ -155,8 +157,8 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     const MainLayout layout = MainLayoutAt(win::WindowDpi(Hwnd()));
     win::startup::Mark("main window created");
     toolTip.Create(TTS_ALWAYSTIP);
-    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, ToRect(layout.colorDisplay),
-                        Hwnd(), IDC_COLOR_DISPLAY);
+    colorDisplay.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                        win::ToRECT(layout.colorDisplay), Hwnd(), IDC_COLOR_DISPLAY);
     win::startup::Mark("colour display");
     CreateLockButtons(layout);
     win::startup::Mark("lock buttons");
@@ -165,19 +167,15 @@ LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowWindow(infoPanel.Hwnd(), SW_SHOW);
     }
     win::startup::Mark("information panel");
-    RECT client;
-    GetClientRect(Hwnd(), &client);
     toolPanel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                     RECT{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}, Hwnd(),
-                     IDC_TOOL_PANEL);
+                     win::ToRECT(ToolPanelPlace(Hwnd(), layout)), Hwnd(), IDC_TOOL_PANEL);
     win::startup::Mark("tool panel");
     return 0;
 }
 
 void CTintraDlg::PlaceInfoPanel(const MainLayout& layout) {
-    RECT panel;
-    GetClientRect(infoPanel.Hwnd(), &panel);
-    MoveWindow(infoPanel.Hwnd(), layout.infoLeft, layout.infoTop, panel.right, panel.bottom, TRUE);
+    const PixelRect panel = win::ClientRect(infoPanel.Hwnd());
+    MoveWindow(infoPanel.Hwnd(), layout.infoLeft, layout.infoTop, panel.Width(), panel.Height(), TRUE);
 }
 
 // Moved to a monitor of another scale: the window has taken the suggested rectangle and its
@@ -186,7 +184,7 @@ void CTintraDlg::OnDpiChanged(int newDpi) {
     Dialog::OnDpiChanged(newDpi);
     const MainLayout layout = MainLayoutAt(newDpi);
     colorDisplay.SetDpi(newDpi);
-    MoveTo(colorDisplay.Hwnd(), layout.colorDisplay);
+    win::MoveWindowTo(colorDisplay.Hwnd(), layout.colorDisplay);
     PlaceLocks(layout);
     infoPanel.SetDpi(newDpi);
     PlaceInfoPanel(layout);
@@ -202,10 +200,10 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
         const LockButtonPictures& pictures = kLockButtons[i];
         UButton& button = lockButtons[static_cast<size_t>(i)];
         // The caption is not drawn: it names the lock for assistive technology.
-        button.Create(tips[i], WS_CHILD | WS_VISIBLE, ToRect(layout.locks[static_cast<size_t>(i)]), Hwnd(),
-                      static_cast<UINT>(pictures.id), 1);
-        button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverImage, pictures.downImage,
-                                      IDB_LOCK_GREY);
+        button.Create(tips[i], WS_CHILD | WS_VISIBLE, win::ToRECT(layout.locks[static_cast<size_t>(i)]),
+                      Hwnd(), static_cast<UINT>(pictures.id), true);
+        button.SetImagesFromResources(GetModuleHandleW(nullptr), pictures.hoverPicture,
+                                      pictures.pressedPicture, IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, backgroundColor);
         toolTip.AddTool(button.Hwnd(), tips[i]);
     }
@@ -216,11 +214,12 @@ void CTintraDlg::CreateLockButtons(const MainLayout& layout) {
 // the slider's, and is centred over the slider otherwise, at the layout's height and size.
 void CTintraDlg::PlaceLocks(const MainLayout& layout) {
     for (size_t i = 0; i < kChannels; ++i) {
-        const RECT slider = win::RectInParent(sliders[i].Hwnd());
+        const PixelRect slider = win::ToPixelRect(win::RectInParent(sliders[i].Hwnd()));
         const PixelRect& place = layout.locks[i];
-        const int left = KeptOrCentredStart(place.left, place.Width(), slider.left,
-                                            slider.right - slider.left, kLockCentreTolerance);
-        MoveTo(lockButtons[i].Hwnd(), PixelRect{left, place.top, left + place.Width(), place.bottom});
+        const int left =
+            KeptOrCentredStart(place.left, place.Width(), slider.left, slider.Width(), kLockCentreTolerance);
+        win::MoveWindowTo(lockButtons[i].Hwnd(),
+                          PixelRect{left, place.top, left + place.Width(), place.bottom});
     }
 }
 
@@ -265,10 +264,7 @@ void CTintraDlg::MakeRoomForToolPanel() {
     const MainLayout layout = MainLayoutAt(Dpi());
     const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + layout.stackGap;
     win::GrowClient(Hwnd(), 0, toolPanelTop + layout.toolPanelHeight);
-    RECT client;
-    GetClientRect(Hwnd(), &client);
-    MoveWindow(toolPanel.Hwnd(), 0, client.bottom - layout.toolPanelHeight, client.right,
-               layout.toolPanelHeight, TRUE);
+    win::MoveWindowTo(toolPanel.Hwnd(), ToolPanelPlace(Hwnd(), layout));
 }
 
 void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
@@ -278,13 +274,12 @@ void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
     for (UButton& button : lockButtons)
         button.ReplaceColor(oldBackground, backgroundColor);
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
-    infoPanel.SetBackColor(panelColor);
+    infoPanel.SetBackgroundColor(panelColor);
     toolPanel.SetBackgroundColor(ToArgb(panelColor));
 }
 
 void CTintraDlg::SetCurrentColor(ColorRef color) {
-    colorDisplay.CancelZoom();
-    PanelButton(IDC_BUTTON_ZOOM).SetDown(0);
+    picker.EndZoom();
     colorDisplay.SetPaneColor(colorDisplay.GetActivePane(), ToArgb(color));
     for (UButton& button : lockButtons)
         button.SetDown(0);
@@ -356,7 +351,9 @@ void CTintraDlg::OnPanelCommand(int command) {
         picker.OnZoomPickerCommand();
         break;
     case kCommandCopy:
-        CopyToClipboard();
+        // Shift with any copy, key or click, gives the form for code. The key state is that of
+        // the input that posted the command: a posted message comes before later input.
+        CopyToClipboard(GetKeyState(VK_SHIFT) < 0 ? CopyForm::Code : CopyForm::Plain);
         break;
     case kCommandTopmost:
         ApplyTopmost();
@@ -373,6 +370,7 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
     switch (command.action) {
     case KeyAction::SetNotation:
         infoPanel.SetNotation(command.argument);
+        colorDisplay.SetNotation(infoPanel.GetNotation());
         break;
     case KeyAction::FlipLock: {
         UButton& lock = lockButtons[static_cast<size_t>(command.argument)];
@@ -394,8 +392,7 @@ void CTintraDlg::RunKey(unsigned virtualKey) {
 }
 
 void CTintraDlg::ApplyTopmost() {
-    RECT window;
-    GetWindowRect(Hwnd(), &window);
+    const PixelRect window = win::ScreenRect(Hwnd());
     const HWND band = PanelButton(IDC_BUTTON_TOPMOST).IsDown() ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(Hwnd(), band, window.left, window.top, 0, 0, SWP_NOSIZE);
 }
@@ -423,8 +420,9 @@ void CTintraDlg::OpenHelp() const {
 
 // The memory is filled before the clipboard is emptied, so a failure never throws away
 // what the user had on it.
-void CTintraDlg::CopyToClipboard() {
-    const std::string text = ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
+void CTintraDlg::CopyToClipboard(CopyForm form) {
+    const std::string text = form == CopyForm::Code ? CodeText(infoPanel.GetNotation(), infoPanel.GetColor())
+                                                    : ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
     if (text.empty())
         return;
     win::GlobalMemory block(GlobalAlloc(GMEM_ZEROINIT, text.size() + 1));

@@ -1,21 +1,22 @@
 #pragma once
-#include "../color/ColorNotation.h"
 #include "../color/InfoCtrl.h"
 #include "../display/ColorDisplay.h"
+#include "../logic/ChannelLocks.h"
+#include "../logic/ClickRemainder.h"
+#include "../logic/ClipboardText.h"
+#include "../logic/ColorNotation.h"
+#include "../logic/KeyCommands.h"
+#include "../logic/MainLayout.h"
+#include "../logic/OptionChoices.h"
+#include "../logic/SettingsTable.h"
+#include "../logic/Theme.h"
 #include "../ui/PanelCtrl.h"
-#include "../ui/Theme.h"
 #include "../ui/UButton.h"
-#include "ChannelLocks.h"
-#include "ClickRemainder.h"
-#include "MainLayout.h"
-#include "ScreenPicker.h"
-#include "../core/KeyCommands.h"
-#include "../dialogs/OptionChoices.h"
-#include "SettingsTable.h"
-#include "Slider.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
+#include "ScreenPicker.h"
+#include "Slider.h"
 
 #include <array>
 
@@ -28,7 +29,7 @@ class CTintraDlg : public win::Dialog {
     void SetCurrentColor(ColorRef color);
     // Makes the slider positions the colour of the active pane and of the information panel.
     void ApplySliders();
-    void CopyToClipboard();
+    void CopyToClipboard(CopyForm form);
     // The colour the clipboard's text names becomes current, as a pick would make it.
     void PasteFromClipboard();
     // What the user set survives: read once at start-up, before the window is made, shown

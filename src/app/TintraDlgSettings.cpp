@@ -3,10 +3,11 @@
 #include "TintraDlg.h"
 
 #include "../../res/resource.h"
-#include "../core/Language.h"
+#include "../logic/Language.h"
+#include "../logic/ScreenPlacement.h"
+#include "../logic/SettingsTable.h"
 #include "../win/App.h"
-#include "ScreenPlacement.h"
-#include "SettingsTable.h"
+#include "../win/WindowRects.h"
 #include "StartWithWindows.h"
 
 namespace {
@@ -27,9 +28,7 @@ std::vector<PixelRect> MonitorWorkAreas() {
         [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
             MONITORINFO info{sizeof(info)};
             if (GetMonitorInfoW(monitor, &info)) {
-                const RECT& work = info.rcWork;
-                reinterpret_cast<std::vector<PixelRect>*>(found)->push_back(
-                    {work.left, work.top, work.right, work.bottom});
+                reinterpret_cast<std::vector<PixelRect>*>(found)->push_back(win::ToPixelRect(info.rcWork));
             }
             return TRUE;
         },
@@ -48,7 +47,7 @@ int IsDownAsSetting(const UButton& button) {
 // The language names the texts of the children; topmost is given to the window at its making.
 void CTintraDlg::ReadSettings() {
     const win::ProfileSection section = win::App::Current().OpenProfileSection(kSettingsSection);
-    storedAtStart = ::ReadSettings(ProfileReader(section));
+    storedAtStart = ReadStoredSettings(ProfileReader(section));
     SetRussian(storedAtStart.Get(Setting::Language) != 0);
     if (Interpret(storedAtStart).Get(Setting::Topmost))
         AddCreationExStyle(WS_EX_TOPMOST);
@@ -66,6 +65,7 @@ void CTintraDlg::LoadSettings() {
     colorTheme = shown.Get(Setting::Theme);
     paneCount = shown.Get(Setting::Panes);
     infoPanel.SetNotation(shown.Get(Setting::Format));
+    colorDisplay.SetNotation(infoPanel.GetNotation());
     gridFlag = shown.Get(Setting::Grid) != 0;
     autostartFlag = shown.Get(Setting::Autostart) != 0;
 
@@ -82,20 +82,16 @@ void CTintraDlg::LoadSettings() {
 // Only where the caption can still be seen and grabbed: the monitor the position was saved
 // on may be gone. Otherwise the window keeps the place the platform gave it.
 void CTintraDlg::RestorePosition(int x, int y) {
-    RECT window;
-    GetWindowRect(Hwnd(), &window);
+    const PixelRect window = win::ScreenRect(Hwnd());
     POINT clientOrigin{0, 0};
     ClientToScreen(Hwnd(), &clientOrigin);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
     const int captionHeight = clientOrigin.y - window.top;
-    if (CaptionReachable(x, y, width, captionHeight, MonitorWorkAreas()))
-        MoveWindow(Hwnd(), x, y, width, height, TRUE);
+    if (CaptionReachable(x, y, window.Width(), captionHeight, MonitorWorkAreas()))
+        win::MoveWindowTo(Hwnd(), PixelRect{x, y, x + window.Width(), y + window.Height()});
 }
 
 void CTintraDlg::SaveSettings() {
-    RECT window;
-    GetWindowRect(Hwnd(), &window);
+    const PixelRect window = win::ScreenRect(Hwnd());
     Settings stored;
     stored.Set(Setting::Color, static_cast<int>(infoPanel.GetColor()));
     stored.Set(Setting::Topmost, IsDownAsSetting(PanelButton(IDC_BUTTON_TOPMOST)));

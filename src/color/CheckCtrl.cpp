@@ -1,7 +1,7 @@
 #include "CheckCtrl.h"
 
-#include "../core/PrivateMessages.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
 
 #include <oleacc.h>
 #include <windowsx.h>

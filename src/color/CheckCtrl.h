@@ -1,6 +1,6 @@
 #pragma once
+#include "../logic/ColorNotation.h"
 #include "../ui/CanvasWindow.h"
-#include "ColorNotation.h"
 
 // A small square mark, empty or filled. In radio mode a click always fills it; in toggle mode
 // a click flips it. Every click inside is posted to the parent as WM_CHECK_CLICKED.

@@ -1,10 +1,10 @@
 #include "InfoCtrl.h"
 
 #include "../../res/resource.h"
-#include "../core/Alignment.h"
-#include "../core/DpiScaling.h"
-#include "../core/PrivateMessages.h"
+#include "../logic/Alignment.h"
+#include "../logic/DpiScaling.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
 
 namespace {
 
@@ -12,7 +12,6 @@ constexpr int kCheckSize = 10;
 constexpr int kCheckLeft = 10;
 
 struct NotationRow {
-    const wchar_t* name; // the same in both languages
     int checkId;
     int labelId;
     int valueId;
@@ -20,11 +19,11 @@ struct NotationRow {
 
 // Indexed by ColorNotation; the rows on the panel run RGB, HEX, HSB, CMYK, COLREF.
 constexpr NotationRow kRows[kNotationCount] = {
-    {L"COLREF", IDC_CHECK_COLREF, IDC_NAME_COLREF, IDC_VALUE_COLREF},
-    {L"RGB", IDC_CHECK_RGB, IDC_NAME_RGB, IDC_VALUE_RGB},
-    {L"HEX", IDC_CHECK_HEX, IDC_NAME_HEX, IDC_VALUE_HEX},
-    {L"HSB", IDC_CHECK_HSB, IDC_NAME_HSB, IDC_VALUE_HSB},
-    {L"CMYK", IDC_CHECK_CMYK, IDC_NAME_CMYK, IDC_VALUE_CMYK},
+    {IDC_CHECK_COLREF, IDC_NAME_COLREF, IDC_VALUE_COLREF},
+    {IDC_CHECK_RGB, IDC_NAME_RGB, IDC_VALUE_RGB},
+    {IDC_CHECK_HEX, IDC_NAME_HEX, IDC_VALUE_HEX},
+    {IDC_CHECK_HSB, IDC_NAME_HSB, IDC_VALUE_HSB},
+    {IDC_CHECK_CMYK, IDC_NAME_CMYK, IDC_VALUE_CMYK},
 };
 
 constexpr ColorNotation kPanelOrder[] = {ColorNotation::Rgb, ColorNotation::Hex, ColorNotation::Hsb,
@@ -58,7 +57,7 @@ LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         check.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, kCheckSize, kCheckSize}, Hwnd(),
                      static_cast<UINT>(kRows[i].checkId), 0);
         // Not drawn: it names the mark for assistive technology.
-        SetWindowTextW(check.Hwnd(), kRows[i].name);
+        SetWindowTextW(check.Hwnd(), NotationName(static_cast<ColorNotation>(i)));
     }
     CheckOf(ColorNotation::Colref).SetCheck(true);
     return 0;
@@ -134,7 +133,7 @@ void InfoCtrl::SetNotation(int notation) {
         checks[static_cast<size_t>(i)].SetCheck(i == notation);
 }
 
-void InfoCtrl::SetBackColor(ColorRef color) {
+void InfoCtrl::SetBackgroundColor(ColorRef color) {
     backgroundColor = color;
     backgroundBrush.reset(CreateSolidBrush(backgroundColor));
     // The panel clips its children, so the labels paint their own background: they repaint too.
@@ -150,6 +149,7 @@ void InfoCtrl::OnCheckClicked(int checkId) {
     for (CheckCtrl& check : checks)
         if (check.ControlId() != checkId)
             check.SetCheck(false);
+    PostMessageW(GetParent(Hwnd()), WM_NOTATION_MARKED, 0, 0);
 }
 
 // Straight onto the window rather than from a canvas: the dialog manager erases the panel with

@@ -1,9 +1,9 @@
 #pragma once
+#include "../logic/ColorNotation.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
 #include "CheckCtrl.h"
-#include "ColorNotation.h"
 
 #include <array>
 
@@ -19,7 +19,7 @@ class InfoCtrl : public win::Dialog {
     ColorNotation GetNotation() const;
     // Marks that notation only; any value but 0..4 changes nothing.
     void SetNotation(int notation);
-    void SetBackColor(ColorRef color);
+    void SetBackgroundColor(ColorRef color);
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

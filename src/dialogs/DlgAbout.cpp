@@ -1,13 +1,13 @@
 #include "DlgAbout.h"
 
 #include "../../res/resource.h"
-#include "../core/DpiScaling.h"
-#include "../core/Language.h"
+#include "../logic/DpiScaling.h"
+#include "../logic/Language.h"
+#include "../logic/VersionText.h"
 #include "../ui/Pictures.h"
 #include "../ui/SharpPicture.h"
 #include "../win/App.h"
 #include "../win/LateBound.h"
-#include "VersionText.h"
 
 #include <shellapi.h>
 #include <windowsx.h>

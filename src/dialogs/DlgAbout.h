@@ -1,7 +1,7 @@
 #pragma once
+#include "../logic/BrowserCommand.h"
 #include "../win/Controls.h"
 #include "../win/Gdiplus.h"
-#include "BrowserCommand.h"
 #include "ThemedDialog.h"
 
 #include <string>

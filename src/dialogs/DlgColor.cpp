@@ -1,7 +1,7 @@
 #include "DlgColor.h"
 
 #include "../../res/resource.h"
-#include "../core/Language.h"
+#include "../logic/Language.h"
 
 CDlgColor::CDlgColor(HINSTANCE pictures) : ThemedDialog(IDD_COLOR), palette(pictures) {}
 

@@ -1,8 +1,8 @@
 #include "DlgOptions.h"
 
 #include "../../res/resource.h"
-#include "../core/Language.h"
-#include "../ui/Theme.h"
+#include "../logic/Language.h"
+#include "../logic/Theme.h"
 
 #include <string>
 

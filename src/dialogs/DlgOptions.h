@@ -1,7 +1,7 @@
 #pragma once
 #include "../../res/resource.h"
+#include "../logic/OptionChoices.h"
 #include "../win/Controls.h"
-#include "OptionChoices.h"
 #include "ThemedDialog.h"
 
 #include <array>

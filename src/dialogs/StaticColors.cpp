@@ -1,7 +1,7 @@
 #include "StaticColors.h"
 
 #include "../../res/resource.h"
-#include "../core/DpiScaling.h"
+#include "../logic/DpiScaling.h"
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
 

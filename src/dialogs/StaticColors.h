@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/Color.h"
+#include "../logic/Color.h"
 #include "../win/Window.h"
 
 // The colour dialog's palette picture. A click reads the clicked pixel of the palette bitmap,

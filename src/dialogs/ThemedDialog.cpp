@@ -1,8 +1,8 @@
 #include "ThemedDialog.h"
 
+#include "../logic/DialogTemplate.h"
+#include "../logic/PictureRoom.h"
 #include "../ui/SharpPicture.h"
-#include "DialogTemplate.h"
-#include "PictureRoom.h"
 
 namespace {
 
@@ -85,8 +85,8 @@ void ThemedDialog::MakeRoomForPictures() {
     }
     for (const PixelRect& picture : PaintedPictures())
         parts.push_back({picture, true, picture.Width(), picture.Height()});
-    const DialogRoom room = ::MakeRoomForPictures(parts, RescaleDpi(templateWidth, templatePlacesDpi, Dpi()),
-                                                  RescaleDpi(templateHeight, templatePlacesDpi, Dpi()));
+    const DialogRoom room = RoomForPictures(parts, RescaleDpi(templateWidth, templatePlacesDpi, Dpi()),
+                                            RescaleDpi(templateHeight, templatePlacesDpi, Dpi()));
     for (size_t i = 0; i < children.size(); ++i) {
         const PixelRect& place = room.rects[i];
         const RECT now = win::RectInParent(children[i]);
@@ -120,26 +120,32 @@ void ThemedDialog::StretchPictures() {
         const auto previous = reinterpret_cast<HBITMAP>(
             SendMessageW(picture.control, STM_SETIMAGE, IMAGE_BITMAP,
                          reinterpret_cast<LPARAM>(next ? next.get() : picture.original)));
-        // The control hands back what it showed. For a bitmap with alpha it shows a copy of its
-        // own making, which it then hands back and never frees: that one is ours to free.
-        if (previous && previous != picture.original && previous != picture.shown.get())
-            DeleteObject(previous);
+        FreeHandedBack(previous);
         // The control shows the new one now; the copy before it can go.
         picture.shown = std::move(next);
     }
 }
 
+// The control hands back what it showed. For a bitmap with alpha (every stretched copy has it)
+// it shows a copy of its own making, which it then hands back and never frees: that one is ours
+// to free, while the template's bitmaps and the stretched copies have owners of their own.
+void ThemedDialog::FreeHandedBack(HBITMAP handedBack) const {
+    if (!handedBack)
+        return;
+    for (const StretchedPicture& picture : stretchedPictures)
+        if (handedBack == picture.original || handedBack == picture.shown.get())
+            return;
+    DeleteObject(handedBack);
+}
+
 // The bitmaps a template's picture controls load are not freed with the controls (under Wine
-// every opening of a dialog left them behind): each control lets go of its picture, and the
-// template's bitmaps are freed here; the stretched copies go with their owners.
+// every opening of a dialog left them behind): each control lets go of its picture, which is
+// freed if nothing else owns it, and the template's bitmaps are freed here; the stretched copies
+// go with their owners.
 void ThemedDialog::FreeTemplatePictures() {
-    for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP)
-            continue;
-        const auto shown = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0));
-        if (stretchedPictures.empty() && shown)
-            DeleteObject(shown);
-    }
+    for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+            FreeHandedBack(reinterpret_cast<HBITMAP>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)));
     for (const StretchedPicture& picture : stretchedPictures)
         if (picture.original)
             DeleteObject(picture.original);

@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/Color.h"
-#include "../core/DpiScaling.h"
+#include "../logic/Color.h"
+#include "../logic/DpiScaling.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
 
@@ -36,6 +36,8 @@ class ThemedDialog : public win::Dialog {
     // dialog grows to hold it.
     void MakeRoomForPictures();
     void FreeTemplatePictures();
+    // Frees a bitmap a picture control handed back unless it is one of those held below.
+    void FreeHandedBack(HBITMAP handedBack) const;
 
     // A picture control with the bitmap the template gave it, and the stretched copy it shows.
     struct StretchedPicture {

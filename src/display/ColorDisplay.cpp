@@ -1,10 +1,12 @@
 #include "ColorDisplay.h"
 
 #include "../../res/resource.h"
-#include "../core/Language.h"
-#include "../core/PrivateMessages.h"
+#include "../logic/Language.h"
+#include "../logic/PaneDescription.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
+#include "../win/WindowRects.h"
 
 #include <oleacc.h>
 #include <windowsx.h>
@@ -38,22 +40,35 @@ void CColorDisplay::RebuildPanes() {
     kept.fill(kNewPaneColor);
     for (size_t i = 0; i < panes.size() && i < kept.size(); ++i)
         kept[i] = panes[i].color;
-    RECT client;
-    GetClientRect(Hwnd(), &client);
+    const PixelRect client = win::ClientRect(Hwnd());
     panes.clear();
     for (const PixelRect& rect : LayoutPanes(paneCount, client.right, client.bottom, dpi))
-        panes.push_back({RECT{rect.left, rect.top, rect.right, rect.bottom}, kNewPaneColor, panes.empty()});
+        panes.push_back({win::ToRECT(rect), kNewPaneColor, panes.empty()});
     for (size_t i = 0; i < panes.size(); ++i)
         panes[i].color = kept[i];
+    PlaceTips();
 }
 
 // A new size or DPI moves the panes; their colours and the active one stay.
 void CColorDisplay::LayOutPanes() {
-    RECT client;
-    GetClientRect(Hwnd(), &client);
+    const PixelRect client = win::ClientRect(Hwnd());
     const std::vector<PixelRect> rects = LayoutPanes(paneCount, client.right, client.bottom, dpi);
     for (size_t i = 0; i < panes.size() && i < rects.size(); ++i)
-        panes[i].rect = RECT{rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+        panes[i].rect = win::ToRECT(rects[i]);
+    PlaceTips();
+}
+
+// Tool i + 1 is pane i, as item i + 1 of the accessible list.
+void CColorDisplay::PlaceTips() {
+    std::vector<RECT> rects;
+    for (const Pane& pane : panes)
+        rects.push_back(pane.rect);
+    tips.SetAreas(Hwnd(), std::move(rects));
+}
+
+void CColorDisplay::SetNotation(ColorNotation marked) {
+    notation = marked;
+    tips.Update();
 }
 
 void CColorDisplay::SetDpi(int newDpi) {
@@ -185,6 +200,7 @@ void CColorDisplay::CancelZoom() {
 void CColorDisplay::Redraw() {
     CanvasChanged();
     AnnounceChanges();
+    tips.Update();
 }
 
 // Every change of state passes through Redraw, so this sees each one.
@@ -226,7 +242,25 @@ win::AccessibleFacts CColorDisplay::DescribeAccessible(long item) const {
     if (pane.active)
         facts.state |= STATE_SYSTEM_SELECTED | (GetFocus() == Hwnd() ? STATE_SYSTEM_FOCUSED : 0);
     facts.bounds = pane.rect;
+    facts.description = PaneText(index);
     return facts;
+}
+
+std::wstring CColorDisplay::PaneText(int index) const {
+    std::vector<ColorRef> colors;
+    for (const Pane& pane : panes)
+        colors.push_back(ToColorRef(pane.color));
+    return PaneDescription(colors, static_cast<size_t>(index), static_cast<size_t>(GetActivePane()), notation);
+}
+
+// The magnified view shows no panes, and an empty text no tip.
+LRESULT CColorDisplay::OnNotify(NMHDR* header) {
+    if (header->hwndFrom != tips.Hwnd() || header->code != TTN_GETDISPINFOW)
+        return 0;
+    const int index = static_cast<int>(header->idFrom) - 1;
+    tipText = zoomMode || !IsPane(index) ? std::wstring() : PaneText(index);
+    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tipText.data();
+    return 0;
 }
 
 void CColorDisplay::Render() {
@@ -263,6 +297,7 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         listName = Localized(L"Color panes", L"Панели цветов");
         zoomName = Localized(L"Magnified view of the screen", L"Увеличенный участок экрана");
         paneWord = Localized(L"Pane", L"Панель");
+        tips.Create(TTS_ALWAYSTIP | TTS_NOPREFIX);
         CreateCanvas();
         RebuildPanes();
         Redraw();
@@ -287,6 +322,8 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return FALSE;
     case WM_GETOBJECT:
         return OnGetObject(wParam, lParam);
+    case WM_NOTIFY:
+        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
     }
     return CanvasWindow::HandleMessage(message, wParam, lParam);
 }
@@ -325,6 +362,7 @@ void CColorDisplay::PickFromZoom(POINT point) {
 }
 
 BOOL CColorDisplay::PreTranslateMessage(MSG* msg) {
+    tips.RelayEvent(msg);
     if (msg->message != WM_KEYDOWN)
         return FALSE;
     switch (msg->wParam) {

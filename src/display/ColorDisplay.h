@@ -1,15 +1,17 @@
 #pragma once
-#include "../core/Color.h"
+#include "../logic/Color.h"
+#include "../logic/PaneLayout.h"
+#include "../logic/ZoomGeometry.h"
 #include "../ui/CanvasWindow.h"
+#include "../win/Controls.h"
 #include "../win/Handles.h"
-#include "PaneLayout.h"
-#include "ZoomGeometry.h"
 
 #include <optional>
 #include <vector>
 
 // The row of colour panes at the top left of the main window. One pane is active and takes
-// the current colour; clicks and arrow keys choose it and tell the parent.
+// the current colour; clicks and arrow keys choose it and tell the parent. Each pane's tooltip
+// and accessible description give its colour and its contrast with the active pane.
 class CColorDisplay : public ui::CanvasWindow {
   public:
     struct Pane {
@@ -29,6 +31,8 @@ class CColorDisplay : public ui::CanvasWindow {
     Argb GetPaneColor(int index) const;
     void SetPaneColor(int index, Argb color);
     void Redraw();
+    // The notation the tips and descriptions write the colours in: the marked one.
+    void SetNotation(ColorNotation marked);
     // Margins, pens and the magnified blocks follow the DPI; the parent sizes the display.
     void SetDpi(int newDpi);
 
@@ -67,6 +71,10 @@ class CColorDisplay : public ui::CanvasWindow {
 
     void RebuildPanes();
     void LayOutPanes();
+    void PlaceTips();
+    // What a pane's tip and its accessible description say.
+    std::wstring PaneText(int index) const;
+    LRESULT OnNotify(NMHDR* header);
     bool BuildZoom();
     void Render();
     void OnLButtonDown(POINT point);
@@ -93,6 +101,9 @@ class CColorDisplay : public ui::CanvasWindow {
     win::BitmapPtr griddedImage;
     win::CursorHandle eyedropperCursor;
     Announced announced{false, 0, -1, 0};
+    win::ToolTip tips;
+    ColorNotation notation = ColorNotation::Colref;
+    std::wstring tipText; // the text a tip on show points to
     // In the language of the moment the display is made, as every text.
     const wchar_t* listName = L"";
     const wchar_t* zoomName = L"";

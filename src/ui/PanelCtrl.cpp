@@ -1,14 +1,15 @@
 #include "PanelCtrl.h"
 
 #include "../../res/resource.h"
-#include "../core/KeyCommands.h"
-#include "../core/Language.h"
-#include "../core/PrivateMessages.h"
-#include "KeyColor.h"
-#include "PanelLayout.h"
-#include "ToolButtonTips.h"
-#include "Pictures.h"
+#include "../logic/KeyColor.h"
+#include "../logic/KeyCommands.h"
+#include "../logic/Language.h"
+#include "../logic/ToolButtonTips.h"
+#include "../logic/ToolPanelLayout.h"
+#include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
+#include "../win/WindowRects.h"
+#include "Pictures.h"
 
 #include <utility>
 
@@ -17,7 +18,7 @@ namespace {
 struct ButtonRow {
     int id;
     int command;
-    int latching;
+    bool latching;
     int picture;
     int pressedPicture;
 };
@@ -25,14 +26,14 @@ struct ButtonRow {
 // In the order of kToolButtonTips. The last two commands are 8 for help and 7 for topmost,
 // out of button order.
 constexpr ButtonRow kButtons[PanelCtrl::kButtonCount] = {
-    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, 0, IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
-    {IDC_BUTTON_PICKER, kCommandPicker, 1, IDB_PICKER, IDB_PICKER_DOWN},
-    {IDC_BUTTON_ZOOM, kCommandZoomPicker, 1, IDB_ZOOM, IDB_ZOOM_DOWN},
-    {IDC_BUTTON_COPY, kCommandCopy, 0, IDB_COPY, IDB_COPY_DOWN},
-    {IDC_BUTTON_OPTIONS, kCommandOptions, 0, IDB_OPTIONS, IDB_OPTIONS_DOWN},
-    {IDC_BUTTON_ABOUT, kCommandAbout, 0, IDB_ABOUT, IDB_ABOUT_DOWN},
-    {IDC_BUTTON_HELP, kCommandHelp, 0, IDB_HELP, IDB_HELP_DOWN},
-    {IDC_BUTTON_TOPMOST, kCommandTopmost, 1, IDB_TOPMOST, IDB_TOPMOST_DOWN},
+    {IDC_BUTTON_COLOR_DIALOG, kCommandColorDialog, false, IDB_COLOR_DIALOG, IDB_COLOR_DIALOG_DOWN},
+    {IDC_BUTTON_PICKER, kCommandPicker, true, IDB_PICKER, IDB_PICKER_DOWN},
+    {IDC_BUTTON_ZOOM, kCommandZoomPicker, true, IDB_ZOOM, IDB_ZOOM_DOWN},
+    {IDC_BUTTON_COPY, kCommandCopy, false, IDB_COPY, IDB_COPY_DOWN},
+    {IDC_BUTTON_OPTIONS, kCommandOptions, false, IDB_OPTIONS, IDB_OPTIONS_DOWN},
+    {IDC_BUTTON_ABOUT, kCommandAbout, false, IDB_ABOUT, IDB_ABOUT_DOWN},
+    {IDC_BUTTON_HELP, kCommandHelp, false, IDB_HELP, IDB_HELP_DOWN},
+    {IDC_BUTTON_TOPMOST, kCommandTopmost, true, IDB_TOPMOST, IDB_TOPMOST_DOWN},
 };
 
 static_assert(PanelCtrl::kButtonCount == kToolButtonCount);
@@ -109,16 +110,15 @@ void PanelCtrl::BuildButtons() {
         // The caption is not drawn: it names the button for assistive technology.
         const wchar_t* tip = Localized(kToolButtonTips[i].english, kToolButtonTips[i].russian);
         UButton& button = buttons[i];
-        button.Create(tip, WS_CHILD | WS_VISIBLE, ButtonRect(i), Hwnd(), static_cast<UINT>(row.id),
-                      row.latching);
+        button.Create(tip, WS_CHILD | WS_VISIBLE, win::ToRECT(ButtonRect(i)), Hwnd(),
+                      static_cast<UINT>(row.id), row.latching);
         button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed));
         toolTip.AddTool(button.Hwnd(), tip);
     }
 }
 
-RECT PanelCtrl::ButtonRect(size_t index) const {
-    const PixelRect rect = ToolButtonRect(static_cast<int>(index), clientRect.bottom, dpi);
-    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+PixelRect PanelCtrl::ButtonRect(size_t index) const {
+    return ToolButtonRect(static_cast<int>(index), clientRect.bottom, dpi);
 }
 
 void PanelCtrl::SetDpi(int newDpi) {
@@ -127,11 +127,8 @@ void PanelCtrl::SetDpi(int newDpi) {
 }
 
 void PanelCtrl::LayOutButtons() {
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const RECT rect = ButtonRect(i);
-        MoveWindow(buttons[i].Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                   TRUE);
-    }
+    for (size_t i = 0; i < buttons.size(); ++i)
+        win::MoveWindowTo(buttons[i].Hwnd(), ButtonRect(i));
 }
 
 void PanelCtrl::SetBackgroundColor(Argb color) {

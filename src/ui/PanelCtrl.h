@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/DpiScaling.h"
+#include "../logic/DpiScaling.h"
 #include "../win/Controls.h"
 #include "CanvasWindow.h"
 #include "UButton.h"
@@ -32,7 +32,7 @@ class PanelCtrl : public ui::CanvasWindow {
   private:
     void BuildButtons();
     void PostCommand(int command);
-    RECT ButtonRect(size_t index) const;
+    PixelRect ButtonRect(size_t index) const;
     void LayOutButtons();
 
     std::array<UButton, kButtonCount> buttons;

@@ -1,6 +1,6 @@
 #include "Pictures.h"
 
-#include "KeyColor.h"
+#include "../logic/KeyColor.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Pictures as GDI+ bitmaps: loading, copying, recolouring and drawing at their pixel size.
-#include "../core/Color.h"
+#include "../logic/Color.h"
 #include "../win/Gdiplus.h"
 #include "../win/Handles.h"
 

@@ -1,6 +1,6 @@
 #include "SharpPicture.h"
 
-#include "../core/DpiScaling.h"
+#include "../logic/DpiScaling.h"
 #include "Pictures.h"
 
 namespace ui {

@@ -4,11 +4,12 @@
 #include "SharpPicture.h"
 
 #include <oleacc.h>
+#include <windowsx.h>
 
 #include <utility>
 
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
-                     int latchingButton) {
+                     bool latchingButton) {
     latching = latchingButton;
     return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
 }
@@ -52,7 +53,7 @@ void UButton::DrawOnCanvas(Gdiplus::Bitmap* picture) {
 
 void UButton::SetDown(int down) {
     if (down == 0 || down == 1)
-        isDown = down;
+        isDown = down == 1;
     Refresh();
 }
 
@@ -82,7 +83,7 @@ win::AccessibleFacts UButton::DescribeAccessible(long) const {
 void UButton::Recompose() {
     if (!canvas || !normalImage)
         return;
-    Gdiplus::Bitmap* picture = isDown ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
+    Gdiplus::Bitmap* picture = ShowsDown() ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
     DrawOnCanvas(picture ? picture : normalImage.get());
 }
 
@@ -97,17 +98,21 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_MOUSEMOVE:
-        OnMouseMove();
+        OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
     case WM_MOUSELEAVE:
         OnMouseLeave();
         return 0;
-    case WM_LBUTTONDOWN:
-        OnLButtonDown();
-        break;
     case WM_LBUTTONUP:
-        OnLButtonUp();
+        OnLButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         break;
+    case BM_SETSTATE: {
+        // Held with the pointer over it, the face shows what a release there makes of the
+        // button; the platform's pushed state follows the pointer out and back while it is held.
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        Refresh();
+        return result;
+    }
     case WM_GETOBJECT:
         return OnGetObject(wParam, lParam);
     case WM_KILLFOCUS:
@@ -133,30 +138,35 @@ void UButton::OnDrawItem(const DRAWITEMSTRUCT* item) {
     DrawCanvasOn(item->hDC);
 }
 
-void UButton::OnMouseMove() {
+bool UButton::IsOver(POINT point) const {
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    return PtInRect(&client, point) != FALSE;
+}
+
+// While the button is held it has the mouse, and moves come from anywhere: hover is only over it.
+void UButton::OnMouseMove(POINT point) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
     TrackMouseEvent(&track);
-    if (!isHover) {
-        isHover = 1;
+    const bool over = IsOver(point);
+    if (isHover != over) {
+        isHover = over;
         Refresh();
     }
 }
 
 void UButton::OnMouseLeave() {
     if (isHover) {
-        isHover = 0;
+        isHover = false;
         Refresh();
     }
 }
 
-void UButton::OnLButtonDown() {
-    isDown = isDown == 0 ? 1 : 0;
-    Refresh();
-}
-
-void UButton::OnLButtonUp() {
-    if (!latching && isDown) {
-        isDown = 0;
+// Only a release over the pushed button clicks it (the platform then tells the parent), and only
+// that flips a latching one, before the parent hears of the click and reads the state.
+void UButton::OnLButtonUp(POINT point) {
+    if (latching && IsPushed() && IsOver(point)) {
+        isDown = !isDown;
         Refresh();
     }
 }

@@ -1,20 +1,21 @@
 #pragma once
-#include "../core/Color.h"
+#include "../logic/Color.h"
 #include "CanvasWindow.h"
 
 // A push button drawn from up to three pictures. It shows a hover picture under the pointer,
-// a down picture while pressed, and, when latching, stays down until the next click.
+// a down picture while pressed, and, when latching, stays down until the next click. As with
+// any push button, a press is given up by a release off the button.
 class UButton : public ui::CanvasWindow {
   public:
     virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
-                        int latchingButton);
+                        bool latchingButton);
     // Resource numbers; 0 for hover or down means the normal picture.
     void SetImagesFromResources(HINSTANCE instance, int hover, int down, int normal);
     // The button takes the pictures themselves; without a normal picture the call does nothing.
     void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
-    int IsDown() const { return isDown; }
+    bool IsDown() const { return isDown; }
     void ReplaceColor(ColorRef oldColor, ColorRef newColor);
     // A push button named by its window text (its owner gives it the tooltip's), pressed while down.
     win::AccessibleFacts DescribeAccessible(long item) const override;
@@ -26,12 +27,15 @@ class UButton : public ui::CanvasWindow {
   private:
     LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
     void OnDrawItem(const DRAWITEMSTRUCT* item);
-    void OnMouseMove();
+    void OnMouseMove(POINT point);
     void OnMouseLeave();
-    void OnLButtonDown();
-    void OnLButtonUp();
+    void OnLButtonUp(POINT point);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
 
+    bool IsOver(POINT point) const;
+    // The platform button's state while it is held with the pointer over it.
+    bool IsPushed() const { return (SendMessageW(Hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
+    bool ShowsDown() const { return IsPushed() ? !isDown : isDown; }
     void Recompose();
     void Refresh();
     void DrawNormalImageOnCanvas();
@@ -40,9 +44,9 @@ class UButton : public ui::CanvasWindow {
     win::BitmapPtr normalImage;
     win::BitmapPtr downImage;
     win::BitmapPtr hoverImage;
-    int isDown = 0;
-    int isHover = 0;
-    int latching = 0;
+    bool isDown = false;
+    bool isHover = false;
+    bool latching = false;
     // The down state assistive technology was last told of.
-    int announcedDown = 0;
+    bool announcedDown = false;
 };

@@ -217,7 +217,7 @@ class AccessibleObject final : public IAccessible {
         return proxy->get_accParent(parent);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return proxy->get_accDescription(child, text);
+        return FactText(child, text, &AccessibleFacts::description, &IAccessible::get_accDescription);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override {
         return proxy->get_accHelp(child, text);
@@ -305,9 +305,11 @@ LRESULT AnswerGetObject(const Window& window, WPARAM wParam, LPARAM lParam) {
                               reinterpret_cast<void**>(&standard))) ||
         !standard)
         return 0;
-    // The answer holds a reference of its own for the asking client.
+    // The answer holds a reference of its own for the asking client. A failure comes back as an
+    // error code, which is no answer: the default handling gives one then.
     const std::unique_ptr<IAccessible, ComRelease> object(new AccessibleObject(window.Hwnd(), standard));
-    return answer(kIidAccessible, wParam, object.get());
+    const LRESULT result = answer(kIidAccessible, wParam, object.get());
+    return result < 0 ? 0 : result;
 }
 
 } // namespace win

@@ -71,21 +71,47 @@ class ToolTip : public Window {
         else
             tools.emplace_back(tool, text);
     }
+    // Tools that are areas of one window, numbered from 1, which relays its mouse messages. Their
+    // text is asked of that window (WM_NOTIFY, TTN_GETDISPINFOW) each time a tip shows, so that
+    // it tells the present state. Replaces the areas given before.
+    void SetAreas(HWND window, std::vector<RECT> rects) {
+        SendForAreas(TTM_DELTOOLW);
+        areaWindow = window;
+        areas = std::move(rects);
+        SendForAreas(TTM_ADDTOOLW);
+    }
+    // A tip of an area on show asks for its text again and shows what it is told.
+    void Update() const {
+        if (!Hwnd())
+            return;
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        if (SendMessageW(Hwnd(), TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info)) &&
+            info.hwnd == areaWindow) {
+            info.lpszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(Hwnd(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+        }
+    }
     void RelayEvent(MSG* msg) {
-        if (!Hwnd() && IsMouseMessage(msg->message) && !tools.empty())
+        if (!Hwnd() && IsMouseMessage(msg->message) && !(tools.empty() && areas.empty()))
             MakeControl();
         if (Hwnd())
             SendMessageW(Hwnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
     }
 
   private:
+    // Wide enough for any line: a tip breaks only where its text does.
+    static constexpr LPARAM kUnboundedWidth = 0x7FFF;
+
     static bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
     void MakeControl() {
         if (!Window::Create(TOOLTIPS_CLASSW, nullptr, windowStyle, RECT{}, nullptr, 0))
             return;
+        SendMessageW(Hwnd(), TTM_SETMAXTIPWIDTH, 0, kUnboundedWidth);
         for (const auto& [tool, text] : tools)
             Register(tool, text);
         tools.clear();
+        SendForAreas(TTM_ADDTOOLW);
     }
     void Register(HWND tool, const std::wstring& text) const {
         TTTOOLINFOW info{};
@@ -96,9 +122,24 @@ class ToolTip : public Window {
         info.lpszText = const_cast<LPWSTR>(text.c_str());
         SendMessageW(Hwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
+    void SendForAreas(UINT message) const {
+        if (!Hwnd())
+            return;
+        for (size_t i = 0; i < areas.size(); ++i) {
+            TTTOOLINFOW info{};
+            info.cbSize = sizeof(info);
+            info.hwnd = areaWindow;
+            info.uId = i + 1;
+            info.rect = areas[i];
+            info.lpszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(Hwnd(), message, 0, reinterpret_cast<LPARAM>(&info));
+        }
+    }
 
     DWORD windowStyle = WS_POPUP;
     std::vector<std::pair<HWND, std::wstring>> tools;
+    HWND areaWindow = nullptr;
+    std::vector<RECT> areas;
 };
 
 class ComboBox : public Window {

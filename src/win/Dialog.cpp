@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "StartupProfile.h"
+#include "WindowRects.h"
 
 #include <algorithm>
 #include <cstring>
@@ -174,10 +175,7 @@ void Dialog::RememberTemplateLayout() {
     for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (FromHandle(child))
             continue;
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        templateControls.push_back({child, rect});
+        templateControls.push_back({child, RectInParent(child)});
     }
 }
 
@@ -193,10 +191,7 @@ void Dialog::OnDpiChanged(int newDpi) {
             font = nextFont.get();
     }
     for (const TemplateControl& control : templateControls) {
-        const RECT& placed = control.rect;
-        const PixelRect scaled =
-            RescaleDpi(PixelRect{placed.left, placed.top, placed.right, placed.bottom}, templateDpi, newDpi);
-        MoveWindow(control.window, scaled.left, scaled.top, scaled.Width(), scaled.Height(), TRUE);
+        MoveWindowTo(control.window, RescaleDpi(ToPixelRect(control.rect), templateDpi, newDpi));
         if (font)
             SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }

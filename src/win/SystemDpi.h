@@ -1,7 +1,7 @@
 #pragma once
 // The screen's DPI as a per-monitor aware program sees it. The calls are looked up at run time,
 // so the program still starts on systems that lack them and then works at the system's DPI.
-#include "../core/DpiScaling.h"
+#include "../logic/DpiScaling.h"
 
 #include <windows.h>
 

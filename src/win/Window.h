@@ -20,6 +20,7 @@ struct AccessibleFacts {
     long role = 0;      // 0: the proxy's
     long state = 0;     // added to the proxy's; all of an item's state
     std::wstring value; // empty: the proxy's
+    std::wstring description; // empty: the proxy's
     RECT bounds{};      // an item's, in client coordinates
 };
 

@@ -65,6 +65,39 @@ TEST_F(Accessibility, EveryControlTellsItsNameRoleStateAndValue) {
     EXPECT_TRUE(WaitFor([&] { return (picker.State() & STATE_SYSTEM_PRESSED) != 0; }));
 }
 
+// A pane tells its contrast with the active pane, in its description and its tip, and follows
+// the colours: black and white, then grey 119 and 118 against white, either side of AA text.
+TEST_F(Accessibility, APaneDescriptionGivesItsContrastWithTheActivePane) {
+    StartIn(false);
+    const HWND displayWindow = tintra.Control(IDC_COLOR_DISPLAY);
+    const AccessibleReader display(displayWindow);
+    const auto describes = [&](long pane, const wchar_t* ratio, bool aaText) {
+        return WaitFor([&] {
+            const std::wstring text = display.Description(pane);
+            return text.find(ratio) != std::wstring::npos &&
+                   (text.find(L"AA text") != std::wstring::npos) == aaText;
+        });
+    };
+    ASSERT_TRUE(ClickFor(displayWindow, 40, 30, "pane 1 active", [&] { return display.Selection() == 1; }));
+    PutOnClipboard(std::string("white"));
+    PressCtrlKey('V');
+    EXPECT_TRUE(describes(2, L"Contrast with pane 1: 21:1 \u2014 AAA text", true)) << display.Description(2);
+    ASSERT_TRUE(ClickFor(displayWindow, 130, 30, "pane 2 active", [&] { return display.Selection() == 2; }));
+    PutOnClipboard(std::string("#777777"));
+    PressCtrlKey('V');
+    EXPECT_TRUE(describes(1, L"Contrast with pane 2: 4.47:1", false)) << display.Description(1);
+    PutOnClipboard(std::string("#767676"));
+    PressCtrlKey('V');
+    EXPECT_TRUE(describes(1, L"Contrast with pane 2: 4.54:1", true)) << display.Description(1);
+    EXPECT_TRUE(PressKeyFor('H', "pane 1 told in HEX", [&] { return display.Description(1).rfind(L"HEX: FFFFFF\n", 0) == 0; }))
+        << display.Description(1);
+    // Resting on pane 1, the pointer brings up the same text as its tip.
+    POINT onPane1{40, 30};
+    ClientToScreen(displayWindow, &onPane1);
+    MoveMouseTo(onPane1);
+    EXPECT_TRUE(WaitFor([&] { return ShownTooltip() == display.Description(1); }, 8000)) << ShownTooltip();
+}
+
 TEST_F(Accessibility, RussianNamesWithTheRussianSetting) {
     StartIn(true);
     EXPECT_EQ(AccessibleReader(tintra.PanelButton(IDC_BUTTON_PICKER)).Name(), L"Цветоопределитель");

@@ -1,5 +1,5 @@
 #include "Driver.h"
-#include "ui/Theme.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -199,6 +199,27 @@ TEST_F(Commands, CopyButtonUsesTheMarkedNotation) {
     })) << ClipboardText();
 }
 
+// Shift with a copy gives the form for code, which pastes back to the same colour and text.
+TEST_F(Commands, ShiftCopiesInTheFormForCodeThatPastesBack) {
+    FocusDisplay();
+    const auto clipboardHolds = [](const char* text) { return [text] { return ClipboardText() == text; }; };
+    PutOnClipboard(std::string("rgb(200, 100, 50)"));
+    PressCtrlKey('V');
+    ASSERT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == L"200, 100, 50"; }));
+    ASSERT_TRUE(PressKeyFor('H', "the HEX notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_HEX); }));
+    PressChord({VK_SHIFT}, VK_RETURN);
+    EXPECT_TRUE(WaitFor(clipboardHolds("#C86432"))) << ClipboardText();
+    EXPECT_TRUE(PressKeyFor(VK_RETURN, "C86432 copied", clipboardHolds("C86432"))) << ClipboardText();
+    ASSERT_TRUE(PressKeyFor('B', "the HSB notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_HSB); }));
+    PressChord({VK_CONTROL, VK_SHIFT}, 'C');
+    EXPECT_TRUE(WaitFor(clipboardHolds("hsl(20, 60%, 49%)"))) << ClipboardText();
+    // Pasted into a black pane, it gives the colour back.
+    ASSERT_TRUE(ClickFor(tintra.Control(IDC_COLOR_DISPLAY), 130, 30, "the black pane 2 current",
+                         [&] { return tintra.InfoText(IDC_VALUE_RGB) == L"0, 0, 0"; }));
+    PressCtrlKey('V');
+    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == L"200, 100, 50"; }));
+}
+
 TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
     RECT before;
     GetWindowRect(tintra.MainWindow(), &before);
@@ -243,15 +264,7 @@ TEST_F(Tooltips, SpeakRussianWithTheRussianSetting) {
     POINT nudge{point.x + 1, point.y};
     MoveMouseTo(nudge);
     std::wstring shown;
-    const bool appeared = WaitFor(
-        [&] {
-            for (HWND tip = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); tip;
-                 tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr))
-                if (IsWindowVisible(tip))
-                    shown = TextOf(tip);
-            return !shown.empty();
-        },
-        8000);
+    const bool appeared = WaitFor([&] { return !(shown = ShownTooltip()).empty(); }, 8000);
     EXPECT_TRUE(appeared);
     EXPECT_EQ(shown, L"Скопировать результат");
 }

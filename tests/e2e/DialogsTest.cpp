@@ -1,7 +1,7 @@
 #include "Driver.h"
-#include "ui/Theme.h"
-#include "dialogs/Palette.h"
-#include "display/PaneLayout.h"
+#include "logic/Palette.h"
+#include "logic/PaneLayout.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -3,11 +3,12 @@
 // fonts of other metrics in sessions of their own.
 #include "Driver.h"
 #include "PatternWindow.h"
-#include "app/MainLayout.h"
-#include "color/ColorNotation.h"
-#include "display/ZoomGeometry.h"
-#include "display/PaneLayout.h"
-#include "ui/PanelLayout.h"
+#include "logic/MainLayout.h"
+#include "logic/ColorNotation.h"
+#include "logic/ZoomGeometry.h"
+#include "logic/PaneLayout.h"
+#include "logic/ToolPanelLayout.h"
+#include "win/WindowRects.h"
 
 #include "resource.h"
 
@@ -242,9 +243,7 @@ std::wstring WidestForm(HFONT font, std::wstring text, const std::wstring& digit
     return text;
 }
 
-PixelRect ToPixelRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
+using win::ToPixelRect;
 
 class ScaledLayout : public WithTintra<> {
   protected:
@@ -388,7 +387,7 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     RECT displayClient;
     GetClientRect(display, &displayClient);
     for (const PixelRect& pane : LayoutPanes(4, displayClient.right, displayClient.bottom)) {
-        RECT rect{pane.left, pane.top, pane.right, pane.bottom};
+        RECT rect = win::ToRECT(pane);
         MapWindowPoints(display, nullptr, reinterpret_cast<POINT*>(&rect), 2);
         ExpectTakesItsClick(display, rect);
     }
@@ -526,10 +525,7 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
 
     ASSERT_TRUE(StartMode(IDC_BUTTON_ZOOM));
     ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
-    EXPECT_TRUE(WaitFor([&] {
-        return ScreenPixels(display, RECT{visible.left, visible.top, visible.right, visible.bottom}) ==
-               expected;
-    }));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixels(display, win::ToRECT(visible)) == expected; }));
     // The middle of the block at the centre of the view is the pixel clicked on the screen.
     const int x = offset.x + kZoomClickColumn * block + block / 2,
               y = offset.y + kZoomClickRow * block + block / 2;

@@ -507,16 +507,38 @@ void PressKeys(const std::vector<WORD>& virtualKeys) {
 }
 
 void PressCtrlKey(WORD virtualKey) {
-    INPUT control{};
-    control.type = INPUT_KEYBOARD;
-    control.ki.wVk = VK_CONTROL;
-    INPUT down = control;
-    down.ki.wVk = virtualKey;
-    INPUT up = down;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    INPUT release = control;
-    release.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send({control, down, up, release});
+    PressChord({VK_CONTROL}, virtualKey);
+}
+
+namespace {
+
+INPUT KeyInput(WORD virtualKey, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    return input;
+}
+
+} // namespace
+
+void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey) {
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers)
+        inputs.push_back(KeyInput(modifier, true));
+    inputs.push_back(KeyInput(virtualKey, true));
+    inputs.push_back(KeyInput(virtualKey, false));
+    for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
+        inputs.push_back(KeyInput(*modifier, false));
+    Send(inputs);
+}
+
+std::wstring ShownTooltip() {
+    for (HWND tip = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); tip;
+         tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr))
+        if (IsWindowVisible(tip))
+            return TextOf(tip);
+    return {};
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Starts Tintra.exe and uses it as a person would: real input through SendInput, then
 // reading back the window, its controls, the registry and the clipboard.
-#include "color/ColorNotation.h"
+#include "logic/ColorNotation.h"
 #include "resource.h"
 
 #include <windows.h>
@@ -168,6 +168,10 @@ void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& virtualKeys);
 // The key with Ctrl held down.
 void PressCtrlKey(WORD virtualKey);
+// The key with the modifiers held down, all in one SendInput call: Ctrl+Shift+C.
+void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
+// The text of the tooltip on show, or an empty text while none shows.
+std::wstring ShownTooltip();
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
 

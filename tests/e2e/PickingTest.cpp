@@ -1,8 +1,8 @@
 #include "Driver.h"
 #include "PatternWindow.h"
-#include "app/ClipboardText.h"
-#include "color/ColorNotation.h"
-#include "display/ZoomGeometry.h"
+#include "logic/ClipboardText.h"
+#include "logic/ColorNotation.h"
+#include "logic/ZoomGeometry.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

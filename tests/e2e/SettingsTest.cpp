@@ -1,6 +1,6 @@
 // What the user set survives a restart, the end of a session, and start with Windows.
 #include "Driver.h"
-#include "ui/Theme.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

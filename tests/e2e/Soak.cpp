@@ -3,14 +3,17 @@
 // through the colour, options and about dialogs, ends the program in the three ways a session
 // ends it (closed, logged off, killed while a picking mode waits) and watches its memory.
 //   soak [--inputs N] [--seed S]
+// It runs at the screen's DPI, and reads and clicks physical pixels there.
 // A failure prints the seed and the last inputs, so that the run can be given again.
+#include "../win/AccessibleReader.h"
 #include "Driver.h"
 #include "ProcessFigures.h"
-#include "color/ColorNotation.h"
-#include "core/KeyCommands.h"
-#include "dialogs/Palette.h"
-#include "display/PaneLayout.h"
-#include "ui/Theme.h"
+#include "logic/ColorNotation.h"
+#include "logic/DpiScaling.h"
+#include "logic/KeyCommands.h"
+#include "logic/Palette.h"
+#include "logic/PaneLayout.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 
@@ -98,6 +101,13 @@ constexpr const wchar_t* kSettingNames[] = {L"color",     L"topmost",  L"x",    
                                             L"format",    L"lock_red", L"lock_green", L"lock_blue",
                                             L"grid",      L"autostart"};
 constexpr const wchar_t* kLockNames[] = {L"lock_red", L"lock_green", L"lock_blue"};
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
 
 std::string Narrow(const std::wstring& text) {
     std::string narrow;
@@ -279,8 +289,8 @@ class Soak {
                         "dialog: largest growth committed %+lld KB (bound %zu KB), GDI objects %+ld (bound %ld)\n",
                         measuredProcesses, processes, warmInputs, largestCommittedGrowth / 1024,
                         kCommittedGrowthBound / 1024, largestGdiGrowth, kGdiGrowthBound);
-        std::printf("soak: %d inputs, %d processes, %.0f s, every invariant held; seed %u\n", inputs, processes,
-                    seconds, seed);
+        std::printf("soak: %d inputs, %d processes, %.0f s at %d DPI, every invariant held; seed %u\n", inputs,
+                    processes, seconds, dpi, seed);
         return 0;
     }
 
@@ -308,6 +318,7 @@ class Soak {
         if (!process->Start())
             return "Tintra did not start";
         main = process->MainWindow();
+        pickers = std::make_unique<PickerReaders>(*process);
         ++processes;
         processInputs = 0;
         lifeQuota = Pick(lifeInputs, 2 * lifeInputs);
@@ -411,7 +422,7 @@ class Soak {
     std::vector<PixelRect> Panes() const {
         RECT client;
         GetClientRect(process->Control(kColorDisplay), &client);
-        return LayoutPanes(choices.panes, client.right, client.bottom);
+        return LayoutPanes(choices.panes, client.right, client.bottom, dpi);
     }
     static POINT Middle(const PixelRect& pane) {
         return POINT{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2};
@@ -442,7 +453,8 @@ class Soak {
                 format = notation;
         shown[L"format"] = format;
         for (size_t i = 0; i < std::size(kLocks); ++i)
-            shown[kLockNames[i]] = ScreenPixel(process->Control(kLocks[i]), 2, 7) != kLockReleased;
+            shown[kLockNames[i]] = ScreenPixel(process->Control(kLocks[i]), ScaleToDpi(2, dpi), ScaleToDpi(7, dpi)) !=
+                                   kLockReleased;
         const HWND display = process->Control(kColorDisplay);
         const std::vector<PixelRect> panes = Panes();
         for (size_t i = 0; i < panes.size(); ++i) {
@@ -514,18 +526,6 @@ class Soak {
                 return screen;
         }
     }
-    // Anywhere but on the tool panel. A latching tool button pressed and released elsewhere
-    // flips without its command, as designed: the topmost button would then show up over a
-    // window that stays on top, which the saved settings follow and this run does not model.
-    POINT DragStart() {
-        RECT panel{};
-        GetWindowRect(GetParent(process->PanelButton(kFirstToolButton)), &panel);
-        for (;;) {
-            const POINT screen = AnyPoint();
-            if (!PtInRect(&panel, screen))
-                return screen;
-        }
-    }
     POINT InClientArea(POINT screen) const {
         RECT client;
         GetClientRect(main, &client);
@@ -580,6 +580,15 @@ class Soak {
         Key(what, key);
         return {};
     }
+    // A colour as another program puts it on the clipboard, then Ctrl+V.
+    void Paste() {
+        char text[8];
+        std::snprintf(text, sizeof(text), "#%06X", static_cast<unsigned>(Pick(0, 0xFFFFFF)));
+        ++counts["paste"];
+        Note(std::string("paste ") + text);
+        PutOnClipboard(std::string(text));
+        PressCtrlKey('V');
+    }
     void Drag(const char* what, POINT from, POINT to) {
         Note(std::string(what) + At(from) + " to" + At(to));
         lastClick = to;
@@ -619,7 +628,7 @@ class Soak {
             Drag("drag of a thumb", from, InClientArea(POINT{from.x + Pick(-10, 10), from.y + Pick(-150, 150)}));
         } else if (kind < 650) {
             ++counts["drag anywhere"];
-            Drag("drag", DragStart(), AnyPoint());
+            Drag("drag", AnyPoint(), AnyPoint());
         } else if (kind < 720) {
             ++counts["click on a tool button"];
             Click("click on a tool button", PointIn(process->PanelButton(AllowedToolButton())));
@@ -628,14 +637,23 @@ class Soak {
                 tableKeys[static_cast<size_t>(Pick(0, static_cast<int>(tableKeys.size()) - 1))]);
         } else if (kind < 900) {
             Key("other key", otherKeys[static_cast<size_t>(Pick(0, static_cast<int>(otherKeys.size()) - 1))]);
-        } else if (kind < 960) {
-            // A picking mode, started and then ended by a pick or by Escape.
+        } else if (kind < 950) {
+            // A picking mode, the other one now and then started over it by its key, and then
+            // ended by Escape, a pick or a pasted colour.
             ++counts["picking mode"];
-            Click("click on a picker", PointIn(process->PanelButton(Pick(0, 1) ? kPickerButton : kZoomButton)));
-            if (Pick(0, 1))
+            const bool zoom = Pick(0, 1) != 0;
+            Click("click on a picker", PointIn(process->PanelButton(zoom ? kZoomButton : kPickerButton)));
+            if (Pick(0, 2) == 0)
+                Key("the other picker's key", zoom ? 'P' : 'Z');
+            const int end = Pick(0, 2);
+            if (end == 0)
                 Key("Escape in a picking mode", VK_ESCAPE);
-            else
+            else if (end == 1)
                 Click("pick", AnyPoint());
+            else
+                Paste();
+        } else if (kind < 960) {
+            Paste();
         } else if (kind < 975) {
             problem = ColorDialog();
         } else if (kind < 990) {
@@ -646,7 +664,7 @@ class Soak {
         // Paces the input to the program: it has handled what came before this answer.
         DWORD_PTR answer;
         SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &answer);
-        return problem;
+        return problem.empty() ? PickingDisagreement() : problem;
     }
 
     static std::string Describe(HWND window) {
@@ -739,12 +757,16 @@ class Soak {
         switch (Pick(0, 3)) {
         case 0: {
             // Where the buttons lie over the palette's lowest rows, they take the click.
+            RECT shown{};
+            GetClientRect(palette, &shown);
             POINT point{};
             do
-                point = POINT{Pick(0, kPaletteWidth - 1), Pick(0, kPaletteHeight - 1)};
+                point = POINT{Pick(0, shown.right - 1), Pick(0, shown.bottom - 1)};
             while (WindowFromPoint(ScreenOf(palette, point)) != palette);
             // The palette's colour is the picture's pixel under the mouse, lines included.
-            const std::uint32_t rgb = palettePixels[static_cast<size_t>(point.y * kPaletteWidth + point.x)];
+            const std::uint32_t rgb =
+                palettePixels[static_cast<size_t>(NearestSource(point.y, kPaletteHeight, shown.bottom) * kPaletteWidth +
+                                                   NearestSource(point.x, kPaletteWidth, shown.right))];
             expected = MakeColorRef(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
                                     static_cast<int>(rgb & 0xFF));
             Count("colour dialog: click on the palette");
@@ -1006,7 +1028,8 @@ class Soak {
         for (int left = Pick(0, 2); left > 0; --left) {
             if (linkClicked || Pick(0, 1)) {
                 ++counts["about: click on the face"];
-                Click("about: click on the face", ScreenOf(dialog, POINT{Pick(2, 60), Pick(2, 40)}));
+                Click("about: click on the face",
+                      ScreenOf(dialog, POINT{ScaleToDpi(Pick(2, 60), dpi), ScaleToDpi(Pick(2, 40), dpi)}));
                 continue;
             }
             ++counts["about: click on the link"];
@@ -1090,6 +1113,30 @@ class Soak {
         return problem;
     }
 
+    // The picking modes as seen from outside, after every input: the main window holds the mouse
+    // exactly while a picker waits, that is while the picker's button is down, or the zoom
+    // button with no magnified view; the view shows only while the zoom button is down and the
+    // picker's up; the system cursors are replaced (the marker names the process) exactly while
+    // the mouse is held. The program may still be taking the input in, so it is read again until
+    // it agrees or the time is up.
+    std::string PickingDisagreement() const {
+        std::string state;
+        const bool agree = WaitFor(
+            [&] {
+                const bool picker = pickers->picker.State() & STATE_SYSTEM_PRESSED;
+                const bool zoom = pickers->zoom.State() & STATE_SYSTEM_PRESSED;
+                const bool view = pickers->display.Role() == ROLE_SYSTEM_GRAPHIC;
+                const bool held = CaptureOf(process->UiThread()) == main;
+                const bool replaced = ReadSetting(kCursorMarker) == static_cast<long long>(GetProcessId(process->Handle()));
+                state = std::string("picker button ") + (picker ? "down" : "up") + ", zoom button " +
+                        (zoom ? "down" : "up") + ", view " + (view ? "shown" : "not shown") + ", mouse " +
+                        (held ? "held" : "free") + ", cursors " + (replaced ? "replaced" : "the user's");
+                return held == (picker || (zoom && !view)) && !(view && (!zoom || picker)) && replaced == held;
+            },
+            kSettleTimeoutMs);
+        return agree ? std::string() : "the picking modes disagree: " + state;
+    }
+
     // The sliders, the five rows and the active pane must show one colour; one mark, one pane.
     std::string ConsistencyProblem() const {
         const ColorRef color = SliderColor();
@@ -1146,8 +1193,17 @@ class Soak {
     std::vector<WORD> tableKeys;
     std::vector<WORD> otherKeys;
     std::vector<std::uint32_t> palettePixels = RenderPalette();
+    const int dpi = ScreenDpi();
     StandInBrowser browser;
     std::unique_ptr<TintraProcess> process;
+    // What a screen reader learns of the two picker buttons and the display.
+    struct PickerReaders {
+        explicit PickerReaders(const TintraProcess& tintra)
+            : picker(tintra.PanelButton(kPickerButton)), zoom(tintra.PanelButton(kZoomButton)),
+              display(tintra.Control(kColorDisplay)) {}
+        AccessibleReader picker, zoom, display;
+    };
+    std::unique_ptr<PickerReaders> pickers;
     HWND main = nullptr;
     Choices choices;
     Settings saved;
@@ -1195,9 +1251,12 @@ int wmain(int argc, wchar_t** argv) {
         else if (option == L"--seed")
             seed = static_cast<unsigned>(std::wcstoul(argv[i + 1], nullptr, 10));
     }
+    // Physical pixels, as the program reads and draws them: an unaware process would be handed
+    // coordinates scaled to 96 DPI.
+    SetProcessDPIAware();
     // Unbuffered, so that nothing printed is lost whichever way the run ends.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    std::printf("soak: %d inputs, seed %u\n", inputs, seed);
+    std::printf("soak: %d inputs, seed %u, %d DPI\n", inputs, seed, ScreenDpi());
     Soak soak(seed, inputs);
     running = &soak;
     SetUnhandledExceptionFilter(ReportCrash);

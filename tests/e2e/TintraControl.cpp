@@ -13,9 +13,9 @@
 //   tintra_control version PATH                    prints the file version of PATH
 //   tintra_control idle SECONDS                    prints the processor time it uses, left alone
 #include "../../res/resource.h"
-#include "../../src/core/KeyCommands.h"
-#include "../../src/core/PrivateMessages.h"
-#include "../../src/display/PaneLayout.h"
+#include "../../src/logic/KeyCommands.h"
+#include "../../src/win/PrivateMessages.h"
+#include "../../src/logic/PaneLayout.h"
 #include "Driver.h"
 
 #include <commctrl.h>

@@ -1,8 +1,8 @@
 // Prints what the help must describe, from the program's own tables, for check_chm.py:
 //   key <virtual-key code> [ctrl]               one line per key of the key table
 //   tip <English tooltip> <TAB> <Russian tooltip> one line per tool-panel button
-#include "core/KeyCommands.h"
-#include "ui/ToolButtonTips.h"
+#include "logic/KeyCommands.h"
+#include "logic/ToolButtonTips.h"
 
 #include <cstdio>
 #include <string>

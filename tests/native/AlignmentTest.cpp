@@ -1,5 +1,5 @@
-#include "core/Alignment.h"
-#include "core/DpiScaling.h"
+#include "logic/Alignment.h"
+#include "logic/DpiScaling.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/ClickRemainder.h"
+#include "logic/ClickRemainder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/ClipboardText.h"
-#include "color/ColorNotation.h"
+#include "logic/ClipboardText.h"
+#include "logic/ColorNotation.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +31,8 @@ const NotationRow kPanelTexts[] = {
     {10, 20, 30, L"10, 20, 30", L"0A141E", L"210, 170, 30", L"67, 33, 0, 88", L"1971210"},
     // A whole hue, 123 exactly, which arithmetic in binary fractions puts a hair below.
     {0, 60, 3, L"0, 60, 3", L"003C03", L"123, 255, 60", L"100, 0, 95, 76", L"211968"},
+    // A COLORREF whose later groups of three digits begin with zeros.
+    {69, 66, 15, L"69, 66, 15", L"45420F", L"56, 199, 69", L"0, 4, 78, 73", L"1000005"},
 };
 
 class PanelTexts : public ::testing::TestWithParam<NotationRow> {};

@@ -1,6 +1,6 @@
-#include "dialogs/BrowserCommand.h"
-#include "dialogs/OptionChoices.h"
-#include "dialogs/VersionText.h"
+#include "logic/BrowserCommand.h"
+#include "logic/OptionChoices.h"
+#include "logic/VersionText.h"
 
 #include <gtest/gtest.h>
 

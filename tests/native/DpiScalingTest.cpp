@@ -1,8 +1,8 @@
-#include "app/MainLayout.h"
-#include "core/DpiScaling.h"
-#include "display/PaneLayout.h"
-#include "display/ZoomGeometry.h"
-#include "ui/PanelLayout.h"
+#include "logic/MainLayout.h"
+#include "logic/DpiScaling.h"
+#include "logic/PaneLayout.h"
+#include "logic/ZoomGeometry.h"
+#include "logic/ToolPanelLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "display/PaneLayout.h"
+#include "logic/PaneLayout.h"
 
 #include <gtest/gtest.h>
 

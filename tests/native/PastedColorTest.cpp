@@ -1,5 +1,5 @@
-#include "app/ClipboardText.h"
-#include "color/PastedColor.h"
+#include "logic/ClipboardText.h"
+#include "logic/PastedColor.h"
 
 #include <gtest/gtest.h>
 
@@ -14,21 +14,22 @@ constexpr ColorNotation kNotations[] = {ColorNotation::Colref, ColorNotation::Rg
                                         ColorNotation::Hsb, ColorNotation::Cmyk};
 constexpr ColorRef kColorCount = 1u << 24;
 
-// The texts that miss in [begin, end): how many, up to the hundred that say enough (a miss is
-// searched for the nearest colour, which is slow), and the first.
+using CopyText = std::string (*)(ColorNotation, ColorRef);
+
+// The texts that miss among [begin, end) in steps: how many, up to the hundred that say enough
+// (a miss is searched for the nearest colour, which is slow), and the first.
 struct Misses {
     unsigned long long count = 0;
     std::string first;
 };
 
-Misses RoundTripMisses(ColorNotation notation, ColorRef begin, ColorRef end) {
+Misses RoundTripMisses(CopyText copy, ColorNotation notation, ColorRef begin, ColorRef end, ColorRef step) {
     const bool oneColorPerText = notation != ColorNotation::Hsb && notation != ColorNotation::Cmyk;
     Misses misses;
-    for (ColorRef color = begin; color < end && misses.count < 100; ++color) {
-        const std::string copied = ClipboardText(notation, color);
+    for (ColorRef color = begin; color < end && misses.count < 100; color += step) {
+        const std::string copied = copy(notation, color);
         const std::optional<ColorRef> pasted = PastedColor(copied, notation);
-        const bool same =
-            pasted && (*pasted == color || (!oneColorPerText && ClipboardText(notation, *pasted) == copied));
+        const bool same = pasted && (*pasted == color || (!oneColorPerText && copy(notation, *pasted) == copied));
         if (!same && misses.count++ == 0)
             misses.first = copied;
     }
@@ -37,28 +38,35 @@ Misses RoundTripMisses(ColorNotation notation, ColorRef begin, ColorRef end) {
 
 // Every colour's clipboard text, pasted back with its notation marked, gives a colour with
 // that same text; where the text belongs to one colour alone (COLREF, RGB, HEX), that colour.
-// The colours are shared out among the processors: on one, the loop takes most of a minute.
+// The same for the forms for code, at every seventh colour: a walk through all of them takes
+// minutes. The colours are shared out among the processors: on one, the loop takes most of a minute.
 TEST(PastedColor, CopyThenPasteGivesBackTheTextInEveryNotation) {
     const ColorRef threadCount = std::max(1u, std::thread::hardware_concurrency());
     const ColorRef share = (kColorCount + threadCount - 1) / threadCount;
-    for (ColorNotation notation : kNotations) {
-        std::vector<Misses> misses(threadCount);
-        std::vector<std::thread> threads;
-        for (ColorRef i = 0; i < threadCount; ++i)
-            threads.emplace_back([&, i] {
-                misses[i] = RoundTripMisses(notation, i * share, std::min(kColorCount, (i + 1) * share));
-            });
-        for (std::thread& thread : threads)
-            thread.join();
-        unsigned long long wrong = 0;
-        std::string firstWrong;
-        for (const Misses& part : misses) {
-            if (firstWrong.empty())
-                firstWrong = part.first;
-            wrong += part.count;
+    const struct {
+        CopyText copy;
+        ColorRef step;
+    } forms[] = {{ClipboardText, 1}, {CodeText, 7}};
+    for (const auto& form : forms)
+        for (ColorNotation notation : kNotations) {
+            std::vector<Misses> misses(threadCount);
+            std::vector<std::thread> threads;
+            for (ColorRef i = 0; i < threadCount; ++i)
+                threads.emplace_back([&, i] {
+                    misses[i] = RoundTripMisses(form.copy, notation, i * share,
+                                                std::min(kColorCount, (i + 1) * share), form.step);
+                });
+            for (std::thread& thread : threads)
+                thread.join();
+            unsigned long long wrong = 0;
+            std::string firstWrong;
+            for (const Misses& part : misses) {
+                if (firstWrong.empty())
+                    firstWrong = part.first;
+                wrong += part.count;
+            }
+            EXPECT_EQ(wrong, 0u) << "notation " << static_cast<int>(notation) << ", first: " << firstWrong;
         }
-        EXPECT_EQ(wrong, 0u) << "notation " << static_cast<int>(notation) << ", first: " << firstWrong;
-    }
 }
 
 struct PasteRow {
@@ -100,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"rgb(200, 100, 50)", ColorNotation::Hsb, 200, 100, 50},
         PasteRow{"RGBA(200,100,50,0.5)", ColorNotation::Cmyk, 200, 100, 50},
         PasteRow{"rgba(200, 100, 50, 50%)", ColorNotation::Rgb, 200, 100, 50},
+        PasteRow{"rgba(200, 100, 50, .5)", ColorNotation::Hex, 200, 100, 50},
         PasteRow{"(200, 100, 50)", ColorNotation::Colref, 200, 100, 50},
         PasteRow{"200,100,50", ColorNotation::Hex, 200, 100, 50},
         // HSB and CMYK texts that no colour has: the nearest of that brightness or black.
@@ -107,7 +116,19 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"(20, 191, 5)", ColorNotation::Hsb, 5, 2, 1},
         PasteRow{"(0, 255, 0)", ColorNotation::Hsb, 0, 0, 0},
         PasteRow{"(50, 0, 0, 100)", ColorNotation::Cmyk, 0, 0, 0},
-        PasteRow{"(40, 0, 0, 99)", ColorNotation::Cmyk, 2, 3, 3}));
+        PasteRow{"(40, 0, 0, 99)", ColorNotation::Cmyk, 2, 3, 3},
+        // What stylesheets and programs write, whatever is marked: tomato in every form.
+        PasteRow{"TOMATO", ColorNotation::Rgb, 255, 99, 71},
+        PasteRow{"hsl(9, 100%, 64%)", ColorNotation::Hex, 255, 99, 71},
+        PasteRow{"HSLA(369deg 100% 64% / 50%)", ColorNotation::Hsb, 255, 99, 71},
+        PasteRow{"hsl(-351, 100%, 64%)", ColorNotation::Rgb, 255, 99, 71},
+        PasteRow{"hsl(9.13 100% 63.92%)", ColorNotation::Rgb, 255, 99, 71},
+        PasteRow{"hwb(9 28% 0%)", ColorNotation::Cmyk, 255, 99, 71},
+        PasteRow{"hwb(0, 60%, 60%)", ColorNotation::Rgb, 128, 128, 128},
+        PasteRow{"device-cmyk(0 0.612 0.722 0)", ColorNotation::Colref, 255, 99, 71},
+        PasteRow{"0x004763FF", ColorNotation::Colref, 255, 99, 71},
+        PasteRow{"0XFF", ColorNotation::Hex, 255, 0, 0},
+        PasteRow{"RGB(255, 99, 71)", ColorNotation::Colref, 255, 99, 71}));
 
 // Many colours share an HSB or CMYK text; any of them will do, as the panel shows them alike.
 TEST(PastedColor, AnHsbOrCmykTextAsThePanelShowsItGivesAColourWithThatText) {
@@ -156,9 +177,18 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedRow{"rgb(1, 2, 3", ColorNotation::Hex}, MalformedRow{"rgb(300, 2, 3)", ColorNotation::Hex},
         MalformedRow{"rgbx(1, 2, 3)", ColorNotation::Hex},
         MalformedRow{"rgba(1, 2, 3, )", ColorNotation::Hex}, MalformedRow{"0x C86432", ColorNotation::Hex},
+        MalformedRow{"rgba(1,2,3,...)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,%%%)", ColorNotation::Rgb},
+        MalformedRow{"rgba(1,2,3,0.5.5)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,5%%)", ColorNotation::Rgb},
         MalformedRow{std::string("#C86432\0", 8), ColorNotation::Hex},
         MalformedRow{std::string("20\0, 191, 200", 13), ColorNotation::Hsb},
-        MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb},
+        MalformedRow{"\xC8\x64\x32", ColorNotation::Rgb}, MalformedRow{"tomatoes", ColorNotation::Rgb},
+        MalformedRow{"tomatp", ColorNotation::Rgb}, MalformedRow{"0x01000000", ColorNotation::Colref},
+        MalformedRow{"0x", ColorNotation::Colref}, MalformedRow{"hsl(9, 100%, 64%, 1, 2)", ColorNotation::Hsb},
+        MalformedRow{"hsl(9, 100, 64)", ColorNotation::Hsb}, MalformedRow{"hsl(9, 101%, 64%)", ColorNotation::Hsb},
+        MalformedRow{"hsl(9 100%, 64%)", ColorNotation::Hsb}, MalformedRow{"hsl(9, 100% 64%)", ColorNotation::Hsb},
+        MalformedRow{"hsl(9, 100%, 64% / 1)", ColorNotation::Hsb}, MalformedRow{"hsl(., 1%, 1%)", ColorNotation::Hsb},
+        MalformedRow{"hwb(9 28%)", ColorNotation::Rgb}, MalformedRow{"device-cmyk(0 0 0 1.5)", ColorNotation::Cmyk},
+        MalformedRow{"rgba(1,2,3,...)", ColorNotation::Rgb}, MalformedRow{"rgba(1,2,3,%%%)", ColorNotation::Rgb},
         MalformedRow{std::string(1 << 20, '7'), ColorNotation::Colref},
         MalformedRow{std::string(100, ' ') + "(1, 2, 3)" + std::string(100, 'x'), ColorNotation::Rgb}));
 

@@ -1,6 +1,6 @@
-#include "dialogs/Palette.h"
-#include "ui/KeyColor.h"
-#include "ui/Theme.h"
+#include "logic/Palette.h"
+#include "logic/KeyColor.h"
+#include "logic/Theme.h"
 
 #include <gtest/gtest.h>
 

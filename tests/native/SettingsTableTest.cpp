@@ -1,5 +1,5 @@
-#include "app/ScreenPlacement.h"
-#include "app/SettingsTable.h"
+#include "logic/ScreenPlacement.h"
+#include "logic/SettingsTable.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ struct FakeSection {
 
 Settings Shown(std::map<std::wstring, int> stored) {
     FakeSection section{std::move(stored), {}};
-    return Interpret(ReadSettings(section.Reader()));
+    return Interpret(ReadStoredSettings(section.Reader()));
 }
 
 const std::vector<std::wstring> kWriteOrder = {
@@ -42,7 +42,7 @@ const std::vector<std::wstring> kWriteOrder = {
 
 TEST(SettingsTable, FirstStartGivesEveryDefault) {
     FakeSection empty;
-    const Settings shown = Interpret(ReadSettings(empty.Reader()));
+    const Settings shown = Interpret(ReadStoredSettings(empty.Reader()));
     EXPECT_EQ(shown.Get(Setting::Color), 0);
     EXPECT_EQ(shown.Get(Setting::Topmost), 1);
     EXPECT_EQ(shown.Get(Setting::X), kNoPosition);
@@ -117,7 +117,7 @@ TEST(SettingsTable, AcceptsWhatTheTableSaysAndShowsTheRestAsBefore) {
     for (const AcceptanceRow& row : kAcceptance) {
         SCOPED_TRACE(std::wstring(row.name) + L" = " + std::to_wstring(row.stored));
         FakeSection section{{{row.name, row.stored}, {L"panes", row.panes}}, {}};
-        const Settings stored = ReadSettings(section.Reader());
+        const Settings stored = ReadStoredSettings(section.Reader());
         EXPECT_EQ(IsAccepted(row.setting, stored), row.accepted);
         EXPECT_EQ(Interpret(stored).Get(row.setting), row.shown);
     }
@@ -157,7 +157,7 @@ TEST(SettingsTable, PaneColoursFollowThePanesTheDisplayHolds) {
         FakeSection section{{{L"panes", row.panes}}, {}};
         for (int i = 1; i <= kMaxPaneColors; ++i)
             section.stored[L"color" + std::to_wstring(i)] = i;
-        const Settings stored = ReadSettings(section.Reader());
+        const Settings stored = ReadStoredSettings(section.Reader());
         EXPECT_EQ(stored.paneColorCount, row.read);
         for (int pane = 0; pane < kMaxPaneColors; ++pane)
             EXPECT_EQ(stored.PaneColor(pane), pane < row.read ? static_cast<ColorRef>(pane + 1) : 0u);
@@ -166,7 +166,7 @@ TEST(SettingsTable, PaneColoursFollowThePanesTheDisplayHolds) {
 
 TEST(SettingsTable, ThreePanesReadAndWriteColor1Only) {
     FakeSection section{{{L"panes", 3}, {L"color1", 0x123456}, {L"color2", 0x654321}}, {}};
-    Settings settings = ReadSettings(section.Reader());
+    Settings settings = ReadStoredSettings(section.Reader());
     EXPECT_EQ(settings.PaneColor(0), 0x123456u);
     EXPECT_EQ(settings.PaneColor(1), 0u);
     FakeSection written;
@@ -197,7 +197,7 @@ TEST(SettingsTable, WritesEveryValueInOrderAndReadsItBack) {
     WriteSettings(settings, section.Writer());
     EXPECT_EQ(section.asked, kWriteOrder);
     section.asked.clear();
-    const Settings back = ReadSettings(section.Reader());
+    const Settings back = ReadStoredSettings(section.Reader());
     for (int i = 0; i < kSettingCount; ++i)
         EXPECT_EQ(back.Get(static_cast<Setting>(i)), settings.Get(static_cast<Setting>(i))) << i;
 }

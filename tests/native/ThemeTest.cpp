@@ -1,4 +1,4 @@
-#include "ui/Theme.h"
+#include "logic/Theme.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "display/ZoomGeometry.h"
+#include "logic/ZoomGeometry.h"
 
 #include <gtest/gtest.h>
 

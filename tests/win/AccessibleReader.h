@@ -33,6 +33,10 @@ class AccessibleReader {
         BSTR text = nullptr;
         return object && SUCCEEDED(object->get_accValue(Child(child), &text)) ? Take(text) : L"<none>";
     }
+    std::wstring Description(long child = CHILDID_SELF) const {
+        BSTR text = nullptr;
+        return object && SUCCEEDED(object->get_accDescription(Child(child), &text)) ? Take(text) : L"<none>";
+    }
     // -1 when there is no answer.
     long Role(long child = CHILDID_SELF) const {
         VARIANT role{};

@@ -1,8 +1,8 @@
 #include "AccessibleReader.h"
 #include "WindowTestSupport.h"
-#include "core/Language.h"
+#include "logic/Language.h"
 #include "dialogs/DlgColor.h"
-#include "dialogs/Palette.h"
+#include "logic/Palette.h"
 #include "win/Controls.h"
 #include "win/Gdiplus.h"
 

@@ -2,7 +2,7 @@
 #include "FakeScreenDisplay.h"
 #include "MagnifiedView.h"
 #include "WindowTestSupport.h"
-#include "core/PrivateMessages.h"
+#include "win/PrivateMessages.h"
 
 #include <gtest/gtest.h>
 

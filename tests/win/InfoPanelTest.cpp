@@ -1,5 +1,5 @@
 #include "WindowTestSupport.h"
-#include "core/PrivateMessages.h"
+#include "win/PrivateMessages.h"
 #include "color/InfoCtrl.h"
 #include "win/Gdiplus.h"
 
@@ -108,7 +108,7 @@ TEST_F(InfoPanelTest, ShowsTheColourInEveryRow) {
 }
 
 TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
-    panel.SetBackColor(0x00E6C2A3);
+    panel.SetBackgroundColor(0x00E6C2A3);
     RedrawWindow(panel.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC dc = GetDC(panel.Hwnd());

@@ -1,8 +1,8 @@
 #pragma once
 // The colour display's magnified view as its user and a screen reader find it.
 #include "AccessibleReader.h"
-#include "core/DpiScaling.h"
-#include "display/ZoomGeometry.h"
+#include "logic/DpiScaling.h"
+#include "logic/ZoomGeometry.h"
 #include "ui/CanvasWindow.h"
 #include "ui/Pictures.h"
 

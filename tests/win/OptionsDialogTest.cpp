@@ -1,6 +1,6 @@
 #include "AccessibleReader.h"
 #include "WindowTestSupport.h"
-#include "core/Language.h"
+#include "logic/Language.h"
 #include "dialogs/DlgOptions.h"
 #include "win/Controls.h"
 

@@ -1,6 +1,6 @@
 #include "ChildHost.h"
 #include "WindowTestSupport.h"
-#include "core/PrivateMessages.h"
+#include "win/PrivateMessages.h"
 #include "app/Slider.h"
 #include "ui/PanelCtrl.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/Palette.h"
+#include "logic/Palette.h"
 #include "ui/Pictures.h"
 
 #include "resource.h"

@@ -90,6 +90,10 @@ TEST_F(ScreenPickerTest, TheModesOwnReleaseAndRetakeOfTheMouseEndsNothing) {
     EXPECT_TRUE(Waiting());
     EXPECT_TRUE(IsDown(IDC_BUTTON_PICKER));
     EXPECT_TRUE(CursorsReplaced());
+    Command(IDC_BUTTON_ZOOM, 1); // over the waiting picker, then taken back: the picker still waits
+    Command(IDC_BUTTON_ZOOM, 0);
+    EXPECT_TRUE(Waiting());
+    EXPECT_TRUE(CursorsReplaced());
 }
 
 TEST_F(ScreenPickerTest, AnotherWindowTakingTheMouseEndsEitherModeAsEscapeDoes) {

@@ -2,12 +2,12 @@
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point into a scratch key while a test runs, so
 // the tests neither see nor change the real settings or start-up list.
 #include "WindowTestSupport.h"
-#include "app/SettingsTable.h"
+#include "logic/SettingsTable.h"
 #include "app/StartWithWindows.h"
 #include "app/TintraDlg.h"
-#include "core/Language.h"
-#include "core/PrivateMessages.h"
-#include "ui/Theme.h"
+#include "logic/Language.h"
+#include "win/PrivateMessages.h"
+#include "logic/Theme.h"
 #include "win/App.h"
 #include "win/Gdiplus.h"
 
@@ -128,7 +128,7 @@ std::wstring RunValue(HKEY root) {
 
 // What the main window would show for these stored values: the default for every other one.
 Settings Expected(const std::map<std::wstring, int>& stored) {
-    return Interpret(ReadSettings([&](const wchar_t* name, int defaultValue) {
+    return Interpret(ReadStoredSettings([&](const wchar_t* name, int defaultValue) {
         const auto found = stored.find(name);
         return found == stored.end() ? defaultValue : found->second;
     }));

@@ -94,38 +94,49 @@ TEST_F(SystemCursorsTest, TheMarkerNamesTheProcessExactlyWhileTheCursorsAreRepla
     EXPECT_FALSE(MarkerIsThere());
 }
 
-// A process of this program that has ended; its handle is kept, so its id is not used again.
-PROCESS_INFORMATION EndedProcess() {
+// A process of this program, suspended or ended; its handle is kept, so its id is not used again.
+PROCESS_INFORMATION StartCopy(bool ended) {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring command = L"\"" + std::wstring(path) + L"\" --gtest_list_tests";
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                       &startup, &process))
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | CREATE_SUSPENDED,
+                       nullptr, nullptr, &startup, &process) &&
+        ended) {
+        TerminateProcess(process.hProcess, 0);
         WaitForSingleObject(process.hProcess, 10000);
+    }
     return process;
 }
 
-TEST_F(SystemCursorsTest, AMarkerLeftByARunThatHasEndedIsClearedAtTheNextStart) {
-    const PROCESS_INFORMATION killedRun = EndedProcess();
-    ASSERT_NE(killedRun.hProcess, nullptr);
-    app.WriteProfileInt(L"Settings", L"cursors_replaced", static_cast<int>(killedRun.dwProcessId));
-    RecordingCursors nextRun;
-    EXPECT_FALSE(MarkerIsThere());
-    EXPECT_EQ(startupSchemeLoads, 1); // the user's own cursors are back
-    RecordingCursors third;
-    EXPECT_EQ(startupSchemeLoads, 1);
-    CloseHandle(killedRun.hProcess);
-    CloseHandle(killedRun.hThread);
-}
-
-TEST_F(SystemCursorsTest, AMarkerOfACopyThatStillWaitsForItsClickIsLeftAlone) {
-    RecordingCursors waiting;
-    waiting.Replace(eyedropper.get());
-    RecordingCursors secondCopy; // started while the first waits
-    EXPECT_EQ(Marker(), static_cast<int>(GetCurrentProcessId()));
-    EXPECT_EQ(startupSchemeLoads, 0);
+// A marker is cleared at the next start, with the user's cursors loaded again, unless it names
+// another copy that still waits: one of a run that has ended, or one that names the starting
+// process itself (its id was the crashed run's), is stale.
+TEST_F(SystemCursorsTest, AMarkerIsClearedAtTheNextStartUnlessAnotherCopyStillWaits) {
+    enum class Owner { EndedRun, ThisProcess, WaitingCopy };
+    for (const Owner owner : {Owner::EndedRun, Owner::ThisProcess, Owner::WaitingCopy}) {
+        SCOPED_TRACE(static_cast<int>(owner));
+        startupSchemeLoads = 0;
+        PROCESS_INFORMATION copy{};
+        if (owner != Owner::ThisProcess) {
+            copy = StartCopy(owner == Owner::EndedRun);
+            ASSERT_NE(copy.hProcess, nullptr);
+        }
+        const DWORD marked = owner == Owner::ThisProcess ? GetCurrentProcessId() : copy.dwProcessId;
+        app.WriteProfileInt(L"Settings", L"cursors_replaced", static_cast<int>(marked));
+        RecordingCursors nextRun;
+        const bool stale = owner != Owner::WaitingCopy;
+        EXPECT_EQ(Marker(), stale ? 0 : static_cast<int>(marked));
+        EXPECT_EQ(startupSchemeLoads, stale ? 1 : 0); // the user's own cursors are back
+        RecordingCursors third;
+        EXPECT_EQ(startupSchemeLoads, stale ? 1 : 0);
+        if (copy.hProcess) {
+            TerminateProcess(copy.hProcess, 0);
+            CloseHandle(copy.hProcess);
+            CloseHandle(copy.hThread);
+        }
+    }
 }
 
 } // namespace

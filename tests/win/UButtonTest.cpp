@@ -1,6 +1,6 @@
 #include "ChildHost.h"
 #include "WindowTestSupport.h"
-#include "ui/KeyColor.h"
+#include "logic/KeyColor.h"
 #include "ui/Pictures.h"
 #include "ui/UButton.h"
 
@@ -64,31 +64,43 @@ TEST_F(UButtonTest, LatchingButtonStaysDownUntilTheNextClick) {
     EXPECT_EQ(Clicks(), 2);
 }
 
-TEST_F(UButtonTest, NonLatchingButtonIsDownOnlyWhileHeld) {
-    MakeLock(0);
+// As a standard push button: the face shows the press only while the pointer is over the held
+// button, and only a release over it clicks, which alone flips a latching one.
+enum class Release { OnIt, OffIt, OffThenBack };
+struct PressRow {
+    int latching;
+    Release release;
+    int downAfter;
+    int clicks;
+};
+
+class UButtonPress : public UButtonTest, public ::testing::WithParamInterface<PressRow> {};
+
+TEST_P(UButtonPress, FollowsThePointerAndActsOnlyOnAReleaseOverIt) {
+    const PressRow& row = GetParam();
+    MakeLock(row.latching);
     Mouse(WM_LBUTTONDOWN, 4, 5);
-    EXPECT_EQ(button.IsDown(), 1);
     EXPECT_EQ(Pixel(2, 7), kRedLockFace);
-    Mouse(WM_LBUTTONUP, 4, 5);
-    EXPECT_EQ(button.IsDown(), 0);
-    EXPECT_EQ(Clicks(), 1);
+    if (row.release != Release::OnIt) {
+        Mouse(WM_MOUSEMOVE, 60, 60);
+        EXPECT_EQ(Pixel(2, 7), kGreyLockFace) << "the face returns while the pointer is off";
+    }
+    if (row.release == Release::OffThenBack) {
+        Mouse(WM_MOUSEMOVE, 4, 5);
+        EXPECT_EQ(Pixel(2, 7), kRedLockFace);
+    }
+    const POINT at = row.release == Release::OffIt ? POINT{60, 60} : POINT{4, 5};
+    Mouse(WM_LBUTTONUP, at.x, at.y);
+    EXPECT_EQ(button.IsDown(), row.downAfter);
+    EXPECT_EQ(Pixel(2, 7), row.downAfter ? kRedLockFace : kGreyLockFace);
+    EXPECT_EQ(Clicks(), row.clicks);
 }
 
-TEST_F(UButtonTest, ReleasingOutsideGivesNoClick) {
-    MakeLock(1);
-    Mouse(WM_LBUTTONDOWN, 4, 5);
-    Mouse(WM_LBUTTONUP, 60, 60);
-    EXPECT_EQ(button.IsDown(), 1); // latching: the press flipped it anyway
-    EXPECT_EQ(Clicks(), 0);
-}
-
-TEST_F(UButtonTest, NonLatchingReleasedOutsideComesUpWithoutAClick) {
-    MakeLock(0);
-    Mouse(WM_LBUTTONDOWN, 4, 5);
-    Mouse(WM_LBUTTONUP, 60, 60);
-    EXPECT_EQ(button.IsDown(), 0);
-    EXPECT_EQ(Clicks(), 0);
-}
+INSTANTIATE_TEST_SUITE_P(Table, UButtonPress,
+                         ::testing::Values(PressRow{1, Release::OnIt, 1, 1}, PressRow{1, Release::OffIt, 0, 0},
+                                           PressRow{1, Release::OffThenBack, 1, 1},
+                                           PressRow{0, Release::OnIt, 0, 1}, PressRow{0, Release::OffIt, 0, 0},
+                                           PressRow{0, Release::OffThenBack, 0, 1}));
 
 TEST_F(UButtonTest, DoubleClickFlipsALatchingButtonOnce) {
     MakeLock(1);

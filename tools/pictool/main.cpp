@@ -2,8 +2,8 @@
 #include "ImageWriters.h"
 #include "PixImage.h"
 
-#include "dialogs/Palette.h"
-#include "ui/Theme.h"
+#include "logic/Palette.h"
+#include "logic/Theme.h"
 
 #include <cstdio>
 #include <exception>

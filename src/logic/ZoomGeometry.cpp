@@ -1,6 +1,6 @@
 #include "ZoomGeometry.h"
 
-#include "../core/DpiScaling.h"
+#include "DpiScaling.h"
 
 #include <algorithm>
 

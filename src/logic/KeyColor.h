@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/Color.h"
+#include "Color.h"
 
 #include <cstddef>
 #include <cstdint>

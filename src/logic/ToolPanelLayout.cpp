@@ -1,4 +1,4 @@
-#include "PanelLayout.h"
+#include "ToolPanelLayout.h"
 
 namespace {
 

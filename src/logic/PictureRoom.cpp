@@ -40,7 +40,7 @@ std::vector<int> Shifts(const std::vector<DialogPart>& parts, Edge edge, Pushes 
 
 } // namespace
 
-DialogRoom MakeRoomForPictures(const std::vector<DialogPart>& parts, int clientWidth, int clientHeight) {
+DialogRoom RoomForPictures(const std::vector<DialogPart>& parts, int clientWidth, int clientHeight) {
     const std::vector<int> shiftX = Shifts(
         parts, [](const PixelRect& rect) { return rect.left; },
         [](const PixelRect& picture, const PixelRect& part) {

@@ -13,3 +13,7 @@
 // of every colour of that brightness or black (at most about 590,000 conversions).
 ColorRef ColorWithHsb(const HsbColor& hsb);
 ColorRef ColorWithCmyk(const CmykColor& cmyk);
+// The same for a stylesheet's hsl() in whole numbers (hue 0..359, per cents 0..100): of the
+// colours whose own hsl() text it is, the one nearest to the colour the figures name; that
+// colour itself where no colour has the text. A few dozen conversions.
+ColorRef ColorWithHsl(const HslColor& hsl);

@@ -1,8 +1,10 @@
 #include "PastedColor.h"
 
+#include "CssColors.h"
 #include "NotationInverse.h"
 
 #include <array>
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <type_traits>
@@ -15,6 +17,10 @@ constexpr int kPercentMax = 100;
 constexpr int kColorMax = 0xFFFFFF;
 // Longer than any colour text written with generous spaces inside: "rgba(255, 255, 255, 0.75)".
 constexpr size_t kLongestColorText = 64;
+
+bool IsDigit(wchar_t unit) {
+    return unit >= L'0' && unit <= L'9';
+}
 
 bool IsSpace(wchar_t unit) {
     return unit == L' ' || unit == L'\t' || unit == L'\r' || unit == L'\n';
@@ -70,15 +76,33 @@ class Cursor {
         rest.remove_prefix(digits);
         return digits > 0;
     }
-    // An alpha value, which is not used: "0.5", "50%", "1".
-    bool Alpha() {
+    // Digits with a fraction or without, or a fraction alone; a sign only where one may stand.
+    bool Decimal(bool sign, double& value) {
         SkipSpaces();
-        size_t length = 0;
-        while (length < rest.size() && ((rest[length] >= L'0' && rest[length] <= L'9') ||
-                                        rest[length] == L'.' || rest[length] == L'%'))
-            ++length;
+        size_t length = sign && !rest.empty() && (rest[0] == L'-' || rest[0] == L'+') ? 1 : 0;
+        const bool negative = length == 1 && rest[0] == L'-';
+        value = 0;
+        size_t digits = 0;
+        for (; length < rest.size() && IsDigit(rest[length]); ++length, ++digits)
+            value = value * 10 + (rest[length] - L'0');
+        if (length + 1 < rest.size() && rest[length] == L'.' && IsDigit(rest[length + 1])) {
+            double place = 1;
+            for (++length; length < rest.size() && IsDigit(rest[length]); ++length, ++digits)
+                value += (rest[length] - L'0') * (place /= 10);
+        }
+        if (digits == 0)
+            return false;
+        value = negative ? -value : value;
         rest.remove_prefix(length);
-        return length > 0;
+        return true;
+    }
+    // An alpha value, which is not used: one number, "0.5", "1" or "50%".
+    bool Alpha() {
+        double value = 0;
+        if (!Decimal(false, value))
+            return false;
+        Take(L'%');
+        return true;
     }
 
   private:
@@ -151,6 +175,110 @@ std::optional<ColorRef> CssColor(std::wstring_view text) {
     return MakeColorRef(values[0], values[1], values[2]);
 }
 
+// What a figure of a stylesheet's colour function may be.
+enum class Figure {
+    Hue,     // degrees, "deg" or not, any number of turns
+    Percent, // 0% to 100%
+    Amount,  // 0% to 100%, or 0 to 1 as a fraction; read as per cent
+};
+constexpr double kFullPercent = 100.0;
+
+bool ReadFigure(Cursor& in, Figure kind, double& value) {
+    if (kind == Figure::Hue) {
+        if (!in.Decimal(true, value))
+            return false;
+        in.TakeWord(L"deg");
+        return true;
+    }
+    if (!in.Decimal(false, value))
+        return false;
+    if (in.Take(L'%'))
+        return value <= kFullPercent;
+    value *= kFullPercent;
+    return kind == Figure::Amount && value <= kFullPercent;
+}
+
+using Figures = std::array<double, 4>;
+
+// "(a, b, c)" or "(a b c)", with an alpha after a comma or a slash that is not used.
+std::optional<Figures> ReadFigures(Cursor& in, std::initializer_list<Figure> kinds) {
+    Figures figures{};
+    if (!in.Take(L'('))
+        return std::nullopt;
+    bool commas = false;
+    size_t count = 0;
+    for (Figure kind : kinds) {
+        if (count == 1)
+            commas = in.Take(L',');
+        else if (count > 1 && commas && !in.Take(L','))
+            return std::nullopt;
+        if (!ReadFigure(in, kind, figures[count++]))
+            return std::nullopt;
+    }
+    if (in.Take(commas ? L',' : L'/') && !in.Alpha())
+        return std::nullopt;
+    if (!in.Take(L')') || !in.AtEnd())
+        return std::nullopt;
+    return figures;
+}
+
+bool AllWhole(const Figures& figures) {
+    for (double figure : figures)
+        if (figure != std::floor(figure))
+            return false;
+    return true;
+}
+
+int Whole(double figure) {
+    return static_cast<int>(figure);
+}
+
+// hsl() and hsla(), hwb() and device-cmyk(). In whole numbers, hsl() and device-cmyk() give a
+// colour whose own text they are, so that what the copy for code writes comes back the same.
+std::optional<ColorRef> FunctionColor(std::wstring_view text) {
+    Cursor in(text);
+    if (in.TakeWord(L"hsla") || in.TakeWord(L"hsl")) {
+        auto hsl = ReadFigures(in, {Figure::Hue, Figure::Percent, Figure::Percent});
+        if (!hsl)
+            return std::nullopt;
+        Figures& figures = *hsl;
+        double& hue = figures[0];
+        hue = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0);
+        return AllWhole(figures) ? ColorWithHsl({Whole(hue), Whole(figures[1]), Whole(figures[2])})
+                                 : HslToColor(hue, figures[1], figures[2]);
+    }
+    if (in.TakeWord(L"hwb")) {
+        const auto hwb = ReadFigures(in, {Figure::Hue, Figure::Percent, Figure::Percent});
+        return hwb ? std::optional<ColorRef>(HwbToColor((*hwb)[0], (*hwb)[1], (*hwb)[2])) : std::nullopt;
+    }
+    if (in.TakeWord(L"device-cmyk")) {
+        const auto cmyk = ReadFigures(in, {Figure::Amount, Figure::Amount, Figure::Amount, Figure::Amount});
+        if (!cmyk)
+            return std::nullopt;
+        const Figures& figures = *cmyk;
+        return AllWhole(figures)
+                   ? ColorWithCmyk({Whole(figures[0]), Whole(figures[1]), Whole(figures[2]), Whole(figures[3])})
+                   : CmykToColor(figures[0], figures[1], figures[2], figures[3]);
+    }
+    return std::nullopt;
+}
+
+// A C literal of a COLORREF value, as the copy for code writes it: "0x003264C8".
+std::optional<ColorRef> LiteralColor(std::wstring_view text) {
+    if (text.size() < 3 || text[0] != L'0' || (text[1] | 0x20) != L'x' || text.size() > 10)
+        return std::nullopt;
+    ColorRef value = 0;
+    for (wchar_t unit : text.substr(2)) {
+        const int digit = HexDigit(unit);
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 16 + static_cast<ColorRef>(digit);
+    }
+    if (value > static_cast<ColorRef>(kColorMax))
+        return std::nullopt;
+    return value;
+}
+
 std::optional<ColorRef> OwnText(std::wstring_view text, ColorNotation marked) {
     switch (marked) {
     case ColorNotation::Rgb:
@@ -201,6 +329,12 @@ std::optional<ColorRef> ColorFromText(std::basic_string_view<Char> text, ColorNo
         return hex;
     if (const auto css = CssColor(*trimmed))
         return css;
+    if (const auto function = FunctionColor(*trimmed))
+        return function;
+    if (const auto literal = LiteralColor(*trimmed))
+        return literal;
+    if (const auto named = NamedColor(*trimmed))
+        return named;
     // HSB and CMYK have three or four numbers of their own.
     if (marked != ColorNotation::Hsb && marked != ColorNotation::Cmyk)
         return RgbList(*trimmed);

@@ -31,7 +31,8 @@ class TemplateReader {
             SkipString();
         return 0;
     }
-    void AlignToDoubleWord() { offset = (offset + 3) & ~static_cast<std::size_t>(3); }
+    // Padding past the end fails like any other read there.
+    void AlignToDoubleWord() { Skip((4 - offset % 4) % 4); }
     void Skip(std::size_t bytes) {
         if (bytes > size - offset)
             failed = true;

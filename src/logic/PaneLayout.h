@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/DpiScaling.h"
-#include "../core/PaneGrid.h"
+#include "DpiScaling.h"
+#include "PaneGrid.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The tool panel's button names as the user reads them in their tooltips, in button order;
 // the help's tool panel page names each button by them.
-#include "PanelLayout.h"
+#include "ToolPanelLayout.h"
 
 struct ToolButtonTip {
     const wchar_t* english;

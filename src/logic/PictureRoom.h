@@ -3,7 +3,7 @@
 // in dialog units: with a font smaller than the designer's, a picture is larger than the place
 // its template keeps for it. The dialog then grows, and the controls below or beside the
 // picture move with it, so that nothing covers anything and no picture is cut by the edge.
-#include "../core/PixelRect.h"
+#include "PixelRect.h"
 
 #include <vector>
 
@@ -27,4 +27,4 @@ struct DialogRoom {
 // to its right moves right; a part that holds a picture (a group box) grows with it. The
 // client area grows to hold every part with the margins its template left at the right and
 // bottom. A picture painted by the dialog itself is a picture whose place is its own size.
-DialogRoom MakeRoomForPictures(const std::vector<DialogPart>& parts, int clientWidth, int clientHeight);
+DialogRoom RoomForPictures(const std::vector<DialogPart>& parts, int clientWidth, int clientHeight);

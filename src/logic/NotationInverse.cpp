@@ -1,5 +1,7 @@
 #include "NotationInverse.h"
 
+#include "CssColors.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -21,6 +23,22 @@ bool Same(const HsbColor& a, const HsbColor& b) {
 }
 bool Same(const CmykColor& a, const CmykColor& b) {
     return a.cyan == b.cyan && a.magenta == b.magenta && a.yellow == b.yellow && a.black == b.black;
+}
+bool Same(const HslColor& a, const HslColor& b) {
+    return a.hue == b.hue && a.saturation == b.saturation && a.lightness == b.lightness;
+}
+HslColor HslOf(ColorRef color) {
+    return RgbToHsl({RedOf(color), GreenOf(color), BlueOf(color)});
+}
+
+// The first whole number at or above numerator / denominator; the denominator positive.
+int CeilingOf(int numerator, int denominator) {
+    return numerator >= 0 ? (numerator + denominator - 1) / denominator : -(-numerator / denominator);
+}
+
+int SquaredDistance(ColorRef a, ColorRef b) {
+    const int red = RedOf(a) - RedOf(b), green = GreenOf(a) - GreenOf(b), blue = BlueOf(a) - BlueOf(b);
+    return red * red + green * green + blue * blue;
 }
 
 // The first of first..last (inclusive) at which the rising key reaches the target, or last + 1.
@@ -130,6 +148,44 @@ ColorRef ColorWithHsb(const HsbColor& hsb) {
         return wanted * wanted + found * found -
                2.0 * wanted * found * std::cos((hsb.hue - other.hue) * kRadiansPerDegree);
     });
+}
+
+// Lightness rounds (largest + smallest channel) / 510, saturation the spread over what the
+// lightness leaves, and around a wheel of a fixed spread d the hue is 60 × position / d exactly:
+// each figure admits only the few values that round to it.
+ColorRef ColorWithHsl(const HslColor& hsl) {
+    const ColorRef named = HslToColor(hsl.hue, hsl.saturation, hsl.lightness);
+    if (Same(HslOf(named), hsl))
+        return named;
+    std::optional<ColorRef> best;
+    auto consider = [&](ColorRef color) {
+        if (Same(HslOf(color), hsl) && (!best || SquaredDistance(color, named) < SquaredDistance(*best, named)))
+            best = color;
+    };
+    for (int sum = std::max(0, CeilingOf(51 * (2 * hsl.lightness - 1), 20));
+         sum <= std::min(2 * kChannelMax, CeilingOf(51 * (2 * hsl.lightness + 1), 20) - 1); ++sum) {
+        const int room = kChannelMax - std::abs(sum - kChannelMax);
+        const int lastSpread = std::min(room, CeilingOf(room * (2 * hsl.saturation + 1), 200) - 1);
+        for (int spread = std::max(0, CeilingOf(room * (2 * hsl.saturation - 1), 200)); spread <= lastSpread;
+             ++spread) {
+            if ((sum + spread) % 2 != 0)
+                continue;
+            const int top = (sum + spread) / 2;
+            if (spread == 0) {
+                consider(MakeColorRef(top, top, top));
+                continue;
+            }
+            // Hue 0 also takes the positions just short of a full turn.
+            for (int turn = 0; turn <= (hsl.hue == 0 ? 1 : 0); ++turn) {
+                const int hue = hsl.hue + 360 * turn;
+                const int last = std::min(6 * spread, CeilingOf(spread * (2 * hue + 1), 120)) - 1;
+                for (int position = std::max(0, CeilingOf(spread * (2 * hue - 1), 120)); position <= last;
+                     ++position)
+                    consider(AroundTheWheel(top, spread, position));
+            }
+        }
+    }
+    return best.value_or(named);
 }
 
 ColorRef ColorWithCmyk(const CmykColor& cmyk) {

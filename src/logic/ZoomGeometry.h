@@ -1,8 +1,8 @@
 #pragma once
 // The magnified view, without windows: which screen pixels it shows, where a click in the
 // display lands in it, its blocks (4 x 4 at the base DPI, larger at higher DPI) and its grid.
-#include "../core/Color.h"
-#include "../core/PixelRect.h"
+#include "Color.h"
+#include "PixelRect.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 // Where the main window puts the children it places in pixels, at the window's DPI.
-#include "../core/DpiScaling.h"
+#include "DpiScaling.h"
 
 #include <array>
 

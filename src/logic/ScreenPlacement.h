@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/PixelRect.h"
+#include "PixelRect.h"
 
 #include <vector>
 

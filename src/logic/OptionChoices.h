@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/PaneGrid.h"
+#include "PaneGrid.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "SettingsTable.h"
 
-#include "../ui/Theme.h"
+#include "Theme.h"
 
 #include <algorithm>
 
@@ -73,7 +73,7 @@ int PaneColorsRead(int panes) {
     return std::max(0, std::min(panes, HeldPaneCount(panes)));
 }
 
-Settings ReadSettings(const SettingReader& read) {
+Settings ReadStoredSettings(const SettingReader& read) {
     Settings settings;
     ForEachStored([&] { return PaneColorsRead(settings.Get(Setting::Panes)); },
                   [&](Setting setting, const SettingRow& row) {

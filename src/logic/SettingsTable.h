@@ -1,6 +1,6 @@
 #pragma once
-#include "../core/Color.h"
-#include "../core/PaneGrid.h"
+#include "Color.h"
+#include "PaneGrid.h"
 
 #include <array>
 #include <functional>
@@ -82,7 +82,7 @@ using SettingReader = std::function<int(const wchar_t* name, int defaultValue)>;
 using SettingWriter = std::function<void(const wchar_t* name, int value)>;
 
 // The stored values, with the defaults for missing ones; pane colours as PaneColorsRead says.
-Settings ReadSettings(const SettingReader& read);
+Settings ReadStoredSettings(const SettingReader& read);
 // Every value in table order, pane colours up to paneColorCount.
 void WriteSettings(const Settings& settings, const SettingWriter& write);
 

@@ -1,6 +1,6 @@
 #pragma once
 // Where the tool panel puts its eight buttons, at the window's DPI.
-#include "../core/DpiScaling.h"
+#include "DpiScaling.h"
 
 constexpr int kToolButtonCount = 8;
 

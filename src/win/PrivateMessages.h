@@ -7,3 +7,4 @@ constexpr UINT WM_SLIDER_MOVED = 0xA2F7;  // wParam: the slider's control id
 constexpr UINT WM_PANE_SELECTED = 0xA654; // wParam: 0
 constexpr UINT WM_PANE_KEYDOWN = 0xA655;  // wParam: virtual-key code
 constexpr UINT WM_CHECK_CLICKED = 0x8BBA; // wParam: the check's control id
+constexpr UINT WM_NOTATION_MARKED = 0x8BBB; // wParam: 0; a click on a mark chose a notation

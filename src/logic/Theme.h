@@ -1,5 +1,5 @@
 #pragma once
-#include "../core/Color.h"
+#include "Color.h"
 
 struct ThemeColors {
     ColorRef backgroundColor; // darker: dialog faces, lock-button key pixels

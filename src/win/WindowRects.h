@@ -1,0 +1,19 @@
+#pragma once
+#include "../logic/PixelRect.h"
+
+#include <windows.h>
+
+// Where a rectangle changes type at the Win32 boundary: the layout speaks PixelRect, the
+// system RECT, and no handler converts between them field by field.
+namespace win {
+
+RECT ToRECT(const PixelRect& rect);
+PixelRect ToPixelRect(const RECT& rect);
+// A window's client area, its origin at 0, 0.
+PixelRect ClientRect(HWND window);
+// A window's frame in screen coordinates.
+PixelRect ScreenRect(HWND window);
+// Moves and sizes a window to the rectangle, in its parent's client coordinates.
+void MoveWindowTo(HWND window, const PixelRect& rect);
+
+} // namespace win
