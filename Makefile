@@ -10,7 +10,7 @@ run: build
 	scripts/run.sh $(BUILD_DIR)
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure
+	cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
 
 # Measured, never asserted: each figure against a reference taken in the same run.
 bench: build

@@ -21,8 +21,9 @@ set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/PictureRoomTest.cpp
   tests/native/DialogTemplateTest.cpp
 )
+find_package(Threads REQUIRED)
 add_executable(native_tests ${TINTRA_NATIVE_TEST_SOURCES})
-target_link_libraries(native_tests PRIVATE tintra_logic gtest_main)
+target_link_libraries(native_tests PRIVATE tintra_logic gtest_main Threads::Threads)
 tintra_warnings(native_tests)
 add_test(NAME native_tests COMMAND native_tests)
 
@@ -32,7 +33,7 @@ set(TINTRA_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fn
 add_library(tintra_logic_sanitized STATIC ${TINTRA_LOGIC_SOURCES})
 target_include_directories(tintra_logic_sanitized PUBLIC src)
 add_executable(native_tests_sanitized ${TINTRA_NATIVE_TEST_SOURCES})
-target_link_libraries(native_tests_sanitized PRIVATE tintra_logic_sanitized gtest_main)
+target_link_libraries(native_tests_sanitized PRIVATE tintra_logic_sanitized gtest_main Threads::Threads)
 foreach(target tintra_logic_sanitized native_tests_sanitized)
   tintra_warnings(${target})
   target_compile_options(${target} PRIVATE ${TINTRA_SANITIZERS})
@@ -65,34 +66,48 @@ ExternalProject_Add(tintra_windows
   DEPENDS pictool
 )
 
+# Each Wine session is a private prefix, an X display and a virtual desktop of its own. Tests in
+# one session take turns (RESOURCE_LOCK), because input and focus belong to its desktop; tests
+# in different sessions run side by side. The usual session's prefix is made once; the others
+# are linked copies of it.
 set(WINE_SESSION ${CMAKE_SOURCE_DIR}/tests/wine/session.sh)
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
 add_test(NAME wine_session_start COMMAND ${WINE_SESSION} start ${WINE_STATE})
 add_test(NAME wine_session_stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+# The Windows tests' own windows would take the focus from the end-to-end tests' input.
+set(WINE_WINDOWS_STATE ${CMAKE_BINARY_DIR}/wine-windows)
+add_test(NAME wine_windows_session_start
+         COMMAND ${CMAKE_COMMAND} -E env TINTRA_PREFIX_FROM=${WINE_STATE}/prefix
+                 ${WINE_SESSION} start ${WINE_WINDOWS_STATE})
+add_test(NAME wine_windows_session_stop COMMAND ${WINE_SESSION} stop ${WINE_WINDOWS_STATE})
+set_tests_properties(wine_windows_session_start PROPERTIES FIXTURES_REQUIRED wine FIXTURES_SETUP wine_windows
+                     TIMEOUT 300)
+set_tests_properties(wine_windows_session_stop PROPERTIES FIXTURES_CLEANUP wine_windows)
 
-function(tintra_wine_test name exe)
-  add_test(NAME ${name} COMMAND ${WINE_SESSION} run ${WINE_STATE} ${TINTRA_WINDOWS_DIR}/${exe} ${ARGN}
+# A test in the session kept in the state folder, with the fixture that starts it and its lock.
+function(tintra_wine_test name state fixture exe)
+  add_test(NAME ${name} COMMAND ${WINE_SESSION} run ${state} ${TINTRA_WINDOWS_DIR}/${exe} ${ARGN}
            WORKING_DIRECTORY ${TINTRA_WINDOWS_DIR})
-  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600 RESOURCE_LOCK wine_desktop)
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED ${fixture} TIMEOUT 600 RESOURCE_LOCK ${fixture})
 endfunction()
-tintra_wine_test(windows_tests windows_tests.exe)
-tintra_wine_test(end_to_end_tests end_to_end_tests.exe)
+tintra_wine_test(windows_tests ${WINE_WINDOWS_STATE} wine_windows windows_tests.exe)
+tintra_wine_test(end_to_end_tests ${WINE_STATE} wine end_to_end_tests.exe)
 # The layout of the main window and its dialogs, picking and magnifying again at other DPIs, and
-# with one font of other metrics in place of both of the program's fonts.
+# with one font of other metrics in place of both of the program's fonts, each in a session of
+# its own.
 add_test(NAME layout_across_dpis_and_fonts
          COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/at_dpi.sh ${WINE_SESSION} ${WINE_STATE} ${TINTRA_WINDOWS_DIR}
                  "MainWindow.ShowsTheSlidersAndLabels*:Languages/Layout.*:ScaledLayout.*"
                  120 144 192 "96/Open Sans" "144/Open Sans")
-set_tests_properties(layout_across_dpis_and_fonts PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600
-                     RESOURCE_LOCK wine_desktop)
+set_tests_properties(layout_across_dpis_and_fonts PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600)
 # The main window and its dialogs, pixel for pixel, against the pictures in tests/pictures.
 add_test(NAME reference_pictures COMMAND ${CMAKE_SOURCE_DIR}/tests/pictures/pictures.sh compare ${CMAKE_BINARY_DIR})
-set_tests_properties(reference_pictures PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)
+set_tests_properties(reference_pictures PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine)
 # The short soak run, with a fixed seed so that every test run gives the same input;
 # `make soak` gives ten thousand inputs from a fresh seed.
-tintra_wine_test(soak_short soak.exe --inputs 500 --seed 7)
+tintra_wine_test(soak_short ${WINE_STATE} wine soak.exe --inputs 500 --seed 7)
 
 # The help files beside Tintra.exe, read back with a CHM reader and held against the program's
 # own key table and tooltips, which help_facts prints.
@@ -111,4 +126,4 @@ add_test(NAME help_files COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/
 # What a user downloads: the installer, run silently in the test prefix, and its uninstaller.
 add_test(NAME installer COMMAND ${CMAKE_SOURCE_DIR}/tests/package/install_test.sh ${WINE_SESSION} ${WINE_STATE}
          ${TINTRA_WINDOWS_DIR} ${PROJECT_VERSION})
-set_tests_properties(installer PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine_desktop)
+set_tests_properties(installer PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine)

@@ -3,6 +3,7 @@
 #include "../../res/resource.h"
 #include "../display/ScreenCopy.h"
 #include "../ui/Pictures.h"
+#include "../win/WindowRects.h"
 
 #include <utility>
 
@@ -64,7 +65,7 @@ bool ScreenPicker::TakePoint(POINT screenPoint, bool collect) {
 bool ScreenPicker::PickScreenColor(POINT screenPoint, bool collect) {
     const PixelRect area{screenPoint.x, screenPoint.y, screenPoint.x + 1, screenPoint.y + 1};
     ScreenArea pixel;
-    const bool read = VirtualScreen().Contains({screenPoint.x, screenPoint.y}) && CopyScreenArea(area, pixel);
+    const bool read = VirtualScreen().Contains(win::ToPixelPoint(screenPoint)) && CopyScreenArea(area, pixel);
     if (read && collect && display.GetPaneCount() > 1) {
         setCurrentColor(ToColorRef(pixel.pixels.front()));
         display.ActivateNextPane();

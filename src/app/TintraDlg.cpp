@@ -500,14 +500,16 @@ bool CTintraDlg::IsRestOfEndedClick(const MSG& msg) {
 // mouse, whichever of the program's windows has the focus; other programs never see them taken.
 bool CTintraDlg::TakesBeforeChildren(const MSG& msg) {
     const bool viewing = !picker.IsWaiting() && colorDisplay.IsZoomMode();
-    POINT pointer;
-    if ((msg.message != WM_KEYDOWN && msg.message != WM_MOUSEWHEEL) || (!picker.IsWaiting() && !viewing) ||
-        !GetCursorPos(&pointer))
+    if (!picker.IsWaiting() && !viewing)
         return false;
-    if (msg.message == WM_KEYDOWN)
+    // The keys step from where the pointer is now, after the moves of the keys before them; the
+    // wheel keeps the pixel under the place it was turned at.
+    POINT pointer;
+    if (msg.message == WM_KEYDOWN && GetCursorPos(&pointer))
         return OnPickingKey(static_cast<unsigned>(msg.wParam), pointer, viewing);
     if (msg.message != WM_MOUSEWHEEL || !viewing)
         return false;
+    pointer = msg.pt;
     ScreenToClient(colorDisplay.Hwnd(), &pointer);
     colorDisplay.StepZoom(GET_WHEEL_DELTA_WPARAM(msg.wParam) > 0 ? 1 : -1, pointer);
     return true;
@@ -521,7 +523,8 @@ bool CTintraDlg::OnPickingKey(unsigned virtualKey, POINT pointer, bool viewing) 
     switch (key.action) {
     case PickingAction::MovePointer: {
         const int step = viewing ? colorDisplay.ZoomBlock() : 1;
-        const PixelPoint moved = MovedPointer({pointer.x, pointer.y}, key.dx * step, key.dy * step, VirtualScreen());
+        const PixelPoint moved =
+            MovedPointer(win::ToPixelPoint(pointer), key.dx * step, key.dy * step, VirtualScreen());
         SetCursorPos(moved.x, moved.y);
         return true;
     }

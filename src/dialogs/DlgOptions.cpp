@@ -12,28 +12,6 @@ namespace {
 constexpr int kThemeButtonIds[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
                                    IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
 
-struct Caption {
-    int id; // 0: the dialog's title
-    const wchar_t* english;
-    const wchar_t* russian;
-};
-
-const Caption kCaptions[] = {
-    {0, L"Options", L"Опции Программы"},
-    {IDC_DISPLAY_GROUP, L"Color Display", L"Цветовой Дисплей"},
-    {IDC_PANE_COUNT_LABEL, L"Number of panes:", L"Кол-во панелей:"},
-    {IDC_ZOOM_GROUP, L"Zoomed Picker", L"Приближенный Цветоопределитель"},
-    {IDC_GRID, L"Apply grid to zoomed image", L"Применять пиксельную решетку"},
-    {IDC_AUTOSTART_GROUP, L"Auto-Start", L"Авто-запуск"},
-    {IDC_AUTOSTART, L"Run Tintra when Windows starts", L"Запускать Tintra при загрузке Windows"},
-    {IDC_LANGUAGE_GROUP, L"Language", L"Язык"},
-    {IDC_ENGLISH, L"English", L"Английский"},
-    {IDC_RUSSIAN, L"Russian", L"Русский"},
-    {IDC_THEME_GROUP, L"Color Theme", L"Вид Программы"},
-    {IDOK, L"Apply", L"Применить"},
-    {IDCANCEL, L"Cancel", L"Отменить"},
-};
-
 } // namespace
 
 CDlgOptions::CDlgOptions() : ThemedDialog(IDD_OPTIONS) {}
@@ -53,7 +31,7 @@ void CDlgOptions::DoDataExchange() {
 // faces reaches a pixel or two past it ("Авто-запуск" lost half its "к"): a space after the
 // caption keeps that letter whole.
 void CDlgOptions::SetCaptions() const {
-    for (const Caption& caption : kCaptions) {
+    for (const OptionCaption& caption : kOptionCaptions) {
         const HWND window = caption.id ? GetDlgItem(Hwnd(), caption.id) : Hwnd();
         std::wstring text = Localized(caption.english, caption.russian);
         if (caption.id && (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)

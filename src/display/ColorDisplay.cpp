@@ -115,7 +115,7 @@ void CColorDisplay::ActivateNextPane() {
 
 bool CColorDisplay::CaptureScreen(POINT screenPoint) {
     const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    zoomBounds = ZoomCaptureArea({screenPoint.x, screenPoint.y}, dpi);
+    zoomBounds = ZoomCaptureArea(win::ToPixelPoint(screenPoint), dpi);
     ScreenArea copy{Intersect(zoomBounds, VirtualScreen()), {}};
     // Off the screen altogether there is nothing to read, and the view is all black.
     const bool copied = copy.area.IsEmpty() || CopyScreen(copy.area, copy);
@@ -367,7 +367,7 @@ void CColorDisplay::PickFromZoom(POINT point, bool collect) {
     if (!zoomMode || !canvas || !zoomImage)
         return;
     const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()),
-                                       static_cast<int>(canvas->GetHeight()), {point.x, point.y}, ZoomBlockAt(dpi));
+                                       static_cast<int>(canvas->GetHeight()), win::ToPixelPoint(point), ZoomBlockAt(dpi));
     Gdiplus::Color picked(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);

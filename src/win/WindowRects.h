@@ -3,12 +3,13 @@
 
 #include <windows.h>
 
-// Where a rectangle changes type at the Win32 boundary: the layout speaks PixelRect, the
+// Where a rectangle or a point changes type at the Win32 boundary: the layout speaks PixelRect, the
 // system RECT, and no handler converts between them field by field.
 namespace win {
 
 RECT ToRECT(const PixelRect& rect);
 PixelRect ToPixelRect(const RECT& rect);
+inline PixelPoint ToPixelPoint(POINT point) { return PixelPoint{point.x, point.y}; }
 // A window's client area, its origin at 0, 0.
 PixelRect ClientRect(HWND window);
 // A window's frame in screen coordinates.

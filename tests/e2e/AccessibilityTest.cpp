@@ -10,49 +10,36 @@ namespace {
 
 using namespace e2e;
 
-constexpr int kDisplay = 1000, kRedLock = 1002, kRedSlider = 1018, kRgbLabel = 1006, kRgbText = 1003;
-constexpr int kHexMark = 3002, kPickerButton = 5001;
-
-class Accessibility : public ::testing::Test {
+class Accessibility : public WithTintra<> {
   protected:
-    void TearDown() override {
-        EXPECT_EQ(tintra.CloseAndWait(), 0);
-        ClearSettings();
-    }
-    void Start(bool russian) {
-        ClearSettings();
-        StoreSetting(L"language", russian ? 1 : 0);
-        ASSERT_TRUE(tintra.Start());
-    }
     // The name of the active pane: its place and the colour the RGB row shows.
     std::wstring ActivePaneName(const AccessibleReader& display, const wchar_t* word) const {
-        return word + (L" " + std::to_wstring(display.Selection())) + L": " + tintra.InfoText(kRgbText);
+        return word + (L" " + std::to_wstring(display.Selection())) + L": " + tintra.InfoText(IDC_VALUE_RGB);
     }
-
-    TintraProcess tintra;
 };
 
 TEST_F(Accessibility, EveryControlTellsItsNameRoleStateAndValue) {
-    Start(false);
-    const AccessibleReader picker(tintra.PanelButton(kPickerButton));
+    StartIn(false);
+    const AccessibleReader picker(tintra.PanelButton(IDC_BUTTON_PICKER));
     ASSERT_TRUE(picker.Found());
     EXPECT_EQ(picker.Name(), L"Color picker");
     EXPECT_EQ(picker.Role(), ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_FALSE(picker.State() & STATE_SYSTEM_PRESSED);
 
-    const AccessibleReader lock(tintra.Control(kRedLock));
+    const AccessibleReader lock(tintra.Control(IDC_LOCK_RED));
     EXPECT_EQ(lock.Name(), L"Lock red");
     EXPECT_EQ(lock.Role(), ROLE_SYSTEM_PUSHBUTTON);
 
-    const AccessibleReader slider(tintra.Control(kRedSlider));
+    const AccessibleReader slider(tintra.Control(IDC_SLIDER_RED));
     EXPECT_EQ(slider.Name(), L"Red value");
     EXPECT_EQ(slider.Role(), ROLE_SYSTEM_SLIDER);
-    EXPECT_EQ(slider.Value(), std::to_wstring(TrackbarPos(tintra.Control(kRedSlider))));
+    EXPECT_EQ(slider.Value(), std::to_wstring(TrackbarPos(tintra.Control(IDC_SLIDER_RED))));
 
-    EXPECT_EQ(AccessibleReader(GetDlgItem(tintra.InfoPanel(), kRgbLabel)).Name(), L"RGB");
-    EXPECT_EQ(AccessibleReader(GetDlgItem(tintra.InfoPanel(), kRgbText)).Name(), tintra.InfoText(kRgbText));
+    EXPECT_EQ(AccessibleReader(GetDlgItem(tintra.InfoPanel(), IDC_NAME_RGB)).Name(), L"RGB");
+    EXPECT_EQ(AccessibleReader(GetDlgItem(tintra.InfoPanel(), IDC_VALUE_RGB)).Name(),
+              tintra.InfoText(IDC_VALUE_RGB));
 
-    const AccessibleReader display(tintra.Control(kDisplay));
+    const AccessibleReader display(tintra.Control(IDC_COLOR_DISPLAY));
     EXPECT_EQ(display.Name(), L"Color panes");
     EXPECT_EQ(display.Role(), ROLE_SYSTEM_LIST);
     ASSERT_GE(display.Selection(), 1);
@@ -60,28 +47,25 @@ TEST_F(Accessibility, EveryControlTellsItsNameRoleStateAndValue) {
     EXPECT_TRUE(display.State(display.Selection()) & STATE_SYSTEM_SELECTED);
 
     // H marks HEX, with the focus in the display as a keyboard user has it.
-    const AccessibleReader hex(GetDlgItem(tintra.InfoPanel(), kHexMark));
+    const AccessibleReader hex(GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX));
     EXPECT_EQ(hex.Name(), L"HEX");
     EXPECT_EQ(hex.Role(), ROLE_SYSTEM_RADIOBUTTON);
     EXPECT_FALSE(hex.State() & STATE_SYSTEM_CHECKED);
-    ClickControl(tintra.Control(kDisplay), 40, 30);
-    ASSERT_TRUE(WaitFor([&] {
-        GUITHREADINFO info{sizeof(info)};
-        return GetGUIThreadInfo(tintra.UiThread(), &info) && info.hwndFocus == tintra.Control(kDisplay);
-    }));
+    ClickControl(tintra.Control(IDC_COLOR_DISPLAY), 40, 30);
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(tintra.UiThread()) == tintra.Control(IDC_COLOR_DISPLAY); }));
     PressKey('H');
     EXPECT_TRUE(WaitFor([&] { return (hex.State() & STATE_SYSTEM_CHECKED) != 0; }));
 
     // Last: the picker then waits for a pick, which closing the program ends.
-    ClickControl(tintra.PanelButton(kPickerButton), 14, 10);
+    ClickControl(tintra.PanelButton(IDC_BUTTON_PICKER), 14, 10);
     EXPECT_TRUE(WaitFor([&] { return (picker.State() & STATE_SYSTEM_PRESSED) != 0; }));
 }
 
 // A pane tells its contrast with the active pane, in its description and its tip, and follows
 // the colours: black and white, then grey 119 and 118 against white, either side of AA text.
 TEST_F(Accessibility, APaneDescriptionGivesItsContrastWithTheActivePane) {
-    Start(false);
-    const HWND displayWindow = tintra.Control(kDisplay);
+    StartIn(false);
+    const HWND displayWindow = tintra.Control(IDC_COLOR_DISPLAY);
     const AccessibleReader display(displayWindow);
     const auto describes = [&](long pane, const wchar_t* ratio, bool aaText) {
         return WaitFor([&] {
@@ -111,11 +95,11 @@ TEST_F(Accessibility, APaneDescriptionGivesItsContrastWithTheActivePane) {
 }
 
 TEST_F(Accessibility, RussianNamesWithTheRussianSetting) {
-    Start(true);
-    EXPECT_EQ(AccessibleReader(tintra.PanelButton(kPickerButton)).Name(), L"Цветоопределитель");
-    EXPECT_EQ(AccessibleReader(tintra.Control(kRedLock)).Name(), L"Закрепить красный");
-    EXPECT_EQ(AccessibleReader(tintra.Control(kRedSlider)).Name(), L"Насыщенность красного");
-    const AccessibleReader display(tintra.Control(kDisplay));
+    StartIn(true);
+    EXPECT_EQ(AccessibleReader(tintra.PanelButton(IDC_BUTTON_PICKER)).Name(), L"Цветоопределитель");
+    EXPECT_EQ(AccessibleReader(tintra.Control(IDC_LOCK_RED)).Name(), L"Закрепить красный");
+    EXPECT_EQ(AccessibleReader(tintra.Control(IDC_SLIDER_RED)).Name(), L"Насыщенность красного");
+    const AccessibleReader display(tintra.Control(IDC_COLOR_DISPLAY));
     EXPECT_EQ(display.Name(), L"Панели цветов");
     EXPECT_EQ(display.Name(display.Selection()), ActivePaneName(display, L"Панель"));
 }

@@ -1,4 +1,5 @@
 #include "Driver.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -7,26 +8,21 @@ namespace {
 
 using namespace e2e;
 
-constexpr COLORREF kThemeFace = RGB(125, 167, 216);
-constexpr COLORREF kThemePanel = RGB(163, 194, 230);
-constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
+const COLORREF kThemeFace = LookupTheme(kDefaultTheme).backgroundColor;
+const COLORREF kThemePanel = LookupTheme(kDefaultTheme).panelColor;
 
-class ColorPanes : public ::testing::Test {
+class ColorPanes : public WithTintra<> {
   protected:
     void SetUp() override {
-        ClearSettings();
+        WithTintra::SetUp();
         ASSERT_TRUE(tintra.Start());
-        display = tintra.Control(1000);
+        display = tintra.Control(IDC_COLOR_DISPLAY);
         ASSERT_NE(display, nullptr);
         info = tintra.InfoPanel();
         ASSERT_NE(info, nullptr);
     }
-    void TearDown() override {
-        EXPECT_EQ(tintra.CloseAndWait(), 0);
-        ClearSettings();
-    }
 
-    bool Framed(int left, int top) const { return ScreenPixel(display, left, top + 20) == kActiveFrame; }
+    bool Framed(int left, int top) const { return ScreenPixel(display, left, top + 20) == kActivePaneFrame; }
     bool PaneIsFramed(int left, int top) const {
         return WaitFor([&] { return Framed(left, top); });
     }
@@ -35,7 +31,6 @@ class ColorPanes : public ::testing::Test {
         SendMessageTimeoutW(tintra.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
     }
 
-    TintraProcess tintra;
     HWND display = nullptr;
     HWND info = nullptr;
 };
@@ -55,21 +50,21 @@ TEST_F(ColorPanes, FirstStartShowsFourBlackPanesTheThemeAndBlackInEveryNotation)
         EXPECT_EQ(ScreenPixel(display, inside.x, inside.y), 0u);
     EXPECT_EQ(ScreenPixel(tintra.MainWindow(), 195, 60), kThemeFace);
     EXPECT_EQ(ScreenPixel(info, 60, 40), kThemePanel);
-    EXPECT_EQ(ScreenPixel(tintra.Control(1001), 2, 14), kThemePanel);         // the tool panel
-    EXPECT_EQ(ScreenPixel(tintra.Control(1001), 100, 0), RGB(100, 100, 100)); // its top line
-    EXPECT_EQ(ScreenPixel(GetDlgItem(info, 3000), 4, 4), 0u);                 // COLREF is marked
-    EXPECT_EQ(ScreenPixel(GetDlgItem(info, 3001), 4, 4), RGB(255, 255, 255));
+    EXPECT_EQ(ScreenPixel(tintra.Control(IDC_TOOL_PANEL), 2, 14), kThemePanel);         // the tool panel
+    EXPECT_EQ(ScreenPixel(tintra.Control(IDC_TOOL_PANEL), 100, 0), RGB(100, 100, 100)); // its top line
+    EXPECT_EQ(ScreenPixel(GetDlgItem(info, IDC_CHECK_COLREF), 4, 4), 0u);               // COLREF is marked
+    EXPECT_EQ(ScreenPixel(GetDlgItem(info, IDC_CHECK_RGB), 4, 4), RGB(255, 255, 255));
 
-    EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");
-    EXPECT_EQ(TextOf(GetDlgItem(info, 1004)), L"000000");
-    EXPECT_EQ(TextOf(GetDlgItem(info, 1009)), L"0, 0, 0");
-    EXPECT_EQ(TextOf(GetDlgItem(info, 1011)), L"0, 0, 0, 100");
-    EXPECT_EQ(TextOf(GetDlgItem(info, 1002)), L"0");
+    EXPECT_EQ(TextOf(GetDlgItem(info, IDC_VALUE_RGB)), L"0, 0, 0");
+    EXPECT_EQ(TextOf(GetDlgItem(info, IDC_VALUE_HEX)), L"000000");
+    EXPECT_EQ(TextOf(GetDlgItem(info, IDC_VALUE_HSB)), L"0, 0, 0");
+    EXPECT_EQ(TextOf(GetDlgItem(info, IDC_VALUE_CMYK)), L"0, 0, 0, 100");
+    EXPECT_EQ(TextOf(GetDlgItem(info, IDC_VALUE_COLREF)), L"0");
 }
 
 TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
     ASSERT_TRUE(ClickFor(display, 130, 100, "pane 3 framed as the active one",
-                         [&] { return ScreenPixel(display, 91, 86) == kActiveFrame; }));
+                         [&] { return ScreenPixel(display, 91, 86) == kActivePaneFrame; }));
     ASSERT_TRUE(PressKeyFor(VK_RIGHT, "pane 2 framed", [&] { return Framed(3, 66); })); // wraps
     ASSERT_TRUE(PressKeyFor(VK_DOWN, "pane 0 framed", [&] { return Framed(3, 3); }));   // wraps
     ASSERT_TRUE(PressKeyFor(VK_LEFT, "pane 1 framed", [&] { return Framed(91, 3); }));  // wraps
@@ -79,16 +74,16 @@ TEST_F(ColorPanes, ClickAndArrowKeysMoveTheActivePaneAsTheGridSays) {
 
 TEST_F(ColorPanes, PickingAPaneMakesItsColourCurrentAndReleasesTheLocks) {
     // Latch the red lock, then pick a pane: every lock comes up again.
-    const HWND redLock = tintra.Control(1002);
+    const HWND redLock = tintra.Control(IDC_LOCK_RED);
     ASSERT_TRUE(ClickFor(redLock, 4, 5, "the red padlock latched",
-                         [&] { return ScreenPixel(redLock, 2, 7) == RGB(255, 121, 121); }));
+                         [&] { return ScreenPixel(redLock, 2, 7) == kChannels[0].latchedFace; }));
     ASSERT_TRUE(ClickFor(display, 130, 30, "pane 1 framed as the active one",
-                         [&] { return ScreenPixel(display, 91, 23) == kActiveFrame; }));
+                         [&] { return ScreenPixel(display, 91, 23) == kActivePaneFrame; }));
     Settle();
-    EXPECT_EQ(SendMessageW(tintra.Control(1018), TBM_GETPOS, 0, 0), 0);
-    EXPECT_EQ(TextOf(GetDlgItem(info, 1003)), L"0, 0, 0");
+    EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(TextOf(GetDlgItem(info, IDC_VALUE_RGB)), L"0, 0, 0");
     // The grey padlock is back: its face is light grey, not red.
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(redLock, 2, 7) == RGB(213, 213, 213); }));
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(redLock, 2, 7) == kReleasedLockFace; }));
 }
 
 } // namespace

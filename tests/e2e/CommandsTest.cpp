@@ -10,18 +10,11 @@ namespace {
 
 using namespace e2e;
 
-constexpr int kRedSlider = 1018, kGreenSlider = 1019, kBlueSlider = 1020;
-constexpr int kRgbText = 1003, kHsbText = 1009;
-
-class Commands : public ::testing::Test {
+class Commands : public WithTintra<> {
   protected:
     void SetUp() override {
-        ClearSettings();
-        ASSERT_TRUE(tintra.Start());
-    }
-    void TearDown() override {
-        EXPECT_EQ(tintra.CloseAndWait(), 0);
-        ClearSettings();
+        WithTintra::SetUp();
+        Start();
     }
 
     // Drags the slider's thumb by dy pixels and waits until the colour texts show the result.
@@ -31,13 +24,13 @@ class Commands : public ::testing::Test {
         const POINT from = ThumbMiddle(slider);
         const POINT to{from.x, from.y + dy};
         ASSERT_TRUE(DragFor(from, to, "the thumb moved and the RGB row following it", [&] {
-            return TrackbarPos(slider) != before && tintra.InfoText(kRgbText) == PositionsText();
+            return TrackbarPos(slider) != before && tintra.InfoText(IDC_VALUE_RGB) == PositionsText();
         }));
     }
     std::wstring PositionsText() const {
-        return std::to_wstring(TrackbarPos(tintra.Control(kRedSlider))) + L", " +
-               std::to_wstring(TrackbarPos(tintra.Control(kGreenSlider))) + L", " +
-               std::to_wstring(TrackbarPos(tintra.Control(kBlueSlider)));
+        return std::to_wstring(TrackbarPos(tintra.Control(IDC_SLIDER_RED))) + L", " +
+               std::to_wstring(TrackbarPos(tintra.Control(IDC_SLIDER_GREEN))) + L", " +
+               std::to_wstring(TrackbarPos(tintra.Control(IDC_SLIDER_BLUE)));
     }
     bool LockIs(int lockId, COLORREF face) const { return ScreenPixel(tintra.Control(lockId), 2, 7) == face; }
     ::testing::AssertionResult LockShows(int lockId, COLORREF face) {
@@ -48,22 +41,17 @@ class Commands : public ::testing::Test {
     }
     // Keys go to the window with the focus, as they would for a person at the keyboard.
     void FocusDisplay() {
-        const HWND display = tintra.Control(1000);
-        ASSERT_TRUE(ClickFor(display, 40, 30, "the keyboard focus on the colour display", [&] {
-            GUITHREADINFO info{sizeof(info)};
-            return GetGUIThreadInfo(GetWindowThreadProcessId(display, nullptr), &info) &&
-                   info.hwndFocus == display;
-        }));
+        const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
+        ASSERT_TRUE(ClickFor(display, 40, 30, "the keyboard focus on the colour display",
+                             [&] { return FocusOf(tintra.UiThread()) == display; }));
     }
-
-    TintraProcess tintra;
 };
 
 TEST_F(Commands, AHeldPressOnTheChannelPagesOnAndEveryStepMovesTheLockedPartnerAndTheColour) {
     PressKey('1'); // the colour display has the focus from the start
     PressKey('2');
-    ASSERT_TRUE(LockShows(1003, RGB(26, 255, 26))); // red and green locked
-    const HWND red = tintra.Control(kRedSlider);
+    ASSERT_TRUE(LockShows(IDC_LOCK_GREEN, kChannels[1].latchedFace)); // red and green locked
+    const HWND red = tintra.Control(IDC_SLIDER_RED);
     RECT channel;
     GetClientRect(red, &channel);
     const RECT thumb = ThumbRect(red);
@@ -78,50 +66,46 @@ TEST_F(Commands, AHeldPressOnTheChannelPagesOnAndEveryStepMovesTheLockedPartnerA
     ASSERT_TRUE(pagedOn) << "the slider stopped at " << TrackbarPos(red);
     // Every step is the colour at once, not only at the next press or drag step.
     const bool agreed = WaitFor([&] {
-        return tintra.InfoText(kRgbText) == PositionsText() &&
-               TrackbarPos(tintra.Control(kGreenSlider)) == TrackbarPos(red);
+        return tintra.InfoText(IDC_VALUE_RGB) == PositionsText() &&
+               TrackbarPos(tintra.Control(IDC_SLIDER_GREEN)) == TrackbarPos(red);
     });
-    const std::wstring row = tintra.InfoText(kRgbText);
+    const std::wstring row = tintra.InfoText(IDC_VALUE_RGB);
     EXPECT_TRUE(agreed) << "the slider is at " << TrackbarPos(red) << ", the RGB row reads "
                         << std::string(row.begin(), row.end());
 }
 
 TEST_F(Commands, DigitKeysFlipTheLocksWhicheverWindowHasTheFocus) {
     FocusDisplay();
-    ASSERT_TRUE(
-        PressKeyFor('1', "the red padlock latched", [&] { return LockIs(1002, RGB(255, 121, 121)); }));
+    ASSERT_TRUE(PressKeyFor('1', "the red padlock latched",
+                            [&] { return LockIs(IDC_LOCK_RED, kChannels[0].latchedFace); }));
     ASSERT_TRUE(PressKeyFor(VK_NUMPAD3, "the blue padlock latched",
-                            [&] { return LockIs(1004, RGB(131, 187, 243)); }));
-    DragThumb(kGreenSlider, 20); // the slider takes the focus
+                            [&] { return LockIs(IDC_LOCK_BLUE, kChannels[2].latchedFace); }));
+    DragThumb(IDC_SLIDER_GREEN, 20); // the slider takes the focus
     ASSERT_TRUE(PressKeyFor('3', "the blue padlock released by its second key",
-                            [&] { return LockIs(1004, RGB(213, 213, 213)); }));
-    ASSERT_TRUE(
-        PressKeyFor(VK_NUMPAD2, "the green padlock latched", [&] { return LockIs(1003, RGB(26, 255, 26)); }));
-    EXPECT_TRUE(LockShows(1002, RGB(255, 121, 121)));
+                            [&] { return LockIs(IDC_LOCK_BLUE, kReleasedLockFace); }));
+    ASSERT_TRUE(PressKeyFor(VK_NUMPAD2, "the green padlock latched",
+                            [&] { return LockIs(IDC_LOCK_GREEN, kChannels[1].latchedFace); }));
+    EXPECT_TRUE(LockShows(IDC_LOCK_RED, kChannels[0].latchedFace));
     ASSERT_TRUE(PressKeyFor(VK_NUMPAD1, "the red padlock released by its second key",
-                            [&] { return LockIs(1002, RGB(213, 213, 213)); }));
-    EXPECT_TRUE(LockShows(1003, RGB(26, 255, 26)));
+                            [&] { return LockIs(IDC_LOCK_RED, kReleasedLockFace); }));
+    EXPECT_TRUE(LockShows(IDC_LOCK_GREEN, kChannels[1].latchedFace));
 }
 
 TEST_F(Commands, LocksLatchByClickAndAPaneReleasesThemAll) {
-    const struct {
-        int id;
-        COLORREF latchedFace;
-    } locks[] = {{1002, RGB(255, 121, 121)}, {1003, RGB(26, 255, 26)}, {1004, RGB(131, 187, 243)}};
-    for (const auto& lock : locks) {
-        const HWND button = tintra.Control(lock.id);
+    for (const Channel& channel : kChannels) {
+        const HWND button = tintra.Control(channel.lockId);
         ASSERT_TRUE(ClickFor(button, 4, 5, "the padlock latched",
-                             [&] { return ScreenPixel(button, 2, 7) == lock.latchedFace; }));
+                             [&] { return ScreenPixel(button, 2, 7) == channel.latchedFace; }));
     }
     // A second click on a lock releases it; a few pixels away, so that it is no double-click.
-    const HWND green = tintra.Control(locks[1].id);
+    const HWND green = tintra.Control(IDC_LOCK_GREEN);
     ASSERT_TRUE(ClickFor(green, 6, 7, "the green padlock released by its second click",
-                         [&] { return ScreenPixel(green, 2, 7) == RGB(213, 213, 213); }));
-    EXPECT_TRUE(LockShows(locks[0].id, locks[0].latchedFace));
-    EXPECT_TRUE(LockShows(locks[2].id, locks[2].latchedFace));
+                         [&] { return ScreenPixel(green, 2, 7) == kReleasedLockFace; }));
+    EXPECT_TRUE(LockShows(IDC_LOCK_RED, kChannels[0].latchedFace));
+    EXPECT_TRUE(LockShows(IDC_LOCK_BLUE, kChannels[2].latchedFace));
     FocusDisplay();
-    for (const auto& lock : locks)
-        EXPECT_TRUE(LockShows(lock.id, RGB(213, 213, 213)));
+    for (const Channel& channel : kChannels)
+        EXPECT_TRUE(LockShows(channel.lockId, kReleasedLockFace));
 }
 
 TEST_F(Commands, EachNotationKeyThenEnterSpaceOrCtrlCCopiesItsText) {
@@ -133,9 +117,11 @@ TEST_F(Commands, EachNotationKeyThenEnterSpaceOrCtrlCCopiesItsText) {
         bool control;
         const char* text;
     } cases[] = {
-        {'R', 3001, VK_RETURN, false, "(0, 0, 0)"}, {'H', 3002, 'C', true, "000000"},
-        {'B', 3003, VK_SPACE, false, "(0, 0, 0)"},  {'M', 3004, 'C', true, "(0, 0, 0, 100)"},
-        {'C', 3000, VK_RETURN, false, "0"},
+        {'R', IDC_CHECK_RGB, VK_RETURN, false, "(0, 0, 0)"},
+        {'H', IDC_CHECK_HEX, 'C', true, "000000"},
+        {'B', IDC_CHECK_HSB, VK_SPACE, false, "(0, 0, 0)"},
+        {'M', IDC_CHECK_CMYK, 'C', true, "(0, 0, 0, 100)"},
+        {'C', IDC_CHECK_COLREF, VK_RETURN, false, "0"},
     };
     for (const auto& item : cases) {
         SCOPED_TRACE(item.text);
@@ -161,7 +147,7 @@ TEST_F(Commands, EachNotationKeyThenEnterSpaceOrCtrlCCopiesItsText) {
 TEST_F(Commands, CtrlVMakesTheColourTheClipboardNamesCurrentAndAnyOtherTextChangesNothing) {
     FocusDisplay();
     auto rgbReads = [&](const wchar_t* text) {
-        return WaitFor([&] { return tintra.InfoText(kRgbText) == text; });
+        return WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == text; });
     };
     auto pasteThenMark = [&](WORD notationKey, int mark) {
         PressCtrlKey('V');
@@ -171,21 +157,22 @@ TEST_F(Commands, CtrlVMakesTheColourTheClipboardNamesCurrentAndAnyOtherTextChang
     PutOnClipboard(std::string("#C86432"));
     PressCtrlKey('V');
     EXPECT_TRUE(rgbReads(L"200, 100, 50"));
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(tintra.Control(1000), 40, 30) == RGB(200, 100, 50); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return ScreenPixel(tintra.Control(IDC_COLOR_DISPLAY), 40, 30) == RGB(200, 100, 50); }));
     EXPECT_EQ(PositionsText(), L"200, 100, 50");
 
     PutOnClipboard(std::string("hello"));
-    ASSERT_TRUE(pasteThenMark('H', 3002));
+    ASSERT_TRUE(pasteThenMark('H', IDC_CHECK_HEX));
     EXPECT_TRUE(rgbReads(L"200, 100, 50"));
     EmptyTheClipboard();
-    ASSERT_TRUE(pasteThenMark('R', 3001));
+    ASSERT_TRUE(pasteThenMark('R', IDC_CHECK_RGB));
     EXPECT_TRUE(rgbReads(L"200, 100, 50"));
     EXPECT_TRUE(IsWindowEnabled(tintra.MainWindow())); // no message box over it
 
     // Held by another program, the clipboard gives nothing; let go, it gives its text.
     PutOnClipboard(std::wstring(L"(1, 2, 3)"));
     ASSERT_TRUE(OpenClipboard(nullptr));
-    const bool pastedWhileHeld = pasteThenMark('H', 3002);
+    const bool pastedWhileHeld = pasteThenMark('H', IDC_CHECK_HEX);
     CloseClipboard();
     ASSERT_TRUE(pastedWhileHeld);
     EXPECT_TRUE(rgbReads(L"200, 100, 50"));
@@ -194,17 +181,17 @@ TEST_F(Commands, CtrlVMakesTheColourTheClipboardNamesCurrentAndAnyOtherTextChang
 
     // With HSB marked, three numbers are HSB.
     PressKey('B');
-    ASSERT_TRUE(WaitFor([&] { return tintra.MarkIsSet(3003); }));
+    ASSERT_TRUE(WaitFor([&] { return tintra.MarkIsSet(IDC_CHECK_HSB); }));
     PutOnClipboard(std::wstring(L"(20, 191, 200)"));
     PressCtrlKey('V');
-    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(kHsbText) == L"20, 191, 200"; }));
+    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_HSB) == L"20, 191, 200"; }));
 }
 
 TEST_F(Commands, CopyButtonUsesTheMarkedNotation) {
     FocusDisplay();
-    ASSERT_TRUE(PressKeyFor('H', "the HEX notation marked", [&] { return tintra.MarkIsSet(3002); }));
+    ASSERT_TRUE(PressKeyFor('H', "the HEX notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_HEX); }));
     EmptyTheClipboard();
-    EXPECT_TRUE(ClickFor(tintra.PanelButton(5003), 14, 10, "the clipboard holding 000000", [] {
+    EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_COPY), 14, 10, "the clipboard holding 000000", [] {
         return ClipboardText() == "000000";
     })) << ClipboardText();
 }
@@ -215,19 +202,19 @@ TEST_F(Commands, ShiftCopiesInTheFormForCodeThatPastesBack) {
     const auto clipboardHolds = [](const char* text) { return [text] { return ClipboardText() == text; }; };
     PutOnClipboard(std::string("rgb(200, 100, 50)"));
     PressCtrlKey('V');
-    ASSERT_TRUE(WaitFor([&] { return tintra.InfoText(kRgbText) == L"200, 100, 50"; }));
-    ASSERT_TRUE(PressKeyFor('H', "the HEX notation marked", [&] { return tintra.MarkIsSet(3002); }));
+    ASSERT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == L"200, 100, 50"; }));
+    ASSERT_TRUE(PressKeyFor('H', "the HEX notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_HEX); }));
     PressChord({VK_SHIFT}, VK_RETURN);
     EXPECT_TRUE(WaitFor(clipboardHolds("#C86432"))) << ClipboardText();
     EXPECT_TRUE(PressKeyFor(VK_RETURN, "C86432 copied", clipboardHolds("C86432"))) << ClipboardText();
-    ASSERT_TRUE(PressKeyFor('B', "the HSB notation marked", [&] { return tintra.MarkIsSet(3003); }));
+    ASSERT_TRUE(PressKeyFor('B', "the HSB notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_HSB); }));
     PressChord({VK_CONTROL, VK_SHIFT}, 'C');
     EXPECT_TRUE(WaitFor(clipboardHolds("hsl(20, 60%, 49%)"))) << ClipboardText();
     // Pasted into a black pane, it gives the colour back.
-    ASSERT_TRUE(ClickFor(tintra.Control(1000), 130, 30, "the black pane 2 current",
-                         [&] { return tintra.InfoText(kRgbText) == L"0, 0, 0"; }));
+    ASSERT_TRUE(ClickFor(tintra.Control(IDC_COLOR_DISPLAY), 130, 30, "the black pane 2 current",
+                         [&] { return tintra.InfoText(IDC_VALUE_RGB) == L"0, 0, 0"; }));
     PressCtrlKey('V');
-    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(kRgbText) == L"200, 100, 50"; }));
+    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == L"200, 100, 50"; }));
 }
 
 TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
@@ -235,18 +222,18 @@ TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
     GetWindowRect(tintra.MainWindow(), &before);
     auto topmost = [&] { return (GetWindowLongW(tintra.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
     ASSERT_TRUE(topmost()); // as a first start leaves it
-    ASSERT_TRUE(ClickFor(tintra.PanelButton(5007), 14, 10, "the window leaving the topmost band",
-                         [&] { return !topmost(); }));
+    ASSERT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 14, 10,
+                         "the window leaving the topmost band", [&] { return !topmost(); }));
     RECT after;
     GetWindowRect(tintra.MainWindow(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     // A few pixels away, so that the second click is not taken for a double-click.
-    ASSERT_TRUE(ClickFor(tintra.PanelButton(5007), 22, 12,
+    ASSERT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 22, 12,
                          "the window back in the topmost band by the second click", topmost));
     GetWindowRect(tintra.MainWindow(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     // Its key does the same, and the button shows it as a click would.
-    const HWND button = tintra.PanelButton(5007);
+    const HWND button = tintra.PanelButton(IDC_BUTTON_TOPMOST);
     auto face = [&] {
         std::vector<COLORREF> pixels;
         for (int y = 0; y < 20; ++y)
@@ -262,13 +249,12 @@ TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
     EXPECT_TRUE(EqualRect(&before, &after));
 }
 
-TEST(Tooltips, SpeakRussianWithTheRussianSetting) {
-    ClearSettings();
-    StoreSetting(L"language", 1);
-    TintraProcess tintra;
-    ASSERT_TRUE(tintra.Start());
-    const HWND copy = tintra.PanelButton(5003);
-    ClickControl(tintra.Control(1000), 40, 30);
+using Tooltips = WithTintra<>;
+
+TEST_F(Tooltips, SpeakRussianWithTheRussianSetting) {
+    StartIn(true);
+    const HWND copy = tintra.PanelButton(IDC_BUTTON_COPY);
+    ClickControl(tintra.Control(IDC_COLOR_DISPLAY), 40, 30);
     POINT point{14, 10};
     ClientToScreen(copy, &point);
     MoveMouseTo(point);
@@ -278,8 +264,6 @@ TEST(Tooltips, SpeakRussianWithTheRussianSetting) {
     const bool appeared = WaitFor([&] { return !(shown = ShownTooltip()).empty(); }, 8000);
     EXPECT_TRUE(appeared);
     EXPECT_EQ(shown, L"Скопировать результат");
-    EXPECT_EQ(tintra.CloseAndWait(), 0);
-    ClearSettings();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Driver.h"
 #include "logic/Palette.h"
 #include "logic/PaneLayout.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -17,14 +18,6 @@ namespace {
 
 using namespace e2e;
 
-constexpr int kColorDialogButton = 5000, kOptionsButton = 5004, kAboutButton = 5005;
-constexpr int kRedLock = 1002;
-constexpr int kRgbText = 1003;
-constexpr int kPalette = 1043, kMoreColors = 1044;
-constexpr int kPaneCountBox = 1042, kStartWithWindows = 1043, kThemeSix = 1048, kEnglish = 1051,
-              kRussian = 1052;
-constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
-constexpr COLORREF kLockFace = RGB(213, 213, 213), kLatchedRedFace = RGB(255, 121, 121);
 // The system colour dialog's grid of basic colours: 8 columns, 6 rows.
 constexpr int kBasicColorsArea = 0x2D0, kBasicColumns = 8, kBasicRows = 6;
 constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
@@ -48,17 +41,8 @@ std::wstring RgbText(COLORREF color) {
            std::to_wstring(GetBValue(color));
 }
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public WithTintra<> {
   protected:
-    void SetUp() override { ClearSettings(); }
-    void TearDown() override {
-        if (tintra.IsRunning()) {
-            EXPECT_EQ(tintra.CloseAndWait(), 0);
-        }
-        ClearSettings();
-    }
-    void Start() { ASSERT_TRUE(tintra.Start()); }
-
     HWND Main() const { return tintra.MainWindow(); }
     // Clicks the tool button and waits for the dialog it opens.
     HWND Open(int buttonId, const wchar_t* caption) {
@@ -67,8 +51,8 @@ class Dialogs : public ::testing::Test {
                              [&] { return (dialog = OwnedWindow(Main(), caption)) != nullptr; }));
         return dialog;
     }
-    HWND OpenColorDialog() { return Open(kColorDialogButton, L"Color Dialog"); }
-    HWND OpenOptions() { return Open(kOptionsButton, L"Options"); }
+    HWND OpenColorDialog() { return Open(IDC_BUTTON_COLOR_DIALOG, L"Color Dialog"); }
+    HWND OpenOptions() { return Open(IDC_BUTTON_OPTIONS, L"Options"); }
     // Clicks a control of a dialog that closes it, and waits until the main window is back.
     ::testing::AssertionResult ClickClosing(HWND dialog, int id, int x = 5, int y = 5) {
         const HWND control = GetDlgItem(dialog, id);
@@ -87,7 +71,7 @@ class Dialogs : public ::testing::Test {
                              [&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
     }
     bool RgbReads(const std::wstring& text) const {
-        return WaitFor([&] { return tintra.InfoText(kRgbText) == text; });
+        return WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == text; });
     }
     bool ScreenShows(HWND window, int x, int y, COLORREF color) const {
         return WaitFor([&] { return ScreenPixel(window, x, y) == color; });
@@ -95,13 +79,13 @@ class Dialogs : public ::testing::Test {
     void PickFromPalette(int x, int y) {
         const HWND dialog = OpenColorDialog();
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(ClickClosing(dialog, kPalette, x, y));
+        ASSERT_TRUE(ClickClosing(dialog, IDC_PALETTE, x, y));
     }
     // A double click at that point of a dialog, whose first click ends the dialog, with the
     // dialog moved so that the point lies over pane 1, not the active pane 0: the rest of the
     // double click must not reach that pane.
     ::testing::AssertionResult DoubleClickEndingOverAPane(HWND dialog, POINT point) {
-        const HWND display = tintra.Control(1000);
+        const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
         RECT client;
         GetClientRect(display, &client);
         const std::vector<PixelRect> panes = LayoutPanes(4, client.right, client.bottom);
@@ -122,14 +106,12 @@ class Dialogs : public ::testing::Test {
         TapAt(at); // the second click of the double click, on the pane that is now under it
         // A key after it: once its effect shows, the click before it has been handled too.
         PressKey('1');
-        if (!ScreenShows(tintra.Control(kRedLock), 2, 7, kLatchedRedFace))
+        if (!ScreenShows(tintra.Control(IDC_LOCK_RED), 2, 7, kChannels[0].latchedFace))
             return ::testing::AssertionFailure() << "the main window took no key after the dialog";
-        if (!ScreenShows(display, panes[0].left, panes[0].top + 20, kActiveFrame))
+        if (!ScreenShows(display, panes[0].left, panes[0].top + 20, kActivePaneFrame))
             return ::testing::AssertionFailure() << "the rest of the double click chose the pane under it";
         return ::testing::AssertionSuccess();
     }
-
-    TintraProcess tintra;
 };
 
 TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
@@ -140,9 +122,9 @@ TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
         int buttonId;
         WORD key;
         const wchar_t* caption;
-    } commands[] = {{kColorDialogButton, 'D', L"Color Dialog"},
-                    {kOptionsButton, 'O', L"Options"},
-                    {kAboutButton, 'A', L"About"}};
+    } commands[] = {{IDC_BUTTON_COLOR_DIALOG, 'D', L"Color Dialog"},
+                    {IDC_BUTTON_OPTIONS, 'O', L"Options"},
+                    {IDC_BUTTON_ABOUT, 'A', L"About"}};
     for (const auto& command : commands)
         for (bool byKey : {false, true}) {
             SCOPED_TRACE(std::string(command.caption, command.caption + wcslen(command.caption)) +
@@ -170,15 +152,15 @@ TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
 
 TEST_F(Dialogs, APaletteClickMakesTheSwatchColourCurrentAndReleasesTheLocks) {
     Start();
-    const HWND redLock = tintra.Control(kRedLock);
+    const HWND redLock = tintra.Control(IDC_LOCK_RED);
     ASSERT_TRUE(ClickFor(redLock, 4, 5, "the red padlock latched",
-                         [&] { return ScreenPixel(redLock, 2, 7) == kLatchedRedFace; }));
+                         [&] { return ScreenPixel(redLock, 2, 7) == kChannels[0].latchedFace; }));
     PickFromPalette(186, 30);
     EXPECT_TRUE(RgbReads(L"255, 131, 0"));
-    EXPECT_EQ(TrackbarPos(tintra.Control(1018)), 255);
-    EXPECT_EQ(TrackbarPos(tintra.Control(1019)), 131);
-    EXPECT_TRUE(ScreenShows(tintra.Control(1000), 40, 30, RGB(255, 131, 0)));
-    EXPECT_TRUE(ScreenShows(redLock, 2, 7, kLockFace));
+    EXPECT_EQ(TrackbarPos(tintra.Control(IDC_SLIDER_RED)), 255);
+    EXPECT_EQ(TrackbarPos(tintra.Control(IDC_SLIDER_GREEN)), 131);
+    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_COLOR_DISPLAY), 40, 30, RGB(255, 131, 0)));
+    EXPECT_TRUE(ScreenShows(redLock, 2, 7, kReleasedLockFace));
     // A line between the swatches is black.
     PickFromPalette(180, 30);
     EXPECT_TRUE(RgbReads(L"0, 0, 0"));
@@ -190,10 +172,10 @@ TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
     ASSERT_NE(dialog, nullptr);
     constexpr int kRow = 2, kColumn = 7;
     POINT swatch{kPaletteCell * kColumn + kPaletteCell / 2, kPaletteCell * kRow + kPaletteCell / 2};
-    ClientToScreen(GetDlgItem(dialog, kPalette), &swatch);
+    ClientToScreen(GetDlgItem(dialog, IDC_PALETTE), &swatch);
     const std::uint32_t color = kPaletteSwatches[static_cast<size_t>(kRow * kPaletteColumns + kColumn)];
     ASSERT_TRUE(DoubleClickEndingOverAPane(dialog, swatch));
-    EXPECT_EQ(tintra.InfoText(kRgbText), RgbText(RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
+    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), RgbText(RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
 }
 
 TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
@@ -204,7 +186,7 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         const HWND dialog = OpenColorDialog();
         ASSERT_NE(dialog, nullptr);
         HWND system = nullptr;
-        ASSERT_TRUE(ClickFor(GetDlgItem(dialog, kMoreColors), 5, 5, "the system colour dialog opening",
+        ASSERT_TRUE(ClickFor(GetDlgItem(dialog, IDC_MORE_COLORS), 5, 5, "the system colour dialog opening",
                              [&] { return (system = OwnedWindow(Main(), L"Color")) != nullptr; }));
         WaitFor([&] { return GetForegroundWindow() == system; });
         // Its colours are painted some time after it shows; this paints them before the screen is read.
@@ -234,19 +216,20 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
 
 TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKept) {
     Start();
-    const HWND display = tintra.Control(1000);
+    const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
     RECT client;
     GetClientRect(display, &client);
     // Pane 1 active and orange; pane 0 stays black.
     const PixelRect second = LayoutPanes(4, client.right, client.bottom)[1];
-    ASSERT_TRUE(ClickFor(display, second.left + 20, second.top + 20, "pane 1 framed as the active one",
-                         [&] { return ScreenPixel(display, second.left, second.top + 20) == kActiveFrame; }));
+    ASSERT_TRUE(ClickFor(display, second.left + 20, second.top + 20, "pane 1 framed as the active one", [&] {
+        return ScreenPixel(display, second.left, second.top + 20) == kActivePaneFrame;
+    }));
     PickFromPalette(186, 30);
     ASSERT_TRUE(RgbReads(L"255, 131, 0"));
 
     const HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    const HWND box = GetDlgItem(options, kPaneCountBox);
+    const HWND box = GetDlgItem(options, IDC_PANE_COUNT);
     ASSERT_TRUE(ClickFor(box, 10, 5, "the list of pane counts dropped",
                          [&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }));
     ASSERT_TRUE(PressKeyFor('6', "six chosen in the list",
@@ -266,7 +249,7 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
 
     const auto panes = LayoutPanes(6, client.right, client.bottom);
     ASSERT_EQ(panes.size(), 6u);
-    EXPECT_TRUE(ScreenShows(display, panes[0].left, panes[0].top + 20, kActiveFrame));
+    EXPECT_TRUE(ScreenShows(display, panes[0].left, panes[0].top + 20, kActivePaneFrame));
     EXPECT_TRUE(ScreenShows(display, panes[0].left + 20, panes[0].top + 20, RGB(0, 0, 0)));
     EXPECT_TRUE(ScreenShows(display, panes[1].left + 20, panes[1].top + 20, RGB(255, 131, 0)));
     // The panes there were keep their colours; the new ones start white.
@@ -275,16 +258,16 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
                                 i < 4 ? RGB(0, 0, 0) : RGB(255, 255, 255)))
             << i;
     EXPECT_TRUE(RgbReads(L"255, 131, 0"));
-    EXPECT_EQ(TrackbarPos(tintra.Control(1019)), 131);
+    EXPECT_EQ(TrackbarPos(tintra.Control(IDC_SLIDER_GREEN)), 131);
 }
 
 TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDoesNot) {
     Start();
-    const COLORREF face = RGB(251, 199, 202), panel = RGB(253, 225, 227);
-    const COLORREF oldFace = RGB(125, 167, 216), oldPanel = RGB(163, 194, 230);
+    const auto [face, panel] = LookupTheme(6);
+    const auto [oldFace, oldPanel] = LookupTheme(kDefaultTheme);
     HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    ClickCheck(options, kThemeSix);
+    ClickCheck(options, IDC_THEME_6);
     ASSERT_TRUE(ClickClosing(options, IDCANCEL));
     // The closed dialog covered these points: wait for the repaint, which must keep the old theme.
     EXPECT_TRUE(ScreenShows(Main(), 195, 60, oldFace));
@@ -292,11 +275,11 @@ TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDo
 
     options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    ClickCheck(options, kThemeSix);
+    ClickCheck(options, IDC_THEME_6);
     ASSERT_TRUE(ClickClosing(options, IDOK));
     EXPECT_TRUE(ScreenShows(Main(), 195, 60, face));
     EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, panel));
-    EXPECT_TRUE(ScreenShows(tintra.Control(1001), 2, 14, panel));
+    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_TOOL_PANEL), 2, 14, panel));
 }
 
 TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedTakenOut) {
@@ -305,7 +288,7 @@ TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedT
         Start();
         const HWND options = OpenOptions();
         ASSERT_NE(options, nullptr);
-        const HWND box = GetDlgItem(options, kStartWithWindows);
+        const HWND box = GetDlgItem(options, IDC_AUTOSTART);
         // The box shows what the last run saved.
         EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), on ? BST_UNCHECKED : BST_CHECKED);
         ASSERT_TRUE(ClickFor(box, 5, 5, on ? "the box ticked" : "the box unticked", [&] {
@@ -320,11 +303,11 @@ TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedT
 
 TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
     for (auto [startRussian, other, note] :
-         {std::tuple{false, kRussian, kEnglishNote}, std::tuple{true, kEnglish, kRussianNote}}) {
+         {std::tuple{false, IDC_RUSSIAN, kEnglishNote}, std::tuple{true, IDC_ENGLISH, kRussianNote}}) {
         SCOPED_TRACE(startRussian);
         StoreSetting(L"language", startRussian ? 1 : 0);
         Start();
-        const HWND options = Open(kOptionsButton, startRussian ? L"Опции Программы" : L"Options");
+        const HWND options = Open(IDC_BUTTON_OPTIONS, startRussian ? L"Опции Программы" : L"Options");
         ASSERT_NE(options, nullptr);
         ClickCheck(options, other);
         ASSERT_TRUE(ClickFor(GetDlgItem(options, IDOK), 5, 5, "the options dialog closing",
@@ -342,8 +325,8 @@ TEST_F(Dialogs, RussianThenEnglishBringsNoNote) {
     Start();
     const HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
-    ClickCheck(options, kRussian);
-    ClickCheck(options, kEnglish);
+    ClickCheck(options, IDC_RUSSIAN);
+    ClickCheck(options, IDC_ENGLISH);
     ASSERT_TRUE(ClickClosing(options, IDOK));
     // Once the main window answers again, a note would be showing.
     DWORD_PTR answer;

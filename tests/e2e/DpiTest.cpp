@@ -37,13 +37,10 @@ const bool kDpiAware = [] {
     return (setContext && setContext(perMonitorV2)) || SetProcessDPIAware();
 }();
 
-constexpr int kDisplay = 1000, kToolPanel = 1001, kRgbText = 1003;
 // How the system's controls draw their texts, at 96 DPI: a group box's caption between
 // indents at its corners, a push button's inside its edges, a check box's or radio button's
 // beside its box and a gap.
 constexpr int kGroupBoxIndent = 7, kButtonEdge = 3, kCheckBoxWithGap = 17;
-constexpr int kLocks[] = {1002, 1003, 1004};
-constexpr int kPickerButton = 5001, kZoomButton = 5002;
 constexpr POINT kZoomClick{30, 20};
 
 int ScreenDpi() {
@@ -248,18 +245,12 @@ std::wstring WidestForm(HFONT font, std::wstring text, const std::wstring& digit
 
 using win::ToPixelRect;
 
-class ScaledLayout : public ::testing::Test {
+class ScaledLayout : public WithTintra<> {
   protected:
     void SetUp() override {
-        ClearSettings();
+        WithTintra::SetUp();
         ASSERT_TRUE(kDpiAware);
         ASSERT_TRUE(tintra.Start());
-    }
-    void TearDown() override {
-        if (tintra.IsRunning()) {
-            EXPECT_EQ(tintra.CloseAndWait(), 0);
-        }
-        ClearSettings();
     }
     bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
     ::testing::AssertionResult StartMode(int buttonId) {
@@ -271,28 +262,21 @@ class ScaledLayout : public ::testing::Test {
     }
     bool RgbReads(COLORREF color) const {
         const std::wstring expected = NotationText(ColorNotation::Rgb, color);
-        return WaitFor([&] { return tintra.InfoText(kRgbText) == expected; });
+        return WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == expected; });
     }
 
     const int dpi = ScreenDpi();
     const MainLayout layout = MainLayoutAt(dpi);
-    TintraProcess tintra;
 };
 
 // The main window and its information panel, in English and in Russian.
-class Layout : public ::testing::TestWithParam<bool> {
+class Layout : public WithTintra<::testing::TestWithParam<bool>> {
   protected:
     void SetUp() override {
-        ClearSettings();
-        StoreSetting(L"language", GetParam() ? 1 : 0);
+        WithTintra::SetUp();
         ASSERT_TRUE(kDpiAware);
+        StoreSetting(L"language", GetParam() ? 1 : 0);
         ASSERT_TRUE(tintra.Start());
-    }
-    void TearDown() override {
-        if (tintra.IsRunning()) {
-            EXPECT_EQ(tintra.CloseAndWait(), 0);
-        }
-        ClearSettings();
     }
     // Clicks the tool button once and waits for the dialog it opens.
     HWND OpenDialog(int buttonId) {
@@ -339,7 +323,6 @@ class Layout : public ::testing::TestWithParam<bool> {
     }
 
     const int dpi = ScreenDpi();
-    TintraProcess tintra;
 };
 
 std::string LanguageName(const ::testing::TestParamInfo<bool>& info) {
@@ -391,16 +374,16 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
 
     // Each lock over its slider.
     for (int channel = 0; channel < 3; ++channel) {
-        const RECT lock = RectInParent(tintra.Control(kLocks[channel]));
+        const RECT lock = RectInParent(tintra.Control(kChannels[channel].lockId));
         const RECT slider = RectInParent(tintra.Control(IDC_SLIDER_RED + channel));
         std::printf("%d DPI: lock %d at x %ld, centre %.1f; slider centre %.1f\n", dpi, channel, lock.left,
                     CentreX(lock), CentreX(slider));
         EXPECT_LE(std::fabs(CentreX(lock) - CentreX(slider)), 2.0) << "lock " << channel;
-        ExpectTakesItsClick(tintra.Control(kLocks[channel]));
+        ExpectTakesItsClick(tintra.Control(kChannels[channel].lockId));
         ExpectTakesItsClick(tintra.Control(IDC_SLIDER_RED + channel));
     }
     // Each pane of the display and each tool button.
-    const HWND display = tintra.Control(kDisplay);
+    const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
     RECT displayClient;
     GetClientRect(display, &displayClient);
     for (const PixelRect& pane : LayoutPanes(4, displayClient.right, displayClient.bottom)) {
@@ -487,10 +470,10 @@ TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
     std::printf("client size at %d DPI: %ld x %ld\n", dpi, client.right, client.bottom);
     RecordProperty("client_size", std::to_string(client.right) + " x " + std::to_string(client.bottom));
 
-    EXPECT_EQ(ToPixelRect(RectInParent(tintra.Control(kDisplay))), layout.colorDisplay);
+    EXPECT_EQ(ToPixelRect(RectInParent(tintra.Control(IDC_COLOR_DISPLAY))), layout.colorDisplay);
     // The locks' x follows their sliders (Layout checks that).
     for (size_t i = 0; i < 3; ++i) {
-        const RECT lock = RectInParent(tintra.Control(kLocks[i]));
+        const RECT lock = RectInParent(tintra.Control(kChannels[i].lockId));
         EXPECT_EQ(lock.top, layout.locks[i].top) << i;
         EXPECT_EQ(lock.right - lock.left, layout.locks[i].Width()) << i;
         EXPECT_EQ(lock.bottom - lock.top, layout.locks[i].Height()) << i;
@@ -498,10 +481,10 @@ TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
     const RECT info = RectInParent(tintra.InfoPanel());
     EXPECT_EQ(info.left, layout.infoLeft);
     EXPECT_EQ(info.top, layout.infoTop);
-    EXPECT_EQ(ToPixelRect(RectInParent(tintra.Control(kToolPanel))),
+    EXPECT_EQ(ToPixelRect(RectInParent(tintra.Control(IDC_TOOL_PANEL))),
               (PixelRect{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}));
     for (int i = 0; i < kToolButtonCount; ++i)
-        EXPECT_EQ(ToPixelRect(RectInParent(tintra.PanelButton(5000 + i))),
+        EXPECT_EQ(ToPixelRect(RectInParent(tintra.PanelButton(IDC_BUTTON_COLOR_DIALOG + i))),
                   ToolButtonRect(i, layout.toolPanelHeight, dpi))
             << i;
 }
@@ -514,7 +497,7 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
 
     for (POINT at : {POINT{0, 0}, POINT{17, 9}, POINT{63, 47}}) {
         SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
-        ASSERT_TRUE(StartMode(kPickerButton));
+        ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
         ClickAt(pattern.ScreenPointOf(at.x, at.y));
         EXPECT_TRUE(RgbReads(PatternWindow::ColorAt(at.x, at.y)));
     }
@@ -529,7 +512,7 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
         WithGrid(Magnify(capture, ZoomViewAround({kZoomClick.x, kZoomClick.y}, dpi)), width, height, block,
                  GridLineWidth(block));
     // The part of the view inside the display's frame, as the screen shows it and as expected.
-    const HWND display = tintra.Control(kDisplay);
+    const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
     const PixelPoint offset =
         ZoomImageOffset(layout.colorDisplay.Width(), layout.colorDisplay.Height(), block);
     const int frame = ScaleToDpi(4, dpi) / 2 + 1;
@@ -541,14 +524,14 @@ TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
         for (int x = visible.left; x < visible.right; ++x)
             expected.push_back(image[static_cast<size_t>((y - offset.y) * width + x - offset.x)]);
 
-    ASSERT_TRUE(StartMode(kZoomButton));
+    ASSERT_TRUE(StartMode(IDC_BUTTON_ZOOM));
     ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
     EXPECT_TRUE(WaitFor([&] { return ScreenPixels(display, win::ToRECT(visible)) == expected; }));
     // The middle of the block at the centre of the view is the pixel clicked on the screen.
     const int x = offset.x + kZoomSourceWidth / 2 * block + block / 2,
               y = offset.y + kZoomSourceHeight / 2 * block + block / 2;
     EXPECT_TRUE(ClickFor(display, x, y, "the clicked pixel's colour in the RGB row", [&] {
-        return tintra.InfoText(kRgbText) ==
+        return tintra.InfoText(IDC_VALUE_RGB) ==
                NotationText(ColorNotation::Rgb, PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y));
     }));
 }

@@ -127,6 +127,7 @@ void TintraProcess::Release() {
     }
     process = PROCESS_INFORMATION{};
     mainWindow = nullptr;
+    ended = false;
 }
 
 bool TintraProcess::Start() {
@@ -189,11 +190,13 @@ long long TintraProcess::ExitCode() const {
 }
 
 void TintraProcess::Kill() {
+    ended = true;
     TerminateProcess(process.hProcess, 99);
     WaitForSingleObject(process.hProcess, 10000);
 }
 
 long long TintraProcess::CloseAndWait() {
+    ended = true;
     PostMessageW(mainWindow, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 10000);
     return ExitCode();
@@ -376,7 +379,16 @@ HWND CaptureOf(DWORD thread) {
     return GetGUIThreadInfo(thread, &info) ? info.hwndCapture : nullptr;
 }
 
+HWND FocusOf(DWORD thread) {
+    GUITHREADINFO info{sizeof(info)};
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
 namespace {
+
+std::string PointName(POINT point) {
+    return "(" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+}
 
 bool IsDroppedList(HWND window) {
     return HasClass(window, L"ComboLBox");
@@ -398,26 +410,33 @@ bool HoldsMouseFromLastClick(HWND capture) {
 // longer than a tenth of a second, after which GetCursorPos answers from the display's pointer
 // itself; a pointer that stays away gets the move again.
 void RestAt(POINT screen) {
-    constexpr ULONGLONG kRestMs = 200, kAwayMs = 1000;
-    ULONGLONG restingSince = GetTickCount64(), awaySince = 0;
-    WaitFor([&] {
-        const ULONGLONG now = GetTickCount64();
-        POINT cursor;
-        if (GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y) {
-            awaySince = 0;
-            return now - restingSince >= kRestMs;
-        }
-        restingSince = now;
-        if (!awaySince) {
-            awaySince = now;
-        } else if (now - awaySince >= kAwayMs) {
-            ++repeatedPointerMoves;
-            Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-            awaySince = 0;
-        }
-        return false;
-    });
+    if (PointerRestsAt(screen, 1000))
+        return;
+    ++repeatedPointerMoves;
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+    PointerRestsAt(screen);
 }
+
+} // namespace
+
+::testing::AssertionResult PointerRestsAt(POINT screen, DWORD timeoutMs) {
+    constexpr ULONGLONG kRestMs = 200;
+    ULONGLONG restingSince = GetTickCount64();
+    POINT cursor{};
+    const bool rests = WaitFor(
+        [&] {
+            if (GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y)
+                return GetTickCount64() - restingSince >= kRestMs;
+            restingSince = GetTickCount64();
+            return false;
+        },
+        timeoutMs);
+    if (rests)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the pointer at " << PointName(cursor) << ", not at " << PointName(screen);
+}
+
+namespace {
 
 // Presses the left button where the pointer is, as a hand would: not while a control still
 // holds the mouse from the last click (it would take this press too; a top-level window
@@ -538,14 +557,14 @@ std::wstring ShownTooltip() {
     return {};
 }
 
-void WithShift(const std::function<void()>& input) {
-    INPUT shift{};
-    shift.type = INPUT_KEYBOARD;
-    shift.ki.wVk = VK_SHIFT;
-    Send({shift});
-    input();
-    shift.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send({shift});
+// The display releases every key it does not hold itself when the pointer enters a window, and
+// only learns of that when the window's program reads the report. So the pointer rests at the
+// point first, and Shift, the press and the release follow in one go, without a move between.
+void ShiftClickAt(POINT screen) {
+    MoveMouseTo(screen);
+    RestAt(screen);
+    Send({KeyInput(VK_SHIFT, true), MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
+          MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen), KeyInput(VK_SHIFT, false)});
 }
 
 void TurnWheel(int notches) {
@@ -586,10 +605,6 @@ std::string KeyName(WORD virtualKey) {
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << input << ", given once: " << effect << " did not show within " << timeoutMs << " ms";
-}
-
-std::string PointName(POINT point) {
-    return "(" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
 }
 
 } // namespace

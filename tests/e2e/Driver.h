@@ -1,6 +1,9 @@
 #pragma once
 // Starts Tintra.exe and uses it as a person would: real input through SendInput, then
 // reading back the window, its controls, the registry and the clipboard.
+#include "logic/ColorNotation.h"
+#include "resource.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +15,32 @@
 namespace e2e {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Kelvo Tintra\\Tintra\\Settings";
+
+// The information panel's rows: the notation, its text and its mark, indexed by ColorNotation.
+struct NotationRow {
+    ColorNotation notation;
+    int valueId;
+    int markId;
+};
+constexpr NotationRow kNotationRows[] = {{ColorNotation::Colref, IDC_VALUE_COLREF, IDC_CHECK_COLREF},
+                                         {ColorNotation::Rgb, IDC_VALUE_RGB, IDC_CHECK_RGB},
+                                         {ColorNotation::Hex, IDC_VALUE_HEX, IDC_CHECK_HEX},
+                                         {ColorNotation::Hsb, IDC_VALUE_HSB, IDC_CHECK_HSB},
+                                         {ColorNotation::Cmyk, IDC_VALUE_CMYK, IDC_CHECK_CMYK}};
+
+// The red, green and blue channels: slider, padlock, and the padlock's face when latched.
+struct Channel {
+    const char* name;
+    int sliderId;
+    int lockId;
+    COLORREF latchedFace;
+};
+constexpr Channel kChannels[] = {{"red", IDC_SLIDER_RED, IDC_LOCK_RED, RGB(255, 121, 121)},
+                                 {"green", IDC_SLIDER_GREEN, IDC_LOCK_GREEN, RGB(26, 255, 26)},
+                                 {"blue", IDC_SLIDER_BLUE, IDC_LOCK_BLUE, RGB(131, 187, 243)}};
+constexpr COLORREF kReleasedLockFace = RGB(213, 213, 213);
+// The frame round the active pane.
+constexpr COLORREF kActivePaneFrame = RGB(0xDE, 0, 0);
 
 // Waits for the condition, checking every few milliseconds, for at most timeoutMs.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
@@ -51,9 +80,11 @@ class TintraProcess {
     // The information panel: the child dialog that holds the value texts.
     HWND InfoPanel() const;
     std::wstring InfoText(int id) const { return TextOf(GetDlgItem(InfoPanel(), id)); }
-    HWND PanelButton(int id) const { return GetDlgItem(Control(1001), id); }
+    HWND PanelButton(int id) const { return GetDlgItem(Control(IDC_TOOL_PANEL), id); }
     // Posts WM_CLOSE and waits for the process to end; returns its exit code, or -1.
     long long CloseAndWait();
+    // Whether the test has closed or killed the process it started last.
+    bool Ended() const { return ended; }
     bool IsRunning() const;
     // The exit code once the process has ended, or -1.
     long long ExitCode() const;
@@ -69,6 +100,29 @@ class TintraProcess {
 
     PROCESS_INFORMATION process{};
     HWND mainWindow = nullptr;
+    bool ended = false;
+};
+
+// A test of one Tintra: the settings cleared before and after it, and the program, unless the
+// test has ended it, still running at its end, closing cleanly and leaving no picking mode's
+// marker behind.
+template <typename Base = ::testing::Test> class WithTintra : public Base {
+  protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override {
+        if (tintra.Handle() && !tintra.Ended()) {
+            EXPECT_EQ(tintra.CloseAndWait(), 0);
+            EXPECT_EQ(ReadSetting(L"cursors_replaced"), -1);
+        }
+        ClearSettings();
+    }
+    void Start() { ASSERT_TRUE(tintra.Start()); }
+    void StartIn(bool russian) {
+        StoreSetting(L"language", russian ? 1 : 0);
+        Start();
+    }
+
+    TintraProcess tintra;
 };
 
 // Sends a message whose lParam points to a T, which the receiving process fills in.
@@ -104,6 +158,9 @@ HWND ClickTarget(POINT screen);
 // arrived after a while; RepeatedPointerMoves counts those.
 void MoveMouseTo(POINT screen);
 int RepeatedPointerMoves();
+// True once the pointer has stayed at the point a little longer than a tenth of a second, after
+// which the place read back is the display's own pointer's (see RestAt in Driver.cpp).
+::testing::AssertionResult PointerRestsAt(POINT screen, DWORD timeoutMs = 10000);
 void ClickAt(POINT screen);
 // A click that does not wait for a control to take it, for input whose loss matters to no one.
 void TapAt(POINT screen);
@@ -114,8 +171,8 @@ void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& virtualKeys);
 // The key with Ctrl held down.
 void PressCtrlKey(WORD virtualKey);
-// Shift held down around the input, as a hand holds it for a Shift+click or a Shift+key.
-void WithShift(const std::function<void()>& input);
+// A click with Shift held, where a picking mode holds the mouse.
+void ShiftClickAt(POINT screen);
 // The wheel turned that many notches away from the user (towards, when negative), in one go.
 void TurnWheel(int notches);
 // The key with the modifiers held down, all in one SendInput call: Ctrl+Shift+C.
@@ -124,6 +181,8 @@ void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
 std::wstring ShownTooltip();
 // The window that holds the mouse capture in that thread, or null.
 HWND CaptureOf(DWORD thread);
+// The window with the keyboard focus in that thread, or null.
+HWND FocusOf(DWORD thread);
 
 void DragFromTo(POINT from, POINT to);
 // The left button pressed at a point and held there, and let go again without a move.

@@ -14,8 +14,6 @@ namespace {
 
 using namespace e2e;
 
-constexpr int kHelpButton = 5006;
-constexpr int kRgbMark = 3001;
 // Starting the viewer the first time in a prefix takes a while under Wine.
 constexpr DWORD kViewerStartMs = 20000;
 
@@ -78,21 +76,13 @@ std::vector<std::wstring> AllHelpTitles() {
     return titles;
 }
 
-class Help : public ::testing::Test {
+class Help : public WithTintra<> {
   protected:
     void TearDown() override {
         CloseHelpWindows();
-        if (tintra.IsRunning()) {
-            EXPECT_EQ(tintra.CloseAndWait(), 0);
-        }
-        ClearSettings();
+        WithTintra::TearDown();
     }
 
-    void StartIn(bool russian) {
-        ClearSettings();
-        StoreSetting(L"language", russian ? 1 : 0);
-        ASSERT_TRUE(tintra.Start());
-    }
     static bool HelpShown(const std::vector<std::wstring>& titles) {
         return WaitFor([&] { return !WindowsTitled(titles).empty(); }, kViewerStartMs);
     }
@@ -103,14 +93,12 @@ class Help : public ::testing::Test {
     }
     // Keys reach the program in order: once the RGB mark shows, every earlier key was handled.
     void PressAndSettle(WORD key) {
-        const HWND mark = GetDlgItem(tintra.InfoPanel(), kRgbMark);
+        const HWND mark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_RGB);
         ASSERT_NE(ScreenPixel(mark, 4, 4), RGB(0, 0, 0));
         PressKey(key);
         ASSERT_TRUE(PressKeyFor('R', "the RGB notation marked",
                                 [&] { return ScreenPixel(mark, 4, 4) == RGB(0, 0, 0); }));
     }
-
-    TintraProcess tintra;
 };
 
 // Started from elsewhere, as at sign-in when it starts with Windows: the help is still found.
@@ -131,7 +119,7 @@ TEST_F(Help, F1OpensTheEnglishHelpBesideTheProgram) {
 
 TEST_F(Help, TheHelpButtonOpensTheRussianHelpInRussian) {
     StartIn(true);
-    ClickControl(tintra.PanelButton(kHelpButton), 14, 10);
+    ClickControl(tintra.PanelButton(IDC_BUTTON_HELP), 14, 10);
     EXPECT_TRUE(HelpShown(RussianTitles()));
     EXPECT_TRUE(WindowsTitled({kEnglishTitle}).empty());
 }
@@ -149,10 +137,9 @@ TEST_F(Help, WithoutTheHelpFilesNothingOpensAndTheProgramGoesOn) {
     CreateDirectoryW(folder.c_str(), nullptr);
     ASSERT_TRUE(CopyFileW(original.c_str(), copy.c_str(), FALSE));
 
-    ClearSettings();
     ASSERT_TRUE(tintra.Start(copy));
     const std::set<DWORD> before = Processes();
-    ClickControl(tintra.PanelButton(kHelpButton), 14, 10);
+    ClickControl(tintra.PanelButton(IDC_BUTTON_HELP), 14, 10);
     PressAndSettle(VK_F1);
     // The program has handled the click and both keys: a viewer would have been started by now.
     EXPECT_FALSE(NewProcessSince(before));

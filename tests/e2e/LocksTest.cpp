@@ -16,52 +16,39 @@ using namespace e2e;
 
 using Channels = std::array<int, 3>;
 constexpr int kRed = 0, kGreen = 1, kBlue = 2;
-constexpr int kSliderIds[] = {1018, 1019, 1020};
-constexpr int kLockIds[] = {1002, 1003, 1004};
-constexpr COLORREF kLatchedFaces[] = {RGB(255, 121, 121), RGB(26, 255, 26), RGB(131, 187, 243)};
-constexpr COLORREF kReleasedFace = RGB(213, 213, 213);
-constexpr int kDisplay = 1000, kPickerButton = 5001;
-constexpr int kRowIds[] = {1002, 1003, 1004, 1009, 1011};
-constexpr ColorNotation kRowNotations[] = {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
-                                           ColorNotation::Hsb, ColorNotation::Cmyk};
-const char* const kChannelNames[] = {"red", "green", "blue"};
 
 std::string Text(const Channels& channels) {
     return "(" + std::to_string(channels[0]) + ", " + std::to_string(channels[1]) + ", " +
            std::to_string(channels[2]) + ")";
 }
 
-class Locks : public ::testing::Test {
+class Locks : public WithTintra<> {
   protected:
     void SetUp() override {
-        ClearSettings();
+        WithTintra::SetUp();
         // The current colour and the active pane's: the red and blue of the example with red
         // and blue locked, blue high enough to reach the end of its range later.
         const COLORREF start = RGB(100, 80, 200);
         StoreSetting(L"color", start);
         StoreSetting(L"color1", start);
-        ASSERT_TRUE(tintra.Start());
-    }
-    void TearDown() override {
-        EXPECT_EQ(tintra.CloseAndWait(), 0);
-        ClearSettings();
+        Start();
     }
 
-    HWND Slider(int channel) const { return tintra.Control(kSliderIds[channel]); }
+    HWND Slider(int channel) const { return tintra.Control(kChannels[channel].sliderId); }
     Channels Positions() const {
         return {TrackbarPos(Slider(kRed)), TrackbarPos(Slider(kGreen)), TrackbarPos(Slider(kBlue))};
     }
     bool LockFaceIs(int channel, COLORREF face) const {
-        return ScreenPixel(tintra.Control(kLockIds[channel]), 2, 7) == face;
+        return ScreenPixel(tintra.Control(kChannels[channel].lockId), 2, 7) == face;
     }
     // One press of the channel's key (1, 2 or 3): its padlock flips. Keys, not clicks, so
     // that the pointer's last press before a drag is the one of the drag before: under Wine
     // the pointer can jump back to it for a moment, and a jump to a padlock far above the
     // slider would drag the locked channels to 0 and back.
     ::testing::AssertionResult PressLockKey(int channel, bool latches) {
-        const COLORREF face = latches ? kLatchedFaces[channel] : kReleasedFace;
+        const COLORREF face = latches ? kChannels[channel].latchedFace : kReleasedLockFace;
         return PressKeyFor(static_cast<WORD>('1' + channel),
-                           std::string("the ") + kChannelNames[channel] + " padlock " +
+                           std::string("the ") + kChannels[channel].name + " padlock " +
                                (latches ? "latched" : "released"),
                            [&] { return LockFaceIs(channel, face); });
     }
@@ -69,16 +56,16 @@ class Locks : public ::testing::Test {
     ::testing::AssertionResult Shows(const Channels& expected) {
         const COLORREF color = RGB(expected[0], expected[1], expected[2]);
         const bool shown = WaitFor([&] {
-            if (Positions() != expected || ScreenPixel(tintra.Control(kDisplay), 40, 30) != color)
+            if (Positions() != expected || ScreenPixel(tintra.Control(IDC_COLOR_DISPLAY), 40, 30) != color)
                 return false;
-            for (size_t row = 0; row < std::size(kRowIds); ++row)
-                if (tintra.InfoText(kRowIds[row]) != NotationText(kRowNotations[row], color))
+            for (const NotationRow& row : kNotationRows)
+                if (tintra.InfoText(row.valueId) != NotationText(row.notation, color))
                     return false;
             return true;
         });
         if (shown)
             return ::testing::AssertionSuccess();
-        const std::wstring rgb = tintra.InfoText(1003);
+        const std::wstring rgb = tintra.InfoText(IDC_VALUE_RGB);
         return ::testing::AssertionFailure()
                << "expected " << Text(expected) << "; the sliders show " << Text(Positions())
                << ", the RGB row " << std::string(rgb.begin(), rgb.end());
@@ -90,7 +77,7 @@ class Locks : public ::testing::Test {
         const int before = TrackbarPos(slider);
         const POINT from = ThumbMiddle(slider);
         const POINT to{from.x, from.y + dy};
-        EXPECT_TRUE(DragFor(from, to, std::string("the ") + kChannelNames[channel] + " thumb moved", [&] {
+        EXPECT_TRUE(DragFor(from, to, std::string("the ") + kChannels[channel].name + " thumb moved", [&] {
             return TrackbarPos(slider) != before && CaptureOf(tintra.UiThread()) == nullptr;
         }));
         return TrackbarPos(slider) - before;
@@ -108,15 +95,13 @@ class Locks : public ::testing::Test {
     }
     // One drag, then every slider and row checked against the locks.
     void DragAndCheck(int channel, int dy, const std::array<bool, 3>& locked) {
-        SCOPED_TRACE(std::string("dragging ") + kChannelNames[channel]);
+        SCOPED_TRACE(std::string("dragging ") + kChannels[channel].name);
         const Channels before = Positions();
         const int delta = Drag(channel, dy);
         ASSERT_NE(delta, 0);
         const Channels expected = Moved(before, Positions(), channel, delta, locked);
         EXPECT_TRUE(Shows(expected)) << "from " << Text(before) << " by " << delta;
     }
-
-    TintraProcess tintra;
 };
 
 // Drags are monotonic, so a locked channel's place follows from where it was and how far the
@@ -151,14 +136,15 @@ TEST_F(Locks, LockedSlidersMoveTogetherUnderTheMouseAndAPickReleasesThem) {
 
     // A pick makes its colour current and releases every lock.
     const HWND main = tintra.MainWindow();
-    ASSERT_TRUE(ClickFor(tintra.PanelButton(kPickerButton), 14, 10, "the picker holding the mouse",
+    ASSERT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_PICKER), 14, 10, "the picker holding the mouse",
                          [&] { return CaptureOf(tintra.UiThread()) == main; }));
     const COLORREF face = ScreenPixel(main, 195, 60);
     ASSERT_TRUE(ClickFor(main, 195, 60, "the picker let go of the mouse",
                          [&] { return CaptureOf(tintra.UiThread()) == nullptr; }));
     EXPECT_TRUE(Shows({GetRValue(face), GetGValue(face), GetBValue(face)}));
     for (int channel : {kRed, kGreen, kBlue})
-        EXPECT_TRUE(WaitFor([&] { return LockFaceIs(channel, kReleasedFace); })) << kChannelNames[channel];
+        EXPECT_TRUE(WaitFor([&] { return LockFaceIs(channel, kReleasedLockFace); }))
+            << kChannels[channel].name;
     DragAndCheck(kGreen, 15, {false, false, false});
 }
 

@@ -15,12 +15,12 @@ struct TemplateControl {
 };
 
 const TemplateControl kTemplateControls[] = {
-    {1018, L"msctls_trackbar32"},
-    {1019, L"msctls_trackbar32"},
-    {1020, L"msctls_trackbar32"},
-    {1021, L"Static"},
-    {1022, L"Static"},
-    {1023, L"Static"},
+    {IDC_SLIDER_RED, L"msctls_trackbar32"},
+    {IDC_SLIDER_GREEN, L"msctls_trackbar32"},
+    {IDC_SLIDER_BLUE, L"msctls_trackbar32"},
+    {IDC_LABEL_RED, L"Static"},
+    {IDC_LABEL_GREEN, L"Static"},
+    {IDC_LABEL_BLUE, L"Static"},
 };
 
 // Where the template puts a control, in pixels: a local copy of the template knows the font.
@@ -28,20 +28,14 @@ RECT TemplateRectInPixels(int id) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     const HWND copy = CreateDialogParamW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102), nullptr,
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TINTRA), nullptr,
         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     const RECT rect = RectInParent(GetDlgItem(copy, id));
     DestroyWindow(copy);
     return rect;
 }
 
-class MainWindow : public ::testing::Test {
-  protected:
-    void SetUp() override { ClearSettings(); }
-    void TearDown() override { ClearSettings(); }
-
-    TintraProcess tintra;
-};
+using MainWindow = WithTintra<>;
 
 TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
     ASSERT_TRUE(tintra.Start());
@@ -66,32 +60,32 @@ TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
         EXPECT_EQ(actual.right, expected.right);
         EXPECT_EQ(actual.bottom, expected.bottom);
     }
-    for (int id = 1018; id <= 1020; ++id) {
-        const HWND slider = tintra.Control(id);
+    for (const Channel& channel : kChannels) {
+        const HWND slider = tintra.Control(channel.sliderId);
         EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 0);
         EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 255);
         EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 0);
         EXPECT_TRUE(GetWindowLongW(slider, GWL_STYLE) & TBS_VERT);
     }
-    EXPECT_EQ(TextOf(tintra.Control(1021)), L"R");
-    EXPECT_EQ(TextOf(tintra.Control(1022)), L"G");
-    EXPECT_EQ(TextOf(tintra.Control(1023)), L"B");
+    EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_RED)), L"R");
+    EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_GREEN)), L"G");
+    EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_BLUE)), L"B");
     EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 TEST_F(MainWindow, SpeaksRussianWhenTheLanguageSettingSaysSo) {
     StoreSetting(L"language", 1);
     ASSERT_TRUE(tintra.Start());
-    EXPECT_EQ(TextOf(tintra.Control(1021)), L"К");
-    EXPECT_EQ(TextOf(tintra.Control(1022)), L"З");
-    EXPECT_EQ(TextOf(tintra.Control(1023)), L"С");
+    EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_RED)), L"К");
+    EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_GREEN)), L"З");
+    EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_BLUE)), L"С");
     EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 TEST_F(MainWindow, AnyNonZeroLanguageMeansRussian) {
     StoreSetting(L"language", 7);
     ASSERT_TRUE(tintra.Start());
-    EXPECT_EQ(TextOf(tintra.Control(1021)), L"К");
+    EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_RED)), L"К");
     EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 

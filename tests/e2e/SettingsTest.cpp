@@ -1,5 +1,6 @@
 // What the user set survives a restart, the end of a session, and start with Windows.
 #include "Driver.h"
+#include "logic/Theme.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -11,14 +12,7 @@ namespace {
 
 using namespace e2e;
 
-constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
-constexpr COLORREF kTheme2Face = RGB(156, 186, 183);
-constexpr COLORREF kRedLatched = RGB(255, 121, 121), kBlueLatched = RGB(131, 187, 243);
-constexpr COLORREF kLockReleased = RGB(213, 213, 213);
 constexpr COLORREF kMarkSet = RGB(0, 0, 0), kMarkClear = RGB(255, 255, 255);
-constexpr int kDisplay = 1000, kGreenSlider = 1019, kPickerButton = 5001;
-constexpr int kRedLock = 1002, kGreenLock = 1003, kBlueLock = 1004, kTopmostButton = 5007;
-constexpr int kColrefMark = 3000, kHsbMark = 3003;
 
 // Six panes at 180 x 130: pane 1 is (91, 3)-(176, 42), pane 4 is (3, 88)-(89, 126).
 constexpr POINT kPane1{130, 20}, kPane4{40, 105};
@@ -37,11 +31,10 @@ bool IsTopmost(HWND window) {
     return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-class SettingsSurvive : public ::testing::Test {
+class SettingsSurvive : public WithTintra<> {
   protected:
-    void SetUp() override { ClearSettings(); }
     void TearDown() override {
-        ClearSettings();
+        WithTintra::TearDown();
         RemoveStartupEntries();
     }
 
@@ -53,13 +46,13 @@ class SettingsSurvive : public ::testing::Test {
     }
     // Makes a pane active by a click, then gives it the colour of a point of the screen with
     // the colour picker.
-    COLORREF ColourPane(TintraProcess& tintra, POINT inside, POINT frame, HWND source, POINT at) {
-        const HWND display = tintra.Control(kDisplay);
+    COLORREF ColourPane(POINT inside, POINT frame, HWND source, POINT at) {
+        const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
         EXPECT_TRUE(ClickFor(display, inside.x, inside.y, "the pane framed as the active one",
-                             [&] { return ScreenPixel(display, frame.x, frame.y) == kActiveFrame; }));
+                             [&] { return ScreenPixel(display, frame.x, frame.y) == kActivePaneFrame; }));
         const COLORREF color = ScreenPixel(source, at.x, at.y);
         const HWND main = tintra.MainWindow();
-        EXPECT_TRUE(ClickFor(tintra.PanelButton(kPickerButton), 14, 10, "the picker holding the mouse",
+        EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_PICKER), 14, 10, "the picker holding the mouse",
                              [&] { return CaptureOf(GetWindowThreadProcessId(main, nullptr)) == main; }));
         EXPECT_TRUE(ClickFor(source, at.x, at.y, "the pane taking the picked colour",
                              [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
@@ -73,21 +66,20 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
     POINT moved{};
     COLORREF pane1 = 0, pane4 = 0;
     {
-        TintraProcess tintra;
         ASSERT_TRUE(tintra.Start());
         const HWND main = tintra.MainWindow();
         // The dialog face and the information panel: two colours of theme 2. Pane 4 stays active.
-        pane1 = ColourPane(tintra, kPane1, kPane1Frame, main, POINT{195, 60});
-        pane4 = ColourPane(tintra, kPane4, kPane4Frame, tintra.InfoPanel(), POINT{60, 40});
+        pane1 = ColourPane(kPane1, kPane1Frame, main, POINT{195, 60});
+        pane4 = ColourPane(kPane4, kPane4Frame, tintra.InfoPanel(), POINT{60, 40});
         PressKey('B'); // HSB
-        EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), kHsbMark), 4, 4, kMarkSet));
-        for (int lock : {kRedLock, kBlueLock}) {
+        EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HSB), 4, 4, kMarkSet));
+        for (int lock : {IDC_LOCK_RED, IDC_LOCK_BLUE}) {
             const HWND button = tintra.Control(lock);
             EXPECT_TRUE(ClickFor(button, 4, 5, "the padlock latched",
-                                 [&] { return ScreenPixel(button, 2, 7) != kLockReleased; }));
+                                 [&] { return ScreenPixel(button, 2, 7) != kReleasedLockFace; }));
         }
         ASSERT_TRUE(IsTopmost(main));
-        EXPECT_TRUE(ClickFor(tintra.PanelButton(kTopmostButton), 14, 10,
+        EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 14, 10,
                              "the window leaving the topmost band", [&] { return !IsTopmost(main); }));
         // Moved by its caption, as a person would.
         RECT before;
@@ -128,42 +120,40 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
     ASSERT_TRUE(again.Start());
 
     const HWND main = again.MainWindow();
-    const HWND display = again.Control(kDisplay);
+    const HWND display = again.Control(IDC_COLOR_DISPLAY);
     RECT rect;
     GetWindowRect(main, &rect);
     EXPECT_EQ(rect.left, moved.x);
     EXPECT_EQ(rect.top, moved.y);
     EXPECT_FALSE(IsTopmost(main));
-    EXPECT_TRUE(Shows(main, 195, 60, kTheme2Face));
+    EXPECT_TRUE(Shows(main, 195, 60, LookupTheme(2).backgroundColor));
     EXPECT_TRUE(Shows(display, kPane1.x, kPane1.y, pane1));
     EXPECT_TRUE(Shows(display, kPane4.x, kPane4.y, pane4));
     EXPECT_TRUE(Shows(display, 40, 20, RGB(0, 0, 0))); // pane 0
-    EXPECT_TRUE(Shows(display, kPane4Frame.x, kPane4Frame.y, kActiveFrame));
-    EXPECT_FALSE(ScreenPixel(display, kPane1Frame.x, kPane1Frame.y) == kActiveFrame);
-    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), kHsbMark), 4, 4, kMarkSet));
-    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), kColrefMark), 4, 4, kMarkClear));
-    EXPECT_TRUE(Shows(again.Control(kRedLock), 2, 7, kRedLatched));
-    EXPECT_TRUE(Shows(again.Control(kGreenLock), 2, 7, kLockReleased));
-    EXPECT_TRUE(Shows(again.Control(kBlueLock), 2, 7, kBlueLatched));
-    EXPECT_EQ(TrackbarPos(again.Control(kGreenSlider)), GetGValue(pane4)); // the current colour
+    EXPECT_TRUE(Shows(display, kPane4Frame.x, kPane4Frame.y, kActivePaneFrame));
+    EXPECT_FALSE(ScreenPixel(display, kPane1Frame.x, kPane1Frame.y) == kActivePaneFrame);
+    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), IDC_CHECK_HSB), 4, 4, kMarkSet));
+    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), IDC_CHECK_COLREF), 4, 4, kMarkClear));
+    EXPECT_TRUE(Shows(again.Control(IDC_LOCK_RED), 2, 7, kChannels[0].latchedFace));
+    EXPECT_TRUE(Shows(again.Control(IDC_LOCK_GREEN), 2, 7, kReleasedLockFace));
+    EXPECT_TRUE(Shows(again.Control(IDC_LOCK_BLUE), 2, 7, kChannels[2].latchedFace));
+    EXPECT_EQ(TrackbarPos(again.Control(IDC_SLIDER_GREEN)), GetGValue(pane4)); // the current colour
     EXPECT_EQ(again.CloseAndWait(), 0);
 }
 
 TEST_F(SettingsSurvive, AStoredColourIsShownWithItsExactHue) {
     StoreSetting(L"color", RGB(0, 60, 3)); // its hue is 123 degrees exactly
-    TintraProcess tintra;
     ASSERT_TRUE(tintra.Start());
-    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(1009) == L"123, 255, 60"; }));
-    EXPECT_EQ(tintra.InfoText(1003), L"0, 60, 3");
+    EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_HSB) == L"123, 255, 60"; }));
+    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), L"0, 60, 3");
     EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
-    TintraProcess tintra;
     ASSERT_TRUE(tintra.Start());
     const HWND main = tintra.MainWindow();
-    EXPECT_TRUE(ClickFor(tintra.PanelButton(kTopmostButton), 14, 10, "the window leaving the topmost band",
-                         [&] { return !IsTopmost(main); }));
+    EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 14, 10,
+                         "the window leaving the topmost band", [&] { return !IsTopmost(main); }));
     EXPECT_EQ(ReadSetting(L"topmost"), -1);
     DWORD_PTR answer = 0;
     SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
@@ -178,18 +168,14 @@ TEST_F(SettingsSurvive, StartWithWindowsIsTheQuotedPathUnderTheUsersRunKey) {
     StoreMachineEntry(KEY_WOW64_32KEY);
     ASSERT_NE(StartupEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
     StoreSetting(L"autostart", 1);
-    {
-        TintraProcess tintra;
-        ASSERT_TRUE(tintra.Start());
-        EXPECT_EQ(tintra.CloseAndWait(), 0);
-    }
+    ASSERT_TRUE(tintra.Start());
+    EXPECT_EQ(tintra.CloseAndWait(), 0);
     EXPECT_EQ(StartupEntry(HKEY_CURRENT_USER), L"\"" + ProgramPath() + L"\"");
     // A machine-wide entry, in either view, would start it twice.
     EXPECT_EQ(StartupEntry(HKEY_LOCAL_MACHINE), L"<none>");
     EXPECT_EQ(StartupEntry(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY), L"<none>");
 
     StoreSetting(L"autostart", 0);
-    TintraProcess tintra;
     ASSERT_TRUE(tintra.Start());
     EXPECT_EQ(tintra.CloseAndWait(), 0);
     EXPECT_EQ(StartupEntry(HKEY_CURRENT_USER), L"<none>");

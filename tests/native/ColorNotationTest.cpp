@@ -1,8 +1,10 @@
+#include "logic/ClipboardText.h"
 #include "logic/ColorNotation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -43,6 +45,21 @@ TEST_P(PanelTexts, EveryNotationReadsAsTheTableSays) {
     EXPECT_EQ(NotationText(ColorNotation::Hsb, color), row.hsb);
     EXPECT_EQ(NotationText(ColorNotation::Cmyk, color), row.cmyk);
     EXPECT_EQ(NotationText(ColorNotation::Colref, color), row.colref);
+}
+
+std::string Narrow(const wchar_t* text) {
+    return std::string(text, text + std::char_traits<wchar_t>::length(text));
+}
+
+// As other programs read them: 8-bit, and the texts of three or four numbers in parentheses.
+TEST_P(PanelTexts, OnTheClipboardEachNotationReadsAsTheTableSays) {
+    const NotationRow& row = GetParam();
+    const ColorRef color = MakeColorRef(row.r, row.g, row.b);
+    EXPECT_EQ(ClipboardText(ColorNotation::Colref, color), Narrow(row.colref));
+    EXPECT_EQ(ClipboardText(ColorNotation::Rgb, color), "(" + Narrow(row.rgb) + ")");
+    EXPECT_EQ(ClipboardText(ColorNotation::Hex, color), Narrow(row.hex));
+    EXPECT_EQ(ClipboardText(ColorNotation::Hsb, color), "(" + Narrow(row.hsb) + ")");
+    EXPECT_EQ(ClipboardText(ColorNotation::Cmyk, color), "(" + Narrow(row.cmyk) + ")");
 }
 
 INSTANTIATE_TEST_SUITE_P(Colors, PanelTexts, ::testing::ValuesIn(kPanelTexts));

@@ -1,5 +1,6 @@
 #include "logic/ChannelLocks.h"
 #include "logic/ClipboardText.h"
+#include "logic/ColorNotation.h"
 #include "logic/KeyCommands.h"
 #include "logic/PickingKeys.h"
 
@@ -31,38 +32,6 @@ TEST(ChannelLocks, UnlockedOrLonelyLocksChangeOnlyTheirChannel) {
 TEST(ChannelLocks, BlueMovesTheOthersToo) {
     EXPECT_EQ(ApplyLocks({1, 2, 13}, {1, 2, 3}, {true, true, true}, kBlue), (Channels{11, 12, 13}));
 }
-
-struct ClipboardRow {
-    int r, g, b;
-    const char* colref;
-    const char* rgb;
-    const char* hex;
-    const char* hsb;
-    const char* cmyk;
-};
-
-class ClipboardTexts : public ::testing::TestWithParam<ClipboardRow> {};
-
-TEST_P(ClipboardTexts, EachNotationAsOtherProgramsReadIt) {
-    const ClipboardRow& row = GetParam();
-    const ColorRef color = MakeColorRef(row.r, row.g, row.b);
-    EXPECT_EQ(ClipboardText(ColorNotation::Colref, color), row.colref);
-    EXPECT_EQ(ClipboardText(ColorNotation::Rgb, color), row.rgb);
-    EXPECT_EQ(ClipboardText(ColorNotation::Hex, color), row.hex);
-    EXPECT_EQ(ClipboardText(ColorNotation::Hsb, color), row.hsb);
-    EXPECT_EQ(ClipboardText(ColorNotation::Cmyk, color), row.cmyk);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Colors, ClipboardTexts,
-    ::testing::Values(
-        ClipboardRow{0, 0, 0, "0", "(0, 0, 0)", "000000", "(0, 0, 0)", "(0, 0, 0, 100)"},
-        ClipboardRow{255, 255, 255, "16777215", "(255, 255, 255)", "FFFFFF", "(0, 0, 255)", "(0, 0, 0, 0)"},
-        ClipboardRow{255, 0, 1, "65791", "(255, 0, 1)", "FF0001", "(359, 255, 255)", "(0, 100, 100, 0)"},
-        ClipboardRow{1, 2, 3, "197121", "(1, 2, 3)", "010203", "(210, 170, 3)", "(67, 33, 0, 99)"},
-        ClipboardRow{200, 100, 50, "3302600", "(200, 100, 50)", "C86432", "(20, 191, 200)",
-                     "(0, 50, 75, 22)"},
-        ClipboardRow{10, 20, 30, "1971210", "(10, 20, 30)", "0A141E", "(210, 170, 30)", "(67, 33, 0, 88)"}));
 
 // With Shift: the forms stylesheets and programs take; HSB becomes hsl(), rounded, where a hue
 // of 359.8 comes round to 0.

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -11,28 +14,56 @@ constexpr ColorNotation kNotations[] = {ColorNotation::Colref, ColorNotation::Rg
                                         ColorNotation::Hsb, ColorNotation::Cmyk};
 constexpr ColorRef kColorCount = 1u << 24;
 
-// Every colour's clipboard text pasted back with its notation marked gives a colour with that
-// same text; where the text belongs to one colour alone (COLREF, RGB, HEX), that colour. The
-// same for the forms for code, at every seventh colour: a walk through all of them takes minutes.
+using CopyText = std::string (*)(ColorNotation, ColorRef);
+
+// The texts that miss among [begin, end) in steps: how many, up to the hundred that say enough
+// (a miss is searched for the nearest colour, which is slow), and the first.
+struct Misses {
+    unsigned long long count = 0;
+    std::string first;
+};
+
+Misses RoundTripMisses(CopyText copy, ColorNotation notation, ColorRef begin, ColorRef end, ColorRef step) {
+    const bool oneColorPerText = notation != ColorNotation::Hsb && notation != ColorNotation::Cmyk;
+    Misses misses;
+    for (ColorRef color = begin; color < end && misses.count < 100; color += step) {
+        const std::string copied = copy(notation, color);
+        const std::optional<ColorRef> pasted = PastedColor(copied, notation);
+        const bool same = pasted && (*pasted == color || (!oneColorPerText && copy(notation, *pasted) == copied));
+        if (!same && misses.count++ == 0)
+            misses.first = copied;
+    }
+    return misses;
+}
+
+// Every colour's clipboard text, pasted back with its notation marked, gives a colour with
+// that same text; where the text belongs to one colour alone (COLREF, RGB, HEX), that colour.
+// The same for the forms for code, at every seventh colour: a walk through all of them takes
+// minutes. The colours are shared out among the processors: on one, the loop takes most of a minute.
 TEST(PastedColor, CopyThenPasteGivesBackTheTextInEveryNotation) {
+    const ColorRef threadCount = std::max(1u, std::thread::hardware_concurrency());
+    const ColorRef share = (kColorCount + threadCount - 1) / threadCount;
     const struct {
-        std::string (*copy)(ColorNotation, ColorRef);
+        CopyText copy;
         ColorRef step;
     } forms[] = {{ClipboardText, 1}, {CodeText, 7}};
     for (const auto& form : forms)
         for (ColorNotation notation : kNotations) {
-            const bool oneColorPerText = notation != ColorNotation::Hsb && notation != ColorNotation::Cmyk;
+            std::vector<Misses> misses(threadCount);
+            std::vector<std::thread> threads;
+            for (ColorRef i = 0; i < threadCount; ++i)
+                threads.emplace_back([&, i] {
+                    misses[i] = RoundTripMisses(form.copy, notation, i * share,
+                                                std::min(kColorCount, (i + 1) * share), form.step);
+                });
+            for (std::thread& thread : threads)
+                thread.join();
             unsigned long long wrong = 0;
             std::string firstWrong;
-            // A text that misses its colour is searched for the nearest, which is slow: a hundred
-            // say enough.
-            for (ColorRef color = 0; color < kColorCount && wrong < 100; color += form.step) {
-                const std::string copied = form.copy(notation, color);
-                const std::optional<ColorRef> pasted = PastedColor(copied, notation);
-                const bool same =
-                    pasted && (oneColorPerText ? *pasted == color : form.copy(notation, *pasted) == copied);
-                if (!same && wrong++ == 0)
-                    firstWrong = copied;
+            for (const Misses& part : misses) {
+                if (firstWrong.empty())
+                    firstWrong = part.first;
+                wrong += part.count;
             }
             EXPECT_EQ(wrong, 0u) << "notation " << static_cast<int>(notation) << ", first: " << firstWrong;
         }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <utility>
@@ -151,33 +152,14 @@ TEST_F(OptionsDialog, ALanguageButtonChangesTheLanguageAtTheClickEvenWhenCancell
     EXPECT_FALSE(IsRussian());
 }
 
-struct Caption {
-    int id;
-    const wchar_t* english;
-    const wchar_t* russian;
-};
-
 TEST_F(OptionsDialog, CaptionsAndTheThemeButtonsNamesInBothLanguages) {
-    const Caption captions[] = {
-        {0, L"Options", L"Опции Программы"},
-        {IDC_DISPLAY_GROUP, L"Color Display", L"Цветовой Дисплей"},
-        {IDC_PANE_COUNT_LABEL, L"Number of panes:", L"Кол-во панелей:"},
-        {IDC_ZOOM_GROUP, L"Zoomed Picker", L"Приближенный Цветоопределитель"},
-        {IDC_GRID, L"Apply grid to zoomed image", L"Применять пиксельную решетку"},
-        {IDC_AUTOSTART_GROUP, L"Auto-Start", L"Авто-запуск"},
-        {IDC_AUTOSTART, L"Run Tintra when Windows starts", L"Запускать Tintra при загрузке Windows"},
-        {IDC_LANGUAGE_GROUP, L"Language", L"Язык"},
-        {IDC_ENGLISH, L"English", L"Английский"},
-        {IDC_RUSSIAN, L"Russian", L"Русский"},
-        {IDC_THEME_GROUP, L"Color Theme", L"Вид Программы"},
-        {IDOK, L"Apply", L"Применить"},
-        {IDCANCEL, L"Cancel", L"Отменить"},
-    };
     for (bool russian : {false, true}) {
         SetRussian(russian);
         CDlgOptions options;
         ASSERT_TRUE(options.CreateModeless(nullptr));
-        for (const Caption& caption : captions) {
+        for (const OptionCaption& caption : kOptionCaptions) {
+            EXPECT_GT(wcslen(caption.english), 0u) << caption.id;
+            EXPECT_STRNE(caption.english, caption.russian) << caption.id; // translated
             const HWND window = caption.id ? GetDlgItem(options.Hwnd(), caption.id) : options.Hwnd();
             // A group box's caption is followed by a space, which keeps its last letter whole.
             std::wstring expected = russian ? caption.russian : caption.english;

@@ -12,7 +12,7 @@ for setting in "$@"; do
     dpi=${setting%%/*}
     font=
     [[ $setting == */* ]] && font=${setting#*/}
-    state=$base-$dpi
+    state=$base-at-$dpi
     [[ -n $font ]] && state+=-$(tr -d ' ' <<<"${font,,}")
     echo "== at $dpi DPI${font:+ with $font}"
     TINTRA_DPI=$dpi TINTRA_FONT=$font TINTRA_PREFIX_FROM=$base/prefix "$session" start "$state"
