@@ -73,18 +73,10 @@ class AboutDialogVisit : DialogVisit {
             if (!browser.WaitForStart())
                 return "one click on the link did not start the browser";
         }
-        switch (input.Pick(0, 2)) {
-        case 0:
-            input.ClickButton("about: Ok", GetDlgItem(dialog, IDOK));
-            problem = Closed(dialog, "Ok");
-            break;
-        case 1:
-            problem = CloseByKey(dialog, "about: Escape", VK_ESCAPE, "Escape");
-            break;
-        default:
-            problem = CloseByKey(dialog, "about: Enter", VK_RETURN, "Enter");
-            break;
-        }
+        const int closing = input.Pick(0, 2);
+        problem = closing == 0   ? CloseByClick(dialog, "about: Ok", IDOK, "Ok")
+                  : closing == 1 ? CloseByKey(dialog, "about: Escape", VK_ESCAPE, "Escape")
+                                 : CloseByKey(dialog, "about: Enter", VK_RETURN, "Enter");
         if (!problem.empty())
             return problem;
         if (browser.StartedMeanwhile())

@@ -25,15 +25,13 @@ class ColorDialogVisit : DialogVisit {
             problem = Closed(dialog, "a click on the palette");
             break;
         case 1:
-            input.ClickButton("colour dialog: Cancel", GetDlgItem(dialog, IDCANCEL));
-            problem = Closed(dialog, "Cancel");
+            problem = CloseByClick(dialog, "colour dialog: Cancel", IDCANCEL, "Cancel");
             break;
         case 2:
             problem = CloseByKey(dialog, "colour dialog: Escape", VK_ESCAPE, "Escape");
             break;
         default:
-            input.ClickButton("colour dialog: More colors", GetDlgItem(dialog, IDC_MORE_COLORS));
-            problem = Closed(dialog, "More colors");
+            problem = CloseByClick(dialog, "colour dialog: More colors", IDC_MORE_COLORS, "More colors");
             if (problem.empty())
                 problem = SystemColorDialog(&expected);
             break;
@@ -103,12 +101,10 @@ class ColorDialogVisit : DialogVisit {
         }
         switch (input.Pick(0, 2)) {
         case 0:
-            input.ClickButton("system colour dialog: OK", GetDlgItem(system, IDOK));
             *expected = chosen;
-            return Closed(system, "OK in the system colour dialog");
+            return CloseByClick(system, "system colour dialog: OK", IDOK, "OK in the system colour dialog");
         case 1:
-            input.ClickButton("system colour dialog: Cancel", GetDlgItem(system, IDCANCEL));
-            return Closed(system, "Cancel in the system colour dialog");
+            return CloseByClick(system, "system colour dialog: Cancel", IDCANCEL, "Cancel in the system colour dialog");
         default:
             return CloseByKey(system, "system colour dialog: Escape", VK_ESCAPE, "Escape in the system colour dialog");
         }

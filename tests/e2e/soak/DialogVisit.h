@@ -40,6 +40,11 @@ class DialogVisit {
             return how + " did not close the dialog";
         return {};
     }
+    // One click on a button of the dialog, then its going.
+    std::string CloseByClick(HWND dialog, const std::string& what, int id, const std::string& how) {
+        input.ClickButton(what, GetDlgItem(dialog, id));
+        return Closed(dialog, how);
+    }
     // A key the dialog must be in front for, then its going.
     std::string CloseByKey(HWND dialog, const std::string& what, WORD key, const std::string& how) {
         const std::string problem = input.KeyIn(dialog, what, key);

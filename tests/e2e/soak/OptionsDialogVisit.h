@@ -31,21 +31,15 @@ class OptionsDialogVisit : DialogVisit {
         if (!problem.empty())
             return problem;
         const int closing = input.Pick(0, 3);
-        if (closing == 0) {
-            input.ClickButton("options: Apply", GetDlgItem(dialog, IDOK));
-        } else if (closing == 1) {
-            problem = input.KeyIn(dialog, "options: Enter", VK_RETURN);
-        } else if (closing == 2) {
-            input.ClickButton("options: Cancel", GetDlgItem(dialog, IDCANCEL));
-        } else {
-            problem = input.KeyIn(dialog, "options: Escape", VK_ESCAPE);
-        }
-        if (problem.empty())
-            problem = Closed(dialog, closing < 2 ? "Apply" : "Cancel");
-        if (!problem.empty())
-            return problem;
         // The language changes at the click, whether the dialog is confirmed or not.
         const bool confirmed = closing < 2;
+        const std::string how = confirmed ? "Apply" : "Cancel";
+        problem = closing == 0   ? CloseByClick(dialog, "options: Apply", IDOK, how)
+                  : closing == 1 ? CloseByKey(dialog, "options: Enter", VK_RETURN, how)
+                  : closing == 2 ? CloseByClick(dialog, "options: Cancel", IDCANCEL, how)
+                                 : CloseByKey(dialog, "options: Escape", VK_ESCAPE, how);
+        if (!problem.empty())
+            return problem;
         // A new pane count makes pane 0 active with the colour it had, and leaves the current
         // colour as it was: the two may differ until the colour next changes.
         if (confirmed && inDialog.panes != tintra.choices.panes)
@@ -95,8 +89,7 @@ class OptionsDialogVisit : DialogVisit {
         if (!HasChildWithText(note, russianBefore ? kRussianNote : kEnglishNote))
             return "the restart note is not in the language in force before the change";
         WaitFor([&] { return GetForegroundWindow() == note; }, kEffectTimeoutMs);
-        input.ClickButton("options: the restart note's OK", GetDlgItem(note, IDOK));
-        return Closed(note, "OK on the restart note");
+        return CloseByClick(note, "options: the restart note's OK", IDOK, "OK on the restart note");
     }
 
     // One click on a box or a radio button, and its new state awaited.
