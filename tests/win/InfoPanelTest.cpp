@@ -115,13 +115,9 @@ TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
     EXPECT_EQ(GetPixel(dc, 60, 40), 0x00E6C2A3u); // between the rows
     EXPECT_EQ(GetPixel(dc, 0, 30), 0x00646464u);  // the frame
     ReleaseDC(panel.Hwnd(), dc);
-    const HWND label = GetDlgItem(panel.Hwnd(), 1006);
-    HDC labelDc = GetDC(label);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        panel.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(labelDc), reinterpret_cast<LPARAM>(label)));
-    EXPECT_NE(brush, nullptr);
-    EXPECT_EQ(GetBkColor(labelDc), 0x00E6C2A3u);
-    ReleaseDC(label, labelDc);
+    const ControlColors label = AskControlColors(panel.Hwnd(), WM_CTLCOLORSTATIC, GetDlgItem(panel.Hwnd(), 1006));
+    EXPECT_NE(label.brush, CLR_INVALID);
+    EXPECT_EQ(label.background, 0x00E6C2A3u);
 }
 
 } // namespace

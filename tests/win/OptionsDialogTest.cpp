@@ -11,7 +11,6 @@
 #include <cwchar>
 #include <functional>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -180,31 +179,17 @@ TEST_F(OptionsDialog, CaptionsAndTheThemeButtonsNamesInBothLanguages) {
 TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsItsColours) {
     dialog.SetBackgroundColor(kFace);
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    const HDC dc = GetDC(dialog.Hwnd());
-    auto answer = [&](UINT message, int id) {
-        SetBkColor(dc, RGB(1, 2, 3));
-        const HWND control = id ? GetDlgItem(dialog.Hwnd(), id) : dialog.Hwnd();
-        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-            dialog.Hwnd(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-        LOGBRUSH logBrush{};
-        GetObjectW(brush, sizeof(logBrush), &logBrush);
-        return std::make_pair(logBrush.lbColor, GetBkColor(dc));
-    };
     for (int id : {0, IDC_GRID, IDC_PANE_COUNT_LABEL, IDC_THEME_GROUP, IDC_THEME_3, IDC_RUSSIAN}) {
-        const UINT message = id ? WM_CTLCOLORSTATIC : WM_CTLCOLORDLG;
-        EXPECT_EQ(answer(message, id), std::make_pair(COLORREF{kFace}, COLORREF{kFace})) << id;
+        const ControlColors colors = AskControlColors(dialog.Hwnd(), id ? WM_CTLCOLORSTATIC : WM_CTLCOLORDLG,
+                                                      id ? GetDlgItem(dialog.Hwnd(), id) : dialog.Hwnd());
+        EXPECT_EQ(colors.brush, kFace) << id;
+        EXPECT_EQ(colors.background, kFace) << id;
     }
-    EXPECT_NE(answer(WM_CTLCOLORLISTBOX, IDC_PANE_COUNT).first, kFace);
+    const HWND box = GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT);
+    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, box).brush, kFace);
     COMBOBOXINFO info{sizeof(info)};
-    ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT), &info));
-    SetBkColor(dc, RGB(1, 2, 3));
-    const auto listBrush =
-        reinterpret_cast<HBRUSH>(SendMessageW(dialog.Hwnd(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
-                                              reinterpret_cast<LPARAM>(info.hwndList)));
-    LOGBRUSH logBrush{};
-    GetObjectW(listBrush, sizeof(logBrush), &logBrush);
-    EXPECT_NE(logBrush.lbColor, kFace);
-    ReleaseDC(dialog.Hwnd(), dc);
+    ASSERT_TRUE(GetComboBoxInfo(box, &info));
+    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, info.hwndList).brush, kFace);
 }
 
 } // namespace

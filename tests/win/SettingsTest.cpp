@@ -183,13 +183,7 @@ class MainWindowSettings : public ::testing::Test {
         GetWindowRect(Main(), &rect);
         return rect;
     }
-    COLORREF FaceColor() const {
-        const HDC dc = CreateCompatibleDC(nullptr);
-        SendMessageW(Main(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Main()));
-        const COLORREF face = GetBkColor(dc);
-        DeleteDC(dc);
-        return face;
-    }
+    COLORREF FaceColor() const { return AskControlColors(Main(), WM_CTLCOLORDLG, Main()).background; }
     // Where the platform puts a window when nothing is stored.
     POINT DefaultPlacement() {
         static POINT placement = [this] {
