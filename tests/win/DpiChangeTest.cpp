@@ -53,10 +53,6 @@ void MoveToDpi(HWND window, int fromDpi, int toDpi) {
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
-template <typename T> T* ObjectOf(HWND window) {
-    return static_cast<T*>(win::Window::FromHandle(window));
-}
-
 class DpiChange : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -29,7 +29,7 @@ class InfoPanelTest : public ::testing::Test {
     HWND Check(int id) const { return GetDlgItem(panel.Hwnd(), id); }
     bool IsMarked(int id) const {
         // The 6 x 6 mark fills the box from (2, 2); the box is white inside its frame.
-        auto* check = static_cast<CheckCtrl*>(win::Window::FromHandle(Check(id)));
+        auto* check = ObjectOf<CheckCtrl>(Check(id));
         Gdiplus::Color pixel;
         check->Canvas()->GetPixel(4, 4, &pixel);
         return pixel.GetValue() == 0xFF000000;

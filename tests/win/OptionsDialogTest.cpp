@@ -52,41 +52,36 @@ class OptionsDialog : public ::testing::Test {
     CDlgOptions dialog;
 };
 
+// Values outside the lists show the first entry and are kept.
 TEST_F(OptionsDialog, OpensOnTheValuesAndReturnsThemUntouched) {
-    int selected = -1, theme = -1;
-    bool grid = true, autostart = false;
-    const INT_PTR result = Run(OptionValues{true, false, 6, 5}, [&](HWND window) {
-        selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
-        theme = CheckedThemeButton(window);
-        grid = IsChecked(window, IDC_GRID);
-        autostart = IsChecked(window, IDC_AUTOSTART);
-        Click(window, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(selected, 3);
-    EXPECT_EQ(theme, 4);
-    EXPECT_FALSE(grid);
-    EXPECT_TRUE(autostart);
-    const OptionValues values = dialog.Values();
-    EXPECT_TRUE(values.autostart);
-    EXPECT_FALSE(values.grid);
-    EXPECT_EQ(values.panes, 6);
-    EXPECT_EQ(values.theme, 5);
-}
-
-TEST_F(OptionsDialog, ValuesOutsideTheListsShowTheFirstEntryAndAreKept) {
-    int selected = -1, theme = -1, entries = 0;
-    Run(OptionValues{false, true, 3, 0}, [&](HWND window) {
-        selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
-        entries = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCOUNT, 0, 0));
-        theme = CheckedThemeButton(window);
-        Click(window, IDOK);
-    });
-    EXPECT_EQ(entries, 5);
-    EXPECT_EQ(selected, 0);
-    EXPECT_EQ(theme, 0);
-    EXPECT_EQ(dialog.Values().panes, 3);
-    EXPECT_EQ(dialog.Values().theme, 0);
+    const struct {
+        OptionValues values;
+        int listed, themeButton;
+    } rows[] = {{OptionValues{true, false, 6, 5}, 3, 4}, {OptionValues{false, true, 3, 0}, 0, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.values.panes);
+        int selected = -1, theme = -1, entries = 0;
+        bool grid = !row.values.grid, autostart = !row.values.autostart;
+        const INT_PTR result = Run(row.values, [&](HWND window) {
+            selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
+            entries = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCOUNT, 0, 0));
+            theme = CheckedThemeButton(window);
+            grid = IsChecked(window, IDC_GRID);
+            autostart = IsChecked(window, IDC_AUTOSTART);
+            Click(window, IDOK);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(entries, 5);
+        EXPECT_EQ(selected, row.listed);
+        EXPECT_EQ(theme, row.themeButton);
+        EXPECT_EQ(grid, row.values.grid);
+        EXPECT_EQ(autostart, row.values.autostart);
+        const OptionValues values = dialog.Values();
+        EXPECT_EQ(values.autostart, row.values.autostart);
+        EXPECT_EQ(values.grid, row.values.grid);
+        EXPECT_EQ(values.panes, row.values.panes);
+        EXPECT_EQ(values.theme, row.values.theme);
+    }
 }
 
 TEST_F(OptionsDialog, ChoosingTwoThenOneGivesOnePane) {

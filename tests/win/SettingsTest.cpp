@@ -142,10 +142,6 @@ ColorRef ExpectedPaneColor(const Settings& shown, int pane) {
     return pane == 0 ? static_cast<ColorRef>(shown.Get(Setting::Color)) : kWhite;
 }
 
-template <typename T> T* ObjectOf(HWND window) {
-    return static_cast<T*>(win::Window::FromHandle(window));
-}
-
 class MainWindowSettings : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {

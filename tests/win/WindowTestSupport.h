@@ -23,6 +23,11 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
     }
 }
 
+// The object bound to a window of the framework.
+template <typename T> T* ObjectOf(HWND window) {
+    return static_cast<T*>(win::Window::FromHandle(window));
+}
+
 // Handles every message still queued for this thread.
 inline void PumpPending() {
     PumpUntil([] { return true; }, 0);
