@@ -114,7 +114,8 @@ TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
     EXPECT_EQ(GetPixel(dc, 60, 40), 0x00E6C2A3u); // between the rows
     EXPECT_EQ(GetPixel(dc, 0, 30), 0x00646464u);  // the frame
     ReleaseDC(panel.Hwnd(), dc);
-    const ControlColors label = AskControlColors(panel.Hwnd(), WM_CTLCOLORSTATIC, GetDlgItem(panel.Hwnd(), IDC_NAME_RGB));
+    const ControlColors label =
+        AskControlColors(panel.Hwnd(), WM_CTLCOLORSTATIC, GetDlgItem(panel.Hwnd(), IDC_NAME_RGB));
     EXPECT_NE(label.brush, CLR_INVALID);
     EXPECT_EQ(label.background, 0x00E6C2A3u);
 }

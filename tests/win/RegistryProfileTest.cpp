@@ -56,10 +56,8 @@ TEST_F(RegistryProfileTest, ValuesOfTheWrongTypeOrSizeGiveTheDefault) {
         int read;
     } rows[] = {
         {L"text", REG_SZ, {'1', 0, 0, 0}, 9}, // four bytes with its terminator, but text
-        {L"binary", REG_BINARY, {3, 0, 0, 0}, 3},
-        {L"qword", REG_QWORD, {2, 0, 0, 0, 0, 0, 0, 0}, 9},
-        {L"short", REG_BINARY, {2, 0}, 9},
-        {L"empty", REG_DWORD, {}, 9},
+        {L"binary", REG_BINARY, {3, 0, 0, 0}, 3}, {L"qword", REG_QWORD, {2, 0, 0, 0, 0, 0, 0, 0}, 9},
+        {L"short", REG_BINARY, {2, 0}, 9},        {L"empty", REG_DWORD, {}, 9},
     };
     for (const auto& row : rows) {
         Store(row.name, row.type, row.data.data(), static_cast<DWORD>(row.data.size()));

@@ -46,7 +46,8 @@ inline ControlColors AskControlColors(HWND window, UINT message, HWND control) {
     const auto brush = reinterpret_cast<HBRUSH>(
         SendMessageW(window, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     LOGBRUSH logBrush{};
-    const ControlColors colors{GetObjectW(brush, sizeof(logBrush), &logBrush) ? logBrush.lbColor : CLR_INVALID,
+    const ControlColors colors{GetObjectW(brush, sizeof(logBrush), &logBrush) ? logBrush.lbColor
+                                                                              : CLR_INVALID,
                                GetBkColor(dc), GetTextColor(dc)};
     DeleteDC(dc);
     return colors;

@@ -49,9 +49,9 @@ class ColorDialogVisit : DialogVisit {
         do
             point = POINT{input.Pick(0, shown.right - 1), input.Pick(0, shown.bottom - 1)};
         while (WindowFromPoint(ScreenOf(palette, point)) != palette);
-        const std::uint32_t rgb =
-            palettePixels[static_cast<size_t>(NearestSource(point.y, kPaletteHeight, shown.bottom) * kPaletteWidth +
-                                               NearestSource(point.x, kPaletteWidth, shown.right))];
+        const std::uint32_t rgb = palettePixels[static_cast<size_t>(
+            NearestSource(point.y, kPaletteHeight, shown.bottom) * kPaletteWidth +
+            NearestSource(point.x, kPaletteWidth, shown.right))];
         input.Tap("colour dialog: click on the palette", ScreenOf(palette, point));
         return MakeColorRef(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
                             static_cast<int>(rgb & 0xFF));
@@ -69,7 +69,8 @@ class ColorDialogVisit : DialogVisit {
     // A few basic colours clicked, then OK, Cancel or Escape.
     std::string SystemColorDialog(ColorRef* expected) {
         HWND system = nullptr;
-        if (!WaitFor([&] { return (system = OwnedWindow(tintra.main, L"Color")) != nullptr; }, kEffectTimeoutMs))
+        if (!WaitFor([&] { return (system = OwnedWindow(tintra.main, L"Color")) != nullptr; },
+                     kEffectTimeoutMs))
             return "More colors did not open the system colour dialog";
         tintra.dialogsOpened.insert(IDC_MORE_COLORS);
         if (!WaitFor([&] { return GetForegroundWindow() == system; }, kEffectTimeoutMs))
@@ -104,9 +105,11 @@ class ColorDialogVisit : DialogVisit {
             *expected = chosen;
             return CloseByClick(system, "system colour dialog: OK", IDOK, "OK in the system colour dialog");
         case 1:
-            return CloseByClick(system, "system colour dialog: Cancel", IDCANCEL, "Cancel in the system colour dialog");
+            return CloseByClick(system, "system colour dialog: Cancel", IDCANCEL,
+                                "Cancel in the system colour dialog");
         default:
-            return CloseByKey(system, "system colour dialog: Escape", VK_ESCAPE, "Escape in the system colour dialog");
+            return CloseByKey(system, "system colour dialog: Escape", VK_ESCAPE,
+                              "Escape in the system colour dialog");
         }
     }
 

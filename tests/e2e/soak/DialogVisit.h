@@ -13,7 +13,8 @@ class DialogVisit {
     // One click on the tool button, then the dialog it opens, in front.
     HWND Open(const std::string& what, int buttonId, const std::wstring& caption, std::string* problem) {
         if (!tintra.MainIsActive()) {
-            *problem = "the main window is not active before " + what + "; in front: " + Describe(GetForegroundWindow());
+            *problem = "the main window is not active before " + what +
+                       "; in front: " + Describe(GetForegroundWindow());
             return nullptr;
         }
         // A click or a key just given may still start a picking mode, and then the click on
@@ -22,14 +23,15 @@ class DialogVisit {
         input.Key("Escape before a dialog", VK_ESCAPE);
         input.ClickButton(what, tintra.process->PanelButton(buttonId));
         HWND dialog = nullptr;
-        if (!WaitFor([&] { return (dialog = OwnedWindow(tintra.main, caption)) != nullptr; }, kEffectTimeoutMs)) {
+        if (!WaitFor([&] { return (dialog = OwnedWindow(tintra.main, caption)) != nullptr; },
+                     kEffectTimeoutMs)) {
             *problem = "one click on its tool button did not open \"" + Narrow(caption) + "\"";
             return nullptr;
         }
         tintra.dialogsOpened.insert(buttonId);
         if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs)) {
-            *problem = "\"" + Narrow(caption) + "\" did not come to the front; in front: " +
-                       Describe(GetForegroundWindow());
+            *problem = "\"" + Narrow(caption) +
+                       "\" did not come to the front; in front: " + Describe(GetForegroundWindow());
             return nullptr;
         }
         return dialog;

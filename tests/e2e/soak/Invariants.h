@@ -25,12 +25,13 @@ class Invariants {
                 const bool zoom = tintra.pickers->zoom.State() & STATE_SYSTEM_PRESSED;
                 const bool view = tintra.pickers->display.Role() == ROLE_SYSTEM_GRAPHIC;
                 const bool held = CaptureOf(tintra.process->UiThread()) == tintra.main;
-                const bool replaced =
-                    ReadSetting(kCursorMarker) == static_cast<long long>(GetProcessId(tintra.process->Handle()));
+                const bool replaced = ReadSetting(kCursorMarker) ==
+                                      static_cast<long long>(GetProcessId(tintra.process->Handle()));
                 state = std::string("picker button ") + (picker ? "down" : "up") + ", zoom button " +
                         (zoom ? "down" : "up") + ", view " + (view ? "shown" : "not shown") + ", mouse " +
                         (held ? "held" : "free") + ", cursors " + (replaced ? "replaced" : "the user's");
-                return held == (picker || (zoom && !view)) && !(view && (!zoom || picker)) && replaced == held;
+                return held == (picker || (zoom && !view)) && !(view && (!zoom || picker)) &&
+                       replaced == held;
             },
             kSettleTimeoutMs);
         return agree ? std::string() : "the picking modes disagree: " + state;
@@ -92,13 +93,14 @@ class Invariants {
     std::string ConsistencyProblem() const {
         const ColorRef color = tintra.SliderColor();
         if (!RowsShow(color))
-            return "the rows (RGB " + Narrow(tintra.process->InfoText(IDC_VALUE_RGB)) + ") differ from the sliders (" +
-                   RgbText(color) + ")";
+            return "the rows (RGB " + Narrow(tintra.process->InfoText(IDC_VALUE_RGB)) +
+                   ") differ from the sliders (" + RgbText(color) + ")";
         if (const int marks = MarksSet(); marks != 1)
             return std::to_string(marks) + " notation marks are set";
         COLORREF inside = 0;
         if (const int active = ActivePanes(&inside); active != 1)
-            return std::to_string(active) + " of " + std::to_string(tintra.choices.panes) + " panes are active";
+            return std::to_string(active) + " of " + std::to_string(tintra.choices.panes) +
+                   " panes are active";
         if (inside != color && color != tintra.colourKeptApart)
             return "the active pane shows " + RgbText(inside) + ", the sliders " + RgbText(color);
         return {};

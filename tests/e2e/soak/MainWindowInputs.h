@@ -53,10 +53,13 @@ class MainWindowInputs {
     void ClickPane() { ClickIn("click on a pane", Control(IDC_COLOR_DISPLAY)); }
     void ClickLock() { ClickIn("click on a lock", Control(input.OneOf(kChannels).lockId)); }
     void ClickMark() {
-        ClickIn("click on a mark", GetDlgItem(tintra.process->InfoPanel(), input.OneOf(kNotationRows).markId));
+        ClickIn("click on a mark",
+                GetDlgItem(tintra.process->InfoPanel(), input.OneOf(kNotationRows).markId));
     }
     void ClickSlider() { ClickIn("click on a slider", Control(input.OneOf(kChannels).sliderId)); }
-    void ClickToolButton() { ClickIn("click on a tool button", tintra.process->PanelButton(AnyToolButton())); }
+    void ClickToolButton() {
+        ClickIn("click on a tool button", tintra.process->PanelButton(AnyToolButton()));
+    }
     void DragThumb() {
         const POINT from = ThumbMiddle(Control(input.OneOf(kChannels).sliderId));
         input.Drag("drag of a thumb", from,
@@ -111,8 +114,8 @@ class MainWindowInputs {
         RECT client{};
         GetClientRect(tintra.main, &client);
         for (;;) {
-            const POINT screen =
-                ScreenOf(tintra.main, POINT{input.Pick(0, client.right - 1), input.Pick(0, client.bottom - 1)});
+            const POINT screen = ScreenOf(
+                tintra.main, POINT{input.Pick(0, client.right - 1), input.Pick(0, client.bottom - 1)});
             if (!OnButtonNotClicked(screen))
                 return screen;
         }

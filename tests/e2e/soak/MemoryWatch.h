@@ -34,22 +34,26 @@ class MemoryWatch {
     // The figures of a settled program; the first once it has had its first inputs and dialogs.
     void Take(const RunningTintra& tintra, int process, int processInputs) {
         latest = ProcessFigures::Of(tintra.process->Handle());
-        if (processInputs >= warmInputs && tintra.dialogsOpened.size() == kDialogKinds && warm.committedBytes == 0) {
+        if (processInputs >= warmInputs && tintra.dialogsOpened.size() == kDialogKinds &&
+            warm.committedBytes == 0) {
             warm = latest;
-            std::printf("soak: process %d after %d inputs: %s\n", process, processInputs, warm.Text().c_str());
+            std::printf("soak: process %d after %d inputs: %s\n", process, processInputs,
+                        warm.Text().c_str());
         }
     }
     // Past its first inputs, the figures of a process must not grow beyond the bounds.
     std::string AtEnd(const RunningTintra& tintra, int process, int processInputs) {
         if (warm.committedBytes == 0) {
-            std::printf("soak: process %d not measured: it ended after %d inputs, %zu of the %zu dialogs opened\n",
-                        process, processInputs, tintra.dialogsOpened.size(), kDialogKinds);
+            std::printf(
+                "soak: process %d not measured: it ended after %d inputs, %zu of the %zu dialogs opened\n",
+                process, processInputs, tintra.dialogsOpened.size(), kDialogKinds);
             return {};
         }
         const long long committed =
             static_cast<long long>(latest.committedBytes) - static_cast<long long>(warm.committedBytes);
         const long gdi = latest.gdiObjects - warm.gdiObjects;
-        std::printf("soak: process %d at its end, after %d inputs: %s; growth: committed %+lld KB, GDI objects %+ld\n",
+        std::printf("soak: process %d at its end, after %d inputs: %s; growth: committed %+lld KB, GDI "
+                    "objects %+ld\n",
                     process, processInputs, latest.Text().c_str(), committed / 1024, gdi);
         ++measuredProcesses;
         largestCommittedGrowth = std::max(largestCommittedGrowth, committed);
@@ -58,18 +62,21 @@ class MemoryWatch {
             return "the committed memory grew by " + std::to_string(committed / 1024) + " KB, more than " +
                    std::to_string(kCommittedGrowthBound / 1024) + " KB";
         if (gdi > kGdiGrowthBound)
-            return "the GDI objects grew by " + std::to_string(gdi) + ", more than " + std::to_string(kGdiGrowthBound);
+            return "the GDI objects grew by " + std::to_string(gdi) + ", more than " +
+                   std::to_string(kGdiGrowthBound);
         return {};
     }
     void PrintSummary(int processes) const {
         if (measuredProcesses == 0)
-            std::printf("soak: memory not measured: no process had %d inputs and every dialog before its end\n",
-                        warmInputs);
+            std::printf(
+                "soak: memory not measured: no process had %d inputs and every dialog before its end\n",
+                warmInputs);
         else
-            std::printf("soak: memory of %d of the %d processes, measured after their first %d inputs and every "
-                        "dialog: largest growth committed %+lld KB (bound %zu KB), GDI objects %+ld (bound %ld)\n",
-                        measuredProcesses, processes, warmInputs, largestCommittedGrowth / 1024,
-                        kCommittedGrowthBound / 1024, largestGdiGrowth, kGdiGrowthBound);
+            std::printf(
+                "soak: memory of %d of the %d processes, measured after their first %d inputs and every "
+                "dialog: largest growth committed %+lld KB (bound %zu KB), GDI objects %+ld (bound %ld)\n",
+                measuredProcesses, processes, warmInputs, largestCommittedGrowth / 1024,
+                kCommittedGrowthBound / 1024, largestGdiGrowth, kGdiGrowthBound);
     }
 
   private:

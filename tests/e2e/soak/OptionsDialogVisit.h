@@ -7,7 +7,8 @@
 
 namespace soak {
 
-constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3, IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
+constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
+                                 IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
 constexpr int kPaneChoices[] = {1, 2, 4, 6, 9}; // the list's entries in order
 constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
 constexpr wchar_t kRussianNote[] = L"Языковые опции будут применены после перезагрузки программы";
@@ -66,7 +67,8 @@ class OptionsDialogVisit : DialogVisit {
         const Choices& choices = tintra.choices;
         const HWND box = GetDlgItem(dialog, IDC_PANE_COUNT);
         const int listed = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
-        const int panes = listed >= 0 && listed < static_cast<int>(std::size(kPaneChoices)) ? kPaneChoices[listed] : -1;
+        const int panes =
+            listed >= 0 && listed < static_cast<int>(std::size(kPaneChoices)) ? kPaneChoices[listed] : -1;
         if (panes != choices.panes)
             return "the options dialog opens with " + std::to_string(panes) + " panes, the program has " +
                    std::to_string(choices.panes);
@@ -84,7 +86,8 @@ class OptionsDialogVisit : DialogVisit {
     // The note in the language in force before the change, closed with its button.
     std::string RestartNote(bool russianBefore) {
         HWND note = nullptr;
-        if (!WaitFor([&] { return (note = OwnedWindow(tintra.main, L"Tintra")) != nullptr; }, kEffectTimeoutMs))
+        if (!WaitFor([&] { return (note = OwnedWindow(tintra.main, L"Tintra")) != nullptr; },
+                     kEffectTimeoutMs))
             return "a change of language brought no restart note";
         if (!HasChildWithText(note, russianBefore ? kRussianNote : kEnglishNote))
             return "the restart note is not in the language in force before the change";
@@ -141,10 +144,12 @@ class OptionsDialogVisit : DialogVisit {
         GetClientRect(info.hwndList, &list);
         const int height = std::max(1, static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0)));
         const int top = static_cast<int>(SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0));
-        const int last =
-            std::min(static_cast<int>(std::size(kPaneChoices)), top + static_cast<int>(list.bottom) / height) - 1;
+        const int last = std::min(static_cast<int>(std::size(kPaneChoices)),
+                                  top + static_cast<int>(list.bottom) / height) -
+                         1;
         const int entry = input.Pick(top, last);
-        const POINT screen = ScreenOf(info.hwndList, POINT{list.right / 2, (entry - top) * height + height / 2});
+        const POINT screen =
+            ScreenOf(info.hwndList, POINT{list.right / 2, (entry - top) * height + height / 2});
         input.Tally("options: an entry of the pane-count list");
         input.Click("options: an entry of the pane-count list", screen);
         inDialog->panes = kPaneChoices[entry];

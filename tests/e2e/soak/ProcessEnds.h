@@ -95,10 +95,10 @@ class ProcessEnds {
         input.Count("end: WM_ENDSESSION");
         const Settings shown = tintra.ShownSettings();
         DWORD_PTR answer = 0;
-        SendMessageTimeoutW(tintra.main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, kEffectTimeoutMs,
-                            &answer);
-        if (!SendMessageTimeoutW(tintra.main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, kEffectTimeoutMs,
-                                 &answer))
+        SendMessageTimeoutW(tintra.main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                            kEffectTimeoutMs, &answer);
+        if (!SendMessageTimeoutW(tintra.main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                 kEffectTimeoutMs, &answer))
             return "WM_ENDSESSION was not answered within five seconds";
         tintra.saved = StoredSettings(tintra.choices.panes);
         if (const std::string wrong = Difference(tintra.saved, shown); !wrong.empty())
@@ -106,7 +106,8 @@ class ProcessEnds {
         if (const std::string problem = StartupEntryProblem(); !problem.empty())
             return problem;
         if (!tintra.process->IsRunning() && tintra.process->ExitCode() != 0)
-            return "the process ended on WM_ENDSESSION with exit code " + std::to_string(tintra.process->ExitCode());
+            return "the process ended on WM_ENDSESSION with exit code " +
+                   std::to_string(tintra.process->ExitCode());
         tintra.process->Kill();
         return {};
     }
@@ -115,7 +116,8 @@ class ProcessEnds {
     // start restores the user's cursors.
     std::string KillWhilePicking() {
         const bool zoom = input.Pick(0, 1) != 0;
-        input.Count(zoom ? "end: killed while the zoomed picker waits" : "end: killed while the picker waits");
+        input.Count(zoom ? "end: killed while the zoomed picker waits"
+                         : "end: killed while the picker waits");
         const HWND button = tintra.process->PanelButton(zoom ? IDC_BUTTON_ZOOM : IDC_BUTTON_PICKER);
         input.Click("click on a picker", input.PointIn(button));
         const long long processId = GetProcessId(tintra.process->Handle());

@@ -16,10 +16,9 @@ namespace soak {
 
 // The settings the program saves when it closes, by their registry names.
 using Settings = std::map<std::wstring, long long>;
-constexpr const wchar_t* kSettingNames[] = {L"color",     L"topmost",  L"x",         L"y",
-                                            L"theme",     L"panes",    L"active_pane", L"language",
-                                            L"format",    L"lock_red", L"lock_green", L"lock_blue",
-                                            L"grid",      L"autostart"};
+constexpr const wchar_t* kSettingNames[] = {
+    L"color",    L"topmost", L"x",        L"y",          L"theme",     L"panes", L"active_pane",
+    L"language", L"format",  L"lock_red", L"lock_green", L"lock_blue", L"grid",  L"autostart"};
 constexpr const wchar_t* kLockNames[] = {L"lock_red", L"lock_green", L"lock_blue"};
 constexpr wchar_t kCursorMarker[] = L"cursors_replaced";
 
@@ -41,12 +40,15 @@ inline std::string Difference(const Settings& found, const Settings& expected) {
         const auto it = found.find(name);
         const long long there = it == found.end() ? -1 : it->second;
         if (there != value)
-            return "\"" + Narrow(name) + "\" is " + std::to_string(there) + ", expected " + std::to_string(value);
+            return "\"" + Narrow(name) + "\" is " + std::to_string(there) + ", expected " +
+                   std::to_string(value);
     }
     return {};
 }
 
-inline std::string RgbText(ColorRef color) { return Narrow(NotationText(ColorNotation::Rgb, color)); }
+inline std::string RgbText(ColorRef color) {
+    return Narrow(NotationText(ColorNotation::Rgb, color));
+}
 
 // What the user has chosen in the options dialog; the program keeps it until it closes.
 struct Choices {
@@ -176,13 +178,15 @@ struct RunningTintra {
     // close left them, since nothing is written while the program runs.
     std::string Agrees(ColorRef color) const {
         if (!WaitFor([&] { return IsWindowEnabled(main) != FALSE; }, kEffectTimeoutMs) || !MainIsActive())
-            return "the main window takes no input after the dialog; in front: " + Describe(GetForegroundWindow());
+            return "the main window takes no input after the dialog; in front: " +
+                   Describe(GetForegroundWindow());
         std::string problem;
         WaitFor(
             [&] {
                 const ColorRef sliders = SliderColor();
-                problem = sliders == color ? FaceProblem()
-                                           : "the sliders show " + RgbText(sliders) + ", expected " + RgbText(color);
+                problem = sliders == color
+                              ? FaceProblem()
+                              : "the sliders show " + RgbText(sliders) + ", expected " + RgbText(color);
                 return problem.empty();
             },
             kSettleTimeoutMs);

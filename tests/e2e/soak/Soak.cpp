@@ -45,7 +45,8 @@ class Soak {
             if (const std::string problem = GiveOneInput(); !problem.empty())
                 return Fail(done, problem);
             if (!tintra.process->IsRunning())
-                return Fail(done, "the process ended with exit code " + std::to_string(tintra.process->ExitCode()));
+                return Fail(done,
+                            "the process ended with exit code " + std::to_string(tintra.process->ExitCode()));
             if (done % kBatch != 0 && done != inputs)
                 continue;
             if (const std::string broken = invariants.BrokenInvariant(); !broken.empty())
@@ -63,8 +64,8 @@ class Soak {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         input.PrintCounts();
         ends.PrintSummary();
-        std::printf("soak: %d inputs, %d processes, %.0f s at %d DPI, every invariant held; seed %u\n", inputs,
-                    ends.Processes(), seconds, tintra.dpi, seed);
+        std::printf("soak: %d inputs, %d processes, %.0f s at %d DPI, every invariant held; seed %u\n",
+                    inputs, ends.Processes(), seconds, tintra.dpi, seed);
         return 0;
     }
 

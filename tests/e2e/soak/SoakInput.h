@@ -96,7 +96,8 @@ class SoakInput {
         RECT rect{};
         GetClientRect(button, &rect);
         POINT screen = MiddleOf(button);
-        for (const POINT beside : {POINT{rect.right / 4, rect.bottom / 4}, POINT{rect.right * 3 / 4, rect.bottom * 3 / 4}}) {
+        for (const POINT beside :
+             {POINT{rect.right / 4, rect.bottom / 4}, POINT{rect.right * 3 / 4, rect.bottom * 3 / 4}}) {
             if (!NearLastClick(screen))
                 break;
             screen = ScreenOf(button, beside);
@@ -120,7 +121,8 @@ class SoakInput {
     // A key for a dialog, which must be in front to receive it.
     std::string KeyIn(HWND dialog, const std::string& what, WORD key) {
         if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs))
-            return "the dialog is not in front for " + what + "; in front: " + Describe(GetForegroundWindow());
+            return "the dialog is not in front for " + what +
+                   "; in front: " + Describe(GetForegroundWindow());
         Key(what, key);
         return {};
     }
