@@ -52,9 +52,6 @@ class DialogVisit {
         const std::string problem = input.KeyIn(dialog, what, key);
         return problem.empty() ? Closed(dialog, how) : problem;
     }
-    static bool IsChecked(HWND dialog, int id) {
-        return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
 
     SoakInput& input;
     RunningTintra& tintra;

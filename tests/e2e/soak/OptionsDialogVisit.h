@@ -62,6 +62,9 @@ class OptionsDialogVisit : DialogVisit {
     }
 
   private:
+    static bool IsChecked(HWND dialog, int id) {
+        return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
     // The dialog shows the values the program holds, as it opens.
     std::string ShowsChoices(HWND dialog) const {
         const Choices& choices = tintra.choices;
