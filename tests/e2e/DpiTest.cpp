@@ -331,21 +331,6 @@ std::string LanguageName(const ::testing::TestParamInfo<bool>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(false, true), LanguageName);
 
-struct Row {
-    int label;
-    int mark;
-    int value;
-    ColorNotation notation;
-};
-// From top to bottom.
-constexpr Row kRows[] = {
-    {IDC_NAME_RGB, IDC_CHECK_RGB, IDC_VALUE_RGB, ColorNotation::Rgb},
-    {IDC_NAME_HEX, IDC_CHECK_HEX, IDC_VALUE_HEX, ColorNotation::Hex},
-    {IDC_NAME_HSB, IDC_CHECK_HSB, IDC_VALUE_HSB, ColorNotation::Hsb},
-    {IDC_NAME_CMYK, IDC_CHECK_CMYK, IDC_VALUE_CMYK, ColorNotation::Cmyk},
-    {IDC_NAME_COLREF, IDC_CHECK_COLREF, IDC_VALUE_COLREF, ColorNotation::Colref},
-};
-
 // The widest text of each row: no colour gives a text of more digits.
 std::wstring WidestValue(ColorNotation notation, HFONT font) {
     switch (notation) {
@@ -405,13 +390,13 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     for (const auto& [child, rect] : rows)
         EXPECT_TRUE(Inside(rect, inside)) << Describe(child, rect);
     ExpectNoOverlaps(rows);
-    for (const Row& row : kRows) {
-        const HWND mark = GetDlgItem(info, row.mark);
+    for (const NotationRow& row : kNotationRows) {
+        const HWND mark = GetDlgItem(info, row.markId);
         const RECT markRect = RectInParent(mark);
-        const RECT label = RectInParent(GetDlgItem(info, row.label));
-        std::printf("%d DPI: mark %d at y %ld, centre %.1f; row centre %.1f\n", dpi, row.mark, markRect.top,
+        const RECT label = RectInParent(GetDlgItem(info, row.labelId));
+        std::printf("%d DPI: mark %d at y %ld, centre %.1f; row centre %.1f\n", dpi, row.markId, markRect.top,
                     CentreY(markRect), CentreY(label));
-        EXPECT_LE(std::fabs(CentreY(markRect) - CentreY(label)), 1.0) << "mark " << row.mark;
+        EXPECT_LE(std::fabs(CentreY(markRect) - CentreY(label)), 1.0) << "mark " << row.markId;
         ExpectTakesItsClick(mark);
     }
 
@@ -420,8 +405,8 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     ExpectTextsFit(main, mainCopy.Font(), dpi);
     const TemplateCopy infoCopy(IDD_INFO, mainCopy.Hwnd());
     ExpectTextsFit(info, infoCopy.Font(), dpi);
-    for (const Row& row : kRows) {
-        const HWND value = GetDlgItem(info, row.value);
+    for (const NotationRow& row : kNotationRows) {
+        const HWND value = GetDlgItem(info, row.valueId);
         const std::wstring widest = WidestValue(row.notation, infoCopy.Font());
         EXPECT_LE(std::max(TextWidth(infoCopy.Font(), widest), InkWidth(infoCopy.Font(), widest)),
                   TextRoom(value, dpi))

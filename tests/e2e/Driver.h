@@ -1,6 +1,7 @@
 #pragma once
 // Starts Tintra.exe and uses it as a person would: real input through SendInput, then
 // reading back the window, its controls, the registry and the clipboard.
+#include "../win/NotationRows.h"
 #include "logic/ColorNotation.h"
 #include "resource.h"
 
@@ -15,18 +16,6 @@
 namespace e2e {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Kelvo Tintra\\Tintra\\Settings";
-
-// The information panel's rows: the notation, its text and its mark, indexed by ColorNotation.
-struct NotationRow {
-    ColorNotation notation;
-    int valueId;
-    int markId;
-};
-constexpr NotationRow kNotationRows[] = {{ColorNotation::Colref, IDC_VALUE_COLREF, IDC_CHECK_COLREF},
-                                         {ColorNotation::Rgb, IDC_VALUE_RGB, IDC_CHECK_RGB},
-                                         {ColorNotation::Hex, IDC_VALUE_HEX, IDC_CHECK_HEX},
-                                         {ColorNotation::Hsb, IDC_VALUE_HSB, IDC_CHECK_HSB},
-                                         {ColorNotation::Cmyk, IDC_VALUE_CMYK, IDC_CHECK_CMYK}};
 
 // The red, green and blue channels: slider, padlock, and the padlock's face when latched.
 struct Channel {

@@ -89,6 +89,13 @@ void SettlePainting(HWND mainWindow) {
     SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
 }
 
+// Whether the program's main window appeared; says so when it did not.
+bool Appeared(bool started) {
+    if (!started)
+        std::fprintf(stderr, "Tintra's main window did not appear\n");
+    return started;
+}
+
 int Finish(e2e::TintraProcess& tintra, bool done) {
     const long long exitCode = tintra.CloseAndWait();
     return done && exitCode == 0 ? 0 : kExitFailed;
@@ -96,10 +103,8 @@ int Finish(e2e::TintraProcess& tintra, bool done) {
 
 int Screenshot(const wchar_t* out) {
     e2e::TintraProcess tintra;
-    if (!tintra.Start()) {
-        std::fprintf(stderr, "Tintra's main window did not appear\n");
+    if (!Appeared(tintra.Start()))
         return kExitFailed;
-    }
     SettlePainting(tintra.MainWindow());
     const bool saved = SavePicture(TakeScreenPicture(ScreenRect(tintra.MainWindow())), out);
     if (!saved)
@@ -196,10 +201,8 @@ bool WriteParts(const e2e::TintraProcess& tintra, const wchar_t* path) {
 
 int HelpPicture(const std::wstring& language, const wchar_t* out, const wchar_t* parts) {
     e2e::TintraProcess tintra;
-    if (!StartInLanguage(tintra, language == L"ru")) {
-        std::fprintf(stderr, "Tintra's main window did not appear\n");
+    if (!Appeared(StartInLanguage(tintra, language == L"ru")))
         return kExitFailed;
-    }
     const bool shown = ShowDemoState(tintra);
     if (!shown)
         std::fprintf(stderr, "Tintra did not take the demonstration colours\n");
@@ -291,10 +294,8 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
     for (int i = 0; i < 4; ++i)
         e2e::StoreSetting((L"color" + std::to_wstring(i + 1)).c_str(), kReferencePanes[i]);
     e2e::TintraProcess tintra;
-    if (!tintra.Start()) {
-        std::fprintf(stderr, "Tintra's main window did not appear\n");
+    if (!Appeared(tintra.Start()))
         return kExitFailed;
-    }
     const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
     bool saved = e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); }) &&
                  SaveClientPicture(tintra.MainWindow(), tintra.MainWindow(), folder + L"\\main.bmp");
@@ -316,20 +317,16 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
 
 int StartCopy(const wchar_t* path) {
     e2e::TintraProcess tintra;
-    if (!tintra.Start(path)) {
-        std::fprintf(stderr, "Tintra's main window did not appear\n");
+    if (!Appeared(tintra.Start(path)))
         return kExitFailed;
-    }
     return Finish(tintra, true);
 }
 
 // For a script that needs Tintra running while it does something else (an installer run).
 int KeepRunning(const wchar_t* path, int seconds, const wchar_t* ready) {
     e2e::TintraProcess tintra;
-    if (!tintra.Start(path)) {
-        std::fprintf(stderr, "Tintra's main window did not appear\n");
+    if (!Appeared(tintra.Start(path)))
         return kExitFailed;
-    }
     SettlePainting(tintra.MainWindow());
     std::ofstream(ready) << "running\n";
     WaitForSingleObject(tintra.Handle(), static_cast<DWORD>(seconds) * 1000);
@@ -358,10 +355,8 @@ double ProcessorMs(HANDLE process) {
 // Idle means no timers and no polling: nothing should run until the user does something.
 int Idle(int seconds) {
     e2e::TintraProcess tintra;
-    if (!tintra.Start()) {
-        std::fprintf(stderr, "Tintra's main window did not appear\n");
+    if (!Appeared(tintra.Start()))
         return kExitFailed;
-    }
     SettlePainting(tintra.MainWindow());
     const double before = ProcessorMs(tintra.Handle());
     Sleep(static_cast<DWORD>(seconds) * 1000);

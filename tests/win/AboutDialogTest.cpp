@@ -147,20 +147,11 @@ TEST_F(AboutDialog, TheLinkIsDarkBlueOnTheFaceAndOtherLabelsKeepTheirTextColour)
     GetClientRect(Item(IDC_CREDIT), &credit);
     EXPECT_EQ(CountPixels(Item(IDC_CREDIT), credit, LinkInk), 0);
 
-    const HDC dc = GetDC(dialog.Hwnd());
-    SetTextColor(dc, RGB(1, 2, 3));
-    const auto brush =
-        reinterpret_cast<HBRUSH>(SendMessageW(dialog.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                              reinterpret_cast<LPARAM>(Item(IDC_CREDIT))));
-    EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
-    EXPECT_EQ(GetBkColor(dc), kFace);
-    LOGBRUSH logBrush{};
-    GetObjectW(brush, sizeof(logBrush), &logBrush);
-    EXPECT_EQ(logBrush.lbColor, kFace);
-    SendMessageW(dialog.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(Item(IDC_LINK)));
-    EXPECT_EQ(GetTextColor(dc), kLinkColor);
-    ReleaseDC(dialog.Hwnd(), dc);
+    const ControlColors credits = AskControlColors(dialog.Hwnd(), WM_CTLCOLORSTATIC, Item(IDC_CREDIT));
+    EXPECT_EQ(credits.text, RGB(1, 2, 3));
+    EXPECT_EQ(credits.background, kFace);
+    EXPECT_EQ(credits.brush, kFace);
+    EXPECT_EQ(AskControlColors(dialog.Hwnd(), WM_CTLCOLORSTATIC, Item(IDC_LINK)).text, kLinkColor);
 }
 
 TEST_F(AboutDialog, TheHandShowsExactlyOverTheLink) {

@@ -53,10 +53,6 @@ void MoveToDpi(HWND window, int fromDpi, int toDpi) {
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
-template <typename T> T* ObjectOf(HWND window) {
-    return static_cast<T*>(win::Window::FromHandle(window));
-}
-
 class DpiChange : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -204,12 +200,22 @@ TEST(DialogDpiChange, AnOpenDialogTakesTheSuggestedRectangleWithItsControlsAndFo
     EXPECT_EQ(movedFont, 2 * font);
 }
 
-TEST(DialogDpiChange, ThePaletteShowsSharpAtTwiceTheSizeAndEverySwatchStillGivesItsColour) {
+// The colour dialog, open, and the palette's bitmap as it opens.
+class PaletteDpiChange : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dialog.CreateModeless(nullptr));
+        palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
+        original = reinterpret_cast<HBITMAP>(SendMessageW(palette, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    }
+
     win::GdiplusSession gdiplus;
     CDlgColor dialog;
-    ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    const HWND palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
-    const auto original = reinterpret_cast<HBITMAP>(SendMessageW(palette, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    HWND palette = nullptr;
+    HBITMAP original = nullptr;
+};
+
+TEST_F(PaletteDpiChange, ThePaletteShowsSharpAtTwiceTheSizeAndEverySwatchStillGivesItsColour) {
     const win::BitmapPtr small(Gdiplus::Bitmap::FromHBITMAP(original, nullptr));
     const std::vector<Argb> before = ui::ReadPixels(small.get());
     MoveToDpi(dialog.Hwnd(), dialog.Dpi(), 2 * dialog.Dpi());
@@ -259,12 +265,7 @@ struct CopyingStatic {
     }
 };
 
-TEST(DialogDpiChange, EveryBitmapThePictureHandsBackThatIsNotTheTemplatesIsFreed) {
-    win::GdiplusSession gdiplus;
-    CDlgColor dialog;
-    ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    const HWND palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
-    const auto original = reinterpret_cast<HBITMAP>(SendMessageW(palette, STM_GETIMAGE, IMAGE_BITMAP, 0));
+TEST_F(PaletteDpiChange, EveryBitmapThePictureHandsBackThatIsNotTheTemplatesIsFreed) {
     CopyingStatic::handedBack.clear();
     CopyingStatic::previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(palette, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CopyingStatic::Proc)));

@@ -1,3 +1,4 @@
+#include "NotationRows.h"
 #include "WindowTestSupport.h"
 #include "win/PrivateMessages.h"
 #include "color/InfoCtrl.h"
@@ -28,15 +29,15 @@ class InfoPanelTest : public ::testing::Test {
     HWND Check(int id) const { return GetDlgItem(panel.Hwnd(), id); }
     bool IsMarked(int id) const {
         // The 6 x 6 mark fills the box from (2, 2); the box is white inside its frame.
-        auto* check = static_cast<CheckCtrl*>(win::Window::FromHandle(Check(id)));
+        auto* check = ObjectOf<CheckCtrl>(Check(id));
         Gdiplus::Color pixel;
         check->Canvas()->GetPixel(4, 4, &pixel);
         return pixel.GetValue() == 0xFF000000;
     }
     int MarkedCount() const {
         int count = 0;
-        for (int id = 3000; id <= 3004; ++id)
-            count += IsMarked(id);
+        for (const NotationRow& row : kNotationRows)
+            count += IsMarked(row.markId);
         return count;
     }
     void ClickCheck(int id) {
@@ -51,40 +52,39 @@ class InfoPanelTest : public ::testing::Test {
 
 TEST_F(InfoPanelTest, StartsWithColrefMarkedAndTheMarksInTheirPlaces) {
     EXPECT_EQ(panel.GetNotation(), ColorNotation::Colref);
-    EXPECT_TRUE(IsMarked(3000));
+    EXPECT_TRUE(IsMarked(IDC_CHECK_COLREF));
     EXPECT_EQ(MarkedCount(), 1);
     RedrawWindow(panel.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpPending();
-    HDC dc = GetDC(Check(3000));
+    HDC dc = GetDC(Check(IDC_CHECK_COLREF));
     EXPECT_EQ(GetPixel(dc, 4, 4), 0u);
     EXPECT_EQ(GetPixel(dc, 1, 1), 0x00FFFFFFu);
     EXPECT_EQ(GetPixel(dc, 0, 0), 0u);
-    ReleaseDC(Check(3000), dc);
+    ReleaseDC(Check(IDC_CHECK_COLREF), dc);
     // Each mark in its row: centred on the row's label, half a pixel off at most.
-    const int labels[] = {1005, 1006, 1007, 1008, 1010}; // COLREF, RGB, HEX, HSB, CMYK
-    for (int i = 0; i < 5; ++i) {
-        const RECT rect = win::RectInParent(Check(3000 + i));
-        const RECT label = win::RectInParent(GetDlgItem(panel.Hwnd(), labels[i]));
+    for (const NotationRow& row : kNotationRows) {
+        const RECT rect = win::RectInParent(Check(row.markId));
+        const RECT label = win::RectInParent(GetDlgItem(panel.Hwnd(), row.labelId));
         EXPECT_EQ(rect.left, 10);
-        EXPECT_LE(std::abs(rect.top + rect.bottom - label.top - label.bottom), 1) << 3000 + i;
+        EXPECT_LE(std::abs(rect.top + rect.bottom - label.top - label.bottom), 1) << row.markId;
         EXPECT_EQ(rect.right - rect.left, 10);
         EXPECT_EQ(rect.bottom - rect.top, 10);
     }
 }
 
 TEST_F(InfoPanelTest, ClickingAMarkLeavesExactlyThatOneSet) {
-    ClickCheck(3003);
+    ClickCheck(IDC_CHECK_HSB);
     EXPECT_EQ(panel.GetNotation(), ColorNotation::Hsb);
-    EXPECT_TRUE(IsMarked(3003));
+    EXPECT_TRUE(IsMarked(IDC_CHECK_HSB));
     EXPECT_EQ(MarkedCount(), 1);
-    ClickCheck(3003);
-    EXPECT_TRUE(IsMarked(3003));
+    ClickCheck(IDC_CHECK_HSB);
+    EXPECT_TRUE(IsMarked(IDC_CHECK_HSB));
     EXPECT_EQ(MarkedCount(), 1);
 }
 
 TEST_F(InfoPanelTest, ClickOutsideTheMarkChangesNothing) {
-    PostMessageW(Check(3001), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 5));
+    PostMessageW(Check(IDC_CHECK_RGB), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 5));
     PumpPending();
     EXPECT_EQ(panel.GetNotation(), ColorNotation::Colref);
 }
@@ -97,13 +97,12 @@ TEST_F(InfoPanelTest, SetNotationIgnoresUnknownValues) {
     EXPECT_EQ(MarkedCount(), 1);
 }
 
+// Each row shows its own notation; the notations' texts are the logic's, tested on their own.
 TEST_F(InfoPanelTest, ShowsTheColourInEveryRow) {
     panel.SetColor(0x001E140A); // red 10, green 20, blue 30
-    EXPECT_EQ(Text(1003), L"10, 20, 30");
-    EXPECT_EQ(Text(1004), L"0A141E");
-    EXPECT_EQ(Text(1009), L"210, 170, 30");
-    EXPECT_EQ(Text(1011), L"67, 33, 0, 88");
-    EXPECT_EQ(Text(1002), L"1971210");
+    for (const NotationRow& row : kNotationRows)
+        EXPECT_EQ(Text(row.valueId), NotationText(row.notation, 0x001E140A)) << row.valueId;
+    EXPECT_EQ(Text(IDC_VALUE_RGB), L"10, 20, 30");
     EXPECT_EQ(panel.GetColor(), 0x001E140Au);
 }
 
@@ -115,13 +114,10 @@ TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
     EXPECT_EQ(GetPixel(dc, 60, 40), 0x00E6C2A3u); // between the rows
     EXPECT_EQ(GetPixel(dc, 0, 30), 0x00646464u);  // the frame
     ReleaseDC(panel.Hwnd(), dc);
-    const HWND label = GetDlgItem(panel.Hwnd(), 1006);
-    HDC labelDc = GetDC(label);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        panel.Hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(labelDc), reinterpret_cast<LPARAM>(label)));
-    EXPECT_NE(brush, nullptr);
-    EXPECT_EQ(GetBkColor(labelDc), 0x00E6C2A3u);
-    ReleaseDC(label, labelDc);
+    const ControlColors label =
+        AskControlColors(panel.Hwnd(), WM_CTLCOLORSTATIC, GetDlgItem(panel.Hwnd(), IDC_NAME_RGB));
+    EXPECT_NE(label.brush, CLR_INVALID);
+    EXPECT_EQ(label.background, 0x00E6C2A3u);
 }
 
 } // namespace

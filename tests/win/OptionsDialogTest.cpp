@@ -11,7 +11,6 @@
 #include <cwchar>
 #include <functional>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -53,41 +52,36 @@ class OptionsDialog : public ::testing::Test {
     CDlgOptions dialog;
 };
 
+// Values outside the lists show the first entry and are kept.
 TEST_F(OptionsDialog, OpensOnTheValuesAndReturnsThemUntouched) {
-    int selected = -1, theme = -1;
-    bool grid = true, autostart = false;
-    const INT_PTR result = Run(OptionValues{true, false, 6, 5}, [&](HWND window) {
-        selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
-        theme = CheckedThemeButton(window);
-        grid = IsChecked(window, IDC_GRID);
-        autostart = IsChecked(window, IDC_AUTOSTART);
-        Click(window, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(selected, 3);
-    EXPECT_EQ(theme, 4);
-    EXPECT_FALSE(grid);
-    EXPECT_TRUE(autostart);
-    const OptionValues values = dialog.Values();
-    EXPECT_TRUE(values.autostart);
-    EXPECT_FALSE(values.grid);
-    EXPECT_EQ(values.panes, 6);
-    EXPECT_EQ(values.theme, 5);
-}
-
-TEST_F(OptionsDialog, ValuesOutsideTheListsShowTheFirstEntryAndAreKept) {
-    int selected = -1, theme = -1, entries = 0;
-    Run(OptionValues{false, true, 3, 0}, [&](HWND window) {
-        selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
-        entries = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCOUNT, 0, 0));
-        theme = CheckedThemeButton(window);
-        Click(window, IDOK);
-    });
-    EXPECT_EQ(entries, 5);
-    EXPECT_EQ(selected, 0);
-    EXPECT_EQ(theme, 0);
-    EXPECT_EQ(dialog.Values().panes, 3);
-    EXPECT_EQ(dialog.Values().theme, 0);
+    const struct {
+        OptionValues values;
+        int listed, themeButton;
+    } rows[] = {{OptionValues{true, false, 6, 5}, 3, 4}, {OptionValues{false, true, 3, 0}, 0, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.values.panes);
+        int selected = -1, theme = -1, entries = 0;
+        bool grid = !row.values.grid, autostart = !row.values.autostart;
+        const INT_PTR result = Run(row.values, [&](HWND window) {
+            selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
+            entries = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCOUNT, 0, 0));
+            theme = CheckedThemeButton(window);
+            grid = IsChecked(window, IDC_GRID);
+            autostart = IsChecked(window, IDC_AUTOSTART);
+            Click(window, IDOK);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(entries, 5);
+        EXPECT_EQ(selected, row.listed);
+        EXPECT_EQ(theme, row.themeButton);
+        EXPECT_EQ(grid, row.values.grid);
+        EXPECT_EQ(autostart, row.values.autostart);
+        const OptionValues values = dialog.Values();
+        EXPECT_EQ(values.autostart, row.values.autostart);
+        EXPECT_EQ(values.grid, row.values.grid);
+        EXPECT_EQ(values.panes, row.values.panes);
+        EXPECT_EQ(values.theme, row.values.theme);
+    }
 }
 
 TEST_F(OptionsDialog, ChoosingTwoThenOneGivesOnePane) {
@@ -180,31 +174,17 @@ TEST_F(OptionsDialog, CaptionsAndTheThemeButtonsNamesInBothLanguages) {
 TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsItsColours) {
     dialog.SetBackgroundColor(kFace);
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    const HDC dc = GetDC(dialog.Hwnd());
-    auto answer = [&](UINT message, int id) {
-        SetBkColor(dc, RGB(1, 2, 3));
-        const HWND control = id ? GetDlgItem(dialog.Hwnd(), id) : dialog.Hwnd();
-        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-            dialog.Hwnd(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-        LOGBRUSH logBrush{};
-        GetObjectW(brush, sizeof(logBrush), &logBrush);
-        return std::make_pair(logBrush.lbColor, GetBkColor(dc));
-    };
     for (int id : {0, IDC_GRID, IDC_PANE_COUNT_LABEL, IDC_THEME_GROUP, IDC_THEME_3, IDC_RUSSIAN}) {
-        const UINT message = id ? WM_CTLCOLORSTATIC : WM_CTLCOLORDLG;
-        EXPECT_EQ(answer(message, id), std::make_pair(COLORREF{kFace}, COLORREF{kFace})) << id;
+        const ControlColors colors = AskControlColors(dialog.Hwnd(), id ? WM_CTLCOLORSTATIC : WM_CTLCOLORDLG,
+                                                      id ? GetDlgItem(dialog.Hwnd(), id) : dialog.Hwnd());
+        EXPECT_EQ(colors.brush, kFace) << id;
+        EXPECT_EQ(colors.background, kFace) << id;
     }
-    EXPECT_NE(answer(WM_CTLCOLORLISTBOX, IDC_PANE_COUNT).first, kFace);
+    const HWND box = GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT);
+    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, box).brush, kFace);
     COMBOBOXINFO info{sizeof(info)};
-    ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT), &info));
-    SetBkColor(dc, RGB(1, 2, 3));
-    const auto listBrush =
-        reinterpret_cast<HBRUSH>(SendMessageW(dialog.Hwnd(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
-                                              reinterpret_cast<LPARAM>(info.hwndList)));
-    LOGBRUSH logBrush{};
-    GetObjectW(listBrush, sizeof(logBrush), &logBrush);
-    EXPECT_NE(logBrush.lbColor, kFace);
-    ReleaseDC(dialog.Hwnd(), dc);
+    ASSERT_TRUE(GetComboBoxInfo(box, &info));
+    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, info.hwndList).brush, kFace);
 }
 
 } // namespace

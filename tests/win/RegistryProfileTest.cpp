@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -46,24 +47,22 @@ TEST_F(RegistryProfileTest, WritesDwordsAndReadsThemBackSigned) {
     EXPECT_EQ(size, 4u);
 }
 
-TEST_F(RegistryProfileTest, ValuesOfTheWrongTypeGiveTheDefault) {
-    const wchar_t one[] = L"1"; // four bytes with its terminator, but text
-    Store(L"text", REG_SZ, one, sizeof(one));
-    EXPECT_EQ(profile.GetInt(kSection, L"text", 9), 9);
-    const std::uint32_t raw = 3;
-    Store(L"binary", REG_BINARY, &raw, sizeof(raw));
-    EXPECT_EQ(profile.GetInt(kSection, L"binary", 9), 3);
-}
-
-TEST_F(RegistryProfileTest, ValuesOfTheWrongSizeGiveTheDefault) {
-    const std::uint64_t wide = 2;
-    Store(L"qword", REG_QWORD, &wide, sizeof(wide));
-    EXPECT_EQ(profile.GetInt(kSection, L"qword", 9), 9);
-    const std::uint16_t narrow = 2;
-    Store(L"short", REG_BINARY, &narrow, sizeof(narrow));
-    EXPECT_EQ(profile.GetInt(kSection, L"short", 9), 9);
-    Store(L"empty", REG_DWORD, nullptr, 0);
-    EXPECT_EQ(profile.GetInt(kSection, L"empty", 9), 9);
+// A number is four bytes stored as a DWORD or as binary; anything else gives the default.
+TEST_F(RegistryProfileTest, ValuesOfTheWrongTypeOrSizeGiveTheDefault) {
+    const struct {
+        const wchar_t* name;
+        DWORD type;
+        std::vector<BYTE> data;
+        int read;
+    } rows[] = {
+        {L"text", REG_SZ, {'1', 0, 0, 0}, 9}, // four bytes with its terminator, but text
+        {L"binary", REG_BINARY, {3, 0, 0, 0}, 3}, {L"qword", REG_QWORD, {2, 0, 0, 0, 0, 0, 0, 0}, 9},
+        {L"short", REG_BINARY, {2, 0}, 9},        {L"empty", REG_DWORD, {}, 9},
+    };
+    for (const auto& row : rows) {
+        Store(row.name, row.type, row.data.data(), static_cast<DWORD>(row.data.size()));
+        EXPECT_EQ(profile.GetInt(kSection, row.name, 9), row.read) << std::wstring(row.name);
+    }
 }
 
 TEST_F(RegistryProfileTest, AnOpenSectionReadsAndWritesAsTheSingleValueCallsDo) {

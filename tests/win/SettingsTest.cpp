@@ -142,10 +142,6 @@ ColorRef ExpectedPaneColor(const Settings& shown, int pane) {
     return pane == 0 ? static_cast<ColorRef>(shown.Get(Setting::Color)) : kWhite;
 }
 
-template <typename T> T* ObjectOf(HWND window) {
-    return static_cast<T*>(win::Window::FromHandle(window));
-}
-
 class MainWindowSettings : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -183,13 +179,7 @@ class MainWindowSettings : public ::testing::Test {
         GetWindowRect(Main(), &rect);
         return rect;
     }
-    COLORREF FaceColor() const {
-        const HDC dc = CreateCompatibleDC(nullptr);
-        SendMessageW(Main(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Main()));
-        const COLORREF face = GetBkColor(dc);
-        DeleteDC(dc);
-        return face;
-    }
+    COLORREF FaceColor() const { return AskControlColors(Main(), WM_CTLCOLORDLG, Main()).background; }
     // Where the platform puts a window when nothing is stored.
     POINT DefaultPlacement() {
         static POINT placement = [this] {

@@ -23,9 +23,34 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
     }
 }
 
+// The object bound to a window of the framework.
+template <typename T> T* ObjectOf(HWND window) {
+    return static_cast<T*>(win::Window::FromHandle(window));
+}
+
 // Handles every message still queued for this thread.
 inline void PumpPending() {
     PumpUntil([] { return true; }, 0);
+}
+
+// What a window answers to a WM_CTLCOLOR... message for one of its controls: the colour of the
+// brush it returns (CLR_INVALID for none), and the background and text colours it leaves in the
+// device context, each of which starts as RGB(1, 2, 3).
+struct ControlColors {
+    COLORREF brush, background, text;
+};
+inline ControlColors AskControlColors(HWND window, UINT message, HWND control) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SetBkColor(dc, RGB(1, 2, 3));
+    SetTextColor(dc, RGB(1, 2, 3));
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    LOGBRUSH logBrush{};
+    const ControlColors colors{GetObjectW(brush, sizeof(logBrush), &logBrush) ? logBrush.lbColor
+                                                                              : CLR_INVALID,
+                               GetBkColor(dc), GetTextColor(dc)};
+    DeleteDC(dc);
+    return colors;
 }
 
 // What RunModalThen runs after the next WM_INITDIALOG. (An inline thread_local would be

@@ -1,0 +1,113 @@
+#pragma once
+// What must hold whatever the input was: the picking modes agree after every input, and after
+// every batch the program answers and its sliders, rows, marks and panes tell one story.
+#include "RunningTintra.h"
+
+#include <commctrl.h>
+
+namespace soak {
+
+class Invariants {
+  public:
+    Invariants(SoakInput& soakInput, RunningTintra& running) : input(soakInput), tintra(running) {}
+
+    // The picking modes as seen from outside: the main window holds the mouse exactly while a
+    // picker waits, that is while the picker's button is down, or the zoom button with no
+    // magnified view; the view shows only while the zoom button is down and the picker's up;
+    // the system cursors are replaced (the marker names the process) exactly while the mouse
+    // is held. The program may still be taking the input in, so it is read again until it
+    // agrees or the time is up.
+    std::string PickingDisagreement() const {
+        std::string state;
+        const bool agree = WaitFor(
+            [&] {
+                const bool picker = tintra.pickers->picker.State() & STATE_SYSTEM_PRESSED;
+                const bool zoom = tintra.pickers->zoom.State() & STATE_SYSTEM_PRESSED;
+                const bool view = tintra.pickers->display.Role() == ROLE_SYSTEM_GRAPHIC;
+                const bool held = CaptureOf(tintra.process->UiThread()) == tintra.main;
+                const bool replaced = ReadSetting(kCursorMarker) ==
+                                      static_cast<long long>(GetProcessId(tintra.process->Handle()));
+                state = std::string("picker button ") + (picker ? "down" : "up") + ", zoom button " +
+                        (zoom ? "down" : "up") + ", view " + (view ? "shown" : "not shown") + ", mouse " +
+                        (held ? "held" : "free") + ", cursors " + (replaced ? "replaced" : "the user's");
+                return held == (picker || (zoom && !view)) && !(view && (!zoom || picker)) &&
+                       replaced == held;
+            },
+            kSettleTimeoutMs);
+        return agree ? std::string() : "the picking modes disagree: " + state;
+    }
+
+    // The empty text when everything holds after a batch, otherwise what is wrong.
+    std::string BrokenInvariant() {
+        DWORD_PTR answer;
+        if (!SendMessageTimeoutW(tintra.main, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                                 &answer))
+            return "the main window did not answer within a second";
+        // Escape ends every picking mode: the program lets the mouse go.
+        if (!WaitFor([&] { return GetForegroundWindow() == tintra.main; }, kEffectTimeoutMs))
+            return "the main window is not in front";
+        input.Key("Escape to end any picking mode", VK_ESCAPE);
+        if (!WaitFor([&] { return CaptureOf(tintra.process->UiThread()) == nullptr; }, kEffectTimeoutMs))
+            return "a picking mode is still waiting after Escape";
+        // The pointer rests off the window, so no tip covers what is read from the screen.
+        MoveMouseTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20});
+        // The program may still be handling the last input, so the whole picture is read
+        // again until it holds together or the time is up.
+        std::string problem;
+        WaitFor([&] { return (problem = ConsistencyProblem()).empty(); }, kSettleTimeoutMs);
+        if (tintra.colourKeptApart != tintra.SliderColor())
+            tintra.colourKeptApart.reset();
+        return problem;
+    }
+
+  private:
+    bool RowsShow(ColorRef color) const {
+        for (const NotationRow& row : kNotationRows)
+            if (tintra.process->InfoText(row.valueId) != NotationText(row.notation, color))
+                return false;
+        return true;
+    }
+    int MarksSet() const {
+        int set = 0;
+        for (const NotationRow& row : kNotationRows)
+            set += tintra.process->MarkIsSet(row.markId);
+        return set;
+    }
+    // Panes whose frame shows the active colour, and the colour inside the last of them.
+    // A single pane fills the display, whose own frame covers the pane's.
+    int ActivePanes(COLORREF* inside) const {
+        const HWND display = tintra.process->Control(IDC_COLOR_DISPLAY);
+        const std::vector<PixelRect> panes = tintra.Panes();
+        int active = 0;
+        for (const PixelRect& pane : panes) {
+            const POINT middle = RunningTintra::Middle(pane);
+            if (panes.size() > 1 && ScreenPixel(display, pane.left, middle.y) != kActivePaneFrame)
+                continue;
+            ++active;
+            *inside = ScreenPixel(display, middle.x, middle.y);
+        }
+        return active;
+    }
+
+    // The sliders, the five rows and the active pane must show one colour; one mark, one pane.
+    std::string ConsistencyProblem() const {
+        const ColorRef color = tintra.SliderColor();
+        if (!RowsShow(color))
+            return "the rows (RGB " + Narrow(tintra.process->InfoText(IDC_VALUE_RGB)) +
+                   ") differ from the sliders (" + RgbText(color) + ")";
+        if (const int marks = MarksSet(); marks != 1)
+            return std::to_string(marks) + " notation marks are set";
+        COLORREF inside = 0;
+        if (const int active = ActivePanes(&inside); active != 1)
+            return std::to_string(active) + " of " + std::to_string(tintra.choices.panes) +
+                   " panes are active";
+        if (inside != color && color != tintra.colourKeptApart)
+            return "the active pane shows " + RgbText(inside) + ", the sliders " + RgbText(color);
+        return {};
+    }
+
+    SoakInput& input;
+    RunningTintra& tintra;
+};
+
+} // namespace soak
