@@ -431,8 +431,9 @@ void CTintraDlg::OpenHelp() const {
 // The memory is filled before the clipboard is emptied, so a failure never throws away
 // what the user had on it.
 void CTintraDlg::CopyToClipboard(CopyForm form) {
-    const std::string text = form == CopyForm::Code ? CodeText(infoPanel.GetNotation(), infoPanel.GetColor())
-                                                    : ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
+    const std::string text = form == CopyForm::Code
+                                 ? CodeText(infoPanel.GetNotation(), infoPanel.GetColor())
+                                 : ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
     if (text.empty())
         return;
     win::GlobalMemory block(GlobalAlloc(GMEM_ZEROINIT, text.size() + 1));

@@ -4,10 +4,10 @@
 #include "../logic/Language.h"
 #include "../logic/PaneDescription.h"
 #include "../ui/Pictures.h"
-#include "ScreenCopy.h"
 #include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
+#include "ScreenCopy.h"
 
 #include <oleacc.h>
 #include <windowsx.h>
@@ -134,7 +134,7 @@ bool CColorDisplay::CopyScreen(const PixelRect& area, ScreenArea& copy) const {
 bool CColorDisplay::ShowZoom(POINT screenPoint) {
     if (!screenCapture)
         return false;
-    zoomCenter = {screenPoint.x, screenPoint.y};
+    zoomCenter = win::ToPixelPoint(screenPoint);
     zoomView = ZoomViewAround(zoomCenter, dpi, zoomFactor);
     zoomMode = BuildZoom();
     Redraw();
@@ -166,11 +166,10 @@ bool CColorDisplay::BuildZoom() {
 // are large enough; its lines are as wide at every factor.
 void CColorDisplay::DrawGrid() {
     const std::vector<Argb> plain = ui::ReadPixels(zoomImage.get());
-    ui::WritePixels(griddedImage.get(),
-                    gridFlag && zoomFactor >= kGridMinFactor
-                        ? WithGrid(plain, zoomView.width, zoomView.height, zoomView.block,
-                                   GridLineWidth(ZoomBlockAt(dpi)))
-                        : plain);
+    ui::WritePixels(griddedImage.get(), gridFlag && zoomFactor >= kGridMinFactor
+                                            ? WithGrid(plain, zoomView.width, zoomView.height, zoomView.block,
+                                                       GridLineWidth(ZoomBlockAt(dpi)))
+                                            : plain);
 }
 
 void CColorDisplay::SetGrid(bool on) {
@@ -191,7 +190,7 @@ void CColorDisplay::StepZoom(int steps, POINT clientPoint) {
         return;
     const std::optional<PixelPoint> pointed =
         ZoomPixelAt(static_cast<int>(canvas->GetWidth()), static_cast<int>(canvas->GetHeight()),
-                    {clientPoint.x, clientPoint.y}, ZoomBlockAt(dpi));
+                    win::ToPixelPoint(clientPoint), ZoomBlockAt(dpi));
     const PixelPoint anchor = pointed ? *pointed : PixelPoint{zoomView.width / 2, zoomView.height / 2};
     zoomFactor = factor;
     zoomView = RezoomedView(zoomView, dpi, factor, anchor, zoomBounds);
@@ -257,7 +256,8 @@ std::wstring CColorDisplay::PaneText(int index) const {
     std::vector<ColorRef> colors;
     for (const Pane& pane : panes)
         colors.push_back(ToColorRef(pane.color));
-    return PaneDescription(colors, static_cast<size_t>(index), static_cast<size_t>(GetActivePane()), notation);
+    return PaneDescription(colors, static_cast<size_t>(index), static_cast<size_t>(GetActivePane()),
+                           notation);
 }
 
 // The magnified view shows no panes, and an empty text no tip.
@@ -366,8 +366,9 @@ void CColorDisplay::SelectPaneAt(POINT point) {
 void CColorDisplay::PickFromZoom(POINT point, bool collect) {
     if (!zoomMode || !canvas || !zoomImage)
         return;
-    const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()),
-                                       static_cast<int>(canvas->GetHeight()), win::ToPixelPoint(point), ZoomBlockAt(dpi));
+    const auto zoomPixel =
+        ZoomPixelAt(static_cast<int>(canvas->GetWidth()), static_cast<int>(canvas->GetHeight()),
+                    win::ToPixelPoint(point), ZoomBlockAt(dpi));
     Gdiplus::Color picked(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);

@@ -9,7 +9,9 @@ namespace win {
 
 RECT ToRECT(const PixelRect& rect);
 PixelRect ToPixelRect(const RECT& rect);
-inline PixelPoint ToPixelPoint(POINT point) { return PixelPoint{point.x, point.y}; }
+inline PixelPoint ToPixelPoint(POINT point) {
+    return PixelPoint{point.x, point.y};
+}
 // A window's client area, its origin at 0, 0.
 PixelRect ClientRect(HWND window);
 // A window's frame in screen coordinates.

@@ -85,8 +85,9 @@ TEST_F(Accessibility, APaneDescriptionGivesItsContrastWithTheActivePane) {
     PutOnClipboard(std::string("#767676"));
     PressCtrlKey('V');
     EXPECT_TRUE(describes(1, L"Contrast with pane 2: 4.54:1", true)) << display.Description(1);
-    EXPECT_TRUE(PressKeyFor('H', "pane 1 told in HEX", [&] { return display.Description(1).rfind(L"HEX: FFFFFF\n", 0) == 0; }))
-        << display.Description(1);
+    EXPECT_TRUE(PressKeyFor('H', "pane 1 told in HEX", [&] {
+        return display.Description(1).rfind(L"HEX: FFFFFF\n", 0) == 0;
+    })) << display.Description(1);
     // Resting on pane 1, the pointer brings up the same text as its tip.
     POINT onPane1{40, 30};
     ClientToScreen(displayWindow, &onPane1);

@@ -433,7 +433,8 @@ void RestAt(POINT screen) {
         timeoutMs);
     if (rests)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the pointer at " << PointName(cursor) << ", not at " << PointName(screen);
+    return ::testing::AssertionFailure()
+           << "the pointer at " << PointName(cursor) << ", not at " << PointName(screen);
 }
 
 namespace {
@@ -563,8 +564,10 @@ std::wstring ShownTooltip() {
 void ShiftClickAt(POINT screen) {
     MoveMouseTo(screen);
     RestAt(screen);
-    Send({KeyInput(VK_SHIFT, true), MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
-          MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen), KeyInput(VK_SHIFT, false)});
+    Send({KeyInput(VK_SHIFT, true),
+          MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
+          MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
+          KeyInput(VK_SHIFT, false)});
 }
 
 void TurnWheel(int notches) {

@@ -85,7 +85,8 @@ class Picking : public WithTintra<> {
         for (int y = capture.area.top; y < capture.area.bottom; ++y)
             for (int x = capture.area.left; x < capture.area.right; ++x)
                 capture.pixels.push_back(ToArgb(PatternWindow::ColorAt(x, y)));
-        const std::vector<Argb> plain = Magnify(capture, ZoomViewAround({kZoomClick.x, kZoomClick.y}, 96, factor));
+        const std::vector<Argb> plain =
+            Magnify(capture, ZoomViewAround({kZoomClick.x, kZoomClick.y}, 96, factor));
         const std::vector<Argb> image = grid ? WithGrid(plain, kZoomWidth, kZoomHeight, factor) : plain;
         return std::vector<Argb>(image.begin() + kZoomWidth, image.end() - kZoomWidth);
     }
@@ -154,7 +155,8 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
 // Each key waits for the pointer to rest where it put it: under Wine the display reports each
 // move back late, and a key handled before that report would step from where it came back to.
 TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
-    ASSERT_TRUE(ClickFor(display, 46, 33, "the display focused", [&] { return FocusOf(tintra.UiThread()) == display; }));
+    ASSERT_TRUE(ClickFor(display, 46, 33, "the display focused",
+                         [&] { return FocusOf(tintra.UiThread()) == display; }));
     ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return Waiting(); }));
     MoveMouseTo(pattern.ScreenPointOf(10, 10));
     ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(10, 10)));
