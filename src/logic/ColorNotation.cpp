@@ -3,8 +3,24 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
+
+// A quotient rounded down, as a multiplication by the divisor's reciprocal: the conversions
+// divide by a channel or a difference of channels for every colour, and a divide instruction
+// costs several multiplications. Exact for every divisor up to kLargestDivisor and every
+// numerator below 2^32 / kLargestDivisor, over 8 million: the conversions' stay below 200,000.
+constexpr std::uint32_t kLargestDivisor = 2 * 255;
+constexpr auto kReciprocals = [] {
+    std::array<std::uint64_t, kLargestDivisor + 1> reciprocals{};
+    for (std::uint64_t divisor = 1; divisor <= kLargestDivisor; ++divisor)
+        reciprocals[divisor] = ((std::uint64_t{1} << 32) + divisor - 1) / divisor; // rounded up
+    return reciprocals;
+}();
+int Quotient(int numerator, int divisor) {
+    return static_cast<int>(static_cast<std::uint64_t>(numerator) * kReciprocals[divisor] >> 32);
+}
 
 // The hue is sector + 60 × difference / diff degrees, from the largest channel's sector of the
 // wheel. Worked in whole numbers: a fraction in floating point can land a hair below a whole
@@ -21,14 +37,10 @@ HueParts HuePartsOf(const RgbColor& rgb, int max) {
     return {240, rgb.red - rgb.green};
 }
 
-// Rounded down, also below zero.
-int FloorDivide(int numerator, int denominator) {
-    return numerator >= 0 ? numerator / denominator : -((-numerator + denominator - 1) / denominator);
-}
-
-// A hue that comes out negative is taken round by 360 degrees.
-int OnTheWheel(int hue) {
-    return hue < 0 ? hue + 360 : hue;
+// The whole degrees at or below a hue given as scaledHue / scale degrees; one that comes out
+// negative is taken round by 360 degrees first, so that the quotient is of whole numbers.
+int DegreesOnTheWheel(int scaledHue, int scale) {
+    return Quotient(scaledHue < 0 ? scaledHue + 360 * scale : scaledHue, scale);
 }
 
 // The nearest whole number to numerator / denominator, halves up; both not negative.
@@ -36,20 +48,24 @@ int RoundedQuotient(int numerator, int denominator) {
     return (2 * numerator + denominator) / (2 * denominator);
 }
 
-} // namespace
-
-HsbColor RgbToHsb(const RgbColor& rgb) {
-    const int max = std::max({rgb.red, rgb.green, rgb.blue});
-    const int min = std::min({rgb.red, rgb.green, rgb.blue});
-    const int diff = max - min;
+// Inline, as CmykOf below: the panel's writers then keep the figures in registers.
+inline HsbColor HsbOf(int red, int green, int blue) {
+    const int max = std::max({red, green, blue});
+    const int diff = max - std::min({red, green, blue});
     if (diff == 0)
         return {0, 0, max};
     // Whole numbers: 255 diff / max rounded down is what the floating-point quotient gave for
     // every pair, in a fraction of the time.
-    const int saturation = 255 * diff / max;
+    const int saturation = Quotient(255 * diff, max);
     // Truncated: rounded down, so a negative hue's is the whole degree below.
-    const HueParts parts = HuePartsOf(rgb, max);
-    return {OnTheWheel(parts.sector + FloorDivide(60 * parts.difference, diff)), saturation, max};
+    const HueParts parts = HuePartsOf({red, green, blue}, max);
+    return {DegreesOnTheWheel(parts.sector * diff + 60 * parts.difference, diff), saturation, max};
+}
+
+} // namespace
+
+HsbColor RgbToHsb(const RgbColor& rgb) {
+    return HsbOf(rgb.red, rgb.green, rgb.blue);
 }
 
 HslColor RgbToHsl(const RgbColor& rgb) {
@@ -61,8 +77,9 @@ HslColor RgbToHsl(const RgbColor& rgb) {
         return {0, 0, lightness};
     // diff / (1 − |2 × lightness − 1|), on the 0..255 scale of the channels.
     const int saturation = RoundedQuotient(100 * diff, 255 - std::abs(sum - 255));
+    // Rounded: half a degree, diff / 2 diff, added before the rounding down.
     const HueParts parts = HuePartsOf(rgb, max);
-    return {OnTheWheel(parts.sector + FloorDivide(120 * parts.difference + diff, 2 * diff)), saturation,
+    return {DegreesOnTheWheel(2 * parts.sector * diff + 120 * parts.difference + diff, 2 * diff), saturation,
             lightness};
 }
 
@@ -70,7 +87,8 @@ namespace {
 
 // The share of one ink at an exact half, where the floating-point quotient the texts have always
 // shown lands a hair to either side, a third of the time below.
-int HalfwayInkPercent(int channel, int max) {
+// Out of line: it is rare, and inlined it would keep the common case from being inlined.
+[[gnu::noinline]] int HalfwayInkPercent(int channel, int max) {
     const double black = 1.0 - max / 255.0;
     return static_cast<int>((1.0 - channel / 255.0 - black) / (1.0 - black) * 100.0 + 0.5);
 }
@@ -79,12 +97,11 @@ int HalfwayInkPercent(int channel, int max) {
 int InkPercent(int channel, int max) {
     const int twiceAbove = 200 * (max - channel) + max; // (2 x the share + 1) x max
     const int twiceMax = 2 * max;
-    return twiceAbove % twiceMax != 0 ? twiceAbove / twiceMax : HalfwayInkPercent(channel, max);
+    const int share = Quotient(twiceAbove, twiceMax);
+    return share * twiceMax != twiceAbove ? share : HalfwayInkPercent(channel, max);
 }
 
-} // namespace
-
-CmykColor RgbToCmyk(int red, int green, int blue) {
+inline CmykColor CmykOf(int red, int green, int blue) {
     const int max = std::max({red, green, blue});
     if (max == 0)
         return {0, 0, 0, 100};
@@ -93,14 +110,21 @@ CmykColor RgbToCmyk(int red, int green, int blue) {
             (200 * (255 - max) + 255) / 510};
 }
 
+} // namespace
+
+CmykColor RgbToCmyk(int red, int green, int blue) {
+    return CmykOf(red, green, blue);
+}
+
 namespace {
 
 // The digits of 0 to 999, most of all the numbers written: every channel, hue and percentage;
-// with leading zeros too, for the groups of three after the first in a longer number.
+// with leading zeros too, for the groups of three after the first in a longer number. Four
+// characters each, so that one move writes a number.
 struct SmallNumber {
-    char digits[3];
-    char padded[3];
-    std::uint8_t length;
+    wchar_t digits[4];
+    wchar_t padded[4];
+    std::uint32_t length;
 };
 constexpr std::uint32_t kSmallNumbers = 1000;
 constexpr auto kSmallNumberTexts = [] {
@@ -109,9 +133,21 @@ constexpr auto kSmallNumberTexts = [] {
         SmallNumber& text = texts[value];
         text.length = value >= 100 ? 3 : value >= 10 ? 2 : 1;
         for (int i = 2, rest = static_cast<int>(value); i >= 0; --i, rest /= 10)
-            text.padded[i] = static_cast<char>('0' + rest % 10);
-        for (int i = 0; i < text.length; ++i)
+            text.padded[i] = static_cast<wchar_t>('0' + rest % 10);
+        for (std::uint32_t i = 0; i < text.length; ++i)
             text.digits[i] = text.padded[3 - text.length + i];
+    }
+    return texts;
+}();
+
+// The two hexadecimal digits of each byte.
+using HexDigits = wchar_t[2];
+constexpr auto kHexBytes = [] {
+    constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+    std::array<HexDigits, 256> texts{};
+    for (int value = 0; value < 256; ++value) {
+        texts[value][0] = kDigits[value >> 4];
+        texts[value][1] = kDigits[value & 0xF];
     }
     return texts;
 }();
@@ -123,19 +159,22 @@ class TextWriter {
     explicit TextWriter(wchar_t* out) : start(out), end(out) {}
 
     TextWriter& Number(std::int32_t value) {
-        const auto small = static_cast<std::uint32_t>(value); // a negative one too large
-        return small < kSmallNumbers ? Leading(small) : LongNumber(value);
+        auto magnitude = static_cast<std::uint32_t>(value);
+        if (value < 0) {
+            *end++ = L'-';
+            magnitude = 0u - magnitude;
+        }
+        return Magnitude(magnitude);
     }
-    // "a, b, c" and so on.
+    // "a, b, c" and so on, of figures from 0 to 999: channels, degrees and shares.
     template <typename... More> TextWriter& List(int first, More... more) {
-        Number(first);
-        ((Separator(), Number(more)), ...);
+        Leading(static_cast<std::uint32_t>(first));
+        ((Separator(), Leading(static_cast<std::uint32_t>(more))), ...);
         return *this;
     }
     TextWriter& HexByte(int value) {
-        constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
-        *end++ = kDigits[(value >> 4) & 0xF];
-        *end++ = kDigits[value & 0xF];
+        std::memcpy(end, kHexBytes[value], sizeof kHexBytes[value]);
+        end += 2;
         return *this;
     }
     size_t Finish() {
@@ -146,35 +185,24 @@ class TextWriter {
   private:
     TextWriter& Leading(std::uint32_t value) {
         const SmallNumber& text = kSmallNumberTexts[value];
-        Three(text.digits);
+        Four(text.digits);
         end += text.length;
         return *this;
     }
     // In groups of three digits: the first as it is, the others with their leading zeros.
-    TextWriter& LongNumber(std::int32_t value) {
-        auto magnitude = static_cast<std::uint32_t>(value);
-        if (value < 0) {
-            *end++ = L'-';
-            magnitude = 0u - magnitude;
-        }
-        std::uint32_t groups[4];
-        int count = 0;
-        for (; magnitude >= kSmallNumbers; magnitude /= kSmallNumbers)
-            groups[count++] = magnitude % kSmallNumbers;
-        Leading(magnitude);
-        while (count > 0) {
-            Three(kSmallNumberTexts[groups[--count]].padded);
-            end += 3;
-        }
+    TextWriter& Magnitude(std::uint32_t magnitude) {
+        if (magnitude < kSmallNumbers)
+            return Leading(magnitude);
+        Magnitude(magnitude / kSmallNumbers);
+        Four(kSmallNumberTexts[magnitude % kSmallNumbers].padded);
+        end += 3;
         return *this;
     }
-    // All three, also past a shorter number's digits, without a branch on its length: the next
-    // character or the final zero writes over the rest, and no text comes within three of the
+    // All four, also past a number's digits, without a branch on its length: the next
+    // character or the final zero writes over the rest, and no text comes within four of the
     // buffer's end.
-    void Three(const char (&digits)[3]) {
-        end[0] = static_cast<wchar_t>(digits[0]);
-        end[1] = static_cast<wchar_t>(digits[1]);
-        end[2] = static_cast<wchar_t>(digits[2]);
+    void Four(const wchar_t (&characters)[4]) {
+        std::memcpy(end, characters, sizeof characters);
     }
     void Separator() {
         *end++ = L',';
@@ -185,34 +213,34 @@ class TextWriter {
     wchar_t* end;
 };
 
+// One writer per notation, each with only the work its text needs.
+size_t ColrefText(ColorRef color, wchar_t* text) {
+    return TextWriter(text).Number(static_cast<std::int32_t>(color)).Finish();
+}
+size_t RgbText(ColorRef color, wchar_t* text) {
+    return TextWriter(text).List(RedOf(color), GreenOf(color), BlueOf(color)).Finish();
+}
+size_t HexText(ColorRef color, wchar_t* text) {
+    return TextWriter(text).HexByte(RedOf(color)).HexByte(GreenOf(color)).HexByte(BlueOf(color)).Finish();
+}
+size_t HsbText(ColorRef color, wchar_t* text) {
+    const HsbColor hsb = HsbOf(RedOf(color), GreenOf(color), BlueOf(color));
+    return TextWriter(text).List(hsb.hue, hsb.saturation, hsb.brightness).Finish();
+}
+size_t CmykText(ColorRef color, wchar_t* text) {
+    const CmykColor cmyk = CmykOf(RedOf(color), GreenOf(color), BlueOf(color));
+    return TextWriter(text).List(cmyk.cyan, cmyk.magenta, cmyk.yellow, cmyk.black).Finish();
+}
+
 } // namespace
 
 size_t WriteNotationText(ColorNotation notation, ColorRef color, wchar_t (&text)[kNotationTextCapacity]) {
-    const int red = RedOf(color), green = GreenOf(color), blue = BlueOf(color);
-    TextWriter writer(text);
-    switch (notation) {
-    case ColorNotation::Rgb:
-        writer.List(red, green, blue);
-        break;
-    case ColorNotation::Hex:
-        writer.HexByte(red).HexByte(green).HexByte(blue);
-        break;
-    case ColorNotation::Hsb: {
-        const HsbColor hsb = RgbToHsb({red, green, blue});
-        writer.List(hsb.hue, hsb.saturation, hsb.brightness);
-        break;
-    }
-    case ColorNotation::Cmyk: {
-        const CmykColor cmyk = RgbToCmyk(red, green, blue);
-        writer.List(cmyk.cyan, cmyk.magenta, cmyk.yellow, cmyk.black);
-        break;
-    }
-    case ColorNotation::Colref:
-    default:
-        writer.Number(static_cast<std::int32_t>(color));
-        break;
-    }
-    return writer.Finish();
+    // Through a table rather than a switch: the call is then a jump straight to the writer,
+    // which saves and restores only what it uses.
+    using TextOf = size_t (*)(ColorRef, wchar_t*);
+    static constexpr TextOf kWriters[kNotationCount] = {ColrefText, RgbText, HexText, HsbText, CmykText};
+    const int index = static_cast<int>(notation);
+    return kWriters[IsNotation(index) ? index : 0](color, text);
 }
 
 std::wstring NotationText(ColorNotation notation, ColorRef color) {

@@ -177,8 +177,16 @@ void Dialog::RememberTemplateLayout() {
     for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (FromHandle(child))
             continue;
-        templateControls.push_back({child, RectInParent(child)});
+        templateControls.push_back({child, GetDlgCtrlID(child), RectInParent(child)});
     }
+}
+
+// From the controls just listed: GetDlgItem would list the children again, at a round trip to
+// the window system each time under Wine.
+void Dialog::BindControl(Window& control, int id) {
+    const auto found = std::find_if(templateControls.begin(), templateControls.end(),
+                                    [id](const TemplateControl& item) { return item.id == id; });
+    control.Attach(found != templateControls.end() ? found->window : GetDlgItem(Hwnd(), id));
 }
 
 void Dialog::OnDpiChanged(int newDpi) {

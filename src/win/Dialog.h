@@ -31,7 +31,7 @@ class Dialog : public Window {
     // Binds template controls to their wrappers; runs first in WM_INITDIALOG.
     virtual void DoDataExchange() {}
     virtual BOOL OnInitDialog() { return TRUE; }
-    void BindControl(Window& control, int id) { control.Attach(GetDlgItem(Hwnd(), id)); }
+    void BindControl(Window& control, int id);
     // Moves the template's controls and gives them the template's font at the new DPI;
     // a dialog with children placed in pixels lays those out after this.
     virtual void OnDpiChanged(int newDpi);
@@ -50,6 +50,7 @@ class Dialog : public Window {
 
     struct TemplateControl {
         HWND window;
+        int id;
         RECT rect; // at the template's DPI
     };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 namespace win {
 namespace {
@@ -17,19 +18,6 @@ std::unordered_map<HWND, Window*>& BoundWindows() {
 
 thread_local Window* pendingWindow = nullptr;
 thread_local HHOOK activeHook = nullptr;
-
-void RegisterChildWindowClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{sizeof(wc)};
-        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kChildWindowClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-}
 
 // Border, caption, menu or scroll bar: anything the default non-client painting draws.
 bool HasNonClientArea(HWND window) {
@@ -93,13 +81,28 @@ BOOL Window::PreTranslateMessage(MSG*) {
     return FALSE;
 }
 
+// The plain class's procedure is ours: its windows bind themselves at their first message.
+void Window::RegisterChildWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{sizeof(wc)};
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kChildWindowClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+}
+
 bool Window::Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent, UINT id,
                     DWORD exStyle) {
-    if (!className) {
+    const bool plainClass = !className;
+    if (plainClass) {
         RegisterChildWindowClass();
         className = kChildWindowClass;
     }
-    CreationHook hook(*this);
+    CreationHook hook(*this, plainClass);
     const HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
     return TakeCreated(CreateWindowExW(exStyle, className, text ? text : L"", style, rect.left, rect.top,
                                        rect.right - rect.left, rect.bottom - rect.top, parent, menu,
@@ -163,8 +166,13 @@ LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* self = FromHandle(window);
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
+    if (!self) {
+        // A window of the plain class, at its first message: the object waiting for it takes it.
+        if (!pendingWindow || pendingWindow->hwnd)
+            return DefWindowProcW(window, message, wParam, lParam);
+        self = std::exchange(pendingWindow, nullptr);
+        self->Bind(window, DefWindowProcW);
+    }
     // Nothing to paint there, and the default handling would still fetch a device context for it.
     if (message == WM_NCPAINT && !HasNonClientArea(window))
         return 0;
@@ -182,8 +190,10 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     return self->HandleMessage(message, wParam, lParam);
 }
 
-CreationHook::CreationHook(Window& target)
-    : hook(SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId())) {
+// A window of the plain class needs no hook, at a round trip to the window system apiece: the
+// class's procedure binds it.
+CreationHook::CreationHook(Window& target, bool plainClass)
+    : hook(plainClass ? nullptr : SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId())) {
     pendingWindow = &target;
     activeHook = hook;
 }

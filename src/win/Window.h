@@ -70,6 +70,7 @@ class Window {
 
   private:
     friend class CreationHook;
+    static void RegisterChildWindowClass();
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Bind(HWND window, WNDPROC previous);
     void Unbind();
@@ -82,7 +83,7 @@ class Window {
 // Binds the next window created on this thread to an object, before its WM_NCCREATE.
 class CreationHook {
   public:
-    explicit CreationHook(Window& target);
+    explicit CreationHook(Window& target, bool plainClass = false);
     CreationHook(const CreationHook&) = delete;
     CreationHook& operator=(const CreationHook&) = delete;
     ~CreationHook();

@@ -117,6 +117,12 @@ ExactHue ReferenceHue(int r, int g, int b) {
     return {numerator, diff};
 }
 
+// The share of an ink as the texts have always shown it, in floating point.
+int ReferenceInk(int channel, int max) {
+    const double black = 1.0 - max / 255.0;
+    return max == 0 ? 0 : static_cast<int>((1.0 - channel / 255.0 - black) / (1.0 - black) * 100.0 + 0.5);
+}
+
 TEST(ColorConversions, EveryColourHasTheWholeDegreesOfItsExactHueAndStaysInRange) {
     for (int r = 0; r < 256; ++r)
         for (int g = 0; g < 256; ++g)
@@ -137,6 +143,12 @@ TEST(ColorConversions, EveryColourHasTheWholeDegreesOfItsExactHueAndStaysInRange
                                      cmyk.black >= 0 && cmyk.black <= 100;
                 if (!inRange)
                     FAIL() << "out of range for (" << r << ", " << g << ", " << b << ")";
+                const int max = std::max({r, g, b}), diff = max - std::min({r, g, b});
+                const bool sharesExact = hsb.saturation == (max == 0 ? 0 : 255 * diff / max) &&
+                                         cmyk.cyan == ReferenceInk(r, max) && cmyk.magenta == ReferenceInk(g, max) &&
+                                         cmyk.yellow == ReferenceInk(b, max);
+                if (!sharesExact)
+                    FAIL() << "saturation or ink share for (" << r << ", " << g << ", " << b << ")";
             }
 }
 
