@@ -159,7 +159,8 @@ HWND ClickTarget(POINT screen);
 void MoveMouseTo(POINT screen);
 int RepeatedPointerMoves();
 void ClickAt(POINT screen);
-// A click that does not wait for a control to take it, for input whose loss matters to no one.
+// A click that waits neither for the pointer to settle nor for a control to take it, for input
+// whose loss matters to no one.
 void TapAt(POINT screen);
 void ClickControl(HWND control, int x, int y);
 void PressKey(WORD virtualKey);

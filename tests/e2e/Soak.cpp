@@ -398,7 +398,7 @@ class Soak {
         const bool zoom = Pick(0, 1) != 0;
         Count(zoom ? "end: killed while the zoomed picker waits" : "end: killed while the picker waits");
         const HWND button = process->PanelButton(zoom ? kZoomButton : kPickerButton);
-        Click("click on a picker", PointIn(button));
+        Click("click on a picker", PointIn(button), true);
         const long long processId = GetProcessId(process->Handle());
         if (!WaitFor([&] { return CaptureOf(process->UiThread()) == main && ReadSetting(kCursorMarker) == processId; },
                      kEffectTimeoutMs))
@@ -542,10 +542,14 @@ class Soak {
         return " at (" + std::to_string(screen.x) + ", " + std::to_string(screen.y) + ")";
     }
 
-    void Click(const std::string& what, POINT screen) {
+    // A tap, or a click whose effect is awaited.
+    void Click(const std::string& what, POINT screen, bool awaited = false) {
         Note(what + At(screen));
         lastClick = screen;
-        TapAt(screen);
+        if (awaited)
+            ClickAt(screen);
+        else
+            TapAt(screen);
     }
     // A click on a control that takes the mouse when pressed, as buttons do. Its middle, or a
     // point beside it when the last click was there: two clicks on one spot are a double click.
