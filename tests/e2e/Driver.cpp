@@ -331,7 +331,7 @@ bool HasClass(HWND window, const wchar_t* name) {
 }
 
 int repeatedPointerMoves = 0;
-// Where the pointer has rested for a press and stayed since (see RestAt); nowhere once moved.
+// Where the pointer has last rested (see RestAt) and stayed since; nowhere once moved.
 POINT restedAt{-1, -1};
 
 bool SamePoint(POINT a, POINT b) {
@@ -410,11 +410,13 @@ bool HoldsMouseFromLastClick(HWND capture) {
 // happen while the button is held on a push button, the button sees the pointer leave and lets the
 // press go, and the release, given where the pointer already is again, brings no move back over
 // it: the click is lost. A drop-down list, which follows the pointer while it holds the mouse,
-// chooses another entry or closes. So a press waits until the window's thread has answered
-// (it is done with what kept it busy, and reads the reports still waiting) and the pointer has
-// then rested on its point longer than a tenth of a second; a pointer that stays away gets the
-// move again. A second press where the pointer has rested for the first, as in a double click,
-// needs no rest: no report of another place can be on its way.
+// chooses another entry or closes; a dragged thumb stops at the earlier place. So a press, and
+// the release that ends a drag, wait until the window's thread has answered (it is done with
+// what kept it busy, and reads the reports still waiting) and the pointer has then rested on its
+// point longer than a tenth of a second. A pointer seen elsewhere meanwhile gets the move again
+// at once, so that the window sees it come back, and again each second it stays away. A second
+// press where the pointer has rested for the first, as in a double click, needs no rest: no
+// report of another place can be on its way.
 void RestAt(POINT screen, HWND target) {
     if (SamePoint(screen, restedAt))
         return;
@@ -422,20 +424,16 @@ void RestAt(POINT screen, HWND target) {
     constexpr UINT kAnswerMs = 5000;
     DWORD_PTR answer;
     SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &answer);
-    ULONGLONG restingSince = GetTickCount64(), awaySince = 0;
+    ULONGLONG restingSince = GetTickCount64(), movedAgainAt = 0;
     WaitFor([&] {
         const ULONGLONG now = GetTickCount64();
-        if (PointerIsAt(screen)) {
-            awaySince = 0;
+        if (PointerIsAt(screen))
             return now - restingSince >= kRestMs;
-        }
         restingSince = now;
-        if (!awaySince) {
-            awaySince = now;
-        } else if (now - awaySince >= kAwayMs) {
+        if (now - movedAgainAt >= kAwayMs) {
             ++repeatedPointerMoves;
             Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-            awaySince = 0;
+            movedAgainAt = now;
         }
         return false;
     });
@@ -497,6 +495,7 @@ void DragFromTo(POINT from, POINT to) {
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
         MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    RestAt(to, target);
     ReleaseHere(target, to);
 }
 
