@@ -331,6 +331,19 @@ bool HasClass(HWND window, const wchar_t* name) {
 }
 
 int repeatedPointerMoves = 0;
+// Long enough a rest that GetCursorPos answers from the display's own pointer (see RestAt).
+constexpr ULONGLONG kRestMs = 200;
+// Where the pointer has last rested (see RestAt) and stayed since; nowhere once moved.
+POINT restedAt{-1, -1};
+
+bool SamePoint(POINT a, POINT b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+bool PointerIsAt(POINT screen) {
+    POINT cursor;
+    return GetCursorPos(&cursor) && SamePoint(cursor, screen);
+}
 
 } // namespace
 
@@ -356,11 +369,10 @@ HWND ClickTarget(POINT screen) {
 }
 
 void MoveMouseTo(POINT screen) {
+    if (!SamePoint(screen, restedAt))
+        restedAt = POINT{-1, -1};
     const INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
-    const auto arrived = [screen] {
-        POINT cursor;
-        return GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
-    };
+    const auto arrived = [screen] { return PointerIsAt(screen); };
     Send({move});
     if (WaitFor(arrived, 2000))
         return;
@@ -401,31 +413,52 @@ bool HoldsMouseFromLastClick(HWND capture) {
 }
 
 // Under Wine every injected move also moves the display's own pointer, and the display reports
-// the pointer's crossings into and out of windows to every Wine program, which takes each as
-// pointer input at the display pointer's place. A program that reads such a report after the
-// next move puts the pointer back at the earlier place for a moment. A drop-down list opening
-// or closing makes the display report crossings, and the list follows the pointer while it
-// holds the mouse: an earlier place with the button down closes it, or chooses another entry.
-// So a press on a drop-down or in its list waits until the pointer has rested on its point
-// longer than a tenth of a second, after which GetCursorPos answers from the display's pointer
-// itself; a pointer that stays away gets the move again.
-void RestAt(POINT screen) {
-    if (PointerRestsAt(screen, 1000))
+// the pointer's crossings into and out of windows to the program that owns them, which takes
+// each as pointer input at the place the report names. A program busy when the report comes
+// (closing a dialog, starting the browser, drawing after a drag) reads it after the next move and
+// puts the pointer back at the earlier place for a moment; GetCursorPos, asked after a tenth of a
+// second, sets it right from the display's pointer again without telling any window. Should that
+// happen while the button is held on a push button, the button sees the pointer leave and lets the
+// press go, and the release, given where the pointer already is again, brings no move back over
+// it: the click is lost. A drop-down list, which follows the pointer while it holds the mouse,
+// chooses another entry or closes; a dragged thumb stops at the earlier place. So a press, and
+// the release that ends a drag, wait until the window's thread has answered (it is done with
+// what kept it busy, and reads the reports still waiting) and the pointer has then rested on its
+// point longer than a tenth of a second. A pointer seen elsewhere meanwhile gets the move again
+// at once, so that the window sees it come back, and again each second it stays away. A second
+// press where the pointer has rested for the first, as in a double click, needs no rest: no
+// report of another place can be on its way.
+void RestAt(POINT screen, HWND target) {
+    if (SamePoint(screen, restedAt))
         return;
-    ++repeatedPointerMoves;
-    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-    PointerRestsAt(screen);
+    constexpr ULONGLONG kAwayMs = 1000;
+    constexpr UINT kAnswerMs = 5000;
+    DWORD_PTR answer;
+    SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &answer);
+    ULONGLONG restingSince = GetTickCount64(), movedAgainAt = 0;
+    WaitFor([&] {
+        const ULONGLONG now = GetTickCount64();
+        if (PointerIsAt(screen))
+            return now - restingSince >= kRestMs;
+        restingSince = now;
+        if (now - movedAgainAt >= kAwayMs) {
+            ++repeatedPointerMoves;
+            Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+            movedAgainAt = now;
+        }
+        return false;
+    });
+    restedAt = screen;
 }
 
 } // namespace
 
 ::testing::AssertionResult PointerRestsAt(POINT screen, DWORD timeoutMs) {
-    constexpr ULONGLONG kRestMs = 200;
     ULONGLONG restingSince = GetTickCount64();
     POINT cursor{};
     const bool rests = WaitFor(
         [&] {
-            if (GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y)
+            if (GetCursorPos(&cursor) && SamePoint(cursor, screen))
                 return GetTickCount64() - restingSince >= kRestMs;
             restingSince = GetTickCount64();
             return false;
@@ -439,20 +472,25 @@ void RestAt(POINT screen) {
 
 namespace {
 
+// A click, whose effect matters; a tap, for input whose loss matters to no one; or the press
+// that a drag or a release elsewhere follows.
+enum class Press { Click, Tap, Hold };
+
 // Presses the left button where the pointer is, as a hand would: not while a control still
 // holds the mouse from the last click (it would take this press too; a top-level window
 // holding it, as in a picking mode, is meant to). For a click it returns once the press has
 // arrived at a control that takes the mouse on it. The result is the window the press went to.
 // The press carries its own position: one that took the pointer's would land on the earlier
-// place the pointer can read back at for a moment (see RestAt).
-HWND PressHere(POINT screen, bool waitForTheTake) {
+// place the pointer can read back at for a moment (see RestAt). Only a tap goes without the
+// rest, unless a drop-down would take it.
+HWND PressHere(POINT screen, Press press) {
     const HWND target = ClickTarget(screen);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     WaitFor([thread] { return !HoldsMouseFromLastClick(CaptureOf(thread)); });
-    if (HasClass(target, L"ComboBox") || IsDroppedList(CaptureOf(thread)))
-        RestAt(screen);
+    if (press != Press::Tap || HasClass(target, L"ComboBox") || IsDroppedList(CaptureOf(thread)))
+        RestAt(screen, target);
     Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-    if (waitForTheTake)
+    if (press == Press::Click)
         WaitFor([&] { return CaptureOf(thread) == target; }, 300);
     return target;
 }
@@ -469,12 +507,12 @@ void ReleaseHere(HWND target, POINT screen) {
 
 void ClickAt(POINT screen) {
     MoveMouseTo(screen);
-    ReleaseHere(PressHere(screen, true), screen);
+    ReleaseHere(PressHere(screen, Press::Click), screen);
 }
 
 void TapAt(POINT screen) {
     MoveMouseTo(screen);
-    ReleaseHere(PressHere(screen, false), screen);
+    ReleaseHere(PressHere(screen, Press::Tap), screen);
 }
 
 void ClickControl(HWND control, int x, int y) {
@@ -485,16 +523,17 @@ void ClickControl(HWND control, int x, int y) {
 
 void DragFromTo(POINT from, POINT to) {
     MoveMouseTo(from);
-    const HWND target = PressHere(from, false);
+    const HWND target = PressHere(from, Press::Hold);
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
         MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    RestAt(to, target);
     ReleaseHere(target, to);
 }
 
 void PressAt(POINT screen) {
     MoveMouseTo(screen);
-    PressHere(screen, false);
+    PressHere(screen, Press::Hold);
 }
 
 // Where the press left the pointer: no move comes with the release.
@@ -563,7 +602,7 @@ std::wstring ShownTooltip() {
 // point first, and Shift, the press and the release follow in one go, without a move between.
 void ShiftClickAt(POINT screen) {
     MoveMouseTo(screen);
-    RestAt(screen);
+    RestAt(screen, ClickTarget(screen));
     Send({KeyInput(VK_SHIFT, true),
           MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
           MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),

@@ -151,7 +151,8 @@ int RepeatedPointerMoves();
 // which the place read back is the display's own pointer's (see RestAt in Driver.cpp).
 ::testing::AssertionResult PointerRestsAt(POINT screen, DWORD timeoutMs = 10000);
 void ClickAt(POINT screen);
-// A click that does not wait for a control to take it, for input whose loss matters to no one.
+// A click that waits neither for the pointer to settle nor for a control to take it, for input
+// whose loss matters to no one.
 void TapAt(POINT screen);
 void ClickControl(HWND control, int x, int y);
 void PressKey(WORD virtualKey);

@@ -119,7 +119,7 @@ class ProcessEnds {
         input.Count(zoom ? "end: killed while the zoomed picker waits"
                          : "end: killed while the picker waits");
         const HWND button = tintra.process->PanelButton(zoom ? IDC_BUTTON_ZOOM : IDC_BUTTON_PICKER);
-        input.Click("click on a picker", input.PointIn(button));
+        input.Click("click on a picker", input.PointIn(button), true);
         const long long processId = GetProcessId(tintra.process->Handle());
         if (!WaitFor(
                 [&] {

@@ -79,10 +79,14 @@ class SoakInput {
         Note(kind);
     }
 
-    void Click(const std::string& what, POINT screen) {
+    // A tap, or a click whose effect is awaited.
+    void Click(const std::string& what, POINT screen, bool awaited = false) {
         Note(what + At(screen));
         lastClick = screen;
-        TapAt(screen);
+        if (awaited)
+            ClickAt(screen);
+        else
+            TapAt(screen);
     }
     // A click whose effect is watched through the screen rather than awaited on the control.
     void Tap(const std::string& kind, POINT screen) {
