@@ -2,6 +2,7 @@
 
 #include "../../res/resource.h"
 #include "../ui/Pictures.h"
+#include "../win/Colors.h"
 
 #include <utility>
 
@@ -57,7 +58,7 @@ void ScreenPicker::PickScreenColor(POINT screenPoint) {
     Button(IDC_BUTTON_PICKER).SetDown(0);
     FollowModes();
     if (pixel != CLR_INVALID)
-        setCurrentColor(pixel);
+        setCurrentColor(win::ToColorRef(pixel));
 }
 
 // The button stays down while the view is shown; a click in the view then picks the colour.

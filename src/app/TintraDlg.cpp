@@ -10,6 +10,7 @@
 #include "../logic/SettingsTable.h"
 #include "../logic/Theme.h"
 #include "../win/App.h"
+#include "../win/Colors.h"
 #include "../win/LateBound.h"
 #include "../win/PrivateMessages.h"
 #include "../win/StartupProfile.h"
@@ -273,7 +274,7 @@ void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
     panelColor = theme.panelColor;
     for (UButton& button : lockButtons)
         button.ReplaceColor(oldBackground, backgroundColor);
-    backgroundBrush.reset(CreateSolidBrush(backgroundColor));
+    backgroundBrush.reset(CreateSolidBrush(win::ToCOLORREF(backgroundColor)));
     infoPanel.SetBackgroundColor(panelColor);
     toolPanel.SetBackgroundColor(ToArgb(panelColor));
 }
@@ -499,7 +500,7 @@ BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
 }
 
 LRESULT CTintraDlg::OnCtlColor(HDC dc) const {
-    SetBkColor(dc, backgroundColor);
+    SetBkColor(dc, win::ToCOLORREF(backgroundColor));
     return reinterpret_cast<LRESULT>(backgroundBrush.get());
 }
 

@@ -4,6 +4,7 @@
 #include "../logic/Language.h"
 #include "../logic/PaneDescription.h"
 #include "../ui/Pictures.h"
+#include "../win/Colors.h"
 #include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
@@ -16,10 +17,10 @@
 
 namespace {
 
-constexpr Argb kActivePaneColor = 0xFFDE0000;
-constexpr Argb kPaneOutlineColor = 0xFF323232;
-constexpr Argb kNewPaneColor = 0xFFFFFFFF;
-constexpr Argb kBlack = 0xFF000000;
+constexpr Argb kActivePaneColor{0xFFDE0000};
+constexpr Argb kPaneOutlineColor{0xFF323232};
+constexpr Argb kNewPaneColor{0xFFFFFFFF};
+constexpr Argb kBlack{0xFF000000};
 // At the base DPI.
 constexpr int kActivePenWidth = 2;
 constexpr int kFramePenWidth = 4;
@@ -144,7 +145,7 @@ bool CColorDisplay::CopyScreen(const PixelRect& area, ScreenArea& copy) const {
     const auto* pixels = static_cast<const Argb*>(bits);
     copy.pixels.assign(pixels, pixels + static_cast<size_t>(area.Width()) * area.Height());
     for (Argb& pixel : copy.pixels)
-        pixel |= 0xFF000000u;
+        pixel = Opaque(pixel);
     return true;
 }
 
@@ -267,24 +268,25 @@ void CColorDisplay::Render() {
     Gdiplus::Graphics graphics(canvas.get());
     const auto width = static_cast<INT>(canvas->GetWidth());
     const auto height = static_cast<INT>(canvas->GetHeight());
-    Gdiplus::SolidBrush background{Gdiplus::Color(zoomMode ? 0xFFFFFFFF : backgroundColor)};
+    Gdiplus::SolidBrush background{win::ToGdiplusColor(zoomMode ? Argb{0xFFFFFFFF} : backgroundColor)};
     graphics.FillRectangle(&background, 0, 0, width, height);
     if (zoomMode) {
         const PixelPoint offset = ZoomImageOffset(width, height, zoomBlock);
         ui::DrawPicture(graphics, griddedImage.get(), offset.x, offset.y);
     } else {
-        Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor),
+        Gdiplus::Pen activePen(win::ToGdiplusColor(kActivePaneColor),
                                static_cast<float>(ScaleToDpi(kActivePenWidth, dpi)));
-        Gdiplus::Pen outlinePen(Gdiplus::Color(kPaneOutlineColor), 1.0f);
+        Gdiplus::Pen outlinePen(win::ToGdiplusColor(kPaneOutlineColor), 1.0f);
         for (const Pane& pane : panes) {
             const Gdiplus::Rect rect(pane.rect.left, pane.rect.top, pane.rect.right - pane.rect.left,
                                      pane.rect.bottom - pane.rect.top);
-            Gdiplus::SolidBrush fill{Gdiplus::Color(pane.color)};
+            Gdiplus::SolidBrush fill{win::ToGdiplusColor(pane.color)};
             graphics.FillRectangle(&fill, rect);
             graphics.DrawRectangle(pane.active ? &activePen : &outlinePen, rect);
         }
     }
-    Gdiplus::Pen framePen(Gdiplus::Color(frameColor), static_cast<float>(ScaleToDpi(kFramePenWidth, dpi)));
+    Gdiplus::Pen framePen(win::ToGdiplusColor(frameColor),
+                          static_cast<float>(ScaleToDpi(kFramePenWidth, dpi)));
     graphics.DrawRectangle(&framePen, 0, 0, width, height);
 }
 
@@ -353,10 +355,10 @@ void CColorDisplay::SelectPaneAt(POINT point) {
 void CColorDisplay::PickFromZoom(POINT point) {
     const auto zoomPixel = ZoomPixelAt(static_cast<int>(canvas->GetWidth()),
                                        static_cast<int>(canvas->GetHeight()), {point.x, point.y}, zoomBlock);
-    Gdiplus::Color picked(kBlack);
+    Gdiplus::Color picked = win::ToGdiplusColor(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);
-    SetPaneColor(GetActivePane(), picked.GetValue() | 0xFF000000u);
+    SetPaneColor(GetActivePane(), Opaque(win::ToArgb(picked)));
     zoomMode = false;
     Redraw();
 }

@@ -44,7 +44,7 @@ std::vector<Argb> Magnify(const ScreenArea& capture, PixelPoint click, int block
             const PixelPoint source = SourcePixelOf(click, {column * block, row * block}, block);
             if (!capture.area.Contains(source))
                 continue;
-            const Argb color = capture.At(source) | 0xFF000000u;
+            const Argb color = Opaque(capture.At(source));
             for (int v = row * block; v < (row + 1) * block; ++v)
                 std::fill_n(image.begin() + std::ptrdiff_t{v} * width + std::ptrdiff_t{column} * block, block,
                             color);
@@ -60,14 +60,15 @@ std::vector<int> GridLines(int length, int spacing) {
 }
 
 Argb BlendGrid(Argb pixel) {
-    constexpr Argb alpha = kGridColor >> 24;
-    Argb blended = 0xFF000000u;
+    constexpr auto grid = static_cast<std::uint32_t>(kGridColor);
+    constexpr std::uint32_t alpha = grid >> 24;
+    std::uint32_t blended = 0xFF000000u;
     for (int shift = 0; shift <= 16; shift += 8) {
-        const Argb line = (kGridColor >> shift) & 0xFF;
-        const Argb under = (pixel >> shift) & 0xFF;
+        const std::uint32_t line = (grid >> shift) & 0xFF;
+        const std::uint32_t under = (static_cast<std::uint32_t>(pixel) >> shift) & 0xFF;
         blended |= ((line * alpha + under * (255 - alpha) + 127) / 255) << shift;
     }
-    return blended;
+    return Argb{blended};
 }
 
 std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height, int block) {

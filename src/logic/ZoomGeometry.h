@@ -18,8 +18,8 @@ constexpr int kZoomClickColumn = kZoomSourceWidth / 2;
 constexpr int kZoomClickRow = kZoomSourceHeight / 2;
 constexpr int kGridSpacing = kZoomFactor;
 // Dark grey at about 31 % opacity: it outlines every block without hiding its colour.
-constexpr Argb kGridColor = 0x50282828;
-constexpr Argb kZoomBlack = 0xFF000000;
+constexpr Argb kGridColor{0x50282828};
+constexpr Argb kZoomBlack{0xFF000000};
 
 // The side of one block at that DPI: four times the DPI's scale, rounded down so the view
 // always fits the scaled display, and whole, so every block is an exact square.

@@ -3,6 +3,7 @@
 #include "logic/ClipboardText.h"
 #include "logic/ColorNotation.h"
 #include "logic/ZoomGeometry.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ class Picking : public WithTintra<> {
         const long long process = GetProcessId(tintra.Handle());
         return WaitFor([&] { return ReadSetting(kCursorMarker) == process; });
     }
-    ::testing::AssertionResult RowsShow(COLORREF color) {
+    ::testing::AssertionResult RowsShow(ColorRef color) {
         for (const NotationRow& row : kNotationRows) {
             const std::wstring expected = NotationText(row.notation, color);
             if (!WaitFor([&] { return tintra.InfoText(row.valueId) == expected; })) {
@@ -114,14 +115,15 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
     LatchRedLock();
     for (POINT at : {POINT{0, 0}, POINT{17, 9}, POINT{63, 47}}) {
         SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
-        const COLORREF color = PatternWindow::ColorAt(at.x, at.y);
+        const ColorRef color = PatternWindow::ColorAt(at.x, at.y);
         ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
         ClickAt(pattern.ScreenPointOf(at.x, at.y));
         EXPECT_TRUE(RowsShow(color));
         EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
-        EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 40, 30) == color; })); // the active pane
-        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), GetRValue(color));
-        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_BLUE), TBM_GETPOS, 0, 0), GetBValue(color));
+        EXPECT_TRUE(WaitFor(
+            [&] { return win::ToColorRef(ScreenPixel(display, 40, 30)) == color; })); // the active pane
+        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), RedOf(color));
+        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_BLUE), TBM_GETPOS, 0, 0), BlueOf(color));
     }
     EXPECT_TRUE(
         WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
@@ -135,7 +137,7 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
     ShowZoomedPattern();
     EXPECT_FALSE(Waiting());
     EXPECT_TRUE(IsDown(IDC_BUTTON_ZOOM));
-    EXPECT_TRUE(RowsShow(0)); // the first click chooses the area, not a colour
+    EXPECT_TRUE(RowsShow(ColorRef{})); // the first click chooses the area, not a colour
     // Display point (90, 65) is zoom pixel (88, 64): the clicked screen pixel.
     ASSERT_TRUE(
         ClickFor(display, 90, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
@@ -148,7 +150,7 @@ TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
     ShowZoomedPattern();
     ASSERT_TRUE(
         ClickFor(display, 179, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
     EXPECT_TRUE(
         WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
 }
@@ -175,7 +177,7 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
     EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the panes shown again and the zoom button up", [&] {
         return !IsDown(IDC_BUTTON_ZOOM) && ScreenPixel(display, 3, 40) == kActivePaneFrame;
     }));
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
 }
 
 // Started with its key, the picker takes a pixel as when started with its button.
@@ -198,7 +200,7 @@ TEST_F(Picking, ASecondClickOnTheWaitingModesButtonEndsItAsEscapeDoes) {
         EXPECT_EQ(ReadSetting(kCursorMarker), -1);
         EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // no view
     }
-    EXPECT_TRUE(RowsShow(0)); // not the colour of the button's picture
+    EXPECT_TRUE(RowsShow(ColorRef{})); // not the colour of the button's picture
 }
 
 TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
@@ -211,7 +213,7 @@ TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
     EXPECT_FALSE(Waiting());
     EXPECT_FALSE(IsDown(IDC_BUTTON_PICKER));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
 }
 
 TEST_F(Picking, ASecondCopyStartedWhileAModeWaitsLeavesTheFirstOnesCursorsReplaced) {
@@ -230,7 +232,7 @@ TEST_F(Picking, AClickWhereNoPixelCanBeReadKeepsTheColour) {
     // Far off every screen: the pixel there cannot be read.
     PostMessageW(tintra.MainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-30000, -30000));
     EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
 }
 
@@ -243,7 +245,7 @@ TEST_F(Picking, ASwitchToAnotherProgramEndsEitherMode) {
         EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
         EXPECT_EQ(ReadSetting(kCursorMarker), -1);
     }
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
 }
 
 TEST_F(Picking, ClosingWhileAModeWaitsRestoresTheCursorsAndEnds) {

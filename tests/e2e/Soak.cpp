@@ -14,6 +14,7 @@
 #include "logic/Palette.h"
 #include "logic/PaneLayout.h"
 #include "logic/Theme.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 
@@ -428,15 +429,15 @@ class Soak {
         return POINT{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2};
     }
     // The main window's face, left of the red slider, shows the theme's darker colour.
-    COLORREF FaceColor() const {
+    ColorRef FaceColor() const {
         const RECT slider = RectInParent(process->Control(kSliders[0]));
-        return ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2);
+        return win::ToColorRef(ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2));
     }
 
     // What the program would save now, read from the screen and the window, as the user sees it.
     Settings ShownSettings() const {
         Settings shown;
-        shown[L"color"] = SliderColor();
+        shown[L"color"] = static_cast<DWORD>(SliderColor());
         RECT window;
         GetWindowRect(main, &window);
         shown[L"x"] = static_cast<DWORD>(window.left);
@@ -479,7 +480,7 @@ class Soak {
     }
 
     std::string FaceProblem() const {
-        const COLORREF face = FaceColor(), theme = LookupTheme(choices.theme).backgroundColor;
+        const ColorRef face = FaceColor(), theme = LookupTheme(choices.theme).backgroundColor;
         if (face != theme)
             return "the face shows " + RgbText(face) + ", theme " + std::to_string(choices.theme) + " has " +
                    RgbText(theme);
@@ -764,11 +765,9 @@ class Soak {
                 point = POINT{Pick(0, shown.right - 1), Pick(0, shown.bottom - 1)};
             while (WindowFromPoint(ScreenOf(palette, point)) != palette);
             // The palette's colour is the picture's pixel under the mouse, lines included.
-            const std::uint32_t rgb =
-                palettePixels[static_cast<size_t>(NearestSource(point.y, kPaletteHeight, shown.bottom) * kPaletteWidth +
-                                                   NearestSource(point.x, kPaletteWidth, shown.right))];
-            expected = MakeColorRef(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
-                                    static_cast<int>(rgb & 0xFF));
+            expected = ToColorRef(palettePixels[static_cast<size_t>(
+                NearestSource(point.y, kPaletteHeight, shown.bottom) * kPaletteWidth +
+                NearestSource(point.x, kPaletteWidth, shown.right))]);
             Count("colour dialog: click on the palette");
             lastClick = ScreenOf(palette, point);
             TapAt(lastClick);
@@ -816,7 +815,7 @@ class Soak {
         const HWND basics = GetDlgItem(system, kBasicColors);
         RECT area;
         GetClientRect(basics, &area);
-        ColorRef chosen = 0; // the dialog starts with black
+        ColorRef chosen{}; // the dialog starts with black
         int lastCell = -1;
         for (int clicks = Pick(0, 2); clicks > 0; --clicks) {
             const int cell = Pick(0, kBasicColumns * kBasicRows - 1);
@@ -835,7 +834,7 @@ class Soak {
             // The choice draws a focus frame round the cell.
             if (!WaitFor([&] { return TopEdge(basics, rect) != edge; }, kEffectTimeoutMs))
                 return "a click on a basic colour of the system colour dialog did not choose it";
-            chosen = color;
+            chosen = win::ToColorRef(color);
             lastCell = cell;
         }
         switch (Pick(0, 2)) {
@@ -1077,7 +1076,7 @@ class Soak {
     }
     // Panes whose frame shows the active colour, and the colour inside the last of them.
     // A single pane fills the display, whose own frame covers the pane's.
-    int ActivePanes(COLORREF* inside) const {
+    int ActivePanes(ColorRef* inside) const {
         const HWND display = process->Control(kColorDisplay);
         const std::vector<PixelRect> panes = Panes();
         int active = 0;
@@ -1086,7 +1085,7 @@ class Soak {
             if (panes.size() > 1 && ScreenPixel(display, pane.left, middle.y) != kActiveFrame)
                 continue;
             ++active;
-            *inside = ScreenPixel(display, middle.x, middle.y);
+            *inside = win::ToColorRef(ScreenPixel(display, middle.x, middle.y));
         }
         return active;
     }
@@ -1145,7 +1144,7 @@ class Soak {
                    RgbText(color) + ")";
         if (const int marks = MarksSet(); marks != 1)
             return std::to_string(marks) + " notation marks are set";
-        COLORREF inside = 0;
+        ColorRef inside{};
         if (const int active = ActivePanes(&inside); active != 1)
             return std::to_string(active) + " of " + std::to_string(choices.panes) + " panes are active";
         if (inside != color && color != colourKeptApart)
@@ -1192,7 +1191,7 @@ class Soak {
     std::mt19937 random;
     std::vector<WORD> tableKeys;
     std::vector<WORD> otherKeys;
-    std::vector<std::uint32_t> palettePixels = RenderPalette();
+    std::vector<Argb> palettePixels = RenderPalette();
     const int dpi = ScreenDpi();
     StandInBrowser browser;
     std::unique_ptr<TintraProcess> process;

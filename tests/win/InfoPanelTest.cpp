@@ -98,17 +98,17 @@ TEST_F(InfoPanelTest, SetNotationIgnoresUnknownValues) {
 }
 
 TEST_F(InfoPanelTest, ShowsTheColourInEveryRow) {
-    panel.SetColor(0x001E140A); // red 10, green 20, blue 30
+    panel.SetColor(ColorRef{0x001E140A}); // red 10, green 20, blue 30
     EXPECT_EQ(Text(1003), L"10, 20, 30");
     EXPECT_EQ(Text(1004), L"0A141E");
     EXPECT_EQ(Text(1009), L"210, 170, 30");
     EXPECT_EQ(Text(1011), L"67, 33, 0, 88");
     EXPECT_EQ(Text(1002), L"1971210");
-    EXPECT_EQ(panel.GetColor(), 0x001E140Au);
+    EXPECT_EQ(panel.GetColor(), ColorRef{0x001E140A});
 }
 
 TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
-    panel.SetBackgroundColor(0x00E6C2A3);
+    panel.SetBackgroundColor(ColorRef{0x00E6C2A3});
     RedrawWindow(panel.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC dc = GetDC(panel.Hwnd());

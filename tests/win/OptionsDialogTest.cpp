@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 #include "logic/Language.h"
 #include "dialogs/DlgOptions.h"
+#include "win/Colors.h"
 #include "win/Controls.h"
 
 #include "resource.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr ColorRef kFace = RGB(251, 199, 202);
+constexpr ColorRef kFace = MakeColorRef(251, 199, 202);
 constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
                                  IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
 
@@ -192,9 +193,9 @@ TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsIt
     };
     for (int id : {0, IDC_GRID, IDC_PANE_COUNT_LABEL, IDC_THEME_GROUP, IDC_THEME_3, IDC_RUSSIAN}) {
         const UINT message = id ? WM_CTLCOLORSTATIC : WM_CTLCOLORDLG;
-        EXPECT_EQ(answer(message, id), std::make_pair(COLORREF{kFace}, COLORREF{kFace})) << id;
+        EXPECT_EQ(answer(message, id), std::make_pair(win::ToCOLORREF(kFace), win::ToCOLORREF(kFace))) << id;
     }
-    EXPECT_NE(answer(WM_CTLCOLORLISTBOX, IDC_PANE_COUNT).first, kFace);
+    EXPECT_NE(answer(WM_CTLCOLORLISTBOX, IDC_PANE_COUNT).first, win::ToCOLORREF(kFace));
     COMBOBOXINFO info{sizeof(info)};
     ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT), &info));
     SetBkColor(dc, RGB(1, 2, 3));
@@ -203,7 +204,7 @@ TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsIt
                                               reinterpret_cast<LPARAM>(info.hwndList)));
     LOGBRUSH logBrush{};
     GetObjectW(listBrush, sizeof(logBrush), &logBrush);
-    EXPECT_NE(logBrush.lbColor, kFace);
+    EXPECT_NE(logBrush.lbColor, win::ToCOLORREF(kFace));
     ReleaseDC(dialog.Hwnd(), dc);
 }
 
