@@ -6,6 +6,7 @@
 #include "../dialogs/DlgColor.h"
 #include "../dialogs/DlgOptions.h"
 #include "../logic/Language.h"
+#include "../win/Colors.h"
 #include "../win/DialogLoopWatch.h"
 #include "../win/LateBound.h"
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr ColorRef kWhite = 0x00FFFFFF;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // The system colour dialog's custom colours: one set for the whole run, white at first,
 // never saved.
@@ -49,7 +50,7 @@ void CTintraDlg::RunColorDialog() {
             win::LateBoundFunction<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
         const win::DialogLoopWatch watch;
         if (chooseColor && chooseColor(&choose))
-            SetCurrentColor(choose.rgbResult);
+            SetCurrentColor(win::ToColorRef(choose.rgbResult));
         PassOverRestOfClick(watch.LastMessage());
     }
 }

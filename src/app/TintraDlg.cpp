@@ -12,6 +12,7 @@
 #include "../logic/SettingsTable.h"
 #include "../logic/Theme.h"
 #include "../win/App.h"
+#include "../win/Colors.h"
 #include "../win/LateBound.h"
 #include "../win/PrivateMessages.h"
 #include "../win/StartupProfile.h"
@@ -279,7 +280,7 @@ void CTintraDlg::ApplyTheme(ColorRef oldBackground) {
     panelColor = theme.panelColor;
     for (UButton& button : lockButtons)
         button.ReplaceColor(oldBackground, backgroundColor);
-    backgroundBrush.reset(CreateSolidBrush(backgroundColor));
+    backgroundBrush.reset(CreateSolidBrush(win::ToCOLORREF(backgroundColor)));
     infoPanel.SetBackgroundColor(panelColor);
     toolPanel.SetBackgroundColor(ToArgb(panelColor));
 }
@@ -564,7 +565,7 @@ BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
 }
 
 LRESULT CTintraDlg::OnCtlColor(HDC dc) const {
-    SetBkColor(dc, backgroundColor);
+    SetBkColor(dc, win::ToCOLORREF(backgroundColor));
     return reinterpret_cast<LRESULT>(backgroundBrush.get());
 }
 

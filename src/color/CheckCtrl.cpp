@@ -1,6 +1,7 @@
 #include "CheckCtrl.h"
 
 #include "../ui/Pictures.h"
+#include "../win/Colors.h"
 #include "../win/PrivateMessages.h"
 
 #include <oleacc.h>
@@ -60,11 +61,11 @@ win::AccessibleFacts CheckCtrl::DescribeAccessible(long) const {
 void CheckCtrl::DrawCanvas() {
     const INT width = clientRect.right, height = clientRect.bottom;
     Gdiplus::Graphics graphics(canvas.get());
-    Gdiplus::SolidBrush background{Gdiplus::Color(backgroundColor)};
+    Gdiplus::SolidBrush background{win::ToGdiplusColor(backgroundColor)};
     graphics.FillRectangle(&background, 0, 0, width, height);
     ui::DrawFrame(graphics, markColor, width, height);
     if (checked) {
-        Gdiplus::SolidBrush mark{Gdiplus::Color(markColor)};
+        Gdiplus::SolidBrush mark{win::ToGdiplusColor(markColor)};
         // Two pixels in from each side in a mark of ten, more in a larger one.
         const INT inset = width / kInsetFraction;
         graphics.FillRectangle(&mark, inset, inset, width - 2 * inset, height - 2 * inset);

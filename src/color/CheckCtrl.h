@@ -22,8 +22,8 @@ class CheckCtrl : public ui::CanvasWindow {
     void ChangeCheck(int check);
 
     RECT clientRect{};
-    Argb backgroundColor = 0xFFFFFFFF;
-    Argb markColor = 0xFF000000;
+    Argb backgroundColor{0xFFFFFFFF};
+    Argb markColor{0xFF000000};
     int checked = 0;
     int toggleMode = 0;
 };

@@ -4,6 +4,7 @@
 #include "../logic/Alignment.h"
 #include "../logic/DpiScaling.h"
 #include "../ui/Pictures.h"
+#include "../win/Colors.h"
 #include "../win/PrivateMessages.h"
 
 namespace {
@@ -31,7 +32,8 @@ constexpr ColorNotation kPanelOrder[] = {ColorNotation::Rgb, ColorNotation::Hex,
 
 } // namespace
 
-InfoCtrl::InfoCtrl() : Dialog(IDD_INFO), backgroundBrush(CreateSolidBrush(backgroundColor)) {}
+InfoCtrl::InfoCtrl()
+    : Dialog(IDD_INFO), backgroundBrush(CreateSolidBrush(win::ToCOLORREF(backgroundColor))) {}
 
 LRESULT InfoCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (win::IsCtlColorMessage(message))
@@ -135,7 +137,7 @@ void InfoCtrl::SetNotation(int notation) {
 
 void InfoCtrl::SetBackgroundColor(ColorRef color) {
     backgroundColor = color;
-    backgroundBrush.reset(CreateSolidBrush(backgroundColor));
+    backgroundBrush.reset(CreateSolidBrush(win::ToCOLORREF(backgroundColor)));
     // The panel clips its children, so the labels paint their own background: they repaint too.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -168,6 +170,6 @@ LRESULT InfoCtrl::OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto control = reinterpret_cast<HWND>(lParam);
     for (size_t i = 0; i < kNotationCount; ++i)
         if (control == labels[i].Hwnd() || control == values[i].Hwnd())
-            SetBkColor(reinterpret_cast<HDC>(wParam), backgroundColor);
+            SetBkColor(reinterpret_cast<HDC>(wParam), win::ToCOLORREF(backgroundColor));
     return reinterpret_cast<LRESULT>(backgroundBrush.get());
 }

@@ -38,9 +38,9 @@ class InfoCtrl : public win::Dialog {
 
     // Indexed by ColorNotation.
     std::array<CheckCtrl, kNotationCount> checks;
-    Argb frameColor = 0xFF646464;
-    ColorRef backgroundColor = 0x00D9D9BF;
-    ColorRef currentColor = 0;
+    Argb frameColor{0xFF646464};
+    ColorRef backgroundColor{0x00D9D9BF};
+    ColorRef currentColor{};
     win::BrushHandle backgroundBrush;
     std::array<win::StaticText, kNotationCount> labels;
     std::array<win::StaticText, kNotationCount> values;

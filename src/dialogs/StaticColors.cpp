@@ -2,7 +2,7 @@
 
 #include "../../res/resource.h"
 #include "../logic/DpiScaling.h"
-#include "../win/Gdiplus.h"
+#include "../win/Colors.h"
 #include "../win/Handles.h"
 
 #include <windowsx.h>
@@ -47,5 +47,5 @@ void CStaticColors::PickAt(int x, int y) {
         if (image->GetPixel(x, y, &read) == Gdiplus::Ok)
             pixel = read;
     }
-    pickedColor = ToColorRef(pixel.GetValue());
+    pickedColor = ToColorRef(win::ToArgb(pixel));
 }

@@ -20,6 +20,6 @@ class CStaticColors : public win::Window {
     void PickAt(int x, int y);
 
     HINSTANCE pictureModule;
-    ColorRef pickedColor = 0;
+    ColorRef pickedColor{};
     bool picked = false;
 };

@@ -26,7 +26,7 @@ LRESULT ThemedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     if (message == WM_CREATE) {
         const LRESULT created = DefaultProc(message, wParam, lParam);
         if (created != -1)
-            backgroundBrush.reset(CreateSolidBrush(backgroundColor));
+            backgroundBrush.reset(CreateSolidBrush(win::ToCOLORREF(backgroundColor)));
         return created;
     }
     if (message == WM_DESTROY)

@@ -1,6 +1,6 @@
 #pragma once
-#include "../logic/Color.h"
 #include "../logic/DpiScaling.h"
+#include "../win/Colors.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"
 
@@ -20,7 +20,7 @@ class ThemedDialog : public win::Dialog {
     LRESULT BackgroundBrush() const { return reinterpret_cast<LRESULT>(backgroundBrush.get()); }
     // The answer to a control-colour request that shows the face colour behind text too.
     LRESULT FaceColors(HDC dc) const {
-        SetBkColor(dc, backgroundColor);
+        SetBkColor(dc, win::ToCOLORREF(backgroundColor));
         return BackgroundBrush();
     }
     // Pictures the dialog paints itself, in its client area at its DPI.
@@ -50,6 +50,6 @@ class ThemedDialog : public win::Dialog {
     int templateWidth = 0;
     int templateHeight = 0;
     int templatePlacesDpi = kBaseDpi;
-    ColorRef backgroundColor = 0x00FFFFFF;
+    ColorRef backgroundColor{0x00FFFFFF};
     win::BrushHandle backgroundBrush;
 };

@@ -4,6 +4,7 @@
 #include "../logic/Language.h"
 #include "../logic/PaneDescription.h"
 #include "../ui/Pictures.h"
+#include "../win/Colors.h"
 #include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
@@ -17,10 +18,10 @@
 
 namespace {
 
-constexpr Argb kActivePaneColor = 0xFFDE0000;
-constexpr Argb kPaneOutlineColor = 0xFF323232;
-constexpr Argb kNewPaneColor = 0xFFFFFFFF;
-constexpr Argb kBlack = 0xFF000000;
+constexpr Argb kActivePaneColor{0xFFDE0000};
+constexpr Argb kPaneOutlineColor{0xFF323232};
+constexpr Argb kNewPaneColor{0xFFFFFFFF};
+constexpr Argb kBlack{0xFF000000};
 // At the base DPI.
 constexpr int kActivePenWidth = 2;
 constexpr int kFramePenWidth = 4;
@@ -274,24 +275,25 @@ void CColorDisplay::Render() {
     Gdiplus::Graphics graphics(canvas.get());
     const auto width = static_cast<INT>(canvas->GetWidth());
     const auto height = static_cast<INT>(canvas->GetHeight());
-    Gdiplus::SolidBrush background{Gdiplus::Color(zoomMode ? 0xFFFFFFFF : backgroundColor)};
+    Gdiplus::SolidBrush background{win::ToGdiplusColor(zoomMode ? Argb{0xFFFFFFFF} : backgroundColor)};
     graphics.FillRectangle(&background, 0, 0, width, height);
     if (zoomMode) {
         const PixelPoint offset = ZoomImageOffset(width, height, ZoomBlockAt(dpi));
         ui::DrawPicture(graphics, griddedImage.get(), offset.x, offset.y);
     } else {
-        Gdiplus::Pen activePen(Gdiplus::Color(kActivePaneColor),
+        Gdiplus::Pen activePen(win::ToGdiplusColor(kActivePaneColor),
                                static_cast<float>(ScaleToDpi(kActivePenWidth, dpi)));
-        Gdiplus::Pen outlinePen(Gdiplus::Color(kPaneOutlineColor), 1.0f);
+        Gdiplus::Pen outlinePen(win::ToGdiplusColor(kPaneOutlineColor), 1.0f);
         for (const Pane& pane : panes) {
             const Gdiplus::Rect rect(pane.rect.left, pane.rect.top, pane.rect.right - pane.rect.left,
                                      pane.rect.bottom - pane.rect.top);
-            Gdiplus::SolidBrush fill{Gdiplus::Color(pane.color)};
+            Gdiplus::SolidBrush fill{win::ToGdiplusColor(pane.color)};
             graphics.FillRectangle(&fill, rect);
             graphics.DrawRectangle(pane.active ? &activePen : &outlinePen, rect);
         }
     }
-    Gdiplus::Pen framePen(Gdiplus::Color(frameColor), static_cast<float>(ScaleToDpi(kFramePenWidth, dpi)));
+    Gdiplus::Pen framePen(win::ToGdiplusColor(frameColor),
+                          static_cast<float>(ScaleToDpi(kFramePenWidth, dpi)));
     graphics.DrawRectangle(&framePen, 0, 0, width, height);
 }
 
@@ -369,11 +371,11 @@ void CColorDisplay::PickFromZoom(POINT point, bool collect) {
     const auto zoomPixel =
         ZoomPixelAt(static_cast<int>(canvas->GetWidth()), static_cast<int>(canvas->GetHeight()),
                     win::ToPixelPoint(point), ZoomBlockAt(dpi));
-    Gdiplus::Color picked(kBlack);
+    Gdiplus::Color picked = win::ToGdiplusColor(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);
     const int pane = GetActivePane();
-    SetPaneColor(pane, picked.GetValue() | 0xFF000000u);
+    SetPaneColor(pane, Opaque(win::ToArgb(picked)));
     if (collect && GetPaneCount() > 1) {
         ActivateNextPane();
         PostToParent(WM_PANE_COLLECTED, static_cast<WPARAM>(pane));

@@ -102,8 +102,8 @@ class CColorDisplay : public ui::CanvasWindow {
 
     std::vector<Pane> panes;
     int paneCount = 1;
-    Argb backgroundColor = 0xFFFFFFFF;
-    Argb frameColor = 0xFF282828;
+    Argb backgroundColor{0xFFFFFFFF};
+    Argb frameColor{0xFF282828};
     bool zoomMode = false;
     bool gridFlag = true;
     int dpi = kBaseDpi;
@@ -116,7 +116,7 @@ class CColorDisplay : public ui::CanvasWindow {
     win::BitmapPtr zoomImage;
     win::BitmapPtr griddedImage;
     win::CursorHandle eyedropperCursor;
-    Announced announced{false, 0, -1, 0};
+    Announced announced{false, 0, -1, Argb{}};
     win::ToolTip tips;
     ColorNotation notation = ColorNotation::Colref;
     std::wstring tipText; // the text a tip on show points to

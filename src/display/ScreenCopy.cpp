@@ -31,6 +31,6 @@ bool CopyScreenArea(const PixelRect& area, ScreenArea& copy) {
     copy.area = area;
     copy.pixels.assign(pixels, pixels + static_cast<size_t>(area.Width()) * area.Height());
     for (Argb& pixel : copy.pixels)
-        pixel |= 0xFF000000u;
+        pixel = Opaque(pixel);
     return true;
 }

@@ -123,6 +123,5 @@ std::optional<ColorRef> NamedColor(std::wstring_view name) {
                                         [](const Named& named, const std::string& key) { return named.name < key; });
     if (found == std::end(kNamedColors) || found->name != lower)
         return std::nullopt;
-    return MakeColorRef(static_cast<int>(found->rgb >> 16), static_cast<int>(found->rgb >> 8),
-                        static_cast<int>(found->rgb));
+    return ToColorRef(Argb{found->rgb});
 }

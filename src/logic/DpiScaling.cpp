@@ -32,12 +32,12 @@ int NearestSource(int target, int sourceLength, int targetLength) {
     return static_cast<int>((2LL * target + 1) * sourceLength / (2LL * targetLength));
 }
 
-std::vector<std::uint32_t> ScaleNearest(const std::vector<std::uint32_t>& pixels, int width, int height,
-                                        int newWidth, int newHeight) {
+std::vector<Argb> ScaleNearest(const std::vector<Argb>& pixels, int width, int height, int newWidth,
+                               int newHeight) {
     if (width <= 0 || height <= 0 || newWidth <= 0 || newHeight <= 0 ||
         pixels.size() < static_cast<size_t>(width) * static_cast<size_t>(height))
         return {};
-    std::vector<std::uint32_t> scaled;
+    std::vector<Argb> scaled;
     scaled.reserve(static_cast<size_t>(newWidth) * static_cast<size_t>(newHeight));
     for (int y = 0; y < newHeight; ++y) {
         const size_t row =

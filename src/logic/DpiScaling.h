@@ -1,9 +1,9 @@
 #pragma once
 // Pixel measures of the layout at the base DPI scaled to the window's DPI, without windows.
+#include "Color.h"
 #include "PixelRect.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 // The DPI at which a logical pixel is a screen pixel: the layout's measures are given at it.
@@ -25,5 +25,5 @@ int NearestSource(int target, int sourceLength, int targetLength);
 
 // The picture resampled to another size by the nearest pixel, so it stays sharp: every pixel
 // of the result is one of the source, and a key colour survives as it is. Rows top first.
-std::vector<std::uint32_t> ScaleNearest(const std::vector<std::uint32_t>& pixels, int width, int height,
-                                        int newWidth, int newHeight);
+std::vector<Argb> ScaleNearest(const std::vector<Argb>& pixels, int width, int height, int newWidth,
+                               int newHeight);

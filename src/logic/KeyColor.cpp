@@ -7,13 +7,13 @@ template <typename Rule> void MapRows(const PixelRows& pixels, Rule rule) {
     for (int y = 0; y < pixels.height; ++y) {
         std::uint8_t* pixel = pixels.first + y * pixels.stride;
         for (int x = 0; x < pixels.width; ++x, pixel += 3) {
-            const Argb before =
-                0xFF000000u | static_cast<Argb>(pixel[2]) << 16 | static_cast<Argb>(pixel[1]) << 8 | pixel[0];
+            const Argb before = ToArgb(MakeColorRef(pixel[2], pixel[1], pixel[0]));
             const Argb after = rule(before);
             if (after != before) {
-                pixel[0] = static_cast<std::uint8_t>(after);
-                pixel[1] = static_cast<std::uint8_t>(after >> 8);
-                pixel[2] = static_cast<std::uint8_t>(after >> 16);
+                const ColorRef color = ToColorRef(after);
+                pixel[0] = static_cast<std::uint8_t>(BlueOf(color));
+                pixel[1] = static_cast<std::uint8_t>(GreenOf(color));
+                pixel[2] = static_cast<std::uint8_t>(RedOf(color));
             }
         }
     }
@@ -29,8 +29,8 @@ Argb GreyPixel(Argb pixel, Argb fill) {
     if (ToColorRef(pixel) == kPanelKeyColor)
         return fill;
     const ColorRef color = ToColorRef(pixel);
-    const auto grey = static_cast<Argb>((RedOf(color) + GreenOf(color) + BlueOf(color)) / 3);
-    return 0xFF000000u | grey << 16 | grey << 8 | grey;
+    const int grey = (RedOf(color) + GreenOf(color) + BlueOf(color)) / 3;
+    return ToArgb(MakeColorRef(grey, grey, grey));
 }
 
 void ReplaceKeyColor(const PixelRows& pixels, ColorRef oldColor, ColorRef newColor) {

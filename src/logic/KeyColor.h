@@ -6,8 +6,8 @@
 
 // Pixels of one exact colour (alpha ignored) stand for "the background here" and are
 // replaced at run time, so that pictures blend into the current theme.
-constexpr ColorRef kLockKeyColor = 0x00FF0000;  // pure blue
-constexpr ColorRef kPanelKeyColor = 0x000000FF; // pure red
+constexpr ColorRef kLockKeyColor = MakeColorRef(0, 0, 255);
+constexpr ColorRef kPanelKeyColor = MakeColorRef(255, 0, 0);
 
 // The pixel, or the opaque new colour when the pixel has the old colour.
 Argb ReplaceKeyPixel(Argb pixel, ColorRef oldColor, ColorRef newColor);

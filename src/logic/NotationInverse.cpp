@@ -85,7 +85,7 @@ template <typename Visit> void ForEachColorWithTop(int top, Visit visit) {
 
 // The colour the distance puts nearest, among those whose largest channel is one of the tops.
 template <typename Distance> ColorRef Nearest(int firstTop, int lastTop, Distance distance) {
-    ColorRef best = 0;
+    ColorRef best{};
     double bestDistance = std::numeric_limits<double>::infinity();
     for (int top = firstTop; top <= lastTop; ++top)
         ForEachColorWithTop(top, [&](ColorRef color) {

@@ -17,8 +17,8 @@ constexpr Level kLargeText[] = {{450, L"AAA large text", L"крупный тек
                                 {300, L"AA large text", L"крупный текст AA"}};
 constexpr Level kNonText[] = {{300, L"non-text", L"нетекстовые элементы"}};
 
-constexpr ColorRef kWhite = 0xFFFFFF;
-constexpr ColorRef kBlack = 0;
+constexpr ColorRef kWhite = MakeColorRef(255, 255, 255);
+constexpr ColorRef kBlack = MakeColorRef(0, 0, 0);
 
 template <size_t Count> void NameHighestReached(const Level (&levels)[Count], int hundredths, std::wstring& out) {
     for (const Level& level : levels)

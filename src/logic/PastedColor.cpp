@@ -267,16 +267,16 @@ std::optional<ColorRef> FunctionColor(std::wstring_view text) {
 std::optional<ColorRef> LiteralColor(std::wstring_view text) {
     if (text.size() < 3 || text[0] != L'0' || (text[1] | 0x20) != L'x' || text.size() > 10)
         return std::nullopt;
-    ColorRef value = 0;
+    std::uint32_t value = 0;
     for (wchar_t unit : text.substr(2)) {
         const int digit = HexDigit(unit);
         if (digit < 0)
             return std::nullopt;
-        value = value * 16 + static_cast<ColorRef>(digit);
+        value = value * 16 + static_cast<std::uint32_t>(digit);
     }
-    if (value > static_cast<ColorRef>(kColorMax))
+    if (value > static_cast<std::uint32_t>(kColorMax))
         return std::nullopt;
-    return value;
+    return ColorRef{value};
 }
 
 std::optional<ColorRef> OwnText(std::wstring_view text, ColorNotation marked) {

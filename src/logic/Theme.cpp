@@ -36,15 +36,12 @@ ColorRef ThemePreviewPanelColor(int theme) {
     return RowOf(theme).previewPanel;
 }
 
-std::vector<std::uint32_t> RenderThemePreview(int theme) {
-    constexpr std::uint32_t kBorder = 0x636363; // RGB(99, 99, 99)
+std::vector<Argb> RenderThemePreview(int theme) {
+    constexpr Argb kBorder{0xFF636363};
     constexpr int kDivider = kPreviewWidth / 2;
-    auto rgb = [](ColorRef color) {
-        return static_cast<std::uint32_t>(RedOf(color) << 16 | GreenOf(color) << 8 | BlueOf(color));
-    };
-    const std::uint32_t left = rgb(LookupTheme(theme).backgroundColor);
-    const std::uint32_t right = rgb(ThemePreviewPanelColor(theme));
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(kPreviewWidth) * kPreviewHeight, kBorder);
+    const Argb left = ToArgb(LookupTheme(theme).backgroundColor);
+    const Argb right = ToArgb(ThemePreviewPanelColor(theme));
+    std::vector<Argb> pixels(static_cast<size_t>(kPreviewWidth) * kPreviewHeight, kBorder);
     for (int y = 1; y < kPreviewHeight - 1; ++y)
         for (int x = 1; x < kPreviewWidth - 1; ++x)
             if (x != kDivider)

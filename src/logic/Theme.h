@@ -16,11 +16,10 @@ ThemeColors LookupTheme(int theme);
 // The right-hand colour of a theme's preview picture (theme 1's is one step lighter in red).
 ColorRef ThemePreviewPanelColor(int theme);
 
-#include <cstdint>
 #include <vector>
 
 // A theme's preview picture: a grey border round its two colours, side by side.
 constexpr int kPreviewWidth = 51;
 constexpr int kPreviewHeight = 12;
-// Pixels as 0xRRGGBB, row by row from the top.
-std::vector<std::uint32_t> RenderThemePreview(int theme);
+// Row by row from the top.
+std::vector<Argb> RenderThemePreview(int theme);

@@ -86,7 +86,7 @@ std::vector<Argb> Magnify(const ScreenArea& capture, const ZoomView& view) {
         for (int u = 0; u < view.width; ++u, ++pixel) {
             const PixelPoint source = view.SourceOf({u, v});
             if (capture.area.Contains(source))
-                *pixel = capture.At(source) | 0xFF000000u;
+                *pixel = Opaque(capture.At(source));
         }
     return image;
 }
@@ -99,14 +99,15 @@ std::vector<int> GridLines(int length, int spacing) {
 }
 
 Argb BlendGrid(Argb pixel) {
-    constexpr Argb alpha = kGridColor >> 24;
-    Argb blended = 0xFF000000u;
+    constexpr auto grid = static_cast<std::uint32_t>(kGridColor);
+    constexpr std::uint32_t alpha = grid >> 24;
+    std::uint32_t blended = 0xFF000000u;
     for (int shift = 0; shift <= 16; shift += 8) {
-        const Argb line = (kGridColor >> shift) & 0xFF;
-        const Argb under = (pixel >> shift) & 0xFF;
+        const std::uint32_t line = (grid >> shift) & 0xFF;
+        const std::uint32_t under = (static_cast<std::uint32_t>(pixel) >> shift) & 0xFF;
         blended |= ((line * alpha + under * (255 - alpha) + 127) / 255) << shift;
     }
-    return blended;
+    return Argb{blended};
 }
 
 std::vector<Argb> WithGrid(const std::vector<Argb>& image, int width, int height, int block, int lineWidth) {

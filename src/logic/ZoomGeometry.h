@@ -21,8 +21,8 @@ constexpr int kZoomSourceHeight = 32;
 constexpr int kZoomWidth = kZoomSourceWidth * kZoomFactor;   // 176
 constexpr int kZoomHeight = kZoomSourceHeight * kZoomFactor; // 128
 // Dark grey at about 31 % opacity: it outlines every block without hiding its colour.
-constexpr Argb kGridColor = 0x50282828;
-constexpr Argb kZoomBlack = 0xFF000000;
+constexpr Argb kGridColor{0x50282828};
+constexpr Argb kZoomBlack{0xFF000000};
 
 bool IsZoomFactor(int factor);
 // The factor that many steps up (or down, negative) from this one, held at the ends; an unknown

@@ -6,6 +6,7 @@
 #include "../logic/Language.h"
 #include "../logic/ToolButtonTips.h"
 #include "../logic/ToolPanelLayout.h"
+#include "../win/Colors.h"
 #include "../win/PrivateMessages.h"
 #include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
@@ -145,7 +146,7 @@ void PanelCtrl::FillBackground() {
     if (!canvas)
         return;
     Gdiplus::Graphics graphics(canvas.get());
-    Gdiplus::SolidBrush brush{Gdiplus::Color(backgroundColor)};
+    Gdiplus::SolidBrush brush{win::ToGdiplusColor(backgroundColor)};
     graphics.FillRectangle(&brush, 0, 0, static_cast<INT>(canvas->GetWidth()),
                            static_cast<INT>(canvas->GetHeight()));
 }
@@ -154,7 +155,7 @@ void PanelCtrl::DrawLine() {
     if (!canvas)
         return;
     Gdiplus::Graphics graphics(canvas.get());
-    Gdiplus::Pen pen(Gdiplus::Color(lineColor), 1.0f);
+    Gdiplus::Pen pen(win::ToGdiplusColor(lineColor), 1.0f);
     graphics.DrawLine(&pen, 0, 0, static_cast<INT>(canvas->GetWidth()), 0);
 }
 

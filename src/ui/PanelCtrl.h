@@ -38,7 +38,7 @@ class PanelCtrl : public ui::CanvasWindow {
     std::array<UButton, kButtonCount> buttons;
     RECT clientRect{};
     int dpi = kBaseDpi;
-    Argb backgroundColor = 0xFFBFD9D9;
-    Argb lineColor = 0xFF646464;
+    Argb backgroundColor{0xFFBFD9D9};
+    Argb lineColor{0xFF646464};
     win::ToolTip toolTip;
 };

@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include "../logic/KeyColor.h"
+#include "../win/Colors.h"
 
 namespace ui {
 
@@ -81,7 +82,7 @@ std::vector<Argb> ReadPixels(Gdiplus::Bitmap* bitmap) {
     pixels.reserve(static_cast<size_t>(data.Width) * data.Height);
     for (UINT row = 0; row < data.Height; ++row)
         for (UINT column = 0; column < data.Width; ++column)
-            pixels.push_back(RowOf(data, row)[column] | 0xFF000000u);
+            pixels.push_back(Opaque(RowOf(data, row)[column]));
     bitmap->UnlockBits(&data);
     return pixels;
 }
@@ -93,7 +94,7 @@ void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels) {
     size_t next = 0;
     for (UINT row = 0; row < data.Height; ++row)
         for (UINT column = 0; column < data.Width && next < pixels.size(); ++column)
-            RowOf(data, row)[column] = pixels[next++] | 0xFF000000u;
+            RowOf(data, row)[column] = Opaque(pixels[next++]);
     bitmap->UnlockBits(&data);
 }
 
@@ -114,7 +115,7 @@ void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, in
 }
 
 void DrawFrame(Gdiplus::Graphics& graphics, Argb color, int width, int height) {
-    Gdiplus::Pen pen(Gdiplus::Color(color), 1.0f);
+    Gdiplus::Pen pen(win::ToGdiplusColor(color), 1.0f);
     graphics.DrawLine(&pen, 0, 0, width, 0);
     graphics.DrawLine(&pen, 0, height - 1, width, height - 1);
     graphics.DrawLine(&pen, 0, 0, 0, height);

@@ -7,14 +7,14 @@
 #include <ctime>
 
 int main() {
-    constexpr ColorRef kColorCount = 1u << 24;
+    constexpr std::uint32_t kColorCount = 1u << 24;
     const std::clock_t start = std::clock();
     // Summing the lengths keeps the compiler from dropping the work.
     unsigned long long characters = 0;
     wchar_t text[kNotationTextCapacity];
-    for (ColorRef color = 0; color < kColorCount; ++color)
+    for (std::uint32_t color = 0; color < kColorCount; ++color)
         for (int notation = 0; notation < kNotationCount; ++notation)
-            characters += WriteNotationText(static_cast<ColorNotation>(notation), color, text);
+            characters += WriteNotationText(static_cast<ColorNotation>(notation), ColorRef{color}, text);
     const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     std::printf("notation texts: %.1f million colours/s of processor time, all 16,777,216 in %.2f s "
                 "(target >= 20; %llu characters)\n",

@@ -1,5 +1,6 @@
 #include "Driver.h"
 #include "logic/Theme.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -8,8 +9,8 @@ namespace {
 
 using namespace e2e;
 
-const COLORREF kThemeFace = LookupTheme(kDefaultTheme).backgroundColor;
-const COLORREF kThemePanel = LookupTheme(kDefaultTheme).panelColor;
+const COLORREF kThemeFace = win::ToCOLORREF(LookupTheme(kDefaultTheme).backgroundColor);
+const COLORREF kThemePanel = win::ToCOLORREF(LookupTheme(kDefaultTheme).panelColor);
 
 class ColorPanes : public WithTintra<> {
   protected:

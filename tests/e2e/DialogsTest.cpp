@@ -2,11 +2,11 @@
 #include "logic/Palette.h"
 #include "logic/PaneLayout.h"
 #include "logic/Theme.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
@@ -36,9 +36,9 @@ std::vector<COLORREF> Pixels(HWND window, const RECT& area) {
     return pixels;
 }
 
-std::wstring RgbText(COLORREF color) {
-    return std::to_wstring(GetRValue(color)) + L", " + std::to_wstring(GetGValue(color)) + L", " +
-           std::to_wstring(GetBValue(color));
+std::wstring RgbText(ColorRef color) {
+    return std::to_wstring(RedOf(color)) + L", " + std::to_wstring(GreenOf(color)) + L", " +
+           std::to_wstring(BlueOf(color));
 }
 
 class Dialogs : public WithTintra<> {
@@ -173,9 +173,8 @@ TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
     constexpr int kRow = 2, kColumn = 7;
     POINT swatch{kPaletteCell * kColumn + kPaletteCell / 2, kPaletteCell * kRow + kPaletteCell / 2};
     ClientToScreen(GetDlgItem(dialog, IDC_PALETTE), &swatch);
-    const std::uint32_t color = kPaletteSwatches[static_cast<size_t>(kRow * kPaletteColumns + kColumn)];
     ASSERT_TRUE(DoubleClickEndingOverAPane(dialog, swatch));
-    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), RgbText(RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
+    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), RgbText(ToColorRef(PaletteSwatch(kRow, kColumn))));
 }
 
 TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
@@ -210,7 +209,7 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
                              [&] { return Pixels(basics, cell) != before; }));
         const COLORREF chosen = ScreenPixel(basics, x, y);
         ASSERT_TRUE(DoubleClickEndingOverAPane(system, MiddleOf(GetDlgItem(system, IDOK))));
-        EXPECT_TRUE(RgbReads(RgbText(chosen)));
+        EXPECT_TRUE(RgbReads(RgbText(win::ToColorRef(chosen))));
     }
 }
 
@@ -270,16 +269,16 @@ TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDo
     ClickCheck(options, IDC_THEME_6);
     ASSERT_TRUE(ClickClosing(options, IDCANCEL));
     // The closed dialog covered these points: wait for the repaint, which must keep the old theme.
-    EXPECT_TRUE(ScreenShows(Main(), 195, 60, oldFace));
-    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, oldPanel));
+    EXPECT_TRUE(ScreenShows(Main(), 195, 60, win::ToCOLORREF(oldFace)));
+    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, win::ToCOLORREF(oldPanel)));
 
     options = OpenOptions();
     ASSERT_NE(options, nullptr);
     ClickCheck(options, IDC_THEME_6);
     ASSERT_TRUE(ClickClosing(options, IDOK));
-    EXPECT_TRUE(ScreenShows(Main(), 195, 60, face));
-    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, panel));
-    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_TOOL_PANEL), 2, 14, panel));
+    EXPECT_TRUE(ScreenShows(Main(), 195, 60, win::ToCOLORREF(face)));
+    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, win::ToCOLORREF(panel)));
+    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_TOOL_PANEL), 2, 14, win::ToCOLORREF(panel)));
 }
 
 TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedTakenOut) {

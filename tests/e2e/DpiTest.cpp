@@ -260,7 +260,7 @@ class ScaledLayout : public WithTintra<> {
         return ClickFor(button, rect.right / 3, rect.bottom / 2,
                         "the main window holding the mouse for the mode", [&] { return Waiting(); });
     }
-    bool RgbReads(COLORREF color) const {
+    bool RgbReads(ColorRef color) const {
         const std::wstring expected = NotationText(ColorNotation::Rgb, color);
         return WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == expected; });
     }

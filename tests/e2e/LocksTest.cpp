@@ -2,6 +2,7 @@
 // the mouse, and every slider, the five rows and the active pane read after each drag.
 #include "Driver.h"
 #include "logic/ColorNotation.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -54,9 +55,10 @@ class Locks : public WithTintra<> {
     }
     // The sliders, all five rows and the active pane show one colour.
     ::testing::AssertionResult Shows(const Channels& expected) {
-        const COLORREF color = RGB(expected[0], expected[1], expected[2]);
+        const ColorRef color = MakeColorRef(expected[0], expected[1], expected[2]);
         const bool shown = WaitFor([&] {
-            if (Positions() != expected || ScreenPixel(tintra.Control(IDC_COLOR_DISPLAY), 40, 30) != color)
+            if (Positions() != expected ||
+                win::ToColorRef(ScreenPixel(tintra.Control(IDC_COLOR_DISPLAY), 40, 30)) != color)
                 return false;
             for (const NotationRow& row : kNotationRows)
                 if (tintra.InfoText(row.valueId) != NotationText(row.notation, color))

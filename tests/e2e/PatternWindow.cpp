@@ -1,6 +1,7 @@
 #include "PatternWindow.h"
 
 #include "Driver.h"
+#include "win/Colors.h"
 
 #include <vector>
 
@@ -16,9 +17,8 @@ void PaintPattern(HWND window) {
     std::vector<DWORD> pixels;
     for (int y = 0; y < PatternWindow::kHeight; ++y)
         for (int x = 0; x < PatternWindow::kWidth; ++x) {
-            const COLORREF color = PatternWindow::ColorAt(x, y);
-            pixels.push_back(
-                static_cast<DWORD>(GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color)));
+            const ColorRef color = PatternWindow::ColorAt(x, y);
+            pixels.push_back(static_cast<DWORD>(RedOf(color) << 16 | GreenOf(color) << 8 | BlueOf(color)));
         }
     BITMAPINFO info{};
     info.bmiHeader = {
@@ -30,8 +30,8 @@ void PaintPattern(HWND window) {
 
 } // namespace
 
-COLORREF PatternWindow::ColorAt(int x, int y) {
-    return RGB(40 + 3 * x, 50 + 4 * y, (x * 7 + y * 11) & 0xFF);
+ColorRef PatternWindow::ColorAt(int x, int y) {
+    return MakeColorRef(40 + 3 * x, 50 + 4 * y, (x * 7 + y * 11) & 0xFF);
 }
 
 LRESULT CALLBACK PatternWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,7 +74,7 @@ bool PatternWindow::Show(POINT screenTopLeft) {
     // Corners and centre as the screen shows them, not only as painted.
     return WaitFor([this] {
         for (POINT p : {POINT{0, 0}, POINT{kWidth - 1, kHeight - 1}, POINT{kWidth / 2, kHeight / 2}})
-            if (ScreenPixel(window, p.x, p.y) != ColorAt(p.x, p.y))
+            if (win::ToColorRef(ScreenPixel(window, p.x, p.y)) != ColorAt(p.x, p.y))
                 return false;
         return true;
     });
@@ -85,7 +85,7 @@ HWND CaptureOf(HWND window) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
 }
 
-std::vector<std::uint32_t> ScreenPixels(HWND window, const RECT& client) {
+std::vector<Argb> ScreenPixels(HWND window, const RECT& client) {
     POINT origin{client.left, client.top};
     ClientToScreen(window, &origin);
     const int width = client.right - client.left, height = client.bottom - client.top;
@@ -98,10 +98,10 @@ std::vector<std::uint32_t> ScreenPixels(HWND window, const RECT& client) {
     const HGDIOBJ previous = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
     GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    std::vector<std::uint32_t> pixels(first, first + width * height);
-    for (std::uint32_t& pixel : pixels)
-        pixel |= 0xFF000000u;
+    const auto* first = static_cast<const Argb*>(bits);
+    std::vector<Argb> pixels(first, first + width * height);
+    for (Argb& pixel : pixels)
+        pixel = Opaque(pixel);
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);

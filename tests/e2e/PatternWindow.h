@@ -1,9 +1,10 @@
 #pragma once
 // A window of the test's own that shows a known pattern of distinct colours at a known place
 // on the screen, to be picked and magnified.
+#include "logic/Color.h"
+
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
 
 namespace e2e {
@@ -26,7 +27,7 @@ class PatternWindow {
     POINT ScreenPointOf(int x, int y) const { return {topLeft.x + x, topLeft.y + y}; }
 
     // The colour of pattern pixel (x, y): red by column, green by row, so no two are alike.
-    static COLORREF ColorAt(int x, int y);
+    static ColorRef ColorAt(int x, int y);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -38,6 +39,6 @@ class PatternWindow {
 // The window holding the mouse capture on the thread of that window, as a picking mode takes it.
 HWND CaptureOf(HWND window);
 // What the screen shows over a window's client rectangle, rows top first, as opaque ARGB.
-std::vector<std::uint32_t> ScreenPixels(HWND window, const RECT& client);
+std::vector<Argb> ScreenPixels(HWND window, const RECT& client);
 
 } // namespace e2e

@@ -3,6 +3,7 @@
 #include "logic/ClipboardText.h"
 #include "logic/ColorNotation.h"
 #include "logic/ZoomGeometry.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ class Picking : public WithTintra<> {
         const long long process = GetProcessId(tintra.Handle());
         return WaitFor([&] { return ReadSetting(kCursorMarker) == process; });
     }
-    ::testing::AssertionResult RowsShow(COLORREF color) {
+    ::testing::AssertionResult RowsShow(ColorRef color) {
         for (const NotationRow& row : kNotationRows) {
             const std::wstring expected = NotationText(row.notation, color);
             if (!WaitFor([&] { return tintra.InfoText(row.valueId) == expected; })) {
@@ -105,10 +106,10 @@ class Picking : public WithTintra<> {
         ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
         ASSERT_TRUE(ShowsView(factor));
     }
-    bool PaneShows(int pane, COLORREF color) const {
+    bool PaneShows(int pane, ColorRef color) const {
         constexpr POINT kPaneMiddles[] = {{46, 33}, {133, 33}, {46, 96}, {133, 96}};
         const POINT at = kPaneMiddles[pane];
-        return WaitFor([&] { return ScreenPixel(display, at.x, at.y) == color; });
+        return WaitFor([&] { return ScreenPixel(display, at.x, at.y) == win::ToCOLORREF(color); });
     }
 
     PatternWindow pattern;
@@ -120,14 +121,15 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
     LatchRedLock();
     for (POINT at : {POINT{0, 0}, POINT{17, 9}, POINT{63, 47}}) {
         SCOPED_TRACE(std::to_string(at.x) + "," + std::to_string(at.y));
-        const COLORREF color = PatternWindow::ColorAt(at.x, at.y);
+        const ColorRef color = PatternWindow::ColorAt(at.x, at.y);
         ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
         ClickAt(pattern.ScreenPointOf(at.x, at.y));
         EXPECT_TRUE(RowsShow(color));
         EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
-        EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 40, 30) == color; })); // the active pane
-        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), GetRValue(color));
-        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_BLUE), TBM_GETPOS, 0, 0), GetBValue(color));
+        EXPECT_TRUE(WaitFor(
+            [&] { return win::ToColorRef(ScreenPixel(display, 40, 30)) == color; })); // the active pane
+        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), RedOf(color));
+        EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_BLUE), TBM_GETPOS, 0, 0), BlueOf(color));
     }
     EXPECT_TRUE(
         WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
@@ -141,7 +143,7 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
     ShowZoomedPattern();
     EXPECT_FALSE(Waiting());
     EXPECT_TRUE(IsDown(IDC_BUTTON_ZOOM));
-    EXPECT_TRUE(RowsShow(0)); // the first click chooses the area, not a colour
+    EXPECT_TRUE(RowsShow(ColorRef{})); // the first click chooses the area, not a colour
     // Display point (90, 65) is zoom pixel (88, 64): the clicked screen pixel.
     ASSERT_TRUE(
         ClickFor(display, 90, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
@@ -211,11 +213,11 @@ TEST_F(Picking, TheWheelMagnifiesFurtherAndTheNextRunKeepsTheFactor) {
     TurnWheel(2);
     ASSERT_TRUE(ShowsView(8));
     // At x8 the view starts 11 pixels left of and 8 above the clicked one: block (3, 2) is there.
-    const COLORREF block32 = PatternWindow::ColorAt(kZoomClick.x - 8, kZoomClick.y - 6);
+    const ColorRef block32 = PatternWindow::ColorAt(kZoomClick.x - 8, kZoomClick.y - 6);
     ShiftClickAt(ScreenPointIn(display, 30, 21));
     EXPECT_TRUE(RowsShow(block32));
     EXPECT_TRUE(ShowsView(8));
-    const COLORREF block42 = PatternWindow::ColorAt(kZoomClick.x - 7, kZoomClick.y - 6);
+    const ColorRef block42 = PatternWindow::ColorAt(kZoomClick.x - 7, kZoomClick.y - 6);
     PressKey(VK_RIGHT);
     ASSERT_TRUE(PointerRestsAt(ScreenPointIn(display, 38, 21)));
     ASSERT_TRUE(PressKeyFor(VK_RETURN, "the view left", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
@@ -234,7 +236,7 @@ TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
     ShowZoomedPattern();
     ASSERT_TRUE(
         ClickFor(display, 179, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
     EXPECT_TRUE(
         WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
 }
@@ -261,7 +263,7 @@ TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
     EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the panes shown again and the zoom button up", [&] {
         return !IsDown(IDC_BUTTON_ZOOM) && ScreenPixel(display, 3, 40) == kActivePaneFrame;
     }));
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
 }
 
 // Started with its key, the picker takes a pixel as when started with its button.
@@ -284,7 +286,7 @@ TEST_F(Picking, ASecondClickOnTheWaitingModesButtonEndsItAsEscapeDoes) {
         EXPECT_EQ(ReadSetting(kCursorMarker), -1);
         EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // no view
     }
-    EXPECT_TRUE(RowsShow(0)); // not the colour of the button's picture
+    EXPECT_TRUE(RowsShow(ColorRef{})); // not the colour of the button's picture
 }
 
 TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
@@ -297,7 +299,7 @@ TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
     EXPECT_FALSE(Waiting());
     EXPECT_FALSE(IsDown(IDC_BUTTON_PICKER));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
 }
 
 TEST_F(Picking, ASecondCopyStartedWhileAModeWaitsLeavesTheFirstOnesCursorsReplaced) {
@@ -316,7 +318,7 @@ TEST_F(Picking, AClickWhereNoPixelCanBeReadKeepsTheColour) {
     // Far off every screen: the pixel there cannot be read.
     PostMessageW(tintra.MainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-30000, -30000));
     EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
 }
 
@@ -329,7 +331,7 @@ TEST_F(Picking, ASwitchToAnotherProgramEndsEitherMode) {
         EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
         EXPECT_EQ(ReadSetting(kCursorMarker), -1);
     }
-    EXPECT_TRUE(RowsShow(0));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
 }
 
 TEST_F(Picking, ClosingWhileAModeWaitsRestoresTheCursorsAndEnds) {

@@ -1,6 +1,7 @@
 // What the user set survives a restart, the end of a session, and start with Windows.
 #include "Driver.h"
 #include "logic/Theme.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -126,7 +127,7 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
     EXPECT_EQ(rect.left, moved.x);
     EXPECT_EQ(rect.top, moved.y);
     EXPECT_FALSE(IsTopmost(main));
-    EXPECT_TRUE(Shows(main, 195, 60, LookupTheme(2).backgroundColor));
+    EXPECT_TRUE(Shows(main, 195, 60, win::ToCOLORREF(LookupTheme(2).backgroundColor)));
     EXPECT_TRUE(Shows(display, kPane1.x, kPane1.y, pane1));
     EXPECT_TRUE(Shows(display, kPane4.x, kPane4.y, pane4));
     EXPECT_TRUE(Shows(display, 40, 20, RGB(0, 0, 0))); // pane 0

@@ -75,10 +75,10 @@ TEST(ColorNotation, StoredValuesKeepTheirNumbers) {
 }
 
 TEST(ColorNotation, ColrefOfAValueWithATopByteIsSigned) {
-    EXPECT_EQ(NotationText(ColorNotation::Colref, 0xFFFFFFFFu), L"-1");
+    EXPECT_EQ(NotationText(ColorNotation::Colref, ColorRef{0xFFFFFFFF}), L"-1");
     // The longest text there is, which the panel's buffer must hold.
     wchar_t text[kNotationTextCapacity];
-    EXPECT_EQ(WriteNotationText(ColorNotation::Colref, 0x80000000u, text), 11u);
+    EXPECT_EQ(WriteNotationText(ColorNotation::Colref, ColorRef{0x80000000}, text), 11u);
     EXPECT_STREQ(text, L"-2147483648");
 }
 
@@ -153,9 +153,9 @@ TEST(ColorConversions, EveryColourHasTheWholeDegreesOfItsExactHueAndStaysInRange
 }
 
 TEST(ColorConversions, ArgbAndColorRefSwapRedAndBlue) {
-    EXPECT_EQ(ToColorRef(0xFF123456u), 0x00563412u);
-    EXPECT_EQ(ToArgb(0x00E6C2A3u), 0xFFA3C2E6u);
-    EXPECT_EQ(ToColorRef(ToArgb(0x00ABCDEFu)), 0x00ABCDEFu);
+    EXPECT_EQ(ToColorRef(Argb{0xFF123456}), ColorRef{0x00563412});
+    EXPECT_EQ(ToArgb(ColorRef{0x00E6C2A3}), Argb{0xFFA3C2E6});
+    EXPECT_EQ(ToColorRef(ToArgb(ColorRef{0x00ABCDEF})), ColorRef{0x00ABCDEF});
 }
 
 } // namespace

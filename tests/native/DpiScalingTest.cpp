@@ -111,8 +111,8 @@ TEST(Dpi, MagnifiedBlocksAreExactSquaresAroundTheClickedPixel) {
             ScreenArea capture{ZoomCaptureArea(click, dpi), {}};
             for (int y = capture.area.top; y < capture.area.bottom; ++y)
                 for (int x = capture.area.left; x < capture.area.right; ++x)
-                    capture.pixels.push_back(0xFF000000u |
-                                             static_cast<Argb>((x & 0xFFF) << 12 | (y & 0xFFF)));
+                    capture.pixels.push_back(
+                        Argb{0xFF000000u | static_cast<std::uint32_t>((x & 0xFFF) << 12 | (y & 0xFFF))});
             const int width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
             const std::vector<Argb> image = Magnify(capture, view);
             ASSERT_EQ(image.size(), static_cast<size_t>(width * height));
@@ -137,16 +137,16 @@ TEST(Dpi, MagnifiedBlocksAreExactSquaresAroundTheClickedPixel) {
 
 TEST(Dpi, GridLinesThickenWithLargeBlocksAndStayOnEachBlocksFirstPixels) {
     const int block = 8, width = kZoomSourceWidth * block, height = kZoomSourceHeight * block;
-    const std::vector<Argb> white(static_cast<size_t>(width * height), 0xFFFFFFFF);
+    const std::vector<Argb> white(static_cast<size_t>(width * height), Argb{0xFFFFFFFF});
     const std::vector<Argb> gridded = WithGrid(white, width, height, block, GridLineWidth(block));
     auto at = [&](int x, int y) { return gridded[static_cast<size_t>(y * width + x)]; };
-    const Argb line = BlendGrid(0xFFFFFFFF);
+    const Argb line = BlendGrid(white[0]);
     for (int x = 0; x < width; ++x) {
         const bool onLine = x % block < 2;
-        EXPECT_EQ(at(x, 5), onLine ? line : 0xFFFFFFFFu) << x;
+        EXPECT_EQ(at(x, 5), onLine ? line : white[0]) << x;
     }
     EXPECT_EQ(at(0, 0), BlendGrid(line)); // crossed by both
-    EXPECT_EQ(at(width - 1, height - 1), 0xFFFFFFFFu);
+    EXPECT_EQ(at(width - 1, height - 1), white[0]);
 }
 
 TEST(Dpi, PaneMarginsGrowWithTheDpi) {
@@ -158,19 +158,18 @@ TEST(Dpi, PaneMarginsGrowWithTheDpi) {
 
 TEST(Dpi, NearestScalingKeepsEveryPixelAndEveryKeyColour) {
     // A 3 x 2 picture of distinct colours, one of them the key.
-    const std::vector<std::uint32_t> picture = {1, 2, 0xFFFF0000, 4, 5, 6};
+    const Argb a{1}, b{2}, key{0xFFFF0000}, d{4}, e{5}, f{6};
+    const std::vector<Argb> picture = {a, b, key, d, e, f};
     EXPECT_EQ(ScaleNearest(picture, 3, 2, 3, 2), picture);
     EXPECT_EQ(
         ScaleNearest(picture, 3, 2, 6, 4),
-        (std::vector<std::uint32_t>{1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000, 1, 1, 2, 2, 0xFFFF0000, 0xFFFF0000,
-                                    4, 4, 5, 5, 6,          6,          4, 4, 5, 5, 6,          6}));
+        (std::vector<Argb>{a, a, b, b, key, key, a, a, b, b, key, key, d, d, e, e, f, f, d, d, e, e, f, f}));
     // At one and a half the size, no colour is blended and none is lost.
-    const std::vector<std::uint32_t> larger = ScaleNearest(picture, 3, 2, 5, 3);
+    const std::vector<Argb> larger = ScaleNearest(picture, 3, 2, 5, 3);
     ASSERT_EQ(larger.size(), 15u);
-    EXPECT_EQ(std::set<std::uint32_t>(larger.begin(), larger.end()),
-              std::set<std::uint32_t>(picture.begin(), picture.end()));
+    EXPECT_EQ(std::set<Argb>(larger.begin(), larger.end()), std::set<Argb>(picture.begin(), picture.end()));
     EXPECT_TRUE(ScaleNearest(picture, 3, 2, 0, 4).empty());
-    EXPECT_TRUE(ScaleNearest({1, 2}, 3, 2, 6, 4).empty());
+    EXPECT_TRUE(ScaleNearest({a, b}, 3, 2, 6, 4).empty());
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 
 constexpr ColorNotation kNotations[] = {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
                                         ColorNotation::Hsb, ColorNotation::Cmyk};
-constexpr ColorRef kColorCount = 1u << 24;
+constexpr std::uint32_t kColorCount = 1u << 24;
 
 using CopyText = std::string (*)(ColorNotation, ColorRef);
 
@@ -23,10 +23,12 @@ struct Misses {
     std::string first;
 };
 
-Misses RoundTripMisses(CopyText copy, ColorNotation notation, ColorRef begin, ColorRef end, ColorRef step) {
+Misses RoundTripMisses(CopyText copy, ColorNotation notation, std::uint32_t begin, std::uint32_t end,
+                       std::uint32_t step) {
     const bool oneColorPerText = notation != ColorNotation::Hsb && notation != ColorNotation::Cmyk;
     Misses misses;
-    for (ColorRef color = begin; color < end && misses.count < 100; color += step) {
+    for (std::uint32_t value = begin; value < end && misses.count < 100; value += step) {
+        const ColorRef color{value};
         const std::string copied = copy(notation, color);
         const std::optional<ColorRef> pasted = PastedColor(copied, notation);
         const bool same = pasted && (*pasted == color || (!oneColorPerText && copy(notation, *pasted) == copied));
@@ -41,17 +43,17 @@ Misses RoundTripMisses(CopyText copy, ColorNotation notation, ColorRef begin, Co
 // The same for the forms for code, at every seventh colour: a walk through all of them takes
 // minutes. The colours are shared out among the processors: on one, the loop takes most of a minute.
 TEST(PastedColor, CopyThenPasteGivesBackTheTextInEveryNotation) {
-    const ColorRef threadCount = std::max(1u, std::thread::hardware_concurrency());
-    const ColorRef share = (kColorCount + threadCount - 1) / threadCount;
+    const std::uint32_t threadCount = std::max(1u, std::thread::hardware_concurrency());
+    const std::uint32_t share = (kColorCount + threadCount - 1) / threadCount;
     const struct {
         CopyText copy;
-        ColorRef step;
+        std::uint32_t step;
     } forms[] = {{ClipboardText, 1}, {CodeText, 7}};
     for (const auto& form : forms)
         for (ColorNotation notation : kNotations) {
             std::vector<Misses> misses(threadCount);
             std::vector<std::thread> threads;
-            for (ColorRef i = 0; i < threadCount; ++i)
+            for (std::uint32_t i = 0; i < threadCount; ++i)
                 threads.emplace_back([&, i] {
                     misses[i] = RoundTripMisses(form.copy, notation, i * share,
                                                 std::min(kColorCount, (i + 1) * share), form.step);

@@ -9,18 +9,18 @@ namespace {
 TEST(KeyColor, ReplacesOnlyTheExactColourWhateverItsAlpha) {
     const ColorRef blue = kLockKeyColor;
     const ColorRef face = MakeColorRef(125, 167, 216);
-    EXPECT_EQ(ReplaceKeyPixel(0xFF0000FF, blue, face), 0xFF7DA7D8u);
-    EXPECT_EQ(ReplaceKeyPixel(0x400000FF, blue, face), 0xFF7DA7D8u);
-    EXPECT_EQ(ReplaceKeyPixel(0xFF0000FE, blue, face), 0xFF0000FEu);
-    EXPECT_EQ(ReplaceKeyPixel(0xFF0100FF, blue, face), 0xFF0100FFu);
+    EXPECT_EQ(ReplaceKeyPixel(Argb{0xFF0000FF}, blue, face), Argb{0xFF7DA7D8});
+    EXPECT_EQ(ReplaceKeyPixel(Argb{0x400000FF}, blue, face), Argb{0xFF7DA7D8});
+    EXPECT_EQ(ReplaceKeyPixel(Argb{0xFF0000FE}, blue, face), Argb{0xFF0000FE});
+    EXPECT_EQ(ReplaceKeyPixel(Argb{0xFF0100FF}, blue, face), Argb{0xFF0100FF});
 }
 
 TEST(KeyColor, PanelGreyKeepsTheKeyAsTheFillAndAveragesTheRest) {
-    const Argb fill = 0xFFBFD9D9;
-    EXPECT_EQ(GreyPixel(0xFFFF0000, fill), fill);
-    EXPECT_EQ(GreyPixel(0xFFFF0001, fill), 0xFF555555u); // (255 + 0 + 1) / 3 = 85
-    EXPECT_EQ(GreyPixel(0xFF808080, fill), 0xFF808080u);
-    EXPECT_EQ(GreyPixel(0xFF010000, fill), 0xFF000000u);
+    const Argb fill{0xFFBFD9D9};
+    EXPECT_EQ(GreyPixel(Argb{0xFFFF0000}, fill), fill);
+    EXPECT_EQ(GreyPixel(Argb{0xFFFF0001}, fill), Argb{0xFF555555}); // (255 + 0 + 1) / 3 = 85
+    EXPECT_EQ(GreyPixel(Argb{0xFF808080}, fill), Argb{0xFF808080});
+    EXPECT_EQ(GreyPixel(Argb{0xFF010000}, fill), Argb{0xFF000000});
 }
 
 // Two rows of three pixels (blue, green, red bytes), each row padded to 12 bytes as bitmaps are.
@@ -28,9 +28,9 @@ struct SmallPicture {
     std::uint8_t bytes[24];
     PixelRows Rows() { return {bytes, 12, 3, 2}; }
     PixelRows BottomUpRows() { return {bytes + 12, -12, 3, 2}; }
-    Argb At(int x, int y) const {
+    std::uint32_t At(int x, int y) const {
         const std::uint8_t* p = bytes + 12 * y + 3 * x;
-        return 0xFF000000u | static_cast<Argb>(p[2]) << 16 | static_cast<Argb>(p[1]) << 8 | p[0];
+        return static_cast<std::uint32_t>(ToArgb(MakeColorRef(p[2], p[1], p[0])));
     }
 };
 
@@ -43,7 +43,8 @@ SmallPicture MakeSmallPicture() {
 TEST(KeyColor, ReplacesEveryKeyPixelOfAPictureAndLeavesTheRestAndThePadding) {
     for (bool bottomUp : {false, true}) {
         SmallPicture picture = MakeSmallPicture();
-        ReplaceKeyColor(bottomUp ? picture.BottomUpRows() : picture.Rows(), kLockKeyColor, 0x00D8A77D);
+        ReplaceKeyColor(bottomUp ? picture.BottomUpRows() : picture.Rows(), kLockKeyColor,
+                        ColorRef{0x00D8A77D});
         EXPECT_EQ(picture.At(0, 0), 0xFF7DA7D8u);
         EXPECT_EQ(picture.At(1, 1), 0xFF7DA7D8u);
         EXPECT_EQ(picture.At(1, 0), 0xFFFF0000u);
@@ -57,25 +58,25 @@ TEST(KeyColor, ReplacesEveryKeyPixelOfAPictureAndLeavesTheRestAndThePadding) {
 
 TEST(KeyColor, GreysAPictureWithTheKeyAsTheFill) {
     SmallPicture picture = MakeSmallPicture();
-    GreyWithKey(picture.Rows(), 0xFFBFD9D9);
-    const Argb expected[2][3] = {{0xFF555555, 0xFFBFD9D9, 0xFF555555}, {0xFF808080, 0xFF555555, 0xFFFFFFFF}};
+    GreyWithKey(picture.Rows(), Argb{0xFFBFD9D9});
+    const std::uint32_t expected[2][3] = {{0xFF555555, 0xFFBFD9D9, 0xFF555555},
+                                          {0xFF808080, 0xFF555555, 0xFFFFFFFF}};
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(picture.At(x, y), expected[y][x]) << x << ", " << y;
     EXPECT_EQ(picture.bytes[11], 0xEE);
 }
 
-std::uint32_t PalettePixel(const std::vector<std::uint32_t>& pixels, int x, int y) {
-    return pixels[static_cast<size_t>(y) * kPaletteWidth + x];
+std::uint32_t PalettePixel(const std::vector<Argb>& pixels, int x, int y) {
+    return static_cast<std::uint32_t>(pixels[static_cast<size_t>(y) * kPaletteWidth + x]);
 }
 
 TEST(Palette, EverySwatchHasItsColourOverItsWholeArea) {
-    const std::vector<std::uint32_t> pixels = RenderPalette();
+    const std::vector<Argb> pixels = RenderPalette();
     ASSERT_EQ(pixels.size(), static_cast<size_t>(301 * 145));
     for (int row = 0; row < kPaletteRows; ++row)
         for (int column = 0; column < kPaletteColumns; ++column) {
-            const std::uint32_t expected =
-                kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
+            const auto expected = static_cast<std::uint32_t>(PaletteSwatch(row, column));
             for (int y = 12 * row + 1; y <= 12 * row + 11; ++y)
                 for (int x = 12 * column + 1; x <= 12 * column + 11; ++x)
                     ASSERT_EQ(PalettePixel(pixels, x, y), expected) << x << ", " << y;
@@ -83,16 +84,20 @@ TEST(Palette, EverySwatchHasItsColourOverItsWholeArea) {
 }
 
 TEST(Palette, SwatchesAreTheDialogsColours) {
-    EXPECT_EQ(kPaletteSwatches[0], 0xE9FAFFu);
-    EXPECT_EQ(kPaletteSwatches[2 * 25 + 15], 0xFF8300u);
-    EXPECT_EQ(kPaletteSwatches[1 * 25 + 4], 0xFF4B5Au);
-    EXPECT_EQ(kPaletteSwatches[299], 0xFF9584u);
-    for (int i = 42; i < 48; ++i) // run 7: six whites
-        EXPECT_EQ(kPaletteSwatches[static_cast<size_t>(i)], 0xFFFFFFu);
+    EXPECT_EQ(PaletteSwatch(0, 0), Argb{0xFFE9FAFF});
+    EXPECT_EQ(PaletteSwatch(2, 15), Argb{0xFFFF8300});
+    EXPECT_EQ(PaletteSwatch(1, 4), Argb{0xFFFF4B5A});
+    EXPECT_EQ(PaletteSwatch(11, 24), Argb{0xFFFF9584});
+    for (int column = 17; column < 23; ++column) // run 7: six whites
+        EXPECT_EQ(PaletteSwatch(1, column), Argb{0xFFFFFFFF});
+    std::uint32_t checksum = 0; // of all 300 in order, which a slip in the table changes
+    for (int i = 0; i < kPaletteRows * kPaletteColumns; ++i)
+        checksum = checksum * 31 + static_cast<std::uint32_t>(PaletteSwatch(i / 25, i % 25));
+    EXPECT_EQ(checksum, 0x3E18EB7Eu);
 }
 
 TEST(Palette, LinesAreBlackWithNearBlackOuterTopAndLeft) {
-    const std::vector<std::uint32_t> pixels = RenderPalette();
+    const std::vector<Argb> pixels = RenderPalette();
     for (int y = 0; y < kPaletteHeight; ++y)
         for (int x = 0; x < kPaletteWidth; ++x) {
             if (x % 12 && y % 12)
@@ -100,27 +105,27 @@ TEST(Palette, LinesAreBlackWithNearBlackOuterTopAndLeft) {
             const std::uint32_t pixel = PalettePixel(pixels, x, y);
             if (x == 0 || y == 0) {
                 const std::uint32_t grey = pixel & 0xFF;
-                EXPECT_EQ(pixel, grey << 16 | grey << 8 | grey);
+                EXPECT_EQ(pixel, 0xFF000000u | grey << 16 | grey << 8 | grey);
                 EXPECT_LE(grey, 0x1Fu);
             } else {
-                ASSERT_EQ(pixel, 0u) << x << ", " << y;
+                ASSERT_EQ(pixel, 0xFF000000u) << x << ", " << y;
             }
         }
-    EXPECT_EQ(PalettePixel(pixels, 180, 30), 0u); // a click there picks the line's black
+    EXPECT_EQ(PalettePixel(pixels, 180, 30), 0xFF000000u); // a click there picks the line's black
 }
 
 TEST(ThemePreview, BorderDividerAndTheTwoColours) {
-    const std::vector<std::uint32_t> pixels = RenderThemePreview(4);
+    const std::vector<Argb> pixels = RenderThemePreview(4);
     ASSERT_EQ(pixels.size(), static_cast<size_t>(51 * 12));
     auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * 51 + x]; };
-    EXPECT_EQ(at(0, 0), 0x636363u);
-    EXPECT_EQ(at(50, 11), 0x636363u);
-    EXPECT_EQ(at(25, 5), 0x636363u);
-    EXPECT_EQ(at(1, 1), 0x7DA7D8u);
-    EXPECT_EQ(at(24, 10), 0x7DA7D8u);
-    EXPECT_EQ(at(26, 1), 0xA3C2E6u);
-    EXPECT_EQ(at(49, 10), 0xA3C2E6u);
-    EXPECT_EQ(RenderThemePreview(1)[static_cast<size_t>(5 * 51 + 30)], 0xC0D9C5u);
+    EXPECT_EQ(at(0, 0), Argb{0xFF636363});
+    EXPECT_EQ(at(50, 11), Argb{0xFF636363});
+    EXPECT_EQ(at(25, 5), Argb{0xFF636363});
+    EXPECT_EQ(at(1, 1), Argb{0xFF7DA7D8});
+    EXPECT_EQ(at(24, 10), Argb{0xFF7DA7D8});
+    EXPECT_EQ(at(26, 1), Argb{0xFFA3C2E6});
+    EXPECT_EQ(at(49, 10), Argb{0xFFA3C2E6});
+    EXPECT_EQ(RenderThemePreview(1)[static_cast<size_t>(5 * 51 + 30)], Argb{0xFFC0D9C5});
 }
 
 } // namespace

@@ -53,7 +53,7 @@ TEST(SettingsTable, FirstStartGivesEveryDefault) {
     EXPECT_EQ(shown.Get(Setting::Language), 0);
     EXPECT_EQ(shown.paneColorCount, 4);
     for (int pane = 0; pane < 4; ++pane)
-        EXPECT_EQ(shown.PaneColor(pane), 0u);
+        EXPECT_EQ(shown.PaneColor(pane), ColorRef{});
     EXPECT_EQ(shown.Get(Setting::Format), 0);
     EXPECT_EQ(shown.Get(Setting::LockRed), 0);
     EXPECT_EQ(shown.Get(Setting::LockGreen), 0);
@@ -162,15 +162,15 @@ TEST(SettingsTable, PaneColoursFollowThePanesTheDisplayHolds) {
         const Settings stored = ReadStoredSettings(section.Reader());
         EXPECT_EQ(stored.paneColorCount, row.read);
         for (int pane = 0; pane < kMaxPaneColors; ++pane)
-            EXPECT_EQ(stored.PaneColor(pane), pane < row.read ? static_cast<ColorRef>(pane + 1) : 0u);
+            EXPECT_EQ(stored.PaneColor(pane), static_cast<ColorRef>(pane < row.read ? pane + 1 : 0));
     }
 }
 
 TEST(SettingsTable, ThreePanesReadAndWriteColor1Only) {
     FakeSection section{{{L"panes", 3}, {L"color1", 0x123456}, {L"color2", 0x654321}}, {}};
     Settings settings = ReadStoredSettings(section.Reader());
-    EXPECT_EQ(settings.PaneColor(0), 0x123456u);
-    EXPECT_EQ(settings.PaneColor(1), 0u);
+    EXPECT_EQ(settings.PaneColor(0), ColorRef{0x123456});
+    EXPECT_EQ(settings.PaneColor(1), ColorRef{});
     FakeSection written;
     WriteSettings(settings, written.Writer());
     EXPECT_EQ(written.stored.count(L"color1"), 1u);
@@ -189,7 +189,7 @@ TEST(SettingsTable, WritesEveryValueInOrderAndReadsItBack) {
     settings.Set(Setting::Language, 1);
     settings.paneColorCount = 4;
     for (int pane = 0; pane < 4; ++pane)
-        settings.SetPaneColor(pane, 0x10u * static_cast<ColorRef>(pane + 1));
+        settings.SetPaneColor(pane, static_cast<ColorRef>(0x10 * (pane + 1)));
     settings.Set(Setting::Format, 3);
     settings.Set(Setting::LockBlue, 1);
     settings.Set(Setting::Grid, 0);

@@ -11,7 +11,8 @@ ScreenArea PatternCapture(const PixelRect& area) {
     ScreenArea capture{area, {}};
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            capture.pixels.push_back(0xFF000000u | static_cast<Argb>((x & 0xFFF) << 12 | (y & 0xFFF)));
+            capture.pixels.push_back(
+                Argb{0xFF000000u | static_cast<std::uint32_t>((x & 0xFFF) << 12 | (y & 0xFFF))});
     return capture;
 }
 
@@ -119,7 +120,7 @@ TEST(ZoomGeometry, GridHasFortyFourColumnsAndThirtyTwoRowsAndNoneOnTheFarEdges) 
 
 TEST(ZoomGeometry, GridBlendsItsColourOverThePixel) {
     const struct {
-        Argb pixel, blended;
+        std::uint32_t pixel, blended;
     } cases[] = {
         // 0x28 at 80/255 over each channel, rounded: (40 * 80 + c * 175 + 127) / 255.
         {0xFF000000, 0xFF0D0D0D},
@@ -128,20 +129,21 @@ TEST(ZoomGeometry, GridBlendsItsColourOverThePixel) {
         {0xFFFF0080, 0xFFBC0D64},
     };
     for (const auto& item : cases)
-        EXPECT_EQ(BlendGrid(item.pixel), item.blended) << std::hex << item.pixel;
+        EXPECT_EQ(BlendGrid(Argb{item.pixel}), Argb{item.blended}) << std::hex << item.pixel;
 }
 
 TEST(ZoomGeometry, GridCoversTheFirstColumnAndRowOfEachBlockOnly) {
-    const std::vector<Argb> plain(static_cast<size_t>(kZoomWidth * kZoomHeight), 0xFF80C0FF);
+    const Argb color{0xFF80C0FF};
+    const std::vector<Argb> plain(static_cast<size_t>(kZoomWidth * kZoomHeight), color);
     const std::vector<Argb> gridded = WithGrid(plain, kZoomWidth, kZoomHeight);
-    const Argb once = BlendGrid(0xFF80C0FF), twice = BlendGrid(once);
+    const Argb once = BlendGrid(color), twice = BlendGrid(once);
     for (int v = 0; v < kZoomHeight; ++v)
         for (int u = 0; u < kZoomWidth; ++u) {
             const int lines = (u % 4 == 0) + (v % 4 == 0);
-            const Argb expected = lines == 2 ? twice : lines == 1 ? once : 0xFF80C0FF;
+            const Argb expected = lines == 2 ? twice : lines == 1 ? once : color;
             ASSERT_EQ(PixelOf(gridded, u, v), expected) << u << "," << v;
         }
-    EXPECT_EQ(PixelOf(gridded, 175, 127), 0xFF80C0FFu);
+    EXPECT_EQ(PixelOf(gridded, 175, 127), color);
 }
 
 } // namespace

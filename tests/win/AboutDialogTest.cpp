@@ -4,7 +4,7 @@
 #include "logic/VersionText.h"
 #include "ui/Pictures.h"
 #include "win/Controls.h"
-#include "win/Gdiplus.h"
+#include "win/Colors.h"
 
 #include "resource.h"
 
@@ -18,11 +18,11 @@
 namespace {
 
 // A blend of the link's dark blue and the face, not of black and the face, whose green equals its blue.
-bool LinkInk(COLORREF c) {
-    return GetGValue(c) + 30 < GetBValue(c);
+bool LinkInk(ColorRef c) {
+    return GreenOf(c) + 30 < BlueOf(c);
 }
 
-constexpr ColorRef kFace = RGB(121, 191, 191);
+constexpr ColorRef kFace = MakeColorRef(121, 191, 191);
 constexpr COLORREF kLinkColor = RGB(0, 43, 145);
 constexpr wchar_t kScratchKey[] = L"Software\\Kelvo Tintra Test\\command";
 
@@ -79,7 +79,7 @@ class AboutDialog : public ::testing::Test {
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                count += test(GetPixel(dc, x, y)) ? 1 : 0;
+                count += test(win::ToColorRef(GetPixel(dc, x, y))) ? 1 : 0;
         ReleaseDC(window, dc);
         return count;
     }
@@ -128,12 +128,12 @@ TEST_F(AboutDialog, TheBannerShowsTheVersionLineOfItsLanguageInWhite) {
         const HDC dc = GetDC(about.Hwnd());
         int differing = 0;
         for (size_t i = 0; i < expected.size(); ++i)
-            differing += GetPixel(dc, static_cast<int>(i) % width, static_cast<int>(i) / width) !=
-                         ToColorRef(expected[i]);
+            differing += win::ToColorRef(GetPixel(dc, static_cast<int>(i) % width,
+                                                  static_cast<int>(i) / width)) != ToColorRef(expected[i]);
         ReleaseDC(about.Hwnd(), dc);
         EXPECT_EQ(differing, 0) << russian;
         // Below the banner the face shows the theme's colour.
-        EXPECT_EQ(CountPixels(about.Hwnd(), RECT{2, 63, 4, 65}, [](COLORREF c) { return c == kFace; }), 4);
+        EXPECT_EQ(CountPixels(about.Hwnd(), RECT{2, 63, 4, 65}, [](ColorRef c) { return c == kFace; }), 4);
     }
 }
 
@@ -142,15 +142,15 @@ TEST_F(AboutDialog, TheLinkIsDarkBlueOnTheFaceAndOtherLabelsKeepTheirTextColour)
     RECT link;
     GetClientRect(Item(IDC_LINK), &link);
     EXPECT_GT(CountPixels(Item(IDC_LINK), link, LinkInk), 10);
-    EXPECT_GT(CountPixels(Item(IDC_LINK), link, [](COLORREF c) { return c == kFace; }), 10);
+    EXPECT_GT(CountPixels(Item(IDC_LINK), link, [](ColorRef c) { return c == kFace; }), 10);
     RECT credit;
     GetClientRect(Item(IDC_CREDIT), &credit);
     EXPECT_EQ(CountPixels(Item(IDC_CREDIT), credit, LinkInk), 0);
 
     const ControlColors credits = AskControlColors(dialog.Hwnd(), WM_CTLCOLORSTATIC, Item(IDC_CREDIT));
     EXPECT_EQ(credits.text, RGB(1, 2, 3));
-    EXPECT_EQ(credits.background, kFace);
-    EXPECT_EQ(credits.brush, kFace);
+    EXPECT_EQ(credits.background, win::ToCOLORREF(kFace));
+    EXPECT_EQ(credits.brush, win::ToCOLORREF(kFace));
     EXPECT_EQ(AskControlColors(dialog.Hwnd(), WM_CTLCOLORSTATIC, Item(IDC_LINK)).text, kLinkColor);
 }
 

@@ -101,7 +101,7 @@ TEST_F(Accessibility, MarksAreRadioButtonsNamedByTheNotationAndRowsReadAsLabelAn
     EXPECT_TRUE(Heard(EVENT_OBJECT_STATECHANGE, GetDlgItem(info.Hwnd(), 3002)));
     EXPECT_FALSE(AccessibleReader(GetDlgItem(info.Hwnd(), 3000)).State() & STATE_SYSTEM_CHECKED);
 
-    info.SetColor(RGB(200, 100, 50));
+    info.SetColor(MakeColorRef(200, 100, 50));
     EXPECT_EQ(AccessibleReader(GetDlgItem(info.Hwnd(), 1006)).Name(), L"RGB");
     EXPECT_EQ(AccessibleReader(GetDlgItem(info.Hwnd(), 1003)).Name(), L"200, 100, 50");
 }
@@ -130,7 +130,7 @@ class DisplayAccessibility : public Accessibility {
         ASSERT_TRUE(display.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
                                    RECT{8, 10, 188, 140}, host.Hwnd(), 1000));
         display.SetPaneCount(4);
-        display.SetPaneColor(1, 0xFFC86432); // 200, 100, 50
+        display.SetPaneColor(1, Argb{0xFFC86432}); // 200, 100, 50
     }
 
     FakeScreenDisplay display;
@@ -170,7 +170,7 @@ TEST_F(DisplayAccessibility, TheMagnifiedViewIsAPictureThatSaysWhatItIs) {
 TEST_F(DisplayAccessibility, ANewActivePaneOrColourIsAnnounced) {
     display.SetActivePane(2);
     EXPECT_TRUE(Heard(EVENT_OBJECT_SELECTION, display.Hwnd(), 3));
-    display.SetPaneColor(2, 0xFF102030);
+    display.SetPaneColor(2, Argb{0xFF102030});
     EXPECT_TRUE(Heard(EVENT_OBJECT_NAMECHANGE, display.Hwnd(), 3));
 }
 

@@ -4,7 +4,7 @@
 #include "dialogs/DlgColor.h"
 #include "logic/Palette.h"
 #include "win/Controls.h"
-#include "win/Gdiplus.h"
+#include "win/Colors.h"
 
 #include "resource.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr ColorRef kFace = RGB(125, 167, 216);
+constexpr ColorRef kFace = MakeColorRef(125, 167, 216);
 
 class ColorDialog : public ::testing::Test {
   protected:
@@ -39,9 +39,9 @@ TEST_F(ColorDialog, APaletteClickChoosesTheClickedPixel) {
         ColorRef color;
     };
     const Click clicks[] = {
-        {{186, 30}, 0x000083FF},                // column 15, row 2: FF8300
-        {{180, 30}, 0x00000000},                // a line
-        {{12 * 4 + 6, 12 * 1 + 6}, 0x005A4BFF}, // column 4, row 1: FF4B5A
+        {{186, 30}, ColorRef{0x000083FF}},                // column 15, row 2: FF8300
+        {{180, 30}, ColorRef{0x00000000}},                // a line
+        {{12 * 4 + 6, 12 * 1 + 6}, ColorRef{0x005A4BFF}}, // column 4, row 1: FF4B5A
     };
     for (const Click& click : clicks) {
         CDlgColor dialog;
@@ -63,8 +63,8 @@ TEST_F(ColorDialog, EverySwatchGivesTheColourOfTheTable) {
         for (int column = 0; column < kPaletteColumns; ++column) {
             const int x = kPaletteCell * column + kPaletteCell / 2, y = kPaletteCell * row + kPaletteCell / 2;
             SendMessageW(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-            const std::uint32_t rgb = kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
-            ASSERT_EQ(dialog.GetPickedColor(), ToColorRef(0xFF000000u | rgb)) << column << ", " << row;
+            ASSERT_EQ(dialog.GetPickedColor(), ToColorRef(PaletteSwatch(row, column)))
+                << column << ", " << row;
         }
 }
 
@@ -72,7 +72,7 @@ TEST_F(ColorDialog, AnUnreadablePaletteClosesWithoutAChoice) {
     // A module without the palette bitmap: the click cannot read a colour.
     CDlgColor dialog(GetModuleHandleW(L"kernel32.dll"));
     EXPECT_EQ(ClickPalette(dialog, POINT{186, 30}), IDCANCEL);
-    EXPECT_EQ(dialog.GetPickedColor(), 0u);
+    EXPECT_EQ(dialog.GetPickedColor(), ColorRef{});
     EXPECT_FALSE(dialog.WantsMoreColors());
 }
 
@@ -119,7 +119,7 @@ TEST_F(ColorDialog, TheFaceHasTheThemeColourAndThePaletteTheHand) {
     ReleaseDC(dialog.Hwnd(), dc);
     LOGBRUSH logBrush{};
     ASSERT_EQ(GetObjectW(brush, sizeof(logBrush), &logBrush), static_cast<int>(sizeof(logBrush)));
-    EXPECT_EQ(logBrush.lbColor, kFace);
+    EXPECT_EQ(logBrush.lbColor, win::ToCOLORREF(kFace));
 
     const HWND palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
     SetCursor(nullptr);

@@ -2,14 +2,15 @@
 #include "FakeScreenDisplay.h"
 #include "MagnifiedView.h"
 #include "WindowTestSupport.h"
+#include "win/Colors.h"
 #include "win/PrivateMessages.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr Argb kRed = 0xFFDE0000;
-constexpr Argb kOutline = 0xFF323232;
+constexpr Argb kRed{0xFFDE0000};
+constexpr Argb kOutline{0xFF323232};
 
 class ColorDisplayTest : public ::testing::Test {
   protected:
@@ -19,13 +20,13 @@ class ColorDisplayTest : public ::testing::Test {
                                    RECT{8, 10, 188, 140}, host.Hwnd(), 1000));
         display.SetPaneCount(4);
         for (int i = 0; i < 4; ++i)
-            display.SetPaneColor(i, 0xFF100000u * static_cast<Argb>(i + 1) | 0xFF000000u);
+            display.SetPaneColor(i, Argb{0xFF100000u * static_cast<std::uint32_t>(i + 1) | 0xFF000000u});
     }
 
     Argb Pixel(int x, int y) const {
         Gdiplus::Color color;
         display.Canvas()->GetPixel(x, y, &color);
-        return color.GetValue();
+        return win::ToArgb(color);
     }
     void Click(int x, int y) {
         SendMessageW(display.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -51,7 +52,7 @@ TEST_F(ColorDisplayTest, ClickMakesThePaneActiveDrawsTheRedFrameAndTellsTheParen
     EXPECT_EQ(Pixel(92, 80), display.GetPaneColor(3));
     EXPECT_EQ(Pixel(130, 100), display.GetPaneColor(3));
     EXPECT_EQ(Pixel(3, 30), kOutline);    // pane 0 is only outlined now
-    EXPECT_EQ(Pixel(1, 60), 0xFF282828u); // the outer frame
+    EXPECT_EQ(Pixel(1, 60), Argb{0xFF282828}); // the outer frame
     EXPECT_EQ(host.Count(WM_PANE_SELECTED, 0), 1);
     EXPECT_EQ(GetFocus(), display.Hwnd());
 }
@@ -94,7 +95,7 @@ TEST_F(ColorDisplayTest, NewCountKeepsTheFirstColoursAndStartsTheRestWhite) {
     EXPECT_EQ(display.GetPaneColor(0), first);
     EXPECT_EQ(display.GetPaneColor(3), fourth);
     for (int i = 4; i < 9; ++i)
-        EXPECT_EQ(display.GetPaneColor(i), 0xFFFFFFFFu);
+        EXPECT_EQ(display.GetPaneColor(i), Argb{0xFFFFFFFF});
     display.SetPaneCount(3);
     EXPECT_EQ(display.GetPaneCount(), 1);
     EXPECT_EQ(display.GetPaneColor(0), first);
@@ -105,9 +106,9 @@ TEST_F(ColorDisplayTest, NewCountKeepsTheFirstColoursAndStartsTheRestWhite) {
 TEST_F(ColorDisplayTest, OutOfRangeIndexesAreRefusedQuietly) {
     display.SetActivePane(4);
     EXPECT_EQ(display.GetActivePane(), 0);
-    display.SetPaneColor(7, 0xFF123456);
-    EXPECT_EQ(display.GetPaneColor(7), 0xFF000000u);
-    EXPECT_EQ(display.GetPaneColor(-1), 0xFF000000u);
+    display.SetPaneColor(7, Argb{0xFF123456});
+    EXPECT_EQ(display.GetPaneColor(7), Argb{0xFF000000});
+    EXPECT_EQ(display.GetPaneColor(-1), Argb{0xFF000000});
 }
 
 constexpr POINT kClick{300, 200};
@@ -133,7 +134,7 @@ TEST_F(ZoomViewTest, ShowsEveryBlockExactlyWithTheGridBlendedOnTheFirstColumnAnd
     ShowAt(kClick);
     // Every column, lines at 0 and none at 175; rows 0 and 127 lie under the frame.
     EXPECT_TRUE(Shows(kClick, true));
-    EXPECT_EQ(Pixel(1, 65), 0xFF282828u); // the frame still goes over the view
+    EXPECT_EQ(Pixel(1, 65), Argb{0xFF282828}); // the frame still goes over the view
 }
 
 TEST_F(ZoomViewTest, GridSwitchedWhileShownChangesTheViewAtOnce) {
@@ -157,7 +158,7 @@ TEST_F(ZoomViewTest, CopiesOnlyTheAreaAroundTheClickClippedToTheScreen) {
     ShowAt(origin);
     EXPECT_EQ(display.copied[1], (PixelRect{origin.x, origin.y, origin.x + 88, origin.y + 64}));
     // Blocks whose source lies off the screen are black, the clicked pixel fills (88..91, 64..67).
-    EXPECT_EQ(Pixel(2 + 85, 1 + 62), 0xFF000000u);
+    EXPECT_EQ(Pixel(2 + 85, 1 + 62), Argb{0xFF000000});
     EXPECT_EQ(Pixel(2 + 89, 1 + 65), FakeScreenPixel(origin.x, origin.y));
 }
 
@@ -176,10 +177,10 @@ TEST_F(ZoomViewTest, ClickAtTheCentrePicksTheClickedPixelAndLeavesZoomMode) {
 
 TEST_F(ZoomViewTest, ClickOnTheMarginGivesBlack) {
     for (POINT margin : {POINT{0, 0}, POINT{179, 65}, POINT{90, 129}}) {
-        display.SetPaneColor(0, 0xFF102030);
+        display.SetPaneColor(0, Argb{0xFF102030});
         ShowAt(kClick);
         Click(margin.x, margin.y);
-        EXPECT_EQ(display.GetPaneColor(0), 0xFF000000u) << margin.x << "," << margin.y;
+        EXPECT_EQ(display.GetPaneColor(0), Argb{0xFF000000}) << margin.x << "," << margin.y;
         EXPECT_FALSE(ShowsMagnifiedView(display.Hwnd()));
     }
 }

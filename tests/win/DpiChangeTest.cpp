@@ -164,7 +164,7 @@ TEST_F(DpiChange, LockPicturesGrowSharpWithTheirKeyColourReplaced) {
     const std::vector<Argb> large = ui::ReadPixels(canvas);
     // Nothing blended: the larger picture has exactly the colours of the smaller one.
     EXPECT_EQ(std::set<Argb>(large.begin(), large.end()), std::set<Argb>(small.begin(), small.end()));
-    EXPECT_EQ(std::set<Argb>(large.begin(), large.end()).count(0xFF0000FF), 0u); // no blue key left
+    EXPECT_EQ(std::set<Argb>(large.begin(), large.end()).count(Argb{0xFF0000FF}), 0u); // no blue key left
 }
 
 TEST_F(DpiChange, TheMagnifiedViewUsesBlocksOfTheNewScale) {
@@ -238,13 +238,13 @@ TEST_F(PaletteDpiChange, ThePaletteShowsSharpAtTwiceTheSizeAndEverySwatchStillGi
         for (int column = 0; column < kPaletteColumns; ++column) {
             const int x = 2 * kPaletteCell * column + kPaletteCell, y = 2 * kPaletteCell * row + kPaletteCell;
             SendMessageW(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-            const std::uint32_t rgb = kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)];
-            ASSERT_EQ(dialog.GetPickedColor(), ToColorRef(0xFF000000u | rgb)) << column << ", " << row;
+            ASSERT_EQ(dialog.GetPickedColor(), ToColorRef(PaletteSwatch(row, column)))
+                << column << ", " << row;
         }
     // Both pixels of a stretched line are the line.
     for (int x : {2 * kPaletteCell * 3, 2 * kPaletteCell * 3 + 1}) {
         SendMessageW(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 20));
-        EXPECT_EQ(dialog.GetPickedColor(), 0u) << x;
+        EXPECT_EQ(dialog.GetPickedColor(), ColorRef{}) << x;
     }
 }
 

@@ -5,8 +5,7 @@
 
 // Screen pixel (x, y) of the stand-in screen: distinct for every pixel near the clicks.
 inline Argb FakeScreenPixel(int x, int y) {
-    return 0xFF000000u | static_cast<Argb>((x * 5) & 0xFF) << 16 | static_cast<Argb>((y * 7) & 0xFF) << 8 |
-           static_cast<Argb>((x + y) & 0xFF);
+    return ToArgb(MakeColorRef(x * 5, y * 7, x + y));
 }
 
 // The display with a stand-in screen that records what it was asked to copy.

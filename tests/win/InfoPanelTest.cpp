@@ -99,15 +99,15 @@ TEST_F(InfoPanelTest, SetNotationIgnoresUnknownValues) {
 
 // Each row shows its own notation; the notations' texts are the logic's, tested on their own.
 TEST_F(InfoPanelTest, ShowsTheColourInEveryRow) {
-    panel.SetColor(0x001E140A); // red 10, green 20, blue 30
+    panel.SetColor(ColorRef{0x001E140A}); // red 10, green 20, blue 30
     for (const NotationRow& row : kNotationRows)
-        EXPECT_EQ(Text(row.valueId), NotationText(row.notation, 0x001E140A)) << row.valueId;
+        EXPECT_EQ(Text(row.valueId), NotationText(row.notation, ColorRef{0x001E140A})) << row.valueId;
     EXPECT_EQ(Text(IDC_VALUE_RGB), L"10, 20, 30");
-    EXPECT_EQ(panel.GetColor(), 0x001E140Au);
+    EXPECT_EQ(panel.GetColor(), ColorRef{0x001E140A});
 }
 
 TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
-    panel.SetBackgroundColor(0x00E6C2A3);
+    panel.SetBackgroundColor(ColorRef{0x00E6C2A3});
     RedrawWindow(panel.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC dc = GetDC(panel.Hwnd());

@@ -44,8 +44,9 @@ inline ::testing::AssertionResult ShowsView(const ui::CanvasWindow& display, con
             const Argb expected = image[static_cast<size_t>(v * width + u)];
             if (at != expected)
                 return ::testing::AssertionFailure()
-                       << (::testing::Message() << "zoom pixel " << u << "," << v << " is " << std::hex << at
-                                                << ", not " << expected);
+                       << (::testing::Message() << "zoom pixel " << u << "," << v << " is " << std::hex
+                                                << static_cast<std::uint32_t>(at) << ", not "
+                                                << static_cast<std::uint32_t>(expected));
         }
     return ::testing::AssertionSuccess();
 }

@@ -2,6 +2,7 @@
 #include "WindowTestSupport.h"
 #include "logic/Language.h"
 #include "dialogs/DlgOptions.h"
+#include "win/Colors.h"
 #include "win/Controls.h"
 
 #include "resource.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr ColorRef kFace = RGB(251, 199, 202);
+constexpr ColorRef kFace = MakeColorRef(251, 199, 202);
 constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
                                  IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
 
@@ -177,14 +178,14 @@ TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsIt
     for (int id : {0, IDC_GRID, IDC_PANE_COUNT_LABEL, IDC_THEME_GROUP, IDC_THEME_3, IDC_RUSSIAN}) {
         const ControlColors colors = AskControlColors(dialog.Hwnd(), id ? WM_CTLCOLORSTATIC : WM_CTLCOLORDLG,
                                                       id ? GetDlgItem(dialog.Hwnd(), id) : dialog.Hwnd());
-        EXPECT_EQ(colors.brush, kFace) << id;
-        EXPECT_EQ(colors.background, kFace) << id;
+        EXPECT_EQ(colors.brush, win::ToCOLORREF(kFace)) << id;
+        EXPECT_EQ(colors.background, win::ToCOLORREF(kFace)) << id;
     }
     const HWND box = GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT);
-    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, box).brush, kFace);
+    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, box).brush, win::ToCOLORREF(kFace));
     COMBOBOXINFO info{sizeof(info)};
     ASSERT_TRUE(GetComboBoxInfo(box, &info));
-    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, info.hwndList).brush, kFace);
+    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, info.hwndList).brush, win::ToCOLORREF(kFace));
 }
 
 } // namespace

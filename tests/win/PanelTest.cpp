@@ -1,5 +1,6 @@
 #include "ChildHost.h"
 #include "WindowTestSupport.h"
+#include "win/Colors.h"
 #include "win/PrivateMessages.h"
 #include "app/Slider.h"
 #include "ui/PanelCtrl.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr Argb kConstructionFill = 0xFFBFD9D9;
+constexpr Argb kConstructionFill{0xFFBFD9D9};
 
 class PanelTest : public ::testing::Test {
   protected:
@@ -31,7 +32,7 @@ class PanelTest : public ::testing::Test {
     Argb ButtonPixel(int id, int x, int y) {
         Gdiplus::Color color;
         panel.Button(id)->Canvas()->GetPixel(x, y, &color);
-        return color.GetValue();
+        return win::ToArgb(color);
     }
     void Click(int id) {
         const HWND button = panel.Button(id)->Hwnd();
@@ -66,8 +67,8 @@ TEST_F(PanelTest, IdleButtonsAreGreyWithTheKeyInTheConstructionColour) {
         for (int y = 1; y < 19; ++y)
             for (int x = 1; x < 27; ++x) {
                 const Argb pixel = ButtonPixel(id, x, y);
-                const Argb r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF, b = pixel & 0xFF;
-                if (pixel != kConstructionFill && !(r == g && g == b))
+                const ColorRef c = ToColorRef(pixel);
+                if (pixel != kConstructionFill && !(RedOf(c) == GreenOf(c) && GreenOf(c) == BlueOf(c)))
                     FAIL() << "button " << id << " is coloured at " << x << ", " << y;
             }
 }
@@ -76,7 +77,7 @@ TEST_F(PanelTest, ThemeRefillKeepsTheButtonCornersAndRedrawsTheTopLine) {
     Gdiplus::Color color;
     panel.Canvas()->GetPixel(3, 10, &color); // drawn once in the colour it was made with
     ASSERT_NE(color.GetValue(), 0xFFA3C2E6u);
-    panel.SetBackgroundColor(0xFFA3C2E6);
+    panel.SetBackgroundColor(Argb{0xFFA3C2E6});
     panel.Canvas()->GetPixel(3, 10, &color);
     EXPECT_EQ(color.GetValue(), 0xFFA3C2E6u);
     panel.Canvas()->GetPixel(100, 0, &color);
@@ -109,8 +110,8 @@ TEST_F(PanelTest, PickerAndTopmostLatchOthersDoNot) {
 
 TEST_F(PanelTest, HoverShowsTheColouredPicture) {
     SendMessageW(panel.Button(5006)->Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(14, 10));
-    const Argb pixel = ButtonPixel(5006, 6, 10); // on the blue disc
-    EXPECT_GT(pixel & 0xFF, (pixel >> 16) & 0xFF);
+    const ColorRef pixel = ToColorRef(ButtonPixel(5006, 6, 10)); // on the blue disc
+    EXPECT_GT(BlueOf(pixel), RedOf(pixel));
 }
 
 // A trackbar as the main window's template makes them, for the red channel's range.

@@ -1,5 +1,6 @@
 #include "logic/Palette.h"
 #include "ui/Pictures.h"
+#include "win/Colors.h"
 
 #include "resource.h"
 
@@ -29,7 +30,7 @@ const PictureSize kPictures[] = {
 Argb PixelOf(Gdiplus::Bitmap& bitmap, int x, int y) {
     Gdiplus::Color color;
     bitmap.GetPixel(x, y, &color);
-    return color.GetValue();
+    return win::ToArgb(color);
 }
 
 class PictureResources : public ::testing::Test {
@@ -52,9 +53,9 @@ TEST_F(PictureResources, ToolIconsHaveTheGreyFrameWithRedKeyCorners) {
         win::BitmapPtr icon = ui::LoadResourceBitmap(GetModuleHandleW(nullptr), id);
         ASSERT_TRUE(icon);
         for (POINT corner : {POINT{0, 0}, POINT{27, 0}, POINT{0, 19}, POINT{27, 19}})
-            EXPECT_EQ(PixelOf(*icon, corner.x, corner.y), 0xFFFF0000u) << id;
-        EXPECT_EQ(PixelOf(*icon, 10, 0), 0xFF808080u) << id;
-        EXPECT_EQ(PixelOf(*icon, 0, 10), 0xFF808080u) << id;
+            EXPECT_EQ(PixelOf(*icon, corner.x, corner.y), Argb{0xFFFF0000}) << id;
+        EXPECT_EQ(PixelOf(*icon, 10, 0), Argb{0xFF808080}) << id;
+        EXPECT_EQ(PixelOf(*icon, 0, 10), Argb{0xFF808080}) << id;
     }
 }
 
@@ -64,10 +65,10 @@ TEST_F(PictureResources, PadlocksCarryTheBlueKeyInTheCornersAndTheShackle) {
     int keys = 0;
     for (int y = 0; y < 11; ++y)
         for (int x = 0; x < 9; ++x)
-            keys += PixelOf(*lock, x, y) == 0xFF0000FF;
+            keys += PixelOf(*lock, x, y) == Argb{0xFF0000FF};
     EXPECT_EQ(keys, 12); // three in each top corner, six in the hole
-    EXPECT_EQ(PixelOf(*lock, 0, 10), 0xFF7D7D7Du);
-    EXPECT_EQ(PixelOf(*lock, 3, 7), 0xFFD5D5D5u);
+    EXPECT_EQ(PixelOf(*lock, 0, 10), Argb{0xFF7D7D7D});
+    EXPECT_EQ(PixelOf(*lock, 3, 7), Argb{0xFFD5D5D5});
 }
 
 TEST_F(PictureResources, PaletteResourceHasTheSwatchColours) {
@@ -75,10 +76,9 @@ TEST_F(PictureResources, PaletteResourceHasTheSwatchColours) {
     ASSERT_TRUE(palette);
     for (int row = 0; row < kPaletteRows; ++row)
         for (int column = 0; column < kPaletteColumns; ++column)
-            ASSERT_EQ(PixelOf(*palette, 12 * column + 6, 12 * row + 6),
-                      0xFF000000u | kPaletteSwatches[static_cast<size_t>(row * kPaletteColumns + column)]);
-    EXPECT_EQ(PixelOf(*palette, 186, 30), 0xFFFF8300u);
-    EXPECT_EQ(PixelOf(*palette, 180, 30), 0xFF000000u);
+            ASSERT_EQ(PixelOf(*palette, 12 * column + 6, 12 * row + 6), PaletteSwatch(row, column));
+    EXPECT_EQ(PixelOf(*palette, 186, 30), Argb{0xFFFF8300});
+    EXPECT_EQ(PixelOf(*palette, 180, 30), Argb{0xFF000000});
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 #include "win/PrivateMessages.h"
 #include "logic/Theme.h"
 #include "win/App.h"
-#include "win/Gdiplus.h"
+#include "win/Colors.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ namespace {
 
 constexpr wchar_t kScratch[] = L"Software\\Kelvo Tintra Tests\\Private registry";
 constexpr wchar_t kSettingsPath[] = L"Software\\Kelvo Tintra\\windows_tests\\Settings";
-constexpr ColorRef kWhite = 0x00FFFFFF;
+constexpr ColorRef kWhite{0x00FFFFFF};
 
 class PrivateRegistry {
   public:
@@ -179,7 +179,9 @@ class MainWindowSettings : public ::testing::Test {
         GetWindowRect(Main(), &rect);
         return rect;
     }
-    COLORREF FaceColor() const { return AskControlColors(Main(), WM_CTLCOLORDLG, Main()).background; }
+    ColorRef FaceColor() const {
+        return win::ToColorRef(AskControlColors(Main(), WM_CTLCOLORDLG, Main()).background);
+    }
     // Where the platform puts a window when nothing is stored.
     POINT DefaultPlacement() {
         static POINT placement = [this] {
@@ -199,7 +201,7 @@ class MainWindowSettings : public ::testing::Test {
         EXPECT_EQ(Info().GetColor(), color);
         for (int channel = 0; channel < 3; ++channel)
             EXPECT_EQ(SendMessageW(GetDlgItem(Main(), 1018 + channel), TBM_GETPOS, 0, 0),
-                      (color >> (8 * channel)) & 0xFF);
+                      (static_cast<int>(color) >> (8 * channel)) & 0xFF);
         const bool topmost = shown.Get(Setting::Topmost) == 1;
         EXPECT_EQ(PanelButton(5007).IsDown(), topmost ? 1 : 0);
         EXPECT_EQ((GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, topmost);
@@ -256,13 +258,13 @@ class MainWindowSettings : public ::testing::Test {
 TEST_F(MainWindowSettings, FirstStartShowsEveryDefaultAndClosingWritesTheWholeTable) {
     const POINT placement = DefaultPlacement();
     Open();
-    EXPECT_EQ(Info().GetColor(), 0u);
+    EXPECT_EQ(Info().GetColor(), ColorRef{});
     EXPECT_EQ(PanelButton(5007).IsDown(), 1);
     EXPECT_TRUE(GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(FaceColor(), RGB(125, 167, 216)); // theme 4
+    EXPECT_EQ(FaceColor(), MakeColorRef(125, 167, 216)); // theme 4
     ASSERT_EQ(Display().GetPaneCount(), 4);
     for (int pane = 0; pane < 4; ++pane)
-        EXPECT_EQ(Display().GetPaneColor(pane), 0xFF000000u);
+        EXPECT_EQ(Display().GetPaneColor(pane), Argb{0xFF000000});
     EXPECT_EQ(Display().GetActivePane(), 0);
     EXPECT_EQ(Info().GetNotation(), ColorNotation::Colref);
     for (int channel = 0; channel < 3; ++channel)
@@ -338,7 +340,7 @@ TEST_F(MainWindowSettings, ThreePanesReadAndWriteColor1Only) {
     StoreDword(L"kept_by_someone_else", 7);
     Open();
     ASSERT_EQ(Display().GetPaneCount(), 1);
-    EXPECT_EQ(Display().GetPaneColor(0), ToArgb(0x00112233));
+    EXPECT_EQ(Display().GetPaneColor(0), ToArgb(ColorRef{0x00112233}));
     Close();
     const auto values = ValuesUnder(HKEY_CURRENT_USER, kSettingsPath);
     EXPECT_EQ(values.count(L"color1"), 1u);
@@ -389,8 +391,8 @@ TEST_F(MainWindowSettings, ASliderMoveThatComesWithoutAPressIsAppliedWithTheLock
     const int moved = static_cast<int>(SendMessageW(red, TBM_GETPOS, 0, 0));
     ASSERT_GT(moved, 0);
     EXPECT_EQ(SendMessageW(GetDlgItem(Main(), 1019), TBM_GETPOS, 0, 0), moved);
-    EXPECT_EQ(Info().GetColor(), RGB(moved, moved, 0));
-    EXPECT_EQ(Display().GetPaneColor(0), ToArgb(RGB(moved, moved, 0)));
+    EXPECT_EQ(Info().GetColor(), MakeColorRef(moved, moved, 0));
+    EXPECT_EQ(Display().GetPaneColor(0), ToArgb(MakeColorRef(moved, moved, 0)));
     Close();
 }
 

@@ -3,6 +3,7 @@
 #include "logic/KeyColor.h"
 #include "ui/Pictures.h"
 #include "ui/UButton.h"
+#include "win/Colors.h"
 
 #include "resource.h"
 
@@ -10,10 +11,10 @@
 
 namespace {
 
-constexpr ColorRef kFace = 0x00D8A77D;     // theme 4's background
-constexpr ColorRef kNewFace = 0x0092AB79;  // theme 1's background
-constexpr Argb kGreyLockFace = 0xFFD5D5D5; // the grey padlock's face
-constexpr Argb kRedLockFace = 0xFFFF7979;
+constexpr ColorRef kFace{0x00D8A77D};     // theme 4's background
+constexpr ColorRef kNewFace{0x0092AB79};  // theme 1's background
+constexpr Argb kGreyLockFace{0xFFD5D5D5}; // the grey padlock's face
+constexpr Argb kRedLockFace{0xFFFF7979};
 
 class UButtonTest : public ::testing::Test {
   protected:
@@ -28,7 +29,7 @@ class UButtonTest : public ::testing::Test {
     Argb Pixel(int x, int y) const {
         Gdiplus::Color color;
         button.Canvas()->GetPixel(x, y, &color);
-        return color.GetValue();
+        return win::ToArgb(color);
     }
     void Mouse(UINT message, int x, int y) {
         SendMessageW(button.Hwnd(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
@@ -115,7 +116,7 @@ TEST_F(UButtonTest, HoverPictureFollowsThePointerButDownWins) {
     ASSERT_TRUE(button.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, 9, 11}, host.Hwnd(), 1002, 1));
     button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREEN, IDB_LOCK_RED, IDB_LOCK_GREY);
     Mouse(WM_MOUSEMOVE, 4, 5);
-    EXPECT_EQ(Pixel(2, 7), 0xFF1AFF1Au);
+    EXPECT_EQ(Pixel(2, 7), Argb{0xFF1AFF1A});
     Mouse(WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(Pixel(2, 7), kGreyLockFace);
     button.SetDown(1);

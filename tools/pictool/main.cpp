@@ -12,10 +12,11 @@
 
 namespace {
 
-PixImage FromPixels(const std::vector<std::uint32_t>& rgb, int width, int height) {
+// Alpha is dropped: the bitmaps these become have none.
+PixImage FromPixels(const std::vector<Argb>& pixels, int width, int height) {
     PixImage image = MakeImage(width, height, 0);
-    for (size_t i = 0; i < rgb.size(); ++i)
-        image.pixels[i].rgb = rgb[i];
+    for (size_t i = 0; i < pixels.size(); ++i)
+        image.pixels[i].rgb = static_cast<std::uint32_t>(pixels[i]) & 0xFFFFFFu;
     return image;
 }
 

@@ -3,6 +3,7 @@
 // system colour dialog with a few of its basic colours clicked.
 #include "DialogVisit.h"
 #include "logic/Palette.h"
+#include "win/Colors.h"
 
 namespace soak {
 
@@ -49,12 +50,11 @@ class ColorDialogVisit : DialogVisit {
         do
             point = POINT{input.Pick(0, shown.right - 1), input.Pick(0, shown.bottom - 1)};
         while (WindowFromPoint(ScreenOf(palette, point)) != palette);
-        const std::uint32_t rgb = palettePixels[static_cast<size_t>(
+        const Argb pixel = palettePixels[static_cast<size_t>(
             NearestSource(point.y, kPaletteHeight, shown.bottom) * kPaletteWidth +
             NearestSource(point.x, kPaletteWidth, shown.right))];
         input.Tap("colour dialog: click on the palette", ScreenOf(palette, point));
-        return MakeColorRef(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
-                            static_cast<int>(rgb & 0xFF));
+        return ToColorRef(pixel);
     }
 
     // The two top rows of a cell, where a focus frame shows.
@@ -80,7 +80,7 @@ class ColorDialogVisit : DialogVisit {
         const HWND basics = GetDlgItem(system, kBasicColors);
         RECT area;
         GetClientRect(basics, &area);
-        ColorRef chosen = 0; // the dialog starts with black
+        ColorRef chosen{}; // the dialog starts with black
         int lastCell = -1;
         for (int clicks = input.Pick(0, 2); clicks > 0; --clicks) {
             const int cell = input.Pick(0, kBasicColumns * kBasicRows - 1);
@@ -97,7 +97,7 @@ class ColorDialogVisit : DialogVisit {
             // The choice draws a focus frame round the cell.
             if (!WaitFor([&] { return TopEdge(basics, rect) != edge; }, kEffectTimeoutMs))
                 return "a click on a basic colour of the system colour dialog did not choose it";
-            chosen = color;
+            chosen = win::ToColorRef(color);
             lastCell = cell;
         }
         switch (input.Pick(0, 2)) {
@@ -113,7 +113,7 @@ class ColorDialogVisit : DialogVisit {
         }
     }
 
-    const std::vector<std::uint32_t> palettePixels = RenderPalette();
+    const std::vector<Argb> palettePixels = RenderPalette();
 };
 
 } // namespace soak

@@ -75,7 +75,7 @@ class Invariants {
     }
     // Panes whose frame shows the active colour, and the colour inside the last of them.
     // A single pane fills the display, whose own frame covers the pane's.
-    int ActivePanes(COLORREF* inside) const {
+    int ActivePanes(ColorRef* inside) const {
         const HWND display = tintra.process->Control(IDC_COLOR_DISPLAY);
         const std::vector<PixelRect> panes = tintra.Panes();
         int active = 0;
@@ -84,7 +84,7 @@ class Invariants {
             if (panes.size() > 1 && ScreenPixel(display, pane.left, middle.y) != kActivePaneFrame)
                 continue;
             ++active;
-            *inside = ScreenPixel(display, middle.x, middle.y);
+            *inside = win::ToColorRef(ScreenPixel(display, middle.x, middle.y));
         }
         return active;
     }
@@ -97,7 +97,7 @@ class Invariants {
                    ") differ from the sliders (" + RgbText(color) + ")";
         if (const int marks = MarksSet(); marks != 1)
             return std::to_string(marks) + " notation marks are set";
-        COLORREF inside = 0;
+        ColorRef inside{};
         if (const int active = ActivePanes(&inside); active != 1)
             return std::to_string(active) + " of " + std::to_string(tintra.choices.panes) +
                    " panes are active";

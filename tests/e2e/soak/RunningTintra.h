@@ -6,6 +6,7 @@
 #include "logic/DpiScaling.h"
 #include "logic/PaneLayout.h"
 #include "logic/Theme.h"
+#include "win/Colors.h"
 
 #include <map>
 #include <memory>
@@ -102,7 +103,7 @@ struct RunningTintra {
     // What the program would save now, read from the screen and the window, as the user sees it.
     Settings ShownSettings() const {
         Settings shown;
-        shown[L"color"] = SliderColor();
+        shown[L"color"] = static_cast<DWORD>(SliderColor());
         RECT window;
         GetWindowRect(main, &window);
         shown[L"x"] = static_cast<DWORD>(window.left);
@@ -147,8 +148,8 @@ struct RunningTintra {
     // The main window's face, left of the red slider, shows the theme's darker colour.
     std::string FaceProblem() const {
         const RECT slider = RectInParent(process->Control(IDC_SLIDER_RED));
-        const COLORREF face = ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2);
-        const COLORREF theme = LookupTheme(choices.theme).backgroundColor;
+        const ColorRef face = win::ToColorRef(ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2));
+        const ColorRef theme = LookupTheme(choices.theme).backgroundColor;
         if (face != theme)
             return "the face shows " + RgbText(face) + ", theme " + std::to_string(choices.theme) + " has " +
                    RgbText(theme);
