@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <cwchar>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,8 +19,6 @@ using namespace e2e;
 
 // The system colour dialog's grid of basic colours: 8 columns, 6 rows.
 constexpr int kBasicColorsArea = 0x2D0, kBasicColumns = 8, kBasicRows = 6;
-constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
-constexpr wchar_t kRussianNote[] = L"Языковые опции будут применены после перезагрузки программы";
 
 // What the screen shows in an area of a window's client area.
 std::vector<COLORREF> Pixels(HWND window, const RECT& area) {
@@ -34,11 +31,6 @@ std::vector<COLORREF> Pixels(HWND window, const RECT& area) {
             pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
     ReleaseDC(nullptr, screen);
     return pixels;
-}
-
-std::wstring RgbText(COLORREF color) {
-    return std::to_wstring(GetRValue(color)) + L", " + std::to_wstring(GetGValue(color)) + L", " +
-           std::to_wstring(GetBValue(color));
 }
 
 class Dialogs : public WithTintra<> {
@@ -175,7 +167,7 @@ TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
     ClientToScreen(GetDlgItem(dialog, IDC_PALETTE), &swatch);
     const std::uint32_t color = kPaletteSwatches[static_cast<size_t>(kRow * kPaletteColumns + kColumn)];
     ASSERT_TRUE(DoubleClickEndingOverAPane(dialog, swatch));
-    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), RgbText(RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
+    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), NotationText(ColorNotation::Rgb, RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
 }
 
 TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
@@ -210,7 +202,7 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
                              [&] { return Pixels(basics, cell) != before; }));
         const COLORREF chosen = ScreenPixel(basics, x, y);
         ASSERT_TRUE(DoubleClickEndingOverAPane(system, MiddleOf(GetDlgItem(system, IDOK))));
-        EXPECT_TRUE(RgbReads(RgbText(chosen)));
+        EXPECT_TRUE(RgbReads(NotationText(ColorNotation::Rgb, chosen)));
     }
 }
 
@@ -263,23 +255,18 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
 
 TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDoesNot) {
     Start();
-    const auto [face, panel] = LookupTheme(6);
-    const auto [oldFace, oldPanel] = LookupTheme(kDefaultTheme);
-    HWND options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    ClickCheck(options, IDC_THEME_6);
-    ASSERT_TRUE(ClickClosing(options, IDCANCEL));
-    // The closed dialog covered these points: wait for the repaint, which must keep the old theme.
-    EXPECT_TRUE(ScreenShows(Main(), 195, 60, oldFace));
-    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, oldPanel));
-
-    options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    ClickCheck(options, IDC_THEME_6);
-    ASSERT_TRUE(ClickClosing(options, IDOK));
-    EXPECT_TRUE(ScreenShows(Main(), 195, 60, face));
-    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, panel));
-    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_TOOL_PANEL), 2, 14, panel));
+    for (bool confirm : {false, true}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        const HWND options = OpenOptions();
+        ASSERT_NE(options, nullptr);
+        ClickCheck(options, IDC_THEME_6);
+        ASSERT_TRUE(ClickClosing(options, confirm ? IDOK : IDCANCEL));
+        // The closed dialog covered these points: wait for the repaint, which shows the theme then in force.
+        const auto [face, panel] = LookupTheme(confirm ? 6 : kDefaultTheme);
+        EXPECT_TRUE(ScreenShows(Main(), 195, 60, face));
+        EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, panel));
+        EXPECT_TRUE(ScreenShows(tintra.Control(IDC_TOOL_PANEL), 2, 14, panel));
+    }
 }
 
 TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedTakenOut) {
@@ -302,8 +289,7 @@ TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedT
 }
 
 TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
-    for (auto [startRussian, other, note] :
-         {std::tuple{false, IDC_RUSSIAN, kEnglishNote}, std::tuple{true, IDC_ENGLISH, kRussianNote}}) {
+    for (auto [startRussian, other] : {std::pair{false, IDC_RUSSIAN}, std::pair{true, IDC_ENGLISH}}) {
         SCOPED_TRACE(startRussian);
         StoreSetting(L"language", startRussian ? 1 : 0);
         Start();
@@ -314,7 +300,7 @@ TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
                              [&] { return !IsWindow(options); }));
         HWND box = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (box = OwnedWindow(Main(), L"Tintra")) != nullptr; }));
-        EXPECT_TRUE(HasChildWithText(box, note));
+        EXPECT_TRUE(HasChildWithText(box, kRestartNote[startRussian]));
         EXPECT_FALSE(IsWindowEnabled(Main()));
         ASSERT_TRUE(DoubleClickEndingOverAPane(box, MiddleOf(GetDlgItem(box, IDOK))));
         EXPECT_EQ(tintra.CloseAndWait(), 0);

@@ -30,6 +30,9 @@ constexpr Channel kChannels[] = {{"red", IDC_SLIDER_RED, IDC_LOCK_RED, RGB(255, 
 constexpr COLORREF kReleasedLockFace = RGB(213, 213, 213);
 // The frame round the active pane.
 constexpr COLORREF kActivePaneFrame = RGB(0xDE, 0, 0);
+// The note a change of language brings, in the language the program started in.
+constexpr const wchar_t* kRestartNote[] = {L"Language options will be applied when application is restarted",
+                                           L"Языковые опции будут применены после перезагрузки программы"};
 
 // Waits for the condition, checking every few milliseconds, for at most timeoutMs.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
@@ -135,7 +138,9 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 
 // A control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);
-std::wstring TextOf(HWND window);
+std::string Utf8(const std::wstring& text);
+// The screen's DPI, as a DPI-aware process reads it.
+int ScreenDpi();
 
 bool IsGroupBox(HWND window);
 // The window a click at that point goes to: the control under a group box, which lets clicks
