@@ -167,7 +167,8 @@ TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
     ClientToScreen(GetDlgItem(dialog, IDC_PALETTE), &swatch);
     const std::uint32_t color = kPaletteSwatches[static_cast<size_t>(kRow * kPaletteColumns + kColumn)];
     ASSERT_TRUE(DoubleClickEndingOverAPane(dialog, swatch));
-    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), NotationText(ColorNotation::Rgb, RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
+    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB),
+              NotationText(ColorNotation::Rgb, RGB(color >> 16, (color >> 8) & 0xFF, color & 0xFF)));
 }
 
 TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {

@@ -112,8 +112,143 @@ INPUT MouseInput(DWORD flags, POINT screen = {}) {
     return input;
 }
 
-} // namespace
+template <typename Char> void PutTextOnClipboard(const std::basic_string<Char>& text, UINT format) {
+    const size_t bytes = (text.size() + 1) * sizeof(Char);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block)
+        return;
+    memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(format, block))
+        GlobalFree(block);
+    CloseClipboard();
+}
 
+bool HasClass(HWND window, const wchar_t* name) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    return CompareStringOrdinal(className, -1, name, -1, TRUE) == CSTR_EQUAL;
+}
+
+int repeatedPointerMoves = 0;
+
+std::string PointName(POINT point) {
+    return "(" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+}
+
+bool IsDroppedList(HWND window) {
+    return HasClass(window, L"ComboLBox");
+}
+
+// A control that took the last press and has not yet seen its release. A dropped list also
+// holds the mouse, but on purpose: the next click, in it or beside it, is meant for it.
+bool HoldsMouseFromLastClick(HWND capture) {
+    return capture && (GetWindowLongW(capture, GWL_STYLE) & WS_CHILD) && !IsDroppedList(capture);
+}
+
+// Under Wine every injected move also moves the display's own pointer, and the display reports
+// the pointer's crossings into and out of windows to every Wine program, which takes each as
+// pointer input at the display pointer's place. A program that reads such a report after the
+// next move puts the pointer back at the earlier place for a moment. A drop-down list opening
+// or closing makes the display report crossings, and the list follows the pointer while it
+// holds the mouse: an earlier place with the button down closes it, or chooses another entry.
+// So a press on a drop-down or in its list waits until the pointer has rested on its point
+// longer than a tenth of a second, after which GetCursorPos answers from the display's pointer
+// itself; a pointer that stays away gets the move again.
+void RestAt(POINT screen) {
+    if (PointerRestsAt(screen, 1000))
+        return;
+    ++repeatedPointerMoves;
+    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+    PointerRestsAt(screen);
+}
+
+// Presses the left button where the pointer is, as a hand would: not while a control still
+// holds the mouse from the last click (it would take this press too; a top-level window
+// holding it, as in a picking mode, is meant to). For a click it returns once the press has
+// arrived at a control that takes the mouse on it. The result is the window the press went to.
+// The press carries its own position: one that took the pointer's would land on the earlier
+// place the pointer can read back at for a moment (see RestAt).
+HWND PressHere(POINT screen, bool waitForTheTake) {
+    const HWND target = ClickTarget(screen);
+    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    WaitFor([thread] { return !HoldsMouseFromLastClick(CaptureOf(thread)); });
+    if (HasClass(target, L"ComboBox") || IsDroppedList(CaptureOf(thread)))
+        RestAt(screen);
+    Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+    if (waitForTheTake)
+        WaitFor([&] { return CaptureOf(thread) == target; }, 300);
+    return target;
+}
+
+void ReleaseHere(HWND target, POINT screen) {
+    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    const bool captured = CaptureOf(thread) == target;
+    Send({MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+    if (captured)
+        WaitFor([&] { return CaptureOf(thread) != target; });
+}
+
+INPUT KeyInput(WORD virtualKey, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    return input;
+}
+
+std::string ControlName(HWND control) {
+    wchar_t className[64] = {};
+    GetClassNameW(control, className, 64);
+    const std::wstring text = TextOf(control);
+    return "control " + std::to_string(GetDlgCtrlID(control)) + " (" + Utf8(className) +
+           (text.empty() ? "" : " \"" + Utf8(text) + "\"") + ")";
+}
+
+std::string KeyName(WORD virtualKey) {
+    wchar_t name[32] = {};
+    GetKeyNameTextW(static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) << 16), name, 32);
+    char code[8];
+    std::snprintf(code, sizeof(code), "0x%02X", virtualKey);
+    return "the key " + Utf8(name) + " (" + code + ")";
+}
+
+::testing::AssertionResult Awaited(const std::string& input, const std::string& effect,
+                                   const std::function<bool()>& shows, DWORD timeoutMs) {
+    if (WaitFor(shows, timeoutMs))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << input << ", given once: " << effect << " did not show within " << timeoutMs << " ms";
+}
+
+struct OwnedSearch {
+    HWND owner;
+    const std::wstring* caption; // any caption when null
+    HWND found;
+};
+
+HWND FindOwned(HWND owner, const std::wstring* caption) {
+    OwnedSearch search{owner, caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<OwnedSearch*>(param);
+            if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
+                (!s->caption || TextOf(window) == *s->caption)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
 TintraProcess::~TintraProcess() {
     Release();
 }
@@ -269,27 +404,6 @@ void EmptyTheClipboard() {
     }
 }
 
-namespace {
-
-template <typename Char> void PutTextOnClipboard(const std::basic_string<Char>& text, UINT format) {
-    const size_t bytes = (text.size() + 1) * sizeof(Char);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!block)
-        return;
-    memcpy(GlobalLock(block), text.c_str(), bytes);
-    GlobalUnlock(block);
-    if (!OpenClipboard(nullptr)) {
-        GlobalFree(block);
-        return;
-    }
-    EmptyClipboard();
-    if (!SetClipboardData(format, block))
-        GlobalFree(block);
-    CloseClipboard();
-}
-
-} // namespace
-
 void PutOnClipboard(const std::string& text) {
     PutTextOnClipboard(text, CF_TEXT);
 }
@@ -321,18 +435,6 @@ std::wstring TextOf(HWND window) {
                         nullptr);
     return text;
 }
-
-namespace {
-
-bool HasClass(HWND window, const wchar_t* name) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    return CompareStringOrdinal(className, -1, name, -1, TRUE) == CSTR_EQUAL;
-}
-
-int repeatedPointerMoves = 0;
-
-} // namespace
 
 bool IsGroupBox(HWND window) {
     return HasClass(window, L"Button") && (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
@@ -384,41 +486,6 @@ HWND FocusOf(DWORD thread) {
     return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
 }
 
-namespace {
-
-std::string PointName(POINT point) {
-    return "(" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
-}
-
-bool IsDroppedList(HWND window) {
-    return HasClass(window, L"ComboLBox");
-}
-
-// A control that took the last press and has not yet seen its release. A dropped list also
-// holds the mouse, but on purpose: the next click, in it or beside it, is meant for it.
-bool HoldsMouseFromLastClick(HWND capture) {
-    return capture && (GetWindowLongW(capture, GWL_STYLE) & WS_CHILD) && !IsDroppedList(capture);
-}
-
-// Under Wine every injected move also moves the display's own pointer, and the display reports
-// the pointer's crossings into and out of windows to every Wine program, which takes each as
-// pointer input at the display pointer's place. A program that reads such a report after the
-// next move puts the pointer back at the earlier place for a moment. A drop-down list opening
-// or closing makes the display report crossings, and the list follows the pointer while it
-// holds the mouse: an earlier place with the button down closes it, or chooses another entry.
-// So a press on a drop-down or in its list waits until the pointer has rested on its point
-// longer than a tenth of a second, after which GetCursorPos answers from the display's pointer
-// itself; a pointer that stays away gets the move again.
-void RestAt(POINT screen) {
-    if (PointerRestsAt(screen, 1000))
-        return;
-    ++repeatedPointerMoves;
-    Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-    PointerRestsAt(screen);
-}
-
-} // namespace
-
 ::testing::AssertionResult PointerRestsAt(POINT screen, DWORD timeoutMs) {
     constexpr ULONGLONG kRestMs = 200;
     ULONGLONG restingSince = GetTickCount64();
@@ -435,36 +502,6 @@ void RestAt(POINT screen) {
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the pointer at " << PointName(cursor) << ", not at " << PointName(screen);
 }
-
-namespace {
-
-// Presses the left button where the pointer is, as a hand would: not while a control still
-// holds the mouse from the last click (it would take this press too; a top-level window
-// holding it, as in a picking mode, is meant to). For a click it returns once the press has
-// arrived at a control that takes the mouse on it. The result is the window the press went to.
-// The press carries its own position: one that took the pointer's would land on the earlier
-// place the pointer can read back at for a moment (see RestAt).
-HWND PressHere(POINT screen, bool waitForTheTake) {
-    const HWND target = ClickTarget(screen);
-    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-    WaitFor([thread] { return !HoldsMouseFromLastClick(CaptureOf(thread)); });
-    if (HasClass(target, L"ComboBox") || IsDroppedList(CaptureOf(thread)))
-        RestAt(screen);
-    Send({MouseInput(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-    if (waitForTheTake)
-        WaitFor([&] { return CaptureOf(thread) == target; }, 300);
-    return target;
-}
-
-void ReleaseHere(HWND target, POINT screen) {
-    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-    const bool captured = CaptureOf(thread) == target;
-    Send({MouseInput(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
-    if (captured)
-        WaitFor([&] { return CaptureOf(thread) != target; });
-}
-
-} // namespace
 
 void ClickAt(POINT screen) {
     MoveMouseTo(screen);
@@ -507,18 +544,6 @@ void ReleaseAt(POINT screen) {
 void PressKey(WORD virtualKey) {
     PressKeys({virtualKey});
 }
-
-namespace {
-
-INPUT KeyInput(WORD virtualKey, bool down) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    return input;
-}
-
-} // namespace
 
 void PressKeys(const std::vector<WORD>& virtualKeys) {
     std::vector<INPUT> inputs;
@@ -583,34 +608,6 @@ int ScreenDpi() {
     return dpi;
 }
 
-namespace {
-
-std::string ControlName(HWND control) {
-    wchar_t className[64] = {};
-    GetClassNameW(control, className, 64);
-    const std::wstring text = TextOf(control);
-    return "control " + std::to_string(GetDlgCtrlID(control)) + " (" + Utf8(className) +
-           (text.empty() ? "" : " \"" + Utf8(text) + "\"") + ")";
-}
-
-std::string KeyName(WORD virtualKey) {
-    wchar_t name[32] = {};
-    GetKeyNameTextW(static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) << 16), name, 32);
-    char code[8];
-    std::snprintf(code, sizeof(code), "0x%02X", virtualKey);
-    return "the key " + Utf8(name) + " (" + code + ")";
-}
-
-::testing::AssertionResult Awaited(const std::string& input, const std::string& effect,
-                                   const std::function<bool()>& shows, DWORD timeoutMs) {
-    if (WaitFor(shows, timeoutMs))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << input << ", given once: " << effect << " did not show within " << timeoutMs << " ms";
-}
-
-} // namespace
-
 ::testing::AssertionResult ClickFor(HWND control, int x, int y, const std::string& effect,
                                     const std::function<bool()>& shows, DWORD timeoutMs) {
     ClickControl(control, x, y);
@@ -645,32 +642,6 @@ std::string KeyName(WORD virtualKey) {
     return Awaited("a drag from screen point " + PointName(from) + " to " + PointName(to), effect, shows,
                    timeoutMs);
 }
-
-namespace {
-
-struct OwnedSearch {
-    HWND owner;
-    const std::wstring* caption; // any caption when null
-    HWND found;
-};
-
-HWND FindOwned(HWND owner, const std::wstring* caption) {
-    OwnedSearch search{owner, caption, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<OwnedSearch*>(param);
-            if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
-                (!s->caption || TextOf(window) == *s->caption)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-} // namespace
 
 HWND OwnedWindow(HWND owner, const std::wstring& caption) {
     return FindOwned(owner, &caption);

@@ -31,8 +31,9 @@ constexpr COLORREF kReleasedLockFace = RGB(213, 213, 213);
 // The frame round the active pane.
 constexpr COLORREF kActivePaneFrame = RGB(0xDE, 0, 0);
 // The note a change of language brings, in the language the program started in.
-constexpr const wchar_t* kRestartNote[] = {L"Language options will be applied when application is restarted",
-                                           L"Языковые опции будут применены после перезагрузки программы"};
+constexpr const wchar_t* kRestartNote[] = {
+    L"Language options will be applied when application is restarted",
+    L"Языковые опции будут применены после перезагрузки программы"};
 
 // Waits for the condition, checking every few milliseconds, for at most timeoutMs.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
