@@ -1,4 +1,5 @@
 #include "Driver.h"
+#include "PatternWindow.h"
 #include "logic/Palette.h"
 #include "logic/PaneLayout.h"
 #include "logic/Theme.h"
@@ -19,19 +20,6 @@ using namespace e2e;
 
 // The system colour dialog's grid of basic colours: 8 columns, 6 rows.
 constexpr int kBasicColorsArea = 0x2D0, kBasicColumns = 8, kBasicRows = 6;
-
-// What the screen shows in an area of a window's client area.
-std::vector<COLORREF> Pixels(HWND window, const RECT& area) {
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    const HDC screen = GetDC(nullptr);
-    std::vector<COLORREF> pixels;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
 
 class Dialogs : public WithTintra<> {
   protected:
@@ -198,9 +186,9 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         const int x = area.right * 5 / (2 * kBasicColumns), y = area.bottom * 3 / (2 * kBasicRows);
         const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
                         area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};
-        const std::vector<COLORREF> before = Pixels(basics, cell);
+        const std::vector<std::uint32_t> before = ScreenPixels(basics, cell);
         ASSERT_TRUE(ClickFor(basics, x, y, "a focus frame round the chosen colour",
-                             [&] { return Pixels(basics, cell) != before; }));
+                             [&] { return ScreenPixels(basics, cell) != before; }));
         const COLORREF chosen = ScreenPixel(basics, x, y);
         ASSERT_TRUE(DoubleClickEndingOverAPane(system, MiddleOf(GetDlgItem(system, IDOK))));
         EXPECT_TRUE(RgbReads(NotationText(ColorNotation::Rgb, chosen)));
