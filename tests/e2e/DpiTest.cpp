@@ -122,27 +122,6 @@ double CentreY(const RECT& rect) {
     return (rect.top + rect.bottom) / 2.0;
 }
 
-// A copy of one of the program's dialog templates in this process: the dialog manager gives
-// it the font it gives the program's dialog, at the same DPI.
-class TemplateCopy {
-  public:
-    explicit TemplateCopy(int templateId, HWND parent = nullptr) {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        dialog = CreateDialogParamW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
-            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-    }
-    TemplateCopy(const TemplateCopy&) = delete;
-    TemplateCopy& operator=(const TemplateCopy&) = delete;
-    ~TemplateCopy() { DestroyWindow(dialog); }
-    HWND Hwnd() const { return dialog; }
-    HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)); }
-
-  private:
-    HWND dialog = nullptr;
-};
-
 int TextWidth(HFONT font, const std::wstring& text) {
     const HDC dc = GetDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, font);

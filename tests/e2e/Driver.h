@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -116,6 +117,27 @@ template <typename Base = ::testing::Test> class WithTintra : public Base {
     }
 
     TintraProcess tintra;
+};
+
+// A copy of one of the program's dialog templates in this process: the dialog manager gives
+// it the font and the places it gives the program's dialog, at the same DPI.
+class TemplateCopy {
+  public:
+    explicit TemplateCopy(int templateId, HWND parent = nullptr) {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        dialog = CreateDialogParamW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    }
+    TemplateCopy(const TemplateCopy&) = delete;
+    TemplateCopy& operator=(const TemplateCopy&) = delete;
+    ~TemplateCopy() { DestroyWindow(dialog); }
+    HWND Hwnd() const { return dialog; }
+    HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)); }
+
+  private:
+    HWND dialog = nullptr;
 };
 
 // Sends a message whose lParam points to a T, which the receiving process fills in.
