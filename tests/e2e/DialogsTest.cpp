@@ -1,4 +1,5 @@
 #include "Driver.h"
+#include "PatternWindow.h"
 #include "logic/Palette.h"
 #include "logic/PaneLayout.h"
 #include "logic/Theme.h"
@@ -10,7 +11,6 @@
 #include <cstdlib>
 #include <cwchar>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,26 +20,6 @@ using namespace e2e;
 
 // The system colour dialog's grid of basic colours: 8 columns, 6 rows.
 constexpr int kBasicColorsArea = 0x2D0, kBasicColumns = 8, kBasicRows = 6;
-constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
-constexpr wchar_t kRussianNote[] = L"Языковые опции будут применены после перезагрузки программы";
-
-// What the screen shows in an area of a window's client area.
-std::vector<COLORREF> Pixels(HWND window, const RECT& area) {
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    const HDC screen = GetDC(nullptr);
-    std::vector<COLORREF> pixels;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-std::wstring RgbText(ColorRef color) {
-    return std::to_wstring(RedOf(color)) + L", " + std::to_wstring(GreenOf(color)) + L", " +
-           std::to_wstring(BlueOf(color));
-}
 
 class Dialogs : public WithTintra<> {
   protected:
@@ -174,7 +154,7 @@ TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
     POINT swatch{kPaletteCell * kColumn + kPaletteCell / 2, kPaletteCell * kRow + kPaletteCell / 2};
     ClientToScreen(GetDlgItem(dialog, IDC_PALETTE), &swatch);
     ASSERT_TRUE(DoubleClickEndingOverAPane(dialog, swatch));
-    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), RgbText(ToColorRef(PaletteSwatch(kRow, kColumn))));
+    EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), NotationText(ColorNotation::Rgb, ToColorRef(PaletteSwatch(kRow, kColumn))));
 }
 
 TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
@@ -204,12 +184,12 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         const int x = area.right * 5 / (2 * kBasicColumns), y = area.bottom * 3 / (2 * kBasicRows);
         const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
                         area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};
-        const std::vector<COLORREF> before = Pixels(basics, cell);
+        const std::vector<Argb> before = ScreenPixels(basics, cell);
         ASSERT_TRUE(ClickFor(basics, x, y, "a focus frame round the chosen colour",
-                             [&] { return Pixels(basics, cell) != before; }));
+                             [&] { return ScreenPixels(basics, cell) != before; }));
         const COLORREF chosen = ScreenPixel(basics, x, y);
         ASSERT_TRUE(DoubleClickEndingOverAPane(system, MiddleOf(GetDlgItem(system, IDOK))));
-        EXPECT_TRUE(RgbReads(RgbText(win::ToColorRef(chosen))));
+        EXPECT_TRUE(RgbReads(NotationText(ColorNotation::Rgb, win::ToColorRef(chosen))));
     }
 }
 
@@ -262,23 +242,18 @@ TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKep
 
 TEST_F(Dialogs, AConfirmedThemeRecoloursTheWindowAndBothPanelsAndACancelledOneDoesNot) {
     Start();
-    const auto [face, panel] = LookupTheme(6);
-    const auto [oldFace, oldPanel] = LookupTheme(kDefaultTheme);
-    HWND options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    ClickCheck(options, IDC_THEME_6);
-    ASSERT_TRUE(ClickClosing(options, IDCANCEL));
-    // The closed dialog covered these points: wait for the repaint, which must keep the old theme.
-    EXPECT_TRUE(ScreenShows(Main(), 195, 60, win::ToCOLORREF(oldFace)));
-    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, win::ToCOLORREF(oldPanel)));
-
-    options = OpenOptions();
-    ASSERT_NE(options, nullptr);
-    ClickCheck(options, IDC_THEME_6);
-    ASSERT_TRUE(ClickClosing(options, IDOK));
-    EXPECT_TRUE(ScreenShows(Main(), 195, 60, win::ToCOLORREF(face)));
-    EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, win::ToCOLORREF(panel)));
-    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_TOOL_PANEL), 2, 14, win::ToCOLORREF(panel)));
+    for (bool confirm : {false, true}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        const HWND options = OpenOptions();
+        ASSERT_NE(options, nullptr);
+        ClickCheck(options, IDC_THEME_6);
+        ASSERT_TRUE(ClickClosing(options, confirm ? IDOK : IDCANCEL));
+        // The closed dialog covered these points: wait for the repaint, which shows the theme then in force.
+        const auto [face, panel] = LookupTheme(confirm ? 6 : kDefaultTheme);
+        EXPECT_TRUE(ScreenShows(Main(), 195, 60, win::ToCOLORREF(face)));
+        EXPECT_TRUE(ScreenShows(tintra.InfoPanel(), 60, 40, win::ToCOLORREF(panel)));
+        EXPECT_TRUE(ScreenShows(tintra.Control(IDC_TOOL_PANEL), 2, 14, win::ToCOLORREF(panel)));
+    }
 }
 
 TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedTakenOut) {
@@ -301,8 +276,7 @@ TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedT
 }
 
 TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
-    for (auto [startRussian, other, note] :
-         {std::tuple{false, IDC_RUSSIAN, kEnglishNote}, std::tuple{true, IDC_ENGLISH, kRussianNote}}) {
+    for (auto [startRussian, other] : {std::pair{false, IDC_RUSSIAN}, std::pair{true, IDC_ENGLISH}}) {
         SCOPED_TRACE(startRussian);
         StoreSetting(L"language", startRussian ? 1 : 0);
         Start();
@@ -313,7 +287,7 @@ TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
                              [&] { return !IsWindow(options); }));
         HWND box = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (box = OwnedWindow(Main(), L"Tintra")) != nullptr; }));
-        EXPECT_TRUE(HasChildWithText(box, note));
+        EXPECT_TRUE(HasChildWithText(box, kRestartNote[startRussian]));
         EXPECT_FALSE(IsWindowEnabled(Main()));
         ASSERT_TRUE(DoubleClickEndingOverAPane(box, MiddleOf(GetDlgItem(box, IDOK))));
         EXPECT_EQ(tintra.CloseAndWait(), 0);

@@ -43,13 +43,6 @@ const bool kDpiAware = [] {
 constexpr int kGroupBoxIndent = 7, kButtonEdge = 3, kCheckBoxWithGap = 17;
 constexpr POINT kZoomClick{30, 20};
 
-int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // Direct children that are shown, with their rectangles in the parent's client area.
 std::vector<std::pair<HWND, RECT>> VisibleChildren(HWND parent) {
     std::vector<std::pair<HWND, RECT>> children;
@@ -79,14 +72,6 @@ LONG ButtonType(HWND window) {
 // A picture control's window text names its bitmap resource; it shows no text.
 bool IsPictureControl(HWND window) {
     return ClassOf(window) == L"static" && (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
-}
-
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string converted(static_cast<size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, converted.data(), size, nullptr, nullptr);
-    converted.pop_back();
-    return converted;
 }
 
 std::string Describe(HWND window, const RECT& rect) {
@@ -136,27 +121,6 @@ double CentreX(const RECT& rect) {
 double CentreY(const RECT& rect) {
     return (rect.top + rect.bottom) / 2.0;
 }
-
-// A copy of one of the program's dialog templates in this process: the dialog manager gives
-// it the font it gives the program's dialog, at the same DPI.
-class TemplateCopy {
-  public:
-    explicit TemplateCopy(int templateId, HWND parent = nullptr) {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        dialog = CreateDialogParamW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
-            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-    }
-    TemplateCopy(const TemplateCopy&) = delete;
-    TemplateCopy& operator=(const TemplateCopy&) = delete;
-    ~TemplateCopy() { DestroyWindow(dialog); }
-    HWND Hwnd() const { return dialog; }
-    HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)); }
-
-  private:
-    HWND dialog = nullptr;
-};
 
 int TextWidth(HFONT font, const std::wstring& text) {
     const HDC dc = GetDC(nullptr);
@@ -416,36 +380,26 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
 }
 
 TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
-    HWND dialog = OpenDialog(IDC_BUTTON_COLOR_DIALOG);
-    ASSERT_NE(dialog, nullptr);
-    {
-        SCOPED_TRACE("colour dialog");
-        ExpectDialogLayout(dialog, IDD_COLOR, {});
-    }
-    ASSERT_TRUE(CloseDialog(dialog));
-
-    dialog = OpenDialog(IDC_BUTTON_OPTIONS);
-    ASSERT_NE(dialog, nullptr);
-    {
-        SCOPED_TRACE("options");
-        ExpectDialogLayout(dialog, IDD_OPTIONS, {});
-    }
-    ASSERT_TRUE(CloseDialog(dialog));
-
     // The about dialog paints its banner at its top left, at the screen's scale.
     BITMAP banner{};
     const HBITMAP bannerBitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER));
     GetObjectW(bannerBitmap, sizeof(banner), &banner);
     DeleteObject(bannerBitmap);
     ASSERT_GT(banner.bmWidth, 0);
-    dialog = OpenDialog(IDC_BUTTON_ABOUT);
-    ASSERT_NE(dialog, nullptr);
-    {
-        SCOPED_TRACE("about");
-        ExpectDialogLayout(dialog, IDD_ABOUT,
-                           {RECT{0, 0, ScaleToDpi(banner.bmWidth, dpi), ScaleToDpi(banner.bmHeight, dpi)}});
+    const struct {
+        int buttonId, templateId;
+        std::vector<RECT> pictures;
+    } dialogs[] = {{IDC_BUTTON_COLOR_DIALOG, IDD_COLOR, {}},
+                   {IDC_BUTTON_OPTIONS, IDD_OPTIONS, {}},
+                   {IDC_BUTTON_ABOUT, IDD_ABOUT,
+                    {RECT{0, 0, ScaleToDpi(banner.bmWidth, dpi), ScaleToDpi(banner.bmHeight, dpi)}}}};
+    for (const auto& [buttonId, templateId, pictures] : dialogs) {
+        SCOPED_TRACE(templateId);
+        const HWND dialog = OpenDialog(buttonId);
+        ASSERT_NE(dialog, nullptr);
+        ExpectDialogLayout(dialog, templateId, pictures);
+        ASSERT_TRUE(CloseDialog(dialog));
     }
-    ASSERT_TRUE(CloseDialog(dialog));
 }
 
 TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {

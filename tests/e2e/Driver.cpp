@@ -548,24 +548,6 @@ void PressKey(WORD virtualKey) {
     PressKeys({virtualKey});
 }
 
-void PressKeys(const std::vector<WORD>& virtualKeys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : virtualKeys) {
-        INPUT down{};
-        down.type = INPUT_KEYBOARD;
-        down.ki.wVk = key;
-        INPUT up = down;
-        up.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(down);
-        inputs.push_back(up);
-    }
-    Send(inputs);
-}
-
-void PressCtrlKey(WORD virtualKey) {
-    PressChord({VK_CONTROL}, virtualKey);
-}
-
 namespace {
 
 INPUT KeyInput(WORD virtualKey, bool down) {
@@ -577,6 +559,19 @@ INPUT KeyInput(WORD virtualKey, bool down) {
 }
 
 } // namespace
+
+void PressKeys(const std::vector<WORD>& virtualKeys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : virtualKeys) {
+        inputs.push_back(KeyInput(key, true));
+        inputs.push_back(KeyInput(key, false));
+    }
+    Send(inputs);
+}
+
+void PressCtrlKey(WORD virtualKey) {
+    PressChord({VK_CONTROL}, virtualKey);
+}
 
 void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey) {
     std::vector<INPUT> inputs;
@@ -615,8 +610,6 @@ void TurnWheel(int notches) {
     Send(std::vector<INPUT>(static_cast<size_t>(notches > 0 ? notches : -notches), wheel));
 }
 
-namespace {
-
 std::string Utf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(size > 0 ? size - 1 : 0, '\0');
@@ -624,6 +617,15 @@ std::string Utf8(const std::wstring& text) {
         WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
     return out;
 }
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+namespace {
 
 std::string ControlName(HWND control) {
     wchar_t className[64] = {};

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -30,6 +31,10 @@ constexpr Channel kChannels[] = {{"red", IDC_SLIDER_RED, IDC_LOCK_RED, RGB(255, 
 constexpr COLORREF kReleasedLockFace = RGB(213, 213, 213);
 // The frame round the active pane.
 constexpr COLORREF kActivePaneFrame = RGB(0xDE, 0, 0);
+// The note a change of language brings, in the language the program started in.
+constexpr const wchar_t* kRestartNote[] = {
+    L"Language options will be applied when application is restarted",
+    L"Языковые опции будут применены после перезагрузки программы"};
 
 // Waits for the condition, checking every few milliseconds, for at most timeoutMs.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
@@ -114,6 +119,27 @@ template <typename Base = ::testing::Test> class WithTintra : public Base {
     TintraProcess tintra;
 };
 
+// A copy of one of the program's dialog templates in this process: the dialog manager gives
+// it the font and the places it gives the program's dialog, at the same DPI.
+class TemplateCopy {
+  public:
+    explicit TemplateCopy(int templateId, HWND parent = nullptr) {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        dialog = CreateDialogParamW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    }
+    TemplateCopy(const TemplateCopy&) = delete;
+    TemplateCopy& operator=(const TemplateCopy&) = delete;
+    ~TemplateCopy() { DestroyWindow(dialog); }
+    HWND Hwnd() const { return dialog; }
+    HFONT Font() const { return reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)); }
+
+  private:
+    HWND dialog = nullptr;
+};
+
 // Sends a message whose lParam points to a T, which the receiving process fills in.
 bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size);
 // The trackbar's thumb, in the trackbar's client coordinates.
@@ -135,7 +161,9 @@ COLORREF ScreenPixel(HWND window, int x, int y);
 
 // A control's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND control);
-std::wstring TextOf(HWND window);
+std::string Utf8(const std::wstring& text);
+// The screen's DPI, as a DPI-aware process reads it.
+int ScreenDpi();
 
 bool IsGroupBox(HWND window);
 // The window a click at that point goes to: the control under a group box, which lets clicks

@@ -23,18 +23,6 @@ const TemplateControl kTemplateControls[] = {
     {IDC_LABEL_BLUE, L"Static"},
 };
 
-// Where the template puts a control, in pixels: a local copy of the template knows the font.
-RECT TemplateRectInPixels(int id) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    const HWND copy = CreateDialogParamW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TINTRA), nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
-    const RECT rect = RectInParent(GetDlgItem(copy, id));
-    DestroyWindow(copy);
-    return rect;
-}
-
 using MainWindow = WithTintra<>;
 
 TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
@@ -53,7 +41,7 @@ TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
         wchar_t className[64];
         GetClassNameW(window, className, 64);
         EXPECT_EQ(CompareStringOrdinal(className, -1, control.className, -1, TRUE), CSTR_EQUAL) << className;
-        const RECT expected = TemplateRectInPixels(control.id);
+        const RECT expected = RectInParent(GetDlgItem(TemplateCopy(IDD_TINTRA).Hwnd(), control.id));
         const RECT actual = RectInParent(window);
         EXPECT_EQ(actual.left, expected.left);
         EXPECT_EQ(actual.top, expected.top);

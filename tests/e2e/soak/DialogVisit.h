@@ -25,12 +25,12 @@ class DialogVisit {
         HWND dialog = nullptr;
         if (!WaitFor([&] { return (dialog = OwnedWindow(tintra.main, caption)) != nullptr; },
                      kEffectTimeoutMs)) {
-            *problem = "one click on its tool button did not open \"" + Narrow(caption) + "\"";
+            *problem = "one click on its tool button did not open \"" + Utf8(caption) + "\"";
             return nullptr;
         }
         tintra.dialogsOpened.insert(buttonId);
         if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs)) {
-            *problem = "\"" + Narrow(caption) +
+            *problem = "\"" + Utf8(caption) +
                        "\" did not come to the front; in front: " + Describe(GetForegroundWindow());
             return nullptr;
         }

@@ -93,7 +93,7 @@ class Invariants {
     std::string ConsistencyProblem() const {
         const ColorRef color = tintra.SliderColor();
         if (!RowsShow(color))
-            return "the rows (RGB " + Narrow(tintra.process->InfoText(IDC_VALUE_RGB)) +
+            return "the rows (RGB " + Utf8(tintra.process->InfoText(IDC_VALUE_RGB)) +
                    ") differ from the sliders (" + RgbText(color) + ")";
         if (const int marks = MarksSet(); marks != 1)
             return std::to_string(marks) + " notation marks are set";

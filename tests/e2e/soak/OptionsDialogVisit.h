@@ -10,8 +10,6 @@ namespace soak {
 constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
                                  IDC_THEME_4, IDC_THEME_5, IDC_THEME_6};
 constexpr int kPaneChoices[] = {1, 2, 4, 6, 9}; // the list's entries in order
-constexpr wchar_t kEnglishNote[] = L"Language options will be applied when application is restarted";
-constexpr wchar_t kRussianNote[] = L"Языковые опции будут применены после перезагрузки программы";
 
 class OptionsDialogVisit : DialogVisit {
   public:
@@ -92,7 +90,7 @@ class OptionsDialogVisit : DialogVisit {
         if (!WaitFor([&] { return (note = OwnedWindow(tintra.main, L"Tintra")) != nullptr; },
                      kEffectTimeoutMs))
             return "a change of language brought no restart note";
-        if (!HasChildWithText(note, russianBefore ? kRussianNote : kEnglishNote))
+        if (!HasChildWithText(note, kRestartNote[russianBefore]))
             return "the restart note is not in the language in force before the change";
         WaitFor([&] { return GetForegroundWindow() == note; }, kEffectTimeoutMs);
         return CloseByClick(note, "options: the restart note's OK", IDOK, "OK on the restart note");

@@ -41,14 +41,14 @@ inline std::string Difference(const Settings& found, const Settings& expected) {
         const auto it = found.find(name);
         const long long there = it == found.end() ? -1 : it->second;
         if (there != value)
-            return "\"" + Narrow(name) + "\" is " + std::to_string(there) + ", expected " +
+            return "\"" + Utf8(name) + "\" is " + std::to_string(there) + ", expected " +
                    std::to_string(value);
     }
     return {};
 }
 
 inline std::string RgbText(ColorRef color) {
-    return Narrow(NotationText(ColorNotation::Rgb, color));
+    return Utf8(NotationText(ColorNotation::Rgb, color));
 }
 
 // What the user has chosen in the options dialog; the program keeps it until it closes.

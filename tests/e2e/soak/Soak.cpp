@@ -19,13 +19,6 @@ namespace {
 
 using namespace soak;
 
-int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 class Soak {
   public:
     Soak(unsigned runSeed, int runInputs)

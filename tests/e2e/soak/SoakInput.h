@@ -22,13 +22,6 @@ constexpr size_t kInputsKept = 20;
 // Inputs between two checks of everything that must hold.
 constexpr int kBatch = 100;
 
-inline std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow += c < 128 ? static_cast<char>(c) : '?';
-    return narrow;
-}
-
 inline POINT ScreenOf(HWND window, POINT point) {
     ClientToScreen(window, &point);
     return point;
@@ -43,7 +36,7 @@ inline std::string Describe(HWND window) {
     GetClassNameW(window, className, 64);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    return "\"" + Narrow(TextOf(window)) + "\" of class " + Narrow(className) + " in process " +
+    return "\"" + Utf8(TextOf(window)) + "\" of class " + Utf8(className) + " in process " +
            std::to_string(owner);
 }
 
