@@ -76,15 +76,20 @@ add_test(NAME wine_session_start COMMAND ${WINE_SESSION} start ${WINE_STATE})
 add_test(NAME wine_session_stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
-# The Windows tests' own windows would take the focus from the end-to-end tests' input.
+# A session beside the usual one, its prefix a linked copy of that one's.
+function(tintra_wine_session name state)
+  add_test(NAME ${name}_session_start
+           COMMAND ${CMAKE_COMMAND} -E env TINTRA_PREFIX_FROM=${WINE_STATE}/prefix ${WINE_SESSION} start ${state})
+  add_test(NAME ${name}_session_stop COMMAND ${WINE_SESSION} stop ${state})
+  set_tests_properties(${name}_session_start PROPERTIES FIXTURES_REQUIRED wine FIXTURES_SETUP ${name} TIMEOUT 300)
+  set_tests_properties(${name}_session_stop PROPERTIES FIXTURES_CLEANUP ${name})
+endfunction()
+# The Windows tests' own windows would take the focus from the end-to-end tests' input; the
+# soak, which mostly waits for its input to show, runs beside the end-to-end tests.
 set(WINE_WINDOWS_STATE ${CMAKE_BINARY_DIR}/wine-windows)
-add_test(NAME wine_windows_session_start
-         COMMAND ${CMAKE_COMMAND} -E env TINTRA_PREFIX_FROM=${WINE_STATE}/prefix
-                 ${WINE_SESSION} start ${WINE_WINDOWS_STATE})
-add_test(NAME wine_windows_session_stop COMMAND ${WINE_SESSION} stop ${WINE_WINDOWS_STATE})
-set_tests_properties(wine_windows_session_start PROPERTIES FIXTURES_REQUIRED wine FIXTURES_SETUP wine_windows
-                     TIMEOUT 300)
-set_tests_properties(wine_windows_session_stop PROPERTIES FIXTURES_CLEANUP wine_windows)
+tintra_wine_session(wine_windows ${WINE_WINDOWS_STATE})
+set(WINE_SOAK_STATE ${CMAKE_BINARY_DIR}/wine-soak)
+tintra_wine_session(wine_soak ${WINE_SOAK_STATE})
 
 # A test in the session kept in the state folder, with the fixture that starts it and its lock.
 function(tintra_wine_test name state fixture exe)
@@ -107,7 +112,7 @@ add_test(NAME reference_pictures COMMAND ${CMAKE_SOURCE_DIR}/tests/pictures/pict
 set_tests_properties(reference_pictures PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine)
 # The short soak run, with a fixed seed so that every test run gives the same input;
 # `make soak` gives ten thousand inputs from a fresh seed.
-tintra_wine_test(soak_short ${WINE_STATE} wine soak.exe --inputs 500 --seed 7)
+tintra_wine_test(soak_short ${WINE_SOAK_STATE} wine_soak soak.exe --inputs 500 --seed 7)
 
 # The help files beside Tintra.exe, read back with a CHM reader and held against the program's
 # own key table and tooltips, which help_facts prints.
