@@ -46,12 +46,13 @@ class SettingsSurvive : public WithTintra<> {
                                              << ScreenPixel(window, x, y) << " instead of " << color;
     }
     // Makes a pane active by a click, then gives it the colour of a point of the screen with
-    // the colour picker.
-    COLORREF ColourPane(POINT inside, POINT frame, HWND source, POINT at) {
+    // the colour picker: a theme's colour, known beforehand, since a pane's tooltip may lie over
+    // the point until the picker starts.
+    COLORREF ColourPane(POINT inside, POINT frame, HWND source, POINT at, ColorRef shown) {
         const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
         EXPECT_TRUE(ClickFor(display, inside.x, inside.y, "the pane framed as the active one",
                              [&] { return ScreenPixel(display, frame.x, frame.y) == kActivePaneFrame; }));
-        const COLORREF color = ScreenPixel(source, at.x, at.y);
+        const COLORREF color = win::ToCOLORREF(shown);
         const HWND main = tintra.MainWindow();
         EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_PICKER), 14, 10, "the picker holding the mouse",
                              [&] { return CaptureOf(GetWindowThreadProcessId(main, nullptr)) == main; }));
@@ -70,8 +71,9 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
         ASSERT_TRUE(tintra.Start());
         const HWND main = tintra.MainWindow();
         // The dialog face and the information panel: two colours of theme 2. Pane 4 stays active.
-        pane1 = ColourPane(kPane1, kPane1Frame, main, POINT{195, 60});
-        pane4 = ColourPane(kPane4, kPane4Frame, tintra.InfoPanel(), POINT{60, 40});
+        const ThemeColors theme = LookupTheme(2);
+        pane1 = ColourPane(kPane1, kPane1Frame, main, POINT{195, 60}, theme.backgroundColor);
+        pane4 = ColourPane(kPane4, kPane4Frame, tintra.InfoPanel(), POINT{60, 40}, theme.panelColor);
         PressKey('B'); // HSB
         EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HSB), 4, 4, kMarkSet));
         for (int lock : {IDC_LOCK_RED, IDC_LOCK_BLUE}) {
