@@ -421,8 +421,8 @@ bool HoldsMouseFromLastClick(HWND capture) {
 // happen while the button is held on a push button, the button sees the pointer leave and lets the
 // press go, and the release, given where the pointer already is again, brings no move back over
 // it: the click is lost. A drop-down list, which follows the pointer while it holds the mouse,
-// chooses another entry or closes; a dragged thumb stops at the earlier place. So a press, and
-// the release that ends a drag, wait until the window's thread has answered (it is done with
+// chooses another entry or closes; a dragged thumb stops at the earlier place. So a press whose
+// effect matters waits until the window's thread has answered (it is done with
 // what kept it busy, and reads the reports still waiting) and the pointer has then rested on its
 // point longer than a tenth of a second. A pointer seen elsewhere meanwhile gets the move again
 // at once, so that the window sees it come back, and again each second it stays away. A second
@@ -472,8 +472,8 @@ void RestAt(POINT screen, HWND target) {
 
 namespace {
 
-// A click, whose effect matters; a tap, for input whose loss matters to no one; or the press
-// that a drag or a release elsewhere follows.
+// A click, whose effect matters; a tap, for input whose loss matters to no one, as a soak's
+// drags; or the press that a release elsewhere follows.
 enum class Press { Click, Tap, Hold };
 
 // Presses the left button where the pointer is, as a hand would: not while a control still
@@ -523,11 +523,10 @@ void ClickControl(HWND control, int x, int y) {
 
 void DragFromTo(POINT from, POINT to) {
     MoveMouseTo(from);
-    const HWND target = PressHere(from, Press::Hold);
+    const HWND target = PressHere(from, Press::Tap);
     const int steps = 8;
     for (int i = 1; i <= steps; ++i)
         MoveMouseTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
-    RestAt(to, target);
     ReleaseHere(target, to);
 }
 

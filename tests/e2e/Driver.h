@@ -202,6 +202,8 @@ HWND CaptureOf(DWORD thread);
 // The window with the keyboard focus in that thread, or null.
 HWND FocusOf(DWORD thread);
 
+// A drag whose path no one checks, as a soak's: its press and release go without the rest a
+// click waits for, so a late report of an earlier place may shorten or lose it.
 void DragFromTo(POINT from, POINT to);
 // The left button pressed at a point and held there, and let go again without a move.
 void PressAt(POINT screen);
