@@ -100,13 +100,16 @@ endfunction()
 tintra_wine_test(windows_tests ${WINE_WINDOWS_STATE} wine_windows windows_tests.exe)
 tintra_wine_test(end_to_end_tests ${WINE_STATE} wine end_to_end_tests.exe)
 # The layout of the main window and its dialogs, picking and magnifying again at other DPIs, and
-# with one font of other metrics in place of both of the program's fonts, each in a session of
-# its own.
-add_test(NAME layout_across_dpis_and_fonts
-         COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/at_dpi.sh ${WINE_SESSION} ${WINE_STATE} ${TINTRA_WINDOWS_DIR}
-                 "MainWindow.ShowsTheSlidersAndLabels*:Languages/Layout.*:ScaledLayout.*"
-                 120 144 192 "96/Open Sans" "144/Open Sans")
-set_tests_properties(layout_across_dpis_and_fonts PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600)
+# with one font of other metrics in place of both of the program's fonts, each setting a test in
+# a session of its own, so that they run beside the others.
+foreach(setting 120 144 192 "96/Open Sans" "144/Open Sans")
+  string(MAKE_C_IDENTIFIER "layout_at_${setting}" name)
+  string(TOLOWER ${name} name)
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/at_dpi.sh ${WINE_SESSION} ${WINE_STATE} ${TINTRA_WINDOWS_DIR}
+                   "MainWindow.ShowsTheSlidersAndLabels*:Languages/Layout.*:ScaledLayout.*" ${setting})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+endforeach()
 # The main window and its dialogs, pixel for pixel, against the pictures in tests/pictures.
 add_test(NAME reference_pictures COMMAND ${CMAKE_SOURCE_DIR}/tests/pictures/pictures.sh compare ${CMAKE_BINARY_DIR})
 set_tests_properties(reference_pictures PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine)
