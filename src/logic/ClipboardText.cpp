@@ -1,15 +1,18 @@
 #include "ClipboardText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 std::string ClipboardText(ColorNotation notation, ColorRef color) {
-    std::wstring text = NotationText(notation, color);
-    if (notation == ColorNotation::Rgb || notation == ColorNotation::Hsb || notation == ColorNotation::Cmyk)
-        text = L"(" + text + L")";
+    const std::wstring text = NotationText(notation, color);
+    const bool inParentheses =
+        notation == ColorNotation::Rgb || notation == ColorNotation::Hsb || notation == ColorNotation::Cmyk;
     // Each UTF-16 unit keeps its low byte; the texts are ASCII.
-    std::string narrow;
-    for (wchar_t unit : text)
-        narrow.push_back(static_cast<char>(unit & 0xFF));
+    std::string narrow(text.size() + (inParentheses ? 2 : 0), '(');
+    std::transform(text.begin(), text.end(), narrow.begin() + (inParentheses ? 1 : 0),
+                   [](wchar_t unit) { return static_cast<char>(unit & 0xFF); });
+    if (inParentheses)
+        narrow.back() = ')';
     return narrow;
 }
 

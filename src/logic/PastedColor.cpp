@@ -312,9 +312,9 @@ template <typename Char> std::optional<std::wstring> ShortTrimmed(std::basic_str
         --last;
     if (last - first > kLongestColorText)
         return std::nullopt;
-    std::wstring trimmed;
+    std::wstring trimmed(last - first, L'\0');
     for (size_t i = first; i < last; ++i)
-        trimmed.push_back(unit(text[i]));
+        trimmed[i - first] = unit(text[i]);
     return trimmed;
 }
 
