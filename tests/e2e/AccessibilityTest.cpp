@@ -91,7 +91,7 @@ TEST_F(Accessibility, APaneDescriptionGivesItsContrastWithTheActivePane) {
     // Resting on pane 1, the pointer brings up the same text as its tip.
     POINT onPane1{40, 30};
     ClientToScreen(displayWindow, &onPane1);
-    MoveMouseTo(onPane1);
+    ASSERT_TRUE(RestPointerAt(onPane1));
     EXPECT_TRUE(WaitFor([&] { return ShownTooltip() == display.Description(1); }, 8000)) << ShownTooltip();
 }
 

@@ -470,6 +470,14 @@ void RestAt(POINT screen, HWND target) {
            << "the pointer at " << PointName(cursor) << ", not at " << PointName(screen);
 }
 
+::testing::AssertionResult RestPointerAt(POINT screen) {
+    MoveMouseTo(screen);
+    RestAt(screen, ClickTarget(screen));
+    if (PointerIsAt(screen))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the pointer did not rest at " << PointName(screen);
+}
+
 namespace {
 
 // A click, whose effect matters; a tap, for input whose loss matters to no one, as a soak's

@@ -178,6 +178,9 @@ int RepeatedPointerMoves();
 // True once the pointer has stayed at the point a little longer than a tenth of a second, after
 // which the place read back is the display's own pointer's (see RestAt in Driver.cpp).
 ::testing::AssertionResult PointerRestsAt(POINT screen, DWORD timeoutMs = 10000);
+// The pointer moved to the point and resting there once the window under it has seen it arrive,
+// as a press waits for (see RestAt): for a tip, a wheel turn or a key that acts where it is.
+::testing::AssertionResult RestPointerAt(POINT screen);
 void ClickAt(POINT screen);
 // A click that waits neither for the pointer to settle nor for a control to take it, for input
 // whose loss matters to no one.

@@ -160,8 +160,7 @@ TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
     ASSERT_TRUE(ClickFor(display, 46, 33, "the display focused",
                          [&] { return FocusOf(tintra.UiThread()) == display; }));
     ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return Waiting(); }));
-    MoveMouseTo(pattern.ScreenPointOf(10, 10));
-    ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(10, 10)));
+    ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(10, 10)));
     const std::pair<WORD, POINT> steps[] = {
         {VK_RIGHT, {11, 10}}, {VK_RIGHT, {12, 10}}, {VK_RIGHT, {13, 10}}, {VK_DOWN, {13, 11}}};
     for (const auto& [key, to] : steps) {
@@ -172,8 +171,7 @@ TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(13, 11)));
     EXPECT_TRUE(PaneShows(0, PatternWindow::ColorAt(13, 11)));
     ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return Waiting(); }));
-    MoveMouseTo(pattern.ScreenPointOf(20, 20));
-    ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(20, 20)));
+    ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(20, 20)));
     PressChord({VK_SHIFT}, VK_RIGHT);
     ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(30, 20)));
     ASSERT_TRUE(PressKeyFor(VK_SPACE, "the picker ended", [&] { return !Waiting(); }));
@@ -192,8 +190,7 @@ TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
     EXPECT_TRUE(PaneShows(0, color(0)));
     ShiftClickAt(pattern.ScreenPointOf(20, 9));
     EXPECT_TRUE(PaneShows(1, color(1)));
-    MoveMouseTo(pattern.ScreenPointOf(35, 30));
-    ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(35, 30)));
+    ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(35, 30)));
     PressChord({VK_SHIFT}, VK_SPACE);
     EXPECT_TRUE(PaneShows(2, color(2)));
     EXPECT_TRUE(RowsShow(color(2)));
@@ -208,8 +205,7 @@ TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
 // keeps the view, the arrows move by one block, and the next run starts at the factor left.
 TEST_F(Picking, TheWheelMagnifiesFurtherAndTheNextRunKeepsTheFactor) {
     ShowZoomedPattern();
-    MoveMouseTo(ScreenPointIn(display, 90, 65));
-    ASSERT_TRUE(PointerRestsAt(ScreenPointIn(display, 90, 65)));
+    ASSERT_TRUE(RestPointerAt(ScreenPointIn(display, 90, 65)));
     TurnWheel(2);
     ASSERT_TRUE(ShowsView(8));
     // At x8 the view starts 11 pixels left of and 8 above the clicked one: block (3, 2) is there.
