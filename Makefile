@@ -3,6 +3,8 @@
 # `make lint` (a second compiler and clang-tidy).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# The Wine tests mostly wait for their input to show: two at a time per processor.
+TEST_JOBS ?= $(shell echo $$(( 2 * $$(nproc) )))
 
 .PHONY: run test bench profile soak lint package help-pictures pictures build setup clean
 
@@ -10,7 +12,7 @@ run: build
 	scripts/run.sh $(BUILD_DIR)
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(TEST_JOBS)
 
 # Measured, never asserted: each figure against a reference taken in the same run.
 bench: build

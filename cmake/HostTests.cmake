@@ -85,9 +85,12 @@ function(tintra_wine_session name state)
   set_tests_properties(${name}_session_stop PROPERTIES FIXTURES_CLEANUP ${name})
 endfunction()
 # The Windows tests' own windows would take the focus from the end-to-end tests' input; the
-# soak, which mostly waits for its input to show, runs beside the end-to-end tests.
+# end-to-end tests, which mostly wait for their input to show, run in two halves side by side,
+# and the soak beside them.
 set(WINE_WINDOWS_STATE ${CMAKE_BINARY_DIR}/wine-windows)
 tintra_wine_session(wine_windows ${WINE_WINDOWS_STATE})
+set(WINE_HALF_STATE ${CMAKE_BINARY_DIR}/wine-half)
+tintra_wine_session(wine_half ${WINE_HALF_STATE})
 set(WINE_SOAK_STATE ${CMAKE_BINARY_DIR}/wine-soak)
 tintra_wine_session(wine_soak ${WINE_SOAK_STATE})
 
@@ -98,7 +101,10 @@ function(tintra_wine_test name state fixture exe)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED ${fixture} TIMEOUT 600 RESOURCE_LOCK ${fixture})
 endfunction()
 tintra_wine_test(windows_tests ${WINE_WINDOWS_STATE} wine_windows windows_tests.exe)
-tintra_wine_test(end_to_end_tests ${WINE_STATE} wine end_to_end_tests.exe)
+tintra_wine_test(end_to_end_tests_1_of_2 ${WINE_STATE} wine end_to_end_tests.exe)
+tintra_wine_test(end_to_end_tests_2_of_2 ${WINE_HALF_STATE} wine_half end_to_end_tests.exe)
+set_tests_properties(end_to_end_tests_1_of_2 PROPERTIES ENVIRONMENT "GTEST_TOTAL_SHARDS=2;GTEST_SHARD_INDEX=0")
+set_tests_properties(end_to_end_tests_2_of_2 PROPERTIES ENVIRONMENT "GTEST_TOTAL_SHARDS=2;GTEST_SHARD_INDEX=1")
 # The layout of the main window and its dialogs, picking and magnifying again at other DPIs, and
 # with one font of other metrics in place of both of the program's fonts, each setting a test in
 # a session of its own, so that they run beside the others.
@@ -135,3 +141,7 @@ add_test(NAME help_files COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/
 add_test(NAME installer COMMAND ${CMAKE_SOURCE_DIR}/tests/package/install_test.sh ${WINE_SESSION} ${WINE_STATE}
          ${TINTRA_WINDOWS_DIR} ${PROJECT_VERSION})
 set_tests_properties(installer PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 RESOURCE_LOCK wine)
+
+# The longest first, so that a first run, which has no times of an earlier one, ends soonest.
+set_tests_properties(end_to_end_tests_1_of_2 end_to_end_tests_2_of_2 PROPERTIES COST 50)
+set_tests_properties(native_tests soak_short PROPERTIES COST 30)
