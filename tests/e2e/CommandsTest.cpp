@@ -257,9 +257,7 @@ TEST_F(Tooltips, SpeakRussianWithTheRussianSetting) {
     ClickControl(tintra.Control(IDC_COLOR_DISPLAY), 40, 30);
     POINT point{14, 10};
     ClientToScreen(copy, &point);
-    MoveMouseTo(point);
-    POINT nudge{point.x + 1, point.y};
-    MoveMouseTo(nudge);
+    ASSERT_TRUE(RestPointerAt(point));
     // The tip of the pane clicked before may still show for a moment.
     std::wstring shown;
     EXPECT_TRUE(WaitFor([&] { return (shown = ShownTooltip()) == L"Скопировать результат"; }, 8000))
