@@ -115,7 +115,7 @@ void InfoCtrl::SetColor(ColorRef color) {
     for (ColorNotation notation : {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
                                    ColorNotation::Cmyk, ColorNotation::Hsb}) {
         WriteNotationText(notation, color, text);
-        SetWindowTextW(values[static_cast<size_t>(notation)].Hwnd(), text);
+        values[static_cast<size_t>(notation)].SetText(text);
     }
 }
 
