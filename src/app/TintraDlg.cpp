@@ -269,7 +269,7 @@ BOOL CTintraDlg::OnInitDialog() {
 // which would cover them and take their clicks. The window then grows to hold them all.
 void CTintraDlg::MakeRoomForToolPanel() {
     const MainLayout layout = MainLayoutAt(Dpi());
-    const int toolPanelTop = win::LowestChildBottom(Hwnd(), toolPanel.Hwnd()) + layout.stackGap;
+    const int toolPanelTop = LowestChildBottom(toolPanel.Hwnd()) + layout.stackGap;
     win::GrowClient(Hwnd(), 0, toolPanelTop + layout.toolPanelHeight);
     win::MoveWindowTo(toolPanel.Hwnd(), ToolPanelPlace(Hwnd(), layout));
 }

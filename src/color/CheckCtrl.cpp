@@ -13,9 +13,9 @@ constexpr INT kInsetFraction = 5;
 
 } // namespace
 
-bool CheckCtrl::Create(LPCWSTR className, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle) {
+bool CheckCtrl::Create(LPCWSTR name, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle) {
     toggleMode = toggle;
-    return Window::Create(className, nullptr, style, rect, parent, id);
+    return Window::Create(nullptr, name, style, rect, parent, id);
 }
 
 void CheckCtrl::SetCheck(bool check) {

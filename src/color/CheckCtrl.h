@@ -6,7 +6,8 @@
 // a click flips it. Every click inside is posted to the parent as WM_CHECK_CLICKED.
 class CheckCtrl : public ui::CanvasWindow {
   public:
-    virtual bool Create(LPCWSTR className, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle);
+    // The name is not drawn: it names the mark for assistive technology.
+    virtual bool Create(LPCWSTR name, DWORD style, const RECT& rect, HWND parent, UINT id, int toggle);
     void SetCheck(bool check);
     bool IsChecked() const { return checked != 0; }
     // A radio button, or a check box in toggle mode, named by its window text.

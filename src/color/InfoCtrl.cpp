@@ -56,10 +56,8 @@ LRESULT InfoCtrl::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
         return -1;
     for (int i = 0; i < kNotationCount; ++i) {
         CheckCtrl& check = checks[static_cast<size_t>(i)];
-        check.Create(nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 0, kCheckSize, kCheckSize}, Hwnd(),
-                     static_cast<UINT>(kRows[i].checkId), 0);
-        // Not drawn: it names the mark for assistive technology.
-        SetWindowTextW(check.Hwnd(), NotationName(static_cast<ColorNotation>(i)));
+        check.Create(NotationName(static_cast<ColorNotation>(i)), WS_CHILD | WS_VISIBLE,
+                     RECT{0, 0, kCheckSize, kCheckSize}, Hwnd(), static_cast<UINT>(kRows[i].checkId), 0);
     }
     CheckOf(ColorNotation::Colref).SetCheck(true);
     return 0;
@@ -97,7 +95,7 @@ BOOL InfoCtrl::OnInitDialog() {
 // last row as above the first mark.
 void InfoCtrl::FitToRows() {
     const int margin = win::RectInParent(CheckOf(ColorNotation::Rgb).Hwnd()).top;
-    win::GrowClient(Hwnd(), 0, win::LowestChildBottom(Hwnd()) + margin);
+    win::GrowClient(Hwnd(), 0, LowestChildBottom() + margin);
 }
 
 // The panel has no border, so its window is its client area.
@@ -117,7 +115,7 @@ void InfoCtrl::SetColor(ColorRef color) {
     for (ColorNotation notation : {ColorNotation::Colref, ColorNotation::Rgb, ColorNotation::Hex,
                                    ColorNotation::Cmyk, ColorNotation::Hsb}) {
         WriteNotationText(notation, color, text);
-        SetWindowTextW(values[static_cast<size_t>(notation)].Hwnd(), text);
+        values[static_cast<size_t>(notation)].SetText(text);
     }
 }
 

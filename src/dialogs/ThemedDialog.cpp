@@ -13,13 +13,6 @@ bool IsPictureControl(HWND window) {
            (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
 }
 
-std::vector<HWND> Children(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    return children;
-}
-
 } // namespace
 
 LRESULT ThemedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,7 +51,7 @@ void ThemedDialog::RememberTemplatePlaces() {
     const DialogTemplateLayout layout = ReadDialogTemplate(static_cast<const std::uint8_t*>(data),
                                                            found ? SizeofResource(instance, found) : 0);
     templatePlaces.clear();
-    if (layout.items.size() != Children(Hwnd()).size())
+    if (layout.items.size() != Children().size())
         return;
     auto inPixels = [this](int x, int y, int width, int height) {
         RECT units{x, y, width, height};
@@ -74,7 +67,7 @@ void ThemedDialog::RememberTemplatePlaces() {
 }
 
 void ThemedDialog::MakeRoomForPictures() {
-    const std::vector<HWND> children = Children(Hwnd());
+    const std::vector<HWND>& children = Children();
     if (templatePlaces.size() != children.size())
         return;
     std::vector<DialogPart> parts;
@@ -103,7 +96,7 @@ void ThemedDialog::MakeRoomForPictures() {
 // A picture control takes the size of its new bitmap.
 void ThemedDialog::StretchPictures() {
     if (stretchedPictures.empty())
-        for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        for (HWND child : Children())
             if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
                 stretchedPictures.push_back(
                     {child,
@@ -143,7 +136,7 @@ void ThemedDialog::FreeHandedBack(HBITMAP handedBack) const {
 // freed if nothing else owns it, and the template's bitmaps are freed here; the stretched copies
 // go with their owners.
 void ThemedDialog::FreeTemplatePictures() {
-    for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child : Children())
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
             FreeHandedBack(reinterpret_cast<HBITMAP>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)));
     for (const StretchedPicture& picture : stretchedPictures)

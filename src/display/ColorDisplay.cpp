@@ -28,8 +28,6 @@ constexpr int kFramePenWidth = 4;
 
 } // namespace
 
-CColorDisplay::CColorDisplay() : eyedropperCursor(ui::LoadCursorResource(IDC_EYEDROPPER)) {}
-
 void CColorDisplay::SetPaneCount(int count) {
     paneCount = count;
     RebuildPanes();
@@ -332,6 +330,10 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, (wParam & MK_SHIFT) != 0);
         break;
     case WM_SETCURSOR:
+        // The eyedropper is loaded when the view first shows it: at start-up a cursor costs round
+        // trips to the window system under Wine.
+        if (zoomMode && !eyedropperCursor)
+            eyedropperCursor = ui::LoadCursorResource(IDC_EYEDROPPER);
         SetCursor(zoomMode && eyedropperCursor ? eyedropperCursor.get() : LoadCursorW(nullptr, IDC_ARROW));
         return FALSE;
     case WM_GETOBJECT:

@@ -20,8 +20,6 @@ class CColorDisplay : public ui::CanvasWindow {
         bool active;
     };
 
-    CColorDisplay();
-
     void SetPaneCount(int count);
     // The panes held, which differs from the configured count for counts without a layout.
     int GetPaneCount() const { return static_cast<int>(panes.size()); }

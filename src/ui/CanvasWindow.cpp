@@ -33,7 +33,14 @@ void CanvasWindow::CanvasChanged() {
     if (canvasOutOfDate)
         return;
     canvasOutOfDate = true;
-    Invalidate();
+    InvalidateIfPainted();
+}
+
+// Until its first WM_PAINT the window waits to be painted whole anyway, so an invalidation
+// would only cost a round trip to the window system under Wine (as at start-up).
+void CanvasWindow::InvalidateIfPainted() const {
+    if (painted)
+        Invalidate();
 }
 
 // Drawing what the state already says changes nothing a caller can see, so readers that
@@ -52,11 +59,12 @@ bool CanvasWindow::FitCanvasToClient() {
                     static_cast<LONG>(canvas->GetHeight()) == client.bottom))
         return false;
     CreateCanvas();
-    Invalidate();
+    InvalidateIfPainted();
     return true;
 }
 
 void CanvasWindow::PaintCanvas() {
+    painted = true;
     win::PaintScope paint(Hwnd());
     DrawCanvasOn(paint.get());
 }

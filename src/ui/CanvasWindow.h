@@ -16,7 +16,7 @@ class CanvasWindow : public win::Window {
   protected:
     // Paints the canvas and erases nothing; everything else goes to the default procedure.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Made in WM_CREATE, from the client rectangle; drawn when first shown.
+    // Made once the window exists, from the client rectangle; drawn when first shown.
     void CreateCanvas();
     // After WM_SIZE: a canvas of the old size is made anew at the client size, to be drawn
     // before it is next painted, and true is returned. No canvas yet, or the same size: false.
@@ -33,7 +33,10 @@ class CanvasWindow : public win::Window {
     win::BitmapPtr canvas;
 
   private:
+    void InvalidateIfPainted() const;
+
     mutable bool canvasOutOfDate = false;
+    bool painted = false;
 };
 
 } // namespace ui

@@ -11,7 +11,10 @@
 bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
                      bool latchingButton) {
     latching = latchingButton;
-    return Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id);
+    if (!Window::Create(L"BUTTON", caption, style | BS_OWNERDRAW, rect, parent, id))
+        return false;
+    CreateCanvas();
+    return true;
 }
 
 // Each resource is decoded once; a picture that repeats the normal one is a copy of it.
@@ -89,8 +92,6 @@ void UButton::Recompose() {
 
 LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        return OnCreate(wParam, lParam);
     case WM_SIZE:
         FitCanvasToClient();
         break;
@@ -120,13 +121,6 @@ LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // The button's own procedure still sees the mouse: it captures it and sends the click.
     return CanvasWindow::HandleMessage(message, wParam, lParam);
-}
-
-LRESULT UButton::OnCreate(WPARAM wParam, LPARAM lParam) {
-    if (DefaultProc(WM_CREATE, wParam, lParam) == -1)
-        return -1;
-    CreateCanvas();
-    return 0;
 }
 
 // The state may have changed since the canvas was last drawn: the pictures are drawn over it

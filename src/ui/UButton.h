@@ -25,7 +25,6 @@ class UButton : public ui::CanvasWindow {
     void DrawCanvas() override { Recompose(); }
 
   private:
-    LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
     void OnDrawItem(const DRAWITEMSTRUCT* item);
     void OnMouseMove(POINT point);
     void OnMouseLeave();

@@ -44,7 +44,12 @@ class Trackbar : public Window {
 
 class StaticText : public Window {
   public:
-    void SetText(const std::wstring& text) const { SetWindowTextW(Hwnd(), text.c_str()); }
+    // Only a new text: under Wine setting one is a round trip to the window system, and most
+    // texts set at start-up (the channel letters, a colour's zeros) are the template's already.
+    void SetText(const std::wstring& text) const {
+        if (text != Text())
+            SetWindowTextW(Hwnd(), text.c_str());
+    }
     std::wstring Text() const { return WindowText(Hwnd()); }
 };
 

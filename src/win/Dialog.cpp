@@ -168,17 +168,28 @@ LRESULT Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Before the data exchange binds them, the template's controls are the children without an
-// object: those the dialog made itself in WM_CREATE have one from their creation.
+// object: those the dialog made itself in WM_CREATE have one from their creation. The only walk
+// over the children: under Wine each step is a round trip to the window system.
 void Dialog::RememberTemplateLayout() {
     KeepDialogScalingToOurselves(Hwnd());
     templateDpi = dpi = WindowDpi(Hwnd());
     templateFont = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
     templateControls.clear();
+    childWindows.clear();
     for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        childWindows.push_back(child);
         if (FromHandle(child))
             continue;
         templateControls.push_back({child, GetDlgCtrlID(child), RectInParent(child)});
     }
+}
+
+int Dialog::LowestChildBottom(HWND except) const {
+    int lowest = 0;
+    for (HWND child : childWindows)
+        if (child != except && (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE))
+            lowest = std::max(lowest, static_cast<int>(RectInParent(child).bottom));
+    return lowest;
 }
 
 // From the controls just listed: GetDlgItem would list the children again, at a round trip to

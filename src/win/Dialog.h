@@ -32,6 +32,12 @@ class Dialog : public Window {
     virtual void DoDataExchange() {}
     virtual BOOL OnInitDialog() { return TRUE; }
     void BindControl(Window& control, int id);
+    // The children the dialog has at WM_INITDIALOG, in z-order: those it made in WM_CREATE,
+    // then the template's controls.
+    const std::vector<HWND>& Children() const { return childWindows; }
+    // The lowest bottom edge, in client coordinates, of those children with WS_VISIBLE (the
+    // dialog itself need not be shown yet), leaving out `except`; 0 without any.
+    int LowestChildBottom(HWND except = nullptr) const;
     // Moves the template's controls and gives them the template's font at the new DPI;
     // a dialog with children placed in pixels lays those out after this.
     virtual void OnDpiChanged(int newDpi);
@@ -62,6 +68,7 @@ class Dialog : public Window {
     int dpi = kBaseDpi;
     int templateDpi = kBaseDpi;
     std::vector<TemplateControl> templateControls;
+    std::vector<HWND> childWindows;
     HFONT templateFont = nullptr; // the dialog manager's
     FontHandle scaledFont;
 };

@@ -35,20 +35,6 @@ bool IsCtlColorMessage(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
-int LowestChildBottom(HWND parent, HWND except) {
-    int lowest = 0;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (child == except || !(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE))
-            continue;
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        if (rect.bottom > lowest)
-            lowest = rect.bottom;
-    }
-    return lowest;
-}
-
 void GrowClient(HWND window, int width, int height) {
     RECT client, frame;
     GetClientRect(window, &client);
@@ -97,16 +83,27 @@ void Window::RegisterChildWindowClass() {
 
 bool Window::Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent, UINT id,
                     DWORD exStyle) {
-    const bool plainClass = !className;
-    if (plainClass) {
-        RegisterChildWindowClass();
-        className = kChildWindowClass;
-    }
-    CreationHook hook(*this, plainClass);
     const HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
-    return TakeCreated(CreateWindowExW(exStyle, className, text ? text : L"", style, rect.left, rect.top,
-                                       rect.right - rect.left, rect.bottom - rect.top, parent, menu,
-                                       GetModuleHandleW(nullptr), nullptr));
+    auto create = [&](LPCWSTR name) {
+        return CreateWindowExW(exStyle, name, text ? text : L"", style, rect.left, rect.top,
+                               rect.right - rect.left, rect.bottom - rect.top, parent, menu,
+                               GetModuleHandleW(nullptr), nullptr);
+    };
+    if (className) {
+        // Subclassed once made: a creation hook would cost round trips to the window system for
+        // each window under Wine, and such a window's object needs none of its creation messages.
+        const HWND created = create(className);
+        if (Attach(created))
+            return true;
+        if (created)
+            DestroyWindow(created);
+        return false;
+    }
+    RegisterChildWindowClass();
+    pendingWindow = this;
+    const HWND created = create(kChildWindowClass);
+    pendingWindow = nullptr;
+    return TakeCreated(created);
 }
 
 bool Window::TakeCreated(HWND created) {
@@ -190,10 +187,8 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     return self->HandleMessage(message, wParam, lParam);
 }
 
-// A window of the plain class needs no hook, at a round trip to the window system apiece: the
-// class's procedure binds it.
-CreationHook::CreationHook(Window& target, bool plainClass)
-    : hook(plainClass ? nullptr : SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId())) {
+CreationHook::CreationHook(Window& target)
+    : hook(SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId())) {
     pendingWindow = &target;
     activeHook = hook;
 }

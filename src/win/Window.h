@@ -36,8 +36,8 @@ class Window {
     HWND Hwnd() const { return hwnd; }
     int ControlId() const { return GetDlgCtrlID(hwnd); }
 
-    // Creates a window of the class (the plain child class when null) bound to this object
-    // from WM_NCCREATE on.
+    // Creates a window of the class bound to this object: of the plain child class (when null)
+    // from its first message on, of any other class from the end of its creation on.
     bool Create(LPCWSTR className, LPCWSTR text, DWORD style, const RECT& rect, HWND parent, UINT id,
                 DWORD exStyle = 0);
     // Subclasses a window that already exists, such as a control from a dialog template.
@@ -80,10 +80,11 @@ class Window {
     std::wstring accessibleName;
 };
 
-// Binds the next window created on this thread to an object, before its WM_NCCREATE.
+// Binds the next window created on this thread to an object, before its WM_NCCREATE: for a
+// dialog, whose class is the system's, and which makes its own children in WM_CREATE.
 class CreationHook {
   public:
-    explicit CreationHook(Window& target, bool plainClass = false);
+    explicit CreationHook(Window& target);
     CreationHook(const CreationHook&) = delete;
     CreationHook& operator=(const CreationHook&) = delete;
     ~CreationHook();
@@ -95,9 +96,6 @@ class CreationHook {
 
 bool IsCtlColorMessage(UINT message);
 
-// The lowest bottom edge, in the parent's client coordinates, of its direct children that have
-// WS_VISIBLE (the parent itself need not be shown yet), leaving out `except`; 0 without any.
-int LowestChildBottom(HWND parent, HWND except = nullptr);
 // Makes the client area at least that wide and high, keeping the window's position.
 void GrowClient(HWND window, int width, int height);
 // A child's rectangle in its parent's client coordinates.
