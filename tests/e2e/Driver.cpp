@@ -307,13 +307,6 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
     return color;
 }
 
-RECT RectInParent(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};
     // Another process's window: WM_GETTEXT goes through the window, GetWindowText would not.

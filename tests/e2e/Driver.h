@@ -4,6 +4,7 @@
 #include "../win/NotationRows.h"
 #include "logic/ColorNotation.h"
 #include "resource.h"
+#include "win/Window.h"
 
 #include <windows.h>
 
@@ -159,8 +160,7 @@ void PutOnClipboard(const std::wstring& text);
 // What the screen shows at a point of a window's client area.
 COLORREF ScreenPixel(HWND window, int x, int y);
 
-// A control's rectangle in its parent's client coordinates.
-RECT RectInParent(HWND control);
+using win::RectInParent;
 std::string Utf8(const std::wstring& text);
 // The screen's DPI, as a DPI-aware process reads it.
 int ScreenDpi();

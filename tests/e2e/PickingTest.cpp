@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -241,13 +242,27 @@ TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
         WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
 }
 
-TEST_F(Picking, EscapeEndsEitherModeWithoutAColour) {
-    for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
-        SCOPED_TRACE(button);
-        ASSERT_TRUE(StartMode(button));
-        EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the mode ended and its button up",
-                                [&] { return !Waiting() && !IsDown(button); }));
-    }
+// Escape, a second click on the waiting mode's button, and a switch to another program (what the
+// system sends on Alt+Tab, whose default handling lets go of the mouse) each end either mode
+// without a colour or a view.
+TEST_F(Picking, EscapeASecondClickOnItsButtonOrASwitchToAnotherProgramEndsEitherMode) {
+    const std::pair<const char*, std::function<void(int)>> ends[] = {
+        {"Escape", [](int) { PressKey(VK_ESCAPE); }},
+        {"a second click", [&](int button) { ClickControl(Button(button), ButtonMiddle().x, ButtonMiddle().y); }},
+        {"a switch", [&](int) { SendMessageW(tintra.MainWindow(), WM_CANCELMODE, 0, 0); }}};
+    for (const auto& [end, give] : ends)
+        for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
+            SCOPED_TRACE(std::string(end) + " " + std::to_string(button));
+            ASSERT_TRUE(StartMode(button));
+            give(button);
+            EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+            EXPECT_EQ(ReadSetting(kCursorMarker), -1);
+            EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // no view
+        }
+    EXPECT_TRUE(RowsShow(ColorRef{})); // not the colour of the button's picture
+}
+
+TEST_F(Picking, EachModesKeyStartsAndEndsItAndEscapeLeavesTheView) {
     // Each mode's key starts it as its button does, shown down, and a second press ends it.
     for (auto [button, key] :
          {std::pair{IDC_BUTTON_PICKER, WORD{'P'}}, std::pair{IDC_BUTTON_ZOOM, WORD{'Z'}}}) {
@@ -275,18 +290,6 @@ TEST_F(Picking, ColourPickerStartedWhileTheViewIsShownLeavesIt) {
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; }));
     ClickAt(pattern.ScreenPointOf(5, 6));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(5, 6)));
-}
-
-TEST_F(Picking, ASecondClickOnTheWaitingModesButtonEndsItAsEscapeDoes) {
-    for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
-        SCOPED_TRACE(button);
-        ASSERT_TRUE(StartMode(button));
-        ClickControl(Button(button), ButtonMiddle().x, ButtonMiddle().y);
-        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
-        EXPECT_EQ(ReadSetting(kCursorMarker), -1);
-        EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // no view
-    }
-    EXPECT_TRUE(RowsShow(ColorRef{})); // not the colour of the button's picture
 }
 
 TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
@@ -320,18 +323,6 @@ TEST_F(Picking, AClickWhereNoPixelCanBeReadKeepsTheColour) {
     EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
     EXPECT_TRUE(RowsShow(ColorRef{}));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
-}
-
-TEST_F(Picking, ASwitchToAnotherProgramEndsEitherMode) {
-    for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
-        SCOPED_TRACE(button);
-        ASSERT_TRUE(StartMode(button));
-        // What the system sends on Alt+Tab; the default handling lets go of the mouse.
-        SendMessageW(tintra.MainWindow(), WM_CANCELMODE, 0, 0);
-        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
-        EXPECT_EQ(ReadSetting(kCursorMarker), -1);
-    }
-    EXPECT_TRUE(RowsShow(ColorRef{}));
 }
 
 TEST_F(Picking, ClosingWhileAModeWaitsRestoresTheCursorsAndEnds) {

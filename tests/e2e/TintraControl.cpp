@@ -112,17 +112,13 @@ int Screenshot(const wchar_t* out) {
     return Finish(tintra, saved);
 }
 
-struct DemoPane {
-    int red, green, blue;
-};
 // The first is the example colour of the help's notation table and is left current.
-constexpr DemoPane kDemoPanes[] = {{200, 100, 50}, {0, 128, 255}, {255, 200, 0}, {120, 60, 160}};
+constexpr ColorRef kDemoPanes[] = {MakeColorRef(200, 100, 50), MakeColorRef(0, 128, 255),
+                                   MakeColorRef(255, 200, 0), MakeColorRef(120, 60, 160)};
 constexpr int kDemoPaneCount = 4;
-constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 
-std::wstring RgbText(const DemoPane& pane) {
-    return std::to_wstring(pane.red) + L", " + std::to_wstring(pane.green) + L", " +
-           std::to_wstring(pane.blue);
+std::wstring RgbText(ColorRef color) {
+    return NotationText(ColorNotation::Rgb, color);
 }
 
 // The program's own messages, posted as its display and sliders post them, so that every
@@ -133,14 +129,14 @@ bool SelectPane(const e2e::TintraProcess& tintra, const PixelRect& pane, const s
     PostMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(display, WM_LBUTTONUP, 0, at);
     return e2e::WaitFor([&] {
-        return e2e::ScreenPixel(display, pane.left, pane.top + 5) == kActiveFrame &&
+        return e2e::ScreenPixel(display, pane.left, pane.top + 5) == e2e::kActivePaneFrame &&
                tintra.InfoText(IDC_VALUE_RGB) == expectedRgb;
     });
 }
 
-bool SetSliders(const e2e::TintraProcess& tintra, const DemoPane& color) {
+bool SetSliders(const e2e::TintraProcess& tintra, ColorRef color) {
     const int ids[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
-    const int values[] = {color.red, color.green, color.blue};
+    const int values[] = {RedOf(color), GreenOf(color), BlueOf(color)};
     for (int i = 0; i < 3; ++i)
         SendMessageW(tintra.Control(ids[i]), TBM_SETPOS, TRUE, values[i]);
     PostMessageW(tintra.MainWindow(), WM_SLIDER_MOVED, IDC_SLIDER_RED, 0);
@@ -280,9 +276,6 @@ bool SaveDialogPicture(const e2e::TintraProcess& tintra, int command, const std:
 }
 
 // The settings say it all: nothing is clicked before the pictures are taken.
-constexpr DWORD kReferencePanes[] = {RGB(200, 100, 50), RGB(0, 128, 255), RGB(255, 200, 0),
-                                     RGB(120, 60, 160)};
-
 int ReferencePictures(const std::wstring& language, const std::wstring& folder) {
     e2e::ClearSettings();
     e2e::StoreSetting(L"language", language == L"ru" ? 1 : 0);
@@ -290,9 +283,9 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
     e2e::StoreSetting(L"panes", 4);
     e2e::StoreSetting(L"active_pane", 0);
     e2e::StoreSetting(L"format", 2); // HEX
-    e2e::StoreSetting(L"color", kReferencePanes[0]);
-    for (int i = 0; i < 4; ++i)
-        e2e::StoreSetting((L"color" + std::to_wstring(i + 1)).c_str(), kReferencePanes[i]);
+    e2e::StoreSetting(L"color", static_cast<DWORD>(kDemoPanes[0]));
+    for (int i = 0; i < kDemoPaneCount; ++i)
+        e2e::StoreSetting((L"color" + std::to_wstring(i + 1)).c_str(), static_cast<DWORD>(kDemoPanes[i]));
     e2e::TintraProcess tintra;
     if (!Appeared(tintra.Start()))
         return kExitFailed;

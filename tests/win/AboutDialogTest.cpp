@@ -46,12 +46,7 @@ class AboutDialog : public ::testing::Test {
     }
     HWND Item(int id) const { return GetDlgItem(dialog.Hwnd(), id); }
     // The link's rectangle in the dialog's client coordinates.
-    RECT LinkRect() const {
-        RECT rect;
-        GetWindowRect(Item(IDC_LINK), &rect);
-        MapWindowPoints(nullptr, dialog.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT LinkRect() const { return win::RectInParent(Item(IDC_LINK)); }
     bool HandShowsAt(POINT client) const {
         POINT screen = client;
         ClientToScreen(dialog.Hwnd(), &screen);

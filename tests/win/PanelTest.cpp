@@ -23,12 +23,7 @@ class PanelTest : public ::testing::Test {
         ASSERT_TRUE(
             panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
     }
-    RECT ButtonRect(int id) {
-        RECT rect;
-        GetWindowRect(panel.Button(id)->Hwnd(), &rect);
-        MapWindowPoints(nullptr, panel.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT ButtonRect(int id) { return win::RectInParent(panel.Button(id)->Hwnd()); }
     Argb ButtonPixel(int id, int x, int y) {
         Gdiplus::Color color;
         panel.Button(id)->Canvas()->GetPixel(x, y, &color);
