@@ -8,6 +8,7 @@
 #include "logic/ZoomGeometry.h"
 #include "logic/PaneLayout.h"
 #include "logic/ToolPanelLayout.h"
+#include "win/Handles.h"
 #include "win/WindowRects.h"
 
 #include "resource.h"
@@ -123,12 +124,10 @@ double CentreY(const RECT& rect) {
 }
 
 int TextWidth(HFONT font, const std::wstring& text) {
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const win::WindowDc dc(nullptr);
+    const win::SelectScope selected(dc.get(), font);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(nullptr, dc);
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 
@@ -136,11 +135,11 @@ int TextWidth(HFONT font, const std::wstring& text) {
 // past the text's measured width.
 int InkWidth(HFONT font, const std::wstring& text) {
     const int width = TextWidth(font, text) + 32, height = 64;
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
-    const HGDIOBJ previousFont = SelectObject(dc, font);
+    const win::WindowDc screen(nullptr);
+    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
+    const win::BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    const HDC dc = memory.get();
+    const win::SelectScope selectedBitmap(dc, bitmap.get()), selectedFont(dc, font);
     RECT all{0, 0, width, height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetBkMode(dc, TRANSPARENT);
@@ -150,11 +149,6 @@ int InkWidth(HFONT font, const std::wstring& text) {
         for (int x = right; x < width; ++x)
             if (GetPixel(dc, x, y) != RGB(255, 255, 255))
                 right = x + 1;
-    SelectObject(dc, previousFont);
-    SelectObject(dc, previousBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return right;
 }
 
@@ -216,13 +210,12 @@ class ScaledLayout : public WithTintra<> {
         ASSERT_TRUE(kDpiAware);
         ASSERT_TRUE(tintra.Start());
     }
-    bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
     ::testing::AssertionResult StartMode(int buttonId) {
         const HWND button = tintra.PanelButton(buttonId);
         RECT rect;
         GetClientRect(button, &rect);
         return ClickFor(button, rect.right / 3, rect.bottom / 2,
-                        "the main window holding the mouse for the mode", [&] { return Waiting(); });
+                        "the main window holding the mouse for the mode", [&] { return tintra.HoldsMouse(); });
     }
     bool RgbReads(ColorRef color) const {
         const std::wstring expected = NotationText(ColorNotation::Rgb, color);
@@ -255,9 +248,7 @@ class Layout : public WithTintra<::testing::TestWithParam<bool>> {
         PressKey(VK_ESCAPE);
         const HWND main = tintra.MainWindow();
         return WaitFor([&] {
-            GUITHREADINFO info{sizeof(info)};
-            return !IsWindowVisible(dialog) && IsWindowEnabled(main) &&
-                   GetGUIThreadInfo(tintra.UiThread(), &info) && info.hwndActive == main;
+            return !IsWindowVisible(dialog) && IsWindowEnabled(main) && GuiInfo(tintra.UiThread()).hwndActive == main;
         });
     }
     // What every dialog must hold: its children clear of each other and inside it, every
@@ -382,9 +373,8 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
 TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
     // The about dialog paints its banner at its top left, at the screen's scale.
     BITMAP banner{};
-    const HBITMAP bannerBitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER));
-    GetObjectW(bannerBitmap, sizeof(banner), &banner);
-    DeleteObject(bannerBitmap);
+    const win::BitmapHandle bannerBitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER)));
+    GetObjectW(bannerBitmap.get(), sizeof(banner), &banner);
     ASSERT_GT(banner.bmWidth, 0);
     const struct {
         int buttonId, templateId;

@@ -4,6 +4,7 @@
 #include "../win/NotationRows.h"
 #include "logic/ColorNotation.h"
 #include "resource.h"
+#include "win/Handles.h"
 #include "win/Window.h"
 
 #include <windows.h>
@@ -39,6 +40,11 @@ constexpr const wchar_t* kRestartNote[] = {
 
 // Waits for the condition, checking every few milliseconds, for at most timeoutMs.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// What that thread's windows hold: the active window, the focus, the capture; all null when unknown.
+GUITHREADINFO GuiInfo(DWORD thread);
+// The window that holds the mouse capture in that thread, or null.
+HWND CaptureOf(DWORD thread);
 
 void ClearSettings();
 void StoreSetting(const wchar_t* name, DWORD value);
@@ -85,6 +91,8 @@ class TintraProcess {
     long long ExitCode() const;
     // The thread that runs every window of the program.
     DWORD UiThread() const { return process.dwThreadId; }
+    // Whether the main window holds the mouse, as a picking mode does while it waits.
+    bool HoldsMouse() const { return CaptureOf(UiThread()) == mainWindow; }
     // Whether the notation mark with that id shows its filled square on the screen.
     bool MarkIsSet(int checkId) const;
     // Ends the process at once, as a crash would: no WM_CLOSE, nothing saved or restored.
@@ -197,8 +205,6 @@ void TurnWheel(int notches);
 void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
 // The text of the tooltip on show, or an empty text while none shows.
 std::wstring ShownTooltip();
-// The window that holds the mouse capture in that thread, or null.
-HWND CaptureOf(DWORD thread);
 // The window with the keyboard focus in that thread, or null.
 HWND FocusOf(DWORD thread);
 

@@ -56,10 +56,10 @@ std::set<DWORD> Processes() {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return processes;
+    const win::KernelObject owned(snapshot);
     PROCESSENTRY32W entry{sizeof(entry)};
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
         processes.insert(entry.th32ProcessID);
-    CloseHandle(snapshot);
     return processes;
 }
 

@@ -50,14 +50,13 @@ class Picking : public WithTintra<> {
         return WaitFor(
             [&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kChannels[0].latchedFace; });
     }
-    bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
     bool IsDown(int id) const { return ScreenPixel(Button(id), 1, 1) == RGB(0x9A, 0x9A, 0x9A); }
     // Latches a picking button; true once the main window holds the mouse for the mode.
     // Each time a few pixels away from the last, so that no click is taken for a double-click.
     ::testing::AssertionResult StartMode(int id) {
         const int x = 8 + (modeStarts++ % 3) * 6;
         return ClickFor(Button(id), x, 10, "the main window holding the mouse for the picking mode",
-                        [&] { return Waiting(); });
+                        [&] { return tintra.HoldsMouse(); });
     }
     // The mode takes the mouse before it replaces the cursors and writes the marker.
     bool MarkerWritten() const {
@@ -126,7 +125,7 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
         ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
         ClickAt(pattern.ScreenPointOf(at.x, at.y));
         EXPECT_TRUE(RowsShow(color));
-        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
+        EXPECT_TRUE(WaitFor([&] { return !tintra.HoldsMouse() && !IsDown(IDC_BUTTON_PICKER); }));
         EXPECT_TRUE(WaitFor(
             [&] { return win::ToColorRef(ScreenPixel(display, 40, 30)) == color; })); // the active pane
         EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), RedOf(color));
@@ -142,7 +141,7 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
 
 TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) {
     ShowZoomedPattern();
-    EXPECT_FALSE(Waiting());
+    EXPECT_FALSE(tintra.HoldsMouse());
     EXPECT_TRUE(IsDown(IDC_BUTTON_ZOOM));
     EXPECT_TRUE(RowsShow(ColorRef{})); // the first click chooses the area, not a colour
     // Display point (90, 65) is zoom pixel (88, 64): the clicked screen pixel.
@@ -160,7 +159,7 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
 TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
     ASSERT_TRUE(ClickFor(display, 46, 33, "the display focused",
                          [&] { return FocusOf(tintra.UiThread()) == display; }));
-    ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return Waiting(); }));
+    ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return tintra.HoldsMouse(); }));
     MoveMouseTo(pattern.ScreenPointOf(10, 10));
     ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(10, 10)));
     const std::pair<WORD, POINT> steps[] = {
@@ -169,15 +168,15 @@ TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
         PressKey(key);
         ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(to.x, to.y))) << to.x << ", " << to.y;
     }
-    ASSERT_TRUE(PressKeyFor(VK_RETURN, "the picker ended", [&] { return !Waiting(); }));
+    ASSERT_TRUE(PressKeyFor(VK_RETURN, "the picker ended", [&] { return !tintra.HoldsMouse(); }));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(13, 11)));
     EXPECT_TRUE(PaneShows(0, PatternWindow::ColorAt(13, 11)));
-    ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return Waiting(); }));
+    ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return tintra.HoldsMouse(); }));
     MoveMouseTo(pattern.ScreenPointOf(20, 20));
     ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(20, 20)));
     PressChord({VK_SHIFT}, VK_RIGHT);
     ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(30, 20)));
-    ASSERT_TRUE(PressKeyFor(VK_SPACE, "the picker ended", [&] { return !Waiting(); }));
+    ASSERT_TRUE(PressKeyFor(VK_SPACE, "the picker ended", [&] { return !tintra.HoldsMouse(); }));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(30, 20)));
     EXPECT_TRUE(PressKeyFor(VK_RIGHT, "the next pane active",
                             [&] { return ScreenPixel(display, 91, 40) == kActivePaneFrame; }));
@@ -198,8 +197,8 @@ TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
     PressChord({VK_SHIFT}, VK_SPACE);
     EXPECT_TRUE(PaneShows(2, color(2)));
     EXPECT_TRUE(RowsShow(color(2)));
-    EXPECT_TRUE(Waiting());
-    ASSERT_TRUE(ClickAtFor(pattern.ScreenPointOf(50, 40), "the picker ended", [&] { return !Waiting(); }));
+    EXPECT_TRUE(tintra.HoldsMouse());
+    ASSERT_TRUE(ClickAtFor(pattern.ScreenPointOf(50, 40), "the picker ended", [&] { return !tintra.HoldsMouse(); }));
     for (int pane = 0; pane < 4; ++pane)
         EXPECT_TRUE(PaneShows(pane, color(pane))) << pane;
     EXPECT_TRUE(RowsShow(color(3)));
@@ -255,7 +254,7 @@ TEST_F(Picking, EscapeASecondClickOnItsButtonOrASwitchToAnotherProgramEndsEither
             SCOPED_TRACE(std::string(end) + " " + std::to_string(button));
             ASSERT_TRUE(StartMode(button));
             give(button);
-            EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+            EXPECT_TRUE(WaitFor([&] { return !tintra.HoldsMouse() && !IsDown(button); }));
             EXPECT_EQ(ReadSetting(kCursorMarker), -1);
             EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // no view
         }
@@ -268,10 +267,10 @@ TEST_F(Picking, EachModesKeyStartsAndEndsItAndEscapeLeavesTheView) {
          {std::pair{IDC_BUTTON_PICKER, WORD{'P'}}, std::pair{IDC_BUTTON_ZOOM, WORD{'Z'}}}) {
         SCOPED_TRACE(button);
         PressKey(key);
-        EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(button); }));
+        EXPECT_TRUE(WaitFor([&] { return tintra.HoldsMouse() && IsDown(button); }));
         EXPECT_TRUE(WaitFor([&] { return ReadSetting(kCursorMarker) == GetProcessId(tintra.Handle()); }));
         PressKey(key);
-        EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(button); }));
+        EXPECT_TRUE(WaitFor([&] { return !tintra.HoldsMouse() && !IsDown(button); }));
         EXPECT_TRUE(WaitFor([&] { return ReadSetting(kCursorMarker) == -1; }));
     }
     ShowZoomedPattern();
@@ -285,7 +284,7 @@ TEST_F(Picking, EachModesKeyStartsAndEndsItAndEscapeLeavesTheView) {
 TEST_F(Picking, ColourPickerStartedWhileTheViewIsShownLeavesIt) {
     ShowZoomedPattern();
     PressKey('P');
-    EXPECT_TRUE(WaitFor([&] { return Waiting() && IsDown(IDC_BUTTON_PICKER); }));
+    EXPECT_TRUE(WaitFor([&] { return tintra.HoldsMouse() && IsDown(IDC_BUTTON_PICKER); }));
     EXPECT_TRUE(WaitFor([&] { return !IsDown(IDC_BUTTON_ZOOM); }));
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; }));
     ClickAt(pattern.ScreenPointOf(5, 6));
@@ -296,10 +295,10 @@ TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
     ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
     const POINT at = ScreenPointIn(Button(IDC_BUTTON_PICKER), ButtonMiddle().x, ButtonMiddle().y);
     TapAt(at);
-    ASSERT_TRUE(WaitFor([&] { return !Waiting(); }));
+    ASSERT_TRUE(WaitFor([&] { return !tintra.HoldsMouse(); }));
     TapAt(at); // the second click of the double click
     ASSERT_TRUE(RedLockLatchesAfterwards());
-    EXPECT_FALSE(Waiting());
+    EXPECT_FALSE(tintra.HoldsMouse());
     EXPECT_FALSE(IsDown(IDC_BUTTON_PICKER));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
     EXPECT_TRUE(RowsShow(ColorRef{}));
@@ -320,7 +319,7 @@ TEST_F(Picking, AClickWhereNoPixelCanBeReadKeepsTheColour) {
     ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
     // Far off every screen: the pixel there cannot be read.
     PostMessageW(tintra.MainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-30000, -30000));
-    EXPECT_TRUE(WaitFor([&] { return !Waiting() && !IsDown(IDC_BUTTON_PICKER); }));
+    EXPECT_TRUE(WaitFor([&] { return !tintra.HoldsMouse() && !IsDown(IDC_BUTTON_PICKER); }));
     EXPECT_TRUE(RowsShow(ColorRef{}));
     EXPECT_EQ(ReadSetting(kCursorMarker), -1);
 }

@@ -21,11 +21,9 @@ constexpr POINT kPane1Frame{91, 20}, kPane4Frame{3, 105};
 
 // An entry an earlier version may have left for every user.
 void StoreMachineEntry(REGSAM view) {
-    if (const HKEY key = OpenRunKey(HKEY_LOCAL_MACHINE, KEY_SET_VALUE | view, true)) {
-        const wchar_t old[] = L"C:\\old\\Tintra.exe";
-        RegSetValueExW(key, L"Tintra", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof(old));
-        RegCloseKey(key);
-    }
+    const wchar_t old[] = L"C:\\old\\Tintra.exe";
+    if (const win::RegKey key{OpenRunKey(HKEY_LOCAL_MACHINE, KEY_SET_VALUE | view, true)})
+        RegSetValueExW(key.get(), L"Tintra", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof(old));
 }
 
 bool IsTopmost(HWND window) {
@@ -53,9 +51,8 @@ class SettingsSurvive : public WithTintra<> {
         EXPECT_TRUE(ClickFor(display, inside.x, inside.y, "the pane framed as the active one",
                              [&] { return ScreenPixel(display, frame.x, frame.y) == kActivePaneFrame; }));
         const COLORREF color = win::ToCOLORREF(shown);
-        const HWND main = tintra.MainWindow();
         EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_PICKER), 14, 10, "the picker holding the mouse",
-                             [&] { return CaptureOf(GetWindowThreadProcessId(main, nullptr)) == main; }));
+                             [&] { return tintra.HoldsMouse(); }));
         EXPECT_TRUE(ClickFor(source, at.x, at.y, "the pane taking the picked colour",
                              [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
         return color;

@@ -46,20 +46,18 @@ Picture TakeScreenPicture(const RECT& rect) {
     Picture picture;
     picture.width = rect.right - rect.left;
     picture.height = rect.bottom - rect.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
+    const win::WindowDc screen(nullptr);
+    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
+    const win::BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), picture.width, picture.height));
+    {
+        const win::SelectScope selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, picture.width, picture.height, screen.get(), rect.left, rect.top, SRCCOPY);
+    }
     BITMAPINFOHEADER header{sizeof(header), picture.width, picture.height, 1, 24, BI_RGB};
     const int stride = (picture.width * 3 + 3) & ~3;
     picture.pixels.resize(static_cast<size_t>(stride) * picture.height);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(picture.height), picture.pixels.data(),
+    GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(picture.height), picture.pixels.data(),
               reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return picture;
 }
 
@@ -219,7 +217,7 @@ int ZoomPicture(const wchar_t* out) {
     const HWND zoomButton = tintra.PanelButton(IDC_BUTTON_ZOOM);
     e2e::ClickControl(zoomButton, 14, 10);
     // The area is chosen by the click after the mode has taken the mouse.
-    e2e::WaitFor([&] { return e2e::CaptureOf(tintra.UiThread()) == tintra.MainWindow(); });
+    e2e::WaitFor([&] { return tintra.HoldsMouse(); });
     const RECT area = ScreenRect(display);
     e2e::ClickAt(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
     const bool magnified =

@@ -96,19 +96,19 @@ struct StoredValue {
 
 std::map<std::wstring, StoredValue> ValuesUnder(HKEY root, const wchar_t* path) {
     std::map<std::wstring, StoredValue> values;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, path, 0, KEY_READ, &opened) != ERROR_SUCCESS)
         return values;
+    const win::RegKey key(opened);
     for (DWORD i = 0;; ++i) {
         wchar_t name[64];
         DWORD nameLength = 64, type = 0, size = 512;
         std::vector<BYTE> data(size);
-        if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+        if (RegEnumValueW(key.get(), i, name, &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
             break;
         data.resize(size);
         values[name] = {type, data};
     }
-    RegCloseKey(key);
     return values;
 }
 
