@@ -110,9 +110,7 @@ void ExpectTakesItsClick(HWND window, const RECT& screenRect) {
 }
 
 void ExpectTakesItsClick(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    ExpectTakesItsClick(window, rect);
+    ExpectTakesItsClick(window, win::ToRECT(win::ScreenRect(window)));
 }
 
 double CentreX(const RECT& rect) {
@@ -155,8 +153,7 @@ int InkWidth(HFONT font, const std::wstring& text) {
 // The width a control leaves its text, as the controls draw themselves: a push button inside
 // its edges, a check box or radio button beside its box, a group box between its corners.
 int TextRoom(HWND control, int dpi) {
-    RECT client;
-    GetClientRect(control, &client);
+    const PixelRect client = win::ClientRect(control);
     switch (ButtonType(control)) {
     case -1:
         return client.right;
@@ -212,8 +209,7 @@ class ScaledLayout : public WithTintra<> {
     }
     ::testing::AssertionResult StartMode(int buttonId) {
         const HWND button = tintra.PanelButton(buttonId);
-        RECT rect;
-        GetClientRect(button, &rect);
+        const PixelRect rect = win::ClientRect(button);
         return ClickFor(button, rect.right / 3, rect.bottom / 2,
                         "the main window holding the mouse for the mode", [&] { return tintra.HoldsMouse(); });
     }
@@ -254,8 +250,7 @@ class Layout : public WithTintra<::testing::TestWithParam<bool>> {
     // What every dialog must hold: its children clear of each other and inside it, every
     // button taking its own click, every text inside its control.
     void ExpectDialogLayout(HWND dialog, int templateId, const std::vector<RECT>& paintedPictures) {
-        RECT client;
-        GetClientRect(dialog, &client);
+        const RECT client = win::ToRECT(win::ClientRect(dialog));
         auto children = VisibleChildren(dialog);
         for (const auto& [child, rect] : children)
             EXPECT_TRUE(Inside(rect, client))
@@ -305,8 +300,7 @@ std::wstring WidestValue(ColorNotation notation, HFONT font) {
 
 TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     const HWND main = tintra.MainWindow();
-    RECT client;
-    GetClientRect(main, &client);
+    const RECT client = win::ToRECT(win::ClientRect(main));
     const auto children = VisibleChildren(main);
     for (const auto& [child, rect] : children)
         EXPECT_TRUE(Inside(rect, client)) << Describe(child, rect);
@@ -324,8 +318,7 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     }
     // Each pane of the display and each tool button.
     const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
-    RECT displayClient;
-    GetClientRect(display, &displayClient);
+    const PixelRect displayClient = win::ClientRect(display);
     for (const PixelRect& pane : LayoutPanes(4, displayClient.right, displayClient.bottom)) {
         RECT rect = win::ToRECT(pane);
         MapWindowPoints(display, nullptr, reinterpret_cast<POINT*>(&rect), 2);
@@ -337,8 +330,7 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     // The panel's rows and marks inside its one-pixel frame, clear of each other; each mark on
     // its row.
     const HWND info = tintra.InfoPanel();
-    RECT inside;
-    GetClientRect(info, &inside);
+    RECT inside = win::ToRECT(win::ClientRect(info));
     InflateRect(&inside, -1, -1);
     const auto rows = VisibleChildren(info);
     EXPECT_EQ(rows.size(), 15u); // five labels, five values, five marks
@@ -394,8 +386,7 @@ TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
 
 TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
     const HWND main = tintra.MainWindow();
-    RECT client;
-    GetClientRect(main, &client);
+    const RECT client = win::ToRECT(win::ClientRect(main));
     std::printf("client size at %d DPI: %ld x %ld\n", dpi, client.right, client.bottom);
     RecordProperty("client_size", std::to_string(client.right) + " x " + std::to_string(client.bottom));
 
@@ -419,8 +410,7 @@ TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
 }
 
 TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
-    RECT main;
-    GetWindowRect(tintra.MainWindow(), &main);
+    const PixelRect main = win::ScreenRect(tintra.MainWindow());
     PatternWindow pattern;
     ASSERT_TRUE(pattern.Show(POINT{main.right + 40, main.top + 40}));
 

@@ -217,19 +217,20 @@ RECT ThumbRect(HWND trackbar) {
     return rect;
 }
 
+POINT OnScreen(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
 POINT MiddleOf(HWND window) {
-    RECT rect{};
-    GetClientRect(window, &rect);
-    POINT middle{rect.right / 2, rect.bottom / 2};
-    ClientToScreen(window, &middle);
-    return middle;
+    const PixelRect client = win::ClientRect(window);
+    return OnScreen(window, client.right / 2, client.bottom / 2);
 }
 
 POINT ThumbMiddle(HWND trackbar) {
     const RECT thumb = ThumbRect(trackbar);
-    POINT middle{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-    ClientToScreen(trackbar, &middle);
-    return middle;
+    return OnScreen(trackbar, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2);
 }
 
 int TrackbarPos(HWND trackbar) {
@@ -287,9 +288,15 @@ void PutOnClipboard(const std::wstring& text) {
 }
 
 COLORREF ScreenPixel(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
+    const POINT point = OnScreen(window, x, y);
     return GetPixel(win::WindowDc(nullptr).get(), point.x, point.y);
+}
+
+::testing::AssertionResult ScreenShows(HWND window, int x, int y, COLORREF color) {
+    if (WaitFor([&] { return ScreenPixel(window, x, y) == color; }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << x << ", " << y << ") shows " << std::hex
+                                         << ScreenPixel(window, x, y) << " instead of " << color;
 }
 
 std::wstring TextOf(HWND window) {
@@ -335,12 +342,8 @@ HWND ClickTarget(POINT screen) {
     HWND window = WindowFromPoint(screen);
     while (window && IsGroupBox(window)) {
         HWND below = GetWindow(window, GW_HWNDNEXT);
-        for (; below; below = GetWindow(below, GW_HWNDNEXT)) {
-            RECT rect;
-            GetWindowRect(below, &rect);
-            if (IsWindowVisible(below) && PtInRect(&rect, screen))
-                break;
-        }
+        while (below && !(IsWindowVisible(below) && win::ScreenRect(below).Contains({screen.x, screen.y})))
+            below = GetWindow(below, GW_HWNDNEXT);
         window = below ? below : GetParent(window);
     }
     return window;
@@ -497,9 +500,7 @@ void TapAt(POINT screen) {
 }
 
 void ClickControl(HWND control, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(control, &point);
-    ClickAt(point);
+    ClickAt(OnScreen(control, x, y));
 }
 
 void DragFromTo(POINT from, POINT to) {
@@ -646,8 +647,7 @@ std::string KeyName(WORD virtualKey) {
 
 ::testing::AssertionResult PressKeyFor(WORD virtualKey, const std::string& effect,
                                        const std::function<bool()>& shows, DWORD timeoutMs) {
-    PressKey(virtualKey);
-    return Awaited(KeyName(virtualKey), effect, shows, timeoutMs);
+    return PressKeysFor({virtualKey}, effect, shows, timeoutMs);
 }
 
 ::testing::AssertionResult PressKeysFor(const std::vector<WORD>& virtualKeys, const std::string& effect,

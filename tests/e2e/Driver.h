@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "win/Handles.h"
 #include "win/Window.h"
+#include "win/WindowRects.h"
 
 #include <windows.h>
 
@@ -153,6 +154,8 @@ class TemplateCopy {
 bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size);
 // The trackbar's thumb, in the trackbar's client coordinates.
 RECT ThumbRect(HWND trackbar);
+// A point of a window's client area, on the screen.
+POINT OnScreen(HWND window, int x, int y);
 // The middle of a window's client area, on the screen.
 POINT MiddleOf(HWND window);
 // The middle of the trackbar's thumb, on the screen: where a drag of it starts.
@@ -167,6 +170,8 @@ void PutOnClipboard(const std::string& text);
 void PutOnClipboard(const std::wstring& text);
 // What the screen shows at a point of a window's client area.
 COLORREF ScreenPixel(HWND window, int x, int y);
+// Whether the screen comes to show that colour there; a failure names what it shows instead.
+::testing::AssertionResult ScreenShows(HWND window, int x, int y, COLORREF color);
 
 using win::RectInParent;
 std::string Utf8(const std::wstring& text);

@@ -81,8 +81,7 @@ bool PatternWindow::Show(POINT screenTopLeft) {
 }
 
 std::vector<Argb> ScreenPixels(HWND window, const RECT& client) {
-    POINT origin{client.left, client.top};
-    ClientToScreen(window, &origin);
+    const POINT origin = OnScreen(window, client.left, client.top);
     const int width = client.right - client.left, height = client.bottom - client.top;
     const win::WindowDc screen(nullptr);
     const win::MemoryDc memory(CreateCompatibleDC(screen.get()));

@@ -27,22 +27,11 @@ class Picking : public WithTintra<> {
         WithTintra::SetUp();
         ASSERT_TRUE(tintra.Start());
         display = tintra.Control(IDC_COLOR_DISPLAY);
-        RECT main;
-        GetWindowRect(tintra.MainWindow(), &main);
+        const PixelRect main = win::ScreenRect(tintra.MainWindow());
         ASSERT_TRUE(pattern.Show(POINT{main.right + 40, main.top + 40}));
     }
 
     HWND Button(int id) const { return tintra.PanelButton(id); }
-    POINT ButtonMiddle() const {
-        RECT client;
-        GetClientRect(Button(IDC_BUTTON_PICKER), &client);
-        return POINT{client.right / 2, client.bottom / 2};
-    }
-    POINT ScreenPointIn(HWND window, int x, int y) const {
-        POINT point{x, y};
-        ClientToScreen(window, &point);
-        return point;
-    }
     // A key given after some clicks: once its effect shows, the clicks before it have been
     // handled as well, since the program takes its input in the order it was given.
     bool RedLockLatchesAfterwards() {
@@ -92,8 +81,7 @@ class Picking : public WithTintra<> {
         return std::vector<Argb>(image.begin() + kZoomWidth, image.end() - kZoomWidth);
     }
     std::vector<Argb> ShownView() const {
-        RECT client;
-        GetClientRect(display, &client);
+        const PixelRect client = win::ClientRect(display);
         const PixelPoint offset = ZoomImageOffset(client.right, client.bottom);
         return ScreenPixels(display,
                             RECT{offset.x, offset.y + 1, offset.x + kZoomWidth, offset.y + kZoomHeight - 1});
@@ -106,10 +94,10 @@ class Picking : public WithTintra<> {
         ClickAt(pattern.ScreenPointOf(kZoomClick.x, kZoomClick.y));
         ASSERT_TRUE(ShowsView(factor));
     }
-    bool PaneShows(int pane, ColorRef color) const {
+    ::testing::AssertionResult PaneShows(int pane, ColorRef color) const {
         constexpr POINT kPaneMiddles[] = {{46, 33}, {133, 33}, {46, 96}, {133, 96}};
         const POINT at = kPaneMiddles[pane];
-        return WaitFor([&] { return ScreenPixel(display, at.x, at.y) == win::ToCOLORREF(color); });
+        return ScreenShows(display, at.x, at.y, win::ToCOLORREF(color));
     }
 
     PatternWindow pattern;
@@ -131,8 +119,7 @@ TEST_F(Picking, ColourPickerTakesExactPixelsOfAnotherWindowEverywhere) {
         EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), RedOf(color));
         EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_BLUE), TBM_GETPOS, 0, 0), BlueOf(color));
     }
-    EXPECT_TRUE(
-        WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
+    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_LOCK_RED), 2, 7, kReleasedLockFace));
     EmptyTheClipboard();
     EXPECT_TRUE(PressKeyFor(VK_RETURN, "the picked colour on the clipboard", [&] {
         return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(63, 47));
@@ -148,7 +135,7 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
     ASSERT_TRUE(
         ClickFor(display, 90, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y)));
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // panes again
+    EXPECT_TRUE(ScreenShows(display, 3, 40, kActivePaneFrame)); // panes again
 }
 
 // Arrows move the pointer by one screen pixel (with Shift ten) and Enter takes the pixel under
@@ -208,18 +195,18 @@ TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
 // keeps the view, the arrows move by one block, and the next run starts at the factor left.
 TEST_F(Picking, TheWheelMagnifiesFurtherAndTheNextRunKeepsTheFactor) {
     ShowZoomedPattern();
-    MoveMouseTo(ScreenPointIn(display, 90, 65));
-    ASSERT_TRUE(PointerRestsAt(ScreenPointIn(display, 90, 65)));
+    MoveMouseTo(OnScreen(display, 90, 65));
+    ASSERT_TRUE(PointerRestsAt(OnScreen(display, 90, 65)));
     TurnWheel(2);
     ASSERT_TRUE(ShowsView(8));
     // At x8 the view starts 11 pixels left of and 8 above the clicked one: block (3, 2) is there.
     const ColorRef block32 = PatternWindow::ColorAt(kZoomClick.x - 8, kZoomClick.y - 6);
-    ShiftClickAt(ScreenPointIn(display, 30, 21));
+    ShiftClickAt(OnScreen(display, 30, 21));
     EXPECT_TRUE(RowsShow(block32));
     EXPECT_TRUE(ShowsView(8));
     const ColorRef block42 = PatternWindow::ColorAt(kZoomClick.x - 7, kZoomClick.y - 6);
     PressKey(VK_RIGHT);
-    ASSERT_TRUE(PointerRestsAt(ScreenPointIn(display, 38, 21)));
+    ASSERT_TRUE(PointerRestsAt(OnScreen(display, 38, 21)));
     ASSERT_TRUE(PressKeyFor(VK_RETURN, "the view left", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
     EXPECT_TRUE(PaneShows(0, block32));
     EXPECT_TRUE(PaneShows(1, block42));
@@ -237,8 +224,7 @@ TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
     ASSERT_TRUE(
         ClickFor(display, 179, 65, "the zoom button up again", [&] { return !IsDown(IDC_BUTTON_ZOOM); }));
     EXPECT_TRUE(RowsShow(ColorRef{}));
-    EXPECT_TRUE(
-        WaitFor([&] { return ScreenPixel(tintra.Control(IDC_LOCK_RED), 2, 7) == kReleasedLockFace; }));
+    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_LOCK_RED), 2, 7, kReleasedLockFace));
 }
 
 // Escape, a second click on the waiting mode's button, and a switch to another program (what the
@@ -247,7 +233,7 @@ TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {
 TEST_F(Picking, EscapeASecondClickOnItsButtonOrASwitchToAnotherProgramEndsEitherMode) {
     const std::pair<const char*, std::function<void(int)>> ends[] = {
         {"Escape", [](int) { PressKey(VK_ESCAPE); }},
-        {"a second click", [&](int button) { ClickControl(Button(button), ButtonMiddle().x, ButtonMiddle().y); }},
+        {"a second click", [&](int button) { ClickAt(MiddleOf(Button(button))); }},
         {"a switch", [&](int) { SendMessageW(tintra.MainWindow(), WM_CANCELMODE, 0, 0); }}};
     for (const auto& [end, give] : ends)
         for (int button : {IDC_BUTTON_PICKER, IDC_BUTTON_ZOOM}) {
@@ -256,7 +242,7 @@ TEST_F(Picking, EscapeASecondClickOnItsButtonOrASwitchToAnotherProgramEndsEither
             give(button);
             EXPECT_TRUE(WaitFor([&] { return !tintra.HoldsMouse() && !IsDown(button); }));
             EXPECT_EQ(ReadSetting(kCursorMarker), -1);
-            EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; })); // no view
+            EXPECT_TRUE(ScreenShows(display, 3, 40, kActivePaneFrame)); // no view
         }
     EXPECT_TRUE(RowsShow(ColorRef{})); // not the colour of the button's picture
 }
@@ -286,14 +272,14 @@ TEST_F(Picking, ColourPickerStartedWhileTheViewIsShownLeavesIt) {
     PressKey('P');
     EXPECT_TRUE(WaitFor([&] { return tintra.HoldsMouse() && IsDown(IDC_BUTTON_PICKER); }));
     EXPECT_TRUE(WaitFor([&] { return !IsDown(IDC_BUTTON_ZOOM); }));
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(display, 3, 40) == kActivePaneFrame; }));
+    EXPECT_TRUE(ScreenShows(display, 3, 40, kActivePaneFrame));
     ClickAt(pattern.ScreenPointOf(5, 6));
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(5, 6)));
 }
 
 TEST_F(Picking, ADoubleClickOnTheWaitingPickersButtonLeavesNothingWaiting) {
     ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
-    const POINT at = ScreenPointIn(Button(IDC_BUTTON_PICKER), ButtonMiddle().x, ButtonMiddle().y);
+    const POINT at = MiddleOf(Button(IDC_BUTTON_PICKER));
     TapAt(at);
     ASSERT_TRUE(WaitFor([&] { return !tintra.HoldsMouse(); }));
     TapAt(at); // the second click of the double click

@@ -75,9 +75,7 @@ bool SavePicture(const Picture& picture, const wchar_t* path) {
 }
 
 RECT ScreenRect(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return rect;
+    return win::ToRECT(win::ScreenRect(window));
 }
 
 // Once the program answers a message after painting everything anew, the screen shows it.
@@ -143,8 +141,7 @@ bool SetSliders(const e2e::TintraProcess& tintra, ColorRef color) {
 
 // Four coloured panes with the first active, HEX marked, red and blue locked.
 bool ShowDemoState(const e2e::TintraProcess& tintra) {
-    RECT display;
-    GetClientRect(tintra.Control(IDC_COLOR_DISPLAY), &display);
+    const PixelRect display = win::ClientRect(tintra.Control(IDC_COLOR_DISPLAY));
     const std::vector<PixelRect> panes = LayoutPanes(kDemoPaneCount, display.right, display.bottom);
     if (panes.size() != kDemoPaneCount || !SetSliders(tintra, kDemoPanes[0]))
         return false;
@@ -156,8 +153,7 @@ bool ShowDemoState(const e2e::TintraProcess& tintra) {
         return false;
     for (const WPARAM key : {WPARAM{'1'}, WPARAM{'3'}, WPARAM{'H'}})
         PostMessageW(tintra.MainWindow(), WM_PANE_KEYDOWN, key, 0);
-    const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
-    return e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); });
+    return e2e::WaitFor([&] { return tintra.MarkIsSet(IDC_CHECK_HEX); });
 }
 
 bool StartInLanguage(e2e::TintraProcess& tintra, bool russian) {
@@ -234,8 +230,7 @@ int ZoomPicture(const wchar_t* out) {
 }
 
 RECT ClientOnScreen(HWND window) {
-    RECT rect;
-    GetClientRect(window, &rect);
+    RECT rect = win::ToRECT(win::ClientRect(window));
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
@@ -287,8 +282,7 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
     e2e::TintraProcess tintra;
     if (!Appeared(tintra.Start()))
         return kExitFailed;
-    const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
-    bool saved = e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); }) &&
+    bool saved = e2e::WaitFor([&] { return tintra.MarkIsSet(IDC_CHECK_HEX); }) &&
                  SaveClientPicture(tintra.MainWindow(), tintra.MainWindow(), folder + L"\\main.bmp");
     if (!saved)
         std::fprintf(stderr, "the main window's picture could not be taken\n");

@@ -5,6 +5,7 @@
 #include "ui/Pictures.h"
 #include "win/Controls.h"
 #include "win/Colors.h"
+#include "win/WindowRects.h"
 
 #include "resource.h"
 
@@ -69,7 +70,7 @@ class AboutDialog : public ::testing::Test {
         });
         return hand;
     }
-    template <typename Test> int CountPixels(HWND window, const RECT& area, Test test) const {
+    template <typename Test> int CountPixels(HWND window, const PixelRect& area, Test test) const {
         const win::WindowDc dc(window);
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
@@ -126,18 +127,16 @@ TEST_F(AboutDialog, TheBannerShowsTheVersionLineOfItsLanguageInWhite) {
                                                   static_cast<int>(i) / width)) != ToColorRef(expected[i]);
         EXPECT_EQ(differing, 0) << russian;
         // Below the banner the face shows the theme's colour.
-        EXPECT_EQ(CountPixels(about.Hwnd(), RECT{2, 63, 4, 65}, [](ColorRef c) { return c == kFace; }), 4);
+        EXPECT_EQ(CountPixels(about.Hwnd(), PixelRect{2, 63, 4, 65}, [](ColorRef c) { return c == kFace; }), 4);
     }
 }
 
 TEST_F(AboutDialog, TheLinkIsDarkBlueOnTheFaceAndOtherLabelsKeepTheirTextColour) {
     Open(dialog);
-    RECT link;
-    GetClientRect(Item(IDC_LINK), &link);
+    const PixelRect link = win::ClientRect(Item(IDC_LINK));
     EXPECT_GT(CountPixels(Item(IDC_LINK), link, LinkInk), 10);
     EXPECT_GT(CountPixels(Item(IDC_LINK), link, [](ColorRef c) { return c == kFace; }), 10);
-    RECT credit;
-    GetClientRect(Item(IDC_CREDIT), &credit);
+    const PixelRect credit = win::ClientRect(Item(IDC_CREDIT));
     EXPECT_EQ(CountPixels(Item(IDC_CREDIT), credit, LinkInk), 0);
 
     const ControlColors credits = AskControlColors(dialog.Hwnd(), WM_CTLCOLORSTATIC, Item(IDC_CREDIT));

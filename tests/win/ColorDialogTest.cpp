@@ -5,6 +5,7 @@
 #include "logic/Palette.h"
 #include "win/Controls.h"
 #include "win/Colors.h"
+#include "win/WindowRects.h"
 
 #include "resource.h"
 
@@ -55,8 +56,7 @@ TEST_F(ColorDialog, EverySwatchGivesTheColourOfTheTable) {
     CDlgColor dialog;
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
     const HWND palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
-    RECT client;
-    GetClientRect(palette, &client);
+    const PixelRect client = win::ClientRect(palette);
     EXPECT_EQ(client.right, kPaletteWidth);
     EXPECT_EQ(client.bottom, kPaletteHeight);
     for (int row = 0; row < kPaletteRows; ++row)

@@ -10,6 +10,7 @@
 #include "logic/Theme.h"
 #include "win/App.h"
 #include "win/Colors.h"
+#include "win/WindowRects.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -174,11 +175,7 @@ class MainWindowSettings : public ::testing::Test {
     InfoCtrl& Info() const { return *ObjectOf<InfoCtrl>(FindWindowExW(Main(), nullptr, L"#32770", nullptr)); }
     UButton& PanelButton(int id) const { return *ObjectOf<PanelCtrl>(GetDlgItem(Main(), 1001))->Button(id); }
     UButton& Lock(int channel) const { return *ObjectOf<UButton>(GetDlgItem(Main(), 1002 + channel)); }
-    RECT WindowRect() const {
-        RECT rect;
-        GetWindowRect(Main(), &rect);
-        return rect;
-    }
+    PixelRect WindowRect() const { return win::ScreenRect(Main()); }
     ColorRef FaceColor() const {
         return win::ToColorRef(AskControlColors(Main(), WM_CTLCOLORDLG, Main()).background);
     }
@@ -187,7 +184,7 @@ class MainWindowSettings : public ::testing::Test {
         static POINT placement = [this] {
             registry.Clear();
             Open();
-            const RECT rect = WindowRect();
+            const PixelRect rect = WindowRect();
             Close();
             registry.Clear();
             return POINT{rect.left, rect.top};
