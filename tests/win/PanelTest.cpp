@@ -24,11 +24,7 @@ class PanelTest : public ::testing::Test {
             panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
     }
     RECT ButtonRect(int id) { return win::RectInParent(panel.Button(id)->Hwnd()); }
-    Argb ButtonPixel(int id, int x, int y) {
-        Gdiplus::Color color;
-        panel.Button(id)->Canvas()->GetPixel(x, y, &color);
-        return win::ToArgb(color);
-    }
+    Argb ButtonPixel(int id, int x, int y) { return PixelOf(*panel.Button(id)->Canvas(), x, y); }
     void Click(int id) {
         const HWND button = panel.Button(id)->Hwnd();
         SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
@@ -69,14 +65,11 @@ TEST_F(PanelTest, IdleButtonsAreGreyWithTheKeyInTheConstructionColour) {
 }
 
 TEST_F(PanelTest, ThemeRefillKeepsTheButtonCornersAndRedrawsTheTopLine) {
-    Gdiplus::Color color;
-    panel.Canvas()->GetPixel(3, 10, &color); // drawn once in the colour it was made with
-    ASSERT_NE(color.GetValue(), 0xFFA3C2E6u);
+    // Drawn once in the colour it was made with.
+    ASSERT_NE(PixelOf(*panel.Canvas(), 3, 10), Argb{0xFFA3C2E6});
     panel.SetBackgroundColor(Argb{0xFFA3C2E6});
-    panel.Canvas()->GetPixel(3, 10, &color);
-    EXPECT_EQ(color.GetValue(), 0xFFA3C2E6u);
-    panel.Canvas()->GetPixel(100, 0, &color);
-    EXPECT_EQ(color.GetValue(), 0xFF646464u);
+    EXPECT_EQ(PixelOf(*panel.Canvas(), 3, 10), Argb{0xFFA3C2E6});
+    EXPECT_EQ(PixelOf(*panel.Canvas(), 100, 0), Argb{0xFF646464});
     EXPECT_EQ(ButtonPixel(5003, 0, 0), kConstructionFill);
 }
 
