@@ -128,12 +128,8 @@ TEST_F(Help, WithoutTheHelpFilesNothingOpensAndTheProgramGoesOn) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"tintra-without-help";
     const std::wstring copy = folder + L"\\Tintra.exe";
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring original(self);
-    original.replace(original.find_last_of(L"\\/") + 1, std::wstring::npos, L"Tintra.exe");
     CreateDirectoryW(folder.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW(original.c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), copy.c_str(), FALSE));
 
     ASSERT_TRUE(tintra.Start(copy));
     const std::set<DWORD> before = Processes();
