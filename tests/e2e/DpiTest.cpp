@@ -281,21 +281,13 @@ std::string LanguageName(const ::testing::TestParamInfo<bool>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(false, true), LanguageName);
 
-// The widest text of each row: no colour gives a text of more digits.
+// The widest text of each row: no colour gives a text of more digits. Indexed by notation.
+constexpr const wchar_t* kLongestValues[] = {L"16777215", L"255, 255, 255", L"FFFFFF", L"359, 255, 255",
+                                             L"100, 100, 100, 100"};
+
 std::wstring WidestValue(ColorNotation notation, HFONT font) {
-    switch (notation) {
-    case ColorNotation::Hex:
-        return WidestForm(font, L"FFFFFF", L"0123456789ABCDEF");
-    case ColorNotation::Rgb:
-        return WidestForm(font, L"255, 255, 255", L"0123456789");
-    case ColorNotation::Hsb:
-        return WidestForm(font, L"359, 255, 255", L"0123456789");
-    case ColorNotation::Cmyk:
-        return WidestForm(font, L"100, 100, 100, 100", L"0123456789");
-    case ColorNotation::Colref:
-        return WidestForm(font, L"16777215", L"0123456789");
-    }
-    return {};
+    return WidestForm(font, kLongestValues[static_cast<int>(notation)],
+                      notation == ColorNotation::Hex ? L"0123456789ABCDEF" : L"0123456789");
 }
 
 TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
