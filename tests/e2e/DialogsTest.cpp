@@ -65,7 +65,8 @@ class Dialogs : public WithTintra<> {
         const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
         const PixelRect client = win::ClientRect(display);
         const std::vector<PixelRect> panes = LayoutPanes(4, client.right, client.bottom);
-        const POINT at = OnScreen(display, (panes[1].left + panes[1].right) / 2, (panes[1].top + panes[1].bottom) / 2);
+        const POINT at =
+            OnScreen(display, (panes[1].left + panes[1].right) / 2, (panes[1].top + panes[1].bottom) / 2);
         const PixelRect rect = win::ScreenRect(dialog);
         const POINT target{rect.left + at.x - point.x, rect.top + at.y - point.y};
         SetWindowPos(dialog, nullptr, target.x, target.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

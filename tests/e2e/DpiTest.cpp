@@ -211,7 +211,8 @@ class ScaledLayout : public WithTintra<> {
         const HWND button = tintra.PanelButton(buttonId);
         const PixelRect rect = win::ClientRect(button);
         return ClickFor(button, rect.right / 3, rect.bottom / 2,
-                        "the main window holding the mouse for the mode", [&] { return tintra.HoldsMouse(); });
+                        "the main window holding the mouse for the mode",
+                        [&] { return tintra.HoldsMouse(); });
     }
     bool RgbReads(ColorRef color) const {
         const std::wstring expected = NotationText(ColorNotation::Rgb, color);
@@ -244,7 +245,8 @@ class Layout : public WithTintra<::testing::TestWithParam<bool>> {
         PressKey(VK_ESCAPE);
         const HWND main = tintra.MainWindow();
         return WaitFor([&] {
-            return !IsWindowVisible(dialog) && IsWindowEnabled(main) && GuiInfo(tintra.UiThread()).hwndActive == main;
+            return !IsWindowVisible(dialog) && IsWindowEnabled(main) &&
+                   GuiInfo(tintra.UiThread()).hwndActive == main;
         });
     }
     // What every dialog must hold: its children clear of each other and inside it, every
@@ -357,7 +359,8 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
 TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
     // The about dialog paints its banner at its top left, at the screen's scale.
     BITMAP banner{};
-    const win::BitmapHandle bannerBitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER)));
+    const win::BitmapHandle bannerBitmap(
+        LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER)));
     GetObjectW(bannerBitmap.get(), sizeof(banner), &banner);
     ASSERT_GT(banner.bmWidth, 0);
     const struct {

@@ -51,8 +51,8 @@ std::wstring StartupEntry(HKEY root, REGSAM view) {
     wchar_t text[MAX_PATH + 8] = {};
     DWORD size = sizeof(text);
     const win::RegKey key(OpenRunKey(root, KEY_QUERY_VALUE | view));
-    const bool found = key && RegGetValueW(key.get(), nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text, &size) ==
-                                  ERROR_SUCCESS;
+    const bool found = key && RegGetValueW(key.get(), nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text,
+                                           &size) == ERROR_SUCCESS;
     return found ? text : L"<none>";
 }
 

@@ -95,7 +95,8 @@ class Help : public WithTintra<> {
     void PressAndSettle(WORD key) {
         ASSERT_FALSE(tintra.MarkIsSet(IDC_CHECK_RGB));
         PressKey(key);
-        ASSERT_TRUE(PressKeyFor('R', "the RGB notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_RGB); }));
+        ASSERT_TRUE(
+            PressKeyFor('R', "the RGB notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_RGB); }));
     }
 };
 

@@ -27,8 +27,8 @@ TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
         ASSERT_NE(window, nullptr);
         wchar_t className[64];
         GetClassNameW(window, className, 64);
-        EXPECT_EQ(CompareStringOrdinal(className, -1, id < IDC_LABEL_RED ? L"msctls_trackbar32" : L"Static", -1,
-                                       TRUE),
+        EXPECT_EQ(CompareStringOrdinal(className, -1, id < IDC_LABEL_RED ? L"msctls_trackbar32" : L"Static",
+                                       -1, TRUE),
                   CSTR_EQUAL)
             << className;
         const RECT expected = RectInParent(GetDlgItem(TemplateCopy(IDD_TINTRA).Hwnd(), id));

@@ -185,7 +185,8 @@ TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
     EXPECT_TRUE(PaneShows(2, color(2)));
     EXPECT_TRUE(RowsShow(color(2)));
     EXPECT_TRUE(tintra.HoldsMouse());
-    ASSERT_TRUE(ClickAtFor(pattern.ScreenPointOf(50, 40), "the picker ended", [&] { return !tintra.HoldsMouse(); }));
+    ASSERT_TRUE(
+        ClickAtFor(pattern.ScreenPointOf(50, 40), "the picker ended", [&] { return !tintra.HoldsMouse(); }));
     for (int pane = 0; pane < 4; ++pane)
         EXPECT_TRUE(PaneShows(pane, color(pane))) << pane;
     EXPECT_TRUE(RowsShow(color(3)));

@@ -127,7 +127,8 @@ TEST_F(AboutDialog, TheBannerShowsTheVersionLineOfItsLanguageInWhite) {
                                                   static_cast<int>(i) / width)) != ToColorRef(expected[i]);
         EXPECT_EQ(differing, 0) << russian;
         // Below the banner the face shows the theme's colour.
-        EXPECT_EQ(CountPixels(about.Hwnd(), PixelRect{2, 63, 4, 65}, [](ColorRef c) { return c == kFace; }), 4);
+        EXPECT_EQ(CountPixels(about.Hwnd(), PixelRect{2, 63, 4, 65}, [](ColorRef c) { return c == kFace; }),
+                  4);
     }
 }
 
@@ -170,8 +171,8 @@ TEST_F(AboutDialog, AClickOnTheLinkOpensTheWebSite) {
 
 TEST_F(AboutDialog, RegistryStringsAreReadBoundedAndOfStringTypeOnly) {
     HKEY created;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &created, nullptr),
               ERROR_SUCCESS);
     const win::RegKey key(created);
     // Stored without its terminating zero.

@@ -112,9 +112,9 @@ TEST_F(ColorDialog, TheFaceHasTheThemeColourAndThePaletteTheHand) {
     CDlgColor dialog;
     dialog.SetBackgroundColor(kFace);
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(dialog.Hwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(win::WindowDc(dialog.Hwnd()).get()),
-                     reinterpret_cast<LPARAM>(dialog.Hwnd())));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        dialog.Hwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(win::WindowDc(dialog.Hwnd()).get()),
+        reinterpret_cast<LPARAM>(dialog.Hwnd())));
     LOGBRUSH logBrush{};
     ASSERT_EQ(GetObjectW(brush, sizeof(logBrush), &logBrush), static_cast<int>(sizeof(logBrush)));
     EXPECT_EQ(logBrush.lbColor, win::ToCOLORREF(kFace));

@@ -16,8 +16,9 @@ class RegistryProfileTest : public ::testing::Test {
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests"); }
 
     void Store(LPCWSTR name, DWORD type, const void* data, DWORD size) {
-        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, profile.SectionPath(kSection).c_str(), name, type, data, size),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegSetKeyValueW(HKEY_CURRENT_USER, profile.SectionPath(kSection).c_str(), name, type, data, size),
+            ERROR_SUCCESS);
     }
 
     win::RegistryProfile profile{kCompany, L"Profile"};

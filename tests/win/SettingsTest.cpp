@@ -105,7 +105,8 @@ std::map<std::wstring, StoredValue> ValuesUnder(HKEY root, const wchar_t* path) 
         wchar_t name[64];
         DWORD nameLength = 64, type = 0, size = 512;
         std::vector<BYTE> data(size);
-        if (RegEnumValueW(key.get(), i, name, &nameLength, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+        if (RegEnumValueW(key.get(), i, name, &nameLength, nullptr, &type, data.data(), &size) !=
+            ERROR_SUCCESS)
             break;
         data.resize(size);
         values[name] = {type, data};
