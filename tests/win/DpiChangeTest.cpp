@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr int kTemplateControls[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE,
-                                     IDC_LABEL_RED,  IDC_LABEL_GREEN,  IDC_LABEL_BLUE};
-constexpr int kLocks[] = {IDC_LOCK_RED, IDC_LOCK_GREEN, IDC_LOCK_BLUE};
 
 using win::RectInParent;
 using win::ToPixelRect;
@@ -71,7 +68,7 @@ class DpiChange : public ::testing::Test {
 
 TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) {
     std::vector<RECT> templateRects;
-    for (int id : kTemplateControls)
+    for (int id = IDC_SLIDER_RED; id <= IDC_LABEL_BLUE; ++id) // the template's sliders and labels
         templateRects.push_back(RectInParent(Child(id)));
     const LONG fontHeight = FontHeight(Child(IDC_LABEL_RED));
     const PixelRect frame = win::ScreenRect(main.Hwnd());
@@ -88,14 +85,15 @@ TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) 
     EXPECT_GE(moved.bottom - moved.top, RescaleDpi(frame.bottom - frame.top, baseDpi, dpi));
 
     for (size_t i = 0; i < templateRects.size(); ++i)
-        EXPECT_TRUE(RectInParent(Child(kTemplateControls[i])) == Rescaled(templateRects[i], baseDpi, dpi))
-            << "control " << kTemplateControls[i];
+        EXPECT_TRUE(RectInParent(Child(IDC_SLIDER_RED + static_cast<int>(i))) ==
+                    Rescaled(templateRects[i], baseDpi, dpi))
+            << "control " << i;
     EXPECT_EQ(FontHeight(Child(IDC_LABEL_RED)), RescaleDpi(fontHeight, baseDpi, dpi));
 
     EXPECT_EQ(ToPixelRect(RectInParent(Child(IDC_COLOR_DISPLAY))), layout.colorDisplay);
     // Each lock at the layout's height and size, over its slider.
     for (size_t i = 0; i < 3; ++i) {
-        const RECT lock = RectInParent(Child(kLocks[i]));
+        const RECT lock = RectInParent(Child(IDC_LOCK_RED + static_cast<int>(i)));
         const RECT slider = RectInParent(Child(IDC_SLIDER_RED + static_cast<int>(i)));
         EXPECT_EQ(lock.top, layout.locks[i].top) << i;
         EXPECT_EQ(lock.right - lock.left, layout.locks[i].Width()) << i;
