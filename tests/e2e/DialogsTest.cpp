@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -100,7 +99,7 @@ TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
                     {IDC_BUTTON_ABOUT, 'A', L"About"}};
     for (const auto& command : commands)
         for (bool byKey : {false, true}) {
-            SCOPED_TRACE(std::string(command.caption, command.caption + wcslen(command.caption)) +
+            SCOPED_TRACE(Utf8(command.caption) +
                          (byKey ? " by its key" : " by its button"));
             HWND dialog = nullptr;
             if (byKey) {

@@ -103,10 +103,8 @@ void ExpectTakesItsClick(HWND window, const RECT& screenRect) {
     // order. An overlap stays.
     HWND target = nullptr;
     WaitFor([&] { return (target = ClickTarget(centre)) == window; }, 1000);
-    wchar_t className[64] = L"";
-    GetClassNameW(target, className, 64);
     EXPECT_EQ(target, window) << "at the centre of " << Describe(window, RectInParent(window)) << " lies a "
-                              << Utf8(className) << " \"" << Utf8(TextOf(target)) << "\"";
+                              << Utf8(ClassOf(target)) << " \"" << Utf8(TextOf(target)) << "\"";
 }
 
 void ExpectTakesItsClick(HWND window) {
