@@ -99,8 +99,7 @@ TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
                     {IDC_BUTTON_ABOUT, 'A', L"About"}};
     for (const auto& command : commands)
         for (bool byKey : {false, true}) {
-            SCOPED_TRACE(Utf8(command.caption) +
-                         (byKey ? " by its key" : " by its button"));
+            SCOPED_TRACE(Utf8(command.caption) + (byKey ? " by its key" : " by its button"));
             HWND dialog = nullptr;
             if (byKey) {
                 ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == Main(); }));

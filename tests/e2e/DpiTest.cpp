@@ -9,6 +9,7 @@
 #include "logic/PaneLayout.h"
 #include "logic/ToolPanelLayout.h"
 #include "win/Handles.h"
+#include "win/LateBound.h"
 #include "win/WindowRects.h"
 
 #include "resource.h"
@@ -31,9 +32,8 @@ using namespace e2e;
 // The tests read and click physical pixels, as the program does; an unaware process would be
 // handed coordinates scaled to 96 DPI. This runs before any test.
 const bool kDpiAware = [] {
-    using SetContextFunction = BOOL WINAPI(HANDLE);
-    const auto setContext = reinterpret_cast<SetContextFunction*>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    const auto setContext =
+        win::LateBoundFunction<BOOL WINAPI(HANDLE)>(L"user32.dll", "SetProcessDpiAwarenessContext");
     const auto perMonitorV2 = reinterpret_cast<HANDLE>(-4); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
     return (setContext && setContext(perMonitorV2)) || SetProcessDPIAware();
 }();

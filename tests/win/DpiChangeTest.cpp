@@ -21,7 +21,6 @@
 
 namespace {
 
-
 using win::RectInParent;
 using win::ToPixelRect;
 
