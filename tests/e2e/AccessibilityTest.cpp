@@ -89,9 +89,7 @@ TEST_F(Accessibility, APaneDescriptionGivesItsContrastWithTheActivePane) {
         return display.Description(1).rfind(L"HEX: FFFFFF\n", 0) == 0;
     })) << display.Description(1);
     // Resting on pane 1, the pointer brings up the same text as its tip.
-    POINT onPane1{40, 30};
-    ClientToScreen(displayWindow, &onPane1);
-    ASSERT_TRUE(RestPointerAt(onPane1));
+    ASSERT_TRUE(RestPointerAt(OnScreen(displayWindow, 40, 30)));
     EXPECT_TRUE(WaitFor([&] { return ShownTooltip() == display.Description(1); }, 8000)) << ShownTooltip();
 }
 

@@ -84,7 +84,7 @@ TEST_F(ColorPanes, PickingAPaneMakesItsColourCurrentAndReleasesTheLocks) {
     EXPECT_EQ(SendMessageW(tintra.Control(IDC_SLIDER_RED), TBM_GETPOS, 0, 0), 0);
     EXPECT_EQ(TextOf(GetDlgItem(info, IDC_VALUE_RGB)), L"0, 0, 0");
     // The grey padlock is back: its face is light grey, not red.
-    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(redLock, 2, 7) == kReleasedLockFace; }));
+    EXPECT_TRUE(ScreenShows(redLock, 2, 7, kReleasedLockFace));
 }
 
 } // namespace

@@ -34,10 +34,7 @@ class Commands : public WithTintra<> {
     }
     bool LockIs(int lockId, COLORREF face) const { return ScreenPixel(tintra.Control(lockId), 2, 7) == face; }
     ::testing::AssertionResult LockShows(int lockId, COLORREF face) {
-        if (WaitFor([&] { return LockIs(lockId, face); }))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-               << "the padlock shows " << std::hex << ScreenPixel(tintra.Control(lockId), 2, 7);
+        return ScreenShows(tintra.Control(lockId), 2, 7, face);
     }
     // Keys go to the window with the focus, as they would for a person at the keyboard.
     void FocusDisplay() {
@@ -52,13 +49,10 @@ TEST_F(Commands, AHeldPressOnTheChannelPagesOnAndEveryStepMovesTheLockedPartnerA
     PressKey('2');
     ASSERT_TRUE(LockShows(IDC_LOCK_GREEN, kChannels[1].latchedFace)); // red and green locked
     const HWND red = tintra.Control(IDC_SLIDER_RED);
-    RECT channel;
-    GetClientRect(red, &channel);
     const RECT thumb = ThumbRect(red);
     // On the channel, far below the thumb at 0: about 180, so that the thumb pages on to 204
     // and stops there, a page of 51 at a time.
-    POINT low{(thumb.left + thumb.right) / 2, channel.bottom * 7 / 10};
-    ClientToScreen(red, &low);
+    const POINT low = OnScreen(red, (thumb.left + thumb.right) / 2, win::ClientRect(red).bottom * 7 / 10);
     PressAt(low);
     // The first page comes with the press, the ones after it while the button is held.
     const bool pagedOn = WaitFor([&] { return TrackbarPos(red) == 4 * 51; });
@@ -157,8 +151,7 @@ TEST_F(Commands, CtrlVMakesTheColourTheClipboardNamesCurrentAndAnyOtherTextChang
     PutOnClipboard(std::string("#C86432"));
     PressCtrlKey('V');
     EXPECT_TRUE(rgbReads(L"200, 100, 50"));
-    EXPECT_TRUE(
-        WaitFor([&] { return ScreenPixel(tintra.Control(IDC_COLOR_DISPLAY), 40, 30) == RGB(200, 100, 50); }));
+    EXPECT_TRUE(ScreenShows(tintra.Control(IDC_COLOR_DISPLAY), 40, 30, RGB(200, 100, 50)));
     EXPECT_EQ(PositionsText(), L"200, 100, 50");
 
     PutOnClipboard(std::string("hello"));
@@ -218,20 +211,18 @@ TEST_F(Commands, ShiftCopiesInTheFormForCodeThatPastesBack) {
 }
 
 TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
-    RECT before;
-    GetWindowRect(tintra.MainWindow(), &before);
+    const auto unmoved = [&, before = win::ScreenRect(tintra.MainWindow())] {
+        return win::ScreenRect(tintra.MainWindow()) == before;
+    };
     auto topmost = [&] { return (GetWindowLongW(tintra.MainWindow(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
     ASSERT_TRUE(topmost()); // as a first start leaves it
     ASSERT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 14, 10,
                          "the window leaving the topmost band", [&] { return !topmost(); }));
-    RECT after;
-    GetWindowRect(tintra.MainWindow(), &after);
-    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_TRUE(unmoved());
     // A few pixels away, so that the second click is not taken for a double-click.
     ASSERT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 22, 12,
                          "the window back in the topmost band by the second click", topmost));
-    GetWindowRect(tintra.MainWindow(), &after);
-    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_TRUE(unmoved());
     // Its key does the same, and the button shows it as a click would.
     const HWND button = tintra.PanelButton(IDC_BUTTON_TOPMOST);
     auto face = [&] {
@@ -245,8 +236,7 @@ TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {
     PressKey('T');
     EXPECT_TRUE(WaitFor([&] { return !topmost(); }));
     EXPECT_TRUE(WaitFor([&] { return face() != down; }));
-    GetWindowRect(tintra.MainWindow(), &after);
-    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_TRUE(unmoved());
 }
 
 using Tooltips = WithTintra<>;
@@ -255,9 +245,7 @@ TEST_F(Tooltips, SpeakRussianWithTheRussianSetting) {
     StartIn(true);
     const HWND copy = tintra.PanelButton(IDC_BUTTON_COPY);
     ClickControl(tintra.Control(IDC_COLOR_DISPLAY), 40, 30);
-    POINT point{14, 10};
-    ClientToScreen(copy, &point);
-    ASSERT_TRUE(RestPointerAt(point));
+    ASSERT_TRUE(RestPointerAt(OnScreen(copy, 14, 10)));
     // The tip of the pane clicked before may still show for a moment.
     std::wstring shown;
     EXPECT_TRUE(WaitFor([&] { return (shown = ShownTooltip()) == L"Скопировать результат"; }, 8000))

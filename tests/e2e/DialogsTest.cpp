@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,9 +52,6 @@ class Dialogs : public WithTintra<> {
     bool RgbReads(const std::wstring& text) const {
         return WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == text; });
     }
-    bool ScreenShows(HWND window, int x, int y, COLORREF color) const {
-        return WaitFor([&] { return ScreenPixel(window, x, y) == color; });
-    }
     void PickFromPalette(int x, int y) {
         const HWND dialog = OpenColorDialog();
         ASSERT_NE(dialog, nullptr);
@@ -66,19 +62,15 @@ class Dialogs : public WithTintra<> {
     // double click must not reach that pane.
     ::testing::AssertionResult DoubleClickEndingOverAPane(HWND dialog, POINT point) {
         const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
-        RECT client;
-        GetClientRect(display, &client);
+        const PixelRect client = win::ClientRect(display);
         const std::vector<PixelRect> panes = LayoutPanes(4, client.right, client.bottom);
-        POINT at{(panes[1].left + panes[1].right) / 2, (panes[1].top + panes[1].bottom) / 2};
-        ClientToScreen(display, &at);
-        RECT rect;
-        GetWindowRect(dialog, &rect);
+        const POINT at =
+            OnScreen(display, (panes[1].left + panes[1].right) / 2, (panes[1].top + panes[1].bottom) / 2);
+        const PixelRect rect = win::ScreenRect(dialog);
         const POINT target{rect.left + at.x - point.x, rect.top + at.y - point.y};
         SetWindowPos(dialog, nullptr, target.x, target.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if (!WaitFor([&] {
-                GetWindowRect(dialog, &rect);
-                return rect.left == target.x && rect.top == target.y;
-            }))
+        const PixelRect moved{target.x, target.y, target.x + rect.Width(), target.y + rect.Height()};
+        if (!WaitFor([&] { return win::ScreenRect(dialog) == moved; }))
             return ::testing::AssertionFailure() << "the dialog could not be moved over the panes";
         TapAt(at);
         if (!WaitFor([&] { return !IsWindow(dialog); }))
@@ -107,8 +99,7 @@ TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
                     {IDC_BUTTON_ABOUT, 'A', L"About"}};
     for (const auto& command : commands)
         for (bool byKey : {false, true}) {
-            SCOPED_TRACE(std::string(command.caption, command.caption + wcslen(command.caption)) +
-                         (byKey ? " by its key" : " by its button"));
+            SCOPED_TRACE(Utf8(command.caption) + (byKey ? " by its key" : " by its button"));
             HWND dialog = nullptr;
             if (byKey) {
                 ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == Main(); }));
@@ -151,8 +142,8 @@ TEST_F(Dialogs, ADoubleClickOnASwatchGivesTheSwatchsColourWhateverLiesUnderIt) {
     const HWND dialog = OpenColorDialog();
     ASSERT_NE(dialog, nullptr);
     constexpr int kRow = 2, kColumn = 7;
-    POINT swatch{kPaletteCell * kColumn + kPaletteCell / 2, kPaletteCell * kRow + kPaletteCell / 2};
-    ClientToScreen(GetDlgItem(dialog, IDC_PALETTE), &swatch);
+    const POINT swatch = OnScreen(GetDlgItem(dialog, IDC_PALETTE), kPaletteCell * kColumn + kPaletteCell / 2,
+                                  kPaletteCell * kRow + kPaletteCell / 2);
     ASSERT_TRUE(DoubleClickEndingOverAPane(dialog, swatch));
     EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), NotationText(ColorNotation::Rgb, ToColorRef(PaletteSwatch(kRow, kColumn))));
 }
@@ -179,8 +170,7 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
         // A basic colour. The choice draws a focus frame round the colour's cell; its centre
         // keeps the colour, read once the frame shows, when the dialog has surely been painted.
         const HWND basics = GetDlgItem(system, kBasicColorsArea);
-        RECT area;
-        GetClientRect(basics, &area);
+        const PixelRect area = win::ClientRect(basics);
         const int x = area.right * 5 / (2 * kBasicColumns), y = area.bottom * 3 / (2 * kBasicRows);
         const RECT cell{area.right * 2 / kBasicColumns, area.bottom / kBasicRows,
                         area.right * 3 / kBasicColumns, area.bottom * 2 / kBasicRows};
@@ -196,8 +186,7 @@ TEST_F(Dialogs, MoreColorsThenCancelChangesNothingAndOkSetsTheChosenColour) {
 TEST_F(Dialogs, OptionsWithSixPanesShowSixPanesWithPaneZeroActiveAndTheColourKept) {
     Start();
     const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
-    RECT client;
-    GetClientRect(display, &client);
+    const PixelRect client = win::ClientRect(display);
     // Pane 1 active and orange; pane 0 stays black.
     const PixelRect second = LayoutPanes(4, client.right, client.bottom)[1];
     ASSERT_TRUE(ClickFor(display, second.left + 20, second.top + 20, "pane 1 framed as the active one", [&] {

@@ -8,6 +8,8 @@
 #include "logic/ZoomGeometry.h"
 #include "logic/PaneLayout.h"
 #include "logic/ToolPanelLayout.h"
+#include "win/Handles.h"
+#include "win/LateBound.h"
 #include "win/WindowRects.h"
 
 #include "resource.h"
@@ -30,9 +32,8 @@ using namespace e2e;
 // The tests read and click physical pixels, as the program does; an unaware process would be
 // handed coordinates scaled to 96 DPI. This runs before any test.
 const bool kDpiAware = [] {
-    using SetContextFunction = BOOL WINAPI(HANDLE);
-    const auto setContext = reinterpret_cast<SetContextFunction*>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    const auto setContext =
+        win::LateBoundFunction<BOOL WINAPI(HANDLE)>(L"user32.dll", "SetProcessDpiAwarenessContext");
     const auto perMonitorV2 = reinterpret_cast<HANDLE>(-4); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
     return (setContext && setContext(perMonitorV2)) || SetProcessDPIAware();
 }();
@@ -102,16 +103,12 @@ void ExpectTakesItsClick(HWND window, const RECT& screenRect) {
     // order. An overlap stays.
     HWND target = nullptr;
     WaitFor([&] { return (target = ClickTarget(centre)) == window; }, 1000);
-    wchar_t className[64] = L"";
-    GetClassNameW(target, className, 64);
     EXPECT_EQ(target, window) << "at the centre of " << Describe(window, RectInParent(window)) << " lies a "
-                              << Utf8(className) << " \"" << Utf8(TextOf(target)) << "\"";
+                              << Utf8(ClassOf(target)) << " \"" << Utf8(TextOf(target)) << "\"";
 }
 
 void ExpectTakesItsClick(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    ExpectTakesItsClick(window, rect);
+    ExpectTakesItsClick(window, win::ToRECT(win::ScreenRect(window)));
 }
 
 double CentreX(const RECT& rect) {
@@ -123,12 +120,10 @@ double CentreY(const RECT& rect) {
 }
 
 int TextWidth(HFONT font, const std::wstring& text) {
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const win::WindowDc dc(nullptr);
+    const win::SelectScope selected(dc.get(), font);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(nullptr, dc);
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 
@@ -136,11 +131,11 @@ int TextWidth(HFONT font, const std::wstring& text) {
 // past the text's measured width.
 int InkWidth(HFONT font, const std::wstring& text) {
     const int width = TextWidth(font, text) + 32, height = 64;
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
-    const HGDIOBJ previousFont = SelectObject(dc, font);
+    const win::WindowDc screen(nullptr);
+    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
+    const win::BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    const HDC dc = memory.get();
+    const win::SelectScope selectedBitmap(dc, bitmap.get()), selectedFont(dc, font);
     RECT all{0, 0, width, height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetBkMode(dc, TRANSPARENT);
@@ -150,19 +145,13 @@ int InkWidth(HFONT font, const std::wstring& text) {
         for (int x = right; x < width; ++x)
             if (GetPixel(dc, x, y) != RGB(255, 255, 255))
                 right = x + 1;
-    SelectObject(dc, previousFont);
-    SelectObject(dc, previousBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return right;
 }
 
 // The width a control leaves its text, as the controls draw themselves: a push button inside
 // its edges, a check box or radio button beside its box, a group box between its corners.
 int TextRoom(HWND control, int dpi) {
-    RECT client;
-    GetClientRect(control, &client);
+    const PixelRect client = win::ClientRect(control);
     switch (ButtonType(control)) {
     case -1:
         return client.right;
@@ -216,13 +205,12 @@ class ScaledLayout : public WithTintra<> {
         ASSERT_TRUE(kDpiAware);
         ASSERT_TRUE(tintra.Start());
     }
-    bool Waiting() const { return CaptureOf(tintra.MainWindow()) == tintra.MainWindow(); }
     ::testing::AssertionResult StartMode(int buttonId) {
         const HWND button = tintra.PanelButton(buttonId);
-        RECT rect;
-        GetClientRect(button, &rect);
+        const PixelRect rect = win::ClientRect(button);
         return ClickFor(button, rect.right / 3, rect.bottom / 2,
-                        "the main window holding the mouse for the mode", [&] { return Waiting(); });
+                        "the main window holding the mouse for the mode",
+                        [&] { return tintra.HoldsMouse(); });
     }
     bool RgbReads(ColorRef color) const {
         const std::wstring expected = NotationText(ColorNotation::Rgb, color);
@@ -255,16 +243,14 @@ class Layout : public WithTintra<::testing::TestWithParam<bool>> {
         PressKey(VK_ESCAPE);
         const HWND main = tintra.MainWindow();
         return WaitFor([&] {
-            GUITHREADINFO info{sizeof(info)};
             return !IsWindowVisible(dialog) && IsWindowEnabled(main) &&
-                   GetGUIThreadInfo(tintra.UiThread(), &info) && info.hwndActive == main;
+                   GuiInfo(tintra.UiThread()).hwndActive == main;
         });
     }
     // What every dialog must hold: its children clear of each other and inside it, every
     // button taking its own click, every text inside its control.
     void ExpectDialogLayout(HWND dialog, int templateId, const std::vector<RECT>& paintedPictures) {
-        RECT client;
-        GetClientRect(dialog, &client);
+        const RECT client = win::ToRECT(win::ClientRect(dialog));
         auto children = VisibleChildren(dialog);
         for (const auto& [child, rect] : children)
             EXPECT_TRUE(Inside(rect, client))
@@ -295,27 +281,18 @@ std::string LanguageName(const ::testing::TestParamInfo<bool>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(false, true), LanguageName);
 
-// The widest text of each row: no colour gives a text of more digits.
+// The widest text of each row: no colour gives a text of more digits. Indexed by notation.
+constexpr const wchar_t* kLongestValues[] = {L"16777215", L"255, 255, 255", L"FFFFFF", L"359, 255, 255",
+                                             L"100, 100, 100, 100"};
+
 std::wstring WidestValue(ColorNotation notation, HFONT font) {
-    switch (notation) {
-    case ColorNotation::Hex:
-        return WidestForm(font, L"FFFFFF", L"0123456789ABCDEF");
-    case ColorNotation::Rgb:
-        return WidestForm(font, L"255, 255, 255", L"0123456789");
-    case ColorNotation::Hsb:
-        return WidestForm(font, L"359, 255, 255", L"0123456789");
-    case ColorNotation::Cmyk:
-        return WidestForm(font, L"100, 100, 100, 100", L"0123456789");
-    case ColorNotation::Colref:
-        return WidestForm(font, L"16777215", L"0123456789");
-    }
-    return {};
+    return WidestForm(font, kLongestValues[static_cast<int>(notation)],
+                      notation == ColorNotation::Hex ? L"0123456789ABCDEF" : L"0123456789");
 }
 
 TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     const HWND main = tintra.MainWindow();
-    RECT client;
-    GetClientRect(main, &client);
+    const RECT client = win::ToRECT(win::ClientRect(main));
     const auto children = VisibleChildren(main);
     for (const auto& [child, rect] : children)
         EXPECT_TRUE(Inside(rect, client)) << Describe(child, rect);
@@ -333,8 +310,7 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     }
     // Each pane of the display and each tool button.
     const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
-    RECT displayClient;
-    GetClientRect(display, &displayClient);
+    const PixelRect displayClient = win::ClientRect(display);
     for (const PixelRect& pane : LayoutPanes(4, displayClient.right, displayClient.bottom)) {
         RECT rect = win::ToRECT(pane);
         MapWindowPoints(display, nullptr, reinterpret_cast<POINT*>(&rect), 2);
@@ -346,8 +322,7 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
     // The panel's rows and marks inside its one-pixel frame, clear of each other; each mark on
     // its row.
     const HWND info = tintra.InfoPanel();
-    RECT inside;
-    GetClientRect(info, &inside);
+    RECT inside = win::ToRECT(win::ClientRect(info));
     InflateRect(&inside, -1, -1);
     const auto rows = VisibleChildren(info);
     EXPECT_EQ(rows.size(), 15u); // five labels, five values, five marks
@@ -382,9 +357,9 @@ TEST_P(Layout, MainWindowPartsSitByWhatTheyBelongToAndTakeTheirClicks) {
 TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
     // The about dialog paints its banner at its top left, at the screen's scale.
     BITMAP banner{};
-    const HBITMAP bannerBitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER));
-    GetObjectW(bannerBitmap, sizeof(banner), &banner);
-    DeleteObject(bannerBitmap);
+    const win::BitmapHandle bannerBitmap(
+        LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_ABOUT_BANNER)));
+    GetObjectW(bannerBitmap.get(), sizeof(banner), &banner);
     ASSERT_GT(banner.bmWidth, 0);
     const struct {
         int buttonId, templateId;
@@ -404,8 +379,7 @@ TEST_P(Layout, DialogsHoldTheirPicturesAndEveryControlHasItsOwnPlace) {
 
 TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
     const HWND main = tintra.MainWindow();
-    RECT client;
-    GetClientRect(main, &client);
+    const RECT client = win::ToRECT(win::ClientRect(main));
     std::printf("client size at %d DPI: %ld x %ld\n", dpi, client.right, client.bottom);
     RecordProperty("client_size", std::to_string(client.right) + " x " + std::to_string(client.bottom));
 
@@ -429,8 +403,7 @@ TEST_F(ScaledLayout, EveryPixelMeasureFollowsTheScreensDpi) {
 }
 
 TEST_F(ScaledLayout, PickingReadsTheExactPixelAndTheViewShowsExactBlocks) {
-    RECT main;
-    GetWindowRect(tintra.MainWindow(), &main);
+    const PixelRect main = win::ScreenRect(tintra.MainWindow());
     PatternWindow pattern;
     ASSERT_TRUE(pattern.Show(POINT{main.right + 40, main.top + 40}));
 

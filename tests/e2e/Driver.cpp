@@ -50,11 +50,9 @@ HKEY OpenRunKey(HKEY root, REGSAM access, bool create) {
 std::wstring StartupEntry(HKEY root, REGSAM view) {
     wchar_t text[MAX_PATH + 8] = {};
     DWORD size = sizeof(text);
-    const HKEY key = OpenRunKey(root, KEY_QUERY_VALUE | view);
-    const bool found =
-        key && RegGetValueW(key, nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS;
-    if (key)
-        RegCloseKey(key);
+    const win::RegKey key(OpenRunKey(root, KEY_QUERY_VALUE | view));
+    const bool found = key && RegGetValueW(key.get(), nullptr, L"Tintra", RRF_RT_REG_SZ, nullptr, text,
+                                           &size) == ERROR_SUCCESS;
     return found ? text : L"<none>";
 }
 
@@ -62,10 +60,8 @@ void RemoveStartupEntries() {
     for (const auto& [root, view] :
          {std::pair{HKEY_CURRENT_USER, REGSAM{0}}, std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_64KEY}},
           std::pair{HKEY_LOCAL_MACHINE, REGSAM{KEY_WOW64_32KEY}}}) {
-        if (const HKEY key = OpenRunKey(root, KEY_SET_VALUE | view)) {
-            RegDeleteValueW(key, L"Tintra");
-            RegCloseKey(key);
-        }
+        if (const win::RegKey key{OpenRunKey(root, KEY_SET_VALUE | view)})
+            RegDeleteValueW(key.get(), L"Tintra");
     }
 }
 
@@ -157,20 +153,13 @@ bool TintraProcess::Start(const std::wstring& programPath) {
         return false;
     // Input that arrives while the new window is still being activated can be lost.
     return WaitFor([this] {
-        GUITHREADINFO info{sizeof(info)};
-        return GetGUIThreadInfo(process.dwThreadId, &info) && info.hwndActive == mainWindow &&
-               info.hwndFocus != nullptr;
+        const GUITHREADINFO info = GuiInfo(process.dwThreadId);
+        return info.hwndActive == mainWindow && info.hwndFocus != nullptr;
     });
 }
 
 HWND TintraProcess::InfoPanel() const {
-    for (HWND child = GetWindow(mainWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16] = {};
-        GetClassNameW(child, className, 16);
-        if (std::wstring(className) == L"#32770")
-            return child;
-    }
-    return nullptr;
+    return FindWindowExW(mainWindow, nullptr, L"#32770", nullptr);
 }
 
 bool TintraProcess::IsRunning() const {
@@ -205,21 +194,20 @@ long long TintraProcess::CloseAndWait() {
 bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    const HANDLE process =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const win::KernelObject process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
     if (!process)
         return false;
-    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    void* remote = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     bool done = false;
-    if (remote && WriteProcessMemory(process, remote, data, size, nullptr)) {
+    if (remote && WriteProcessMemory(process.get(), remote, data, size, nullptr)) {
         DWORD_PTR answer;
         SendMessageTimeoutW(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 5000,
                             &answer);
-        done = ReadProcessMemory(process, remote, data, size, nullptr) != FALSE;
+        done = ReadProcessMemory(process.get(), remote, data, size, nullptr) != FALSE;
     }
     if (remote)
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
+        VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
     return done;
 }
 
@@ -229,19 +217,20 @@ RECT ThumbRect(HWND trackbar) {
     return rect;
 }
 
+POINT OnScreen(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
 POINT MiddleOf(HWND window) {
-    RECT rect{};
-    GetClientRect(window, &rect);
-    POINT middle{rect.right / 2, rect.bottom / 2};
-    ClientToScreen(window, &middle);
-    return middle;
+    const PixelRect client = win::ClientRect(window);
+    return OnScreen(window, client.right / 2, client.bottom / 2);
 }
 
 POINT ThumbMiddle(HWND trackbar) {
     const RECT thumb = ThumbRect(trackbar);
-    POINT middle{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-    ClientToScreen(trackbar, &middle);
-    return middle;
+    return OnScreen(trackbar, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2);
 }
 
 int TrackbarPos(HWND trackbar) {
@@ -299,19 +288,15 @@ void PutOnClipboard(const std::wstring& text) {
 }
 
 COLORREF ScreenPixel(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    const HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return color;
+    const POINT point = OnScreen(window, x, y);
+    return GetPixel(win::WindowDc(nullptr).get(), point.x, point.y);
 }
 
-RECT RectInParent(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+::testing::AssertionResult ScreenShows(HWND window, int x, int y, COLORREF color) {
+    if (WaitFor([&] { return ScreenPixel(window, x, y) == color; }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << x << ", " << y << ") shows " << std::hex
+                                         << ScreenPixel(window, x, y) << " instead of " << color;
 }
 
 std::wstring TextOf(HWND window) {
@@ -357,12 +342,8 @@ HWND ClickTarget(POINT screen) {
     HWND window = WindowFromPoint(screen);
     while (window && IsGroupBox(window)) {
         HWND below = GetWindow(window, GW_HWNDNEXT);
-        for (; below; below = GetWindow(below, GW_HWNDNEXT)) {
-            RECT rect;
-            GetWindowRect(below, &rect);
-            if (IsWindowVisible(below) && PtInRect(&rect, screen))
-                break;
-        }
+        while (below && !(IsWindowVisible(below) && win::ScreenRect(below).Contains({screen.x, screen.y})))
+            below = GetWindow(below, GW_HWNDNEXT);
         window = below ? below : GetParent(window);
     }
     return window;
@@ -386,14 +367,17 @@ int RepeatedPointerMoves() {
     return repeatedPointerMoves;
 }
 
-HWND CaptureOf(DWORD thread) {
+GUITHREADINFO GuiInfo(DWORD thread) {
     GUITHREADINFO info{sizeof(info)};
-    return GetGUIThreadInfo(thread, &info) ? info.hwndCapture : nullptr;
+    return GetGUIThreadInfo(thread, &info) ? info : GUITHREADINFO{sizeof(info)};
+}
+
+HWND CaptureOf(DWORD thread) {
+    return GuiInfo(thread).hwndCapture;
 }
 
 HWND FocusOf(DWORD thread) {
-    GUITHREADINFO info{sizeof(info)};
-    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+    return GuiInfo(thread).hwndFocus;
 }
 
 namespace {
@@ -524,9 +508,7 @@ void TapAt(POINT screen) {
 }
 
 void ClickControl(HWND control, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(control, &point);
-    ClickAt(point);
+    ClickAt(OnScreen(control, x, y));
 }
 
 void DragFromTo(POINT from, POINT to) {
@@ -626,10 +608,7 @@ std::string Utf8(const std::wstring& text) {
 }
 
 int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    return GetDeviceCaps(win::WindowDc(nullptr).get(), LOGPIXELSX);
 }
 
 namespace {
@@ -675,8 +654,7 @@ std::string KeyName(WORD virtualKey) {
 
 ::testing::AssertionResult PressKeyFor(WORD virtualKey, const std::string& effect,
                                        const std::function<bool()>& shows, DWORD timeoutMs) {
-    PressKey(virtualKey);
-    return Awaited(KeyName(virtualKey), effect, shows, timeoutMs);
+    return PressKeysFor({virtualKey}, effect, shows, timeoutMs);
 }
 
 ::testing::AssertionResult PressKeysFor(const std::vector<WORD>& virtualKeys, const std::string& effect,

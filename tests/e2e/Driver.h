@@ -4,6 +4,9 @@
 #include "../win/NotationRows.h"
 #include "logic/ColorNotation.h"
 #include "resource.h"
+#include "win/Handles.h"
+#include "win/Window.h"
+#include "win/WindowRects.h"
 
 #include <windows.h>
 
@@ -38,6 +41,11 @@ constexpr const wchar_t* kRestartNote[] = {
 
 // Waits for the condition, checking every few milliseconds, for at most timeoutMs.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// What that thread's windows hold: the active window, the focus, the capture; all null when unknown.
+GUITHREADINFO GuiInfo(DWORD thread);
+// The window that holds the mouse capture in that thread, or null.
+HWND CaptureOf(DWORD thread);
 
 void ClearSettings();
 void StoreSetting(const wchar_t* name, DWORD value);
@@ -84,6 +92,8 @@ class TintraProcess {
     long long ExitCode() const;
     // The thread that runs every window of the program.
     DWORD UiThread() const { return process.dwThreadId; }
+    // Whether the main window holds the mouse, as a picking mode does while it waits.
+    bool HoldsMouse() const { return CaptureOf(UiThread()) == mainWindow; }
     // Whether the notation mark with that id shows its filled square on the screen.
     bool MarkIsSet(int checkId) const;
     // Ends the process at once, as a crash would: no WM_CLOSE, nothing saved or restored.
@@ -144,6 +154,8 @@ class TemplateCopy {
 bool SendWithRemoteData(HWND window, UINT message, WPARAM wParam, void* data, size_t size);
 // The trackbar's thumb, in the trackbar's client coordinates.
 RECT ThumbRect(HWND trackbar);
+// A point of a window's client area, on the screen.
+POINT OnScreen(HWND window, int x, int y);
 // The middle of a window's client area, on the screen.
 POINT MiddleOf(HWND window);
 // The middle of the trackbar's thumb, on the screen: where a drag of it starts.
@@ -158,9 +170,10 @@ void PutOnClipboard(const std::string& text);
 void PutOnClipboard(const std::wstring& text);
 // What the screen shows at a point of a window's client area.
 COLORREF ScreenPixel(HWND window, int x, int y);
+// Whether the screen comes to show that colour there; a failure names what it shows instead.
+::testing::AssertionResult ScreenShows(HWND window, int x, int y, COLORREF color);
 
-// A control's rectangle in its parent's client coordinates.
-RECT RectInParent(HWND control);
+using win::RectInParent;
 std::string Utf8(const std::wstring& text);
 // The screen's DPI, as a DPI-aware process reads it.
 int ScreenDpi();
@@ -200,8 +213,6 @@ void TurnWheel(int notches);
 void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
 // The text of the tooltip on show, or an empty text while none shows.
 std::wstring ShownTooltip();
-// The window that holds the mouse capture in that thread, or null.
-HWND CaptureOf(DWORD thread);
 // The window with the keyboard focus in that thread, or null.
 HWND FocusOf(DWORD thread);
 

@@ -56,10 +56,10 @@ std::set<DWORD> Processes() {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return processes;
+    const win::KernelObject owned(snapshot);
     PROCESSENTRY32W entry{sizeof(entry)};
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
         processes.insert(entry.th32ProcessID);
-    CloseHandle(snapshot);
     return processes;
 }
 
@@ -93,11 +93,10 @@ class Help : public WithTintra<> {
     }
     // Keys reach the program in order: once the RGB mark shows, every earlier key was handled.
     void PressAndSettle(WORD key) {
-        const HWND mark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_RGB);
-        ASSERT_NE(ScreenPixel(mark, 4, 4), RGB(0, 0, 0));
+        ASSERT_FALSE(tintra.MarkIsSet(IDC_CHECK_RGB));
         PressKey(key);
-        ASSERT_TRUE(PressKeyFor('R', "the RGB notation marked",
-                                [&] { return ScreenPixel(mark, 4, 4) == RGB(0, 0, 0); }));
+        ASSERT_TRUE(
+            PressKeyFor('R', "the RGB notation marked", [&] { return tintra.MarkIsSet(IDC_CHECK_RGB); }));
     }
 };
 
@@ -130,12 +129,8 @@ TEST_F(Help, WithoutTheHelpFilesNothingOpensAndTheProgramGoesOn) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"tintra-without-help";
     const std::wstring copy = folder + L"\\Tintra.exe";
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring original(self);
-    original.replace(original.find_last_of(L"\\/") + 1, std::wstring::npos, L"Tintra.exe");
     CreateDirectoryW(folder.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW(original.c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), copy.c_str(), FALSE));
 
     ASSERT_TRUE(tintra.Start(copy));
     const std::set<DWORD> before = Processes();

@@ -139,7 +139,7 @@ TEST_F(Locks, LockedSlidersMoveTogetherUnderTheMouseAndAPickReleasesThem) {
     // A pick makes its colour current and releases every lock.
     const HWND main = tintra.MainWindow();
     ASSERT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_PICKER), 14, 10, "the picker holding the mouse",
-                         [&] { return CaptureOf(tintra.UiThread()) == main; }));
+                         [&] { return tintra.HoldsMouse(); }));
     const COLORREF face = ScreenPixel(main, 195, 60);
     ASSERT_TRUE(ClickFor(main, 195, 60, "the picker let go of the mouse",
                          [&] { return CaptureOf(tintra.UiThread()) == nullptr; }));

@@ -80,32 +80,22 @@ bool PatternWindow::Show(POINT screenTopLeft) {
     });
 }
 
-HWND CaptureOf(HWND window) {
-    GUITHREADINFO info{sizeof(info)};
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
-}
-
 std::vector<Argb> ScreenPixels(HWND window, const RECT& client) {
-    POINT origin{client.left, client.top};
-    ClientToScreen(window, &origin);
+    const POINT origin = OnScreen(window, client.left, client.top);
     const int width = client.right - client.left, height = client.bottom - client.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
+    const win::WindowDc screen(nullptr);
+    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
     void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    const win::BitmapHandle bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::SelectScope selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, width, height, screen.get(), origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const auto* first = static_cast<const Argb*>(bits);
     std::vector<Argb> pixels(first, first + width * height);
     for (Argb& pixel : pixels)
         pixel = Opaque(pixel);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return pixels;
 }
 

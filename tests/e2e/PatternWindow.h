@@ -36,8 +36,6 @@ class PatternWindow {
     POINT topLeft{};
 };
 
-// The window holding the mouse capture on the thread of that window, as a picking mode takes it.
-HWND CaptureOf(HWND window);
 // What the screen shows over a window's client rectangle, rows top first, as opaque ARGB.
 std::vector<Argb> ScreenPixels(HWND window, const RECT& client);
 

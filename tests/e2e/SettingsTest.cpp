@@ -21,11 +21,9 @@ constexpr POINT kPane1Frame{91, 20}, kPane4Frame{3, 105};
 
 // An entry an earlier version may have left for every user.
 void StoreMachineEntry(REGSAM view) {
-    if (const HKEY key = OpenRunKey(HKEY_LOCAL_MACHINE, KEY_SET_VALUE | view, true)) {
-        const wchar_t old[] = L"C:\\old\\Tintra.exe";
-        RegSetValueExW(key, L"Tintra", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof(old));
-        RegCloseKey(key);
-    }
+    const wchar_t old[] = L"C:\\old\\Tintra.exe";
+    if (const win::RegKey key{OpenRunKey(HKEY_LOCAL_MACHINE, KEY_SET_VALUE | view, true)})
+        RegSetValueExW(key.get(), L"Tintra", 0, REG_SZ, reinterpret_cast<const BYTE*>(old), sizeof(old));
 }
 
 bool IsTopmost(HWND window) {
@@ -39,12 +37,6 @@ class SettingsSurvive : public WithTintra<> {
         RemoveStartupEntries();
     }
 
-    ::testing::AssertionResult Shows(HWND window, int x, int y, COLORREF color) const {
-        if (WaitFor([&] { return ScreenPixel(window, x, y) == color; }))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "(" << x << ", " << y << ") shows " << std::hex
-                                             << ScreenPixel(window, x, y) << " instead of " << color;
-    }
     // Makes a pane active by a click, then gives it the colour of a point of the screen with
     // the colour picker: a theme's colour, known beforehand, since a pane's tooltip may lie over
     // the point until the picker starts.
@@ -53,9 +45,8 @@ class SettingsSurvive : public WithTintra<> {
         EXPECT_TRUE(ClickFor(display, inside.x, inside.y, "the pane framed as the active one",
                              [&] { return ScreenPixel(display, frame.x, frame.y) == kActivePaneFrame; }));
         const COLORREF color = win::ToCOLORREF(shown);
-        const HWND main = tintra.MainWindow();
         EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_PICKER), 14, 10, "the picker holding the mouse",
-                             [&] { return CaptureOf(GetWindowThreadProcessId(main, nullptr)) == main; }));
+                             [&] { return tintra.HoldsMouse(); }));
         EXPECT_TRUE(ClickFor(source, at.x, at.y, "the pane taking the picked colour",
                              [&] { return ScreenPixel(display, inside.x, inside.y) == color; }));
         return color;
@@ -75,7 +66,7 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
         pane1 = ColourPane(kPane1, kPane1Frame, main, POINT{195, 60}, theme.backgroundColor);
         pane4 = ColourPane(kPane4, kPane4Frame, tintra.InfoPanel(), POINT{60, 40}, theme.panelColor);
         PressKey('B'); // HSB
-        EXPECT_TRUE(Shows(GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HSB), 4, 4, kMarkSet));
+        EXPECT_TRUE(ScreenShows(GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HSB), 4, 4, kMarkSet));
         for (int lock : {IDC_LOCK_RED, IDC_LOCK_BLUE}) {
             const HWND button = tintra.Control(lock);
             EXPECT_TRUE(ClickFor(button, 4, 5, "the padlock latched",
@@ -85,17 +76,11 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
         EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 14, 10,
                              "the window leaving the topmost band", [&] { return !IsTopmost(main); }));
         // Moved by its caption, as a person would.
-        RECT before;
-        GetWindowRect(main, &before);
+        const PixelRect before = win::ScreenRect(main);
         const POINT grip{before.left + 60, before.top + 8};
-        EXPECT_TRUE(DragFor(grip, POINT{grip.x + 120, grip.y + 70}, "the window moved", [&] {
-            RECT now;
-            GetWindowRect(main, &now);
-            return now.left != before.left;
-        }));
-        RECT after;
-        GetWindowRect(main, &after);
-        moved = POINT{after.left, after.top};
+        EXPECT_TRUE(DragFor(grip, POINT{grip.x + 120, grip.y + 70}, "the window moved",
+                            [&] { return win::ScreenRect(main).left != before.left; }));
+        moved = POINT{win::ScreenRect(main).left, win::ScreenRect(main).top};
         EXPECT_EQ(tintra.CloseAndWait(), 0);
     }
 
@@ -124,22 +109,20 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
 
     const HWND main = again.MainWindow();
     const HWND display = again.Control(IDC_COLOR_DISPLAY);
-    RECT rect;
-    GetWindowRect(main, &rect);
-    EXPECT_EQ(rect.left, moved.x);
-    EXPECT_EQ(rect.top, moved.y);
+    EXPECT_EQ(win::ScreenRect(main).left, moved.x);
+    EXPECT_EQ(win::ScreenRect(main).top, moved.y);
     EXPECT_FALSE(IsTopmost(main));
-    EXPECT_TRUE(Shows(main, 195, 60, win::ToCOLORREF(LookupTheme(2).backgroundColor)));
-    EXPECT_TRUE(Shows(display, kPane1.x, kPane1.y, pane1));
-    EXPECT_TRUE(Shows(display, kPane4.x, kPane4.y, pane4));
-    EXPECT_TRUE(Shows(display, 40, 20, RGB(0, 0, 0))); // pane 0
-    EXPECT_TRUE(Shows(display, kPane4Frame.x, kPane4Frame.y, kActivePaneFrame));
+    EXPECT_TRUE(ScreenShows(main, 195, 60, win::ToCOLORREF(LookupTheme(2).backgroundColor)));
+    EXPECT_TRUE(ScreenShows(display, kPane1.x, kPane1.y, pane1));
+    EXPECT_TRUE(ScreenShows(display, kPane4.x, kPane4.y, pane4));
+    EXPECT_TRUE(ScreenShows(display, 40, 20, RGB(0, 0, 0))); // pane 0
+    EXPECT_TRUE(ScreenShows(display, kPane4Frame.x, kPane4Frame.y, kActivePaneFrame));
     EXPECT_FALSE(ScreenPixel(display, kPane1Frame.x, kPane1Frame.y) == kActivePaneFrame);
-    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), IDC_CHECK_HSB), 4, 4, kMarkSet));
-    EXPECT_TRUE(Shows(GetDlgItem(again.InfoPanel(), IDC_CHECK_COLREF), 4, 4, kMarkClear));
-    EXPECT_TRUE(Shows(again.Control(IDC_LOCK_RED), 2, 7, kChannels[0].latchedFace));
-    EXPECT_TRUE(Shows(again.Control(IDC_LOCK_GREEN), 2, 7, kReleasedLockFace));
-    EXPECT_TRUE(Shows(again.Control(IDC_LOCK_BLUE), 2, 7, kChannels[2].latchedFace));
+    EXPECT_TRUE(ScreenShows(GetDlgItem(again.InfoPanel(), IDC_CHECK_HSB), 4, 4, kMarkSet));
+    EXPECT_TRUE(ScreenShows(GetDlgItem(again.InfoPanel(), IDC_CHECK_COLREF), 4, 4, kMarkClear));
+    EXPECT_TRUE(ScreenShows(again.Control(IDC_LOCK_RED), 2, 7, kChannels[0].latchedFace));
+    EXPECT_TRUE(ScreenShows(again.Control(IDC_LOCK_GREEN), 2, 7, kReleasedLockFace));
+    EXPECT_TRUE(ScreenShows(again.Control(IDC_LOCK_BLUE), 2, 7, kChannels[2].latchedFace));
     EXPECT_EQ(TrackbarPos(again.Control(IDC_SLIDER_GREEN)), GetGValue(pane4)); // the current colour
     EXPECT_EQ(again.CloseAndWait(), 0);
 }

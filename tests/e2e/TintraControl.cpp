@@ -46,20 +46,18 @@ Picture TakeScreenPicture(const RECT& rect) {
     Picture picture;
     picture.width = rect.right - rect.left;
     picture.height = rect.bottom - rect.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
+    const win::WindowDc screen(nullptr);
+    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
+    const win::BitmapHandle bitmap(CreateCompatibleBitmap(screen.get(), picture.width, picture.height));
+    {
+        const win::SelectScope selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, picture.width, picture.height, screen.get(), rect.left, rect.top, SRCCOPY);
+    }
     BITMAPINFOHEADER header{sizeof(header), picture.width, picture.height, 1, 24, BI_RGB};
     const int stride = (picture.width * 3 + 3) & ~3;
     picture.pixels.resize(static_cast<size_t>(stride) * picture.height);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(picture.height), picture.pixels.data(),
+    GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(picture.height), picture.pixels.data(),
               reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return picture;
 }
 
@@ -77,9 +75,7 @@ bool SavePicture(const Picture& picture, const wchar_t* path) {
 }
 
 RECT ScreenRect(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return rect;
+    return win::ToRECT(win::ScreenRect(window));
 }
 
 // Once the program answers a message after painting everything anew, the screen shows it.
@@ -112,17 +108,13 @@ int Screenshot(const wchar_t* out) {
     return Finish(tintra, saved);
 }
 
-struct DemoPane {
-    int red, green, blue;
-};
 // The first is the example colour of the help's notation table and is left current.
-constexpr DemoPane kDemoPanes[] = {{200, 100, 50}, {0, 128, 255}, {255, 200, 0}, {120, 60, 160}};
+constexpr ColorRef kDemoPanes[] = {MakeColorRef(200, 100, 50), MakeColorRef(0, 128, 255),
+                                   MakeColorRef(255, 200, 0), MakeColorRef(120, 60, 160)};
 constexpr int kDemoPaneCount = 4;
-constexpr COLORREF kActiveFrame = RGB(0xDE, 0, 0);
 
-std::wstring RgbText(const DemoPane& pane) {
-    return std::to_wstring(pane.red) + L", " + std::to_wstring(pane.green) + L", " +
-           std::to_wstring(pane.blue);
+std::wstring RgbText(ColorRef color) {
+    return NotationText(ColorNotation::Rgb, color);
 }
 
 // The program's own messages, posted as its display and sliders post them, so that every
@@ -133,14 +125,14 @@ bool SelectPane(const e2e::TintraProcess& tintra, const PixelRect& pane, const s
     PostMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(display, WM_LBUTTONUP, 0, at);
     return e2e::WaitFor([&] {
-        return e2e::ScreenPixel(display, pane.left, pane.top + 5) == kActiveFrame &&
+        return e2e::ScreenPixel(display, pane.left, pane.top + 5) == e2e::kActivePaneFrame &&
                tintra.InfoText(IDC_VALUE_RGB) == expectedRgb;
     });
 }
 
-bool SetSliders(const e2e::TintraProcess& tintra, const DemoPane& color) {
+bool SetSliders(const e2e::TintraProcess& tintra, ColorRef color) {
     const int ids[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE};
-    const int values[] = {color.red, color.green, color.blue};
+    const int values[] = {RedOf(color), GreenOf(color), BlueOf(color)};
     for (int i = 0; i < 3; ++i)
         SendMessageW(tintra.Control(ids[i]), TBM_SETPOS, TRUE, values[i]);
     PostMessageW(tintra.MainWindow(), WM_SLIDER_MOVED, IDC_SLIDER_RED, 0);
@@ -149,8 +141,7 @@ bool SetSliders(const e2e::TintraProcess& tintra, const DemoPane& color) {
 
 // Four coloured panes with the first active, HEX marked, red and blue locked.
 bool ShowDemoState(const e2e::TintraProcess& tintra) {
-    RECT display;
-    GetClientRect(tintra.Control(IDC_COLOR_DISPLAY), &display);
+    const PixelRect display = win::ClientRect(tintra.Control(IDC_COLOR_DISPLAY));
     const std::vector<PixelRect> panes = LayoutPanes(kDemoPaneCount, display.right, display.bottom);
     if (panes.size() != kDemoPaneCount || !SetSliders(tintra, kDemoPanes[0]))
         return false;
@@ -162,8 +153,7 @@ bool ShowDemoState(const e2e::TintraProcess& tintra) {
         return false;
     for (const WPARAM key : {WPARAM{'1'}, WPARAM{'3'}, WPARAM{'H'}})
         PostMessageW(tintra.MainWindow(), WM_PANE_KEYDOWN, key, 0);
-    const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
-    return e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); });
+    return e2e::WaitFor([&] { return tintra.MarkIsSet(IDC_CHECK_HEX); });
 }
 
 bool StartInLanguage(e2e::TintraProcess& tintra, bool russian) {
@@ -223,7 +213,7 @@ int ZoomPicture(const wchar_t* out) {
     const HWND zoomButton = tintra.PanelButton(IDC_BUTTON_ZOOM);
     e2e::ClickControl(zoomButton, 14, 10);
     // The area is chosen by the click after the mode has taken the mouse.
-    e2e::WaitFor([&] { return e2e::CaptureOf(tintra.UiThread()) == tintra.MainWindow(); });
+    e2e::WaitFor([&] { return tintra.HoldsMouse(); });
     const RECT area = ScreenRect(display);
     e2e::ClickAt(POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
     const bool magnified =
@@ -240,8 +230,7 @@ int ZoomPicture(const wchar_t* out) {
 }
 
 RECT ClientOnScreen(HWND window) {
-    RECT rect;
-    GetClientRect(window, &rect);
+    RECT rect = win::ToRECT(win::ClientRect(window));
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
@@ -280,9 +269,6 @@ bool SaveDialogPicture(const e2e::TintraProcess& tintra, int command, const std:
 }
 
 // The settings say it all: nothing is clicked before the pictures are taken.
-constexpr DWORD kReferencePanes[] = {RGB(200, 100, 50), RGB(0, 128, 255), RGB(255, 200, 0),
-                                     RGB(120, 60, 160)};
-
 int ReferencePictures(const std::wstring& language, const std::wstring& folder) {
     e2e::ClearSettings();
     e2e::StoreSetting(L"language", language == L"ru" ? 1 : 0);
@@ -290,14 +276,13 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
     e2e::StoreSetting(L"panes", 4);
     e2e::StoreSetting(L"active_pane", 0);
     e2e::StoreSetting(L"format", 2); // HEX
-    e2e::StoreSetting(L"color", kReferencePanes[0]);
-    for (int i = 0; i < 4; ++i)
-        e2e::StoreSetting((L"color" + std::to_wstring(i + 1)).c_str(), kReferencePanes[i]);
+    e2e::StoreSetting(L"color", static_cast<DWORD>(kDemoPanes[0]));
+    for (int i = 0; i < kDemoPaneCount; ++i)
+        e2e::StoreSetting((L"color" + std::to_wstring(i + 1)).c_str(), static_cast<DWORD>(kDemoPanes[i]));
     e2e::TintraProcess tintra;
     if (!Appeared(tintra.Start()))
         return kExitFailed;
-    const HWND hexMark = GetDlgItem(tintra.InfoPanel(), IDC_CHECK_HEX);
-    bool saved = e2e::WaitFor([&] { return e2e::ScreenPixel(hexMark, 4, 4) == RGB(0, 0, 0); }) &&
+    bool saved = e2e::WaitFor([&] { return tintra.MarkIsSet(IDC_CHECK_HEX); }) &&
                  SaveClientPicture(tintra.MainWindow(), tintra.MainWindow(), folder + L"\\main.bmp");
     if (!saved)
         std::fprintf(stderr, "the main window's picture could not be taken\n");

@@ -5,6 +5,7 @@
 #include "ui/Pictures.h"
 #include "win/Controls.h"
 #include "win/Colors.h"
+#include "win/WindowRects.h"
 
 #include "resource.h"
 
@@ -46,12 +47,7 @@ class AboutDialog : public ::testing::Test {
     }
     HWND Item(int id) const { return GetDlgItem(dialog.Hwnd(), id); }
     // The link's rectangle in the dialog's client coordinates.
-    RECT LinkRect() const {
-        RECT rect;
-        GetWindowRect(Item(IDC_LINK), &rect);
-        MapWindowPoints(nullptr, dialog.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT LinkRect() const { return win::RectInParent(Item(IDC_LINK)); }
     bool HandShowsAt(POINT client) const {
         POINT screen = client;
         ClientToScreen(dialog.Hwnd(), &screen);
@@ -74,13 +70,12 @@ class AboutDialog : public ::testing::Test {
         });
         return hand;
     }
-    template <typename Test> int CountPixels(HWND window, const RECT& area, Test test) const {
-        const HDC dc = GetDC(window);
+    template <typename Test> int CountPixels(HWND window, const PixelRect& area, Test test) const {
+        const win::WindowDc dc(window);
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                count += test(win::ToColorRef(GetPixel(dc, x, y))) ? 1 : 0;
-        ReleaseDC(window, dc);
+                count += test(win::ToColorRef(GetPixel(dc.get(), x, y))) ? 1 : 0;
         return count;
     }
 
@@ -125,26 +120,24 @@ TEST_F(AboutDialog, TheBannerShowsTheVersionLineOfItsLanguageInWhite) {
         const std::vector<Argb> expected = ui::ReadPixels(banner.get());
         ASSERT_NE(expected, ui::ReadPixels(plain.get()));
         const auto width = static_cast<int>(banner->GetWidth());
-        const HDC dc = GetDC(about.Hwnd());
+        const win::WindowDc dc(about.Hwnd());
         int differing = 0;
         for (size_t i = 0; i < expected.size(); ++i)
-            differing += win::ToColorRef(GetPixel(dc, static_cast<int>(i) % width,
+            differing += win::ToColorRef(GetPixel(dc.get(), static_cast<int>(i) % width,
                                                   static_cast<int>(i) / width)) != ToColorRef(expected[i]);
-        ReleaseDC(about.Hwnd(), dc);
         EXPECT_EQ(differing, 0) << russian;
         // Below the banner the face shows the theme's colour.
-        EXPECT_EQ(CountPixels(about.Hwnd(), RECT{2, 63, 4, 65}, [](ColorRef c) { return c == kFace; }), 4);
+        EXPECT_EQ(CountPixels(about.Hwnd(), PixelRect{2, 63, 4, 65}, [](ColorRef c) { return c == kFace; }),
+                  4);
     }
 }
 
 TEST_F(AboutDialog, TheLinkIsDarkBlueOnTheFaceAndOtherLabelsKeepTheirTextColour) {
     Open(dialog);
-    RECT link;
-    GetClientRect(Item(IDC_LINK), &link);
+    const PixelRect link = win::ClientRect(Item(IDC_LINK));
     EXPECT_GT(CountPixels(Item(IDC_LINK), link, LinkInk), 10);
     EXPECT_GT(CountPixels(Item(IDC_LINK), link, [](ColorRef c) { return c == kFace; }), 10);
-    RECT credit;
-    GetClientRect(Item(IDC_CREDIT), &credit);
+    const PixelRect credit = win::ClientRect(Item(IDC_CREDIT));
     EXPECT_EQ(CountPixels(Item(IDC_CREDIT), credit, LinkInk), 0);
 
     const ControlColors credits = AskControlColors(dialog.Hwnd(), WM_CTLCOLORSTATIC, Item(IDC_CREDIT));
@@ -177,19 +170,19 @@ TEST_F(AboutDialog, AClickOnTheLinkOpensTheWebSite) {
 }
 
 TEST_F(AboutDialog, RegistryStringsAreReadBoundedAndOfStringTypeOnly) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
+    HKEY created;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kScratchKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &created, nullptr),
               ERROR_SUCCESS);
+    const win::RegKey key(created);
     // Stored without its terminating zero.
     const wchar_t command[] = L"\"C:\\B\\b.exe\" %1";
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
+    RegSetValueExW(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
                    static_cast<DWORD>((std::size(command) - 1) * sizeof(wchar_t)));
     EXPECT_EQ(ReadDefaultString(HKEY_CURRENT_USER, kScratchKey), command);
     const DWORD number = 0x00410041;
-    RegSetValueExW(key, nullptr, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    RegSetValueExW(key.get(), nullptr, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof(number));
     EXPECT_EQ(ReadDefaultString(HKEY_CURRENT_USER, kScratchKey), L"");
-    RegCloseKey(key);
     EXPECT_EQ(ReadDefaultString(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Test\\missing"), L"");
 }
 

@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 #include "app/Slider.h"
 #include "color/InfoCtrl.h"
+#include "logic/ToolButtonTips.h"
 #include "ui/PanelCtrl.h"
 
 #include <commctrl.h>
@@ -58,13 +59,10 @@ TEST_F(Accessibility, ToolButtonsArePushButtonsNamedByTheirTipsPressedWhileLatch
     PanelCtrl panel;
     ASSERT_TRUE(
         panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
-    const wchar_t* names[] = {L"Color dialog", L"Color picker", L"Zoomed color picker",
-                              L"Copy result",  L"Options",      L"About",
-                              L"Help",         L"Topmost"};
     for (int i = 0; i < PanelCtrl::kButtonCount; ++i) {
         const AccessibleReader button(panel.Button(5000 + i)->Hwnd());
         ASSERT_TRUE(button.Found()) << i;
-        EXPECT_EQ(button.Name(), names[i]);
+        EXPECT_EQ(button.Name(), kToolButtonTips[i].english);
         EXPECT_EQ(button.Role(), ROLE_SYSTEM_PUSHBUTTON) << i;
         EXPECT_FALSE(button.State() & STATE_SYSTEM_PRESSED) << i;
     }

@@ -5,6 +5,7 @@
 #include "logic/Palette.h"
 #include "win/Controls.h"
 #include "win/Colors.h"
+#include "win/WindowRects.h"
 
 #include "resource.h"
 
@@ -55,8 +56,7 @@ TEST_F(ColorDialog, EverySwatchGivesTheColourOfTheTable) {
     CDlgColor dialog;
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
     const HWND palette = GetDlgItem(dialog.Hwnd(), IDC_PALETTE);
-    RECT client;
-    GetClientRect(palette, &client);
+    const PixelRect client = win::ClientRect(palette);
     EXPECT_EQ(client.right, kPaletteWidth);
     EXPECT_EQ(client.bottom, kPaletteHeight);
     for (int row = 0; row < kPaletteRows; ++row)
@@ -112,11 +112,9 @@ TEST_F(ColorDialog, TheFaceHasTheThemeColourAndThePaletteTheHand) {
     CDlgColor dialog;
     dialog.SetBackgroundColor(kFace);
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    const HDC dc = GetDC(dialog.Hwnd());
-    const auto brush =
-        reinterpret_cast<HBRUSH>(SendMessageW(dialog.Hwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
-                                              reinterpret_cast<LPARAM>(dialog.Hwnd())));
-    ReleaseDC(dialog.Hwnd(), dc);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        dialog.Hwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(win::WindowDc(dialog.Hwnd()).get()),
+        reinterpret_cast<LPARAM>(dialog.Hwnd())));
     LOGBRUSH logBrush{};
     ASSERT_EQ(GetObjectW(brush, sizeof(logBrush), &logBrush), static_cast<int>(sizeof(logBrush)));
     EXPECT_EQ(logBrush.lbColor, win::ToCOLORREF(kFace));

@@ -23,11 +23,7 @@ class ColorDisplayTest : public ::testing::Test {
             display.SetPaneColor(i, Argb{0xFF100000u * static_cast<std::uint32_t>(i + 1) | 0xFF000000u});
     }
 
-    Argb Pixel(int x, int y) const {
-        Gdiplus::Color color;
-        display.Canvas()->GetPixel(x, y, &color);
-        return win::ToArgb(color);
-    }
+    Argb Pixel(int x, int y) const { return PixelOf(*display.Canvas(), x, y); }
     void Click(int x, int y) {
         SendMessageW(display.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         PumpPending();

@@ -21,10 +21,6 @@
 
 namespace {
 
-constexpr int kTemplateControls[] = {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE,
-                                     IDC_LABEL_RED,  IDC_LABEL_GREEN,  IDC_LABEL_BLUE};
-constexpr int kLocks[] = {IDC_LOCK_RED, IDC_LOCK_GREEN, IDC_LOCK_BLUE};
-
 using win::RectInParent;
 using win::ToPixelRect;
 
@@ -46,8 +42,7 @@ LONG FontHeight(HWND window) {
 // What Windows does when the window reaches a monitor of another scale: the new DPI and the
 // window's rectangle at that scale.
 void MoveToDpi(HWND window, int fromDpi, int toDpi) {
-    RECT frame;
-    GetWindowRect(window, &frame);
+    const PixelRect frame = win::ScreenRect(window);
     RECT suggested{frame.left, frame.top, frame.left + RescaleDpi(frame.right - frame.left, fromDpi, toDpi),
                    frame.top + RescaleDpi(frame.bottom - frame.top, fromDpi, toDpi)};
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
@@ -72,33 +67,32 @@ class DpiChange : public ::testing::Test {
 
 TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) {
     std::vector<RECT> templateRects;
-    for (int id : kTemplateControls)
+    for (int id = IDC_SLIDER_RED; id <= IDC_LABEL_BLUE; ++id) // the template's sliders and labels
         templateRects.push_back(RectInParent(Child(id)));
     const LONG fontHeight = FontHeight(Child(IDC_LABEL_RED));
-    RECT frame;
-    GetWindowRect(main.Hwnd(), &frame);
+    const PixelRect frame = win::ScreenRect(main.Hwnd());
 
     const int dpi = baseDpi * 3 / 2;
     MoveToDpi(main.Hwnd(), baseDpi, dpi);
     const MainLayout layout = MainLayoutAt(dpi);
     EXPECT_EQ(main.Dpi(), dpi);
 
-    RECT moved;
-    GetWindowRect(main.Hwnd(), &moved);
+    const PixelRect moved = win::ScreenRect(main.Hwnd());
     EXPECT_EQ(moved.left, frame.left);
     EXPECT_EQ(moved.top, frame.top);
     EXPECT_EQ(moved.right - moved.left, RescaleDpi(frame.right - frame.left, baseDpi, dpi));
     EXPECT_GE(moved.bottom - moved.top, RescaleDpi(frame.bottom - frame.top, baseDpi, dpi));
 
     for (size_t i = 0; i < templateRects.size(); ++i)
-        EXPECT_TRUE(RectInParent(Child(kTemplateControls[i])) == Rescaled(templateRects[i], baseDpi, dpi))
-            << "control " << kTemplateControls[i];
+        EXPECT_TRUE(RectInParent(Child(IDC_SLIDER_RED + static_cast<int>(i))) ==
+                    Rescaled(templateRects[i], baseDpi, dpi))
+            << "control " << i;
     EXPECT_EQ(FontHeight(Child(IDC_LABEL_RED)), RescaleDpi(fontHeight, baseDpi, dpi));
 
     EXPECT_EQ(ToPixelRect(RectInParent(Child(IDC_COLOR_DISPLAY))), layout.colorDisplay);
     // Each lock at the layout's height and size, over its slider.
     for (size_t i = 0; i < 3; ++i) {
-        const RECT lock = RectInParent(Child(kLocks[i]));
+        const RECT lock = RectInParent(Child(IDC_LOCK_RED + static_cast<int>(i)));
         const RECT slider = RectInParent(Child(IDC_SLIDER_RED + static_cast<int>(i)));
         EXPECT_EQ(lock.top, layout.locks[i].top) << i;
         EXPECT_EQ(lock.right - lock.left, layout.locks[i].Width()) << i;
@@ -106,8 +100,7 @@ TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) 
         EXPECT_LE(std::abs(lock.left + lock.right - slider.left - slider.right), 4) << i;
     }
 
-    RECT client;
-    GetClientRect(main.Hwnd(), &client);
+    const PixelRect client = win::ClientRect(main.Hwnd());
     const RECT panel = RectInParent(Child(IDC_TOOL_PANEL));
     EXPECT_TRUE(panel == (RECT{0, client.bottom - layout.toolPanelHeight, client.right, client.bottom}));
     for (int i = 0; i < kToolButtonCount; ++i)
@@ -126,16 +119,14 @@ TEST_F(DpiChange, NoTwoChildrenOverlapAtAnyScaleAndTheWayBackRestoresEverything)
     std::vector<RECT> before;
     for (HWND child = GetWindow(main.Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         before.push_back(RectInParent(child));
-    RECT client96;
-    GetClientRect(main.Hwnd(), &client96);
+    const PixelRect client96 = win::ClientRect(main.Hwnd());
 
     int from = baseDpi;
     for (int dpi : {120, 144, 192, baseDpi}) {
         SCOPED_TRACE(dpi);
         MoveToDpi(main.Hwnd(), from, dpi);
         from = dpi;
-        RECT client;
-        GetClientRect(main.Hwnd(), &client);
+        const PixelRect client = win::ClientRect(main.Hwnd());
         std::vector<RECT> rects;
         for (HWND child = GetWindow(main.Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             if (IsWindowVisible(child))
@@ -150,8 +141,7 @@ TEST_F(DpiChange, NoTwoChildrenOverlapAtAnyScaleAndTheWayBackRestoresEverything)
     size_t index = 0;
     for (HWND child = GetWindow(main.Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         EXPECT_TRUE(RectInParent(child) == before[index++]) << "child " << GetDlgCtrlID(child);
-    RECT client;
-    GetClientRect(main.Hwnd(), &client);
+    const PixelRect client = win::ClientRect(main.Hwnd());
     EXPECT_TRUE(client == client96);
 }
 
@@ -220,8 +210,7 @@ TEST_F(PaletteDpiChange, ThePaletteShowsSharpAtTwiceTheSizeAndEverySwatchStillGi
     const std::vector<Argb> before = ui::ReadPixels(small.get());
     MoveToDpi(dialog.Hwnd(), dialog.Dpi(), 2 * dialog.Dpi());
 
-    RECT client;
-    GetClientRect(palette, &client);
+    const PixelRect client = win::ClientRect(palette);
     ASSERT_EQ(client.right, 2 * kPaletteWidth);
     ASSERT_EQ(client.bottom, 2 * kPaletteHeight);
     const auto shown = reinterpret_cast<HBITMAP>(SendMessageW(palette, STM_GETIMAGE, IMAGE_BITMAP, 0));

@@ -114,9 +114,14 @@ Log KeyEntries(const Log& log) {
     return keys;
 }
 
-TEST(Dialog, SeesCreateBeforeInitDialog) {
+// A dialog of the test template that logs what it sees.
+class Dialog : public ::testing::Test {
+  protected:
     Log log;
-    RecordingDialog dialog(log);
+    RecordingDialog dialog{log};
+};
+
+TEST_F(Dialog, SeesCreateBeforeInitDialog) {
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
     ASSERT_LT(IndexOf(log, "WM_INITDIALOG"), log.size());
     EXPECT_LT(IndexOf(log, "WM_NCCREATE"), IndexOf(log, "WM_CREATE"));
@@ -125,9 +130,7 @@ TEST(Dialog, SeesCreateBeforeInitDialog) {
     DestroyWindow(dialog.Hwnd());
 }
 
-TEST(Dialog, ModalLoopOffersKeysFromTheTargetUpToTheDialogWithTheOwnerDisabled) {
-    Log log;
-    RecordingDialog dialog(log);
+TEST_F(Dialog, ModalLoopOffersKeysFromTheTargetUpToTheDialogWithTheOwnerDisabled) {
     const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                        nullptr, nullptr);
     dialog.owner = owner;
@@ -148,9 +151,7 @@ TEST(Dialog, ModalLoopOffersKeysFromTheTargetUpToTheDialogWithTheOwnerDisabled) 
     DestroyWindow(owner);
 }
 
-TEST(Dialog, ModalDialogOpensCentredOverItsOwner) {
-    Log log;
-    RecordingDialog dialog(log);
+TEST_F(Dialog, ModalDialogOpensCentredOverItsOwner) {
     const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 100, 120, 400, 300,
                                        nullptr, nullptr, nullptr, nullptr);
     dialog.owner = owner;
@@ -164,9 +165,7 @@ TEST(Dialog, ModalDialogOpensCentredOverItsOwner) {
     DestroyWindow(owner);
 }
 
-TEST(Dialog, WindowThatTakesAKeyStopsTheChainAndTheDispatch) {
-    Log log;
-    RecordingDialog dialog(log);
+TEST_F(Dialog, WindowThatTakesAKeyStopsTheChainAndTheDispatch) {
     RecordingWindow taker(log, "taker", true);
     RunModalThen(dialog, nullptr, [&taker](HWND dialogWindow) {
         taker.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{70, 0, 90, 20}, dialogWindow, 200);
@@ -176,9 +175,7 @@ TEST(Dialog, WindowThatTakesAKeyStopsTheChainAndTheDispatch) {
     EXPECT_EQ(KeyEntries(log), Log{"pre:taker"});
 }
 
-TEST(Dialog, CloseEndsTheModalLoopWithCancel) {
-    Log log;
-    RecordingDialog dialog(log);
+TEST_F(Dialog, CloseEndsTheModalLoopWithCancel) {
     EXPECT_EQ(
         RunModalThen(dialog, nullptr, [](HWND dialogWindow) { PostMessageW(dialogWindow, WM_CLOSE, 0, 0); }),
         IDCANCEL);
@@ -199,25 +196,21 @@ class TopmostDialog : public RecordingDialog {
     }
 };
 
-TEST(Dialog, ExtraExtendedStyleIsTheWindowsFromItsCreationWithTheTemplatesControls) {
-    Log log;
-    TopmostDialog dialog(log);
-    ASSERT_TRUE(dialog.CreateModeless(nullptr));
-    EXPECT_TRUE(dialog.exStyleAtCreate & WS_EX_TOPMOST);
-    EXPECT_TRUE(GetWindowLongW(dialog.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_NE(GetDlgItem(dialog.Hwnd(), IDC_TEST_EDIT), nullptr);
+TEST_F(Dialog, ExtraExtendedStyleIsTheWindowsFromItsCreationWithTheTemplatesControls) {
+    TopmostDialog topmost(log);
+    ASSERT_TRUE(topmost.CreateModeless(nullptr));
+    EXPECT_TRUE(topmost.exStyleAtCreate & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongW(topmost.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_NE(GetDlgItem(topmost.Hwnd(), IDC_TEST_EDIT), nullptr);
     EXPECT_LT(IndexOf(log, "WM_INITDIALOG"), log.size());
-    DestroyWindow(dialog.Hwnd());
+    DestroyWindow(topmost.Hwnd());
 
-    RecordingDialog plain(log);
-    ASSERT_TRUE(plain.CreateModeless(nullptr));
-    EXPECT_FALSE(GetWindowLongW(plain.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    DestroyWindow(plain.Hwnd());
+    ASSERT_TRUE(dialog.CreateModeless(nullptr));
+    EXPECT_FALSE(GetWindowLongW(dialog.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DestroyWindow(dialog.Hwnd());
 }
 
-TEST(Dialog, QuitDuringTheModalLoopIsPassedOn) {
-    Log log;
-    RecordingDialog dialog(log);
+TEST_F(Dialog, QuitDuringTheModalLoopIsPassedOn) {
     RunModalThen(dialog, nullptr, [](HWND) { PostQuitMessage(5); });
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));

@@ -57,11 +57,10 @@ TEST_F(InfoPanelTest, StartsWithColrefMarkedAndTheMarksInTheirPlaces) {
     RedrawWindow(panel.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpPending();
-    HDC dc = GetDC(Check(IDC_CHECK_COLREF));
-    EXPECT_EQ(GetPixel(dc, 4, 4), 0u);
-    EXPECT_EQ(GetPixel(dc, 1, 1), 0x00FFFFFFu);
-    EXPECT_EQ(GetPixel(dc, 0, 0), 0u);
-    ReleaseDC(Check(IDC_CHECK_COLREF), dc);
+    const win::WindowDc dc(Check(IDC_CHECK_COLREF));
+    EXPECT_EQ(GetPixel(dc.get(), 4, 4), 0u);
+    EXPECT_EQ(GetPixel(dc.get(), 1, 1), 0x00FFFFFFu);
+    EXPECT_EQ(GetPixel(dc.get(), 0, 0), 0u);
     // Each mark in its row: centred on the row's label, half a pixel off at most.
     for (const NotationRow& row : kNotationRows) {
         const RECT rect = win::RectInParent(Check(row.markId));
@@ -110,10 +109,9 @@ TEST_F(InfoPanelTest, BackColorReachesTheTextsButNotTheFrame) {
     panel.SetBackgroundColor(ColorRef{0x00E6C2A3});
     RedrawWindow(panel.Hwnd(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    HDC dc = GetDC(panel.Hwnd());
-    EXPECT_EQ(GetPixel(dc, 60, 40), 0x00E6C2A3u); // between the rows
-    EXPECT_EQ(GetPixel(dc, 0, 30), 0x00646464u);  // the frame
-    ReleaseDC(panel.Hwnd(), dc);
+    const win::WindowDc dc(panel.Hwnd());
+    EXPECT_EQ(GetPixel(dc.get(), 60, 40), 0x00E6C2A3u); // between the rows
+    EXPECT_EQ(GetPixel(dc.get(), 0, 30), 0x00646464u);  // the frame
     const ControlColors label =
         AskControlColors(panel.Hwnd(), WM_CTLCOLORSTATIC, GetDlgItem(panel.Hwnd(), IDC_NAME_RGB));
     EXPECT_NE(label.brush, CLR_INVALID);

@@ -3,7 +3,9 @@
 #include "win/Colors.h"
 #include "win/PrivateMessages.h"
 #include "app/Slider.h"
+#include "logic/ToolPanelLayout.h"
 #include "ui/PanelCtrl.h"
+#include "win/WindowRects.h"
 
 #include "resource.h"
 
@@ -23,17 +25,7 @@ class PanelTest : public ::testing::Test {
         ASSERT_TRUE(
             panel.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{0, 213, 280, 240}, host.Hwnd(), 1001));
     }
-    RECT ButtonRect(int id) {
-        RECT rect;
-        GetWindowRect(panel.Button(id)->Hwnd(), &rect);
-        MapWindowPoints(nullptr, panel.Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-    Argb ButtonPixel(int id, int x, int y) {
-        Gdiplus::Color color;
-        panel.Button(id)->Canvas()->GetPixel(x, y, &color);
-        return win::ToArgb(color);
-    }
+    Argb ButtonPixel(int id, int x, int y) { return PixelOf(*panel.Button(id)->Canvas(), x, y); }
     void Click(int id) {
         const HWND button = panel.Button(id)->Hwnd();
         SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
@@ -46,15 +38,12 @@ class PanelTest : public ::testing::Test {
     PanelCtrl panel;
 };
 
+// Where the layout puts them, which its own tests pin at 96 DPI.
 TEST_F(PanelTest, EightButtonsInARowWithWiderGapsBeforeOptionsAndTopmost) {
-    const int lefts[] = {6, 38, 70, 102, 141, 173, 205, 244};
-    for (int i = 0; i < 8; ++i) {
-        const RECT rect = ButtonRect(5000 + i);
-        EXPECT_EQ(rect.left, lefts[i]) << i;
-        EXPECT_EQ(rect.top, 4);
-        EXPECT_EQ(rect.right - rect.left, 28);
-        EXPECT_EQ(rect.bottom - rect.top, 20);
-    }
+    for (int i = 0; i < kToolButtonCount; ++i)
+        EXPECT_EQ(win::ToPixelRect(win::RectInParent(panel.Button(5000 + i)->Hwnd())),
+                  ToolButtonRect(i, 27, kBaseDpi))
+            << i;
 }
 
 TEST_F(PanelTest, IdleButtonsAreGreyWithTheKeyInTheConstructionColour) {
@@ -74,14 +63,11 @@ TEST_F(PanelTest, IdleButtonsAreGreyWithTheKeyInTheConstructionColour) {
 }
 
 TEST_F(PanelTest, ThemeRefillKeepsTheButtonCornersAndRedrawsTheTopLine) {
-    Gdiplus::Color color;
-    panel.Canvas()->GetPixel(3, 10, &color); // drawn once in the colour it was made with
-    ASSERT_NE(color.GetValue(), 0xFFA3C2E6u);
+    // Drawn once in the colour it was made with.
+    ASSERT_NE(PixelOf(*panel.Canvas(), 3, 10), Argb{0xFFA3C2E6});
     panel.SetBackgroundColor(Argb{0xFFA3C2E6});
-    panel.Canvas()->GetPixel(3, 10, &color);
-    EXPECT_EQ(color.GetValue(), 0xFFA3C2E6u);
-    panel.Canvas()->GetPixel(100, 0, &color);
-    EXPECT_EQ(color.GetValue(), 0xFF646464u);
+    EXPECT_EQ(PixelOf(*panel.Canvas(), 3, 10), Argb{0xFFA3C2E6});
+    EXPECT_EQ(PixelOf(*panel.Canvas(), 100, 0), Argb{0xFF646464});
     EXPECT_EQ(ButtonPixel(5003, 0, 0), kConstructionFill);
 }
 

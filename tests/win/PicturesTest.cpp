@@ -1,4 +1,5 @@
 #include "logic/Palette.h"
+#include "WindowTestSupport.h"
 #include "ui/Pictures.h"
 #include "win/Colors.h"
 
@@ -26,12 +27,6 @@ const PictureSize kPictures[] = {
     {IDB_PREVIEW_5, 51, 12},  {IDB_PREVIEW_6, 51, 12},     {IDB_ABOUT_BANNER, 250, 61},
     {IDB_PALETTE, 301, 145},  {IDB_ABOUT_FOOTER, 250, 21},
 };
-
-Argb PixelOf(Gdiplus::Bitmap& bitmap, int x, int y) {
-    Gdiplus::Color color;
-    bitmap.GetPixel(x, y, &color);
-    return win::ToArgb(color);
-}
 
 class PictureResources : public ::testing::Test {
   protected:

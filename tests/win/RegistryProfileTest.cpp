@@ -16,12 +16,9 @@ class RegistryProfileTest : public ::testing::Test {
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests"); }
 
     void Store(LPCWSTR name, DWORD type, const void* data, DWORD size) {
-        HKEY key;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, profile.SectionPath(kSection).c_str(), 0, nullptr, 0,
-                                  KEY_WRITE, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
-        RegCloseKey(key);
+        ASSERT_EQ(
+            RegSetKeyValueW(HKEY_CURRENT_USER, profile.SectionPath(kSection).c_str(), name, type, data, size),
+            ERROR_SUCCESS);
     }
 
     win::RegistryProfile profile{kCompany, L"Profile"};
@@ -29,11 +26,11 @@ class RegistryProfileTest : public ::testing::Test {
 
 TEST_F(RegistryProfileTest, MissingValueGivesTheDefaultAndCreatesTheKey) {
     EXPECT_EQ(profile.GetInt(kSection, L"theme", 4), 4);
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests\\Profile\\Settings", 0,
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kelvo Tintra Tests\\Profile\\Settings", 0,
                             KEY_READ, &key),
               ERROR_SUCCESS);
-    RegCloseKey(key);
+    const win::RegKey opened(key);
 }
 
 TEST_F(RegistryProfileTest, WritesDwordsAndReadsThemBackSigned) {

@@ -123,28 +123,26 @@ TEST_F(ScreenPickerTest, ZoomedPickerShowsTheAreaAndKeepsItsButtonDown) {
     EXPECT_FALSE(ShowsMagnifiedView(host.display.Hwnd()));
 }
 
-TEST_F(ScreenPickerTest, AScreenThatCannotBeReadEndsTheZoomedPickerAsEscapeDoes) {
-    Command(IDC_BUTTON_ZOOM, 1);
-    ClickAtScreen(POINT{400, 300});
-    host.display.CancelZoom();
-    Command(IDC_BUTTON_ZOOM, 1);
-    host.display.failing = true;
-    ClickAtScreen(POINT{420, 300});
-    EXPECT_FALSE(ShowsMagnifiedView(host.display.Hwnd())); // not the earlier copy
-    EXPECT_FALSE(IsDown(IDC_BUTTON_ZOOM));
-    EXPECT_FALSE(Waiting());
-    EXPECT_FALSE(CursorsReplaced());
-}
-
-TEST_F(ScreenPickerTest, AViewWhoseImagesCannotBeMadeEndsTheZoomedPickerAsEscapeDoes) {
-    host.display.imagesFailing = true;
-    Command(IDC_BUTTON_ZOOM, 1);
-    ClickAtScreen(POINT{400, 300});
-    EXPECT_FALSE(ShowsMagnifiedView(host.display.Hwnd()));
-    EXPECT_FALSE(IsDown(IDC_BUTTON_ZOOM));
-    EXPECT_FALSE(Waiting());
-    EXPECT_FALSE(CursorsReplaced());
-    EXPECT_TRUE(host.picked.empty());
+// A view whose images cannot be made, or a screen that cannot be read after an earlier copy that
+// could: either ends the zoomed picker as Escape does.
+TEST_F(ScreenPickerTest, AFailedViewOrCopyEndsTheZoomedPickerAsEscapeDoes) {
+    for (bool screenFails : {false, true}) {
+        SCOPED_TRACE(screenFails ? "screen" : "images");
+        host.display.imagesFailing = !screenFails;
+        if (screenFails) {
+            Command(IDC_BUTTON_ZOOM, 1);
+            ClickAtScreen(POINT{400, 300});
+            host.display.CancelZoom();
+            host.display.failing = true;
+        }
+        Command(IDC_BUTTON_ZOOM, 1);
+        ClickAtScreen(POINT{420, 300});
+        EXPECT_FALSE(ShowsMagnifiedView(host.display.Hwnd())); // not the earlier copy
+        EXPECT_FALSE(IsDown(IDC_BUTTON_ZOOM));
+        EXPECT_FALSE(Waiting());
+        EXPECT_FALSE(CursorsReplaced());
+        EXPECT_TRUE(host.picked.empty());
+    }
 }
 
 } // namespace

@@ -26,11 +26,7 @@ class UButtonTest : public ::testing::Test {
         button.SetImagesFromResources(GetModuleHandleW(nullptr), IDB_LOCK_GREY, IDB_LOCK_RED, IDB_LOCK_GREY);
         button.ReplaceColor(kLockKeyColor, kFace);
     }
-    Argb Pixel(int x, int y) const {
-        Gdiplus::Color color;
-        button.Canvas()->GetPixel(x, y, &color);
-        return win::ToArgb(color);
-    }
+    Argb Pixel(int x, int y) const { return PixelOf(*button.Canvas(), x, y); }
     void Mouse(UINT message, int x, int y) {
         SendMessageW(button.Hwnd(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
         PumpPending();

@@ -1,4 +1,5 @@
 #pragma once
+#include "win/Colors.h"
 #include "win/Dialog.h"
 
 #include <windows.h>
@@ -26,6 +27,13 @@ inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
 // The object bound to a window of the framework.
 template <typename T> T* ObjectOf(HWND window) {
     return static_cast<T*>(win::Window::FromHandle(window));
+}
+
+// A pixel of a GDI+ picture, as ARGB.
+inline Argb PixelOf(Gdiplus::Bitmap& bitmap, int x, int y) {
+    Gdiplus::Color color;
+    bitmap.GetPixel(x, y, &color);
+    return win::ToArgb(color);
 }
 
 // Handles every message still queued for this thread.
