@@ -47,7 +47,7 @@ set_tests_properties(native_tests_sanitized PROPERTIES
   ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1")
 
 # Measured by `make bench`, never part of the tests.
-add_executable(notation_bench tests/bench/NotationBench.cpp)
+add_executable(notation_bench bench/NotationBench.cpp)
 target_link_libraries(notation_bench PRIVATE tintra_logic)
 tintra_warnings(notation_bench)
 

@@ -174,7 +174,7 @@ if(MINGW)
 endif()
 
 # Measured by `make bench`, never run as a test.
-add_executable(zoom_bench tests/bench/ZoomBench.cpp)
+add_executable(zoom_bench bench/ZoomBench.cpp)
 target_link_libraries(zoom_bench PRIVATE tintra_windows)
 if(MINGW)
   target_link_options(zoom_bench PRIVATE -municode)
