@@ -138,8 +138,10 @@ bool TintraProcess::Start(const std::wstring& programPath) {
     STARTUPINFOW startup{sizeof(startup)};
     std::wstring command = L"\"" + programPath + L"\"";
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+                        &process)) {
+        std::fprintf(stderr, "Tintra did not start: error %lu\n", GetLastError());
         return false;
+    }
     WaitForInputIdle(process.hProcess, 10000);
     WindowSearch search{process.dwProcessId, nullptr};
     WaitFor(
@@ -149,8 +151,10 @@ bool TintraProcess::Start(const std::wstring& programPath) {
         },
         15000);
     mainWindow = search.found;
-    if (!mainWindow)
+    if (!mainWindow) {
+        std::fprintf(stderr, "Tintra showed no main window; it %s\n", IsRunning() ? "runs" : "has ended");
         return false;
+    }
     // Input that arrives while the new window is still being activated can be lost.
     return WaitFor([this] {
         const GUITHREADINFO info = GuiInfo(process.dwThreadId);
