@@ -22,18 +22,17 @@ class StandInBrowser {
         path.erase(path.find_last_of(L"\\/") + 1);
         Store(L"\"" + path + L"stand_in_browser.exe\" \"%1\"");
     }
-    StandInBrowser(const StandInBrowser&) = delete;
-    StandInBrowser& operator=(const StandInBrowser&) = delete;
     ~StandInBrowser() {
         if (hadPrevious)
             Store(previous);
         else
             RegDeleteKeyValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr);
-        CloseHandle(started);
     }
     // Waits, bounded, for the stand-in to say it has started.
-    bool WaitForStart() const { return WaitForSingleObject(started, kEffectTimeoutMs) == WAIT_OBJECT_0; }
-    bool StartedMeanwhile() const { return WaitForSingleObject(started, 0) == WAIT_OBJECT_0; }
+    bool WaitForStart() const {
+        return WaitForSingleObject(started.get(), kEffectTimeoutMs) == WAIT_OBJECT_0;
+    }
+    bool StartedMeanwhile() const { return WaitForSingleObject(started.get(), 0) == WAIT_OBJECT_0; }
 
   private:
     static void Store(const std::wstring& command) {
@@ -41,7 +40,7 @@ class StandInBrowser {
                         static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
     }
 
-    HANDLE started;
+    win::KernelObject started;
     wchar_t previous[1024] = {};
     bool hadPrevious = false;
 };
@@ -51,24 +50,21 @@ class AboutDialogVisit : DialogVisit {
     using DialogVisit::DialogVisit;
 
     std::string Run() {
-        std::string problem;
-        const HWND dialog = Open("about: open", IDC_BUTTON_ABOUT,
-                                 tintra.choices.russian ? L"О программе" : L"About", &problem);
-        if (!dialog)
+        std::string problem =
+            Open("about: open", IDC_BUTTON_ABOUT, tintra.choices.russian ? L"О программе" : L"About");
+        if (!problem.empty())
             return problem;
         const ColorRef color = tintra.SliderColor();
         // The link is clicked once at most: a second click so soon after would be a double click.
         bool linkClicked = false;
         for (int left = input.Pick(0, 2); left > 0; --left) {
             if (linkClicked || input.Pick(0, 1)) {
-                input.Tally("about: click on the face");
-                input.Click("about: click on the face",
-                            ScreenOf(dialog, POINT{ScaleToDpi(input.Pick(2, 60), tintra.dpi),
-                                                   ScaleToDpi(input.Pick(2, 40), tintra.dpi)}));
+                const int x = ScaleToDpi(input.Pick(2, 60), tintra.dpi);
+                input.CountedClick("about: click on the face",
+                                   OnScreen(dialog, x, ScaleToDpi(input.Pick(2, 40), tintra.dpi)));
                 continue;
             }
-            input.Tally("about: click on the link");
-            input.Click("about: click on the link", MiddleOf(GetDlgItem(dialog, IDC_LINK)));
+            input.CountedClick("about: click on the link", MiddleOf(GetDlgItem(dialog, IDC_LINK)));
             linkClicked = true;
             if (!browser.WaitForStart())
                 return "one click on the link did not start the browser";

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace soak {
 
 class Invariants {
@@ -24,7 +26,7 @@ class Invariants {
                 const bool picker = tintra.pickers->picker.State() & STATE_SYSTEM_PRESSED;
                 const bool zoom = tintra.pickers->zoom.State() & STATE_SYSTEM_PRESSED;
                 const bool view = tintra.pickers->display.Role() == ROLE_SYSTEM_GRAPHIC;
-                const bool held = CaptureOf(tintra.process->UiThread()) == tintra.main;
+                const bool held = tintra.process->HoldsMouse();
                 const bool replaced = ReadSetting(kCursorMarker) ==
                                       static_cast<long long>(GetProcessId(tintra.process->Handle()));
                 state = std::string("picker button ") + (picker ? "down" : "up") + ", zoom button " +
@@ -39,9 +41,7 @@ class Invariants {
 
     // The empty text when everything holds after a batch, otherwise what is wrong.
     std::string BrokenInvariant() {
-        DWORD_PTR answer;
-        if (!SendMessageTimeoutW(tintra.main, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                                 &answer))
+        if (!tintra.Answers(SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs))
             return "the main window did not answer within a second";
         // Escape ends every picking mode: the program lets the mouse go.
         if (!WaitFor([&] { return GetForegroundWindow() == tintra.main; }, kEffectTimeoutMs))
@@ -62,16 +62,14 @@ class Invariants {
 
   private:
     bool RowsShow(ColorRef color) const {
-        for (const NotationRow& row : kNotationRows)
-            if (tintra.process->InfoText(row.valueId) != NotationText(row.notation, color))
-                return false;
-        return true;
+        return std::all_of(std::begin(kNotationRows), std::end(kNotationRows), [&](const NotationRow& row) {
+            return tintra.process->InfoText(row.valueId) == NotationText(row.notation, color);
+        });
     }
     int MarksSet() const {
-        int set = 0;
-        for (const NotationRow& row : kNotationRows)
-            set += tintra.process->MarkIsSet(row.markId);
-        return set;
+        return static_cast<int>(
+            std::count_if(std::begin(kNotationRows), std::end(kNotationRows),
+                          [&](const NotationRow& row) { return tintra.process->MarkIsSet(row.markId); }));
     }
     // Panes whose frame shows the active colour, and the colour inside the last of them.
     // A single pane fills the display, whose own frame covers the pane's.

@@ -54,8 +54,7 @@ struct ProcessFigures {
 
     static ProcessFigures Of(HANDLE process) {
         ProcessFigures figures;
-        PROCESS_MEMORY_COUNTERS counters{};
-        counters.cb = sizeof(counters);
+        PROCESS_MEMORY_COUNTERS counters{sizeof(counters)};
         if (GetProcessMemoryInfo(process, &counters, sizeof(counters))) {
             figures.committedBytes = counters.PagefileUsage;
             figures.workingSetBytes = counters.WorkingSetSize;

@@ -121,12 +121,8 @@ class ProcessEnds {
         const HWND button = tintra.process->PanelButton(zoom ? IDC_BUTTON_ZOOM : IDC_BUTTON_PICKER);
         input.Click("click on a picker", input.PointIn(button), true);
         const long long processId = GetProcessId(tintra.process->Handle());
-        if (!WaitFor(
-                [&] {
-                    return CaptureOf(tintra.process->UiThread()) == tintra.main &&
-                           ReadSetting(kCursorMarker) == processId;
-                },
-                kEffectTimeoutMs))
+        if (!WaitFor([&] { return tintra.process->HoldsMouse() && ReadSetting(kCursorMarker) == processId; },
+                     kEffectTimeoutMs))
             return "one click on a picker button did not start its mode with the cursors replaced";
         input.Note("kill");
         tintra.process->Kill();

@@ -92,8 +92,7 @@ struct RunningTintra {
                             TrackbarPos(process->Control(IDC_SLIDER_BLUE)));
     }
     std::vector<PixelRect> Panes() const {
-        RECT client;
-        GetClientRect(process->Control(IDC_COLOR_DISPLAY), &client);
+        const PixelRect client = win::ClientRect(process->Control(IDC_COLOR_DISPLAY));
         return LayoutPanes(choices.panes, client.right, client.bottom, dpi);
     }
     static POINT Middle(const PixelRect& pane) {
@@ -104,8 +103,7 @@ struct RunningTintra {
     Settings ShownSettings() const {
         Settings shown;
         shown[L"color"] = static_cast<DWORD>(SliderColor());
-        RECT window;
-        GetWindowRect(main, &window);
+        const PixelRect window = win::ScreenRect(main);
         shown[L"x"] = static_cast<DWORD>(window.left);
         shown[L"y"] = static_cast<DWORD>(window.top);
         shown[L"topmost"] = (GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -114,11 +112,9 @@ struct RunningTintra {
         shown[L"grid"] = choices.grid;
         shown[L"autostart"] = choices.autostart;
         shown[L"language"] = choices.russian;
-        long long format = 0;
-        for (int notation = kNotationCount - 1; notation >= 0; --notation)
-            if (process->MarkIsSet(kNotationRows[notation].markId))
-                format = notation;
-        shown[L"format"] = format;
+        const auto set = std::find_if(std::begin(kNotationRows), std::end(kNotationRows),
+                                      [&](const NotationRow& row) { return process->MarkIsSet(row.markId); });
+        shown[L"format"] = set == std::end(kNotationRows) ? 0 : set - std::begin(kNotationRows);
         for (size_t i = 0; i < std::size(kChannels); ++i)
             shown[kLockNames[i]] = ScreenPixel(process->Control(kChannels[i].lockId), ScaleToDpi(2, dpi),
                                                ScaleToDpi(7, dpi)) != kReleasedLockFace;
@@ -148,7 +144,8 @@ struct RunningTintra {
     // The main window's face, left of the red slider, shows the theme's darker colour.
     std::string FaceProblem() const {
         const RECT slider = RectInParent(process->Control(IDC_SLIDER_RED));
-        const ColorRef face = win::ToColorRef(ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2));
+        const ColorRef face =
+            win::ToColorRef(ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2));
         const ColorRef theme = LookupTheme(choices.theme).backgroundColor;
         if (face != theme)
             return "the face shows " + RgbText(face) + ", theme " + std::to_string(choices.theme) + " has " +
@@ -167,12 +164,13 @@ struct RunningTintra {
     // In front and active again, as after a dialog has gone: a click then reaches it.
     bool MainIsActive() const {
         return WaitFor(
-            [&] {
-                GUITHREADINFO info{sizeof(info)};
-                return GetForegroundWindow() == main && GetGUIThreadInfo(process->UiThread(), &info) &&
-                       info.hwndActive == main;
-            },
+            [&] { return GetForegroundWindow() == main && GuiInfo(process->UiThread()).hwndActive == main; },
             kEffectTimeoutMs);
+    }
+    // Whether the main window answers a message: it has handled every input given before.
+    bool Answers(UINT flags, DWORD timeoutMs) const {
+        DWORD_PTR answer;
+        return SendMessageTimeoutW(main, WM_NULL, 0, 0, flags, timeoutMs, &answer) != 0;
     }
 
     // After a dialog: the colour that was chosen, and the stored settings as the last clean

@@ -75,8 +75,7 @@ class Soak {
     std::string GiveOneInput() {
         const std::string problem = schedule.GiveOne();
         // Paces the input to the program: it has handled what came before this answer.
-        DWORD_PTR answer;
-        SendMessageTimeoutW(tintra.main, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &answer);
+        tintra.Answers(SMTO_NORMAL, kAnswerTimeoutMs);
         return problem.empty() ? invariants.PickingDisagreement() : problem;
     }
 

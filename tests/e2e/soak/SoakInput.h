@@ -22,11 +22,6 @@ constexpr size_t kInputsKept = 20;
 // Inputs between two checks of everything that must hold.
 constexpr int kBatch = 100;
 
-inline POINT ScreenOf(HWND window, POINT point) {
-    ClientToScreen(window, &point);
-    return point;
-}
-
 inline std::string At(POINT screen) {
     return " at (" + std::to_string(screen.x) + ", " + std::to_string(screen.y) + ")";
 }
@@ -56,9 +51,9 @@ class SoakInput {
     }
     std::mt19937& Generator() { return random; }
     POINT PointIn(HWND window) {
-        RECT rect{};
-        GetClientRect(window, &rect);
-        return ScreenOf(window, POINT{Pick(0, rect.right - 1), Pick(0, rect.bottom - 1)});
+        const PixelRect rect = win::ClientRect(window);
+        const int x = Pick(0, rect.right - 1);
+        return OnScreen(window, x, Pick(0, rect.bottom - 1));
     }
 
     void Tally(const std::string& kind) { ++counts[kind]; }
@@ -81,6 +76,11 @@ class SoakInput {
         else
             TapAt(screen);
     }
+    // A click counted by its own kind.
+    void CountedClick(const std::string& what, POINT screen) {
+        Tally(what);
+        Click(what, screen);
+    }
     // A click whose effect is watched through the screen rather than awaited on the control.
     void Tap(const std::string& kind, POINT screen) {
         Count(kind);
@@ -90,14 +90,13 @@ class SoakInput {
     // A click on a control that takes the mouse when pressed, as buttons do. Its middle, or a
     // point beside it when the last click was there: two clicks on one spot are a double click.
     void ClickButton(const std::string& what, HWND button) {
-        RECT rect{};
-        GetClientRect(button, &rect);
+        const PixelRect rect = win::ClientRect(button);
         POINT screen = MiddleOf(button);
         for (const POINT beside :
              {POINT{rect.right / 4, rect.bottom / 4}, POINT{rect.right * 3 / 4, rect.bottom * 3 / 4}}) {
             if (!NearLastClick(screen))
                 break;
-            screen = ScreenOf(button, beside);
+            screen = OnScreen(button, beside.x, beside.y);
         }
         Count(what);
         lastClick = screen;
