@@ -16,9 +16,7 @@ class StandInBrowser {
         DWORD bytes = sizeof(previous);
         hadPrevious = RegGetValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr, RRF_RT_REG_SZ, nullptr,
                                    previous, &bytes) == ERROR_SUCCESS;
-        wchar_t self[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring path = self;
+        std::wstring path = ProgramPath();
         path.erase(path.find_last_of(L"\\/") + 1);
         Store(L"\"" + path + L"stand_in_browser.exe\" \"%1\"");
     }

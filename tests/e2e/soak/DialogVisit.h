@@ -40,10 +40,13 @@ class DialogVisit {
         input.ClickButton(what, GetDlgItem(window, id));
         return Closed(window, how);
     }
-    // A key the dialog must be in front for, then its going.
+    // A key for the dialog, which must be in front to receive it, then its going.
     std::string CloseByKey(HWND window, const std::string& what, WORD key, const std::string& how) {
-        const std::string problem = input.KeyIn(window, what, key);
-        return problem.empty() ? Closed(window, how) : problem;
+        if (!WaitFor([&] { return GetForegroundWindow() == window; }, kEffectTimeoutMs))
+            return "the dialog is not in front for " + what +
+                   "; in front: " + Describe(GetForegroundWindow());
+        input.Key(what, key);
+        return Closed(window, how);
     }
 
     SoakInput& input;

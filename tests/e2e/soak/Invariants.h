@@ -72,18 +72,13 @@ class Invariants {
                           [&](const NotationRow& row) { return tintra.process->MarkIsSet(row.markId); }));
     }
     // Panes whose frame shows the active colour, and the colour inside the last of them.
-    // A single pane fills the display, whose own frame covers the pane's.
     int ActivePanes(ColorRef* inside) const {
-        const HWND display = tintra.process->Control(IDC_COLOR_DISPLAY);
-        const std::vector<PixelRect> panes = tintra.Panes();
         int active = 0;
-        for (const PixelRect& pane : panes) {
-            const POINT middle = RunningTintra::Middle(pane);
-            if (panes.size() > 1 && ScreenPixel(display, pane.left, middle.y) != kActivePaneFrame)
-                continue;
-            ++active;
-            *inside = win::ToColorRef(ScreenPixel(display, middle.x, middle.y));
-        }
+        for (const auto& [colour, isActive] : tintra.PanesShown())
+            if (isActive) {
+                ++active;
+                *inside = win::ToColorRef(colour);
+            }
         return active;
     }
 

@@ -32,10 +32,8 @@ inline long LiveGdiObjects(HANDLE process) {
     if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
         return -1;
     void* table = nullptr;
-    if (!ReadProcessMemory(process, static_cast<const BYTE*>(static_cast<void*>(basic.PebBaseAddress)) +
-                                         kGdiTablePointerInPeb,
-                           &table, sizeof(table), nullptr) ||
-        !table)
+    const BYTE* const peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
+    if (!ReadProcessMemory(process, peb + kGdiTablePointerInPeb, &table, sizeof(table), nullptr) || !table)
         return -1;
     std::vector<BYTE> entries(kGdiEntries * kGdiEntrySize);
     if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr))
@@ -53,14 +51,10 @@ struct ProcessFigures {
     long gdiObjects = -1;
 
     static ProcessFigures Of(HANDLE process) {
-        ProcessFigures figures;
         PROCESS_MEMORY_COUNTERS counters{sizeof(counters)};
-        if (GetProcessMemoryInfo(process, &counters, sizeof(counters))) {
-            figures.committedBytes = counters.PagefileUsage;
-            figures.workingSetBytes = counters.WorkingSetSize;
-        }
-        figures.gdiObjects = LiveGdiObjects(process);
-        return figures;
+        if (!GetProcessMemoryInfo(process, &counters, sizeof(counters)))
+            counters = PROCESS_MEMORY_COUNTERS{};
+        return ProcessFigures{counters.PagefileUsage, counters.WorkingSetSize, LiveGdiObjects(process)};
     }
     // "committed 7123 KB, working set 25011 KB, GDI objects 112"
     std::string Text() const {

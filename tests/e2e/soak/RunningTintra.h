@@ -61,17 +61,11 @@ struct Choices {
 
     // As the last clean close stored them; missing values take their defaults.
     static Choices From(const Settings& stored) {
-        Choices choices;
         const auto value = [&](const wchar_t* name, long long fallback) {
-            const long long v = stored.at(name);
-            return v < 0 ? fallback : v;
+            return stored.at(name) < 0 ? fallback : stored.at(name);
         };
-        choices.panes = static_cast<int>(value(L"panes", 4));
-        choices.theme = static_cast<int>(value(L"theme", kDefaultTheme));
-        choices.grid = value(L"grid", 1) != 0;
-        choices.autostart = value(L"autostart", 0) != 0;
-        choices.russian = value(L"language", 0) != 0;
-        return choices;
+        return Choices{static_cast<int>(value(L"panes", 4)), static_cast<int>(value(L"theme", kDefaultTheme)),
+                       value(L"grid", 1) != 0, value(L"autostart", 0) != 0, value(L"language", 0) != 0};
     }
 };
 
@@ -91,19 +85,29 @@ struct RunningTintra {
                             TrackbarPos(process->Control(IDC_SLIDER_GREEN)),
                             TrackbarPos(process->Control(IDC_SLIDER_BLUE)));
     }
-    std::vector<PixelRect> Panes() const {
-        const PixelRect client = win::ClientRect(process->Control(IDC_COLOR_DISPLAY));
-        return LayoutPanes(choices.panes, client.right, client.bottom, dpi);
-    }
-    static POINT Middle(const PixelRect& pane) {
-        return POINT{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2};
+    // What each pane shows: the colour in its middle, and whether its frame shows it active.
+    // A single pane fills the display, whose own frame covers the pane's.
+    std::vector<std::pair<COLORREF, bool>> PanesShown() const {
+        const HWND display = process->Control(IDC_COLOR_DISPLAY);
+        const PixelRect client = win::ClientRect(display);
+        const std::vector<PixelRect> panes = LayoutPanes(choices.panes, client.right, client.bottom, dpi);
+        std::vector<std::pair<COLORREF, bool>> shown;
+        for (const PixelRect& pane : panes) {
+            const int y = (pane.top + pane.bottom) / 2;
+            shown.emplace_back(ScreenPixel(display, (pane.left + pane.right) / 2, y),
+                               panes.size() == 1 || ScreenPixel(display, pane.left, y) == kActivePaneFrame);
+        }
+        return shown;
     }
 
     // What the program would save now, read from the screen and the window, as the user sees it.
     Settings ShownSettings() const {
+        const PixelRect window = win::ScreenRect(main);
+        const auto mark =
+            std::find_if(std::begin(kNotationRows), std::end(kNotationRows),
+                         [&](const NotationRow& row) { return process->MarkIsSet(row.markId); });
         Settings shown;
         shown[L"color"] = static_cast<DWORD>(SliderColor());
-        const PixelRect window = win::ScreenRect(main);
         shown[L"x"] = static_cast<DWORD>(window.left);
         shown[L"y"] = static_cast<DWORD>(window.top);
         shown[L"topmost"] = (GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -112,18 +116,14 @@ struct RunningTintra {
         shown[L"grid"] = choices.grid;
         shown[L"autostart"] = choices.autostart;
         shown[L"language"] = choices.russian;
-        const auto set = std::find_if(std::begin(kNotationRows), std::end(kNotationRows),
-                                      [&](const NotationRow& row) { return process->MarkIsSet(row.markId); });
-        shown[L"format"] = set == std::end(kNotationRows) ? 0 : set - std::begin(kNotationRows);
+        shown[L"format"] = mark == std::end(kNotationRows) ? 0 : mark - std::begin(kNotationRows);
         for (size_t i = 0; i < std::size(kChannels); ++i)
             shown[kLockNames[i]] = ScreenPixel(process->Control(kChannels[i].lockId), ScaleToDpi(2, dpi),
                                                ScaleToDpi(7, dpi)) != kReleasedLockFace;
-        const HWND display = process->Control(IDC_COLOR_DISPLAY);
-        const std::vector<PixelRect> panes = Panes();
+        const auto panes = PanesShown();
         for (size_t i = 0; i < panes.size(); ++i) {
-            const POINT middle = Middle(panes[i]);
-            shown[L"color" + std::to_wstring(i + 1)] = ScreenPixel(display, middle.x, middle.y);
-            if (panes.size() == 1 || ScreenPixel(display, panes[i].left, middle.y) == kActivePaneFrame)
+            shown[L"color" + std::to_wstring(i + 1)] = panes[i].first;
+            if (panes[i].second)
                 shown[L"active_pane"] = static_cast<long long>(i);
         }
         return shown;

@@ -44,10 +44,9 @@ class Soak {
                 continue;
             if (const std::string broken = invariants.BrokenInvariant(); !broken.empty())
                 return Fail(done, broken);
-            if (ends.AfterBatch() && done != inputs) {
+            if (ends.AfterBatch() && done != inputs)
                 if (const std::string problem = ends.EndAndStartAgain(); !problem.empty())
                     return Fail(done, problem);
-            }
         }
         if (const std::string problem = ends.Finish(); !problem.empty())
             return Fail(inputs, problem);

@@ -43,11 +43,9 @@ class SoakInput {
     int Pick(int low, int high) {
         return high < low ? low : std::uniform_int_distribution<int>(low, high)(random);
     }
-    template <typename T, size_t N> const T& OneOf(const T (&items)[N]) {
-        return items[Pick(0, static_cast<int>(N) - 1)];
-    }
-    template <typename T> const T& OneOf(const std::vector<T>& items) {
-        return items[static_cast<size_t>(Pick(0, static_cast<int>(items.size()) - 1))];
+    // One entry of an array or a vector.
+    template <typename Items> const auto& OneOf(const Items& items) {
+        return items[static_cast<size_t>(Pick(0, static_cast<int>(std::size(items)) - 1))];
     }
     std::mt19937& Generator() { return random; }
     POINT PointIn(HWND window) {
@@ -113,14 +111,6 @@ class SoakInput {
         Tally(what);
         Note(what + text);
         PressKey(key);
-    }
-    // A key for a dialog, which must be in front to receive it.
-    std::string KeyIn(HWND dialog, const std::string& what, WORD key) {
-        if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs))
-            return "the dialog is not in front for " + what +
-                   "; in front: " + Describe(GetForegroundWindow());
-        Key(what, key);
-        return {};
     }
     // A colour as another program puts it on the clipboard, then Ctrl+V.
     void Paste() {
