@@ -19,23 +19,16 @@ class ColorDialogVisit : DialogVisit {
         if (!problem.empty())
             return problem;
         ColorRef expected = tintra.SliderColor();
-        switch (input.Pick(0, 3)) {
-        case 0:
+        const int closing = input.Pick(0, 3);
+        if (closing == 0)
             expected = ClickOnPalette(GetDlgItem(dialog, IDC_PALETTE));
-            problem = Closed(dialog, "a click on the palette");
-            break;
-        case 1:
-            problem = CloseByClick(dialog, "colour dialog: Cancel", IDCANCEL, "Cancel");
-            break;
-        case 2:
-            problem = CloseByKey(dialog, "colour dialog: Escape", VK_ESCAPE, "Escape");
-            break;
-        default:
-            problem = CloseByClick(dialog, "colour dialog: More colors", IDC_MORE_COLORS, "More colors");
-            if (problem.empty())
-                problem = SystemColorDialog(&expected);
-            break;
-        }
+        problem = closing == 0   ? Closed(dialog, "a click on the palette")
+                  : closing == 1 ? CloseByClick(dialog, "colour dialog: Cancel", IDCANCEL, "Cancel")
+                  : closing == 2
+                      ? CloseByKey(dialog, "colour dialog: Escape", VK_ESCAPE, "Escape")
+                      : CloseByClick(dialog, "colour dialog: More colors", IDC_MORE_COLORS, "More colors");
+        if (problem.empty() && closing == 3)
+            problem = SystemColorDialog(&expected);
         return problem.empty() ? tintra.Agrees(expected) : problem;
     }
 
@@ -97,17 +90,15 @@ class ColorDialogVisit : DialogVisit {
             chosen = win::ToColorRef(color);
             lastCell = cell;
         }
-        switch (input.Pick(0, 2)) {
-        case 0:
+        const int closing = input.Pick(0, 2);
+        if (closing == 0)
             *expected = chosen;
-            return CloseByClick(system, "system colour dialog: OK", IDOK, "OK in the system colour dialog");
-        case 1:
-            return CloseByClick(system, "system colour dialog: Cancel", IDCANCEL,
-                                "Cancel in the system colour dialog");
-        default:
-            return CloseByKey(system, "system colour dialog: Escape", VK_ESCAPE,
-                              "Escape in the system colour dialog");
-        }
+        return closing == 0
+                   ? CloseByClick(system, "system colour dialog: OK", IDOK, "OK in the system colour dialog")
+               : closing == 1 ? CloseByClick(system, "system colour dialog: Cancel", IDCANCEL,
+                                             "Cancel in the system colour dialog")
+                              : CloseByKey(system, "system colour dialog: Escape", VK_ESCAPE,
+                                           "Escape in the system colour dialog");
     }
 
     const std::vector<Argb> palettePixels = RenderPalette();

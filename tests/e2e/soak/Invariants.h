@@ -3,10 +3,6 @@
 // every batch the program answers and its sliders, rows, marks and panes tell one story.
 #include "RunningTintra.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
-
 namespace soak {
 
 class Invariants {
@@ -41,7 +37,7 @@ class Invariants {
 
     // The empty text when everything holds after a batch, otherwise what is wrong.
     std::string BrokenInvariant() {
-        if (!tintra.Answers(SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs))
+        if (!tintra.Answers(kAnswerTimeoutMs, SMTO_NORMAL | SMTO_ABORTIFHUNG))
             return "the main window did not answer within a second";
         // Escape ends every picking mode: the program lets the mouse go.
         if (!WaitFor([&] { return GetForegroundWindow() == tintra.main; }, kEffectTimeoutMs))

@@ -5,8 +5,6 @@
 #include "RunningTintra.h"
 #include "logic/KeyCommands.h"
 
-#include <algorithm>
-
 namespace soak {
 
 // Buttons a random click must not reach: help opens a viewer; the dialogs have inputs of their

@@ -6,9 +6,6 @@
 #include <psapi.h>
 #include <winternl.h>
 
-#include <algorithm>
-#include <vector>
-
 namespace soak {
 
 // The process environment block points to the GDI handle table, which both Windows and Wine
@@ -23,13 +20,9 @@ constexpr size_t kGdiTypeOffset = 14;
 // Entries in use in the process's GDI handle table (its own objects and the stock ones); -1
 // where the platform gives no table to read.
 inline long LiveGdiObjects(HANDLE process) {
-    using QueryProcess = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    if (sizeof(void*) != 8)
-        return -1;
-    const auto query = reinterpret_cast<QueryProcess>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
-    if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
+    if (sizeof(void*) != 8 ||
+        NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
         return -1;
     void* table = nullptr;
     const BYTE* const peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);

@@ -3,8 +3,6 @@
 // used, and Apply, Enter, Cancel or Escape, with the restart note after a change of language.
 #include "DialogVisit.h"
 
-#include <commctrl.h>
-
 namespace soak {
 
 constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
@@ -21,8 +19,6 @@ class OptionsDialogVisit : DialogVisit {
             Open("options: open", IDC_BUTTON_OPTIONS, russianBefore ? L"Опции Программы" : L"Options");
         if (problem.empty())
             problem = ShowsChoices();
-        if (!problem.empty())
-            return problem;
         Choices inDialog = tintra.choices;
         for (int left = input.Pick(0, 4); left > 0 && problem.empty(); --left)
             problem = OneInput(&inDialog);
@@ -50,7 +46,7 @@ class OptionsDialogVisit : DialogVisit {
                 return problem;
         } else {
             // Once the main window answers again, a note would be showing.
-            tintra.Answers(SMTO_NORMAL, kEffectTimeoutMs);
+            tintra.Answers(kEffectTimeoutMs);
             if (OwnedWindow(tintra.main, L"Tintra"))
                 return "a restart note shows although the language did not change";
         }

@@ -8,7 +8,6 @@
 #include "logic/Theme.h"
 #include "win/Colors.h"
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -167,10 +166,11 @@ struct RunningTintra {
             [&] { return GetForegroundWindow() == main && GuiInfo(process->UiThread()).hwndActive == main; },
             kEffectTimeoutMs);
     }
-    // Whether the main window answers a message: it has handled every input given before.
-    bool Answers(UINT flags, DWORD timeoutMs) const {
+    // Whether the main window answers the message in time: it has handled every input given before.
+    bool Answers(DWORD timeoutMs, UINT flags = SMTO_NORMAL, UINT message = WM_NULL, WPARAM wParam = 0,
+                 LPARAM lParam = 0) const {
         DWORD_PTR answer;
-        return SendMessageTimeoutW(main, WM_NULL, 0, 0, flags, timeoutMs, &answer) != 0;
+        return SendMessageTimeoutW(main, message, wParam, lParam, flags, timeoutMs, &answer) != 0;
     }
 
     // After a dialog: the colour that was chosen, and the stored settings as the last clean

@@ -74,7 +74,7 @@ class Soak {
     std::string GiveOneInput() {
         const std::string problem = schedule.GiveOne();
         // Paces the input to the program: it has handled what came before this answer.
-        tintra.Answers(SMTO_NORMAL, kAnswerTimeoutMs);
+        tintra.Answers(kAnswerTimeoutMs);
         return problem.empty() ? invariants.PickingDisagreement() : problem;
     }
 

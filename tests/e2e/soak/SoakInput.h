@@ -3,13 +3,12 @@
 // and key given, counted by kind, the last few kept so that a failure can name them.
 #include "../Driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <map>
 #include <random>
-#include <string>
-#include <vector>
 
 namespace soak {
 
