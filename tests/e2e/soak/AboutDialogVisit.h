@@ -26,11 +26,10 @@ class StandInBrowser {
         else
             RegDeleteKeyValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr);
     }
-    // Waits, bounded, for the stand-in to say it has started.
-    bool WaitForStart() const {
-        return WaitForSingleObject(started.get(), kEffectTimeoutMs) == WAIT_OBJECT_0;
+    // Whether the stand-in says, within the time, that it has started.
+    bool Started(DWORD timeoutMs) const {
+        return WaitForSingleObject(started.get(), timeoutMs) == WAIT_OBJECT_0;
     }
-    bool StartedMeanwhile() const { return WaitForSingleObject(started.get(), 0) == WAIT_OBJECT_0; }
 
   private:
     static void Store(const std::wstring& command) {
@@ -64,7 +63,7 @@ class AboutDialogVisit : DialogVisit {
             }
             input.CountedClick("about: click on the link", MiddleOf(GetDlgItem(dialog, IDC_LINK)));
             linkClicked = true;
-            if (!browser.WaitForStart())
+            if (!browser.Started(kEffectTimeoutMs))
                 return "one click on the link did not start the browser";
         }
         const int closing = input.Pick(0, 2);
@@ -73,7 +72,7 @@ class AboutDialogVisit : DialogVisit {
                                  : CloseByKey(dialog, "about: Enter", VK_RETURN, "Enter");
         if (!problem.empty())
             return problem;
-        if (browser.StartedMeanwhile())
+        if (browser.Started(0))
             return "the browser started without a click on the link";
         return tintra.Agrees(color);
     }

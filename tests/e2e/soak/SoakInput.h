@@ -68,10 +68,7 @@ class SoakInput {
     void Click(const std::string& what, POINT screen, bool awaited = false) {
         Note(what + At(screen));
         lastClick = screen;
-        if (awaited)
-            ClickAt(screen);
-        else
-            TapAt(screen);
+        awaited ? ClickAt(screen) : TapAt(screen);
     }
     // A click counted by its own kind.
     void CountedClick(const std::string& what, POINT screen) {
