@@ -16,24 +16,20 @@ class StandInBrowser {
         DWORD bytes = sizeof(previous);
         hadPrevious = RegGetValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr, RRF_RT_REG_SZ, nullptr,
                                    previous, &bytes) == ERROR_SUCCESS;
-        wchar_t self[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring path = self;
+        std::wstring path = ProgramPath();
         path.erase(path.find_last_of(L"\\/") + 1);
         Store(L"\"" + path + L"stand_in_browser.exe\" \"%1\"");
     }
-    StandInBrowser(const StandInBrowser&) = delete;
-    StandInBrowser& operator=(const StandInBrowser&) = delete;
     ~StandInBrowser() {
         if (hadPrevious)
             Store(previous);
         else
             RegDeleteKeyValueW(HKEY_CLASSES_ROOT, kBrowserCommandKey, nullptr);
-        CloseHandle(started);
     }
-    // Waits, bounded, for the stand-in to say it has started.
-    bool WaitForStart() const { return WaitForSingleObject(started, kEffectTimeoutMs) == WAIT_OBJECT_0; }
-    bool StartedMeanwhile() const { return WaitForSingleObject(started, 0) == WAIT_OBJECT_0; }
+    // Whether the stand-in says, within the time, that it has started.
+    bool Started(DWORD timeoutMs) const {
+        return WaitForSingleObject(started.get(), timeoutMs) == WAIT_OBJECT_0;
+    }
 
   private:
     static void Store(const std::wstring& command) {
@@ -41,7 +37,7 @@ class StandInBrowser {
                         static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
     }
 
-    HANDLE started;
+    win::KernelObject started;
     wchar_t previous[1024] = {};
     bool hadPrevious = false;
 };
@@ -51,26 +47,23 @@ class AboutDialogVisit : DialogVisit {
     using DialogVisit::DialogVisit;
 
     std::string Run() {
-        std::string problem;
-        const HWND dialog = Open("about: open", IDC_BUTTON_ABOUT,
-                                 tintra.choices.russian ? L"О программе" : L"About", &problem);
-        if (!dialog)
+        std::string problem =
+            Open("about: open", IDC_BUTTON_ABOUT, tintra.choices.russian ? L"О программе" : L"About");
+        if (!problem.empty())
             return problem;
         const ColorRef color = tintra.SliderColor();
         // The link is clicked once at most: a second click so soon after would be a double click.
         bool linkClicked = false;
         for (int left = input.Pick(0, 2); left > 0; --left) {
             if (linkClicked || input.Pick(0, 1)) {
-                input.Tally("about: click on the face");
-                input.Click("about: click on the face",
-                            ScreenOf(dialog, POINT{ScaleToDpi(input.Pick(2, 60), tintra.dpi),
-                                                   ScaleToDpi(input.Pick(2, 40), tintra.dpi)}));
+                const int x = ScaleToDpi(input.Pick(2, 60), tintra.dpi);
+                input.CountedClick("about: click on the face",
+                                   OnScreen(dialog, x, ScaleToDpi(input.Pick(2, 40), tintra.dpi)));
                 continue;
             }
-            input.Tally("about: click on the link");
-            input.Click("about: click on the link", MiddleOf(GetDlgItem(dialog, IDC_LINK)));
+            input.CountedClick("about: click on the link", MiddleOf(GetDlgItem(dialog, IDC_LINK)));
             linkClicked = true;
-            if (!browser.WaitForStart())
+            if (!browser.Started(kEffectTimeoutMs))
                 return "one click on the link did not start the browser";
         }
         const int closing = input.Pick(0, 2);
@@ -79,7 +72,7 @@ class AboutDialogVisit : DialogVisit {
                                  : CloseByKey(dialog, "about: Enter", VK_RETURN, "Enter");
         if (!problem.empty())
             return problem;
-        if (browser.StartedMeanwhile())
+        if (browser.Started(0))
             return "the browser started without a click on the link";
         return tintra.Agrees(color);
     }

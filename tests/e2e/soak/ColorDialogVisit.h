@@ -15,28 +15,20 @@ class ColorDialogVisit : DialogVisit {
     using DialogVisit::DialogVisit;
 
     std::string Run() {
-        std::string problem;
-        const HWND dialog = Open("colour dialog: open", IDC_BUTTON_COLOR_DIALOG, L"Color Dialog", &problem);
-        if (!dialog)
+        std::string problem = Open("colour dialog: open", IDC_BUTTON_COLOR_DIALOG, L"Color Dialog");
+        if (!problem.empty())
             return problem;
         ColorRef expected = tintra.SliderColor();
-        switch (input.Pick(0, 3)) {
-        case 0:
+        const int closing = input.Pick(0, 3);
+        if (closing == 0)
             expected = ClickOnPalette(GetDlgItem(dialog, IDC_PALETTE));
-            problem = Closed(dialog, "a click on the palette");
-            break;
-        case 1:
-            problem = CloseByClick(dialog, "colour dialog: Cancel", IDCANCEL, "Cancel");
-            break;
-        case 2:
-            problem = CloseByKey(dialog, "colour dialog: Escape", VK_ESCAPE, "Escape");
-            break;
-        default:
-            problem = CloseByClick(dialog, "colour dialog: More colors", IDC_MORE_COLORS, "More colors");
-            if (problem.empty())
-                problem = SystemColorDialog(&expected);
-            break;
-        }
+        problem = closing == 0   ? Closed(dialog, "a click on the palette")
+                  : closing == 1 ? CloseByClick(dialog, "colour dialog: Cancel", IDCANCEL, "Cancel")
+                  : closing == 2
+                      ? CloseByKey(dialog, "colour dialog: Escape", VK_ESCAPE, "Escape")
+                      : CloseByClick(dialog, "colour dialog: More colors", IDC_MORE_COLORS, "More colors");
+        if (problem.empty() && closing == 3)
+            problem = SystemColorDialog(&expected);
         return problem.empty() ? tintra.Agrees(expected) : problem;
     }
 
@@ -44,16 +36,15 @@ class ColorDialogVisit : DialogVisit {
     // Where the buttons lie over the palette's lowest rows, they take the click. The colour
     // chosen is the picture's pixel under the mouse, lines included.
     ColorRef ClickOnPalette(HWND palette) {
-        RECT shown{};
-        GetClientRect(palette, &shown);
+        const PixelRect shown = win::ClientRect(palette);
         POINT point{};
         do
             point = POINT{input.Pick(0, shown.right - 1), input.Pick(0, shown.bottom - 1)};
-        while (WindowFromPoint(ScreenOf(palette, point)) != palette);
+        while (WindowFromPoint(OnScreen(palette, point.x, point.y)) != palette);
         const Argb pixel = palettePixels[static_cast<size_t>(
             NearestSource(point.y, kPaletteHeight, shown.bottom) * kPaletteWidth +
             NearestSource(point.x, kPaletteWidth, shown.right))];
-        input.Tap("colour dialog: click on the palette", ScreenOf(palette, point));
+        input.Tap("colour dialog: click on the palette", OnScreen(palette, point.x, point.y));
         return ToColorRef(pixel);
     }
 
@@ -78,8 +69,7 @@ class ColorDialogVisit : DialogVisit {
         // Its colours are painted some time after it shows; this paints them before the screen is read.
         RedrawWindow(system, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         const HWND basics = GetDlgItem(system, kBasicColors);
-        RECT area;
-        GetClientRect(basics, &area);
+        const PixelRect area = win::ClientRect(basics);
         ColorRef chosen{}; // the dialog starts with black
         int lastCell = -1;
         for (int clicks = input.Pick(0, 2); clicks > 0; --clicks) {
@@ -93,24 +83,22 @@ class ColorDialogVisit : DialogVisit {
             if (cell == lastCell || color == 0)
                 continue;
             const std::vector<COLORREF> edge = TopEdge(basics, rect);
-            input.Tap("system colour dialog: click on a basic colour", ScreenOf(basics, middle));
+            input.Tap("system colour dialog: click on a basic colour", OnScreen(basics, middle.x, middle.y));
             // The choice draws a focus frame round the cell.
             if (!WaitFor([&] { return TopEdge(basics, rect) != edge; }, kEffectTimeoutMs))
                 return "a click on a basic colour of the system colour dialog did not choose it";
             chosen = win::ToColorRef(color);
             lastCell = cell;
         }
-        switch (input.Pick(0, 2)) {
-        case 0:
+        const int closing = input.Pick(0, 2);
+        if (closing == 0)
             *expected = chosen;
-            return CloseByClick(system, "system colour dialog: OK", IDOK, "OK in the system colour dialog");
-        case 1:
-            return CloseByClick(system, "system colour dialog: Cancel", IDCANCEL,
-                                "Cancel in the system colour dialog");
-        default:
-            return CloseByKey(system, "system colour dialog: Escape", VK_ESCAPE,
-                              "Escape in the system colour dialog");
-        }
+        return closing == 0
+                   ? CloseByClick(system, "system colour dialog: OK", IDOK, "OK in the system colour dialog")
+               : closing == 1 ? CloseByClick(system, "system colour dialog: Cancel", IDCANCEL,
+                                             "Cancel in the system colour dialog")
+                              : CloseByKey(system, "system colour dialog: Escape", VK_ESCAPE,
+                                           "Escape in the system colour dialog");
     }
 
     const std::vector<Argb> palettePixels = RenderPalette();

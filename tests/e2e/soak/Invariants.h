@@ -3,8 +3,6 @@
 // every batch the program answers and its sliders, rows, marks and panes tell one story.
 #include "RunningTintra.h"
 
-#include <commctrl.h>
-
 namespace soak {
 
 class Invariants {
@@ -24,7 +22,7 @@ class Invariants {
                 const bool picker = tintra.pickers->picker.State() & STATE_SYSTEM_PRESSED;
                 const bool zoom = tintra.pickers->zoom.State() & STATE_SYSTEM_PRESSED;
                 const bool view = tintra.pickers->display.Role() == ROLE_SYSTEM_GRAPHIC;
-                const bool held = CaptureOf(tintra.process->UiThread()) == tintra.main;
+                const bool held = tintra.process->HoldsMouse();
                 const bool replaced = ReadSetting(kCursorMarker) ==
                                       static_cast<long long>(GetProcessId(tintra.process->Handle()));
                 state = std::string("picker button ") + (picker ? "down" : "up") + ", zoom button " +
@@ -39,9 +37,7 @@ class Invariants {
 
     // The empty text when everything holds after a batch, otherwise what is wrong.
     std::string BrokenInvariant() {
-        DWORD_PTR answer;
-        if (!SendMessageTimeoutW(tintra.main, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                                 &answer))
+        if (!tintra.Answers(kAnswerTimeoutMs, SMTO_NORMAL | SMTO_ABORTIFHUNG))
             return "the main window did not answer within a second";
         // Escape ends every picking mode: the program lets the mouse go.
         if (!WaitFor([&] { return GetForegroundWindow() == tintra.main; }, kEffectTimeoutMs))
@@ -62,30 +58,23 @@ class Invariants {
 
   private:
     bool RowsShow(ColorRef color) const {
-        for (const NotationRow& row : kNotationRows)
-            if (tintra.process->InfoText(row.valueId) != NotationText(row.notation, color))
-                return false;
-        return true;
+        return std::all_of(std::begin(kNotationRows), std::end(kNotationRows), [&](const NotationRow& row) {
+            return tintra.process->InfoText(row.valueId) == NotationText(row.notation, color);
+        });
     }
     int MarksSet() const {
-        int set = 0;
-        for (const NotationRow& row : kNotationRows)
-            set += tintra.process->MarkIsSet(row.markId);
-        return set;
+        return static_cast<int>(
+            std::count_if(std::begin(kNotationRows), std::end(kNotationRows),
+                          [&](const NotationRow& row) { return tintra.process->MarkIsSet(row.markId); }));
     }
     // Panes whose frame shows the active colour, and the colour inside the last of them.
-    // A single pane fills the display, whose own frame covers the pane's.
     int ActivePanes(ColorRef* inside) const {
-        const HWND display = tintra.process->Control(IDC_COLOR_DISPLAY);
-        const std::vector<PixelRect> panes = tintra.Panes();
         int active = 0;
-        for (const PixelRect& pane : panes) {
-            const POINT middle = RunningTintra::Middle(pane);
-            if (panes.size() > 1 && ScreenPixel(display, pane.left, middle.y) != kActivePaneFrame)
-                continue;
-            ++active;
-            *inside = win::ToColorRef(ScreenPixel(display, middle.x, middle.y));
-        }
+        for (const auto& [colour, isActive] : tintra.PanesShown())
+            if (isActive) {
+                ++active;
+                *inside = win::ToColorRef(colour);
+            }
         return active;
     }
 

@@ -5,8 +5,6 @@
 #include "RunningTintra.h"
 #include "logic/KeyCommands.h"
 
-#include <algorithm>
-
 namespace soak {
 
 // Buttons a random click must not reach: help opens a viewer; the dialogs have inputs of their
@@ -93,39 +91,30 @@ class MainWindowInputs {
     HWND Control(int id) const { return tintra.process->Control(id); }
     void ClickIn(const char* what, HWND control) { input.Click(what, input.PointIn(control)); }
     int AnyToolButton() {
-        for (;;) {
-            const int id = input.Pick(kFirstToolButton, kLastToolButton);
-            if (std::find(std::begin(kButtonsNotClicked), std::end(kButtonsNotClicked), id) ==
-                std::end(kButtonsNotClicked))
-                return id;
-        }
+        int id;
+        do
+            id = input.Pick(kFirstToolButton, kLastToolButton);
+        while (std::count(std::begin(kButtonsNotClicked), std::end(kButtonsNotClicked), id));
+        return id;
     }
     bool OnButtonNotClicked(POINT screen) const {
-        for (int id : kButtonsNotClicked) {
-            RECT rect;
-            GetWindowRect(tintra.process->PanelButton(id), &rect);
-            if (PtInRect(&rect, screen))
-                return true;
-        }
-        return false;
+        return std::any_of(std::begin(kButtonsNotClicked), std::end(kButtonsNotClicked), [&](int id) {
+            return win::ScreenRect(tintra.process->PanelButton(id)).Contains(win::ToPixelPoint(screen));
+        });
     }
     // Anywhere in the client area but on a button that must not be clicked.
     POINT AnyPoint() {
-        RECT client{};
-        GetClientRect(tintra.main, &client);
-        for (;;) {
-            const POINT screen = ScreenOf(
-                tintra.main, POINT{input.Pick(0, client.right - 1), input.Pick(0, client.bottom - 1)});
-            if (!OnButtonNotClicked(screen))
-                return screen;
-        }
+        POINT screen;
+        do
+            screen = input.PointIn(tintra.main);
+        while (OnButtonNotClicked(screen));
+        return screen;
     }
     POINT InClientArea(POINT screen) const {
-        RECT client;
-        GetClientRect(tintra.main, &client);
-        MapWindowPoints(tintra.main, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        return POINT{std::clamp(screen.x, client.left, client.right - 1),
-                     std::clamp(screen.y, client.top, client.bottom - 1)};
+        const PixelRect client = win::ClientRect(tintra.main);
+        const POINT origin = OnScreen(tintra.main, 0, 0);
+        return POINT{std::clamp(screen.x, origin.x, origin.x + client.right - 1),
+                     std::clamp(screen.y, origin.y, origin.y + client.bottom - 1)};
     }
 
     SoakInput& input;

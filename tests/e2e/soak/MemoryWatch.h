@@ -6,9 +6,6 @@
 #include <psapi.h>
 #include <winternl.h>
 
-#include <algorithm>
-#include <vector>
-
 namespace soak {
 
 // The process environment block points to the GDI handle table, which both Windows and Wine
@@ -23,19 +20,13 @@ constexpr size_t kGdiTypeOffset = 14;
 // Entries in use in the process's GDI handle table (its own objects and the stock ones); -1
 // where the platform gives no table to read.
 inline long LiveGdiObjects(HANDLE process) {
-    using QueryProcess = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    if (sizeof(void*) != 8)
-        return -1;
-    const auto query = reinterpret_cast<QueryProcess>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
-    if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
+    if (sizeof(void*) != 8 ||
+        NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0)
         return -1;
     void* table = nullptr;
-    if (!ReadProcessMemory(process, static_cast<const BYTE*>(static_cast<void*>(basic.PebBaseAddress)) +
-                                         kGdiTablePointerInPeb,
-                           &table, sizeof(table), nullptr) ||
-        !table)
+    const BYTE* const peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
+    if (!ReadProcessMemory(process, peb + kGdiTablePointerInPeb, &table, sizeof(table), nullptr) || !table)
         return -1;
     std::vector<BYTE> entries(kGdiEntries * kGdiEntrySize);
     if (!ReadProcessMemory(process, table, entries.data(), entries.size(), nullptr))
@@ -53,15 +44,10 @@ struct ProcessFigures {
     long gdiObjects = -1;
 
     static ProcessFigures Of(HANDLE process) {
-        ProcessFigures figures;
-        PROCESS_MEMORY_COUNTERS counters{};
-        counters.cb = sizeof(counters);
-        if (GetProcessMemoryInfo(process, &counters, sizeof(counters))) {
-            figures.committedBytes = counters.PagefileUsage;
-            figures.workingSetBytes = counters.WorkingSetSize;
-        }
-        figures.gdiObjects = LiveGdiObjects(process);
-        return figures;
+        PROCESS_MEMORY_COUNTERS counters{sizeof(counters)};
+        if (!GetProcessMemoryInfo(process, &counters, sizeof(counters)))
+            counters = PROCESS_MEMORY_COUNTERS{};
+        return ProcessFigures{counters.PagefileUsage, counters.WorkingSetSize, LiveGdiObjects(process)};
     }
     // "committed 7123 KB, working set 25011 KB, GDI objects 112"
     std::string Text() const {

@@ -3,8 +3,6 @@
 // used, and Apply, Enter, Cancel or Escape, with the restart note after a change of language.
 #include "DialogVisit.h"
 
-#include <commctrl.h>
-
 namespace soak {
 
 constexpr int kThemeButtons[] = {IDC_THEME_1, IDC_THEME_2, IDC_THEME_3,
@@ -16,17 +14,14 @@ class OptionsDialogVisit : DialogVisit {
     using DialogVisit::DialogVisit;
 
     std::string Run() {
-        std::string problem;
         const bool russianBefore = tintra.choices.russian;
-        const HWND dialog = Open("options: open", IDC_BUTTON_OPTIONS,
-                                 russianBefore ? L"Опции Программы" : L"Options", &problem);
-        if (!dialog)
-            return problem;
-        if (problem = ShowsChoices(dialog); !problem.empty())
-            return problem;
+        std::string problem =
+            Open("options: open", IDC_BUTTON_OPTIONS, russianBefore ? L"Опции Программы" : L"Options");
+        if (problem.empty())
+            problem = ShowsChoices();
         Choices inDialog = tintra.choices;
         for (int left = input.Pick(0, 4); left > 0 && problem.empty(); --left)
-            problem = OneInput(dialog, &inDialog);
+            problem = OneInput(&inDialog);
         if (!problem.empty())
             return problem;
         const int closing = input.Pick(0, 3);
@@ -51,8 +46,7 @@ class OptionsDialogVisit : DialogVisit {
                 return problem;
         } else {
             // Once the main window answers again, a note would be showing.
-            DWORD_PTR answer;
-            SendMessageTimeoutW(tintra.main, WM_NULL, 0, 0, SMTO_NORMAL, kEffectTimeoutMs, &answer);
+            tintra.Answers(kEffectTimeoutMs);
             if (OwnedWindow(tintra.main, L"Tintra"))
                 return "a restart note shows although the language did not change";
         }
@@ -60,11 +54,11 @@ class OptionsDialogVisit : DialogVisit {
     }
 
   private:
-    static bool IsChecked(HWND dialog, int id) {
+    bool IsChecked(int id) const {
         return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     // The dialog shows the values the program holds, as it opens.
-    std::string ShowsChoices(HWND dialog) const {
+    std::string ShowsChoices() const {
         const Choices& choices = tintra.choices;
         const HWND box = GetDlgItem(dialog, IDC_PANE_COUNT);
         const int listed = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
@@ -73,13 +67,13 @@ class OptionsDialogVisit : DialogVisit {
         if (panes != choices.panes)
             return "the options dialog opens with " + std::to_string(panes) + " panes, the program has " +
                    std::to_string(choices.panes);
-        if (IsChecked(dialog, IDC_GRID) != choices.grid)
+        if (IsChecked(IDC_GRID) != choices.grid)
             return "the options dialog opens with the grid box not as the program has it";
-        if (IsChecked(dialog, IDC_AUTOSTART) != choices.autostart)
+        if (IsChecked(IDC_AUTOSTART) != choices.autostart)
             return "the options dialog opens with the start-with-Windows box not as the program has it";
-        if (!IsChecked(dialog, kThemeButtons[choices.theme - 1]))
+        if (!IsChecked(kThemeButtons[choices.theme - 1]))
             return "the options dialog opens without theme " + std::to_string(choices.theme) + " checked";
-        if (!IsChecked(dialog, choices.russian ? IDC_RUSSIAN : IDC_ENGLISH))
+        if (!IsChecked(choices.russian ? IDC_RUSSIAN : IDC_ENGLISH))
             return "the options dialog opens with the other language checked";
         return {};
     }
@@ -97,62 +91,55 @@ class OptionsDialogVisit : DialogVisit {
     }
 
     // One click on a box or a radio button, and its new state awaited.
-    std::string Check(HWND dialog, const std::string& what, int id, bool checked) {
+    std::string Check(const std::string& what, int id, bool checked) {
         input.ClickButton("options: " + what, GetDlgItem(dialog, id));
-        if (!WaitFor([&] { return IsChecked(dialog, id) == checked; }, kEffectTimeoutMs))
+        if (!WaitFor([&] { return IsChecked(id) == checked; }, kEffectTimeoutMs))
             return "one click on " + what + " did not " + (checked ? "check" : "clear") + " it";
         return {};
     }
 
     // One of the dialog's controls used once, and its effect awaited.
-    std::string OneInput(HWND dialog, Choices* inDialog) {
+    std::string OneInput(Choices* inDialog) {
         switch (input.Pick(0, 5)) {
         case 0:
-            inDialog->grid = !IsChecked(dialog, IDC_GRID);
-            return Check(dialog, "the grid box", IDC_GRID, inDialog->grid);
+            inDialog->grid = !IsChecked(IDC_GRID);
+            return Check("the grid box", IDC_GRID, inDialog->grid);
         case 1:
-            inDialog->autostart = !IsChecked(dialog, IDC_AUTOSTART);
-            return Check(dialog, "the start-with-Windows box", IDC_AUTOSTART, inDialog->autostart);
+            inDialog->autostart = !IsChecked(IDC_AUTOSTART);
+            return Check("the start-with-Windows box", IDC_AUTOSTART, inDialog->autostart);
         case 2:
             inDialog->theme = input.Pick(1, kThemeCount);
-            return Check(dialog, "a theme button", kThemeButtons[inDialog->theme - 1], true);
+            return Check("a theme button", kThemeButtons[inDialog->theme - 1], true);
         case 3:
             inDialog->russian = input.Pick(0, 1) != 0;
-            return Check(dialog, inDialog->russian ? "Russian" : "English",
+            return Check(inDialog->russian ? "Russian" : "English",
                          inDialog->russian ? IDC_RUSSIAN : IDC_ENGLISH, true);
         case 4:
-            return ChoosePaneCount(dialog, inDialog);
+            return ChoosePaneCount(inDialog);
         default:
-            input.Tally("options: click on the face");
-            input.Click("options: click on the face", ScreenOf(dialog, POINT{3, 3}));
+            input.CountedClick("options: click on the face", OnScreen(dialog, 3, 3));
             return {};
         }
     }
 
     // The list dropped with one click, an entry chosen with another.
-    std::string ChoosePaneCount(HWND dialog, Choices* inDialog) {
+    std::string ChoosePaneCount(Choices* inDialog) {
         const HWND box = GetDlgItem(dialog, IDC_PANE_COUNT);
         input.ClickButton("options: the pane-count list", box);
         if (!WaitFor([&] { return SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == TRUE; }, kEffectTimeoutMs))
             return "one click on the pane-count list did not drop it";
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof(info);
+        COMBOBOXINFO info{sizeof(info)};
         SendWithRemoteData(box, CB_GETCOMBOBOXINFO, 0, &info, sizeof(info));
         if (!info.hwndList)
             return "the dropped pane-count list could not be found";
         // An entry the list shows: it may be scrolled to show the chosen one.
-        RECT list;
-        GetClientRect(info.hwndList, &list);
+        const PixelRect list = win::ClientRect(info.hwndList);
         const int height = std::max(1, static_cast<int>(SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0)));
         const int top = static_cast<int>(SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0));
-        const int last = std::min(static_cast<int>(std::size(kPaneChoices)),
-                                  top + static_cast<int>(list.bottom) / height) -
-                         1;
+        const int last = std::min(static_cast<int>(std::size(kPaneChoices)), top + list.bottom / height) - 1;
         const int entry = input.Pick(top, last);
-        const POINT screen =
-            ScreenOf(info.hwndList, POINT{list.right / 2, (entry - top) * height + height / 2});
-        input.Tally("options: an entry of the pane-count list");
-        input.Click("options: an entry of the pane-count list", screen);
+        const POINT screen = OnScreen(info.hwndList, list.right / 2, (entry - top) * height + height / 2);
+        input.CountedClick("options: an entry of the pane-count list", screen);
         inDialog->panes = kPaneChoices[entry];
         if (!WaitFor(
                 [&] {

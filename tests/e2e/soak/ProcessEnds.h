@@ -3,8 +3,6 @@
 // ways a session ends a program (closed, logged off, killed while a picking mode waits).
 #include "MemoryWatch.h"
 
-#include <algorithm>
-
 namespace soak {
 
 // A process lives between a start and one of the three ends for this share of the run at
@@ -74,16 +72,17 @@ class ProcessEnds {
         const long long exitCode = tintra.process->CloseAndWait();
         if (exitCode != 0)
             return "closing ended with exit code " + std::to_string(exitCode);
-        tintra.saved = StoredSettings(tintra.choices.panes);
-        if (const std::string wrong = Difference(tintra.saved, shown); !wrong.empty())
-            return "after a clean close " + wrong + " as the window showed";
         if (ReadSetting(kCursorMarker) != -1)
             return "a clean close left the marker of replaced system cursors";
-        return StartupEntryProblem();
+        return SavedAsShown(shown, "a clean close");
     }
 
-    // Start with Windows is entered or taken out as the program saves its settings.
-    std::string StartupEntryProblem() const {
+    // The settings an end saved are those the window showed, and start with Windows is entered
+    // or taken out with them.
+    std::string SavedAsShown(const Settings& shown, const std::string& end) {
+        tintra.saved = StoredSettings(tintra.choices.panes);
+        if (const std::string wrong = Difference(tintra.saved, shown); !wrong.empty())
+            return "after " + end + " " + wrong + " as the window showed";
         if ((StartupEntry(HKEY_CURRENT_USER) != L"<none>") != tintra.choices.autostart)
             return tintra.choices.autostart ? "start with Windows is chosen, but the program is not entered"
                                             : "start with Windows is not chosen, but the program is entered";
@@ -94,16 +93,10 @@ class ProcessEnds {
     std::string EndSession() {
         input.Count("end: WM_ENDSESSION");
         const Settings shown = tintra.ShownSettings();
-        DWORD_PTR answer = 0;
-        SendMessageTimeoutW(tintra.main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
-                            kEffectTimeoutMs, &answer);
-        if (!SendMessageTimeoutW(tintra.main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
-                                 kEffectTimeoutMs, &answer))
+        tintra.Answers(kEffectTimeoutMs, SMTO_NORMAL, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        if (!tintra.Answers(kEffectTimeoutMs, SMTO_NORMAL, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF))
             return "WM_ENDSESSION was not answered within five seconds";
-        tintra.saved = StoredSettings(tintra.choices.panes);
-        if (const std::string wrong = Difference(tintra.saved, shown); !wrong.empty())
-            return "after WM_ENDSESSION " + wrong + " as the window showed";
-        if (const std::string problem = StartupEntryProblem(); !problem.empty())
+        if (const std::string problem = SavedAsShown(shown, "WM_ENDSESSION"); !problem.empty())
             return problem;
         if (!tintra.process->IsRunning() && tintra.process->ExitCode() != 0)
             return "the process ended on WM_ENDSESSION with exit code " +
@@ -121,12 +114,8 @@ class ProcessEnds {
         const HWND button = tintra.process->PanelButton(zoom ? IDC_BUTTON_ZOOM : IDC_BUTTON_PICKER);
         input.Click("click on a picker", input.PointIn(button), true);
         const long long processId = GetProcessId(tintra.process->Handle());
-        if (!WaitFor(
-                [&] {
-                    return CaptureOf(tintra.process->UiThread()) == tintra.main &&
-                           ReadSetting(kCursorMarker) == processId;
-                },
-                kEffectTimeoutMs))
+        if (!WaitFor([&] { return tintra.process->HoldsMouse() && ReadSetting(kCursorMarker) == processId; },
+                     kEffectTimeoutMs))
             return "one click on a picker button did not start its mode with the cursors replaced";
         input.Note("kill");
         tintra.process->Kill();

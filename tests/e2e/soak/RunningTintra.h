@@ -8,7 +8,6 @@
 #include "logic/Theme.h"
 #include "win/Colors.h"
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -61,17 +60,11 @@ struct Choices {
 
     // As the last clean close stored them; missing values take their defaults.
     static Choices From(const Settings& stored) {
-        Choices choices;
         const auto value = [&](const wchar_t* name, long long fallback) {
-            const long long v = stored.at(name);
-            return v < 0 ? fallback : v;
+            return stored.at(name) < 0 ? fallback : stored.at(name);
         };
-        choices.panes = static_cast<int>(value(L"panes", 4));
-        choices.theme = static_cast<int>(value(L"theme", kDefaultTheme));
-        choices.grid = value(L"grid", 1) != 0;
-        choices.autostart = value(L"autostart", 0) != 0;
-        choices.russian = value(L"language", 0) != 0;
-        return choices;
+        return Choices{static_cast<int>(value(L"panes", 4)), static_cast<int>(value(L"theme", kDefaultTheme)),
+                       value(L"grid", 1) != 0, value(L"autostart", 0) != 0, value(L"language", 0) != 0};
     }
 };
 
@@ -91,21 +84,29 @@ struct RunningTintra {
                             TrackbarPos(process->Control(IDC_SLIDER_GREEN)),
                             TrackbarPos(process->Control(IDC_SLIDER_BLUE)));
     }
-    std::vector<PixelRect> Panes() const {
-        RECT client;
-        GetClientRect(process->Control(IDC_COLOR_DISPLAY), &client);
-        return LayoutPanes(choices.panes, client.right, client.bottom, dpi);
-    }
-    static POINT Middle(const PixelRect& pane) {
-        return POINT{(pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2};
+    // What each pane shows: the colour in its middle, and whether its frame shows it active.
+    // A single pane fills the display, whose own frame covers the pane's.
+    std::vector<std::pair<COLORREF, bool>> PanesShown() const {
+        const HWND display = process->Control(IDC_COLOR_DISPLAY);
+        const PixelRect client = win::ClientRect(display);
+        const std::vector<PixelRect> panes = LayoutPanes(choices.panes, client.right, client.bottom, dpi);
+        std::vector<std::pair<COLORREF, bool>> shown;
+        for (const PixelRect& pane : panes) {
+            const int y = (pane.top + pane.bottom) / 2;
+            shown.emplace_back(ScreenPixel(display, (pane.left + pane.right) / 2, y),
+                               panes.size() == 1 || ScreenPixel(display, pane.left, y) == kActivePaneFrame);
+        }
+        return shown;
     }
 
     // What the program would save now, read from the screen and the window, as the user sees it.
     Settings ShownSettings() const {
+        const PixelRect window = win::ScreenRect(main);
+        const auto mark =
+            std::find_if(std::begin(kNotationRows), std::end(kNotationRows),
+                         [&](const NotationRow& row) { return process->MarkIsSet(row.markId); });
         Settings shown;
         shown[L"color"] = static_cast<DWORD>(SliderColor());
-        RECT window;
-        GetWindowRect(main, &window);
         shown[L"x"] = static_cast<DWORD>(window.left);
         shown[L"y"] = static_cast<DWORD>(window.top);
         shown[L"topmost"] = (GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -114,20 +115,14 @@ struct RunningTintra {
         shown[L"grid"] = choices.grid;
         shown[L"autostart"] = choices.autostart;
         shown[L"language"] = choices.russian;
-        long long format = 0;
-        for (int notation = kNotationCount - 1; notation >= 0; --notation)
-            if (process->MarkIsSet(kNotationRows[notation].markId))
-                format = notation;
-        shown[L"format"] = format;
+        shown[L"format"] = mark == std::end(kNotationRows) ? 0 : mark - std::begin(kNotationRows);
         for (size_t i = 0; i < std::size(kChannels); ++i)
             shown[kLockNames[i]] = ScreenPixel(process->Control(kChannels[i].lockId), ScaleToDpi(2, dpi),
                                                ScaleToDpi(7, dpi)) != kReleasedLockFace;
-        const HWND display = process->Control(IDC_COLOR_DISPLAY);
-        const std::vector<PixelRect> panes = Panes();
+        const auto panes = PanesShown();
         for (size_t i = 0; i < panes.size(); ++i) {
-            const POINT middle = Middle(panes[i]);
-            shown[L"color" + std::to_wstring(i + 1)] = ScreenPixel(display, middle.x, middle.y);
-            if (panes.size() == 1 || ScreenPixel(display, panes[i].left, middle.y) == kActivePaneFrame)
+            shown[L"color" + std::to_wstring(i + 1)] = panes[i].first;
+            if (panes[i].second)
                 shown[L"active_pane"] = static_cast<long long>(i);
         }
         return shown;
@@ -148,7 +143,8 @@ struct RunningTintra {
     // The main window's face, left of the red slider, shows the theme's darker colour.
     std::string FaceProblem() const {
         const RECT slider = RectInParent(process->Control(IDC_SLIDER_RED));
-        const ColorRef face = win::ToColorRef(ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2));
+        const ColorRef face =
+            win::ToColorRef(ScreenPixel(main, slider.left - 2, (slider.top + slider.bottom) / 2));
         const ColorRef theme = LookupTheme(choices.theme).backgroundColor;
         if (face != theme)
             return "the face shows " + RgbText(face) + ", theme " + std::to_string(choices.theme) + " has " +
@@ -167,12 +163,14 @@ struct RunningTintra {
     // In front and active again, as after a dialog has gone: a click then reaches it.
     bool MainIsActive() const {
         return WaitFor(
-            [&] {
-                GUITHREADINFO info{sizeof(info)};
-                return GetForegroundWindow() == main && GetGUIThreadInfo(process->UiThread(), &info) &&
-                       info.hwndActive == main;
-            },
+            [&] { return GetForegroundWindow() == main && GuiInfo(process->UiThread()).hwndActive == main; },
             kEffectTimeoutMs);
+    }
+    // Whether the main window answers the message in time: it has handled every input given before.
+    bool Answers(DWORD timeoutMs, UINT flags = SMTO_NORMAL, UINT message = WM_NULL, WPARAM wParam = 0,
+                 LPARAM lParam = 0) const {
+        DWORD_PTR answer;
+        return SendMessageTimeoutW(main, message, wParam, lParam, flags, timeoutMs, &answer) != 0;
     }
 
     // After a dialog: the colour that was chosen, and the stored settings as the last clean

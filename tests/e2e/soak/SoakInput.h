@@ -3,13 +3,12 @@
 // and key given, counted by kind, the last few kept so that a failure can name them.
 #include "../Driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <map>
 #include <random>
-#include <string>
-#include <vector>
 
 namespace soak {
 
@@ -21,11 +20,6 @@ constexpr DWORD kEffectTimeoutMs = 5000;
 constexpr size_t kInputsKept = 20;
 // Inputs between two checks of everything that must hold.
 constexpr int kBatch = 100;
-
-inline POINT ScreenOf(HWND window, POINT point) {
-    ClientToScreen(window, &point);
-    return point;
-}
 
 inline std::string At(POINT screen) {
     return " at (" + std::to_string(screen.x) + ", " + std::to_string(screen.y) + ")";
@@ -48,17 +42,15 @@ class SoakInput {
     int Pick(int low, int high) {
         return high < low ? low : std::uniform_int_distribution<int>(low, high)(random);
     }
-    template <typename T, size_t N> const T& OneOf(const T (&items)[N]) {
-        return items[Pick(0, static_cast<int>(N) - 1)];
-    }
-    template <typename T> const T& OneOf(const std::vector<T>& items) {
-        return items[static_cast<size_t>(Pick(0, static_cast<int>(items.size()) - 1))];
+    // One entry of an array or a vector.
+    template <typename Items> const auto& OneOf(const Items& items) {
+        return items[static_cast<size_t>(Pick(0, static_cast<int>(std::size(items)) - 1))];
     }
     std::mt19937& Generator() { return random; }
     POINT PointIn(HWND window) {
-        RECT rect{};
-        GetClientRect(window, &rect);
-        return ScreenOf(window, POINT{Pick(0, rect.right - 1), Pick(0, rect.bottom - 1)});
+        const PixelRect rect = win::ClientRect(window);
+        const int x = Pick(0, rect.right - 1);
+        return OnScreen(window, x, Pick(0, rect.bottom - 1));
     }
 
     void Tally(const std::string& kind) { ++counts[kind]; }
@@ -76,10 +68,12 @@ class SoakInput {
     void Click(const std::string& what, POINT screen, bool awaited = false) {
         Note(what + At(screen));
         lastClick = screen;
-        if (awaited)
-            ClickAt(screen);
-        else
-            TapAt(screen);
+        awaited ? ClickAt(screen) : TapAt(screen);
+    }
+    // A click counted by its own kind.
+    void CountedClick(const std::string& what, POINT screen) {
+        Tally(what);
+        Click(what, screen);
     }
     // A click whose effect is watched through the screen rather than awaited on the control.
     void Tap(const std::string& kind, POINT screen) {
@@ -90,14 +84,13 @@ class SoakInput {
     // A click on a control that takes the mouse when pressed, as buttons do. Its middle, or a
     // point beside it when the last click was there: two clicks on one spot are a double click.
     void ClickButton(const std::string& what, HWND button) {
-        RECT rect{};
-        GetClientRect(button, &rect);
+        const PixelRect rect = win::ClientRect(button);
         POINT screen = MiddleOf(button);
         for (const POINT beside :
              {POINT{rect.right / 4, rect.bottom / 4}, POINT{rect.right * 3 / 4, rect.bottom * 3 / 4}}) {
             if (!NearLastClick(screen))
                 break;
-            screen = ScreenOf(button, beside);
+            screen = OnScreen(button, beside.x, beside.y);
         }
         Count(what);
         lastClick = screen;
@@ -114,14 +107,6 @@ class SoakInput {
         Tally(what);
         Note(what + text);
         PressKey(key);
-    }
-    // A key for a dialog, which must be in front to receive it.
-    std::string KeyIn(HWND dialog, const std::string& what, WORD key) {
-        if (!WaitFor([&] { return GetForegroundWindow() == dialog; }, kEffectTimeoutMs))
-            return "the dialog is not in front for " + what +
-                   "; in front: " + Describe(GetForegroundWindow());
-        Key(what, key);
-        return {};
     }
     // A colour as another program puts it on the clipboard, then Ctrl+V.
     void Paste() {
