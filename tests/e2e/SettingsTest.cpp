@@ -132,7 +132,6 @@ TEST_F(SettingsSurvive, AStoredColourIsShownWithItsExactHue) {
     ASSERT_TRUE(tintra.Start());
     EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_HSB) == L"123, 255, 60"; }));
     EXPECT_EQ(tintra.InfoText(IDC_VALUE_RGB), L"0, 60, 3");
-    EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
@@ -146,7 +145,6 @@ TEST_F(SettingsSurvive, EndingTheSessionSavesWithoutAClose) {
     EXPECT_EQ(ReadSetting(L"topmost"), 0);
     EXPECT_EQ(ReadSetting(L"panes"), 4);
     EXPECT_EQ(ReadSetting(L"autostart"), 0);
-    EXPECT_EQ(tintra.CloseAndWait(), 0);
 }
 
 TEST_F(SettingsSurvive, StartWithWindowsIsTheQuotedPathUnderTheUsersRunKey) {
