@@ -76,7 +76,9 @@ class Dialogs : public WithTintra<> {
         if (!WaitFor([&] { return !IsWindow(dialog); }))
             return ::testing::AssertionFailure() << "the first click did not end the dialog";
         TapAt(at); // the second click of the double click, on the pane that is now under it
-        // A key after it: once its effect shows, the click before it has been handled too.
+        // A key after it, given once the main window is in front again, as a hand would (typed
+        // before then, it goes to no window): once its effect shows, the click has been handled too.
+        WaitFor([&] { return GetForegroundWindow() == Main(); });
         PressKey('1');
         if (!ScreenShows(tintra.Control(IDC_LOCK_RED), 2, 7, kChannels[0].latchedFace))
             return ::testing::AssertionFailure() << "the main window took no key after the dialog";
