@@ -58,18 +58,18 @@ win::AccessibleFacts CheckCtrl::DescribeAccessible(long) const {
     return facts;
 }
 
+// The mark lies inside the frame, so both fills may come before it.
 void CheckCtrl::DrawCanvas() {
     const INT width = clientRect.right, height = clientRect.bottom;
-    Gdiplus::Graphics graphics(canvas.get());
-    Gdiplus::SolidBrush background{win::ToGdiplusColor(backgroundColor)};
-    graphics.FillRectangle(&background, 0, 0, width, height);
-    ui::DrawFrame(graphics, markColor, width, height);
+    std::vector<ui::FilledArea> fills{{PixelRect{0, 0, width, height}, ToColorRef(backgroundColor)}};
     if (checked) {
-        Gdiplus::SolidBrush mark{win::ToGdiplusColor(markColor)};
         // Two pixels in from each side in a mark of ten, more in a larger one.
         const INT inset = width / kInsetFraction;
-        graphics.FillRectangle(&mark, inset, inset, width - 2 * inset, height - 2 * inset);
+        fills.push_back({PixelRect{inset, inset, width - inset, height - inset}, ToColorRef(markColor)});
     }
+    ui::FillAreas(canvas.get(), fills);
+    Gdiplus::Graphics graphics(canvas.get());
+    ui::DrawFrame(graphics, markColor, width, height);
 }
 
 void CheckCtrl::OnLButtonDown(POINT point) {

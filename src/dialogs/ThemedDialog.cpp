@@ -3,6 +3,7 @@
 #include "../logic/DialogTemplate.h"
 #include "../logic/PictureRoom.h"
 #include "../ui/SharpPicture.h"
+#include "../win/Resources.h"
 
 namespace {
 
@@ -44,12 +45,9 @@ void ThemedDialog::OnDpiChanged(int newDpi) {
 // The dialog manager gave every control its place from the template in the dialog's font; the
 // template's own units, mapped the same way, give back the places the pictures have left.
 void ThemedDialog::RememberTemplatePlaces() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(TemplateId()), RT_DIALOG);
-    const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    const DialogTemplateLayout layout = ReadDialogTemplate(static_cast<const std::uint8_t*>(data),
-                                                           found ? SizeofResource(instance, found) : 0);
+    const win::ResourceBytes resource =
+        win::FindResourceBytes(GetModuleHandleW(nullptr), TemplateId(), RT_DIALOG);
+    const DialogTemplateLayout layout = ReadDialogTemplate(resource.data, resource.size);
     templatePlaces.clear();
     if (layout.items.size() != Children().size())
         return;

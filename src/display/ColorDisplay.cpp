@@ -269,12 +269,18 @@ LRESULT CColorDisplay::OnNotify(NMHDR* header) {
     return 0;
 }
 
+// The fills come first, all of them: the panes lie apart, so no pane's outline reaches into
+// another pane's fill, and the outlines drawn after them all cover what they would have.
 void CColorDisplay::Render() {
-    Gdiplus::Graphics graphics(canvas.get());
     const auto width = static_cast<INT>(canvas->GetWidth());
     const auto height = static_cast<INT>(canvas->GetHeight());
-    Gdiplus::SolidBrush background{win::ToGdiplusColor(zoomMode ? Argb{0xFFFFFFFF} : backgroundColor)};
-    graphics.FillRectangle(&background, 0, 0, width, height);
+    std::vector<ui::FilledArea> fills{{PixelRect{0, 0, width, height},
+                                       zoomMode ? MakeColorRef(255, 255, 255) : ToColorRef(backgroundColor)}};
+    if (!zoomMode)
+        for (const Pane& pane : panes)
+            fills.push_back({win::ToPixelRect(pane.rect), ToColorRef(pane.color)});
+    ui::FillAreas(canvas.get(), fills);
+    Gdiplus::Graphics graphics(canvas.get());
     if (zoomMode) {
         const PixelPoint offset = ZoomImageOffset(width, height, ZoomBlockAt(dpi));
         ui::DrawPicture(graphics, griddedImage.get(), offset.x, offset.y);
@@ -285,8 +291,6 @@ void CColorDisplay::Render() {
         for (const Pane& pane : panes) {
             const Gdiplus::Rect rect(pane.rect.left, pane.rect.top, pane.rect.right - pane.rect.left,
                                      pane.rect.bottom - pane.rect.top);
-            Gdiplus::SolidBrush fill{win::ToGdiplusColor(pane.color)};
-            graphics.FillRectangle(&fill, rect);
             graphics.DrawRectangle(pane.active ? &activePen : &outlinePen, rect);
         }
     }

@@ -1,5 +1,7 @@
 #include "KeyColor.h"
 
+#include <algorithm>
+
 namespace {
 
 // Rewrites every pixel through the rule; only changed pixels are written back.
@@ -39,4 +41,18 @@ void ReplaceKeyColor(const PixelRows& pixels, ColorRef oldColor, ColorRef newCol
 
 void GreyWithKey(const PixelRows& pixels, Argb fill) {
     MapRows(pixels, [=](Argb pixel) { return GreyPixel(pixel, fill); });
+}
+
+void FillArea(const PixelRows& pixels, const PixelRect& area, ColorRef color) {
+    const int left = std::max(area.left, 0), right = std::min(area.right, pixels.width);
+    if (left >= right)
+        return;
+    for (int y = std::max(area.top, 0); y < std::min(area.bottom, pixels.height); ++y) {
+        std::uint8_t* pixel = pixels.first + y * pixels.stride + std::ptrdiff_t{3} * left;
+        for (int x = left; x < right; ++x, pixel += 3) {
+            pixel[0] = static_cast<std::uint8_t>(BlueOf(color));
+            pixel[1] = static_cast<std::uint8_t>(GreenOf(color));
+            pixel[2] = static_cast<std::uint8_t>(RedOf(color));
+        }
+    }
 }

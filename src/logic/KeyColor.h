@@ -1,5 +1,6 @@
 #pragma once
 #include "Color.h"
+#include "PixelRect.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,3 +27,5 @@ struct PixelRows {
 // The two rules above, in one pass over every pixel.
 void ReplaceKeyColor(const PixelRows& pixels, ColorRef oldColor, ColorRef newColor);
 void GreyWithKey(const PixelRows& pixels, Argb fill);
+// Every pixel of the area that lies in the picture becomes the colour.
+void FillArea(const PixelRows& pixels, const PixelRect& area, ColorRef color);

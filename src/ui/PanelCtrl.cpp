@@ -98,22 +98,25 @@ LRESULT PanelCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void PanelCtrl::BuildButtons() {
     toolTip.Create(TTS_ALWAYSTIP);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const ColorRef keyFill = ToColorRef(backgroundColor);
+    auto coloured = [instance, keyFill](int picture) {
+        return [instance, keyFill, picture] {
+            win::BitmapPtr keyed = ui::LoadResourceBitmap(instance, picture);
+            ui::ReplaceColor(keyed.get(), kPanelKeyColor, keyFill);
+            return keyed;
+        };
+    };
     for (size_t i = 0; i < buttons.size(); ++i) {
         const ButtonRow& row = kButtons[i];
-        // Each picture is decoded once and each copy keyed once.
         win::BitmapPtr grey = ui::LoadResourceBitmap(instance, row.picture);
-        win::BitmapPtr coloured = ui::CopyPicture(grey.get());
-        win::BitmapPtr pressed = ui::LoadResourceBitmap(instance, row.pressedPicture);
         ui::MakeGreyWithKey(grey.get(), backgroundColor);
-        ui::ReplaceColor(coloured.get(), kPanelKeyColor, ToColorRef(backgroundColor));
-        ui::ReplaceColor(pressed.get(), kPanelKeyColor, ToColorRef(backgroundColor));
 
         // The caption is not drawn: it names the button for assistive technology.
         const wchar_t* tip = Localized(kToolButtonTips[i].english, kToolButtonTips[i].russian);
         UButton& button = buttons[i];
         button.Create(tip, WS_CHILD | WS_VISIBLE, win::ToRECT(ButtonRect(i)), Hwnd(),
                       static_cast<UINT>(row.id), row.latching);
-        button.TakeImages(std::move(grey), std::move(coloured), std::move(pressed));
+        button.SetPictures(std::move(grey), coloured(row.picture), coloured(row.pressedPicture));
         toolTip.AddTool(button.Hwnd(), tip);
     }
 }
@@ -143,12 +146,10 @@ void PanelCtrl::DrawCanvas() {
 }
 
 void PanelCtrl::FillBackground() {
-    if (!canvas)
-        return;
-    Gdiplus::Graphics graphics(canvas.get());
-    Gdiplus::SolidBrush brush{win::ToGdiplusColor(backgroundColor)};
-    graphics.FillRectangle(&brush, 0, 0, static_cast<INT>(canvas->GetWidth()),
-                           static_cast<INT>(canvas->GetHeight()));
+    if (canvas)
+        ui::FillAreas(canvas.get(), {{PixelRect{0, 0, static_cast<int>(canvas->GetWidth()),
+                                                static_cast<int>(canvas->GetHeight())},
+                                      ToColorRef(backgroundColor)}});
 }
 
 void PanelCtrl::DrawLine() {

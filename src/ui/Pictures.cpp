@@ -1,16 +1,14 @@
 #include "Pictures.h"
 
+#include "../logic/BitmapRows.h"
 #include "../logic/KeyColor.h"
 #include "../win/Colors.h"
+#include "../win/Resources.h"
+
+#include <cstring>
+#include <optional>
 
 namespace ui {
-
-win::BitmapPtr LoadResourceBitmap(HINSTANCE instance, int resourceId) {
-    win::BitmapPtr bitmap(Gdiplus::Bitmap::FromResource(instance, MAKEINTRESOURCEW(resourceId)));
-    if (bitmap && bitmap->GetLastStatus() != Gdiplus::Ok)
-        bitmap.reset();
-    return bitmap;
-}
 
 win::CursorHandle LoadCursorResource(int resourceId) {
     return win::CursorHandle(static_cast<HCURSOR>(LoadImageW(
@@ -52,7 +50,34 @@ template <typename Edit> void EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
     bitmap->UnlockBits(&data);
 }
 
+// A 24-bit bitmap resource, copied straight into a picture; null for any other kind.
+win::BitmapPtr Read24BitResource(HINSTANCE instance, int resourceId) {
+    const win::ResourceBytes resource =
+        win::FindResourceBytes(instance, static_cast<UINT>(resourceId), RT_BITMAP);
+    const std::optional<RowLayout> rows = Read24BitRows(resource.data, resource.size);
+    win::BitmapPtr picture = rows ? MakeCanvas(rows->width, rows->height) : nullptr;
+    Gdiplus::BitmapData data{};
+    if (!LockWhole(picture.get(), Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, data))
+        return nullptr;
+    for (int y = 0; y < rows->height; ++y)
+        std::memcpy(static_cast<BYTE*>(data.Scan0) + static_cast<INT_PTR>(y) * data.Stride,
+                    resource.data + rows->first + y * rows->stride, static_cast<size_t>(rows->width) * 3);
+    picture->UnlockBits(&data);
+    return picture;
+}
+
 } // namespace
+
+// Loading a bitmap resource as a GDI bitmap and converting that, as GDI+ does, makes two
+// bitmaps and copies for each picture at every start; the usual kind is read directly.
+win::BitmapPtr LoadResourceBitmap(HINSTANCE instance, int resourceId) {
+    if (win::BitmapPtr picture = Read24BitResource(instance, resourceId))
+        return picture;
+    win::BitmapPtr bitmap(Gdiplus::Bitmap::FromResource(instance, MAKEINTRESOURCEW(resourceId)));
+    if (bitmap && bitmap->GetLastStatus() != Gdiplus::Ok)
+        bitmap.reset();
+    return bitmap;
+}
 
 // A 24-bit picture is copied pixel for pixel; any other is drawn onto a 24-bit one.
 win::BitmapPtr CopyPicture(Gdiplus::Image* source) {
@@ -100,6 +125,13 @@ void WritePixels(Gdiplus::Bitmap* bitmap, const std::vector<Argb>& pixels) {
 
 void ReplaceColor(Gdiplus::Bitmap* bitmap, ColorRef oldColor, ColorRef newColor) {
     EditPixels(bitmap, [=](const PixelRows& pixels) { ReplaceKeyColor(pixels, oldColor, newColor); });
+}
+
+void FillAreas(Gdiplus::Bitmap* bitmap, const std::vector<FilledArea>& areas) {
+    EditPixels(bitmap, [&](const PixelRows& pixels) {
+        for (const FilledArea& fill : areas)
+            FillArea(pixels, fill.area, fill.color);
+    });
 }
 
 void MakeGreyWithKey(Gdiplus::Bitmap* bitmap, Argb fill) {

@@ -17,26 +17,38 @@ bool UButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent
     return true;
 }
 
-// Each resource is decoded once; a picture that repeats the normal one is a copy of it.
+// A picture that repeats the normal one is a copy of it, not decoded again.
 void UButton::SetImagesFromResources(HINSTANCE instance, int hover, int down, int normal) {
-    win::BitmapPtr normalPicture = ui::LoadResourceBitmap(instance, normal);
-    auto load = [&](int id) {
-        return id == 0 || id == normal ? nullptr : ui::LoadResourceBitmap(instance, id);
+    auto maker = [instance, normal](int id) -> PictureMaker {
+        if (id == 0 || id == normal)
+            return nullptr;
+        return [instance, id] { return ui::LoadResourceBitmap(instance, id); };
     };
-    TakeImages(std::move(normalPicture), load(hover), load(down));
+    SetPictures(ui::LoadResourceBitmap(instance, normal), maker(hover), maker(down));
 }
 
-// A missing picture other than the normal one becomes a copy of it.
-void UButton::TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down) {
+void UButton::SetPictures(win::BitmapPtr normal, PictureMaker hover, PictureMaker down) {
     if (!normal)
         return;
-    auto orNormal = [&](win::BitmapPtr& picture) {
-        return picture ? std::move(picture) : ui::CopyPicture(normal.get());
-    };
-    hoverImage = orNormal(hover);
-    downImage = orNormal(down);
     normalImage = std::move(normal);
+    hoverPicture = {nullptr, std::move(hover)};
+    downPicture = {nullptr, std::move(down)};
+    replacements.clear();
     DrawNormalImageOnCanvas();
+}
+
+// A made picture takes the replacements so far; a copy of the normal one has them already.
+Gdiplus::Bitmap* UButton::Made(LaterPicture& picture) {
+    if (!picture.image && picture.make) {
+        picture.image = std::exchange(picture.make, nullptr)();
+        for (const auto& [oldColor, newColor] : replacements)
+            ui::ReplaceColor(picture.image.get(), oldColor, newColor);
+    }
+    if (!picture.image)
+        picture.image = ui::CopyPicture(normalImage.get());
+    if (!hoverPicture.make && !downPicture.make)
+        replacements.clear();
+    return picture.image.get();
 }
 
 // Over whatever the canvas shows by now, without invalidating.
@@ -70,8 +82,10 @@ void UButton::Refresh() {
 }
 
 void UButton::ReplaceColor(ColorRef oldColor, ColorRef newColor) {
-    for (Gdiplus::Bitmap* image : {normalImage.get(), hoverImage.get(), downImage.get()})
+    for (Gdiplus::Bitmap* image : {normalImage.get(), hoverPicture.image.get(), downPicture.image.get()})
         ui::ReplaceColor(image, oldColor, newColor);
+    if (hoverPicture.make || downPicture.make)
+        replacements.emplace_back(oldColor, newColor);
     Refresh();
 }
 
@@ -86,8 +100,7 @@ win::AccessibleFacts UButton::DescribeAccessible(long) const {
 void UButton::Recompose() {
     if (!canvas || !normalImage)
         return;
-    Gdiplus::Bitmap* picture = ShowsDown() ? downImage.get() : isHover ? hoverImage.get() : normalImage.get();
-    DrawOnCanvas(picture ? picture : normalImage.get());
+    DrawOnCanvas(ShowsDown() ? Made(downPicture) : isHover ? Made(hoverPicture) : normalImage.get());
 }
 
 LRESULT UButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

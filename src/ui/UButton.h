@@ -2,6 +2,10 @@
 #include "../logic/Color.h"
 #include "CanvasWindow.h"
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 // A push button drawn from up to three pictures. It shows a hover picture under the pointer,
 // a down picture while pressed, and, when latching, stays down until the next click. As with
 // any push button, a press is given up by a release off the button.
@@ -9,13 +13,20 @@ class UButton : public ui::CanvasWindow {
   public:
     virtual bool Create(LPCWSTR caption, DWORD style, const RECT& rect, HWND parent, UINT id,
                         bool latchingButton);
+    // Makes a picture the button shows only under the pointer or pressed, when it first does:
+    // most buttons never are in a session, and each picture made at start-up delays the window.
+    using PictureMaker = std::function<win::BitmapPtr()>;
+
     // Resource numbers; 0 for hover or down means the normal picture.
     void SetImagesFromResources(HINSTANCE instance, int hover, int down, int normal);
-    // The button takes the pictures themselves; without a normal picture the call does nothing.
-    void TakeImages(win::BitmapPtr normal, win::BitmapPtr hover, win::BitmapPtr down);
+    // The button takes the normal picture, and the makers of the others; a picture with no maker,
+    // or one its maker cannot make, is a copy of the normal one. Without a normal picture the
+    // call does nothing.
+    void SetPictures(win::BitmapPtr normal, PictureMaker hover, PictureMaker down);
     // 0 and 1 set the down state; any other value only redraws.
     void SetDown(int down);
     bool IsDown() const { return isDown; }
+    // In every picture, also those made later.
     void ReplaceColor(ColorRef oldColor, ColorRef newColor);
     // A push button named by its window text (its owner gives it the tooltip's), pressed while down.
     win::AccessibleFacts DescribeAccessible(long item) const override;
@@ -40,9 +51,17 @@ class UButton : public ui::CanvasWindow {
     void DrawNormalImageOnCanvas();
     void DrawOnCanvas(Gdiplus::Bitmap* picture);
 
+    struct LaterPicture {
+        win::BitmapPtr image;
+        PictureMaker make;
+    };
+    Gdiplus::Bitmap* Made(LaterPicture& picture);
+
     win::BitmapPtr normalImage;
-    win::BitmapPtr downImage;
-    win::BitmapPtr hoverImage;
+    LaterPicture downPicture;
+    LaterPicture hoverPicture;
+    // The colour replacements so far, for the pictures not made yet.
+    std::vector<std::pair<ColorRef, ColorRef>> replacements;
     bool isDown = false;
     bool isHover = false;
     bool latching = false;

@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "Resources.h"
 #include "StartupProfile.h"
 #include "WindowRects.h"
 
@@ -36,14 +37,11 @@ void CenterOver(HWND window, HWND over) {
 
 // A copy of the dialog template with more extended styles; empty when there is no such template.
 std::vector<BYTE> TemplateWithExStyle(HINSTANCE instance, UINT id, DWORD exStyle) {
-    const HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_DIALOG);
-    const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-    const auto* data = static_cast<const BYTE*>(loaded ? LockResource(loaded) : nullptr);
-    const DWORD size = found ? SizeofResource(instance, found) : 0;
+    const ResourceBytes resource = FindResourceBytes(instance, id, RT_DIALOG);
     constexpr size_t kExtendedHeaderEnd = 12; // version, signature, help id, extended style
-    if (!data || size < kExtendedHeaderEnd)
+    if (resource.size < kExtendedHeaderEnd)
         return {};
-    std::vector<BYTE> copy(data, data + size);
+    std::vector<BYTE> copy(resource.data, resource.data + resource.size);
     // An extended template (DLGTEMPLATEEX) has the extended style at byte 8, a plain one at byte 4.
     WORD signature;
     std::memcpy(&signature, copy.data() + 2, sizeof(signature));

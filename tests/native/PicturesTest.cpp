@@ -1,8 +1,13 @@
+#include "logic/BitmapRows.h"
 #include "logic/Palette.h"
 #include "logic/KeyColor.h"
 #include "logic/Theme.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -36,8 +41,8 @@ struct SmallPicture {
 
 SmallPicture MakeSmallPicture() {
     // (0,0) blue key, (1,0) red key, (2,0) red + 1 in blue, (0,1) grey, (1,1) blue key, (2,1) white.
-    return {{0xFF, 0, 0, 0, 0, 0xFF, 1, 0, 0xFF, 0xEE, 0xEE, 0xEE,
-             0x80, 0x80, 0x80, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xEE, 0xEE, 0xEE}};
+    return {{0xFF, 0,    0,    0,    0, 0xFF, 1,    0,    0xFF, 0xEE, 0xEE, 0xEE,
+             0x80, 0x80, 0x80, 0xFF, 0, 0,    0xFF, 0xFF, 0xFF, 0xEE, 0xEE, 0xEE}};
 }
 
 TEST(KeyColor, ReplacesEveryKeyPixelOfAPictureAndLeavesTheRestAndThePadding) {
@@ -56,6 +61,16 @@ TEST(KeyColor, ReplacesEveryKeyPixelOfAPictureAndLeavesTheRestAndThePadding) {
     }
 }
 
+TEST(KeyColor, FillsOnlyWhatTheAreaSharesWithThePicture) {
+    SmallPicture picture = MakeSmallPicture();
+    FillArea(picture.Rows(), PixelRect{1, -1, 5, 1}, MakeColorRef(1, 2, 3));
+    EXPECT_EQ(picture.At(1, 0), 0xFF010203u);
+    EXPECT_EQ(picture.At(2, 0), 0xFF010203u);
+    EXPECT_EQ(picture.At(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(picture.At(1, 1), 0xFF0000FFu);
+    EXPECT_EQ(picture.bytes[9], 0xEE);
+}
+
 TEST(KeyColor, GreysAPictureWithTheKeyAsTheFill) {
     SmallPicture picture = MakeSmallPicture();
     GreyWithKey(picture.Rows(), Argb{0xFFBFD9D9});
@@ -65,6 +80,37 @@ TEST(KeyColor, GreysAPictureWithTheKeyAsTheFill) {
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(picture.At(x, y), expected[y][x]) << x << ", " << y;
     EXPECT_EQ(picture.bytes[11], 0xEE);
+}
+
+// A bitmap resource of a 3 x 2 picture with rows of 12 bytes: its header, then `extra` bytes
+// (a colour table, the rows), with one field of the header changed.
+template <typename Field = std::uint32_t>
+std::optional<RowLayout> RowsOf(std::int32_t height, std::size_t extra, std::size_t offset = 32,
+                                Field value = 0) {
+    std::vector<std::uint8_t> bytes(40 + extra);
+    const std::int32_t header[] = {40, 3, height, 1 | 24 << 16};
+    std::memcpy(bytes.data(), header, sizeof(header));
+    std::memcpy(bytes.data() + offset, &value, sizeof(value));
+    return Read24BitRows(bytes.data(), bytes.size());
+}
+
+using Rows = std::tuple<std::size_t, std::ptrdiff_t, int, int>;
+Rows Fields(const std::optional<RowLayout>& rows) {
+    return rows ? Rows{rows->first, rows->stride, rows->width, rows->height} : Rows{};
+}
+
+TEST(BitmapRows, FindsTheTopRowOfWholeUncompressed24BitPicturesOnly) {
+    EXPECT_EQ(Fields(RowsOf(2, 24)), Rows(52, -12, 3, 2)); // stored bottom up
+    EXPECT_EQ(Fields(RowsOf(-2, 24)), Rows(40, 12, 3, 2));
+    EXPECT_EQ(Fields(RowsOf(2, 32, 32, 2u)), Rows(60, -12, 3, 2)); // after two table colours
+    EXPECT_FALSE(RowsOf(2, 23));
+    EXPECT_FALSE(RowsOf(2, 31, 32, 2u));
+    EXPECT_FALSE(RowsOf(0, 24));
+    EXPECT_FALSE(RowsOf(2, 24, 4, 0));       // no width
+    EXPECT_FALSE(RowsOf(2, 24, 4, 1 << 30)); // rows past any size
+    EXPECT_FALSE(RowsOf(2, 24, 0, 12));      // an older header
+    EXPECT_FALSE(RowsOf<std::uint16_t>(2, 24, 14, 32));
+    EXPECT_FALSE(RowsOf(2, 24, 16, 1)); // compressed
 }
 
 std::uint32_t PalettePixel(const std::vector<Argb>& pixels, int x, int y) {

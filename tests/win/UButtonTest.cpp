@@ -90,11 +90,11 @@ TEST_P(UButtonPress, FollowsThePointerAndActsOnlyOnAReleaseOverIt) {
     EXPECT_EQ(Clicks(), row.clicks);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, UButtonPress,
-                         ::testing::Values(PressRow{1, Release::OnIt, 1, 1}, PressRow{1, Release::OffIt, 0, 0},
-                                           PressRow{1, Release::OffThenBack, 1, 1},
-                                           PressRow{0, Release::OnIt, 0, 1}, PressRow{0, Release::OffIt, 0, 0},
-                                           PressRow{0, Release::OffThenBack, 0, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, UButtonPress,
+    ::testing::Values(PressRow{1, Release::OnIt, 1, 1}, PressRow{1, Release::OffIt, 0, 0},
+                      PressRow{1, Release::OffThenBack, 1, 1}, PressRow{0, Release::OnIt, 0, 1},
+                      PressRow{0, Release::OffIt, 0, 0}, PressRow{0, Release::OffThenBack, 0, 1}));
 
 TEST_F(UButtonTest, DoubleClickFlipsALatchingButtonOnce) {
     MakeLock(1);
@@ -119,20 +119,24 @@ TEST_F(UButtonTest, HoverPictureFollowsThePointerButDownWins) {
     EXPECT_EQ(button.IsDown(), 1);
 }
 
-TEST_F(UButtonTest, ThemeChangeWhileLatchedRecoloursTheDownPicture) {
+// First before the down picture is made, then once it is shown.
+TEST_F(UButtonTest, ThemeChangesWhileLatchedRecolourTheDownPicture) {
     MakeLock(1);
     button.SetDown(1);
     button.ReplaceColor(kFace, kNewFace);
-    EXPECT_EQ(Pixel(0, 0), ToArgb(kNewFace));
     EXPECT_EQ(Pixel(4, 3), ToArgb(kNewFace));
     EXPECT_EQ(Pixel(2, 7), kRedLockFace);
+    button.ReplaceColor(kNewFace, kFace);
+    EXPECT_EQ(Pixel(0, 0), ToArgb(kFace));
+    EXPECT_EQ(Pixel(4, 3), ToArgb(kFace));
     button.SetDown(0);
-    EXPECT_EQ(Pixel(4, 3), ToArgb(kNewFace));
+    EXPECT_EQ(Pixel(4, 3), ToArgb(kFace));
 }
 
 TEST_F(UButtonTest, PicturesWithoutANormalOneKeepTheOldOnes) {
     MakeLock(1);
-    button.TakeImages(nullptr, ui::LoadResourceBitmap(GetModuleHandleW(nullptr), IDB_LOCK_GREEN), nullptr);
+    button.SetPictures(
+        nullptr, [] { return ui::LoadResourceBitmap(GetModuleHandleW(nullptr), IDB_LOCK_GREEN); }, nullptr);
     Mouse(WM_MOUSEMOVE, 4, 5);
     EXPECT_EQ(Pixel(2, 7), kGreyLockFace);
 }
