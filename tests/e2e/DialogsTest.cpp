@@ -267,6 +267,8 @@ TEST_F(Dialogs, StartWithWindowsTickedInTheOptionsIsEnteredOnClosingAndUntickedT
 TEST_F(Dialogs, AChangedLanguageBringsTheRestartNoteInTheOldLanguage) {
     for (auto [startRussian, other] : {std::pair{false, IDC_RUSSIAN}, std::pair{true, IDC_ENGLISH}}) {
         SCOPED_TRACE(startRussian);
+        // Not the red lock the first run latched and saved: the key must latch it again.
+        ClearSettings();
         StoreSetting(L"language", startRussian ? 1 : 0);
         Start();
         const HWND options = Open(IDC_BUTTON_OPTIONS, startRussian ? L"Опции Программы" : L"Options");

@@ -75,11 +75,13 @@ TEST_F(SettingsSurvive, WhatTheUserSetIsShownAgainAfterARestart) {
         ASSERT_TRUE(IsTopmost(main));
         EXPECT_TRUE(ClickFor(tintra.PanelButton(IDC_BUTTON_TOPMOST), 14, 10,
                              "the window leaving the topmost band", [&] { return !IsTopmost(main); }));
-        // Moved by its caption, as a person would.
+        // Moved by its caption, as a person would; the move ends with the release, after which
+        // the system's move loop lets go of the mouse.
         const PixelRect before = win::ScreenRect(main);
         const POINT grip{before.left + 60, before.top + 8};
-        EXPECT_TRUE(DragFor(grip, POINT{grip.x + 120, grip.y + 70}, "the window moved",
-                            [&] { return win::ScreenRect(main).left != before.left; }));
+        EXPECT_TRUE(DragFor(grip, POINT{grip.x + 120, grip.y + 70}, "the window moved and let go", [&] {
+            return win::ScreenRect(main).left != before.left && !tintra.HoldsMouse();
+        }));
         moved = POINT{win::ScreenRect(main).left, win::ScreenRect(main).top};
         EXPECT_EQ(tintra.CloseAndWait(), 0);
     }
