@@ -32,7 +32,7 @@ std::optional<RowLayout> Read24BitRows(const std::uint8_t* data, std::size_t siz
     const int rows = height < 0 ? -height : height;
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
     const std::size_t pixels = std::size_t{headerSize} + std::size_t{colorsUsed} * 4;
-    if (pixels > size || stride * static_cast<std::size_t>(rows) > size - pixels)
+    if (headerSize > size || pixels > size || stride * static_cast<std::size_t>(rows) > size - pixels)
         return std::nullopt;
     const auto step = static_cast<std::ptrdiff_t>(stride);
     if (height < 0)
