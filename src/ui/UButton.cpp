@@ -34,7 +34,8 @@ void UButton::SetPictures(win::BitmapPtr normal, PictureMaker hover, PictureMake
     hoverPicture = {nullptr, std::move(hover)};
     downPicture = {nullptr, std::move(down)};
     replacements.clear();
-    DrawNormalImageOnCanvas();
+    // Drawn when next shown or read, as every state change is: drawing now would draw it twice.
+    CanvasChanged();
 }
 
 // A made picture takes the replacements so far; a copy of the normal one has them already.
@@ -49,14 +50,6 @@ Gdiplus::Bitmap* UButton::Made(LaterPicture& picture) {
     if (!hoverPicture.make && !downPicture.make)
         replacements.clear();
     return picture.image.get();
-}
-
-// Over whatever the canvas shows by now, without invalidating.
-void UButton::DrawNormalImageOnCanvas() {
-    BringCanvasUpToDate();
-    if (!canvas)
-        return;
-    DrawOnCanvas(normalImage.get());
 }
 
 // The button may be larger than its pictures at a higher DPI; they grow to fill it.

@@ -48,7 +48,6 @@ class UButton : public ui::CanvasWindow {
     bool ShowsDown() const { return IsPushed() ? !isDown : isDown; }
     void Recompose();
     void Refresh();
-    void DrawNormalImageOnCanvas();
     void DrawOnCanvas(Gdiplus::Bitmap* picture);
 
     struct LaterPicture {
