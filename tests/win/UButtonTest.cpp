@@ -90,11 +90,11 @@ TEST_P(UButtonPress, FollowsThePointerAndActsOnlyOnAReleaseOverIt) {
     EXPECT_EQ(Clicks(), row.clicks);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, UButtonPress,
-    ::testing::Values(PressRow{1, Release::OnIt, 1, 1}, PressRow{1, Release::OffIt, 0, 0},
-                      PressRow{1, Release::OffThenBack, 1, 1}, PressRow{0, Release::OnIt, 0, 1},
-                      PressRow{0, Release::OffIt, 0, 0}, PressRow{0, Release::OffThenBack, 0, 1}));
+INSTANTIATE_TEST_SUITE_P(Table, UButtonPress,
+                         ::testing::Values(PressRow{1, Release::OnIt, 1, 1}, PressRow{1, Release::OffIt, 0, 0},
+                                           PressRow{1, Release::OffThenBack, 1, 1},
+                                           PressRow{0, Release::OnIt, 0, 1}, PressRow{0, Release::OffIt, 0, 0},
+                                           PressRow{0, Release::OffThenBack, 0, 1}));
 
 TEST_F(UButtonTest, DoubleClickFlipsALatchingButtonOnce) {
     MakeLock(1);
