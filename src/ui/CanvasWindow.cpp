@@ -71,10 +71,7 @@ void CanvasWindow::PaintCanvas() {
 
 void CanvasWindow::DrawCanvasOn(HDC dc) const {
     BringCanvasUpToDate();
-    if (!canvas)
-        return;
-    Gdiplus::Graphics graphics(dc);
-    DrawPicture(graphics, canvas.get(), 0, 0);
+    CopyPictureToDevice(dc, canvas.get());
 }
 
 } // namespace ui

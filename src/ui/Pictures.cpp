@@ -146,6 +146,27 @@ void DrawPicture(Gdiplus::Graphics& graphics, Gdiplus::Image* picture, int x, in
     graphics.DrawImage(picture, Gdiplus::Rect(x, y, width, height), 0, 0, width, height, Gdiplus::UnitPixel);
 }
 
+void CopyPictureToDevice(HDC dc, Gdiplus::Bitmap* picture) {
+    Gdiplus::BitmapData data{};
+    if (!LockWhole(picture, Gdiplus::ImageLockModeRead, PixelFormat24bppRGB, data))
+        return;
+    const auto width = static_cast<LONG>(data.Width);
+    const auto height = static_cast<LONG>(data.Height);
+    // GDI takes rows top first only as whole double words each, as GDI+ hands them as a rule.
+    const bool gdiRows = data.Stride == ((width * 3 + 3) & ~3);
+    if (gdiRows) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB};
+        SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                          static_cast<UINT>(height), data.Scan0, &info, DIB_RGB_COLORS);
+    }
+    picture->UnlockBits(&data);
+    if (!gdiRows) {
+        Gdiplus::Graphics graphics(dc);
+        DrawPicture(graphics, picture, 0, 0);
+    }
+}
+
 void DrawFrame(Gdiplus::Graphics& graphics, Argb color, int width, int height) {
     Gdiplus::Pen pen(win::ToGdiplusColor(color), 1.0f);
     graphics.DrawLine(&pen, 0, 0, width, 0);
