@@ -137,8 +137,14 @@ bool TintraProcess::Start(const std::wstring& programPath) {
     MoveMouseTo(away);
     STARTUPINFOW startup{sizeof(startup)};
     std::wstring command = L"\"" + programPath + L"\"";
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    const auto create = [&] {
+        return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &process);
+    };
+    // Now and then (three starts in some seven thousand of the suite's) Wine gives up on a new
+    // process before its own code has run and says ERROR_INTERNAL_ERROR: the program never saw
+    // that start, so it is made once more.
+    if (!create() && !(GetLastError() == ERROR_INTERNAL_ERROR && create())) {
         std::fprintf(stderr, "Tintra did not start: error %lu\n", GetLastError());
         return false;
     }
