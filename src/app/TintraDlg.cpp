@@ -158,6 +158,14 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Dialog::HandleMessage(message, wParam, lParam);
 }
 
+// Given once the frame exists, each icon would have the window system convert both again for it
+// (under Wine, about a millisecond each).
+void CTintraDlg::OnHandleMade() {
+    // Small first: given only a big icon, the window system makes itself a small copy of it.
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
 LRESULT CTintraDlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(message, wParam, lParam) == -1)
         return -1;
@@ -242,9 +250,6 @@ BOOL CTintraDlg::OnInitDialog() {
     const wchar_t* sliderTips[] = {Localized(L"Red value", L"Насыщенность красного"),
                                    Localized(L"Green value", L"Насыщенность зеленого"),
                                    Localized(L"Blue value", L"Насыщенность синего")};
-    // Small first: given only a big icon, the window system makes itself a small copy of it.
-    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     const ColorRef oldBackground = backgroundColor;
     for (size_t i = 0; i < kChannels; ++i) {
         toolTip.AddTool(sliders[i].Hwnd(), sliderTips[i]);

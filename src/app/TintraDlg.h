@@ -44,6 +44,7 @@ class CTintraDlg : public win::Dialog {
     BOOL OnInitDialog() override;
     void OnDpiChanged(int newDpi) override;
     bool TakesBeforeChildren(const MSG& msg) override;
+    void OnHandleMade() override;
 
   private:
     static constexpr int kChannels = kChannelCount;

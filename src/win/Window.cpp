@@ -211,6 +211,7 @@ LRESULT CALLBACK CreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
             const auto previous = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Window::WindowProc)));
             target->Bind(window, previous);
+            target->OnHandleMade();
         }
         // Done: the windows created from here on (the children, a dialog's controls) would each
         // go through the hook for nothing, at a round trip to the window system apiece.

@@ -66,6 +66,8 @@ class DpiChange : public ::testing::Test {
 };
 
 TEST_F(DpiChange, TheMainWindowTakesTheSuggestedRectangleAndLaysItselfOutAgain) {
+    for (const WPARAM icon : {ICON_SMALL, ICON_BIG}) // under Wine, not answered to another process
+        EXPECT_NE(SendMessageW(main.Hwnd(), WM_GETICON, icon, 0), 0) << icon;
     std::vector<RECT> templateRects;
     for (int id = IDC_SLIDER_RED; id <= IDC_LABEL_BLUE; ++id) // the template's sliders and labels
         templateRects.push_back(RectInParent(Child(id)));
