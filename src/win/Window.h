@@ -67,8 +67,8 @@ class Window {
     // get none of its messages, and is destroyed again.
     bool TakeCreated(HWND created);
     void Invalidate(bool erase = true) const { InvalidateRect(hwnd, nullptr, erase ? TRUE : FALSE); }
-    // A window bound by a CreationHook has its handle here, before its first message and before
-    // the window system has made its frame: what is given now goes into the frame as it is made.
+    // Called for a window bound by a CreationHook once it has a handle, before the window system
+    // has made its frame or sent it a message: what is given now goes into the frame as it is made.
     virtual void OnHandleMade() {}
 
   private:

@@ -72,7 +72,8 @@ start_installed_tintra() {
     rm -f "$ready"
     wine_run "$control" keep-running "$install_dir_windows\\Tintra.exe" 60 "$(winepath -w "$ready")" &
     keeper=$!
-    wait_until 30 test -f "$ready"
+    # Beside the other tests on a busy machine, a start has once taken over 30 s.
+    wait_until 60 test -f "$ready"
 }
 keeper_result() { wait "$keeper"; }
 
