@@ -39,15 +39,17 @@ Argb* RowOf(const Gdiplus::BitmapData& data, UINT row) {
     return reinterpret_cast<Argb*>(static_cast<BYTE*>(data.Scan0) + static_cast<INT_PTR>(row) * data.Stride);
 }
 
-// Hands the edit the picture's pixels in 24-bit form, in place, and writes them back.
-template <typename Edit> void EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
+// Hands the edit the picture's pixels in 24-bit form, in place, and writes them back; false
+// when the picture's pixels cannot be had.
+template <typename Edit> bool EditPixels(Gdiplus::Bitmap* bitmap, Edit edit) {
     Gdiplus::BitmapData data{};
     if (!LockWhole(bitmap, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB,
                    data))
-        return;
+        return false;
     edit(PixelRows{static_cast<std::uint8_t*>(data.Scan0), data.Stride, static_cast<int>(data.Width),
                    static_cast<int>(data.Height)});
     bitmap->UnlockBits(&data);
+    return true;
 }
 
 // A 24-bit bitmap resource, copied straight into a picture; null for any other kind.
@@ -56,14 +58,12 @@ win::BitmapPtr Read24BitResource(HINSTANCE instance, int resourceId) {
         win::FindResourceBytes(instance, static_cast<UINT>(resourceId), RT_BITMAP);
     const std::optional<RowLayout> rows = Read24BitRows(resource.data, resource.size);
     win::BitmapPtr picture = rows ? MakeCanvas(rows->width, rows->height) : nullptr;
-    Gdiplus::BitmapData data{};
-    if (!LockWhole(picture.get(), Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, data))
-        return nullptr;
-    for (int y = 0; y < rows->height; ++y)
-        std::memcpy(static_cast<BYTE*>(data.Scan0) + static_cast<INT_PTR>(y) * data.Stride,
-                    resource.data + rows->first + y * rows->stride, static_cast<size_t>(rows->width) * 3);
-    picture->UnlockBits(&data);
-    return picture;
+    const bool copied = EditPixels(picture.get(), [&](const PixelRows& pixels) {
+        for (int y = 0; y < rows->height; ++y)
+            std::memcpy(pixels.first + y * pixels.stride, resource.data + rows->first + y * rows->stride,
+                        static_cast<size_t>(rows->width) * 3);
+    });
+    return copied ? std::move(picture) : nullptr;
 }
 
 } // namespace
