@@ -21,9 +21,12 @@ void ScreenPicker::OnPickerCommand() {
     FollowModes();
 }
 
-// The colour picker's button and flag stay as they are when the zoomed picker starts.
+// Starting one picker ends the other: a click does what the cursor shows, and the other's
+// button never waits under it to be picked.
 void ScreenPicker::OnZoomPickerCommand() {
     if (Button(IDC_BUTTON_ZOOM).IsDown()) {
+        pickingFlag = false;
+        Button(IDC_BUTTON_PICKER).SetDown(0);
         zoomPickingFlag = true;
         FollowModes();
     } else {
@@ -67,8 +70,7 @@ bool ScreenPicker::PickScreenColor(POINT screenPoint, bool collect) {
     ScreenArea pixel;
     const bool read = VirtualScreen().Contains(win::ToPixelPoint(screenPoint)) && CopyScreenArea(area, pixel);
     if (read && collect && display.GetPaneCount() > 1) {
-        setCurrentColor(ToColorRef(pixel.pixels.front()));
-        display.ActivateNextPane();
+        display.Collect(Opaque(pixel.pixels.front()));
         return false;
     }
     pickingFlag = false;

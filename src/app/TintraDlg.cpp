@@ -132,10 +132,11 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnPaneSelected();
         return 0;
     case WM_PANE_COLLECTED:
-        ShowAsCurrent(ToColorRef(colorDisplay.GetPaneColor(static_cast<int>(wParam))));
+        // The sliders go on with the pane now active: they must not write over the one collected.
+        ShowAsCurrent(ToColorRef(colorDisplay.GetPaneColor(colorDisplay.GetActivePane())));
         return 0;
     case WM_PANE_KEYDOWN:
-        RunKey(static_cast<unsigned>(wParam));
+        RunKey(static_cast<unsigned>(wParam & kVirtualKeyMask), (wParam & kRepeatedKey) != 0);
         return 0;
     case WM_NOTATION_MARKED:
         colorDisplay.SetNotation(infoPanel.GetNotation());
@@ -337,6 +338,9 @@ void CTintraDlg::OnSliderMoved(int sliderId) {
             moved = static_cast<int>(i);
     }
     const Channels positions = SliderPositions();
+    // A key-up, or a press that moved no thumb: the active pane keeps its colour.
+    if (positions == lastSliderValues)
+        return;
     const Channels adjusted = ApplyLocks(positions, lastSliderValues, locked, moved);
     for (size_t i = 0; i < kChannels; ++i)
         if (adjusted[i] != positions[i])
@@ -380,9 +384,11 @@ void CTintraDlg::OnPanelCommand(int command) {
     }
 }
 
-void CTintraDlg::RunKey(unsigned virtualKey) {
+void CTintraDlg::RunKey(unsigned virtualKey, bool repeated) {
     // The key state is that of the key-down being handled, also for one the display posted on.
     const KeyCommand command = CommandForKey(virtualKey, GetKeyState(VK_CONTROL) < 0);
+    if (repeated && !RunsOnRepeat(command))
+        return;
     switch (command.action) {
     case KeyAction::SetNotation:
         infoPanel.SetNotation(command.argument);
@@ -507,23 +513,30 @@ bool CTintraDlg::IsRestOfEndedClick(const MSG& msg) {
 // mouse, whichever of the program's windows has the focus; other programs never see them taken.
 bool CTintraDlg::TakesBeforeChildren(const MSG& msg) {
     const bool viewing = !picker.IsWaiting() && colorDisplay.IsZoomMode();
-    if (!picker.IsWaiting() && !viewing)
+    if (!picker.IsWaiting() && !viewing) {
+        keyedPointer.Forget();
+        wheelSteps.Forget();
         return false;
-    // The keys step from where the pointer is now, after the moves of the keys before them; the
-    // wheel keeps the pixel under the place it was turned at.
-    POINT pointer;
-    if (msg.message == WM_KEYDOWN && GetCursorPos(&pointer))
-        return OnPickingKey(static_cast<unsigned>(msg.wParam), pointer, viewing);
+    }
+    // The keys act where the keys before them put the pointer, or where the mouse has put it since;
+    // the wheel keeps the pixel under the place it was turned at.
+    POINT reported;
+    if (msg.message == WM_KEYDOWN && GetCursorPos(&reported))
+        return OnPickingKey(static_cast<unsigned>(msg.wParam), IsRepeatedKeyDown(msg.lParam),
+                            win::ToPOINT(keyedPointer.Current(win::ToPixelPoint(reported))), viewing);
     if (msg.message != WM_MOUSEWHEEL || !viewing)
         return false;
-    pointer = msg.pt;
-    ScreenToClient(colorDisplay.Hwnd(), &pointer);
-    colorDisplay.StepZoom(GET_WHEEL_DELTA_WPARAM(msg.wParam) > 0 ? 1 : -1, pointer);
+    if (const int steps = wheelSteps.Add(GET_WHEEL_DELTA_WPARAM(msg.wParam))) {
+        POINT pointer = msg.pt;
+        ScreenToClient(colorDisplay.Hwnd(), &pointer);
+        colorDisplay.StepZoom(steps, pointer);
+    }
     return true;
 }
 
-// In the view the arrows move by its blocks; Enter and Space off the view copy as before.
-bool CTintraDlg::OnPickingKey(unsigned virtualKey, POINT pointer, bool viewing) {
+// In the view the arrows move by its blocks; Enter and Space off the view copy as before. A held
+// arrow moves on, but a held Enter or Space takes one colour, not one for each repeat.
+bool CTintraDlg::OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer, bool viewing) {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const PickingKey key = PickingKeyFor(virtualKey, shift);
     const HWND display = colorDisplay.Hwnd();
@@ -533,9 +546,12 @@ bool CTintraDlg::OnPickingKey(unsigned virtualKey, POINT pointer, bool viewing) 
         const PixelPoint moved =
             MovedPointer(win::ToPixelPoint(pointer), key.dx * step, key.dy * step, VirtualScreen());
         SetCursorPos(moved.x, moved.y);
+        keyedPointer.MovedTo(moved);
         return true;
     }
     case PickingAction::Pick:
+        if (repeated)
+            return true;
         if (!viewing) {
             picker.OnPickKey(pointer, shift);
             return true;
@@ -565,7 +581,7 @@ BOOL CTintraDlg::PreTranslateMessage(MSG* msg) {
         return FALSE;
     // Every key-down stops here, so no key reaches the dialog's navigation: Tab does not
     // move, the arrows do not move a slider, and Enter and Escape do not end the program.
-    RunKey(static_cast<unsigned>(msg->wParam));
+    RunKey(static_cast<unsigned>(msg->wParam), IsRepeatedKeyDown(msg->lParam));
     return TRUE;
 }
 

@@ -8,8 +8,10 @@
 #include "../logic/KeyCommands.h"
 #include "../logic/MainLayout.h"
 #include "../logic/OptionChoices.h"
+#include "../logic/PointerTrail.h"
 #include "../logic/SettingsTable.h"
 #include "../logic/Theme.h"
+#include "../logic/WheelSteps.h"
 #include "../ui/PanelCtrl.h"
 #include "../ui/UButton.h"
 #include "../win/Controls.h"
@@ -61,14 +63,14 @@ class CTintraDlg : public win::Dialog {
     void OnPaneSelected();
     // The colour shown as current by the sliders and the information panel, the locks released.
     void ShowAsCurrent(ColorRef color);
-    bool OnPickingKey(unsigned virtualKey, POINT pointer, bool viewing);
+    bool OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer, bool viewing);
     // The rest of the click whose input (a press or a release) has just ended a dialog or a
     // mode is passed over: it must not reach the window that lies under it now.
     void PassOverRestOfClick(const MSG& ending);
     bool IsRestOfEndedClick(const MSG& msg);
     void OnPanelCommand(int command);
     void OnSliderMoved(int sliderId);
-    void RunKey(unsigned virtualKey);
+    void RunKey(unsigned virtualKey, bool repeated);
     void ApplyTopmost();
     void ReadSettings();
     void OpenHelp() const;
@@ -101,4 +103,6 @@ class CTintraDlg : public win::Dialog {
     std::array<win::StaticText, kChannels> labels;
     Settings storedAtStart; // as read before the window was made
     ClickRemainder clickRemainder;
+    PointerTrail keyedPointer;
+    WheelSteps wheelSteps;
 };

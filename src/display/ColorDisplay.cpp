@@ -68,6 +68,7 @@ void CColorDisplay::PlaceTips() {
 
 void CColorDisplay::SetNotation(ColorNotation marked) {
     notation = marked;
+    AnnounceChanges();
     tips.Update();
 }
 
@@ -107,9 +108,13 @@ void CColorDisplay::SetPaneColor(int index, Argb color) {
     Redraw();
 }
 
-void CColorDisplay::ActivateNextPane() {
-    if (!panes.empty())
-        SetActivePane((GetActivePane() + 1) % GetPaneCount());
+void CColorDisplay::Collect(Argb color) {
+    if (panes.empty())
+        return;
+    const int pane = GetActivePane();
+    SetPaneColor(pane, color);
+    SetActivePane((pane + 1) % GetPaneCount());
+    PostToParent(WM_PANE_COLLECTED, static_cast<WPARAM>(pane));
 }
 
 bool CColorDisplay::CaptureScreen(POINT screenPoint) {
@@ -208,10 +213,13 @@ void CColorDisplay::Redraw() {
     tips.Update();
 }
 
-// Every change of state passes through Redraw, so this sees each one.
+// Every change of state passes through Redraw or SetNotation, so this sees each one.
 void CColorDisplay::AnnounceChanges() {
     const int active = GetActivePane();
-    const Announced now{zoomMode, GetPaneCount(), active, GetPaneColor(active)};
+    std::vector<Argb> colors;
+    for (const Pane& pane : panes)
+        colors.push_back(pane.color);
+    Announced now{zoomMode, GetPaneCount(), active, GetPaneColor(active), notation, std::move(colors)};
     const LONG activeItem = active + 1;
     if (now.zoomMode != announced.zoomMode || now.paneCount != announced.paneCount) {
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Hwnd(), OBJID_CLIENT, CHILDID_SELF);
@@ -224,7 +232,19 @@ void CColorDisplay::AnnounceChanges() {
     } else if (!zoomMode && now.activeColor != announced.activeColor) {
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Hwnd(), OBJID_CLIENT, activeItem);
     }
-    announced = now;
+    if (!zoomMode)
+        AnnounceDescriptions(now);
+    announced = std::move(now);
+}
+
+// A pane's description gives its colour in the marked notation and its contrast with the active
+// pane: a new notation, active pane or active colour changes every pane's, a new colour its own.
+void CColorDisplay::AnnounceDescriptions(const Announced& now) const {
+    const bool all = now.notation != announced.notation || now.activePane != announced.activePane ||
+                     now.activeColor != announced.activeColor || now.paneCount != announced.paneCount;
+    for (size_t i = 0; i < now.colors.size(); ++i)
+        if (all || i >= announced.colors.size() || now.colors[i] != announced.colors[i])
+            NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, Hwnd(), OBJID_CLIENT, static_cast<LONG>(i + 1));
 }
 
 // A pane is named by its place and its colour: "Pane 2: 200, 100, 50".
@@ -380,13 +400,11 @@ void CColorDisplay::PickFromZoom(POINT point, bool collect) {
     Gdiplus::Color picked = win::ToGdiplusColor(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);
-    const int pane = GetActivePane();
-    SetPaneColor(pane, Opaque(win::ToArgb(picked)));
     if (collect && GetPaneCount() > 1) {
-        ActivateNextPane();
-        PostToParent(WM_PANE_COLLECTED, static_cast<WPARAM>(pane));
+        Collect(Opaque(win::ToArgb(picked)));
         return;
     }
+    SetPaneColor(GetActivePane(), Opaque(win::ToArgb(picked)));
     zoomMode = false;
     Redraw();
     PostToParent(WM_PANE_SELECTED, 0);
@@ -410,7 +428,7 @@ BOOL CColorDisplay::PreTranslateMessage(MSG* msg) {
         OnArrowKey(GridMove::Down);
         break;
     default:
-        PostToParent(WM_PANE_KEYDOWN, msg->wParam);
+        PostToParent(WM_PANE_KEYDOWN, msg->wParam | (IsRepeatedKeyDown(msg->lParam) ? kRepeatedKey : 0));
         break;
     }
     // Neither translated nor dispatched: no WM_CHAR, and no dialog navigation.

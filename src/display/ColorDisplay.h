@@ -28,8 +28,9 @@ class CColorDisplay : public ui::CanvasWindow {
     // Opaque black for an index that is not a pane.
     Argb GetPaneColor(int index) const;
     void SetPaneColor(int index, Argb color);
-    // The pane after the active one becomes active; after the last, the first.
-    void ActivateNextPane();
+    // The colour goes to the active pane and the next one becomes active (after the last, the
+    // first); the parent is told, to show the pane that is active now.
+    void Collect(Argb color);
     void Redraw();
     // The notation the tips and descriptions write the colours in: the marked one.
     void SetNotation(ColorNotation marked);
@@ -80,6 +81,8 @@ class CColorDisplay : public ui::CanvasWindow {
         int paneCount;
         int activePane;
         Argb activeColor;
+        ColorNotation notation;
+        std::vector<Argb> colors;
     };
 
     void RebuildPanes();
@@ -96,6 +99,7 @@ class CColorDisplay : public ui::CanvasWindow {
     void OnArrowKey(GridMove move);
     void PostToParent(UINT message, WPARAM wParam) const;
     void AnnounceChanges();
+    void AnnounceDescriptions(const Announced& now) const;
     bool IsPane(int index) const { return index >= 0 && index < GetPaneCount(); }
 
     std::vector<Pane> panes;
@@ -114,7 +118,7 @@ class CColorDisplay : public ui::CanvasWindow {
     win::BitmapPtr zoomImage;
     win::BitmapPtr griddedImage;
     win::CursorHandle eyedropperCursor;
-    Announced announced{false, 0, -1, Argb{}};
+    Announced announced{false, 0, -1, Argb{}, ColorNotation::Colref, {}};
     win::ToolTip tips;
     ColorNotation notation = ColorNotation::Colref;
     std::wstring tipText; // the text a tip on show points to

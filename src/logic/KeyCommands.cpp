@@ -6,3 +6,7 @@ KeyCommand CommandForKey(unsigned virtualKey, bool control) {
             return binding.command;
     return {KeyAction::None, 0};
 }
+
+bool RunsOnRepeat(const KeyCommand& command) {
+    return !(command.action == KeyAction::PanelCommand && command.argument == kCommandCopy);
+}

@@ -60,3 +60,6 @@ inline constexpr KeyBinding kKeyBindings[] = {
 // Ctrl+C and Ctrl+V copy and paste, as in every program; with any other key Ctrl makes no
 // difference.
 KeyCommand CommandForKey(unsigned virtualKey, bool control);
+// Whether the key's auto-repeat, while it is held, runs the command again: a held Enter must not
+// copy over what the user put on the clipboard since.
+bool RunsOnRepeat(const KeyCommand& command);

@@ -12,6 +12,9 @@ PixelRect ToPixelRect(const RECT& rect);
 inline PixelPoint ToPixelPoint(POINT point) {
     return PixelPoint{point.x, point.y};
 }
+inline POINT ToPOINT(PixelPoint point) {
+    return POINT{point.x, point.y};
+}
 // A window's client area, its origin at 0, 0.
 PixelRect ClientRect(HWND window);
 // A window's frame in screen coordinates.

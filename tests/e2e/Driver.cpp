@@ -568,15 +568,23 @@ void PressKeys(const std::vector<WORD>& virtualKeys) {
     Send(inputs);
 }
 
+void TypeKeys(const std::vector<WORD>& virtualKeys, DWORD gapMs) {
+    for (size_t i = 0; i < virtualKeys.size(); ++i) {
+        if (i > 0)
+            Sleep(gapMs);
+        PressKey(virtualKeys[i]);
+    }
+}
+
 void PressCtrlKey(WORD virtualKey) {
     PressChord({VK_CONTROL}, virtualKey);
 }
 
-void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey) {
+void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey, int keyDowns) {
     std::vector<INPUT> inputs;
     for (WORD modifier : modifiers)
         inputs.push_back(KeyInput(modifier, true));
-    inputs.push_back(KeyInput(virtualKey, true));
+    inputs.insert(inputs.end(), static_cast<size_t>(keyDowns), KeyInput(virtualKey, true));
     inputs.push_back(KeyInput(virtualKey, false));
     for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
         inputs.push_back(KeyInput(*modifier, false));
@@ -603,10 +611,10 @@ void ShiftClickAt(POINT screen) {
           KeyInput(VK_SHIFT, false)});
 }
 
-void TurnWheel(int notches) {
+void TurnWheel(int delta, int reports) {
     INPUT wheel = MouseInput(MOUSEEVENTF_WHEEL);
-    wheel.mi.mouseData = static_cast<DWORD>(notches > 0 ? WHEEL_DELTA : -WHEEL_DELTA);
-    Send(std::vector<INPUT>(static_cast<size_t>(notches > 0 ? notches : -notches), wheel));
+    wheel.mi.mouseData = static_cast<DWORD>(delta);
+    Send(std::vector<INPUT>(static_cast<size_t>(reports), wheel));
 }
 
 std::string Utf8(const std::wstring& text) {

@@ -35,9 +35,8 @@ constexpr COLORREF kReleasedLockFace = RGB(213, 213, 213);
 // The frame round the active pane.
 constexpr COLORREF kActivePaneFrame = RGB(0xDE, 0, 0);
 // The note a change of language brings, in the language the program started in.
-constexpr const wchar_t* kRestartNote[] = {
-    L"Language options will be applied when application is restarted",
-    L"Языковые опции будут применены после перезагрузки программы"};
+constexpr const wchar_t* kRestartNote[] = {L"Language options will be applied when application is restarted",
+                                           L"Языковые опции будут применены после перезагрузки программы"};
 
 // Waits for the condition, checking every few milliseconds, for at most timeoutMs.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
@@ -203,14 +202,19 @@ void PressKey(WORD virtualKey);
 // Presses and releases each key in turn, all in one SendInput call: no other input comes between
 // them, so the effect of the last shows that the ones before it have arrived too.
 void PressKeys(const std::vector<WORD>& virtualKeys);
+// Each key pressed and released in turn, the next one that long after, as a fast typist types:
+// the pacing of the input, never a wait for its effect.
+void TypeKeys(const std::vector<WORD>& virtualKeys, DWORD gapMs);
 // The key with Ctrl held down.
 void PressCtrlKey(WORD virtualKey);
 // A click with Shift held, where a picking mode holds the mouse.
 void ShiftClickAt(POINT screen);
-// The wheel turned that many notches away from the user (towards, when negative), in one go.
-void TurnWheel(int notches);
-// The key with the modifiers held down, all in one SendInput call: Ctrl+Shift+C.
-void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey);
+// The wheel turned away from the user (towards, when negative) in that many reports of the delta
+// each, in one go: 120 is a notch of a wheel, a touchpad reports parts of one, a fast turn more.
+void TurnWheel(int delta, int reports = 1);
+// The key with the modifiers held down, all in one SendInput call: Ctrl+Shift+C. Held, the key
+// goes down that many times before it comes up, as auto-repeat gives it.
+void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey, int keyDowns = 1);
 // The text of the tooltip on show, or an empty text while none shows.
 std::wstring ShownTooltip();
 // The window with the keyboard focus in that thread, or null.

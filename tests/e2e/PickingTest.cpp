@@ -140,23 +140,24 @@ TEST_F(Picking, ZoomedPickerShowsExactBlocksWithTheGridAndPicksTheClickedPixel) 
 
 // Arrows move the pointer by one screen pixel (with Shift ten) and Enter takes the pixel under
 // it; while the picker waits the arrows leave the active pane of the focused display, afterwards
-// they move it again.
-// Each key waits for the pointer to rest where it put it: under Wine the display reports each
-// move back late, and a key handled before that report would step from where it came back to.
+// they move it again. Every key of a quick run counts, also an arrow's auto-repeat, though the
+// display reports each move back late; a held Enter takes one colour and copies none.
 TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
     ASSERT_TRUE(ClickFor(display, 46, 33, "the display focused",
                          [&] { return FocusOf(tintra.UiThread()) == display; }));
     ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return tintra.HoldsMouse(); }));
     ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(10, 10)));
-    const std::pair<WORD, POINT> steps[] = {
-        {VK_RIGHT, {11, 10}}, {VK_RIGHT, {12, 10}}, {VK_RIGHT, {13, 10}}, {VK_DOWN, {13, 11}}};
-    for (const auto& [key, to] : steps) {
-        PressKey(key);
-        ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(to.x, to.y))) << to.x << ", " << to.y;
-    }
-    ASSERT_TRUE(PressKeyFor(VK_RETURN, "the picker ended", [&] { return !tintra.HoldsMouse(); }));
-    EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(13, 11)));
-    EXPECT_TRUE(PaneShows(0, PatternWindow::ColorAt(13, 11)));
+    TypeKeys({VK_RIGHT, VK_RIGHT}, 40);
+    PressChord({}, VK_RIGHT, 2); // held
+    PressKey(VK_DOWN);
+    ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(14, 11)));
+    PutOnClipboard(std::string("kept"));
+    PressChord({}, VK_RETURN, 6); // held
+    ASSERT_TRUE(WaitFor([&] { return !tintra.HoldsMouse(); }));
+    ASSERT_TRUE(RedLockLatchesAfterwards());
+    EXPECT_EQ(ClipboardText(), "kept");
+    EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(14, 11)));
+    EXPECT_TRUE(PaneShows(0, PatternWindow::ColorAt(14, 11)));
     ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return tintra.HoldsMouse(); }));
     ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(20, 20)));
     PressChord({VK_SHIFT}, VK_RIGHT);
@@ -167,20 +168,22 @@ TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
                             [&] { return ScreenPixel(display, 91, 40) == kActivePaneFrame; }));
 }
 
-// With four panes, Shift+click and Shift+Space fill them in turn while the picker keeps waiting;
-// the plain click takes the last one and ends it.
+// With four panes, Shift+click and Shift+Space fill them in turn while the picker keeps waiting,
+// a held Shift+Space one pane only; the sliders and rows show the pane made active, still black.
+// The plain click takes the last one and ends it.
 TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
     const POINT at[] = {{5, 5}, {20, 9}, {35, 30}, {50, 40}};
     const auto color = [&](int i) { return PatternWindow::ColorAt(at[i].x, at[i].y); };
     ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
     ShiftClickAt(pattern.ScreenPointOf(5, 5));
     EXPECT_TRUE(PaneShows(0, color(0)));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
     ShiftClickAt(pattern.ScreenPointOf(20, 9));
     EXPECT_TRUE(PaneShows(1, color(1)));
     ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(35, 30)));
-    PressChord({VK_SHIFT}, VK_SPACE);
+    PressChord({VK_SHIFT}, VK_SPACE, 6); // held
     EXPECT_TRUE(PaneShows(2, color(2)));
-    EXPECT_TRUE(RowsShow(color(2)));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
     EXPECT_TRUE(tintra.HoldsMouse());
     ASSERT_TRUE(
         ClickAtFor(pattern.ScreenPointOf(50, 40), "the picker ended", [&] { return !tintra.HoldsMouse(); }));
@@ -189,17 +192,22 @@ TEST_F(Picking, ShiftTakesAColourIntoEachPaneInTurnUntilAPlainClick) {
     EXPECT_TRUE(RowsShow(color(3)));
 }
 
-// The wheel steps the factor from the same copy; a block picks exactly its source pixel, Shift
-// keeps the view, the arrows move by one block, and the next run starts at the factor left.
+// The wheel steps the factor from the same copy, a step for each whole notch however the turn is
+// reported; a block picks exactly its source pixel, Shift keeps the view, the arrows move by one
+// block, and the next run starts at the factor left.
 TEST_F(Picking, TheWheelMagnifiesFurtherAndTheNextRunKeepsTheFactor) {
     ShowZoomedPattern();
     ASSERT_TRUE(RestPointerAt(OnScreen(display, 90, 65)));
-    TurnWheel(2);
+    TurnWheel(2 * WHEEL_DELTA); // a fast turn of two notches in one report
+    ASSERT_TRUE(ShowsView(8));
+    TurnWheel(-WHEEL_DELTA / 3, 3); // a touchpad's parts of one notch
+    ASSERT_TRUE(ShowsView(6));
+    TurnWheel(WHEEL_DELTA);
     ASSERT_TRUE(ShowsView(8));
     // At x8 the view starts 11 pixels left of and 8 above the clicked one: block (3, 2) is there.
     const ColorRef block32 = PatternWindow::ColorAt(kZoomClick.x - 8, kZoomClick.y - 6);
     ShiftClickAt(OnScreen(display, 30, 21));
-    EXPECT_TRUE(RowsShow(block32));
+    EXPECT_TRUE(RowsShow(ColorRef{})); // the next pane's, active now
     EXPECT_TRUE(ShowsView(8));
     const ColorRef block42 = PatternWindow::ColorAt(kZoomClick.x - 7, kZoomClick.y - 6);
     PressKey(VK_RIGHT);
@@ -259,6 +267,34 @@ TEST_F(Picking, EachModesKeyStartsAndEndsItAndEscapeLeavesTheView) {
     ShowZoomedPattern();
     EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the panes shown again and the zoom button up", [&] {
         return !IsDown(IDC_BUTTON_ZOOM) && ScreenPixel(display, 3, 40) == kActivePaneFrame;
+    }));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
+}
+
+// A collect leaves the next pane active, and the sliders then go on with its colour: a press on
+// a thumb that moves nothing writes nothing over it.
+TEST_F(Picking, TheSlidersGoOnWithThePaneACollectMadeActive) {
+    const ColorRef picked = PatternWindow::ColorAt(8, 8);
+    ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
+    ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(8, 8)));
+    PressChord({VK_SHIFT}, VK_RETURN);
+    EXPECT_TRUE(PaneShows(0, picked));
+    ASSERT_TRUE(PressKeyFor(VK_ESCAPE, "the picker ended", [&] { return !tintra.HoldsMouse(); }));
+    ClickAt(ThumbMiddle(tintra.Control(IDC_SLIDER_RED)));
+    ASSERT_TRUE(RedLockLatchesAfterwards());
+    EXPECT_TRUE(PaneShows(1, ColorRef{}));
+    EXPECT_TRUE(PaneShows(0, picked));
+    EXPECT_TRUE(RowsShow(ColorRef{}));
+}
+
+// Starting one picker ends the other, so a click on the zoom button takes that mode back and
+// picks nothing.
+TEST_F(Picking, StartingOnePickerEndsTheOther) {
+    ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return tintra.HoldsMouse(); }));
+    ASSERT_TRUE(PressKeyFor('Z', "the zoomed picker waiting in its place",
+                            [&] { return IsDown(IDC_BUTTON_ZOOM) && !IsDown(IDC_BUTTON_PICKER); }));
+    EXPECT_TRUE(ClickAtFor(MiddleOf(Button(IDC_BUTTON_ZOOM)), "both modes ended", [&] {
+        return !tintra.HoldsMouse() && !IsDown(IDC_BUTTON_ZOOM) && !IsDown(IDC_BUTTON_PICKER);
     }));
     EXPECT_TRUE(RowsShow(ColorRef{}));
 }

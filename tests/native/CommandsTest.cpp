@@ -3,6 +3,8 @@
 #include "logic/ColorNotation.h"
 #include "logic/KeyCommands.h"
 #include "logic/PickingKeys.h"
+#include "logic/PointerTrail.h"
+#include "logic/WheelSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +110,10 @@ TEST(KeyCommands, TheKeyTableWithAndWithoutCtrl) {
     EXPECT_EQ(CommandForKey('C', true).action, KeyAction::PanelCommand);
     EXPECT_EQ(CommandForKey('C', true).argument, kCommandCopy);
     EXPECT_EQ(CommandForKey('V', true).action, KeyAction::Paste);
+    // A held key copies once; the other commands run for each repeat as they always have.
+    EXPECT_FALSE(RunsOnRepeat(CommandForKey('C', true)));
+    EXPECT_FALSE(RunsOnRepeat(CommandForKey(kVkReturn, false)));
+    EXPECT_TRUE(RunsOnRepeat(CommandForKey('1', false)));
 }
 
 } // namespace
@@ -123,8 +129,8 @@ TEST(PickingKeys, ArrowsMoveThePointerOnTheScreenAndPlusAndMinusStepTheView) {
         bool shift;
         PixelPoint from, to;
     } moves[] = {
-        {kVkRight, false, {10, 10}, {11, 10}}, {kVkRight, true, {10, 10}, {20, 10}},
-        {kVkDown, false, {10, 10}, {10, 11}},  {kVkUp, true, {10, -195}, {10, -200}},
+        {kVkRight, false, {10, 10}, {11, 10}},   {kVkRight, true, {10, 10}, {20, 10}},
+        {kVkDown, false, {10, 10}, {10, 11}},    {kVkUp, true, {10, -195}, {10, -200}},
         {kVkLeft, true, {-1275, 5}, {-1280, 5}}, {kVkRight, false, {1023, 767}, {1023, 767}},
     };
     for (const auto& move : moves) {
@@ -137,6 +143,29 @@ TEST(PickingKeys, ArrowsMoveThePointerOnTheScreenAndPlusAndMinusStepTheView) {
     EXPECT_EQ(PickingKeyFor(0x6B, false).dx, 1);  // keypad +
     EXPECT_EQ(PickingKeyFor(0xBD, false).dx, -1); // main -
     EXPECT_EQ(PickingKeyFor('P', false).action, PickingAction::None);
+}
+
+// A quick run of keys steps from where the last one left the pointer, whichever earlier place the
+// system still reports; a move of the mouse itself starts a new run from there.
+TEST(PickingKeys, AQuickRunStepsFromWhereTheLastKeyLeftThePointer) {
+    PointerTrail trail;
+    EXPECT_EQ(trail.Current({10, 10}), (PixelPoint{10, 10}));
+    trail.MovedTo({11, 10});
+    EXPECT_EQ(trail.Current({10, 10}), (PixelPoint{11, 10}));
+    trail.MovedTo({12, 10});
+    EXPECT_EQ(trail.Current({11, 10}), (PixelPoint{12, 10}));
+    EXPECT_EQ(trail.Current({40, 7}), (PixelPoint{40, 7}));
+    EXPECT_EQ(trail.Current({12, 10}), (PixelPoint{12, 10}));
+}
+
+// A step for each whole 120, however the turn is reported; a turn back starts afresh.
+TEST(PickingKeys, TheWheelStepsOnceForEachWholeNotch) {
+    WheelSteps wheel;
+    EXPECT_EQ(wheel.Add(240), 2);
+    EXPECT_EQ(wheel.Add(40) + wheel.Add(40), 0);
+    EXPECT_EQ(wheel.Add(50), 1);
+    EXPECT_EQ(wheel.Add(-100), 0);
+    EXPECT_EQ(wheel.Add(-20), -1);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ class Accessibility : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(host.Create());
         events.clear();
-        hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr, Record, 0, 0,
+        hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr, Record, 0, 0,
                                WINEVENT_OUTOFCONTEXT);
         ASSERT_TRUE(hook);
     }
@@ -170,6 +170,11 @@ TEST_F(DisplayAccessibility, ANewActivePaneOrColourIsAnnounced) {
     EXPECT_TRUE(Heard(EVENT_OBJECT_SELECTION, display.Hwnd(), 3));
     display.SetPaneColor(2, Argb{0xFF102030});
     EXPECT_TRUE(Heard(EVENT_OBJECT_NAMECHANGE, display.Hwnd(), 3));
+    // The other panes' contrast with the active one, and every pane's notation, are described.
+    EXPECT_TRUE(Heard(EVENT_OBJECT_DESCRIPTIONCHANGE, display.Hwnd(), 1));
+    events.clear();
+    display.SetNotation(ColorNotation::Hex);
+    EXPECT_TRUE(Heard(EVENT_OBJECT_DESCRIPTIONCHANGE, display.Hwnd(), 4));
 }
 
 } // namespace

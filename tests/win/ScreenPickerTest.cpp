@@ -91,10 +91,13 @@ TEST_F(ScreenPickerTest, TheModesOwnReleaseAndRetakeOfTheMouseEndsNothing) {
     EXPECT_TRUE(Waiting());
     EXPECT_TRUE(IsDown(IDC_BUTTON_PICKER));
     EXPECT_TRUE(CursorsReplaced());
-    Command(IDC_BUTTON_ZOOM, 1); // over the waiting picker, then taken back: the picker still waits
-    Command(IDC_BUTTON_ZOOM, 0);
+    Command(IDC_BUTTON_ZOOM, 1); // over the waiting picker, which ends; then taken back
     EXPECT_TRUE(Waiting());
+    EXPECT_FALSE(IsDown(IDC_BUTTON_PICKER));
     EXPECT_TRUE(CursorsReplaced());
+    Command(IDC_BUTTON_ZOOM, 0);
+    EXPECT_FALSE(Waiting());
+    EXPECT_FALSE(CursorsReplaced());
 }
 
 TEST_F(ScreenPickerTest, AnotherWindowTakingTheMouseEndsEitherModeAsEscapeDoes) {
