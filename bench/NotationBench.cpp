@@ -1,7 +1,7 @@
 // How fast the information panel makes its five texts, as it does for every step of a
 // slider: every colour there is, in all five notations, as colours per second of processor
 // time, which other work on a shared machine does not stretch as it stretches the clock's.
-#include "logic/ColorNotation.h"
+#include "logic/color/ColorNotation.h"
 
 #include <cstdio>
 #include <ctime>

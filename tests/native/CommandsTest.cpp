@@ -1,6 +1,6 @@
 #include "logic/ChannelLocks.h"
-#include "logic/ClipboardText.h"
-#include "logic/ColorNotation.h"
+#include "logic/color/ClipboardText.h"
+#include "logic/color/ColorNotation.h"
 #include "logic/KeyCommands.h"
 #include "logic/PickingKeys.h"
 

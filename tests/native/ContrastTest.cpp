@@ -1,6 +1,6 @@
-#include "logic/Contrast.h"
+#include "logic/color/Contrast.h"
 #include "logic/Language.h"
-#include "logic/PaneDescription.h"
+#include "logic/color/PaneDescription.h"
 
 #include <gtest/gtest.h>
 

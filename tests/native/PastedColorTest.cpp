@@ -1,5 +1,5 @@
-#include "logic/ClipboardText.h"
-#include "logic/PastedColor.h"
+#include "logic/color/ClipboardText.h"
+#include "logic/color/PastedColor.h"
 
 #include <gtest/gtest.h>
 

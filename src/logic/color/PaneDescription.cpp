@@ -1,7 +1,7 @@
 #include "PaneDescription.h"
 
 #include "Contrast.h"
-#include "Language.h"
+#include "../Language.h"
 
 namespace {
 
