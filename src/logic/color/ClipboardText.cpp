@@ -1,7 +1,8 @@
 #include "ClipboardText.h"
 
+#include "CodeForms.h"
+
 #include <algorithm>
-#include <cstdio>
 
 std::string ClipboardText(ColorNotation notation, ColorRef color) {
     const std::wstring text = NotationText(notation, color);
@@ -17,28 +18,8 @@ std::string ClipboardText(ColorNotation notation, ColorRef color) {
 }
 
 std::string CodeText(ColorNotation notation, ColorRef color) {
-    const RgbColor rgb{RedOf(color), GreenOf(color), BlueOf(color)};
-    // Room for the longest, "device-cmyk(100% 100% 100% 100%)".
-    char text[40];
-    switch (notation) {
-    case ColorNotation::Rgb:
-        return "rgb" + ClipboardText(notation, color);
-    case ColorNotation::Hex:
-        return "#" + ClipboardText(notation, color);
-    case ColorNotation::Hsb: {
-        const HslColor hsl = RgbToHsl(rgb);
-        std::snprintf(text, sizeof text, "hsl(%d, %d%%, %d%%)", hsl.hue, hsl.saturation, hsl.lightness);
-        return text;
-    }
-    case ColorNotation::Cmyk: {
-        const CmykColor cmyk = RgbToCmyk(rgb.red, rgb.green, rgb.blue);
-        std::snprintf(text, sizeof text, "device-cmyk(%d%% %d%% %d%% %d%%)", cmyk.cyan, cmyk.magenta,
-                      cmyk.yellow, cmyk.black);
-        return text;
-    }
-    case ColorNotation::Colref:
-    default:
-        std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(color));
-        return text;
-    }
+    constexpr CodeForm kForms[kNotationCount] = {CodeForm::Colorref, CodeForm::Rgb, CodeForm::Hex, CodeForm::Hsl,
+                                                 CodeForm::DeviceCmyk};
+    const int index = static_cast<int>(notation);
+    return CodeFormText(kForms[IsNotation(index) ? index : 0], color);
 }

@@ -1,10 +1,10 @@
 #include "PastedColor.h"
 
-#include "CssColors.h"
+#include "ColorSpaces.h"
+#include "CssColorReader.h"
 #include "NotationInverse.h"
 
 #include <array>
-#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <type_traits>
@@ -15,12 +15,9 @@ constexpr int kChannelMax = 255;
 constexpr int kHueMax = 359;
 constexpr int kPercentMax = 100;
 constexpr int kColorMax = 0xFFFFFF;
-// Longer than any colour text written with generous spaces inside: "rgba(255, 255, 255, 0.75)".
-constexpr size_t kLongestColorText = 64;
-
-bool IsDigit(wchar_t unit) {
-    return unit >= L'0' && unit <= L'9';
-}
+// Longer than any colour text written with generous spaces inside, such as
+// "color(display-p3 0.91234567 0.12345678 0.12345678 / 0.75)", and short enough to be read at once.
+constexpr size_t kLongestColorText = 256;
 
 bool IsSpace(wchar_t unit) {
     return unit == L' ' || unit == L'\t' || unit == L'\r' || unit == L'\n';
@@ -52,17 +49,6 @@ class Cursor {
         rest.remove_prefix(1);
         return true;
     }
-    // Upper or lower case.
-    bool TakeWord(std::wstring_view word) {
-        SkipSpaces();
-        if (rest.size() < word.size())
-            return false;
-        for (size_t i = 0; i < word.size(); ++i)
-            if ((rest[i] | 0x20) != word[i])
-                return false;
-        rest.remove_prefix(word.size());
-        return true;
-    }
     // Decimal digits, no sign, worth at most the limit.
     bool Number(int limit, int& value) {
         SkipSpaces();
@@ -76,35 +62,6 @@ class Cursor {
         rest.remove_prefix(digits);
         return digits > 0;
     }
-    // Digits with a fraction or without, or a fraction alone; a sign only where one may stand.
-    bool Decimal(bool sign, double& value) {
-        SkipSpaces();
-        size_t length = sign && !rest.empty() && (rest[0] == L'-' || rest[0] == L'+') ? 1 : 0;
-        const bool negative = length == 1 && rest[0] == L'-';
-        value = 0;
-        size_t digits = 0;
-        for (; length < rest.size() && IsDigit(rest[length]); ++length, ++digits)
-            value = value * 10 + (rest[length] - L'0');
-        if (length + 1 < rest.size() && rest[length] == L'.' && IsDigit(rest[length + 1])) {
-            double place = 1;
-            for (++length; length < rest.size() && IsDigit(rest[length]); ++length, ++digits)
-                value += (rest[length] - L'0') * (place /= 10);
-        }
-        if (digits == 0)
-            return false;
-        value = negative ? -value : value;
-        rest.remove_prefix(length);
-        return true;
-    }
-    // An alpha value, which is not used: one number, "0.5", "1" or "50%".
-    bool Alpha() {
-        double value = 0;
-        if (!Decimal(false, value))
-            return false;
-        Take(L'%');
-        return true;
-    }
-
   private:
     void SkipSpaces() {
         while (!rest.empty() && IsSpace(rest.front()))
@@ -145,122 +102,15 @@ std::optional<ColorRef> RgbList(std::wstring_view text) {
     return MakeColorRef((*values)[0], (*values)[1], (*values)[2]);
 }
 
-// "#RGB", "#RRGGBB" or "RRGGBB", in either case.
-std::optional<ColorRef> HexColor(std::wstring_view text) {
-    const bool hash = !text.empty() && text.front() == L'#';
-    if (hash)
-        text.remove_prefix(1);
-    if (text.size() != 6 && !(hash && text.size() == 3))
+// "RRGGBB", as the HEX row shows it, in either case; with a "#" it is a stylesheet's.
+std::optional<ColorRef> BareHex(std::wstring_view text) {
+    if (text.size() != 6)
         return std::nullopt;
     std::array<int, 6> digits{};
     for (size_t i = 0; i < text.size(); ++i)
         if ((digits[i] = HexDigit(text[i])) < 0)
             return std::nullopt;
-    if (text.size() == 3)
-        return MakeColorRef(digits[0] * 17, digits[1] * 17, digits[2] * 17);
     return MakeColorRef(digits[0] * 16 + digits[1], digits[2] * 16 + digits[3], digits[4] * 16 + digits[5]);
-}
-
-// "rgb(r, g, b)" or "rgba(r, g, b, a)".
-std::optional<ColorRef> CssColor(std::wstring_view text) {
-    Cursor in(text);
-    const bool alpha = in.TakeWord(L"rgba");
-    if (!alpha && !in.TakeWord(L"rgb"))
-        return std::nullopt;
-    Values values{};
-    if (!in.Take(L'(') || !ReadNumbers(in, {kChannelMax, kChannelMax, kChannelMax}, values))
-        return std::nullopt;
-    if ((alpha && !(in.Take(L',') && in.Alpha())) || !in.Take(L')') || !in.AtEnd())
-        return std::nullopt;
-    return MakeColorRef(values[0], values[1], values[2]);
-}
-
-// What a figure of a stylesheet's colour function may be.
-enum class Figure {
-    Hue,     // degrees, "deg" or not, any number of turns
-    Percent, // 0% to 100%
-    Amount,  // 0% to 100%, or 0 to 1 as a fraction; read as per cent
-};
-constexpr double kFullPercent = 100.0;
-
-bool ReadFigure(Cursor& in, Figure kind, double& value) {
-    if (kind == Figure::Hue) {
-        if (!in.Decimal(true, value))
-            return false;
-        in.TakeWord(L"deg");
-        return true;
-    }
-    if (!in.Decimal(false, value))
-        return false;
-    if (in.Take(L'%'))
-        return value <= kFullPercent;
-    value *= kFullPercent;
-    return kind == Figure::Amount && value <= kFullPercent;
-}
-
-using Figures = std::array<double, 4>;
-
-// "(a, b, c)" or "(a b c)", with an alpha after a comma or a slash that is not used.
-std::optional<Figures> ReadFigures(Cursor& in, std::initializer_list<Figure> kinds) {
-    Figures figures{};
-    if (!in.Take(L'('))
-        return std::nullopt;
-    bool commas = false;
-    size_t count = 0;
-    for (Figure kind : kinds) {
-        if (count == 1)
-            commas = in.Take(L',');
-        else if (count > 1 && commas && !in.Take(L','))
-            return std::nullopt;
-        if (!ReadFigure(in, kind, figures[count++]))
-            return std::nullopt;
-    }
-    if (in.Take(commas ? L',' : L'/') && !in.Alpha())
-        return std::nullopt;
-    if (!in.Take(L')') || !in.AtEnd())
-        return std::nullopt;
-    return figures;
-}
-
-bool AllWhole(const Figures& figures) {
-    for (double figure : figures)
-        if (figure != std::floor(figure))
-            return false;
-    return true;
-}
-
-int Whole(double figure) {
-    return static_cast<int>(figure);
-}
-
-// hsl() and hsla(), hwb() and device-cmyk(). In whole numbers, hsl() and device-cmyk() give a
-// colour whose own text they are, so that what the copy for code writes comes back the same.
-std::optional<ColorRef> FunctionColor(std::wstring_view text) {
-    Cursor in(text);
-    if (in.TakeWord(L"hsla") || in.TakeWord(L"hsl")) {
-        auto hsl = ReadFigures(in, {Figure::Hue, Figure::Percent, Figure::Percent});
-        if (!hsl)
-            return std::nullopt;
-        Figures& figures = *hsl;
-        double& hue = figures[0];
-        hue = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0);
-        return AllWhole(figures) ? ColorWithHsl({Whole(hue), Whole(figures[1]), Whole(figures[2])})
-                                 : HslToColor(hue, figures[1], figures[2]);
-    }
-    if (in.TakeWord(L"hwb")) {
-        const auto hwb = ReadFigures(in, {Figure::Hue, Figure::Percent, Figure::Percent});
-        return hwb ? std::optional<ColorRef>(HwbToColor((*hwb)[0], (*hwb)[1], (*hwb)[2])) : std::nullopt;
-    }
-    if (in.TakeWord(L"device-cmyk")) {
-        const auto cmyk = ReadFigures(in, {Figure::Amount, Figure::Amount, Figure::Amount, Figure::Amount});
-        if (!cmyk)
-            return std::nullopt;
-        const Figures& figures = *cmyk;
-        return AllWhole(figures)
-                   ? ColorWithCmyk({Whole(figures[0]), Whole(figures[1]), Whole(figures[2]), Whole(figures[3])})
-                   : CmykToColor(figures[0], figures[1], figures[2], figures[3]);
-    }
-    return std::nullopt;
 }
 
 // A C literal of a COLORREF value, as the copy for code writes it: "0x003264C8".
@@ -284,14 +134,22 @@ std::optional<ColorRef> OwnText(std::wstring_view text, ColorNotation marked) {
     case ColorNotation::Rgb:
         return RgbList(text);
     case ColorNotation::Hex:
-        return HexColor(text);
+        return BareHex(text);
     case ColorNotation::Hsb:
         if (const auto v = NumberList(text, {kHueMax, kChannelMax, kChannelMax}))
             return ColorWithHsb({(*v)[0], (*v)[1], (*v)[2]});
         return std::nullopt;
     case ColorNotation::Cmyk:
-        if (const auto v = NumberList(text, {kPercentMax, kPercentMax, kPercentMax, kPercentMax}))
-            return ColorWithCmyk({(*v)[0], (*v)[1], (*v)[2], (*v)[3]});
+        // The figures mean what device-cmyk() gives for them, as print tools write them; where
+        // that colour shows other figures and some colour shows these, that one, so that every
+        // text the panel shows comes back as itself.
+        if (const auto v = NumberList(text, {kPercentMax, kPercentMax, kPercentMax, kPercentMax})) {
+            const Values& inks = *v;
+            auto fraction = [](int percent) { return percent / 100.0; };
+            const ColorRef meant = ClippedColor(
+                SrgbFromCmyk(fraction(inks[0]), fraction(inks[1]), fraction(inks[2]), fraction(inks[3])));
+            return ColorWithCmyk({inks[0], inks[1], inks[2], inks[3]}, meant);
+        }
         return std::nullopt;
     case ColorNotation::Colref:
     default:
@@ -325,16 +183,12 @@ std::optional<ColorRef> ColorFromText(std::basic_string_view<Char> text, ColorNo
         return std::nullopt;
     if (const auto own = OwnText(*trimmed, marked))
         return own;
-    if (const auto hex = HexColor(*trimmed))
+    if (const auto hex = BareHex(*trimmed))
         return hex;
-    if (const auto css = CssColor(*trimmed))
-        return css;
-    if (const auto function = FunctionColor(*trimmed))
-        return function;
     if (const auto literal = LiteralColor(*trimmed))
         return literal;
-    if (const auto named = NamedColor(*trimmed))
-        return named;
+    if (const auto css = ReadCssColor(*trimmed))
+        return css;
     // HSB and CMYK have three or four numbers of their own.
     if (marked != ColorNotation::Hsb && marked != ColorNotation::Cmyk)
         return RgbList(*trimmed);
