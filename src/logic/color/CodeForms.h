@@ -8,8 +8,8 @@
 enum class CodeForm { Hex, Rgb, Hsl, Hwb, Oklch, Lab, DeviceCmyk, Colorref, Win32Rgb, Name };
 
 // The colour as the form writes it, for tomato: "#FF6347", "rgb(255, 99, 71)",
-// "hsl(9.1, 100%, 63.9%)", "hwb(9 28% 0%)", "oklch(0.696 0.195 32.3)", "lab(62.2 57.9 46.4)",
-// "device-cmyk(0% 61.2% 72.2% 0%)", "0x004763FF", "RGB(255, 99, 71)", "tomato" (empty for a
+// "hsl(9, 100%, 64%)", "hwb(9 28% 0%)", "oklch(0.696 0.196 32.3)", "lab(63 59.4 48)",
+// "device-cmyk(0% 61% 72% 0%)", "0x004763FF", "RGB(255, 99, 71)", "tomato" (empty for a
 // colour without a name). Read by the conversions of CSS, each names exactly this colour:
 // hsl() and device-cmyk() have one decimal where a whole number would not, hwb(), lab() and
 // oklch() the fewest decimals that do. ASCII only.
