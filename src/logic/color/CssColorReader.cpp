@@ -115,9 +115,9 @@ class Tokenizer {
             position += 2;
             SkipDigits();
         }
-        Token token{TokenKind::Number};
+        Token token{TokenKind::Number, 0, {}};
         if (!Value(text.substr(start, position - start), token.value))
-            return {TokenKind::Other};
+            return {TokenKind::Other, 0, {}};
         if (StartsName(0)) {
             token.kind = TokenKind::Dimension;
             token.name = TakeName();
@@ -156,13 +156,13 @@ class Tokenizer {
         case L'#':
             return {TokenKind::Hash, 0, TakeName()};
         case L',':
-            return {TokenKind::Comma};
+            return {TokenKind::Comma, 0, {}};
         case L'/':
-            return {TokenKind::Slash};
+            return {TokenKind::Slash, 0, {}};
         case L')':
-            return {TokenKind::Close};
+            return {TokenKind::Close, 0, {}};
         default:
-            return {TokenKind::Other};
+            return {TokenKind::Other, 0, {}};
         }
     }
 
