@@ -1,12 +1,12 @@
 # The two commands: `make run` and `make test`. Each installs what is missing first.
-# Further targets: `make bench` (measured figures), `make soak` (a long random-input run) and
-# `make lint` (a second compiler and clang-tidy).
+# Further targets: `make bench` (measured figures), `make soak` (a long random-input run),
+# `make lint` (a second compiler and clang-tidy) and `make fuzz` (the paste reader fuzzed).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 # The Wine tests mostly wait for their input to show: two at a time per processor.
 TEST_JOBS ?= $(shell echo $$(( 2 * $$(nproc) )))
 
-.PHONY: run test bench profile soak lint package help-pictures pictures build setup clean
+.PHONY: run test bench profile soak lint fuzz package help-pictures pictures build setup clean
 
 run: build
 	scripts/run.sh $(BUILD_DIR)
@@ -29,6 +29,11 @@ soak: build
 # Tintra.exe built again with Clang, where a warning fails the build, and clang-tidy over src/.
 lint: build
 	scripts/lint.sh $(BUILD_DIR) $(JOBS)
+
+# The paste reader fed random texts for a minute (FUZZ_SECONDS=n), with AddressSanitizer and
+# UndefinedBehaviorSanitizer, from the seed texts in tests/fuzz/seeds.
+fuzz: setup
+	scripts/fuzz.sh $(BUILD_DIR)
 
 # The release for Windows users: Tintra-<version>-portable.zip and Tintra-<version>-setup.exe.
 package: build

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ python3
-    clang lld clang-tidy
+    clang lld clang-tidy libclang-rt-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     googletest
     wine64 wine

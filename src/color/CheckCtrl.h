@@ -1,5 +1,5 @@
 #pragma once
-#include "../logic/ColorNotation.h"
+#include "../logic/color/ColorNotation.h"
 #include "../ui/CanvasWindow.h"
 
 // A small square mark, empty or filled. In radio mode a click always fills it; in toggle mode

@@ -1,5 +1,5 @@
 #pragma once
-#include "../logic/ColorNotation.h"
+#include "../logic/color/ColorNotation.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
 #include "../win/Handles.h"

@@ -2,7 +2,7 @@
 
 #include "../../res/resource.h"
 #include "../logic/Language.h"
-#include "../logic/PaneDescription.h"
+#include "../logic/color/PaneDescription.h"
 #include "../ui/Pictures.h"
 #include "../win/Colors.h"
 #include "../win/PrivateMessages.h"

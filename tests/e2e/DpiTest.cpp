@@ -4,7 +4,7 @@
 #include "Driver.h"
 #include "PatternWindow.h"
 #include "logic/MainLayout.h"
-#include "logic/ColorNotation.h"
+#include "logic/color/ColorNotation.h"
 #include "logic/ZoomGeometry.h"
 #include "logic/PaneLayout.h"
 #include "logic/ToolPanelLayout.h"

@@ -2,7 +2,7 @@
 // Starts Tintra.exe and uses it as a person would: real input through SendInput, then
 // reading back the window, its controls, the registry and the clipboard.
 #include "../win/NotationRows.h"
-#include "logic/ColorNotation.h"
+#include "logic/color/ColorNotation.h"
 #include "resource.h"
 #include "win/Handles.h"
 #include "win/Window.h"

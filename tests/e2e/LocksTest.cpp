@@ -1,7 +1,7 @@
 // The channel locks under a person's hand: padlocks latched by their keys, a slider dragged with
 // the mouse, and every slider, the five rows and the active pane read after each drag.
 #include "Driver.h"
-#include "logic/ColorNotation.h"
+#include "logic/color/ColorNotation.h"
 #include "win/Colors.h"
 
 #include <commctrl.h>

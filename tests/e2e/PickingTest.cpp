@@ -1,7 +1,7 @@
 #include "Driver.h"
 #include "PatternWindow.h"
-#include "logic/ClipboardText.h"
-#include "logic/ColorNotation.h"
+#include "logic/color/ClipboardText.h"
+#include "logic/color/ColorNotation.h"
 #include "logic/ZoomGeometry.h"
 #include "win/Colors.h"
 

@@ -1,5 +1,5 @@
-#include "logic/ClipboardText.h"
-#include "logic/ColorNotation.h"
+#include "logic/color/ClipboardText.h"
+#include "logic/color/ColorNotation.h"
 
 #include <gtest/gtest.h>
 

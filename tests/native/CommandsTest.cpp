@@ -1,6 +1,6 @@
 #include "logic/ChannelLocks.h"
-#include "logic/ClipboardText.h"
-#include "logic/ColorNotation.h"
+#include "logic/color/ClipboardText.h"
+#include "logic/color/ColorNotation.h"
 #include "logic/KeyCommands.h"
 #include "logic/PickingKeys.h"
 #include "logic/PointerTrail.h"
@@ -35,19 +35,19 @@ TEST(ChannelLocks, BlueMovesTheOthersToo) {
     EXPECT_EQ(ApplyLocks({1, 2, 13}, {1, 2, 3}, {true, true, true}, kBlue), (Channels{11, 12, 13}));
 }
 
-// With Shift: the forms stylesheets and programs take; HSB becomes hsl(), rounded, where a hue
-// of 359.8 comes round to 0.
+// With Shift: the forms stylesheets and programs take; HSB becomes hsl(), and hsl() and
+// device-cmyk() have a decimal where a whole number would name another colour.
 TEST(ClipboardTexts, TheFormsForCode) {
     const struct {
         ColorRef color;
         const char* texts[kNotationCount]; // indexed by ColorNotation
     } rows[] = {
         {MakeColorRef(200, 100, 50),
-         {"0x003264C8", "rgb(200, 100, 50)", "#C86432", "hsl(20, 60%, 49%)", "device-cmyk(0% 50% 75% 22%)"}},
+         {"0x003264C8", "rgb(200, 100, 50)", "#C86432", "hsl(20, 60%, 49%)", "device-cmyk(0% 50% 75% 21.6%)"}},
         {MakeColorRef(255, 0, 1),
-         {"0x000100FF", "rgb(255, 0, 1)", "#FF0001", "hsl(0, 100%, 50%)", "device-cmyk(0% 100% 100% 0%)"}},
+         {"0x000100FF", "rgb(255, 0, 1)", "#FF0001", "hsl(359.8, 100%, 50%)", "device-cmyk(0% 100% 99.6% 0%)"}},
         {MakeColorRef(10, 20, 30),
-         {"0x001E140A", "rgb(10, 20, 30)", "#0A141E", "hsl(210, 50%, 8%)", "device-cmyk(67% 33% 0% 88%)"}},
+         {"0x001E140A", "rgb(10, 20, 30)", "#0A141E", "hsl(210, 50%, 7.8%)", "device-cmyk(67% 33% 0% 88.2%)"}},
         {MakeColorRef(255, 255, 255),
          {"0x00FFFFFF", "rgb(255, 255, 255)", "#FFFFFF", "hsl(0, 0%, 100%)", "device-cmyk(0% 0% 0% 0%)"}},
     };

@@ -1,7 +1,7 @@
 #pragma once
 // The information panel's rows: the notation, its label, its text and its mark, indexed by
 // ColorNotation.
-#include "logic/ColorNotation.h"
+#include "logic/color/ColorNotation.h"
 #include "resource.h"
 
 struct NotationRow {

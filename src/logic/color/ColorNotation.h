@@ -1,5 +1,5 @@
 #pragma once
-#include "Color.h"
+#include "../Color.h"
 #include <cstddef>
 #include <string>
 
@@ -20,17 +20,9 @@ struct CmykColor {
     int yellow;
     int black;
 };
-// As stylesheets write it: hue 0..359, saturation and lightness in per cent.
-struct HslColor {
-    int hue;
-    int saturation;
-    int lightness;
-};
 
 HsbColor RgbToHsb(const RgbColor& rgb);
 CmykColor RgbToCmyk(int red, int green, int blue);
-// Each figure rounded to the nearest whole, halves up: a hue of 359.8 is 0.
-HslColor RgbToHsl(const RgbColor& rgb);
 
 // The label of the notation's row, the same in both languages: "RGB", "HEX", ...
 const wchar_t* NotationName(ColorNotation notation);

@@ -1,7 +1,11 @@
 #include "PaneDescription.h"
 
+#include "CodeForms.h"
 #include "Contrast.h"
-#include "Language.h"
+#include "CssColors.h"
+#include "../Language.h"
+
+#include <cmath>
 
 namespace {
 
@@ -48,6 +52,21 @@ std::wstring Contrast(ColorRef first, ColorRef second) {
     return ratio + L":1 \u2014 " + levels;
 }
 
+std::wstring Widened(const std::string& ascii) {
+    return std::wstring(ascii.begin(), ascii.end());
+}
+
+// "oklch(0.696 0.196 32.3) · tomato", or "· near tomato (ΔE 1.2)" for a colour without a name.
+std::wstring NameLine(ColorRef color) {
+    std::wstring line = Widened(CodeFormText(CodeForm::Oklch, color)) + L" \u00B7 ";
+    if (const std::string_view name = CssName(color); !name.empty())
+        return line + Widened(std::string(name));
+    const NearestName nearest = NearestCssName(color);
+    const long tenths = std::lround(nearest.distance * 10);
+    return line + Localized(L"near ", L"близко к ") + Widened(std::string(nearest.name)) + L" (\u0394E " +
+           std::to_wstring(tenths / 10) + Localized(L".", L",") + std::to_wstring(tenths % 10) + L")";
+}
+
 } // namespace
 
 std::wstring PaneDescription(const std::vector<ColorRef>& colors, size_t pane, size_t active,
@@ -55,7 +74,7 @@ std::wstring PaneDescription(const std::vector<ColorRef>& colors, size_t pane, s
     if (pane >= colors.size() || active >= colors.size())
         return {};
     const ColorRef color = colors[pane];
-    std::wstring text = NotationName(marked) + (L": " + NotationText(marked, color));
+    std::wstring text = NotationName(marked) + (L": " + NotationText(marked, color)) + L"\n" + NameLine(color);
     if (pane == active)
         return text + Localized(L"\nOn white: ", L"\nНа белом: ") + Contrast(color, kWhite) +
                Localized(L"\nOn black: ", L"\nНа черном: ") + Contrast(color, kBlack);

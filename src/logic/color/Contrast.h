@@ -1,5 +1,5 @@
 #pragma once
-#include "Color.h"
+#include "../Color.h"
 
 // Contrast as WCAG 2.x measures it: the relative luminances of two sRGB colours, the lighter
 // over the darker, each plus 0.05; 1:1 for a colour against itself, 21:1 for black and white.

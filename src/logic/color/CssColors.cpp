@@ -1,45 +1,14 @@
 #include "CssColors.h"
 
+#include "ColorSpaces.h"
+
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <iterator>
+#include <limits>
 #include <string>
 
 namespace {
-
-constexpr double kChannelMax = 255.0;
-
-struct Fractions {
-    double red, green, blue; // 0..1
-};
-
-// The hue at its purest: one channel full, one empty, the third rising and falling in turn.
-Fractions PureHue(double hue) {
-    const double sector = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0) / 60.0;
-    const double rising = 1.0 - std::fabs(std::fmod(sector, 2.0) - 1.0);
-    switch (static_cast<int>(sector)) {
-    case 0:
-        return {1.0, rising, 0.0};
-    case 1:
-        return {rising, 1.0, 0.0};
-    case 2:
-        return {0.0, 1.0, rising};
-    case 3:
-        return {0.0, rising, 1.0};
-    case 4:
-        return {rising, 0.0, 1.0};
-    default:
-        return {1.0, 0.0, rising};
-    }
-}
-
-int Channel(double fraction) {
-    return static_cast<int>(std::floor(std::clamp(fraction, 0.0, 1.0) * kChannelMax + 0.5));
-}
-
-template <typename Change> ColorRef Changed(const Fractions& color, Change change) {
-    return MakeColorRef(Channel(change(color.red)), Channel(change(color.green)), Channel(change(color.blue)));
-}
 
 struct Named {
     std::string_view name;
@@ -91,27 +60,6 @@ constexpr Named kNamedColors[] = {
 
 } // namespace
 
-ColorRef HslToColor(double hue, double saturation, double lightness) {
-    const double light = lightness / 100.0;
-    const double chroma = (1.0 - std::fabs(2.0 * light - 1.0)) * saturation / 100.0;
-    return Changed(PureHue(hue), [=](double pure) { return light + chroma * (pure - 0.5); });
-}
-
-ColorRef HwbToColor(double hue, double whiteness, double blackness) {
-    const double white = whiteness / 100.0, black = blackness / 100.0;
-    if (white + black >= 1.0) {
-        const double grey = white / (white + black);
-        return Changed({grey, grey, grey}, [](double channel) { return channel; });
-    }
-    return Changed(PureHue(hue), [=](double pure) { return pure * (1.0 - white - black) + white; });
-}
-
-ColorRef CmykToColor(double cyan, double magenta, double yellow, double black) {
-    const double kept = 1.0 - black / 100.0;
-    return Changed({1.0 - cyan / 100.0, 1.0 - magenta / 100.0, 1.0 - yellow / 100.0},
-                   [=](double channel) { return channel * kept; });
-}
-
 std::optional<ColorRef> NamedColor(std::wstring_view name) {
     std::string lower;
     for (wchar_t unit : name) {
@@ -124,4 +72,25 @@ std::optional<ColorRef> NamedColor(std::wstring_view name) {
     if (found == std::end(kNamedColors) || found->name != lower)
         return std::nullopt;
     return ToColorRef(Argb{found->rgb});
+}
+
+std::string_view CssName(ColorRef color) {
+    const auto found = std::find_if(std::begin(kNamedColors), std::end(kNamedColors),
+                                    [color](const Named& named) { return ToColorRef(Argb{named.rgb}) == color; });
+    return found == std::end(kNamedColors) ? std::string_view() : found->name;
+}
+
+NearestName NearestCssName(ColorRef color) {
+    static const auto kOklab = [] {
+        std::array<Coordinates, std::size(kNamedColors)> oklab{};
+        for (size_t i = 0; i < oklab.size(); ++i)
+            oklab[i] = OklabOf(ToColorRef(Argb{kNamedColors[i].rgb}));
+        return oklab;
+    }();
+    const Coordinates own = OklabOf(color);
+    NearestName nearest{{}, std::numeric_limits<double>::infinity()};
+    for (size_t i = 0; i < kOklab.size(); ++i)
+        if (const double distance = DeltaEok(own, kOklab[i]) * 100; distance < nearest.distance)
+            nearest = {kNamedColors[i].name, distance};
+    return nearest;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -43,11 +42,6 @@ int DegreesOnTheWheel(int scaledHue, int scale) {
     return Quotient(scaledHue < 0 ? scaledHue + 360 * scale : scaledHue, scale);
 }
 
-// The nearest whole number to numerator / denominator, halves up; both not negative.
-int RoundedQuotient(int numerator, int denominator) {
-    return (2 * numerator + denominator) / (2 * denominator);
-}
-
 // Inline, as CmykOf below: the panel's writers then keep the figures in registers.
 inline HsbColor HsbOf(int red, int green, int blue) {
     const int max = std::max({red, green, blue});
@@ -66,21 +60,6 @@ inline HsbColor HsbOf(int red, int green, int blue) {
 
 HsbColor RgbToHsb(const RgbColor& rgb) {
     return HsbOf(rgb.red, rgb.green, rgb.blue);
-}
-
-HslColor RgbToHsl(const RgbColor& rgb) {
-    const int max = std::max({rgb.red, rgb.green, rgb.blue});
-    const int min = std::min({rgb.red, rgb.green, rgb.blue});
-    const int diff = max - min, sum = max + min;
-    const int lightness = RoundedQuotient(100 * sum, 2 * 255);
-    if (diff == 0)
-        return {0, 0, lightness};
-    // diff / (1 − |2 × lightness − 1|), on the 0..255 scale of the channels.
-    const int saturation = RoundedQuotient(100 * diff, 255 - std::abs(sum - 255));
-    // Rounded: half a degree, diff / 2 diff, added before the rounding down.
-    const HueParts parts = HuePartsOf(rgb, max);
-    return {DegreesOnTheWheel(2 * parts.sector * diff + 120 * parts.difference + diff, 2 * diff), saturation,
-            lightness};
 }
 
 namespace {

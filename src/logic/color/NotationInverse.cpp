@@ -1,7 +1,5 @@
 #include "NotationInverse.h"
 
-#include "CssColors.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -24,17 +22,7 @@ bool Same(const HsbColor& a, const HsbColor& b) {
 bool Same(const CmykColor& a, const CmykColor& b) {
     return a.cyan == b.cyan && a.magenta == b.magenta && a.yellow == b.yellow && a.black == b.black;
 }
-bool Same(const HslColor& a, const HslColor& b) {
-    return a.hue == b.hue && a.saturation == b.saturation && a.lightness == b.lightness;
-}
-HslColor HslOf(ColorRef color) {
-    return RgbToHsl({RedOf(color), GreenOf(color), BlueOf(color)});
-}
 
-// The first whole number at or above numerator / denominator; the denominator positive.
-int CeilingOf(int numerator, int denominator) {
-    return numerator >= 0 ? (numerator + denominator - 1) / denominator : -(-numerator / denominator);
-}
 
 int SquaredDistance(ColorRef a, ColorRef b) {
     const int red = RedOf(a) - RedOf(b), green = GreenOf(a) - GreenOf(b), blue = BlueOf(a) - BlueOf(b);
@@ -120,21 +108,6 @@ std::optional<ColorRef> ExactHsb(const HsbColor& hsb) {
     return std::nullopt;
 }
 
-std::optional<ColorRef> ExactCmyk(const CmykColor& cmyk, int firstTop, int lastTop) {
-    for (int top = firstTop; top <= lastTop; ++top) {
-        // With the largest channel fixed, each channel's percentage depends on that channel
-        // alone and falls as it grows; the largest that gives the wanted one keeps a 0 at top.
-        auto channel = [top](int percentage) {
-            auto negated = [top](int value) { return -CmykOf(MakeColorRef(value, top, top)).cyan; };
-            return FirstReaching(0, top, -percentage + 1, negated) - 1;
-        };
-        const ColorRef color = MakeColorRef(channel(cmyk.cyan), channel(cmyk.magenta), channel(cmyk.yellow));
-        if (Same(CmykOf(color), cmyk))
-            return color;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 ColorRef ColorWithHsb(const HsbColor& hsb) {
@@ -150,59 +123,48 @@ ColorRef ColorWithHsb(const HsbColor& hsb) {
     });
 }
 
-// Lightness rounds (largest + smallest channel) / 510, saturation the spread over what the
-// lightness leaves, and around a wheel of a fixed spread d the hue is 60 × position / d exactly:
-// each figure admits only the few values that round to it.
-ColorRef ColorWithHsl(const HslColor& hsl) {
-    const ColorRef named = HslToColor(hsl.hue, hsl.saturation, hsl.lightness);
-    if (Same(HslOf(named), hsl))
-        return named;
+// With the largest channel fixed, each channel's ink depends on that channel alone and falls as
+// it grows: each gives a range of channel values, and the colour nearest the given one takes
+// from each range the value nearest its own channel, one of them the top itself.
+ColorRef ColorWithCmyk(const CmykColor& cmyk, ColorRef near) {
+    if (Same(CmykOf(near), cmyk))
+        return near;
+    // Black falls as the largest channel grows.
+    auto negatedBlack = [](int top) { return -CmykOf(MakeColorRef(top, top, top)).black; };
+    const int firstTop = FirstReaching(0, kChannelMax, -cmyk.black, negatedBlack);
+    const int lastTop = FirstReaching(0, kChannelMax, -cmyk.black + 1, negatedBlack) - 1;
+    const int inks[] = {cmyk.cyan, cmyk.magenta, cmyk.yellow};
+    const int wanted[] = {RedOf(near), GreenOf(near), BlueOf(near)};
     std::optional<ColorRef> best;
-    auto consider = [&](ColorRef color) {
-        if (Same(HslOf(color), hsl) && (!best || SquaredDistance(color, named) < SquaredDistance(*best, named)))
-            best = color;
-    };
-    for (int sum = std::max(0, CeilingOf(51 * (2 * hsl.lightness - 1), 20));
-         sum <= std::min(2 * kChannelMax, CeilingOf(51 * (2 * hsl.lightness + 1), 20) - 1); ++sum) {
-        const int room = kChannelMax - std::abs(sum - kChannelMax);
-        const int lastSpread = std::min(room, CeilingOf(room * (2 * hsl.saturation + 1), 200) - 1);
-        for (int spread = std::max(0, CeilingOf(room * (2 * hsl.saturation - 1), 200)); spread <= lastSpread;
-             ++spread) {
-            if ((sum + spread) % 2 != 0)
-                continue;
-            const int top = (sum + spread) / 2;
-            if (spread == 0) {
-                consider(MakeColorRef(top, top, top));
-                continue;
-            }
-            // Hue 0 also takes the positions just short of a full turn.
-            for (int turn = 0; turn <= (hsl.hue == 0 ? 1 : 0); ++turn) {
-                const int hue = hsl.hue + 360 * turn;
-                const int last = std::min(6 * spread, CeilingOf(spread * (2 * hue + 1), 120)) - 1;
-                for (int position = std::max(0, CeilingOf(spread * (2 * hue - 1), 120)); position <= last;
-                     ++position)
-                    consider(AroundTheWheel(top, spread, position));
+    for (int top = firstTop; top <= lastTop; ++top) {
+        auto negatedInk = [top](int value) { return -CmykOf(MakeColorRef(value, top, top)).cyan; };
+        int channels[3];
+        int lowest[3], highest[3];
+        bool possible = true;
+        for (int i = 0; i < 3; ++i) {
+            lowest[i] = FirstReaching(0, top, -inks[i], negatedInk);
+            highest[i] = FirstReaching(0, top, -inks[i] + 1, negatedInk) - 1;
+            possible = possible && lowest[i] <= highest[i];
+            channels[i] = std::clamp(wanted[i], lowest[i], std::max(lowest[i], highest[i]));
+        }
+        if (!possible)
+            continue;
+        // The largest channel must be the top, or the black is another: raise the one that
+        // can reach it at the least cost.
+        int raised = -1, leastCost = std::numeric_limits<int>::max();
+        for (int i = 0; i < 3; ++i) {
+            const int cost = (top - wanted[i]) * (top - wanted[i]) - (channels[i] - wanted[i]) * (channels[i] - wanted[i]);
+            if (highest[i] == top && cost < leastCost) {
+                raised = i;
+                leastCost = cost;
             }
         }
+        if (raised < 0)
+            continue;
+        channels[raised] = top;
+        const ColorRef color = MakeColorRef(channels[0], channels[1], channels[2]);
+        if (Same(CmykOf(color), cmyk) && (!best || SquaredDistance(color, near) < SquaredDistance(*best, near)))
+            best = color;
     }
-    return best.value_or(named);
-}
-
-ColorRef ColorWithCmyk(const CmykColor& cmyk) {
-    // Black falls as the largest channel grows: the tops that give the wanted black, else the
-    // nearest black there is.
-    auto negatedBlack = [](int top) { return -CmykOf(MakeColorRef(top, top, top)).black; };
-    int firstTop = FirstReaching(0, kChannelMax, -cmyk.black, negatedBlack);
-    int lastTop = FirstReaching(0, kChannelMax, -cmyk.black + 1, negatedBlack) - 1;
-    if (firstTop > lastTop) {
-        firstTop = lastTop = std::clamp(firstTop, 0, kChannelMax);
-    } else if (const std::optional<ColorRef> exact = ExactCmyk(cmyk, firstTop, lastTop)) {
-        return *exact;
-    }
-    return Nearest(firstTop, lastTop, [&cmyk](ColorRef color) {
-        const CmykColor other = CmykOf(color);
-        const double cyan = cmyk.cyan - other.cyan, magenta = cmyk.magenta - other.magenta,
-                     yellow = cmyk.yellow - other.yellow, black = cmyk.black - other.black;
-        return cyan * cyan + magenta * magenta + yellow * yellow + black * black;
-    });
+    return best.value_or(near);
 }
