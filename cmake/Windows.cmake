@@ -16,6 +16,7 @@ set(TINTRA_WINDOW_SOURCES
   src/win/StartupProfile.cpp
   src/win/Window.cpp
   src/win/WindowRects.cpp
+  src/app/CopyAsMenu.cpp
   src/app/DialogCommands.cpp
   src/app/ScreenPicker.cpp
   src/app/Slider.cpp

@@ -18,6 +18,7 @@
 #include "../win/StartupProfile.h"
 #include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
+#include "CopyAsMenu.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -124,6 +125,10 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PassOverRestOfClick(MSG{Hwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
                                     POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}});
         }
+        break;
+    case WM_CONTEXTMENU:
+        if (OnContextMenu(reinterpret_cast<HWND>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
+            return 0;
         break;
     case WM_CAPTURECHANGED:
         picker.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
@@ -440,12 +445,14 @@ void CTintraDlg::OpenHelp() const {
         shellExecute(&execute);
 }
 
+void CTintraDlg::CopyToClipboard(CopyForm form) {
+    PutOnClipboard(form == CopyForm::Code ? CodeText(infoPanel.GetNotation(), infoPanel.GetColor())
+                                          : ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor()));
+}
+
 // The memory is filled before the clipboard is emptied, so a failure never throws away
 // what the user had on it.
-void CTintraDlg::CopyToClipboard(CopyForm form) {
-    const std::string text = form == CopyForm::Code
-                                 ? CodeText(infoPanel.GetNotation(), infoPanel.GetColor())
-                                 : ClipboardText(infoPanel.GetNotation(), infoPanel.GetColor());
+void CTintraDlg::PutOnClipboard(const std::string& text) {
     if (text.empty())
         return;
     win::GlobalMemory block(GlobalAlloc(GMEM_ZEROINIT, text.size() + 1));
@@ -472,6 +479,36 @@ void CTintraDlg::PasteFromClipboard() {
         SetCurrentColor(*color);
     else
         MessageBeep(MB_ICONERROR);
+}
+
+// While a picker waits or the view is shown, a right click does what it always did: nothing. From
+// the keyboard (no point) the menu opens at the active pane.
+bool CTintraDlg::OnContextMenu(HWND source, POINT screen) {
+    if (picker.IsWaiting() || colorDisplay.IsZoomMode())
+        return false;
+    const bool fromKeys = screen.x == -1 && screen.y == -1;
+    ColorRef color;
+    if (source == colorDisplay.Hwnd()) {
+        POINT client = screen;
+        ScreenToClient(source, &client);
+        const int pane = fromKeys ? colorDisplay.GetActivePane() : colorDisplay.PaneAt(client);
+        if (pane < 0)
+            return true;
+        if (fromKeys) {
+            const RECT rect = colorDisplay.PaneRect(pane);
+            screen = POINT{rect.left, rect.bottom};
+            ClientToScreen(source, &screen);
+        }
+        color = ToColorRef(colorDisplay.GetPaneColor(pane));
+    } else if (!fromKeys && WindowFromPoint(screen) == PanelButton(IDC_BUTTON_COPY).Hwnd()) {
+        // Passed up from the button through the tool panel, which may name itself as the source.
+        color = infoPanel.GetColor();
+    } else {
+        return false;
+    }
+    if (const std::optional<std::string> text = ChooseCopyText(Hwnd(), color, screen))
+        PutOnClipboard(*text);
+    return true;
 }
 
 void CTintraDlg::OnPaneSelected() {

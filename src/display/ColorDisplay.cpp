@@ -25,6 +25,11 @@ constexpr Argb kBlack{0xFF000000};
 // At the base DPI.
 constexpr int kActivePenWidth = 2;
 constexpr int kFramePenWidth = 4;
+// A pane's tip wraps its longer lines at this width: its contrast line in Russian.
+constexpr int kTipWidth = 320;
+// Room beyond the measured text for the ink of its last letters: glyphs may reach a pixel or two
+// past their measured advance, and the tip clips its text to the measure.
+constexpr int kTipOverhang = 4;
 
 } // namespace
 
@@ -74,6 +79,7 @@ void CColorDisplay::SetNotation(ColorNotation marked) {
 
 void CColorDisplay::SetDpi(int newDpi) {
     dpi = newDpi;
+    tips.SetMaxTipWidth(ScaleToDpi(kTipWidth, dpi));
     LayOutPanes();
     if (zoomMode) {
         zoomView = ZoomViewAround(zoomCenter, dpi, zoomFactor);
@@ -281,7 +287,13 @@ std::wstring CColorDisplay::PaneText(int index) const {
 
 // The magnified view shows no panes, and an empty text no tip.
 LRESULT CColorDisplay::OnNotify(NMHDR* header) {
-    if (header->hwndFrom != tips.Hwnd() || header->code != TTN_GETDISPINFOW)
+    if (header->hwndFrom != tips.Hwnd())
+        return 0;
+    if (header->code == TTN_SHOW) {
+        tips.Widen(ScaleToDpi(kTipOverhang, dpi));
+        return 0; // the tip still places itself
+    }
+    if (header->code != TTN_GETDISPINFOW)
         return 0;
     const int index = static_cast<int>(header->idFrom) - 1;
     tipText = zoomMode || !IsPane(index) ? std::wstring() : PaneText(index);
@@ -329,6 +341,7 @@ LRESULT CColorDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         zoomName = Localized(L"Magnified view of the screen", L"Увеличенный участок экрана");
         paneWord = Localized(L"Pane", L"Панель");
         tips.Create(TTS_ALWAYSTIP | TTS_NOPREFIX);
+        tips.SetMaxTipWidth(ScaleToDpi(kTipWidth, dpi));
         CreateCanvas();
         RebuildPanes();
         Redraw();
@@ -378,15 +391,18 @@ void CColorDisplay::OnLButtonDown(POINT point, bool shift) {
     SetFocus(Hwnd());
 }
 
+int CColorDisplay::PaneAt(POINT clientPoint) const {
+    for (size_t i = 0; i < panes.size(); ++i)
+        if (PtInRect(&panes[i].rect, clientPoint))
+            return static_cast<int>(i);
+    return -1;
+}
+
 // A margin or a gap changes nothing.
 void CColorDisplay::SelectPaneAt(POINT point) {
-    for (Pane& pane : panes) {
-        if (PtInRect(&pane.rect, point)) {
-            for (Pane& other : panes)
-                other.active = &other == &pane;
-            break;
-        }
-    }
+    if (const int pane = PaneAt(point); IsPane(pane))
+        for (size_t i = 0; i < panes.size(); ++i)
+            panes[i].active = static_cast<int>(i) == pane;
     Redraw();
 }
 
@@ -412,6 +428,13 @@ void CColorDisplay::PickFromZoom(POINT point, bool collect) {
 
 BOOL CColorDisplay::PreTranslateMessage(MSG* msg) {
     tips.RelayEvent(msg);
+    // Shift+F10 and the menu key ask for the active pane's menu, as a right click does for its pane;
+    // the parent, which shows it, hears of it as of a right click the display passes on.
+    const bool shiftF10 = msg->message == WM_SYSKEYDOWN && msg->wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0;
+    if (shiftF10 || (msg->message == WM_KEYDOWN && msg->wParam == VK_APPS)) {
+        SendMessageW(Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Hwnd()), MAKELPARAM(-1, -1));
+        return TRUE;
+    }
     if (msg->message != WM_KEYDOWN)
         return FALSE;
     switch (msg->wParam) {

@@ -27,6 +27,10 @@ class CColorDisplay : public ui::CanvasWindow {
     void SetActivePane(int index);
     // Opaque black for an index that is not a pane.
     Argb GetPaneColor(int index) const;
+    // The pane at the client point, or -1 in a margin or a gap.
+    int PaneAt(POINT clientPoint) const;
+    // The pane's rectangle in client coordinates; empty for an index that is not a pane.
+    RECT PaneRect(int index) const { return IsPane(index) ? panes[static_cast<size_t>(index)].rect : RECT{}; }
     void SetPaneColor(int index, Argb color);
     // The colour goes to the active pane and the next one becomes active (after the last, the
     // first); the parent is told, to show the pane that is active now.

@@ -68,6 +68,9 @@ class Button : public StaticText {
 // always-on-top owner out of that band under Wine.
 class ToolTip : public Window {
   public:
+    // Wider than any one-line tip of the program's at the base DPI.
+    static constexpr int kDefaultMaxTipWidth = 400;
+
     void Create(DWORD style) { windowStyle = WS_POPUP | style; }
     // The tool is a child window, identified by its handle; its parent relays its mouse messages.
     void AddTool(HWND tool, const std::wstring& text) {
@@ -97,6 +100,20 @@ class ToolTip : public Window {
             SendMessageW(Hwnd(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
         }
     }
+    // Lines longer than that many pixels wrap between words. A bound the window system can measure
+    // within: told of no real bound, it may cut the last word of a line of several.
+    void SetMaxTipWidth(int pixels) {
+        maxTipWidth = pixels;
+        if (Hwnd())
+            SendMessageW(Hwnd(), TTM_SETMAXTIPWIDTH, 0, maxTipWidth);
+    }
+    // Wider by that many pixels, where it is: for TTN_SHOW, before the tip is first drawn.
+    void Widen(int pixels) const {
+        RECT frame;
+        if (GetWindowRect(Hwnd(), &frame))
+            SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right - frame.left + pixels, frame.bottom - frame.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     void RelayEvent(MSG* msg) {
         if (!Hwnd() && IsMouseMessage(msg->message) && !(tools.empty() && areas.empty()))
             MakeControl();
@@ -105,14 +122,11 @@ class ToolTip : public Window {
     }
 
   private:
-    // Wide enough for any line: a tip breaks only where its text does.
-    static constexpr LPARAM kUnboundedWidth = 0x7FFF;
-
     static bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
     void MakeControl() {
         if (!Window::Create(TOOLTIPS_CLASSW, nullptr, windowStyle, RECT{}, nullptr, 0))
             return;
-        SendMessageW(Hwnd(), TTM_SETMAXTIPWIDTH, 0, kUnboundedWidth);
+        SendMessageW(Hwnd(), TTM_SETMAXTIPWIDTH, 0, maxTipWidth);
         for (const auto& [tool, text] : tools)
             Register(tool, text);
         tools.clear();
@@ -142,6 +156,7 @@ class ToolTip : public Window {
     }
 
     DWORD windowStyle = WS_POPUP;
+    LPARAM maxTipWidth = kDefaultMaxTipWidth;
     std::vector<std::pair<HWND, std::wstring>> tools;
     HWND areaWindow = nullptr;
     std::vector<RECT> areas;

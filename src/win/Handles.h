@@ -50,6 +50,9 @@ struct RegKeyDeleter {
 struct KernelObjectDeleter {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
+struct MenuDeleter {
+    void operator()(HMENU handle) const { DestroyMenu(handle); }
+};
 struct GlobalMemoryDeleter {
     void operator()(HGLOBAL handle) const { GlobalFree(handle); }
 };
@@ -62,6 +65,7 @@ using CursorHandle = UniqueHandle<HCURSOR, CursorDeleter>;
 using IconHandle = UniqueHandle<HICON, IconDeleter>;
 using RegKey = UniqueHandle<HKEY, RegKeyDeleter>;
 using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryDeleter>;
+using MenuHandle = UniqueHandle<HMENU, MenuDeleter>;
 using KernelObject = UniqueHandle<HANDLE, KernelObjectDeleter>;
 
 // A device context from GetDC (of a window, or of the screen when hwnd is null).

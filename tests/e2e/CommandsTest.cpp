@@ -178,6 +178,11 @@ TEST_F(Commands, CtrlVMakesTheColourTheClipboardNamesCurrentAndAnyOtherTextChang
     PutOnClipboard(std::wstring(L"(20, 191, 200)"));
     PressCtrlKey('V');
     EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_HSB) == L"20, 191, 200"; }));
+
+    // Beyond what a screen shows, the colour is brought inside as a browser brings it.
+    PutOnClipboard(std::string("oklch(0.7 0.4 30)"));
+    PressCtrlKey('V');
+    EXPECT_TRUE(rgbReads(L"255, 88, 67"));
 }
 
 TEST_F(Commands, CopyButtonUsesTheMarkedNotation) {
@@ -208,6 +213,34 @@ TEST_F(Commands, ShiftCopiesInTheFormForCodeThatPastesBack) {
                          [&] { return tintra.InfoText(IDC_VALUE_RGB) == L"0, 0, 0"; }));
     PressCtrlKey('V');
     EXPECT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == L"200, 100, 50"; }));
+}
+
+// A right click on a pane, or on the copy button, offers the colour in every form code takes, and
+// the item chosen with the keys goes on the clipboard; Shift+F10 and the menu key open it for the
+// active pane, and Escape closes it.
+TEST_F(Commands, TheCopyAsMenuCopiesTheColourInTheFormChosen) {
+    FocusDisplay();
+    const auto clipboardHolds = [](const char* text) { return [text] { return ClipboardText() == text; }; };
+    const auto menuShows = [] { return ShownMenu() != nullptr; };
+    PutOnClipboard(std::string("tomato"));
+    PressCtrlKey('V');
+    ASSERT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == L"255, 99, 71"; }));
+    RightClickAt(OnScreen(tintra.Control(IDC_COLOR_DISPLAY), 40, 30));
+    ASSERT_TRUE(WaitFor(menuShows));
+    PressKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
+    EXPECT_TRUE(WaitFor(clipboardHolds("hsl(9, 100%, 64%)"))) << ClipboardText();
+    RightClickAt(OnScreen(tintra.PanelButton(IDC_BUTTON_COPY), 14, 10));
+    ASSERT_TRUE(WaitFor(menuShows));
+    PressKeys({VK_DOWN, VK_RETURN});
+    EXPECT_TRUE(WaitFor(clipboardHolds("#FF6347"))) << ClipboardText();
+    FocusDisplay();
+    PressChord({VK_SHIFT}, VK_F10);
+    ASSERT_TRUE(WaitFor(menuShows));
+    EXPECT_TRUE(PressKeyFor(VK_ESCAPE, "the menu closed", [&] { return !menuShows(); }));
+    PressKey(VK_APPS);
+    ASSERT_TRUE(WaitFor(menuShows));
+    PressKeys({VK_END, VK_RETURN});
+    EXPECT_TRUE(WaitFor(clipboardHolds("tomato"))) << ClipboardText();
 }
 
 TEST_F(Commands, TopmostButtonTogglesTheBandWithoutMovingTheWindow) {

@@ -512,6 +512,20 @@ void ClickAt(POINT screen) {
     ReleaseHere(PressHere(screen, Press::Click), screen);
 }
 
+void RightClickAt(POINT screen) {
+    MoveMouseTo(screen);
+    RestAt(screen, ClickTarget(screen));
+    Send({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
+}
+
+HWND ShownMenu() {
+    for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
+         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr))
+        if (IsWindowVisible(menu))
+            return menu;
+    return nullptr;
+}
+
 void TapAt(POINT screen) {
     MoveMouseTo(screen);
     ReleaseHere(PressHere(screen, Press::Tap), screen);

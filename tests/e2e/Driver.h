@@ -194,6 +194,10 @@ int RepeatedPointerMoves();
 // as a press waits for (see RestAt): for a tip, a wheel turn or a key that acts where it is.
 ::testing::AssertionResult RestPointerAt(POINT screen);
 void ClickAt(POINT screen);
+// A click of the right button once the pointer rests there.
+void RightClickAt(POINT screen);
+// The popup menu on show, or null while none shows.
+HWND ShownMenu();
 // A click that waits neither for the pointer to settle nor for a control to take it, for input
 // whose loss matters to no one.
 void TapAt(POINT screen);

@@ -5,7 +5,7 @@
 //   tintra_control zoom-picture OUT.bmp            the magnified view the zoomed picker shows
 //   tintra_control reference-pictures en|ru DIR   the client areas of the main window (theme 4,
 //       four panes of fixed colours, HEX marked) and of its three dialogs, as main.bmp,
-//       color-dialog.bmp, options.bmp and about.bmp
+//       color-dialog.bmp, options.bmp and about.bmp, and the second pane's tip as pane-tip.bmp
 //   tintra_control start PATH                      starts that Tintra.exe and closes it again
 //   tintra_control keep-running PATH SECONDS READY
 //       starts that Tintra.exe, writes the file READY once its window shows, and waits up to
@@ -235,18 +235,45 @@ RECT ClientOnScreen(HWND window) {
     return rect;
 }
 
-// The client area once it has been painted anew and two pictures of it in a row agree.
-bool SaveClientPicture(HWND window, HWND mainWindow, const std::wstring& path) {
-    SettlePainting(window);
-    SettlePainting(mainWindow);
+// That part of the screen once two pictures of it in a row agree.
+bool SaveSteadyPicture(const RECT& onScreen, const std::wstring& path) {
     Picture taken;
     const bool steady = e2e::WaitFor([&] {
-        const Picture next = TakeScreenPicture(ClientOnScreen(window));
+        const Picture next = TakeScreenPicture(onScreen);
         const bool same = next == taken;
         taken = next;
         return same;
     });
     return steady && SavePicture(taken, path.c_str());
+}
+
+// The client area once it has been painted anew.
+bool SaveClientPicture(HWND window, HWND mainWindow, const std::wstring& path) {
+    SettlePainting(window);
+    SettlePainting(mainWindow);
+    return SaveSteadyPicture(ClientOnScreen(window), path);
+}
+
+// The tip of the second pane, with its lines of colour and contrast, once the pointer resting on
+// the pane has brought it up.
+bool SavePaneTipPicture(const e2e::TintraProcess& tintra, const std::wstring& path) {
+    const HWND display = tintra.Control(IDC_COLOR_DISPLAY);
+    const PixelRect client = win::ClientRect(display);
+    const PixelRect pane = LayoutPanes(kDemoPaneCount, client.right, client.bottom, e2e::ScreenDpi())[1];
+    if (!e2e::RestPointerAt(
+            e2e::OnScreen(display, (pane.left + pane.right) / 2, (pane.top + pane.bottom) / 2)))
+        return false;
+    HWND tip = nullptr;
+    const bool shown = e2e::WaitFor(
+        [&] {
+            tip = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr);
+            while (tip &&
+                   !(IsWindowVisible(tip) && GetWindowThreadProcessId(tip, nullptr) == tintra.UiThread()))
+                tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr);
+            return tip != nullptr;
+        },
+        8000);
+    return shown && SaveSteadyPicture(ScreenRect(tip), path);
 }
 
 // The three dialogs are opened by the commands their tool buttons post, and closed as the
@@ -286,6 +313,10 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
                  SaveClientPicture(tintra.MainWindow(), tintra.MainWindow(), folder + L"\\main.bmp");
     if (!saved)
         std::fprintf(stderr, "the main window's picture could not be taken\n");
+    if (saved && !SavePaneTipPicture(tintra, folder + L"\\pane-tip.bmp")) {
+        std::fprintf(stderr, "the pane's tip could not be taken\n");
+        saved = false;
+    }
     const std::pair<int, const wchar_t*> dialogs[] = {{kCommandColorDialog, L"color-dialog.bmp"},
                                                       {kCommandOptions, L"options.bmp"},
                                                       {kCommandAbout, L"about.bmp"}};

@@ -61,7 +61,7 @@ take_at() { # dpi state
         mkdir -p "$folder"
         (cd "$windows" && "$session" run "$state" ./tintra_control.exe reference-pictures "$language" \
             "$(wine_path "$folder")")
-        for picture in main color-dialog options about; do
+        for picture in main pane-tip color-dialog options about; do
             local name=$picture-$language-$dpi
             if [[ $mode == take ]]; then
                 convert "$folder/$picture.bmp" "${png_options[@]}" "$here/$name.png"
