@@ -273,7 +273,10 @@ bool SavePaneTipPicture(const e2e::TintraProcess& tintra, const std::wstring& pa
             return tip != nullptr;
         },
         8000);
-    return shown && SaveSteadyPicture(ScreenRect(tip), path);
+    // Shown is not yet painted: its margin comes to show the tips' background first.
+    const bool painted =
+        shown && e2e::WaitFor([&] { return e2e::ScreenPixel(tip, 1, 1) == GetSysColor(COLOR_INFOBK); });
+    return painted && SaveSteadyPicture(ScreenRect(tip), path);
 }
 
 // The three dialogs are opened by the commands their tool buttons post, and closed as the
