@@ -18,8 +18,8 @@ std::string ClipboardText(ColorNotation notation, ColorRef color) {
 }
 
 std::string CodeText(ColorNotation notation, ColorRef color) {
-    constexpr CodeForm kForms[kNotationCount] = {CodeForm::Colorref, CodeForm::Rgb, CodeForm::Hex, CodeForm::Hsl,
-                                                 CodeForm::DeviceCmyk};
+    constexpr CodeForm kForms[kNotationCount] = {CodeForm::Colorref, CodeForm::Rgb, CodeForm::Hex,
+                                                 CodeForm::Hsl, CodeForm::DeviceCmyk};
     const int index = static_cast<int>(notation);
     return CodeFormText(kForms[IsNotation(index) ? index : 0], color);
 }

@@ -22,9 +22,7 @@ constexpr double kPowersOfTen[kMostDecimals + 1] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 
 struct Written {
     long long units;
     int decimals;
-    double Value() const {
-        return static_cast<double>(units) / kPowersOfTen[decimals];
-    }
+    double Value() const { return static_cast<double>(units) / kPowersOfTen[decimals]; }
 };
 
 // A hue that rounds to a full turn is written as 0, which names the same.
@@ -43,8 +41,9 @@ void Append(std::string& text, Written figure) {
     }
     if (figure.units < 0)
         text += '-';
-    const unsigned long long magnitude = figure.units < 0 ? 0ull - static_cast<unsigned long long>(figure.units)
-                                                          : static_cast<unsigned long long>(figure.units);
+    const unsigned long long magnitude = figure.units < 0
+                                             ? 0ull - static_cast<unsigned long long>(figure.units)
+                                             : static_cast<unsigned long long>(figure.units);
     char digits[24];
     const auto scale = static_cast<unsigned long long>(kPowersOfTen[figure.decimals]);
     char* end = std::to_chars(digits, digits + sizeof digits, magnitude / scale).ptr;
@@ -52,7 +51,8 @@ void Append(std::string& text, Written figure) {
         *end++ = '.';
         // The fraction with its leading zeros: the digits of scale + fraction without the 1.
         char fraction[24];
-        char* fractionEnd = std::to_chars(fraction, fraction + sizeof fraction, scale + magnitude % scale).ptr;
+        char* fractionEnd =
+            std::to_chars(fraction, fraction + sizeof fraction, scale + magnitude % scale).ptr;
         for (const char* digit = fraction + 1; digit < fractionEnd; ++digit)
             *end++ = *digit;
     }
@@ -65,7 +65,9 @@ template <size_t N> using Figures = std::array<double, N>;
 // that do, then each on its own with fewer while the others keep theirs.
 template <size_t N, typename Names>
 std::array<Written, N> Fewest(const Figures<N>& exact, int hueIndex, Names names) {
-    auto rounded = [&](size_t i, int decimals) { return Rounded(exact[i], decimals, static_cast<int>(i) == hueIndex); };
+    auto rounded = [&](size_t index, int decimals) {
+        return Rounded(exact[index], decimals, static_cast<int>(index) == hueIndex);
+    };
     auto named = [&](const std::array<Written, N>& written) {
         Figures<N> values{};
         for (size_t i = 0; i < N; ++i)
@@ -136,7 +138,8 @@ bool NamesLinear(const Coordinates& linear, ColorRef color) {
 }
 
 template <size_t N>
-std::string FunctionText(const char* name, const std::array<Written, N>& figures, const char* const (&after)[N]) {
+std::string FunctionText(const char* name, const std::array<Written, N>& figures,
+                         const char* const (&after)[N]) {
     std::string text = name;
     text += '(';
     for (size_t i = 0; i < N; ++i) {
@@ -176,9 +179,8 @@ std::string DeviceCmykText(ColorRef color) {
 
 std::string LabText(ColorRef color) {
     const Coordinates exact = LabFromLinear(LinearOf(color));
-    const auto figures = Fewest<3>(exact, -1, [color](const Figures<3>& lab) {
-        return NamesLinear(LinearFromLab(lab), color);
-    });
+    const auto figures = Fewest<3>(
+        exact, -1, [color](const Figures<3>& lab) { return NamesLinear(LinearFromLab(lab), color); });
     return FunctionText("lab", figures, {" ", " ", ")"});
 }
 
@@ -244,17 +246,18 @@ std::string CodeFormText(CodeForm form, ColorRef color) {
 }
 
 std::vector<CodeForm> CopyAsForms(ColorRef color) {
-    std::vector<CodeForm> forms = {CodeForm::Hex,   CodeForm::Rgb, CodeForm::Hsl,        CodeForm::Hwb,
-                                   CodeForm::Oklch, CodeForm::Lab, CodeForm::DeviceCmyk, CodeForm::Colorref,
-                                   CodeForm::Win32Rgb};
+    std::vector<CodeForm> forms = {CodeForm::Hex,        CodeForm::Rgb,      CodeForm::Hsl,
+                                   CodeForm::Hwb,        CodeForm::Oklch,    CodeForm::Lab,
+                                   CodeForm::DeviceCmyk, CodeForm::Colorref, CodeForm::Win32Rgb};
     if (!CssName(color).empty())
         forms.push_back(CodeForm::Name);
     return forms;
 }
 
 const wchar_t* CodeFormLabel(CodeForm form) {
-    constexpr const wchar_t* kLabels[] = {L"HEX",     L"CSS rgb", L"CSS hsl",         L"CSS hwb",   L"CSS oklch",
-                                          L"CSS lab", L"CSS device-cmyk", L"COLORREF", L"Win32 RGB"};
+    constexpr const wchar_t* kLabels[] = {L"HEX",       L"CSS rgb", L"CSS hsl",         L"CSS hwb",
+                                          L"CSS oklch", L"CSS lab", L"CSS device-cmyk", L"COLORREF",
+                                          L"Win32 RGB"};
     const auto index = static_cast<size_t>(form);
     return index < std::size(kLabels) ? kLabels[index] : Localized(L"CSS name", L"имя CSS");
 }

@@ -180,9 +180,7 @@ class TextWriter {
     // All four, also past a number's digits, without a branch on its length: the next
     // character or the final zero writes over the rest, and no text comes within four of the
     // buffer's end.
-    void Four(const wchar_t (&characters)[4]) {
-        std::memcpy(end, characters, sizeof characters);
-    }
+    void Four(const wchar_t (&characters)[4]) { std::memcpy(end, characters, sizeof characters); }
     void Separator() {
         *end++ = L',';
         *end++ = L' ';

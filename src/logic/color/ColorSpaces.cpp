@@ -11,13 +11,15 @@ constexpr double kPi = 3.14159265358979323846;
 using Matrix = std::array<Coordinates, 3>;
 
 // Inlined: the texts for code multiply matrices many times for every colour.
-[[gnu::always_inline]] inline Coordinates Times(const Matrix& m, const Coordinates& v) {
-    return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2], m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
-            m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+[[gnu::always_inline]] inline Coordinates Times(const Matrix& matrix, const Coordinates& vector) {
+    const auto row = [&](size_t index) {
+        return matrix[index][0] * vector[0] + matrix[index][1] * vector[1] + matrix[index][2] * vector[2];
+    };
+    return {row(0), row(1), row(2)};
 }
 
-template <typename Curve> Coordinates EachFigure(const Coordinates& v, Curve curve) {
-    return {curve(v[0]), curve(v[1]), curve(v[2])};
+template <typename Curve> Coordinates EachFigure(const Coordinates& figures, Curve curve) {
+    return {curve(figures[0]), curve(figures[1]), curve(figures[2])};
 }
 
 // Most matrices as the exact fractions CSS gives, so that they agree with every implementation
@@ -56,9 +58,10 @@ constexpr Matrix kLinearA98ToXyz = {{{573536.0 / 994567, 263643.0 / 1420810, 187
 constexpr Matrix kLinearProphotoToXyzD50 = {{{0.79776664490064230, 0.13518129740053308, 0.03134773412839220},
                                              {0.28807482881940130, 0.71183523424187300, 0.00008993693872564},
                                              {0.0, 0.0, 0.82510460251046020}}};
-constexpr Matrix kLinearRec2020ToXyz = {{{63426534.0 / 99577255, 20160776.0 / 139408157, 47086771.0 / 278816314},
-                                         {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
-                                         {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
+constexpr Matrix kLinearRec2020ToXyz = {
+    {{63426534.0 / 99577255, 20160776.0 / 139408157, 47086771.0 / 278816314},
+     {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
+     {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
 
 // D50 from its four-figure chromaticity, as CSS defines it.
 constexpr Coordinates kD50White = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
@@ -123,10 +126,10 @@ Coordinates SrgbFromHsl(double hue, double saturation, double lightness) {
     }
     const double sat = saturation / 100, light = lightness / 100;
     const double amount = sat * std::min(light, 1 - light);
-    auto figure = [&](double n) {
-        const double sum = n + hue / 30;
-        const double k = sum < 12 ? sum : sum < 24 ? sum - 12 : std::fmod(sum, 12.0);
-        return light - amount * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
+    auto figure = [&](double offset) {
+        const double sum = offset + hue / 30;
+        const double twelfths = sum < 12 ? sum : sum < 24 ? sum - 12 : std::fmod(sum, 12.0);
+        return light - amount * std::max(-1.0, std::min({twelfths - 3, 9 - twelfths, 1.0}));
     };
     return {figure(0), figure(8), figure(4)};
 }
@@ -148,17 +151,20 @@ Coordinates SrgbFromCmyk(double cyan, double magenta, double yellow, double blac
 
 Coordinates LinearFromOklab(const Coordinates& oklab) {
     const Coordinates lms = Times(kOklabToLms, oklab);
-    return LinearFromXyzD65(Times(kLmsToXyz, EachFigure(lms, [](double v) { return v * v * v; })));
+    return LinearFromXyzD65(
+        Times(kLmsToXyz, EachFigure(lms, [](double cone) { return cone * cone * cone; })));
 }
 
 Coordinates OklabFromLinear(const Coordinates& linear) {
     const Coordinates lms = Times(kXyzToLms, Times(kLinearSrgbToXyz, linear));
-    return Times(kLmsToOklab, EachFigure(lms, [](double v) { return std::cbrt(v); }));
+    return Times(kLmsToOklab, EachFigure(lms, [](double cone) { return std::cbrt(cone); }));
 }
 
 Coordinates LinearFromLab(const Coordinates& lab) {
     const double fy = (lab[0] + 16) / 116, fx = lab[1] / 500 + fy, fz = fy - lab[2] / 200;
-    auto relative = [](double f) { return f * f * f > kLabEpsilon ? f * f * f : (116 * f - 16) / kLabKappa; };
+    auto relative = [](double root) {
+        return root * root * root > kLabEpsilon ? root * root * root : (116 * root - 16) / kLabKappa;
+    };
     const double y = lab[0] > kLabKappa * kLabEpsilon ? fy * fy * fy : lab[0] / kLabKappa;
     const Coordinates xyzD50 = {relative(fx) * kD50White[0], y * kD50White[1], relative(fz) * kD50White[2]};
     return LinearFromXyzD65(Times(kD50ToD65, xyzD50));
@@ -166,12 +172,12 @@ Coordinates LinearFromLab(const Coordinates& lab) {
 
 Coordinates LabFromLinear(const Coordinates& linear) {
     const Coordinates xyzD50 = Times(kD65ToD50, Times(kLinearSrgbToXyz, linear));
-    Coordinates f{};
-    for (size_t i = 0; i < f.size(); ++i) {
+    Coordinates roots{};
+    for (size_t i = 0; i < roots.size(); ++i) {
         const double relative = xyzD50[i] / kD50White[i];
-        f[i] = relative > kLabEpsilon ? std::cbrt(relative) : (kLabKappa * relative + 16) / 116;
+        roots[i] = relative > kLabEpsilon ? std::cbrt(relative) : (kLabKappa * relative + 16) / 116;
     }
-    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+    return {116 * roots[1] - 16, 500 * (roots[0] - roots[1]), 200 * (roots[1] - roots[2])};
 }
 
 Coordinates RectangularFromPolar(const Coordinates& polar) {
@@ -193,20 +199,25 @@ Coordinates LinearFromPredefined(PredefinedSpace space, const Coordinates& figur
     case PredefinedSpace::DisplayP3:
         return LinearFromXyzD65(Times(kLinearP3ToXyz, LinearFromSrgb(figures)));
     case PredefinedSpace::A98Rgb:
-        return LinearFromXyzD65(Times(kLinearA98ToXyz, EachFigure(figures, [](double v) {
-                                          return Mirrored(v, [](double m) { return std::pow(m, 563.0 / 256); });
+        return LinearFromXyzD65(Times(kLinearA98ToXyz, EachFigure(figures, [](double figure) {
+                                          return Mirrored(figure, [](double magnitude) {
+                                              return std::pow(magnitude, 563.0 / 256);
+                                          });
                                       })));
     case PredefinedSpace::ProphotoRgb: {
-        const Coordinates linear = EachFigure(figures, [](double v) {
-            return Mirrored(v, [](double m) { return m <= 16.0 / 512 ? m / 16 : std::pow(m, 1.8); });
+        const Coordinates linear = EachFigure(figures, [](double figure) {
+            return Mirrored(figure, [](double magnitude) {
+                return magnitude <= 16.0 / 512 ? magnitude / 16 : std::pow(magnitude, 1.8);
+            });
         });
         return LinearFromXyzD65(Times(kD50ToD65, Times(kLinearProphotoToXyzD50, linear)));
     }
     case PredefinedSpace::Rec2020: {
         constexpr double alpha = 1.09929682680944, beta = 0.018053968510807;
-        const Coordinates linear = EachFigure(figures, [](double v) {
-            return Mirrored(v, [](double m) {
-                return m < beta * 4.5 ? m / 4.5 : std::pow((m + alpha - 1) / alpha, 1 / 0.45);
+        const Coordinates linear = EachFigure(figures, [](double figure) {
+            return Mirrored(figure, [](double magnitude) {
+                return magnitude < beta * 4.5 ? magnitude / 4.5
+                                              : std::pow((magnitude + alpha - 1) / alpha, 1 / 0.45);
             });
         });
         return LinearFromXyzD65(Times(kLinearRec2020ToXyz, linear));
@@ -320,6 +331,5 @@ Coordinates OklabOf(ColorRef color) {
 }
 
 double DeltaEok(const Coordinates& oklab, const Coordinates& otherOklab) {
-    const double l = oklab[0] - otherOklab[0], a = oklab[1] - otherOklab[1], b = oklab[2] - otherOklab[2];
-    return std::sqrt(l * l + a * a + b * b);
+    return std::hypot(oklab[0] - otherOklab[0], oklab[1] - otherOklab[1], oklab[2] - otherOklab[2]);
 }

@@ -46,8 +46,9 @@ bool IsNameUnit(wchar_t unit) {
 
 bool SameWord(std::wstring_view text, std::wstring_view lowerWord) {
     return text.size() == lowerWord.size() &&
-           std::equal(text.begin(), text.end(), lowerWord.begin(),
-                      [](wchar_t unit, wchar_t lower) { return (IsLetter(unit) ? (unit | 0x20) : unit) == lower; });
+           std::equal(text.begin(), text.end(), lowerWord.begin(), [](wchar_t unit, wchar_t lower) {
+               return (IsLetter(unit) ? (unit | 0x20) : unit) == lower;
+           });
 }
 
 class Tokenizer {
@@ -71,7 +72,8 @@ class Tokenizer {
     }
     // Whether the units from the offset on start an identifier.
     bool StartsName(size_t offset) const {
-        return IsNameStart(At(offset)) || (At(offset) == L'-' && (IsNameStart(At(offset + 1)) || At(offset + 1) == L'-'));
+        return IsNameStart(At(offset)) ||
+               (At(offset) == L'-' && (IsNameStart(At(offset + 1)) || At(offset + 1) == L'-'));
     }
     bool StartsNumber() const {
         const size_t sign = At(0) == L'+' || At(0) == L'-' ? 1 : 0;
@@ -109,8 +111,8 @@ class Tokenizer {
             ++position;
             SkipDigits();
         }
-        const wchar_t e = At(0);
-        if ((e == L'e' || e == L'E') &&
+        const wchar_t exponent = At(0);
+        if ((exponent == L'e' || exponent == L'E') &&
             (IsDigit(At(1)) || ((At(1) == L'+' || At(1) == L'-') && IsDigit(At(2))))) {
             position += 2;
             SkipDigits();
@@ -208,7 +210,8 @@ bool IsFigure(const Token& token) {
 
 std::optional<Arguments> SplitArguments(const std::vector<Token>& tokens) {
     Arguments arguments;
-    arguments.legacy = std::any_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.kind == TokenKind::Comma; });
+    arguments.legacy = std::any_of(tokens.begin(), tokens.end(),
+                                   [](const Token& token) { return token.kind == TokenKind::Comma; });
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
         if (arguments.legacy) {
@@ -284,7 +287,8 @@ using Figures = std::array<double, 4>;
 
 // The figures by the rules, the first three or all four; hue figures as degrees.
 template <size_t Count>
-std::optional<Figures> ReadFigures(const Arguments& arguments, const std::array<std::optional<FigureRule>, Count>& rules) {
+std::optional<Figures> ReadFigures(const Arguments& arguments,
+                                   const std::array<std::optional<FigureRule>, Count>& rules) {
     if (!AlphaFits(arguments, Count))
         return std::nullopt;
     Figures figures{};
@@ -312,15 +316,18 @@ std::optional<ColorRef> Finite(const Coordinates& srgb) {
 // Channels 0..255 or 0%..100%, clamped; rounded on the scale of the levels, so that a half
 // of one, as rgb(127.5 0 0) or 50% is, goes up.
 std::optional<ColorRef> RgbFunction(const Arguments& arguments) {
-    const auto figures = ReadFigures<3>(arguments, {FigureRule{true, true, 255}, FigureRule{true, true, 255},
-                                                    FigureRule{true, true, 255}});
+    const auto figures = ReadFigures<3>(
+        arguments, {FigureRule{true, true, 255}, FigureRule{true, true, 255}, FigureRule{true, true, 255}});
     if (!figures)
         return std::nullopt;
     // Legacy channels are all numbers or all per cents.
-    if (arguments.legacy && !std::all_of(arguments.figures.begin(), arguments.figures.begin() + 3,
-                                         [&](const Token& t) { return t.kind == arguments.figures[0].kind; }))
+    if (arguments.legacy &&
+        !std::all_of(arguments.figures.begin(), arguments.figures.begin() + 3,
+                     [&](const Token& token) { return token.kind == arguments.figures[0].kind; }))
         return std::nullopt;
-    auto level = [](double channel) { return static_cast<int>(std::floor(std::clamp(channel, 0.0, 255.0) + 0.5)); };
+    auto level = [](double channel) {
+        return static_cast<int>(std::floor(std::clamp(channel, 0.0, 255.0) + 0.5));
+    };
     return MakeColorRef(level((*figures)[0]), level((*figures)[1]), level((*figures)[2]));
 }
 
@@ -374,10 +381,11 @@ std::optional<ColorRef> ColorFunction(Arguments arguments) {
     constexpr struct {
         std::wstring_view name;
         PredefinedSpace space;
-    } kSpaces[] = {{L"srgb-linear", PredefinedSpace::SrgbLinear}, {L"display-p3", PredefinedSpace::DisplayP3},
-                   {L"a98-rgb", PredefinedSpace::A98Rgb},         {L"prophoto-rgb", PredefinedSpace::ProphotoRgb},
-                   {L"rec2020", PredefinedSpace::Rec2020},        {L"xyz", PredefinedSpace::XyzD65},
-                   {L"xyz-d50", PredefinedSpace::XyzD50},         {L"xyz-d65", PredefinedSpace::XyzD65}};
+    } kSpaces[] = {
+        {L"srgb-linear", PredefinedSpace::SrgbLinear}, {L"display-p3", PredefinedSpace::DisplayP3},
+        {L"a98-rgb", PredefinedSpace::A98Rgb},         {L"prophoto-rgb", PredefinedSpace::ProphotoRgb},
+        {L"rec2020", PredefinedSpace::Rec2020},        {L"xyz", PredefinedSpace::XyzD65},
+        {L"xyz-d50", PredefinedSpace::XyzD50},         {L"xyz-d65", PredefinedSpace::XyzD65}};
     for (const auto& space : kSpaces)
         if (SameWord(name, space.name))
             return MappedLinear(LinearFromPredefined(space.space, given));
@@ -390,7 +398,7 @@ std::optional<ColorRef> DeviceCmykFunction(const Arguments& arguments) {
     const auto figures = ReadFigures<4>(arguments, {ink, ink, ink, ink});
     if (!figures || (arguments.legacy && arguments.figures.size() != 4))
         return std::nullopt;
-    auto clamped = [&](size_t i) { return std::clamp((*figures)[i], 0.0, 1.0); };
+    auto clamped = [&](size_t index) { return std::clamp((*figures)[index], 0.0, 1.0); };
     return ClippedColor(SrgbFromCmyk(clamped(0), clamped(1), clamped(2), clamped(3)));
 }
 
@@ -411,7 +419,8 @@ std::optional<ColorRef> FunctionColor(std::wstring_view name, const Arguments& a
     constexpr struct {
         std::wstring_view name;
         bool ok, polar;
-    } kLabFunctions[] = {{L"lab", false, false}, {L"lch", false, true}, {L"oklab", true, false}, {L"oklch", true, true}};
+    } kLabFunctions[] = {
+        {L"lab", false, false}, {L"lch", false, true}, {L"oklab", true, false}, {L"oklch", true, true}};
     for (const auto& function : kLabFunctions)
         if (SameWord(name, function.name))
             return LabFunction(arguments, function.ok, function.polar);

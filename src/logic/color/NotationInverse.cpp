@@ -23,7 +23,6 @@ bool Same(const CmykColor& a, const CmykColor& b) {
     return a.cyan == b.cyan && a.magenta == b.magenta && a.yellow == b.yellow && a.black == b.black;
 }
 
-
 int SquaredDistance(ColorRef a, ColorRef b) {
     const int red = RedOf(a) - RedOf(b), green = GreenOf(a) - GreenOf(b), blue = BlueOf(a) - BlueOf(b);
     return red * red + green * green + blue * blue;
@@ -153,7 +152,8 @@ ColorRef ColorWithCmyk(const CmykColor& cmyk, ColorRef near) {
         // can reach it at the least cost.
         int raised = -1, leastCost = std::numeric_limits<int>::max();
         for (int i = 0; i < 3; ++i) {
-            const int cost = (top - wanted[i]) * (top - wanted[i]) - (channels[i] - wanted[i]) * (channels[i] - wanted[i]);
+            const int cost =
+                (top - wanted[i]) * (top - wanted[i]) - (channels[i] - wanted[i]) * (channels[i] - wanted[i]);
             if (highest[i] == top && cost < leastCost) {
                 raised = i;
                 leastCost = cost;
@@ -163,7 +163,8 @@ ColorRef ColorWithCmyk(const CmykColor& cmyk, ColorRef near) {
             continue;
         channels[raised] = top;
         const ColorRef color = MakeColorRef(channels[0], channels[1], channels[2]);
-        if (Same(CmykOf(color), cmyk) && (!best || SquaredDistance(color, near) < SquaredDistance(*best, near)))
+        if (Same(CmykOf(color), cmyk) &&
+            (!best || SquaredDistance(color, near) < SquaredDistance(*best, near)))
             best = color;
     }
     return best.value_or(near);

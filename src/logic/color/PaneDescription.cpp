@@ -24,7 +24,8 @@ constexpr Level kNonText[] = {{300, L"non-text", L"нетекстовые эле
 constexpr ColorRef kWhite = MakeColorRef(255, 255, 255);
 constexpr ColorRef kBlack = MakeColorRef(0, 0, 0);
 
-template <size_t Count> void NameHighestReached(const Level (&levels)[Count], int hundredths, std::wstring& out) {
+template <size_t Count>
+void NameHighestReached(const Level (&levels)[Count], int hundredths, std::wstring& out) {
     for (const Level& level : levels)
         if (hundredths >= level.least) {
             out += out.empty() ? L"" : L", ";
@@ -74,10 +75,11 @@ std::wstring PaneDescription(const std::vector<ColorRef>& colors, size_t pane, s
     if (pane >= colors.size() || active >= colors.size())
         return {};
     const ColorRef color = colors[pane];
-    std::wstring text = NotationName(marked) + (L": " + NotationText(marked, color)) + L"\n" + NameLine(color);
+    std::wstring text =
+        NotationName(marked) + (L": " + NotationText(marked, color)) + L"\n" + NameLine(color);
     if (pane == active)
         return text + Localized(L"\nOn white: ", L"\nНа белом: ") + Contrast(color, kWhite) +
                Localized(L"\nOn black: ", L"\nНа черном: ") + Contrast(color, kBlack);
-    return text + Localized(L"\nContrast with pane ", L"\nКонтраст с панелью ") + std::to_wstring(active + 1) +
-           L": " + Contrast(color, colors[active]);
+    return text + Localized(L"\nContrast with pane ", L"\nКонтраст с панелью ") +
+           std::to_wstring(active + 1) + L": " + Contrast(color, colors[active]);
 }

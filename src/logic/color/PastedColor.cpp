@@ -62,6 +62,7 @@ class Cursor {
         rest.remove_prefix(digits);
         return digits > 0;
     }
+
   private:
     void SkipSpaces() {
         while (!rest.empty() && IsSpace(rest.front()))
