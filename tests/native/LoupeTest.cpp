@@ -1,0 +1,90 @@
+#include "logic/Loupe.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Pixel (x, y) of a screen whose red counts columns and green rows.
+ScreenArea Screen(const PixelRect& area) {
+    ScreenArea capture{area, {}};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            capture.pixels.push_back(ToArgb(MakeColorRef(x, y * 10, 7)));
+    return capture;
+}
+
+TEST(Loupe, APickTakesTheRoundedMeanOfThePixelsOnTheScreen) {
+    const ScreenArea screen = Screen({0, 0, 40, 20});
+    const struct {
+        PixelPoint pointer;
+        int side;
+        ColorRef mean;
+    } cases[] = {
+        {{5, 5}, 1, MakeColorRef(5, 50, 7)},
+        {{5, 5}, 3, MakeColorRef(5, 50, 7)},
+        {{5, 5}, 5, MakeColorRef(5, 50, 7)},
+        {{0, 0}, 3, MakeColorRef(1, 5, 7)},      // 0.5 and 5: four pixels of nine on the screen
+        {{39, 19}, 3, MakeColorRef(39, 185, 7)}, // 38.5 of columns 38 and 39, rounded up
+        {{0, 10}, 5, MakeColorRef(1, 100, 7)},   // columns 0..2
+    };
+    for (const auto& item : cases)
+        EXPECT_EQ(ToColorRef(MeanColor(screen, SampleSquare(item.pointer, item.side))), item.mean)
+            << item.pointer.x << "," << item.pointer.y << " side " << item.side;
+    EXPECT_EQ(MeanColor(screen, SampleSquare({-9, -9}, 5)), (Argb{0xFF000000}));
+}
+
+TEST(Loupe, ShowsAnOddSquareOfPixelsWithThePointersInTheMiddleAtEveryScale) {
+    for (int dpi : {96, 120, 144, 192})
+        for (int factor : kZoomFactors) {
+            SCOPED_TRACE("dpi " + std::to_string(dpi) + " x" + std::to_string(factor));
+            const LoupeView view = LoupeViewAround({100, 50}, dpi, factor);
+            EXPECT_EQ(view.block, ZoomBlockAt(dpi, factor));
+            EXPECT_EQ(view.source.Width() % 2, 1);
+            EXPECT_EQ(view.source.Width(), view.source.Height());
+            EXPECT_GE(view.source.Width(), 5); // room for the widest sample's frame
+            EXPECT_EQ(view.source.left + view.source.Width() / 2, 100);
+            EXPECT_EQ(view.source.top + view.source.Height() / 2, 50);
+            const int shown = view.source.Width() * view.block;
+            EXPECT_LE(shown, view.side);
+            EXPECT_GT(shown + 2 * view.block, view.side);
+            EXPECT_EQ(2 * view.margin + shown, view.side - (view.side - shown) % 2);
+            // The frame lies round the middle pixel, or the square, block for block.
+            const PixelRect one = FramedSquare(view, 1);
+            EXPECT_EQ(one.left, view.margin + view.source.Width() / 2 * view.block);
+            EXPECT_EQ(one.Width(), view.block);
+            EXPECT_EQ(FramedSquare(view, 5).left, one.left - 2 * view.block);
+            EXPECT_EQ(FramedSquare(view, 5).Width(), 5 * view.block);
+        }
+}
+
+TEST(Loupe, SitsBesideWhatItShowsWhollyOnTheMonitor) {
+    const PixelRect monitor{-1920, 0, 0, 1080};
+    const auto clear = [](PixelPoint p) { return SampleSquare(p, 61); };
+    const struct {
+        PixelPoint pointer;
+        PixelRect place;
+    } cases[] = {
+        {{-1000, 500}, {-1000 + 31 + 16, 516, -1000 + 31 + 16 + 120, 516 + 160}}, // right
+        {{-60, 500}, {-60 - 30 - 16 - 120, 516, -60 - 30 - 16, 516 + 160}},       // left, at the right edge
+        {{-1000, 1070}, {-1000 + 47, 1080 - 160, -1000 + 47 + 120, 1080}},        // held up at the bottom
+        {{-1920, 0}, {-1920 + 47, 16, -1920 + 167, 176}},                         // the corner
+    };
+    for (const auto& item : cases) {
+        const PixelRect place = LoupePlace(item.pointer, 120, 160, clear(item.pointer), monitor, 16);
+        EXPECT_EQ(place, item.place) << item.pointer.x << "," << item.pointer.y;
+        EXPECT_TRUE(Intersect(place, clear(item.pointer)).IsEmpty());
+    }
+    // Too narrow for either side: below it, or above it near the bottom.
+    const PixelRect narrow{0, 0, 200, 1000};
+    EXPECT_EQ(LoupePlace({100, 100}, 120, 160, clear({100, 100}), narrow, 16),
+              (PixelRect{80, 147, 200, 307}));
+    EXPECT_EQ(LoupePlace({100, 900}, 120, 160, clear({100, 900}), narrow, 16),
+              (PixelRect{80, 694, 200, 854}));
+}
+
+TEST(Loupe, TextGivesTheColourInTheMarkedNotationAndThePlace) {
+    EXPECT_EQ(LoupeText(ColorNotation::Hex, MakeColorRef(255, 128, 0), {-12, 340}), L"FF8000\n-12, 340");
+    EXPECT_EQ(LoupeText(ColorNotation::Rgb, MakeColorRef(1, 2, 3), {0, 0}), L"1, 2, 3\n0, 0");
+}
+
+} // namespace
