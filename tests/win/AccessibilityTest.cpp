@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 #include "app/Slider.h"
 #include "color/InfoCtrl.h"
+#include "display/LoupeWindow.h"
 #include "logic/ToolButtonTips.h"
 #include "ui/PanelCtrl.h"
 
@@ -54,6 +55,18 @@ class Accessibility : public ::testing::Test {
 };
 
 std::vector<Accessibility::Event> Accessibility::events;
+
+// Named by the text it shows; a move is announced once the pointer has come to rest there.
+TEST_F(Accessibility, TheLoupeIsNamedByItsTextAndAnnouncesAPixelComeToRest) {
+    LoupeWindow loupe;
+    loupe.SetOwner(host.Hwnd());
+    const LoupeWindow::Look look{kZoomFactor, 1, ColorNotation::Rgb, {}};
+    loupe.Follow({10, 10}, look);
+    loupe.Follow({11, 10}, look);
+    EXPECT_TRUE(Heard(EVENT_OBJECT_NAMECHANGE, loupe.Hwnd()));
+    const std::wstring name = AccessibleReader(loupe.Hwnd()).Name();
+    EXPECT_EQ(name.substr(name.size() - 8), L", 11, 10") << std::string(name.begin(), name.end());
+}
 
 TEST_F(Accessibility, ToolButtonsArePushButtonsNamedByTheirTipsPressedWhileLatchedDown) {
     PanelCtrl panel;
