@@ -140,6 +140,8 @@ if(TINTRA_HAVE_GTEST)
   endfunction()
   tintra_driver(tintra_control tests/e2e/TintraControl.cpp tests/e2e/PatternWindow.cpp)
   tintra_driver(soak tests/e2e/soak/Soak.cpp)
+  # Measured by `make bench`, never run as a test: it drives a running Tintra as the tests do.
+  tintra_driver(loupe_bench bench/LoupeBench.cpp tests/e2e/PatternWindow.cpp)
   target_link_libraries(soak PRIVATE psapi oleacc ole32 oleaut32 ntdll)
   add_executable(stand_in_browser WIN32 tests/e2e/soak/StandInBrowser.cpp)
   if(MINGW)

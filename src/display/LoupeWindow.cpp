@@ -1,11 +1,9 @@
 #include "LoupeWindow.h"
 
 #include "../logic/DpiScaling.h"
-#include "../ui/Pictures.h"
 #include "../win/Colors.h"
 #include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
-#include "ScreenCopy.h"
 
 #include <oleacc.h>
 
@@ -15,46 +13,27 @@ namespace {
 constexpr int kTextSize = 12;
 constexpr int kLineHeight = 15;
 constexpr int kTextLines = 2;
-constexpr ColorRef kFaceColor = MakeColorRef(240, 240, 240);
-constexpr ColorRef kBorderColor = MakeColorRef(40, 40, 40);
-constexpr ColorRef kDarkRing = MakeColorRef(0, 0, 0);
-constexpr ColorRef kLightRing = MakeColorRef(255, 255, 255);
-constexpr Argb kTextColor{0xFF000000};
-
-// The four sides of a ring of that width round the rectangle, outside it.
-void AddRing(std::vector<ui::FilledArea>& fills, const PixelRect& inner, int width, ColorRef color) {
-    const PixelRect outer{inner.left - width, inner.top - width, inner.right + width, inner.bottom + width};
-    fills.push_back({{outer.left, outer.top, outer.right, inner.top}, color});
-    fills.push_back({{outer.left, inner.bottom, outer.right, outer.bottom}, color});
-    fills.push_back({{outer.left, inner.top, inner.left, inner.bottom}, color});
-    fills.push_back({{inner.right, inner.top, outer.right, inner.bottom}, color});
-}
-
-PixelRect Moved(const PixelRect& rect, int dx, int dy) {
-    return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
-}
+constexpr COLORREF kTextColor = RGB(0, 0, 0);
 
 } // namespace
 
-// A pop-up of its own: no caption, no taskbar button (owned, a tool window), never activated,
-// and transparent to the mouse, which the waiting picker holds anyway.
+// A pop-up of its own: no caption, no taskbar button (owned, a tool window), never activated.
+// Clicks never reach it, since the waiting picker holds the mouse; WS_EX_TRANSPARENT would add
+// nothing but made every move cost three times as much under Wine.
 bool LoupeWindow::Make() {
     if (Hwnd())
         return true;
     return Create(nullptr, nullptr, WS_POPUP, RECT{0, 0, 1, 1}, owner, 0,
-                  WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TRANSPARENT);
+                  WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST);
 }
 
 void LoupeWindow::Follow(PixelPoint at, const Look& look) {
     if (!Make())
         return;
+    if (!FindMonitor(at))
+        return;
     pointer = at;
     shownLook = look;
-    const HMONITOR monitor = MonitorFromPoint(win::ToPOINT(at), MONITOR_DEFAULTTONEAREST);
-    MONITORINFO info{sizeof(info)};
-    if (!GetMonitorInfoW(monitor, &info))
-        return;
-    dpi = win::MonitorDpi(monitor);
     view = LoupeViewAround(at, dpi, look.factor);
     const int padding = ScaleToDpi(kLoupePadding, dpi);
     const int width = view.side + 2 * padding;
@@ -66,18 +45,52 @@ void LoupeWindow::Follow(PixelPoint at, const Look& look) {
             : PixelRect{std::min(shown.left, look.keepClear.left), std::min(shown.top, look.keepClear.top),
                         std::max(shown.right, look.keepClear.right),
                         std::max(shown.bottom, look.keepClear.bottom)};
-    const PixelRect place = LoupePlace(at, width, height, keepClear, win::ToPixelRect(info.rcMonitor),
-                                       ScaleToDpi(kLoupeGap, dpi));
+    const PixelRect place = LoupePlace(at, width, height, keepClear, monitor, ScaleToDpi(kLoupeGap, dpi));
     const bool wasShown = IsShown();
-    SetWindowPos(Hwnd(), HWND_TOPMOST, place.left, place.top, place.Width(), place.Height(),
-                 SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_SHOWWINDOW);
-    if (!FitCanvasToClient() && !canvas)
-        CreateCanvas();
+    // Shown above every window once; after that each move only moves it, which costs less.
+    const UINT shownAlready =
+        wasShown && win::ScreenRect(Hwnd()).Width() == width ? SWP_NOSIZE | SWP_NOZORDER : SWP_SHOWWINDOW;
+    SetWindowPos(Hwnd(), HWND_TOPMOST, place.left, place.top, width, height,
+                 SWP_NOACTIVATE | SWP_NOCOPYBITS | shownAlready);
+    if (!FitCanvas(width, height))
+        return;
     Refresh();
     if (!wasShown) {
         atLastTick = announced = at;
         SetTimer(Hwnd(), kRefreshTimer, kRefreshMs, nullptr);
     }
+}
+
+bool LoupeWindow::FindMonitor(PixelPoint at) {
+    if (font && monitor.Contains(at))
+        return true;
+    const HMONITOR found = MonitorFromPoint(win::ToPOINT(at), MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{sizeof(info)};
+    if (!GetMonitorInfoW(found, &info))
+        return false;
+    monitor = win::ToPixelRect(info.rcMonitor);
+    dpi = win::MonitorDpi(found);
+    font.reset(CreateFontW(-ScaleToDpi(kTextSize, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH, L"Arial"));
+    return font.get() != nullptr;
+}
+
+bool LoupeWindow::FitCanvas(int width, int height) {
+    if (canvas && width == canvasWidth && height == canvasHeight)
+        return true;
+    const win::WindowDc window(Hwnd());
+    if (!canvasDc)
+        canvasDc.reset(CreateCompatibleDC(window.get()));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    canvas.reset(canvasDc ? CreateDIBSection(canvasDc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0)
+                          : nullptr);
+    canvasBits = static_cast<Argb*>(bits);
+    canvasWidth = canvas && bits ? width : 0;
+    canvasHeight = canvas && bits ? height : 0;
+    return canvasWidth != 0;
 }
 
 void LoupeWindow::Hide() {
@@ -90,11 +103,12 @@ void LoupeWindow::Hide() {
 // Only the pixels that are on a screen are read; the rest of the picture shows black.
 void LoupeWindow::Refresh() {
     capture = ScreenArea{Intersect(view.source, VirtualScreen()), {}};
-    if (!capture.area.IsEmpty() && !CopyScreenArea(capture.area, capture))
+    if (!capture.area.IsEmpty() && !screen.Copy(capture.area, capture))
         capture = ScreenArea{};
     const Argb mean = MeanColor(capture, SampleSquare(pointer, shownLook.sampleSide));
     text = LoupeText(shownLook.notation, ToColorRef(mean), pointer);
-    CanvasChanged();
+    DrawCanvas();
+    Invalidate(false);
 }
 
 // The picture is read anew every tick; once the pointer has stayed a tick on another pixel than
@@ -109,39 +123,23 @@ void LoupeWindow::OnTimer() {
 }
 
 void LoupeWindow::DrawCanvas() {
-    const auto width = static_cast<int>(canvas->GetWidth());
-    const auto height = static_cast<int>(canvas->GetHeight());
-    const int padding = ScaleToDpi(kLoupePadding, dpi);
-    const PixelRect square{padding, padding, padding + view.side, padding + view.side};
-    ui::FillAreas(canvas.get(), {{{0, 0, width, height}, kBorderColor},
-                                 {{1, 1, width - 1, height - 1}, kFaceColor},
-                                 {square, kBorderColor}});
-    const ZoomView zoom = view.AsZoomView();
-    if (!picture || static_cast<int>(picture->GetWidth()) != zoom.width)
-        picture = ui::MakeCanvas(zoom.width, zoom.height);
-    if (picture) {
-        ui::WritePixels(picture.get(), Magnify(capture, zoom));
-        Gdiplus::Graphics graphics(canvas.get());
-        ui::DrawPicture(graphics, picture.get(), padding + view.margin, padding + view.margin);
-        const Gdiplus::Font font(L"Arial", static_cast<float>(ScaleToDpi(kTextSize, dpi)),
-                                 Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
-        const Gdiplus::SolidBrush brush(win::ToGdiplusColor(kTextColor));
-        Gdiplus::StringFormat format;
-        format.SetAlignment(Gdiplus::StringAlignmentCenter);
-        const Gdiplus::RectF lines(0.0f, static_cast<float>(square.bottom + padding),
-                                   static_cast<float>(width),
-                                   static_cast<float>(height - square.bottom - padding));
-        graphics.DrawString(text.c_str(), -1, &font, lines, &format, &brush);
-    }
-    // The rings lie outside the framed square, over the neighbours' edges: the colour inside stays whole.
-    const int ring = ScaleToDpi(kLoupeRing, dpi);
-    const PixelRect framed = Moved(FramedSquare(view, shownLook.sampleSide), padding, padding);
-    std::vector<ui::FilledArea> rings;
-    AddRing(rings, framed, ring, kDarkRing);
-    AddRing(rings,
-            PixelRect{framed.left - ring, framed.top - ring, framed.right + ring, framed.bottom + ring}, ring,
-            kLightRing);
-    ui::FillAreas(canvas.get(), rings);
+    const std::vector<Argb> face =
+        LoupeFace(capture, view, shownLook.sampleSide, dpi, canvasWidth, canvasHeight);
+    std::copy(face.begin(), face.end(), canvasBits);
+    const int textTop = 2 * ScaleToDpi(kLoupePadding, dpi) + view.side;
+    RECT lines{0, textTop, canvasWidth, canvasHeight};
+    const win::SelectScope bitmap(canvasDc.get(), canvas.get());
+    const win::SelectScope textFont(canvasDc.get(), font.get());
+    SetBkMode(canvasDc.get(), TRANSPARENT);
+    SetTextColor(canvasDc.get(), kTextColor);
+    DrawTextW(canvasDc.get(), text.c_str(), -1, &lines, DT_CENTER | DT_NOPREFIX);
+    GdiFlush();
+}
+
+void LoupeWindow::OnPaint() {
+    const win::PaintScope paint(Hwnd());
+    const win::SelectScope bitmap(canvasDc.get(), canvas.get());
+    BitBlt(paint.get(), 0, 0, canvasWidth, canvasHeight, canvasDc.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT LoupeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -154,15 +152,20 @@ LRESULT LoupeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == kRefreshTimer)
             OnTimer();
         return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
     case WM_GETOBJECT:
         return OnGetObject(wParam, lParam);
     }
-    return CanvasWindow::HandleMessage(message, wParam, lParam);
+    return DefaultProc(message, wParam, lParam);
 }
 
 // Its name is what it shows, the two lines as one.
 win::AccessibleFacts LoupeWindow::DescribeAccessible(long item) const {
-    win::AccessibleFacts facts = CanvasWindow::DescribeAccessible(item);
+    win::AccessibleFacts facts = Window::DescribeAccessible(item);
     facts.name = text;
     if (const size_t lineEnd = facts.name.find(L'\n'); lineEnd != std::wstring::npos)
         facts.name.replace(lineEnd, 1, L", ");

@@ -1,7 +1,8 @@
 #pragma once
 #include "../logic/Loupe.h"
-#include "../ui/CanvasWindow.h"
 #include "../win/Handles.h"
+#include "../win/Window.h"
+#include "ScreenCopy.h"
 
 #include <string>
 
@@ -10,7 +11,11 @@
 // take and the pointer's place. It never takes the activation, the focus or a click, and it
 // never covers the pixels it shows, so reading the screen around the pointer never sees it.
 // The window is made when it is first shown.
-class LoupeWindow : public ui::CanvasWindow {
+//
+// It redraws on every move of the pointer, so its canvas is a GDI bitmap whose pixels are
+// written directly and whose text GDI draws, not a GDI+ picture as the other controls': under
+// Wine GDI+'s text and its locking of pixels cost more than the screen copy they show.
+class LoupeWindow : public win::Window {
   public:
     LoupeWindow() = default;
     LoupeWindow(const LoupeWindow&) = delete;
@@ -36,12 +41,16 @@ class LoupeWindow : public ui::CanvasWindow {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void DrawCanvas() override;
 
   private:
     bool Make();
-    // Reads the screen around the pointer again and redraws; the text follows.
+    // The monitor under the pointer, asked again only once the pointer has left it.
+    bool FindMonitor(PixelPoint at);
+    bool FitCanvas(int width, int height);
+    // Reads the screen around the pointer again and draws the canvas anew; the text follows.
     void Refresh();
+    void DrawCanvas();
+    void OnPaint();
     void OnTimer();
     // Reading again at rest: what the screen shows may change under a still pointer.
     static constexpr UINT_PTR kRefreshTimer = 1;
@@ -51,10 +60,18 @@ class LoupeWindow : public ui::CanvasWindow {
     Look shownLook{};
     PixelPoint pointer{};
     int dpi = kBaseDpi;
+    PixelRect monitor{};
     LoupeView view{};
+    ScreenReader screen;
     ScreenArea capture;
-    win::BitmapPtr picture;
     std::wstring text;
+    // Top-down 32-bit rows of the window's client size.
+    win::MemoryDc canvasDc;
+    win::BitmapHandle canvas;
+    Argb* canvasBits = nullptr;
+    int canvasWidth = 0;
+    int canvasHeight = 0;
+    win::FontHandle font; // at the monitor's scale
     // The pointer's place at the last tick, and the place last announced to screen readers.
     PixelPoint atLastTick{};
     PixelPoint announced{};

@@ -16,6 +16,27 @@ PixelRect At(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }
 
+PixelRect Grown(const PixelRect& rect, int by) {
+    return {rect.left - by, rect.top - by, rect.right + by, rect.bottom + by};
+}
+
+// A picture of that width, rows top first, filled over the rectangle where the two meet.
+void Fill(std::vector<Argb>& image, int width, const PixelRect& area, Argb color) {
+    const auto height = static_cast<int>(image.size()) / width;
+    const PixelRect filled = Intersect(area, {0, 0, width, height});
+    for (int y = filled.top; y < filled.bottom; ++y)
+        std::fill_n(image.begin() + y * width + filled.left, filled.Width(), color);
+}
+
+// A ring of that width outside the rectangle.
+void Ring(std::vector<Argb>& image, int width, const PixelRect& inner, int ringWidth, Argb color) {
+    const PixelRect outer = Grown(inner, ringWidth);
+    Fill(image, width, {outer.left, outer.top, outer.right, inner.top}, color);
+    Fill(image, width, {outer.left, inner.bottom, outer.right, outer.bottom}, color);
+    Fill(image, width, {outer.left, inner.top, inner.left, inner.bottom}, color);
+    Fill(image, width, {inner.right, inner.top, outer.right, inner.bottom}, color);
+}
+
 bool Holds(const PixelRect& outer, const PixelRect& inner) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
@@ -64,6 +85,26 @@ PixelRect FramedSquare(const LoupeView& view, int sampleSide) {
     const int first = view.margin + (view.source.Width() - sampleSide) / 2 * view.block;
     const int length = sampleSide * view.block;
     return At(first, first, length, length);
+}
+
+std::vector<Argb> LoupeFace(const ScreenArea& capture, const LoupeView& view, int sampleSide, int dpi,
+                            int width, int height) {
+    std::vector<Argb> image(static_cast<size_t>(width) * static_cast<size_t>(height), kLoupeBorder);
+    Fill(image, width, Grown({0, 0, width, height}, -1), kLoupeFace);
+    const int padding = ScaleToDpi(kLoupePadding, dpi);
+    Fill(image, width, At(padding, padding, view.side, view.side), kLoupeBorder);
+    const ZoomView zoom = view.AsZoomView();
+    const std::vector<Argb> magnified = Magnify(capture, zoom);
+    const int left = padding + view.margin;
+    for (int y = 0; y < zoom.height && padding + view.margin + y < height; ++y)
+        std::copy_n(magnified.begin() + y * zoom.width, std::min(zoom.width, width - left),
+                    image.begin() + (padding + view.margin + y) * width + left);
+    const int ring = ScaleToDpi(kLoupeRing, dpi);
+    const PixelRect framed = FramedSquare(view, sampleSide);
+    const PixelRect square = At(padding + framed.left, padding + framed.top, framed.Width(), framed.Height());
+    Ring(image, width, square, ring, kLoupeDarkRing);
+    Ring(image, width, Grown(square, ring), ring, kLoupeLightRing);
+    return image;
 }
 
 PixelRect LoupePlace(PixelPoint pointer, int width, int height, const PixelRect& keepClear,

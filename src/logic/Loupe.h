@@ -7,6 +7,7 @@
 #include "ZoomGeometry.h"
 
 #include <string>
+#include <vector>
 
 // The sides of the square a pick averages, as the options offer them; 1 takes the one pixel.
 constexpr int kSampleSides[] = {1, 3, 5};
@@ -41,6 +42,19 @@ struct LoupeView {
 LoupeView LoupeViewAround(PixelPoint pointer, int dpi, int factor);
 // The sampled square around the pointer in the square's coordinates, for its frame.
 PixelRect FramedSquare(const LoupeView& view, int sampleSide);
+
+// The colours of the loupe's face, the dark ring and the light one round the framed square.
+constexpr Argb kLoupeFace{0xFFF0F0F0};
+constexpr Argb kLoupeBorder{0xFF282828};
+constexpr Argb kLoupeDarkRing{0xFF000000};
+constexpr Argb kLoupeLightRing{0xFFFFFFFF};
+
+// The loupe's face of that size without its text, rows top first: a one-pixel border round the
+// face, the square at the padding dark where the picture leaves a margin, the magnified pixels
+// (black off the capture), and round the sampled square the two rings, the dark one inside,
+// over the neighbours' edges so that the colour inside stays whole.
+std::vector<Argb> LoupeFace(const ScreenArea& capture, const LoupeView& view, int sampleSide, int dpi,
+                            int width, int height);
 
 // Where a loupe of that size sits beside the pointer: right of the area it must keep clear,
 // else left of it, below or above, at the pointer's height (or its column), moved along that
