@@ -10,8 +10,9 @@
 #include <utility>
 
 ScreenPicker::ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay, PanelCtrl& panel,
-                           ColorSink sink)
-    : owner(ownerWindow), display(colorDisplay), toolPanel(panel), setCurrentColor(std::move(sink)) {}
+                           ColorSink sink, LoupeWindow::PointerSource pointerSource)
+    : owner(ownerWindow), display(colorDisplay), toolPanel(panel), setCurrentColor(std::move(sink)),
+      pointerNow(std::move(pointerSource)) {}
 
 void ScreenPicker::SetOptions(bool loupeOn, int sampleSide) {
     loupeFlag = loupeOn;
@@ -171,7 +172,7 @@ void ScreenPicker::ShowLoupe(POINT screenPoint) {
         return;
     }
     const PixelPoint pointer = win::ToPixelPoint(screenPoint);
-    loupe.SetOwner(owner.Hwnd());
+    loupe.SetOwner(owner.Hwnd(), pointerNow);
     loupe.Follow(pointer,
                  {display.GetZoomFactor(), pickingFlag ? sample : 1, display.GetNotation(),
                   zoomPickingFlag ? ZoomCaptureArea(pointer, win::WindowDpi(display.Hwnd())) : PixelRect{}});

@@ -21,8 +21,10 @@ class ScreenPicker {
   public:
     using ColorSink = std::function<void(ColorRef)>;
 
-    // The owner is the main window, which takes the capture; picked colours go to the sink.
-    ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay, PanelCtrl& panel, ColorSink sink);
+    // The owner is the main window, which takes the capture; picked colours go to the sink; the
+    // loupe asks the pointer's place of the source.
+    ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay, PanelCtrl& panel, ColorSink sink,
+                 LoupeWindow::PointerSource pointerSource = {});
 
     // After the tool panel has flipped the button: down starts the mode, up ends it.
     void OnPickerCommand();
@@ -68,6 +70,7 @@ class ScreenPicker {
     CColorDisplay& display;
     PanelCtrl& toolPanel;
     ColorSink setCurrentColor;
+    LoupeWindow::PointerSource pointerNow;
     bool pickingFlag = false;
     bool zoomPickingFlag = false;
     // Set while the mode itself lets go of or takes the capture, which ends no mode.

@@ -556,15 +556,22 @@ bool CTintraDlg::TakesBeforeChildren(const MSG& msg) {
     }
     // The keys act where the keys before them put the pointer, or where the mouse has put it since;
     // the wheel keeps the pixel under the place it was turned at.
-    POINT reported;
-    if (msg.message == WM_KEYDOWN && GetCursorPos(&reported))
-        return OnPickingKey(static_cast<unsigned>(msg.wParam), IsRepeatedKeyDown(msg.lParam),
-                            win::ToPOINT(keyedPointer.Current(win::ToPixelPoint(reported))), viewing);
+    if (msg.message == WM_KEYDOWN)
+        if (const std::optional<PixelPoint> pointer = PointerNow())
+            return OnPickingKey(static_cast<unsigned>(msg.wParam), IsRepeatedKeyDown(msg.lParam),
+                                win::ToPOINT(*pointer), viewing);
     if (msg.message != WM_MOUSEWHEEL)
         return false;
     if (const int steps = wheelSteps.Add(GET_WHEEL_DELTA_WPARAM(msg.wParam)))
         StepZoom(steps, msg.pt, viewing);
     return true;
+}
+
+std::optional<PixelPoint> CTintraDlg::PointerNow() {
+    POINT reported;
+    if (!GetCursorPos(&reported))
+        return std::nullopt;
+    return keyedPointer.Current(win::ToPixelPoint(reported));
 }
 
 // In the view about the pixel under the pointer; while a picker waits, the factor the loupe shows.

@@ -22,6 +22,7 @@
 #include "Slider.h"
 
 #include <array>
+#include <optional>
 
 // The main window: owns every child, holds the current colour and the picking modes.
 class CTintraDlg : public win::Dialog {
@@ -69,6 +70,9 @@ class CTintraDlg : public win::Dialog {
     void ShowAsCurrent(ColorRef color);
     bool OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer, bool viewing);
     void StepZoom(int steps, POINT screenPoint, bool viewing);
+    // Where the picking keys put the pointer, or where the mouse has put it since; nothing when
+    // the system does not say.
+    std::optional<PixelPoint> PointerNow();
     // The rest of the click whose input (a press or a release) has just ended a dialog or a
     // mode is passed over: it must not reach the window that lies under it now.
     void PassOverRestOfClick(const MSG& ending);
@@ -97,7 +101,8 @@ class CTintraDlg : public win::Dialog {
     ColorRef panelColor;
     win::BrushHandle backgroundBrush;
     // The picking modes, their capture and the system cursors they replace.
-    ScreenPicker picker{*this, colorDisplay, toolPanel, [this](ColorRef color) { SetCurrentColor(color); }};
+    ScreenPicker picker{*this, colorDisplay, toolPanel, [this](ColorRef color) { SetCurrentColor(color); },
+                        [this] { return PointerNow(); }};
     HICON icon;
     Channels lastSliderValues{};
     std::array<UButton, kChannels> lockButtons;

@@ -111,10 +111,14 @@ void LoupeWindow::Refresh() {
     Invalidate(false);
 }
 
-// The picture is read anew every tick; once the pointer has stayed a tick on another pixel than
-// the one last announced, screen readers are told the new name.
+// The picture is read anew every tick, where the pointer is now; once the pointer has stayed a tick on
+// another pixel than the one last announced, screen readers are told the new name.
 void LoupeWindow::OnTimer() {
-    Refresh();
+    const std::optional<PixelPoint> now = pointerNow ? pointerNow() : std::nullopt;
+    if (now && !(*now == pointer))
+        Follow(*now, shownLook);
+    else
+        Refresh();
     if (pointer == atLastTick && !(pointer == announced)) {
         announced = pointer;
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Hwnd(), OBJID_CLIENT, CHILDID_SELF);

@@ -4,7 +4,10 @@
 #include "../win/Window.h"
 #include "ScreenCopy.h"
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 // The small window beside the pointer while a picker waits: the pixels around the pointer
 // magnified, the pixel or the sampled square framed, and beneath them the colour a click would
@@ -34,8 +37,14 @@ class LoupeWindow : public win::Window {
     void Follow(PixelPoint pointer, const Look& look);
     void Hide();
     bool IsShown() const { return Hwnd() && IsWindowVisible(Hwnd()); }
-    // The owner for the window once it is made: it stays above its owner.
-    void SetOwner(HWND window) { owner = window; }
+    // Where the pointer is now, asked at every tick: a move whose report came late, or that
+    // brought none, is caught up with there. Without one the loupe stays where it was put.
+    using PointerSource = std::function<std::optional<PixelPoint>()>;
+    // The owner for the window once it is made, which it stays above, and where the pointer is.
+    void SetOwner(HWND window, PointerSource source = {}) {
+        owner = window;
+        pointerNow = std::move(source);
+    }
 
     win::AccessibleFacts DescribeAccessible(long item) const override;
 
@@ -57,6 +66,7 @@ class LoupeWindow : public win::Window {
     static constexpr UINT kRefreshMs = 100;
 
     HWND owner = nullptr;
+    PointerSource pointerNow;
     Look shownLook{};
     PixelPoint pointer{};
     int dpi = kBaseDpi;

@@ -106,27 +106,34 @@ class Picking : public WithTintra<> {
     // The loupe shows the pattern around that pixel at the factor (the framed middle block and
     // those two to either side), names its colour and place, keeps clear of the pixels it shows
     // and of `clear`, lies on the screen and is not the active window.
-    bool LoupeShows(POINT at, int factor = kZoomFactor, const PixelRect& clear = {}) const {
+    ::testing::AssertionResult LoupeShows(POINT at, int factor = kZoomFactor,
+                                          const PixelRect& clear = {}) const {
         const POINT screen = pattern.ScreenPointOf(at.x, at.y);
         const LoupeView view = LoupeViewAround({screen.x, screen.y}, 96, factor);
         const PixelRect middle = FramedSquare(view, 1);
         const std::wstring name = NotationText(ColorNotation::Colref, PatternWindow::ColorAt(at.x, at.y)) +
                                   L", " + std::to_wstring(screen.x) + L", " + std::to_wstring(screen.y);
-        return WaitFor([&] {
+        std::string seen = "no loupe";
+        const bool shows = WaitFor([&] {
             const HWND loupe = Loupe();
             if (!loupe)
                 return false;
             const PixelRect place = win::ScreenRect(loupe);
+            const std::wstring named = AccessibleReader(loupe).Name();
+            seen = "the loupe at " + std::to_string(place.left) + "," + std::to_string(place.top) +
+                   " named " + Utf8(named);
             for (int dx : {-2, 0, 2})
                 if (win::ToColorRef(
                         ScreenPixel(loupe, kLoupePadding + middle.left + dx * view.block + view.block / 2,
                                     kLoupePadding + middle.top + view.block / 2)) !=
                     PatternWindow::ColorAt(at.x + dx, at.y))
                     return false;
+            seen += ", its pixels right";
             return Intersect(place, view.source).IsEmpty() && Intersect(place, clear).IsEmpty() &&
                    Intersect(place, VirtualScreenRect()) == place && GetForegroundWindow() != loupe &&
-                   AccessibleReader(loupe).Name() == name;
+                   named == name;
         });
+        return shows ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << seen;
     }
     static PixelRect VirtualScreenRect() {
         const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);

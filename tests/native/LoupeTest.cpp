@@ -1,3 +1,4 @@
+#include "logic/DpiScaling.h"
 #include "logic/Loupe.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,25 @@ TEST(Loupe, ShowsAnOddSquareOfPixelsWithThePointersInTheMiddleAtEveryScale) {
             EXPECT_EQ(FramedSquare(view, 5).left, one.left - 2 * view.block);
             EXPECT_EQ(FramedSquare(view, 5).Width(), 5 * view.block);
         }
+}
+
+// The sampled square keeps its colours whole inside a dark ring inside a light one, at every scale.
+TEST(Loupe, FaceFramesTheSampledSquareWithADarkAndALightRing) {
+    for (int dpi : {96, 144}) {
+        const LoupeView view = LoupeViewAround({20, 10}, dpi, kZoomFactor);
+        const int padding = ScaleToDpi(kLoupePadding, dpi), ring = ScaleToDpi(kLoupeRing, dpi);
+        const int width = view.side + 2 * padding, height = view.side + 40;
+        const std::vector<Argb> face = LoupeFace(Screen({0, 0, 40, 20}), view, 3, dpi, width, height);
+        const auto at = [&](int x, int y) { return face[static_cast<size_t>(y * width + x)]; };
+        const PixelRect framed = FramedSquare(view, 3);
+        const int x = padding + framed.left, y = padding + framed.top + framed.Height() / 2;
+        EXPECT_EQ(at(x, y), ToArgb(MakeColorRef(19, 100, 7))) << dpi;
+        EXPECT_EQ(at(x - 1, y), kLoupeDarkRing) << dpi;
+        EXPECT_EQ(at(x - ring - 1, y), kLoupeLightRing) << dpi;
+        EXPECT_EQ(at(x - 2 * ring - 1, y), ToArgb(MakeColorRef(18, 100, 7))) << dpi;
+        EXPECT_EQ(at(0, 0), kLoupeBorder);
+        EXPECT_EQ(at(1, 1), kLoupeFace);
+    }
 }
 
 TEST(Loupe, SitsBesideWhatItShowsWhollyOnTheMonitor) {
