@@ -349,11 +349,10 @@ TEST_F(Picking, TheHotkeyRestoresTintraAndStartsAndEndsThePickerButNotOverADialo
     }));
     PressChord({VK_CONTROL, VK_MENU}, 'P');
     EXPECT_TRUE(WaitFor([&] { return !tintra.HoldsMouse() && !IsDown(IDC_BUTTON_PICKER); }));
-    ASSERT_TRUE(
-        PressKeyFor('O', "the options open", [&] { return OwnedWindow(tintra.MainWindow()) != nullptr; }));
+    ASSERT_TRUE(PressKeyFor('A', "the about box open", [&] { return OwnedWindow(tintra.MainWindow()) != nullptr; }));
     PressChord({VK_CONTROL, VK_MENU}, 'P');
     ASSERT_TRUE(
-        PressKeyFor(VK_ESCAPE, "the options closed", [&] { return !OwnedWindow(tintra.MainWindow()); }));
+        PressKeyFor(VK_ESCAPE, "the about box closed", [&] { return !OwnedWindow(tintra.MainWindow()); }));
     EXPECT_TRUE(RedLockLatchesAfterwards());
     EXPECT_FALSE(tintra.HoldsMouse());
     EXPECT_FALSE(IsDown(IDC_BUTTON_PICKER));
