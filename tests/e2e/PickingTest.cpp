@@ -1,5 +1,6 @@
 #include "../win/AccessibleReader.h"
 #include "Driver.h"
+#include "display/ScreenCopy.h"
 #include "PatternWindow.h"
 #include "logic/ClipboardText.h"
 #include "logic/ColorNotation.h"
@@ -120,25 +121,18 @@ class Picking : public WithTintra<> {
                 return false;
             const PixelRect place = win::ScreenRect(loupe);
             const std::wstring named = AccessibleReader(loupe).Name();
-            seen = "the loupe at " + std::to_string(place.left) + "," + std::to_string(place.top) +
-                   " named " + Utf8(named);
+            seen = "the loupe named " + Utf8(named);
             for (int dx : {-2, 0, 2})
                 if (win::ToColorRef(
                         ScreenPixel(loupe, kLoupePadding + middle.left + dx * view.block + view.block / 2,
                                     kLoupePadding + middle.top + view.block / 2)) !=
                     PatternWindow::ColorAt(at.x + dx, at.y))
                     return false;
-            seen += ", its pixels right";
             return Intersect(place, view.source).IsEmpty() && Intersect(place, clear).IsEmpty() &&
-                   Intersect(place, VirtualScreenRect()) == place && GetForegroundWindow() != loupe &&
+                   Intersect(place, VirtualScreen()) == place && GetForegroundWindow() != loupe &&
                    named == name;
         });
         return shows ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << seen;
-    }
-    static PixelRect VirtualScreenRect() {
-        const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-        return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     }
 
     PatternWindow pattern;
@@ -300,34 +294,28 @@ TEST_F(Picking, APickTakesTheMeanOfTheSampleOnTheScreenAndCopyOnPickCopiesEveryC
     StoreSetting(L"copy_on_pick", 1);
     ASSERT_TRUE(tintra.Start());
     display = tintra.Control(IDC_COLOR_DISPLAY);
-    const PixelRect screen = VirtualScreenRect();
+    const PixelRect screen = VirtualScreen();
     PatternWindow corner;
     ASSERT_TRUE(
         corner.Show(POINT{screen.right - PatternWindow::kWidth, screen.bottom - PatternWindow::kHeight}));
-    const auto mean = [](const PatternWindow& window, POINT at) {
-        const POINT topLeft = window.TopLeft();
-        ScreenArea shown{
-            {topLeft.x, topLeft.y, topLeft.x + PatternWindow::kWidth, topLeft.y + PatternWindow::kHeight},
-            {}};
-        for (int y = 0; y < PatternWindow::kHeight; ++y)
-            for (int x = 0; x < PatternWindow::kWidth; ++x)
-                shown.pixels.push_back(ToArgb(PatternWindow::ColorAt(x, y)));
-        return ToColorRef(MeanColor(shown, SampleSquare({topLeft.x + at.x, topLeft.y + at.y}, 5)));
-    };
-    const std::pair<const PatternWindow*, POINT> picks[] = {
-        {&pattern, {20, 20}}, {&corner, {PatternWindow::kWidth - 1, PatternWindow::kHeight - 1}}};
-    for (const auto& [window, at] : picks) {
-        const ColorRef color = mean(*window, at);
+    // The pattern's channels change evenly there, so a square's mean is its middle pixel's colour:
+    // at the corner, of the 3 x 3 pixels on the screen.
+    const struct {
+        const PatternWindow* window;
+        POINT at, middle;
+    } picks[] = {{&pattern, {20, 20}, {20, 20}}, {&corner, {63, 47}, {62, 46}}};
+    for (const auto& pick : picks) {
+        const ColorRef color = PatternWindow::ColorAt(pick.middle.x, pick.middle.y);
         ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
-        EXPECT_TRUE(ClickAtFor(window->ScreenPointOf(at.x, at.y), "the mean copied", [&] {
+        EXPECT_TRUE(ClickAtFor(pick.window->ScreenPointOf(pick.at.x, pick.at.y), "the mean copied", [&] {
             return ClipboardText() == ClipboardText(ColorNotation::Colref, color);
         }));
         EXPECT_TRUE(RowsShow(color));
     }
     ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
-    ShiftClickAt(pattern.ScreenPointOf(30, 30));
+    ShiftClickAt(pattern.ScreenPointOf(33, 30));
     EXPECT_TRUE(WaitFor([&] {
-        return ClipboardText() == ClipboardText(ColorNotation::Colref, mean(pattern, {30, 30}));
+        return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(33, 30));
     }));
     ASSERT_TRUE(PressKeyFor(VK_ESCAPE, "the picker ended", [&] { return !tintra.HoldsMouse(); }));
     ShowZoomedPattern();

@@ -77,20 +77,6 @@ TEST(OptionChoices, PaneListPositionsAndCounts) {
         EXPECT_EQ(PanePositionOf(count), 0) << count;
 }
 
-TEST(OptionChoices, SampleListPositionsSidesAndTexts) {
-    const int sides[] = {1, 3, 5};
-    for (int position = 0; position < 3; ++position) {
-        EXPECT_EQ(SampleSideAt(position), sides[position]);
-        EXPECT_EQ(SamplePositionOf(sides[position]), position);
-    }
-    for (int position : {-1, 3})
-        EXPECT_EQ(SampleSideAt(position), 1) << position;
-    EXPECT_EQ(SamplePositionOf(2), 0);
-    EXPECT_EQ(SampleChoiceText(0), L"1 pixel");
-    EXPECT_EQ(SampleChoiceText(2), L"5 \u00D7 5 average");
-    EXPECT_EQ(SampleChoiceText(3), L"");
-}
-
 TEST(VersionText, MajorAndMinorOfTheFileVersion) {
     EXPECT_EQ(VersionText(0x00010000), L"1.0");
     EXPECT_EQ(VersionText(0x00010002), L"1.2");

@@ -122,12 +122,10 @@ const AcceptanceRow kAcceptance[] = {
     {L"loupe", 2, 4, Setting::Loupe, true, 1},
     {L"sample", 5, 4, Setting::Sample, true, 5},
     {L"sample", 2, 4, Setting::Sample, false, 1},
-    {L"sample", 0, 4, Setting::Sample, false, 1},
     {L"copy_on_pick", 3, 4, Setting::CopyOnPick, true, 1},
     {L"hotkey", 0, 4, Setting::Hotkey, true, 0},
     {L"hotkey", 0x0171, 4, Setting::Hotkey, true, 0x0171},
     {L"hotkey", 0x1050, 4, Setting::Hotkey, false, kDefaultHotkey},
-    {L"hotkey", -1, 4, Setting::Hotkey, false, kDefaultHotkey},
 };
 
 TEST(SettingsTable, AcceptsWhatTheTableSaysAndShowsTheRestAsBefore) {

@@ -64,8 +64,7 @@ TEST_F(Accessibility, TheLoupeIsNamedByItsTextAndAnnouncesAPixelComeToRest) {
     loupe.Follow({10, 10}, look);
     loupe.Follow({11, 10}, look);
     EXPECT_TRUE(Heard(EVENT_OBJECT_NAMECHANGE, loupe.Hwnd()));
-    const std::wstring name = AccessibleReader(loupe.Hwnd()).Name();
-    EXPECT_EQ(name.substr(name.size() - 8), L", 11, 10") << std::string(name.begin(), name.end());
+    EXPECT_TRUE(AccessibleReader(loupe.Hwnd()).Name().find(L", 11, 10") != std::wstring::npos);
 }
 
 TEST_F(Accessibility, ToolButtonsArePushButtonsNamedByTheirTipsPressedWhileLatchedDown) {

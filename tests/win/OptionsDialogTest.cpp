@@ -70,8 +70,7 @@ TEST_F(OptionsDialog, OpensOnTheValuesAndReturnsThemUntouched) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.values.panes);
         int selected = -1, theme = -1, entries = 0, sample = -1, hotkey = -1;
-        bool grid = !row.values.grid, autostart = !row.values.autostart, loupe = !row.values.loupe,
-             copy = !row.values.copyOnPick;
+        bool grid = !row.values.grid, autostart = !row.values.autostart, loupe = !row.values.loupe;
         const INT_PTR result = Run(row.values, [&](HWND window) {
             selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
             entries = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCOUNT, 0, 0));
@@ -81,13 +80,11 @@ TEST_F(OptionsDialog, OpensOnTheValuesAndReturnsThemUntouched) {
             grid = IsChecked(window, IDC_GRID);
             autostart = IsChecked(window, IDC_AUTOSTART);
             loupe = IsChecked(window, IDC_LOUPE);
-            copy = IsChecked(window, IDC_COPY_ON_PICK);
             Click(window, IDOK);
         });
         EXPECT_EQ(sample, row.sampleListed);
         EXPECT_EQ(hotkey, row.values.hotkey);
         EXPECT_EQ(loupe, row.values.loupe);
-        EXPECT_EQ(copy, row.values.copyOnPick);
         EXPECT_EQ(result, IDOK);
         EXPECT_EQ(entries, 5);
         EXPECT_EQ(selected, row.listed);
