@@ -19,7 +19,7 @@ inline constexpr OptionCaption kOptionCaptions[] = {
     {IDC_PANE_COUNT_LABEL, L"Number of panes:", L"Кол-во панелей:"},
     {IDC_ZOOM_GROUP, L"Zoomed Picker", L"Приближенный Цветоопределитель"},
     {IDC_GRID, L"Apply grid to zoomed image", L"Применять пиксельную решетку"},
-    {IDC_PICKING_GROUP, L"Picking", L"Захват цвета"},
+    {IDC_PICKING_GROUP, L"Picking", L"Выбор цвета"},
     {IDC_LOUPE, L"Show a magnifier while picking", L"Показывать лупу при захвате цвета"},
     {IDC_COPY_ON_PICK, L"Copy each picked color", L"Копировать каждый взятый цвет"},
     {IDC_SAMPLE_LABEL, L"Sample:", L"Проба:"},
