@@ -69,7 +69,7 @@ class CTintraDlg : public win::Dialog {
     // The colour shown as current by the sliders and the information panel, the locks released.
     void ShowAsCurrent(ColorRef color);
     bool OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer, bool viewing);
-    void StepZoom(int steps, POINT screenPoint, bool viewing);
+    void StepZoom(int steps, POINT pointer, bool viewing);
     // Where the picking keys put the pointer, or where the mouse has put it since; nothing when
     // the system does not say.
     std::optional<PixelPoint> PointerNow();

@@ -56,7 +56,7 @@ BOOL CDlgOptions::OnInitDialog() {
     autostartBox.SetChecked(options.autostart);
     loupeBox.SetChecked(options.loupe);
     copyOnPickBox.SetChecked(options.copyOnPick);
-    for (int position = 0; SampleChoiceText(position) != L""; ++position)
+    for (int position = 0; !SampleChoiceText(position).empty(); ++position)
         sampleBox.AddString(SampleChoiceText(position));
     sampleBox.SetCurSel(SamplePositionOf(options.sample));
     hotkeyControl.AskForModifiers();

@@ -20,10 +20,6 @@
 // Wine GDI+'s text and its locking of pixels cost more than the screen copy they show.
 class LoupeWindow : public win::Window {
   public:
-    LoupeWindow() = default;
-    LoupeWindow(const LoupeWindow&) = delete;
-    LoupeWindow& operator=(const LoupeWindow&) = delete;
-
     // What it shows: the magnified view's factor, the side of the square a pick averages, the
     // marked notation; and what it must keep clear of besides its own pixels (the zoomed
     // picker's snapshot), or an empty rectangle.
@@ -34,7 +30,7 @@ class LoupeWindow : public win::Window {
         PixelRect keepClear;
     };
     // Shows it beside that screen point, or moves it there, with the pixels there now.
-    void Follow(PixelPoint pointer, const Look& look);
+    void Follow(PixelPoint at, const Look& look);
     void Hide();
     bool IsShown() const { return Hwnd() && IsWindowVisible(Hwnd()); }
     // Where the pointer is now, asked at every tick: a move whose report came late, or that

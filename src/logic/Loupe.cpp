@@ -3,6 +3,7 @@
 #include "DpiScaling.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 
 namespace {
@@ -25,7 +26,8 @@ void Fill(std::vector<Argb>& image, int width, const PixelRect& area, Argb color
     const auto height = static_cast<int>(image.size()) / width;
     const PixelRect filled = Intersect(area, {0, 0, width, height});
     for (int y = filled.top; y < filled.bottom; ++y)
-        std::fill_n(image.begin() + y * width + filled.left, filled.Width(), color);
+        std::fill_n(image.begin() + static_cast<std::ptrdiff_t>(y) * width + filled.left, filled.Width(),
+                    color);
 }
 
 // A ring of that width outside the rectangle.
@@ -96,9 +98,10 @@ std::vector<Argb> LoupeFace(const ScreenArea& capture, const LoupeView& view, in
     const ZoomView zoom = view.AsZoomView();
     const std::vector<Argb> magnified = Magnify(capture, zoom);
     const int left = padding + view.margin;
-    for (int y = 0; y < zoom.height && padding + view.margin + y < height; ++y)
-        std::copy_n(magnified.begin() + y * zoom.width, std::min(zoom.width, width - left),
-                    image.begin() + (padding + view.margin + y) * width + left);
+    for (int y = 0; y < zoom.height && left + y < height; ++y)
+        std::copy_n(magnified.begin() + static_cast<std::ptrdiff_t>(y) * zoom.width,
+                    std::min(zoom.width, width - left),
+                    image.begin() + static_cast<std::ptrdiff_t>(left + y) * width + left);
     const int ring = ScaleToDpi(kLoupeRing, dpi);
     const PixelRect framed = FramedSquare(view, sampleSide);
     const PixelRect square = At(padding + framed.left, padding + framed.top, framed.Width(), framed.Height());
