@@ -17,6 +17,7 @@ set(TINTRA_NATIVE_TEST_SOURCES
   tests/native/SettingsTableTest.cpp
   tests/native/DialogLogicTest.cpp
   tests/native/ZoomGeometryTest.cpp
+  tests/native/LoupeTest.cpp
   tests/native/DpiScalingTest.cpp
   tests/native/AlignmentTest.cpp
   tests/native/PictureRoomTest.cpp

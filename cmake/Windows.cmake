@@ -8,6 +8,7 @@ configure_file(res/Version.h.in ${TINTRA_GENERATED_DIR}/Version.h @ONLY)
 
 set(TINTRA_WINDOW_SOURCES
   src/win/AccessibleObject.cpp
+  src/win/GlobalHotkey.cpp
   src/win/App.cpp
   src/win/Dialog.cpp
   src/win/DialogLoopWatch.cpp
@@ -32,6 +33,7 @@ set(TINTRA_WINDOW_SOURCES
   src/dialogs/StaticColors.cpp
   src/dialogs/ThemedDialog.cpp
   src/display/ColorDisplay.cpp
+  src/display/LoupeWindow.cpp
   src/display/ScreenCopy.cpp
   src/ui/CanvasWindow.cpp
   src/ui/PanelCtrl.cpp
@@ -137,8 +139,10 @@ if(TINTRA_HAVE_GTEST)
     tintra_windows_executable(${target})
     add_dependencies(${target} Tintra)
   endfunction()
-  tintra_driver(tintra_control tests/e2e/TintraControl.cpp)
+  tintra_driver(tintra_control tests/e2e/TintraControl.cpp tests/e2e/PatternWindow.cpp)
   tintra_driver(soak tests/e2e/soak/Soak.cpp)
+  # Measured by `make bench`, never run as a test: it drives a running Tintra as the tests do.
+  tintra_driver(loupe_bench bench/LoupeBench.cpp tests/e2e/PatternWindow.cpp)
   target_link_libraries(soak PRIVATE psapi oleacc ole32 oleaut32 ntdll)
   add_executable(stand_in_browser WIN32 tests/e2e/soak/StandInBrowser.cpp)
   if(MINGW)

@@ -59,7 +59,10 @@ void CTintraDlg::RunOptionsDialog() {
     const bool wasRussian = IsRussian();
     CDlgOptions dialog;
     dialog.SetBackgroundColor(backgroundColor);
-    dialog.SetValues(OptionValues{autostartFlag, gridFlag, paneCount, colorTheme});
+    dialog.SetValues(OptionValues{autostartFlag, gridFlag, paneCount, colorTheme, loupeFlag, copyOnPickFlag,
+                                  sampleSide, hotkey});
+    // Let go while the dialog runs, so that it can tell a key another program holds from this one.
+    pickerHotkey.Release();
     const INT_PTR result = dialog.RunModal(Hwnd());
     PassOverRestOfClick(dialog.EndingMessage());
     if (result == IDOK) {
@@ -74,6 +77,7 @@ void CTintraDlg::RunOptionsDialog() {
             PassOverRestOfClick(watch.LastMessage());
         }
     }
+    pickerHotkey.Take(Hwnd(), hotkey);
     // Whatever the result: the sliders repaint with the current brush when they take the focus.
     Invalidate(true);
     const HWND focused = GetFocus();
@@ -89,6 +93,11 @@ void CTintraDlg::ApplyOptions(const OptionValues& values) {
     gridFlag = values.grid;
     paneCount = values.panes;
     colorTheme = values.theme;
+    loupeFlag = values.loupe;
+    copyOnPickFlag = values.copyOnPick;
+    sampleSide = values.sample;
+    hotkey = values.hotkey;
+    picker.SetOptions(loupeFlag, sampleSide);
     colorDisplay.SetGrid(gridFlag);
     const ColorRef oldBackground = backgroundColor;
     if (colorDisplay.GetPaneCount() != paneCount)

@@ -3,13 +3,21 @@
 #include "../../res/resource.h"
 #include "../display/ScreenCopy.h"
 #include "../ui/Pictures.h"
+#include "../win/PrivateMessages.h"
+#include "../win/SystemDpi.h"
 #include "../win/WindowRects.h"
 
 #include <utility>
 
 ScreenPicker::ScreenPicker(win::Window& ownerWindow, CColorDisplay& colorDisplay, PanelCtrl& panel,
-                           ColorSink sink)
-    : owner(ownerWindow), display(colorDisplay), toolPanel(panel), setCurrentColor(std::move(sink)) {}
+                           ColorSink sink, LoupeWindow::PointerSource pointerSource)
+    : owner(ownerWindow), display(colorDisplay), toolPanel(panel), setCurrentColor(std::move(sink)),
+      pointerNow(std::move(pointerSource)) {}
+
+void ScreenPicker::SetOptions(bool loupeOn, int sampleSide) {
+    loupeFlag = loupeOn;
+    sample = sampleSide;
+}
 
 void ScreenPicker::OnPickerCommand() {
     if (Button(IDC_BUTTON_PICKER).IsDown()) {
@@ -62,22 +70,26 @@ bool ScreenPicker::TakePoint(POINT screenPoint, bool collect) {
 }
 
 // Through the screen, not the window's data: a click on the program itself takes what it shows.
-// Where no pixel can be read (off every screen, where a copy would give black) there is no
-// colour to take, and the current one stays. A pick that ends the picker ends it before the
-// colour goes in, which ends the zoomed picker too; a collected one keeps it waiting.
+// Only the pixels of the sample that lie on the screen count; where none can be read (off every
+// screen, where a copy would give black) there is no colour to take, and the current one stays.
+// A pick that ends the picker ends it before the colour goes in, which ends the zoomed picker
+// too; a collected one keeps it waiting.
 bool ScreenPicker::PickScreenColor(POINT screenPoint, bool collect) {
-    const PixelRect area{screenPoint.x, screenPoint.y, screenPoint.x + 1, screenPoint.y + 1};
-    ScreenArea pixel;
-    const bool read = VirtualScreen().Contains(win::ToPixelPoint(screenPoint)) && CopyScreenArea(area, pixel);
+    const PixelRect square = SampleSquare(win::ToPixelPoint(screenPoint), sample);
+    ScreenArea pixels{Intersect(square, VirtualScreen()), {}};
+    const bool read = !pixels.area.IsEmpty() && CopyScreenArea(pixels.area, pixels);
+    const ColorRef color = ToColorRef(MeanColor(pixels, square));
+    if (read)
+        PostMessageW(owner.Hwnd(), WM_COLOR_PICKED, static_cast<WPARAM>(color), 0);
     if (read && collect && display.GetPaneCount() > 1) {
-        display.Collect(Opaque(pixel.pixels.front()));
+        display.Collect(ToArgb(color));
         return false;
     }
     pickingFlag = false;
     Button(IDC_BUTTON_PICKER).SetDown(0);
     FollowModes();
     if (read)
-        setCurrentColor(ToColorRef(pixel.pixels.front()));
+        setCurrentColor(color);
     return true;
 }
 
@@ -121,10 +133,11 @@ void ScreenPicker::EndModes() {
 }
 
 // Every change of a flag ends here. While a mode waits the main window holds the mouse and the
-// cursors show the mode, the crosshair while the zoomed picker waits; otherwise both are the
-// user's again.
+// cursors show the mode, the crosshair while the zoomed picker waits, and the loupe follows the
+// pointer; otherwise all are the user's again, and the loupe goes.
 void ScreenPicker::FollowModes() {
     if (!pickingFlag && !zoomPickingFlag) {
+        loupe.Hide();
         RestoreCursors();
         ReleaseOwnCapture();
         return;
@@ -134,6 +147,35 @@ void ScreenPicker::FollowModes() {
         ReplaceCursors(crosshairCursor, IDC_CROSSHAIR);
     else
         ReplaceCursors(eyedropperCursor, IDC_EYEDROPPER);
+    POINT pointer;
+    if (GetCursorPos(&pointer))
+        ShowLoupe(pointer);
+}
+
+void ScreenPicker::FollowPointer(POINT screenPoint) {
+    if (IsWaiting())
+        ShowLoupe(screenPoint);
+}
+
+void ScreenPicker::StepZoom(int steps) {
+    display.SetZoomFactor(StepZoomFactor(display.GetZoomFactor(), steps));
+    POINT pointer;
+    if (loupe.IsShown() && GetCursorPos(&pointer))
+        ShowLoupe(pointer);
+}
+
+// The zoomed picker's snapshot around the click must not hold the loupe either: the loupe keeps
+// clear of all it could cover.
+void ScreenPicker::ShowLoupe(POINT screenPoint) {
+    if (!loupeFlag) {
+        loupe.Hide();
+        return;
+    }
+    const PixelPoint pointer = win::ToPixelPoint(screenPoint);
+    loupe.SetOwner(owner.Hwnd(), pointerNow);
+    loupe.Follow(pointer,
+                 {display.GetZoomFactor(), pickingFlag ? sample : 1, display.GetNotation(),
+                  zoomPickingFlag ? ZoomCaptureArea(pointer, win::WindowDpi(display.Hwnd())) : PixelRect{}});
 }
 
 // Each cursor is loaded when its mode first starts, not at start-up, and installed once.

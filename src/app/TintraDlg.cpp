@@ -133,6 +133,17 @@ LRESULT CTintraDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         picker.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         break;
+    case WM_MOUSEMOVE:
+        OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
+    case WM_HOTKEY:
+        if (wParam == kPickerHotkeyId)
+            OnHotkey();
+        return 0;
+    case WM_COLOR_PICKED:
+        if (copyOnPickFlag)
+            PutOnClipboard(ClipboardText(infoPanel.GetNotation(), static_cast<ColorRef>(wParam)));
+        return 0;
     case WM_PANE_SELECTED:
         OnPaneSelected();
         return 0;
@@ -264,6 +275,7 @@ BOOL CTintraDlg::OnInitDialog() {
         sliders[i].SetRange(kChannelMin, kChannelMax, false);
     }
     LoadSettings();
+    pickerHotkey.Take(Hwnd(), hotkey);
     ApplyTheme(oldBackground);
     colorDisplay.Redraw();
     for (size_t i = 0; i < kChannels; ++i)
@@ -424,6 +436,28 @@ void CTintraDlg::ApplyTopmost() {
     SetWindowPos(Hwnd(), band, window.left, window.top, 0, 0, SWP_NOSIZE);
 }
 
+// From any program: Tintra comes to the front, restored if minimised, and the colour picker
+// starts, or ends, as P would. While one of Tintra's dialogs is open the main window is disabled,
+// and the key does nothing.
+void CTintraDlg::OnHotkey() {
+    if (!IsWindowEnabled(Hwnd()))
+        return;
+    if (IsIconic(Hwnd()))
+        ShowWindow(Hwnd(), SW_RESTORE);
+    SetForegroundWindow(Hwnd());
+    toolPanel.Press(kCommandPicker);
+}
+
+// With the mouse held, every move anywhere on the screen comes here; a report of a place the
+// picking keys left a moment ago is the keys' place.
+void CTintraDlg::OnMouseMove(POINT clientPoint) {
+    if (!picker.IsWaiting())
+        return;
+    POINT screenPoint = clientPoint;
+    ClientToScreen(Hwnd(), &screenPoint);
+    picker.FollowPointer(win::ToPOINT(keyedPointer.Current(win::ToPixelPoint(screenPoint))));
+}
+
 // The help file is looked for beside the executable: a program started with Windows runs in
 // another current directory. A missing file is passed over without a word.
 void CTintraDlg::OpenHelp() const {
@@ -557,18 +591,32 @@ bool CTintraDlg::TakesBeforeChildren(const MSG& msg) {
     }
     // The keys act where the keys before them put the pointer, or where the mouse has put it since;
     // the wheel keeps the pixel under the place it was turned at.
-    POINT reported;
-    if (msg.message == WM_KEYDOWN && GetCursorPos(&reported))
-        return OnPickingKey(static_cast<unsigned>(msg.wParam), IsRepeatedKeyDown(msg.lParam),
-                            win::ToPOINT(keyedPointer.Current(win::ToPixelPoint(reported))), viewing);
-    if (msg.message != WM_MOUSEWHEEL || !viewing)
+    if (msg.message == WM_KEYDOWN)
+        if (const std::optional<PixelPoint> pointer = PointerNow())
+            return OnPickingKey(static_cast<unsigned>(msg.wParam), IsRepeatedKeyDown(msg.lParam),
+                                win::ToPOINT(*pointer), viewing);
+    if (msg.message != WM_MOUSEWHEEL)
         return false;
-    if (const int steps = wheelSteps.Add(GET_WHEEL_DELTA_WPARAM(msg.wParam))) {
-        POINT pointer = msg.pt;
-        ScreenToClient(colorDisplay.Hwnd(), &pointer);
-        colorDisplay.StepZoom(steps, pointer);
-    }
+    if (const int steps = wheelSteps.Add(GET_WHEEL_DELTA_WPARAM(msg.wParam)))
+        StepZoom(steps, msg.pt, viewing);
     return true;
+}
+
+std::optional<PixelPoint> CTintraDlg::PointerNow() {
+    POINT reported;
+    if (!GetCursorPos(&reported))
+        return std::nullopt;
+    return keyedPointer.Current(win::ToPixelPoint(reported));
+}
+
+// In the view about the pixel under the pointer; while a picker waits, the factor the loupe shows.
+void CTintraDlg::StepZoom(int steps, POINT pointer, bool viewing) {
+    if (!viewing) {
+        picker.StepZoom(steps);
+        return;
+    }
+    ScreenToClient(colorDisplay.Hwnd(), &pointer);
+    colorDisplay.StepZoom(steps, pointer);
 }
 
 // In the view the arrows move by its blocks; Enter and Space off the view copy as before. A held
@@ -584,6 +632,8 @@ bool CTintraDlg::OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer,
             MovedPointer(win::ToPixelPoint(pointer), key.dx * step, key.dy * step, VirtualScreen());
         SetCursorPos(moved.x, moved.y);
         keyedPointer.MovedTo(moved);
+        if (!viewing)
+            picker.FollowPointer(win::ToPOINT(moved));
         return true;
     }
     case PickingAction::Pick:
@@ -599,10 +649,7 @@ bool CTintraDlg::OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer,
         colorDisplay.PickFromZoom(pointer, shift);
         return true;
     case PickingAction::StepZoom:
-        if (!viewing)
-            return false;
-        ScreenToClient(display, &pointer);
-        colorDisplay.StepZoom(key.dx, pointer);
+        StepZoom(key.dx, pointer, viewing);
         return true;
     case PickingAction::None:
         break;

@@ -16,11 +16,13 @@
 #include "../ui/UButton.h"
 #include "../win/Controls.h"
 #include "../win/Dialog.h"
+#include "../win/GlobalHotkey.h"
 #include "../win/Handles.h"
 #include "ScreenPicker.h"
 #include "Slider.h"
 
 #include <array>
+#include <optional>
 
 // The main window: owns every child, holds the current colour and the picking modes.
 class CTintraDlg : public win::Dialog {
@@ -32,6 +34,8 @@ class CTintraDlg : public win::Dialog {
     // Makes the slider positions the colour of the active pane and of the information panel.
     void ApplySliders();
     void CopyToClipboard(CopyForm form);
+    // The text goes on the clipboard, replacing what was there; nothing changes when it cannot.
+    void PutOnClipboard(const std::string& text);
     // The colour the clipboard's text names becomes current, as a pick would make it.
     void PasteFromClipboard();
     // What the user set survives: read once at start-up, before the window is made, shown
@@ -50,6 +54,7 @@ class CTintraDlg : public win::Dialog {
 
   private:
     static constexpr int kChannels = kChannelCount;
+    static constexpr int kPickerHotkeyId = 1;
 
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     void OnClose();
@@ -68,6 +73,10 @@ class CTintraDlg : public win::Dialog {
     // The colour shown as current by the sliders and the information panel, the locks released.
     void ShowAsCurrent(ColorRef color);
     bool OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer, bool viewing);
+    void StepZoom(int steps, POINT pointer, bool viewing);
+    // Where the picking keys put the pointer, or where the mouse has put it since; nothing when
+    // the system does not say.
+    std::optional<PixelPoint> PointerNow();
     // The rest of the click whose input (a press or a release) has just ended a dialog or a
     // mode is passed over: it must not reach the window that lies under it now.
     void PassOverRestOfClick(const MSG& ending);
@@ -76,6 +85,8 @@ class CTintraDlg : public win::Dialog {
     void OnSliderMoved(int sliderId);
     void RunKey(unsigned virtualKey, bool repeated);
     void ApplyTopmost();
+    void OnHotkey();
+    void OnMouseMove(POINT clientPoint);
     void ReadSettings();
     void OpenHelp() const;
     // The dialog commands (DialogCommands.cpp).
@@ -94,7 +105,8 @@ class CTintraDlg : public win::Dialog {
     ColorRef panelColor;
     win::BrushHandle backgroundBrush;
     // The picking modes, their capture and the system cursors they replace.
-    ScreenPicker picker{*this, colorDisplay, toolPanel, [this](ColorRef color) { SetCurrentColor(color); }};
+    ScreenPicker picker{*this, colorDisplay, toolPanel, [this](ColorRef color) { SetCurrentColor(color); },
+                        [this] { return PointerNow(); }};
     HICON icon;
     Channels lastSliderValues{};
     std::array<UButton, kChannels> lockButtons;
@@ -104,6 +116,11 @@ class CTintraDlg : public win::Dialog {
     int paneCount = 4;
     bool gridFlag = true;
     bool autostartFlag = false;
+    bool loupeFlag = true;
+    bool copyOnPickFlag = false;
+    int sampleSide = 1;
+    int hotkey = 0;
+    win::GlobalHotkey pickerHotkey{kPickerHotkeyId};
     std::array<win::StaticText, kChannels> labels;
     Settings storedAtStart; // as read before the window was made
     ClickRemainder clickRemainder;

@@ -68,6 +68,11 @@ void CTintraDlg::LoadSettings() {
     colorDisplay.SetNotation(infoPanel.GetNotation());
     gridFlag = shown.Get(Setting::Grid) != 0;
     autostartFlag = shown.Get(Setting::Autostart) != 0;
+    loupeFlag = shown.Get(Setting::Loupe) != 0;
+    copyOnPickFlag = shown.Get(Setting::CopyOnPick) != 0;
+    sampleSide = shown.Get(Setting::Sample);
+    hotkey = shown.Get(Setting::Hotkey);
+    picker.SetOptions(loupeFlag, sampleSide);
 
     colorDisplay.SetGrid(gridFlag);
     colorDisplay.SetZoomFactor(shown.Get(Setting::ZoomFactor));
@@ -111,6 +116,10 @@ void CTintraDlg::SaveSettings() {
     stored.Set(Setting::Grid, gridFlag ? 1 : 0);
     stored.Set(Setting::Autostart, autostartFlag ? 1 : 0);
     stored.Set(Setting::ZoomFactor, colorDisplay.GetZoomFactor());
+    stored.Set(Setting::Loupe, loupeFlag ? 1 : 0);
+    stored.Set(Setting::Sample, sampleSide);
+    stored.Set(Setting::CopyOnPick, copyOnPickFlag ? 1 : 0);
+    stored.Set(Setting::Hotkey, hotkey);
     const win::ProfileSection section = win::App::Current().OpenProfileSection(kSettingsSection);
     WriteSettings(stored, ProfileWriter(section));
     UpdateStartWithWindows(autostartFlag, win::ExecutablePath());

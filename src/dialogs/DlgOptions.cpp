@@ -3,6 +3,7 @@
 #include "../../res/resource.h"
 #include "../logic/Language.h"
 #include "../logic/Theme.h"
+#include "../win/GlobalHotkey.h"
 
 #include <string>
 
@@ -20,6 +21,11 @@ void CDlgOptions::DoDataExchange() {
     BindControl(paneCountBox, IDC_PANE_COUNT);
     BindControl(gridBox, IDC_GRID);
     BindControl(autostartBox, IDC_AUTOSTART);
+    BindControl(loupeBox, IDC_LOUPE);
+    BindControl(copyOnPickBox, IDC_COPY_ON_PICK);
+    BindControl(sampleBox, IDC_SAMPLE);
+    BindControl(hotkeyControl, IDC_HOTKEY);
+    BindControl(hotkeyNote, IDC_HOTKEY_NOTE);
     for (int i = 0; i < kThemeButtonCount; ++i)
         BindControl(themeButtons[static_cast<size_t>(i)], kThemeButtonIds[i]);
     BindControl(englishButton, IDC_ENGLISH);
@@ -48,6 +54,14 @@ BOOL CDlgOptions::OnInitDialog() {
     paneCountBox.SetCurSel(PanePositionOf(options.panes));
     gridBox.SetChecked(options.grid);
     autostartBox.SetChecked(options.autostart);
+    loupeBox.SetChecked(options.loupe);
+    copyOnPickBox.SetChecked(options.copyOnPick);
+    for (int position = 0; !SampleChoiceText(position).empty(); ++position)
+        sampleBox.AddString(SampleChoiceText(position));
+    sampleBox.SetCurSel(SamplePositionOf(options.sample));
+    hotkeyControl.AskForModifiers();
+    hotkeyControl.SetKey(options.hotkey);
+    ShowWhetherKeyIsFree();
     const int checkedTheme = ThemeIndex(options.theme);
     for (int i = 0; i < kThemeButtonCount; ++i) {
         win::Button& button = themeButtons[static_cast<size_t>(i)];
@@ -68,21 +82,29 @@ LRESULT CDlgOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ThemedDialog::HandleMessage(message, wParam, lParam);
 }
 
-// The pane-count box, its dropped list included, keeps the system colours.
+// The list boxes, their dropped lists included, and the hotkey control keep the system colours.
 LRESULT CDlgOptions::OnCtlColor(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT standard = DefaultProc(message, wParam, lParam);
-    if (IsPaneCountBox(reinterpret_cast<HWND>(lParam)))
+    const auto control = reinterpret_cast<HWND>(lParam);
+    if (IsPartOf(paneCountBox, control) || IsPartOf(sampleBox, control) || control == hotkeyControl.Hwnd())
         return standard;
     return FaceColors(reinterpret_cast<HDC>(wParam));
 }
 
-bool CDlgOptions::IsPaneCountBox(HWND control) const {
+bool CDlgOptions::IsPartOf(const win::ComboBox& box, HWND control) {
     if (!control)
         return false;
-    if (control == paneCountBox.Hwnd())
+    if (control == box.Hwnd())
         return true;
     COMBOBOXINFO info{sizeof(info)};
-    return GetComboBoxInfo(paneCountBox.Hwnd(), &info) && control == info.hwndList;
+    return GetComboBoxInfo(box.Hwnd(), &info) && control == info.hwndList;
+}
+
+void CDlgOptions::ShowWhetherKeyIsFree() const {
+    hotkeyNote.SetText(win::GlobalHotkey::IsHeldElsewhere(Hwnd(), options.hotkey)
+                           ? Localized(L"Another program holds this key; Tintra works on without it.",
+                                       L"Эту клавишу заняла другая программа; Tintra работает без нее.")
+                           : L"");
 }
 
 void CDlgOptions::OnCommand(int id, int notification) {
@@ -91,12 +113,28 @@ void CDlgOptions::OnCommand(int id, int notification) {
             options.panes = PaneCountAt(paneCountBox.GetCurSel());
         return;
     }
+    if (id == IDC_SAMPLE) {
+        if (notification == CBN_SELCHANGE)
+            options.sample = SampleSideAt(sampleBox.GetCurSel());
+        return;
+    }
+    if (id == IDC_HOTKEY) {
+        if (notification == EN_CHANGE) {
+            options.hotkey = hotkeyControl.GetKey();
+            ShowWhetherKeyIsFree();
+        }
+        return;
+    }
     if (notification != BN_CLICKED)
         return;
     if (id == IDC_GRID)
         options.grid = gridBox.IsChecked();
     else if (id == IDC_AUTOSTART)
         options.autostart = autostartBox.IsChecked();
+    else if (id == IDC_LOUPE)
+        options.loupe = loupeBox.IsChecked();
+    else if (id == IDC_COPY_ON_PICK)
+        options.copyOnPick = copyOnPickBox.IsChecked();
     else if (id == IDC_ENGLISH && englishButton.IsChecked())
         SetRussian(false);
     else if (id == IDC_RUSSIAN && russianButton.IsChecked())

@@ -416,6 +416,7 @@ void CColorDisplay::PickFromZoom(POINT point, bool collect) {
     Gdiplus::Color picked = win::ToGdiplusColor(kBlack);
     if (zoomPixel)
         zoomImage->GetPixel(zoomPixel->x, zoomPixel->y, &picked);
+    PostToParent(WM_COLOR_PICKED, static_cast<WPARAM>(ToColorRef(win::ToArgb(picked))));
     if (collect && GetPaneCount() > 1) {
         Collect(Opaque(win::ToArgb(picked)));
         return;

@@ -38,6 +38,7 @@ class CColorDisplay : public ui::CanvasWindow {
     void Redraw();
     // The notation the tips and descriptions write the colours in: the marked one.
     void SetNotation(ColorNotation marked);
+    ColorNotation GetNotation() const { return notation; }
     // Margins, pens and the magnified blocks follow the DPI; the parent sizes the display.
     void SetDpi(int newDpi);
 

@@ -1,23 +1,27 @@
 #include "ScreenCopy.h"
 
-#include "../win/Handles.h"
-
 PixelRect VirtualScreen() {
     const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-bool CopyScreenArea(const PixelRect& area, ScreenArea& copy) {
-    const win::WindowDc screen(nullptr);
-    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
-    if (!screen.get() || !memory)
-        return false;
-    // Top-down 32-bit rows, so that the pixels read straight into the copy.
+// Top-down 32-bit rows of the area's width, so that the pixels read straight into the copy.
+bool ScreenReader::Fit(HDC screen, int width, int height) {
+    if (memory && width == bitmapWidth && height <= bitmapHeight)
+        return true;
+    if (!memory)
+        memory.reset(CreateCompatibleDC(screen));
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), area.Width(), -area.Height(), 1, 32, BI_RGB};
-    void* bits = nullptr;
-    const win::BitmapHandle bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits)
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    bitmap.reset(memory ? CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
+    bitmapWidth = bitmap && bits ? width : 0;
+    bitmapHeight = bitmap && bits ? height : 0;
+    return bitmapWidth != 0;
+}
+
+bool ScreenReader::Copy(const PixelRect& area, ScreenArea& copy) {
+    const win::WindowDc screen(nullptr);
+    if (!screen.get() || !Fit(screen.get(), area.Width(), area.Height()))
         return false;
     {
         const win::SelectScope selected(memory.get(), bitmap.get());
@@ -33,4 +37,9 @@ bool CopyScreenArea(const PixelRect& area, ScreenArea& copy) {
     for (Argb& pixel : copy.pixels)
         pixel = Opaque(pixel);
     return true;
+}
+
+bool CopyScreenArea(const PixelRect& area, ScreenArea& copy) {
+    ScreenReader reader;
+    return reader.Copy(area, copy);
 }

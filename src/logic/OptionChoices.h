@@ -9,6 +9,10 @@ struct OptionValues {
     bool grid = true;
     int panes = 1;
     int theme = 0;
+    bool loupe = true;
+    bool copyOnPick = false;
+    int sample = 1;
+    int hotkey = 0; // as the hotkey control gives it; 0: none
 };
 
 // The pane-count list offers the display's counts, in their order. The count at a list position; any other
@@ -18,3 +22,8 @@ int PaneCountAt(int position);
 int PanePositionOf(int count);
 // The list's entries as they read.
 std::wstring PaneChoiceText(int position);
+
+// The sample list offers the sides of kSampleSides, in their order, as the pane list its counts.
+int SampleSideAt(int position);
+int SamplePositionOf(int side);
+std::wstring SampleChoiceText(int position);

@@ -1,5 +1,6 @@
 #include "SettingsTable.h"
 
+#include "Loupe.h"
 #include "Theme.h"
 #include "ZoomGeometry.h"
 
@@ -39,6 +40,10 @@ constexpr SettingRow kRows[kSettingCount] = {
     {L"grid", 1, Acceptance::NonZeroIsOn, 1},
     {L"autostart", 0, Acceptance::NonZeroIsOn, 0},
     {L"zoom_factor", kZoomFactor, Acceptance::ZoomFactor, kZoomFactor},
+    {L"loupe", 1, Acceptance::NonZeroIsOn, 1},
+    {L"sample", 1, Acceptance::SampleSide, 1},
+    {L"copy_on_pick", 0, Acceptance::NonZeroIsOn, 0},
+    {L"hotkey", kDefaultHotkey, Acceptance::Hotkey, kDefaultHotkey},
 };
 
 bool IsPaneColor(Setting setting) {
@@ -107,6 +112,10 @@ bool IsAccepted(Setting setting, const Settings& stored) {
         return value >= 0 && value < HeldPaneCount(stored.Get(Setting::Panes));
     case Acceptance::ZoomFactor:
         return IsZoomFactor(value);
+    case Acceptance::SampleSide:
+        return IsSampleSide(value);
+    case Acceptance::Hotkey:
+        return (value & ~kHotkeyBits) == 0;
     }
     return false;
 }

@@ -27,12 +27,21 @@ enum class Setting : int {
     Grid,
     Autostart,
     ZoomFactor,
+    Loupe,
+    Sample,
+    CopyOnPick,
+    Hotkey,
 };
-constexpr int kSettingCount = static_cast<int>(Setting::ZoomFactor) + 1;
+constexpr int kSettingCount = static_cast<int>(Setting::Hotkey) + 1;
 constexpr int kMaxPaneColors = static_cast<int>(Setting::Color9) - static_cast<int>(Setting::Color1) + 1;
 
 // "x" and "y" at or beyond this (both missing, for one) mean: no position stored.
 constexpr int kNoPosition = 1000000;
+
+// Ctrl+Alt+P as the system's hotkey control gives a key: the virtual key in the low byte, the
+// modifiers (Shift 1, Ctrl 2, Alt 4) in the next; 0 is no key.
+constexpr int kDefaultHotkey = 0x0650;
+constexpr int kHotkeyBits = 0x0FFF;
 
 // Which stored values the program takes; a refused one leaves the window as it was.
 enum class Acceptance {
@@ -44,6 +53,8 @@ enum class Acceptance {
     Position,    // both "x" and "y" below kNoPosition, signed
     PaneIndex,   // 0 to the number of panes the display holds - 1
     ZoomFactor,  // one of the magnified view's factors
+    SampleSide,  // 1, 3 or 5
+    Hotkey,      // a key and modifiers in kHotkeyBits
 };
 
 struct SettingRow {

@@ -172,6 +172,18 @@ class ComboBox : public Window {
     int GetCurSel() const { return static_cast<int>(SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0)); }
 };
 
+// The system's hotkey control; keys as it writes them (GlobalHotkey's form).
+class HotkeyControl : public Window {
+  public:
+    void SetKey(int key) const { SendMessageW(Hwnd(), HKM_SETHOTKEY, static_cast<WPARAM>(key), 0); }
+    int GetKey() const { return static_cast<int>(SendMessageW(Hwnd(), HKM_GETHOTKEY, 0, 0) & 0xFFFF); }
+    // A key alone or with Shift alone would be taken from typing everywhere: Ctrl+Alt is added.
+    void AskForModifiers() const {
+        SendMessageW(Hwnd(), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+                     MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+    }
+};
+
 inline std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

@@ -7,6 +7,7 @@ constexpr UINT WM_SLIDER_MOVED = 0xA2F7;   // wParam: the slider's control id
 constexpr UINT WM_PANE_SELECTED = 0xA654;  // wParam: 0
 constexpr UINT WM_PANE_KEYDOWN = 0xA655;   // wParam: virtual-key code, with kRepeatedKey for auto-repeat
 constexpr UINT WM_PANE_COLLECTED = 0xA656; // wParam: the pane a colour went to, the next one active
+constexpr UINT WM_COLOR_PICKED = 0xA657;   // wParam: the ColorRef a picker or the magnified view took
 // In WM_PANE_KEYDOWN: the key was down already, as the key-down's lParam says in bit 30.
 constexpr WPARAM kRepeatedKey = 0x10000;
 constexpr WPARAM kVirtualKeyMask = 0xFFFF;

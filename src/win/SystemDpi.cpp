@@ -9,6 +9,15 @@ namespace {
 // SetDialogDpiChangeBehavior's flag that turns off its resizing, relayout and font changes.
 constexpr int kDialogDpiChangeDisableAll = 1;
 
+// MDT_EFFECTIVE_DPI of GetDpiForMonitor.
+constexpr int kEffectiveDpi = 0;
+
+int SystemDpi() {
+    const WindowDc screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : kBaseDpi;
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
 } // namespace
 
 int WindowDpi(HWND window) {
@@ -18,9 +27,18 @@ int WindowDpi(HWND window) {
     if (getDpiForWindow && window)
         if (const UINT dpi = getDpiForWindow(window))
             return static_cast<int>(dpi);
-    const WindowDc screen(nullptr);
-    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : kBaseDpi;
-    return dpi > 0 ? dpi : kBaseDpi;
+    return SystemDpi();
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    using GetDpiForMonitorFunction = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpiForMonitor =
+        LateBoundFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+    UINT dpiX = 0, dpiY = 0;
+    if (getDpiForMonitor && monitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY)) &&
+        dpiX)
+        return static_cast<int>(dpiX);
+    return SystemDpi();
 }
 
 void KeepDialogScalingToOurselves(HWND dialog) {

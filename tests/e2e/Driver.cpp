@@ -710,16 +710,18 @@ namespace {
 struct OwnedSearch {
     HWND owner;
     const std::wstring* caption; // any caption when null
+    bool loupe;                  // the window that is never activated, or any other
     HWND found;
 };
 
-HWND FindOwned(HWND owner, const std::wstring* caption) {
-    OwnedSearch search{owner, caption, nullptr};
+HWND FindOwned(HWND owner, const std::wstring* caption, bool loupe = false) {
+    OwnedSearch search{owner, caption, loupe, nullptr};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<OwnedSearch*>(param);
+            const bool neverActive = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0;
             if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
-                (!s->caption || TextOf(window) == *s->caption)) {
+                neverActive == s->loupe && (!s->caption || TextOf(window) == *s->caption)) {
                 s->found = window;
                 return FALSE;
             }
@@ -737,6 +739,10 @@ HWND OwnedWindow(HWND owner, const std::wstring& caption) {
 
 HWND OwnedWindow(HWND owner) {
     return FindOwned(owner, nullptr);
+}
+
+HWND ShownLoupe(HWND owner) {
+    return FindOwned(owner, nullptr, true);
 }
 
 bool HasChildWithText(HWND window, const std::wstring& text) {

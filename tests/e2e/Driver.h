@@ -252,6 +252,8 @@ constexpr DWORD kEffectTimeoutMs = 10000;
 HWND OwnedWindow(HWND owner, const std::wstring& caption);
 // A visible window the owner owns, whatever its caption: the modal dialog it has opened.
 HWND OwnedWindow(HWND owner);
+// The loupe beside the pointer while it shows: the owner's window that is never activated.
+HWND ShownLoupe(HWND owner);
 bool HasChildWithText(HWND window, const std::wstring& text);
 
 } // namespace e2e

@@ -1,5 +1,8 @@
+#include "../win/AccessibleReader.h"
 #include "Driver.h"
+#include "display/ScreenCopy.h"
 #include "PatternWindow.h"
+#include "logic/Loupe.h"
 #include "logic/color/ClipboardText.h"
 #include "logic/color/ColorNotation.h"
 #include "logic/ZoomGeometry.h"
@@ -100,6 +103,38 @@ class Picking : public WithTintra<> {
         return ScreenShows(display, at.x, at.y, win::ToCOLORREF(color));
     }
 
+    HWND Loupe() const { return ShownLoupe(tintra.MainWindow()); }
+    // The loupe shows the pattern around that pixel at the factor (the framed middle block and
+    // those two to either side), names its colour and place, keeps clear of the pixels it shows
+    // and of `clear`, lies on the screen and is not the active window.
+    ::testing::AssertionResult LoupeShows(POINT at, int factor = kZoomFactor,
+                                          const PixelRect& clear = {}) const {
+        const POINT screen = pattern.ScreenPointOf(at.x, at.y);
+        const LoupeView view = LoupeViewAround({screen.x, screen.y}, 96, factor);
+        const PixelRect middle = FramedSquare(view, 1);
+        const std::wstring name = NotationText(ColorNotation::Colref, PatternWindow::ColorAt(at.x, at.y)) +
+                                  L", " + std::to_wstring(screen.x) + L", " + std::to_wstring(screen.y);
+        std::string seen = "no loupe";
+        const bool shows = WaitFor([&] {
+            const HWND loupe = Loupe();
+            if (!loupe)
+                return false;
+            const PixelRect place = win::ScreenRect(loupe);
+            const std::wstring named = AccessibleReader(loupe).Name();
+            seen = "the loupe named " + Utf8(named);
+            for (int dx : {-2, 0, 2})
+                if (win::ToColorRef(
+                        ScreenPixel(loupe, kLoupePadding + middle.left + dx * view.block + view.block / 2,
+                                    kLoupePadding + middle.top + view.block / 2)) !=
+                    PatternWindow::ColorAt(at.x + dx, at.y))
+                    return false;
+            return Intersect(place, view.source).IsEmpty() && Intersect(place, clear).IsEmpty() &&
+                   Intersect(place, VirtualScreen()) == place && GetForegroundWindow() != loupe &&
+                   named == name;
+        });
+        return shows ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << seen;
+    }
+
     PatternWindow pattern;
     HWND display = nullptr;
     int modeStarts = 0;
@@ -151,9 +186,11 @@ TEST_F(Picking, KeysMoveThePointerByExactPixelsAndEnterTakesThePixelUnderIt) {
     PressChord({}, VK_RIGHT, 2); // held
     PressKey(VK_DOWN);
     ASSERT_TRUE(PointerRestsAt(pattern.ScreenPointOf(14, 11)));
+    EXPECT_TRUE(LoupeShows({14, 11}));
     PutOnClipboard(std::string("kept"));
     PressChord({}, VK_RETURN, 6); // held
     ASSERT_TRUE(WaitFor([&] { return !tintra.HoldsMouse(); }));
+    EXPECT_EQ(Loupe(), nullptr);
     ASSERT_TRUE(RedLockLatchesAfterwards());
     EXPECT_EQ(ClipboardText(), "kept");
     EXPECT_TRUE(RowsShow(PatternWindow::ColorAt(14, 11)));
@@ -221,6 +258,92 @@ TEST_F(Picking, TheWheelMagnifiesFurtherAndTheNextRunKeepsTheFactor) {
     ASSERT_TRUE(tintra.Start());
     display = tintra.Control(IDC_COLOR_DISPLAY);
     ShowZoomedPattern(8);
+}
+
+// The loupe follows the mouse at the factor the wheel and + and - set while the picker waits, keeps
+// clear of the zoomed picker's snapshot too, and goes with the mode; the next run keeps the factor.
+// Turned off in the options, it never shows.
+TEST_F(Picking, TheLoupeFollowsThePointerAtTheFactorSetWhilePickingAndGoesWithTheMode) {
+    ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
+    ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(32, 24)));
+    EXPECT_TRUE(LoupeShows({32, 24}));
+    TurnWheel(2 * WHEEL_DELTA);
+    EXPECT_TRUE(LoupeShows({32, 24}, 8));
+    PressKey(VK_SUBTRACT);
+    EXPECT_TRUE(LoupeShows({32, 24}, 6));
+    ASSERT_TRUE(RestPointerAt(pattern.ScreenPointOf(40, 30)));
+    EXPECT_TRUE(LoupeShows({40, 30}, 6));
+    ASSERT_TRUE(PressKeyFor('Z', "the zoomed picker waiting", [&] { return IsDown(IDC_BUTTON_ZOOM); }));
+    const POINT at = pattern.ScreenPointOf(40, 30);
+    EXPECT_TRUE(LoupeShows({40, 30}, 6, ZoomCaptureArea({at.x, at.y})));
+    ASSERT_TRUE(PressKeyFor(VK_ESCAPE, "the loupe gone", [&] { return !Loupe(); }));
+    ASSERT_EQ(tintra.CloseAndWait(), 0);
+    EXPECT_EQ(ReadSetting(L"zoom_factor"), 6);
+    StoreSetting(L"loupe", 0);
+    ASSERT_TRUE(tintra.Start());
+    ASSERT_TRUE(PressKeyFor('P', "the picker waiting", [&] { return tintra.HoldsMouse(); }));
+    EXPECT_EQ(Loupe(), nullptr);
+}
+
+// A pick takes the rounded mean of the sample square, of its pixels on the screen only at the
+// screen's corner, and with copy on pick every colour taken goes on the clipboard: a pick, a
+// collect and a click in the magnified view.
+TEST_F(Picking, APickTakesTheMeanOfTheSampleOnTheScreenAndCopyOnPickCopiesEveryColourTaken) {
+    ASSERT_EQ(tintra.CloseAndWait(), 0);
+    StoreSetting(L"sample", 5);
+    StoreSetting(L"copy_on_pick", 1);
+    ASSERT_TRUE(tintra.Start());
+    display = tintra.Control(IDC_COLOR_DISPLAY);
+    const PixelRect screen = VirtualScreen();
+    PatternWindow corner;
+    ASSERT_TRUE(
+        corner.Show(POINT{screen.right - PatternWindow::kWidth, screen.bottom - PatternWindow::kHeight}));
+    // The pattern's channels change evenly there, so a square's mean is its middle pixel's colour:
+    // at the corner, of the 3 x 3 pixels on the screen.
+    const struct {
+        const PatternWindow* window;
+        POINT at, middle;
+    } picks[] = {{&pattern, {20, 20}, {20, 20}}, {&corner, {63, 47}, {62, 46}}};
+    for (const auto& pick : picks) {
+        const ColorRef color = PatternWindow::ColorAt(pick.middle.x, pick.middle.y);
+        ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
+        EXPECT_TRUE(ClickAtFor(pick.window->ScreenPointOf(pick.at.x, pick.at.y), "the mean copied", [&] {
+            return ClipboardText() == ClipboardText(ColorNotation::Colref, color);
+        }));
+        EXPECT_TRUE(RowsShow(color));
+    }
+    ASSERT_TRUE(StartMode(IDC_BUTTON_PICKER));
+    ShiftClickAt(pattern.ScreenPointOf(33, 30));
+    EXPECT_TRUE(WaitFor([&] {
+        return ClipboardText() == ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(33, 30));
+    }));
+    ASSERT_TRUE(PressKeyFor(VK_ESCAPE, "the picker ended", [&] { return !tintra.HoldsMouse(); }));
+    ShowZoomedPattern();
+    EXPECT_TRUE(ClickFor(display, 90, 65, "the block copied", [&] {
+        return ClipboardText() ==
+               ClipboardText(ColorNotation::Colref, PatternWindow::ColorAt(kZoomClick.x, kZoomClick.y));
+    }));
+}
+
+// From any program: the hotkey brings Tintra back from the taskbar and starts the picker, a second
+// press ends it, and while a dialog of Tintra's is open it does nothing.
+TEST_F(Picking, TheHotkeyRestoresTintraAndStartsAndEndsThePickerButNotOverADialog) {
+    ShowWindow(tintra.MainWindow(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(tintra.MainWindow()) != 0; }));
+    PressChord({VK_CONTROL, VK_MENU}, 'P');
+    EXPECT_TRUE(WaitFor([&] {
+        return !IsIconic(tintra.MainWindow()) && tintra.HoldsMouse() && IsDown(IDC_BUTTON_PICKER) &&
+               GetForegroundWindow() == tintra.MainWindow();
+    }));
+    PressChord({VK_CONTROL, VK_MENU}, 'P');
+    EXPECT_TRUE(WaitFor([&] { return !tintra.HoldsMouse() && !IsDown(IDC_BUTTON_PICKER); }));
+    ASSERT_TRUE(PressKeyFor('A', "the about box open", [&] { return OwnedWindow(tintra.MainWindow()) != nullptr; }));
+    PressChord({VK_CONTROL, VK_MENU}, 'P');
+    ASSERT_TRUE(
+        PressKeyFor(VK_ESCAPE, "the about box closed", [&] { return !OwnedWindow(tintra.MainWindow()); }));
+    EXPECT_TRUE(RedLockLatchesAfterwards());
+    EXPECT_FALSE(tintra.HoldsMouse());
+    EXPECT_FALSE(IsDown(IDC_BUTTON_PICKER));
 }
 
 TEST_F(Picking, AClickOnTheMarginAroundTheViewGivesBlack) {

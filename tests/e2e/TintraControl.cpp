@@ -5,7 +5,8 @@
 //   tintra_control zoom-picture OUT.bmp            the magnified view the zoomed picker shows
 //   tintra_control reference-pictures en|ru DIR   the client areas of the main window (theme 4,
 //       four panes of fixed colours, HEX marked) and of its three dialogs, as main.bmp,
-//       color-dialog.bmp, options.bmp and about.bmp, and the second pane's tip as pane-tip.bmp
+//       color-dialog.bmp, options.bmp and about.bmp, the second pane's tip as pane-tip.bmp, and
+//       the loupe over a known pattern while the colour picker waits, as loupe.bmp
 //   tintra_control start PATH                      starts that Tintra.exe and closes it again
 //   tintra_control keep-running PATH SECONDS READY
 //       starts that Tintra.exe, writes the file READY once its window shows, and waits up to
@@ -17,6 +18,7 @@
 #include "../../src/win/PrivateMessages.h"
 #include "../../src/logic/PaneLayout.h"
 #include "Driver.h"
+#include "PatternWindow.h"
 
 #include <commctrl.h>
 
@@ -298,6 +300,26 @@ bool SaveDialogPicture(const e2e::TintraProcess& tintra, int command, const std:
     return closed && saved;
 }
 
+// The pointer put on a pattern at a fixed place and the picker started by its key, posted as the
+// dialogs' commands are; Escape ends it again.
+bool SaveLoupePicture(const e2e::TintraProcess& tintra, const std::wstring& path) {
+    constexpr POINT kPatternPlace{600, 300};
+    e2e::PatternWindow pattern;
+    if (!pattern.Show(kPatternPlace))
+        return false;
+    const POINT at = pattern.ScreenPointOf(32, 24);
+    SetCursorPos(at.x, at.y);
+    PostMessageW(tintra.MainWindow(), WM_KEYDOWN, 'P', 0);
+    HWND loupe = nullptr;
+    if (!e2e::WaitFor([&] { return (loupe = e2e::ShownLoupe(tintra.MainWindow())) != nullptr; })) {
+        std::fprintf(stderr, "the loupe did not show\n");
+        return false;
+    }
+    const bool saved = SaveClientPicture(loupe, tintra.MainWindow(), path);
+    PostMessageW(tintra.MainWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+    return e2e::WaitFor([&] { return !e2e::ShownLoupe(tintra.MainWindow()); }) && saved;
+}
+
 // The settings say it all: nothing is clicked before the pictures are taken.
 int ReferencePictures(const std::wstring& language, const std::wstring& folder) {
     e2e::ClearSettings();
@@ -328,6 +350,10 @@ int ReferencePictures(const std::wstring& language, const std::wstring& folder) 
             std::fprintf(stderr, "%ls could not be taken\n", name);
             saved = false;
         }
+    }
+    if (saved && !SaveLoupePicture(tintra, folder + L"\\loupe.bmp")) {
+        std::fprintf(stderr, "the loupe's picture could not be taken\n");
+        saved = false;
     }
     const int result = Finish(tintra, saved);
     e2e::ClearSettings();

@@ -36,9 +36,10 @@ Settings Shown(std::map<std::wstring, int> stored) {
 }
 
 const std::vector<std::wstring> kWriteOrder = {
-    L"color",       L"topmost",  L"x",          L"y",         L"theme",  L"panes",
-    L"active_pane", L"language", L"color1",     L"color2",    L"color3", L"color4",
-    L"format",      L"lock_red", L"lock_green", L"lock_blue", L"grid",   L"autostart", L"zoom_factor"};
+    L"color",        L"topmost",   L"x",      L"y",         L"theme",       L"panes",  L"active_pane",
+    L"language",     L"color1",    L"color2", L"color3",    L"color4",      L"format", L"lock_red",
+    L"lock_green",   L"lock_blue", L"grid",   L"autostart", L"zoom_factor", L"loupe",  L"sample",
+    L"copy_on_pick", L"hotkey"};
 
 TEST(SettingsTable, FirstStartGivesEveryDefault) {
     FakeSection empty;
@@ -60,6 +61,10 @@ TEST(SettingsTable, FirstStartGivesEveryDefault) {
     EXPECT_EQ(shown.Get(Setting::LockBlue), 0);
     EXPECT_EQ(shown.Get(Setting::Grid), 1);
     EXPECT_EQ(shown.Get(Setting::Autostart), 0);
+    EXPECT_EQ(shown.Get(Setting::Loupe), 1);
+    EXPECT_EQ(shown.Get(Setting::Sample), 1);
+    EXPECT_EQ(shown.Get(Setting::CopyOnPick), 0);
+    EXPECT_EQ(shown.Get(Setting::Hotkey), kDefaultHotkey);
     // Every name is asked for once, the four pane colours of the default count included.
     EXPECT_EQ(empty.asked, kWriteOrder);
 }
@@ -113,6 +118,14 @@ const AcceptanceRow kAcceptance[] = {
     {L"autostart", INT_MAX, 4, Setting::Autostart, true, 1},
     {L"zoom_factor", 8, 4, Setting::ZoomFactor, true, 8},
     {L"zoom_factor", 5, 4, Setting::ZoomFactor, false, 4},
+    {L"loupe", 0, 4, Setting::Loupe, true, 0},
+    {L"loupe", 2, 4, Setting::Loupe, true, 1},
+    {L"sample", 5, 4, Setting::Sample, true, 5},
+    {L"sample", 2, 4, Setting::Sample, false, 1},
+    {L"copy_on_pick", 3, 4, Setting::CopyOnPick, true, 1},
+    {L"hotkey", 0, 4, Setting::Hotkey, true, 0},
+    {L"hotkey", 0x0171, 4, Setting::Hotkey, true, 0x0171},
+    {L"hotkey", 0x1050, 4, Setting::Hotkey, false, kDefaultHotkey},
 };
 
 TEST(SettingsTable, AcceptsWhatTheTableSaysAndShowsTheRestAsBefore) {

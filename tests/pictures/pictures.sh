@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The reference pictures: the client areas of the main window (theme 4, four panes of fixed
-# colours, HEX marked) and of its three dialogs, at 96 and 144 DPI, in English and Russian,
+# colours, HEX marked), of its three dialogs and of the loupe over a known pattern while the
+# colour picker waits, at 96 and 144 DPI, in English and Russian,
 # under the test prefix's fonts.
 #   pictures.sh compare BUILD_DIR   takes them and compares each with its reference in this
 #                                   folder, pixel for pixel; a difference leaves the new picture
@@ -61,7 +62,7 @@ take_at() { # dpi state
         mkdir -p "$folder"
         (cd "$windows" && "$session" run "$state" ./tintra_control.exe reference-pictures "$language" \
             "$(wine_path "$folder")")
-        for picture in main pane-tip color-dialog options about; do
+        for picture in main pane-tip color-dialog options about loupe; do
             local name=$picture-$language-$dpi
             if [[ $mode == take ]]; then
                 convert "$folder/$picture.bmp" "${png_options[@]}" "$here/$name.png"

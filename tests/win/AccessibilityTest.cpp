@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 #include "app/Slider.h"
 #include "color/InfoCtrl.h"
+#include "display/LoupeWindow.h"
 #include "logic/ToolButtonTips.h"
 #include "ui/PanelCtrl.h"
 
@@ -54,6 +55,17 @@ class Accessibility : public ::testing::Test {
 };
 
 std::vector<Accessibility::Event> Accessibility::events;
+
+// Named by the text it shows; a move is announced once the pointer has come to rest there.
+TEST_F(Accessibility, TheLoupeIsNamedByItsTextAndAnnouncesAPixelComeToRest) {
+    LoupeWindow loupe;
+    loupe.SetOwner(host.Hwnd());
+    const LoupeWindow::Look look{kZoomFactor, 1, ColorNotation::Rgb, {}};
+    loupe.Follow({10, 10}, look);
+    loupe.Follow({11, 10}, look);
+    EXPECT_TRUE(Heard(EVENT_OBJECT_NAMECHANGE, loupe.Hwnd()));
+    EXPECT_TRUE(AccessibleReader(loupe.Hwnd()).Name().find(L", 11, 10") != std::wstring::npos);
+}
 
 TEST_F(Accessibility, ToolButtonsArePushButtonsNamedByTheirTipsPressedWhileLatchedDown) {
     PanelCtrl panel;

@@ -42,12 +42,18 @@ class OptionsDialog : public ::testing::Test {
         return RunModalThen(dialog, nullptr, act);
     }
     static void Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-    // What a person's choice in the list does: the selection moves and the box tells its dialog.
-    static void ChoosePanes(HWND dialog, int position) {
-        const HWND box = GetDlgItem(dialog, IDC_PANE_COUNT);
+    // What a person's choice in a list does: the selection moves and the box tells its dialog.
+    static void Choose(HWND dialog, int position, int id = IDC_PANE_COUNT) {
+        const HWND box = GetDlgItem(dialog, id);
         SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_PANE_COUNT, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(box));
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    }
+    // A key typed into the hotkey control, which tells its dialog as an edit control does.
+    static void TypeHotkey(HWND dialog, int key) {
+        const HWND control = GetDlgItem(dialog, IDC_HOTKEY);
+        SendMessageW(control, HKM_SETHOTKEY, static_cast<WPARAM>(key), 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_HOTKEY, EN_CHANGE),
+                     reinterpret_cast<LPARAM>(control));
     }
 
     CDlgOptions dialog;
@@ -58,19 +64,27 @@ TEST_F(OptionsDialog, OpensOnTheValuesAndReturnsThemUntouched) {
     const struct {
         OptionValues values;
         int listed, themeButton;
-    } rows[] = {{OptionValues{true, false, 6, 5}, 3, 4}, {OptionValues{false, true, 3, 0}, 0, 0}};
+        int sampleListed;
+    } rows[] = {{OptionValues{true, false, 6, 5, false, true, 5, 0x0171}, 3, 4, 2},
+                {OptionValues{false, true, 3, 0, true, false, 2, 0}, 0, 0, 0}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.values.panes);
-        int selected = -1, theme = -1, entries = 0;
-        bool grid = !row.values.grid, autostart = !row.values.autostart;
+        int selected = -1, theme = -1, entries = 0, sample = -1, hotkey = -1;
+        bool grid = !row.values.grid, autostart = !row.values.autostart, loupe = !row.values.loupe;
         const INT_PTR result = Run(row.values, [&](HWND window) {
             selected = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCURSEL, 0, 0));
             entries = static_cast<int>(SendDlgItemMessageW(window, IDC_PANE_COUNT, CB_GETCOUNT, 0, 0));
+            sample = static_cast<int>(SendDlgItemMessageW(window, IDC_SAMPLE, CB_GETCURSEL, 0, 0));
+            hotkey = static_cast<int>(SendDlgItemMessageW(window, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
             theme = CheckedThemeButton(window);
             grid = IsChecked(window, IDC_GRID);
             autostart = IsChecked(window, IDC_AUTOSTART);
+            loupe = IsChecked(window, IDC_LOUPE);
             Click(window, IDOK);
         });
+        EXPECT_EQ(sample, row.sampleListed);
+        EXPECT_EQ(hotkey, row.values.hotkey);
+        EXPECT_EQ(loupe, row.values.loupe);
         EXPECT_EQ(result, IDOK);
         EXPECT_EQ(entries, 5);
         EXPECT_EQ(selected, row.listed);
@@ -82,13 +96,15 @@ TEST_F(OptionsDialog, OpensOnTheValuesAndReturnsThemUntouched) {
         EXPECT_EQ(values.grid, row.values.grid);
         EXPECT_EQ(values.panes, row.values.panes);
         EXPECT_EQ(values.theme, row.values.theme);
+        EXPECT_EQ(values.sample, row.values.sample);
+        EXPECT_EQ(values.hotkey, row.values.hotkey);
     }
 }
 
 TEST_F(OptionsDialog, ChoosingTwoThenOneGivesOnePane) {
     Run(OptionValues{false, true, 3, 4}, [](HWND window) {
-        ChoosePanes(window, 1);
-        ChoosePanes(window, 0);
+        Choose(window, 1);
+        Choose(window, 0);
         Click(window, IDOK);
     });
     EXPECT_EQ(dialog.Values().panes, 1);
@@ -96,11 +112,15 @@ TEST_F(OptionsDialog, ChoosingTwoThenOneGivesOnePane) {
 
 TEST_F(OptionsDialog, EachControlSetsItsValue) {
     Run(OptionValues{false, true, 4, 4}, [](HWND window) {
-        ChoosePanes(window, 4);
+        Choose(window, 4);
         Click(window, IDC_GRID);
         Click(window, IDC_AUTOSTART);
         Click(window, IDC_THEME_2);
         Click(window, IDC_THEME_6);
+        Click(window, IDC_LOUPE);
+        Click(window, IDC_COPY_ON_PICK);
+        Choose(window, 1, IDC_SAMPLE);
+        TypeHotkey(window, 0x0371);
         Click(window, IDOK);
     });
     const OptionValues values = dialog.Values();
@@ -108,6 +128,26 @@ TEST_F(OptionsDialog, EachControlSetsItsValue) {
     EXPECT_FALSE(values.grid);
     EXPECT_TRUE(values.autostart);
     EXPECT_EQ(values.theme, 6);
+    EXPECT_FALSE(values.loupe);
+    EXPECT_TRUE(values.copyOnPick);
+    EXPECT_EQ(values.sample, 3);
+    EXPECT_EQ(values.hotkey, 0x0371);
+}
+
+// The words beside the hotkey control come and go with the key it shows.
+TEST_F(OptionsDialog, SaysBesideTheHotkeyWhenAnotherProgramHoldsIt) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'P'));
+    std::wstring held, free;
+    Run(OptionValues{}, [&](HWND window) {
+        TypeHotkey(window, 0x0650);
+        held = win::WindowText(GetDlgItem(window, IDC_HOTKEY_NOTE));
+        TypeHotkey(window, 0x0651);
+        free = win::WindowText(GetDlgItem(window, IDC_HOTKEY_NOTE));
+        Click(window, IDCANCEL);
+    });
+    UnregisterHotKey(nullptr, 1);
+    EXPECT_EQ(held, L"Another program holds this key; Tintra works on without it.");
+    EXPECT_EQ(free, L"");
 }
 
 TEST_F(OptionsDialog, EveryThemeButtonSetsItsThemeAndClearsTheOthers) {
@@ -172,7 +212,7 @@ TEST_F(OptionsDialog, CaptionsAndTheThemeButtonsNamesInBothLanguages) {
     }
 }
 
-TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsItsColours) {
+TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButTheListBoxesKeepTheirColours) {
     dialog.SetBackgroundColor(kFace);
     ASSERT_TRUE(dialog.CreateModeless(nullptr));
     for (int id : {0, IDC_GRID, IDC_PANE_COUNT_LABEL, IDC_THEME_GROUP, IDC_THEME_3, IDC_RUSSIAN}) {
@@ -181,11 +221,14 @@ TEST_F(OptionsDialog, TheFaceAndItsControlsShowTheThemeButThePaneCountBoxKeepsIt
         EXPECT_EQ(colors.brush, win::ToCOLORREF(kFace)) << id;
         EXPECT_EQ(colors.background, win::ToCOLORREF(kFace)) << id;
     }
-    const HWND box = GetDlgItem(dialog.Hwnd(), IDC_PANE_COUNT);
-    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, box).brush, win::ToCOLORREF(kFace));
-    COMBOBOXINFO info{sizeof(info)};
-    ASSERT_TRUE(GetComboBoxInfo(box, &info));
-    EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, info.hwndList).brush, win::ToCOLORREF(kFace));
+    for (int id : {IDC_PANE_COUNT, IDC_SAMPLE}) {
+        const HWND box = GetDlgItem(dialog.Hwnd(), id);
+        EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, box).brush, win::ToCOLORREF(kFace));
+        COMBOBOXINFO info{sizeof(info)};
+        ASSERT_TRUE(GetComboBoxInfo(box, &info));
+        EXPECT_NE(AskControlColors(dialog.Hwnd(), WM_CTLCOLORLISTBOX, info.hwndList).brush,
+                  win::ToCOLORREF(kFace));
+    }
 }
 
 } // namespace

@@ -391,7 +391,7 @@ TEST_F(MainWindowSettings, EndingTheSessionEndsPickingAndSaves) {
     EXPECT_NE(GetCapture(), Main());
     const auto values = ValuesUnder(HKEY_CURRENT_USER, kSettingsPath);
     EXPECT_EQ(values.count(L"cursors_replaced"), 0u); // the system cursors are back
-    EXPECT_EQ(values.size(), 19u);                    // the table with four pane colours
+    EXPECT_EQ(values.size(), 23u);                    // the table with four pane colours
     ASSERT_EQ(values.count(L"topmost"), 1u);
     EXPECT_EQ(values.at(L"topmost").data, (std::vector<BYTE>{0, 0, 0, 0}));
 }

@@ -13,7 +13,8 @@ class Invariants {
     // picker waits, that is while the picker's button is down, or the zoom button with no
     // magnified view; the view shows only while the zoom button is down and the picker's up;
     // the system cursors are replaced (the marker names the process) exactly while the mouse
-    // is held. The program may still be taking the input in, so it is read again until it
+    // is held; the loupe shows exactly while it is held with the loupe on, and is never the
+    // active window. The program may still be taking the input in, so it is read again until it
     // agrees or the time is up.
     std::string PickingDisagreement() const {
         std::string state;
@@ -23,13 +24,17 @@ class Invariants {
                 const bool zoom = tintra.pickers->zoom.State() & STATE_SYSTEM_PRESSED;
                 const bool view = tintra.pickers->display.Role() == ROLE_SYSTEM_GRAPHIC;
                 const bool held = tintra.process->HoldsMouse();
+                const HWND loupe = ShownLoupe(tintra.main);
                 const bool replaced = ReadSetting(kCursorMarker) ==
                                       static_cast<long long>(GetProcessId(tintra.process->Handle()));
                 state = std::string("picker button ") + (picker ? "down" : "up") + ", zoom button " +
                         (zoom ? "down" : "up") + ", view " + (view ? "shown" : "not shown") + ", mouse " +
-                        (held ? "held" : "free") + ", cursors " + (replaced ? "replaced" : "the user's");
+                        (held ? "held" : "free") + ", cursors " + (replaced ? "replaced" : "the user's") +
+                        ", loupe " + (loupe ? "shown" : "not shown") +
+                        (loupe && GetForegroundWindow() == loupe ? " and active" : "");
                 return held == (picker || (zoom && !view)) && !(view && (!zoom || picker)) &&
-                       replaced == held;
+                       replaced == held && (loupe != nullptr) == (held && tintra.choices.loupe) &&
+                       !(loupe && GetForegroundWindow() == loupe);
             },
             kSettleTimeoutMs);
         return agree ? std::string() : "the picking modes disagree: " + state;

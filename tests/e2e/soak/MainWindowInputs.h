@@ -71,23 +71,31 @@ class MainWindowInputs {
     void Paste() { input.Paste(); }
     void TableKey() { input.Key("key of the key table", input.OneOf(tableKeys)); }
     void OtherKey() { input.Key("other key", input.OneOf(otherKeys)); }
-    // A picking mode, the other one now and then started over it by its key, and then ended by
-    // Escape, a pick or a pasted colour.
+    // A picking mode, started by its button or the colour picker by the hotkey, the other one
+    // now and then started over it by its key, and then ended by Escape, a pick, a pasted colour
+    // or the hotkey.
     void PickingMode() {
-        const bool zoom = input.Pick(0, 1) != 0;
-        ClickIn("click on a picker", tintra.process->PanelButton(zoom ? IDC_BUTTON_ZOOM : IDC_BUTTON_PICKER));
+        const int start = input.Pick(0, 2);
+        const bool zoom = start == 1;
+        if (start == 2)
+            Hotkey();
+        else
+            ClickIn("click on a picker", tintra.process->PanelButton(zoom ? IDC_BUTTON_ZOOM : IDC_BUTTON_PICKER));
         if (input.Pick(0, 2) == 0)
             input.Key("the other picker's key", zoom ? 'P' : 'Z');
-        const int end = input.Pick(0, 2);
+        const int end = input.Pick(0, 3);
         if (end == 0)
             input.Key("Escape in a picking mode", VK_ESCAPE);
         else if (end == 1)
             input.Click("pick", AnyPoint());
-        else
+        else if (end == 2)
             input.Paste();
+        else
+            Hotkey();
     }
 
   private:
+    void Hotkey() { input.Chord("the hotkey", {VK_CONTROL, VK_MENU}, 'P'); }
     HWND Control(int id) const { return tintra.process->Control(id); }
     void ClickIn(const char* what, HWND control) { input.Click(what, input.PointIn(control)); }
     int AnyToolButton() {

@@ -69,6 +69,8 @@ class OptionsDialogVisit : DialogVisit {
                    std::to_string(choices.panes);
         if (IsChecked(IDC_GRID) != choices.grid)
             return "the options dialog opens with the grid box not as the program has it";
+        if (IsChecked(IDC_LOUPE) != choices.loupe)
+            return "the options dialog opens with the magnifier box not as the program has it";
         if (IsChecked(IDC_AUTOSTART) != choices.autostart)
             return "the options dialog opens with the start-with-Windows box not as the program has it";
         if (!IsChecked(kThemeButtons[choices.theme - 1]))
@@ -100,7 +102,7 @@ class OptionsDialogVisit : DialogVisit {
 
     // One of the dialog's controls used once, and its effect awaited.
     std::string OneInput(Choices* inDialog) {
-        switch (input.Pick(0, 5)) {
+        switch (input.Pick(0, 6)) {
         case 0:
             inDialog->grid = !IsChecked(IDC_GRID);
             return Check("the grid box", IDC_GRID, inDialog->grid);
@@ -116,6 +118,9 @@ class OptionsDialogVisit : DialogVisit {
                          inDialog->russian ? IDC_RUSSIAN : IDC_ENGLISH, true);
         case 4:
             return ChoosePaneCount(inDialog);
+        case 5:
+            inDialog->loupe = !IsChecked(IDC_LOUPE);
+            return Check("the magnifier box", IDC_LOUPE, inDialog->loupe);
         default:
             input.CountedClick("options: click on the face", OnScreen(dialog, 3, 3));
             return {};

@@ -18,7 +18,8 @@ namespace soak {
 using Settings = std::map<std::wstring, long long>;
 constexpr const wchar_t* kSettingNames[] = {
     L"color",    L"topmost", L"x",        L"y",          L"theme",     L"panes", L"active_pane",
-    L"language", L"format",  L"lock_red", L"lock_green", L"lock_blue", L"grid",  L"autostart"};
+    L"language", L"format",  L"lock_red", L"lock_green", L"lock_blue", L"grid",  L"autostart",
+    L"loupe"};
 constexpr const wchar_t* kLockNames[] = {L"lock_red", L"lock_green", L"lock_blue"};
 constexpr wchar_t kCursorMarker[] = L"cursors_replaced";
 
@@ -57,6 +58,7 @@ struct Choices {
     bool grid = true;
     bool autostart = false;
     bool russian = false;
+    bool loupe = true;
 
     // As the last clean close stored them; missing values take their defaults.
     static Choices From(const Settings& stored) {
@@ -64,7 +66,8 @@ struct Choices {
             return stored.at(name) < 0 ? fallback : stored.at(name);
         };
         return Choices{static_cast<int>(value(L"panes", 4)), static_cast<int>(value(L"theme", kDefaultTheme)),
-                       value(L"grid", 1) != 0, value(L"autostart", 0) != 0, value(L"language", 0) != 0};
+                       value(L"grid", 1) != 0, value(L"autostart", 0) != 0, value(L"language", 0) != 0,
+                       value(L"loupe", 1) != 0};
     }
 };
 
@@ -115,6 +118,7 @@ struct RunningTintra {
         shown[L"grid"] = choices.grid;
         shown[L"autostart"] = choices.autostart;
         shown[L"language"] = choices.russian;
+        shown[L"loupe"] = choices.loupe;
         shown[L"format"] = mark == std::end(kNotationRows) ? 0 : mark - std::begin(kNotationRows);
         for (size_t i = 0; i < std::size(kChannels); ++i)
             shown[kLockNames[i]] = ScreenPixel(process->Control(kChannels[i].lockId), ScaleToDpi(2, dpi),

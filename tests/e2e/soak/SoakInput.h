@@ -108,6 +108,11 @@ class SoakInput {
         Note(what + text);
         PressKey(key);
     }
+    void Chord(const std::string& what, const std::vector<WORD>& modifiers, WORD key) {
+        Tally(what);
+        Note(what);
+        PressChord(modifiers, key);
+    }
     // A colour as another program puts it on the clipboard, then Ctrl+V.
     void Paste() {
         char text[8];
