@@ -69,7 +69,6 @@ class CTintraDlg : public win::Dialog {
     // The "Copy as" menu of a pane, or of the copy button for the current colour; false for a
     // right click it does not answer.
     bool OnContextMenu(HWND source, POINT screen);
-    void PutOnClipboard(const std::string& text);
     // The colour shown as current by the sliders and the information panel, the locks released.
     void ShowAsCurrent(ColorRef color);
     bool OnPickingKey(unsigned virtualKey, bool repeated, POINT pointer, bool viewing);

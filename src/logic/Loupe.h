@@ -2,7 +2,7 @@
 // The loupe beside the pointer while a picker waits, without windows: which screen pixels it
 // shows and how large, where it sits on the monitor, the square a pick averages and its text.
 #include "Color.h"
-#include "ColorNotation.h"
+#include "color/ColorNotation.h"
 #include "PixelRect.h"
 #include "ZoomGeometry.h"
 
