@@ -47,9 +47,10 @@ void LoupeWindow::Follow(PixelPoint at, const Look& look) {
                         std::max(shown.bottom, look.keepClear.bottom)};
     const PixelRect place = LoupePlace(at, width, height, keepClear, monitor, ScaleToDpi(kLoupeGap, dpi));
     const bool wasShown = IsShown();
-    // Shown above every window once; after that each move only moves it, which costs less.
+    // Each move puts it above the windows that have come up since; its size changes only with the
+    // factor or the monitor's scale.
     const UINT shownAlready =
-        wasShown && win::ScreenRect(Hwnd()).Width() == width ? SWP_NOSIZE | SWP_NOZORDER : SWP_SHOWWINDOW;
+        wasShown && win::ScreenRect(Hwnd()).Width() == width ? SWP_NOSIZE : SWP_SHOWWINDOW;
     SetWindowPos(Hwnd(), HWND_TOPMOST, place.left, place.top, width, height,
                  SWP_NOACTIVATE | SWP_NOCOPYBITS | shownAlready);
     if (!FitCanvas(width, height))
