@@ -307,8 +307,10 @@ bool SaveLoupePicture(const e2e::TintraProcess& tintra, const std::wstring& path
     e2e::PatternWindow pattern;
     if (!pattern.Show(kPatternPlace))
         return false;
-    const POINT at = pattern.ScreenPointOf(32, 24);
-    SetCursorPos(at.x, at.y);
+    // Moved as a hand moves it, resting there: a pointer put by SetCursorPos may be reported back
+    // at its earlier place for a while, which is where the pane's tip left it.
+    if (!e2e::RestPointerAt(pattern.ScreenPointOf(32, 24)))
+        return false;
     PostMessageW(tintra.MainWindow(), WM_KEYDOWN, 'P', 0);
     HWND loupe = nullptr;
     if (!e2e::WaitFor([&] { return (loupe = e2e::ShownLoupe(tintra.MainWindow())) != nullptr; })) {
