@@ -39,12 +39,7 @@ void LoupeWindow::Follow(PixelPoint at, const Look& look) {
     const int width = view.side + 2 * padding;
     const int height = view.side + 3 * padding + kTextLines * ScaleToDpi(kLineHeight, dpi);
     const PixelRect shown = view.source;
-    const PixelRect keepClear =
-        look.keepClear.IsEmpty()
-            ? shown
-            : PixelRect{std::min(shown.left, look.keepClear.left), std::min(shown.top, look.keepClear.top),
-                        std::max(shown.right, look.keepClear.right),
-                        std::max(shown.bottom, look.keepClear.bottom)};
+    const PixelRect keepClear = look.keepClear.IsEmpty() ? shown : Bounding(shown, look.keepClear);
     const PixelRect place = LoupePlace(at, width, height, keepClear, monitor, ScaleToDpi(kLoupeGap, dpi));
     const bool wasShown = IsShown();
     // Each move puts it above the windows that have come up since; its size changes only with the

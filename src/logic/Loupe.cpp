@@ -8,17 +8,8 @@
 
 namespace {
 
-// A start along one side, moved as little as needed to put a length there inside [low, high).
-int HeldInside(int start, int length, int low, int high) {
-    return std::max(low, std::min(start, high - length));
-}
-
 PixelRect At(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
-}
-
-PixelRect Grown(const PixelRect& rect, int by) {
-    return {rect.left - by, rect.top - by, rect.right + by, rect.bottom + by};
 }
 
 // A picture of that width, rows top first, filled over the rectangle where the two meet.
@@ -37,11 +28,6 @@ void Ring(std::vector<Argb>& image, int width, const PixelRect& inner, int ringW
     Fill(image, width, {outer.left, inner.bottom, outer.right, outer.bottom}, color);
     Fill(image, width, {outer.left, inner.top, inner.left, inner.bottom}, color);
     Fill(image, width, {inner.right, inner.top, outer.right, inner.bottom}, color);
-}
-
-bool Holds(const PixelRect& outer, const PixelRect& inner) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
 }
 
 } // namespace
@@ -121,7 +107,7 @@ PixelRect LoupePlace(PixelPoint pointer, int width, int height, const PixelRect&
         At(left, keepClear.top - gap - height, width, height),
     };
     for (const PixelRect& place : sides)
-        if (Holds(monitor, place))
+        if (monitor.Holds(place))
             return place;
     return At(HeldInside(sides[0].left, width, monitor.left, monitor.right), top, width, height);
 }

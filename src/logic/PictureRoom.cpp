@@ -5,11 +5,6 @@
 
 namespace {
 
-bool Holds(const PixelRect& outer, const PixelRect& inner) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 bool SpansMeet(int start1, int end1, int start2, int end2) {
     return start1 < end2 && start2 < end1;
 }
@@ -64,7 +59,7 @@ DialogRoom RoomForPictures(const std::vector<DialogPart>& parts, int clientWidth
         }
         // A part that holds a picture keeps its margins around it.
         for (size_t i = 0; i < parts.size(); ++i) {
-            if (i == j || !parts[i].isPicture || part.isPicture || !Holds(part.rect, parts[i].rect))
+            if (i == j || !parts[i].isPicture || part.isPicture || !part.rect.Holds(parts[i].rect))
                 continue;
             rect.right = std::max(rect.right, parts[i].rect.left + shiftX[i] + parts[i].pictureWidth +
                                                   (part.rect.right - parts[i].rect.right));

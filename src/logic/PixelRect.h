@@ -20,6 +20,9 @@ struct PixelRect {
     bool Contains(PixelPoint point) const {
         return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
     }
+    bool Holds(const PixelRect& inner) const {
+        return inner.left >= left && inner.top >= top && inner.right <= right && inner.bottom <= bottom;
+    }
     bool operator==(const PixelRect& other) const {
         return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }
@@ -27,3 +30,10 @@ struct PixelRect {
 
 // The pixels two rectangles share; empty (all zero) when they do not meet.
 PixelRect Intersect(const PixelRect& a, const PixelRect& b);
+// The smallest rectangle that holds both.
+PixelRect Bounding(const PixelRect& a, const PixelRect& b);
+// Larger by that many pixels on every side; smaller for a negative number.
+PixelRect Grown(const PixelRect& rect, int by);
+// A start along one side, moved as little as needed to put a length there inside [low, high);
+// at low when the length is longer than that.
+int HeldInside(int start, int length, int low, int high);

@@ -13,11 +13,6 @@ int SourceSpan(int length, int block) {
     return (length + block - 1) / block;
 }
 
-// The view's first column (or row) kept so that all it shows lies between low and high.
-int HeldInside(int first, int span, int low, int high) {
-    return std::max(low, std::min(first, high - span));
-}
-
 } // namespace
 
 bool IsZoomFactor(int factor) {

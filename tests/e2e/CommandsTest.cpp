@@ -221,7 +221,7 @@ TEST_F(Commands, ShiftCopiesInTheFormForCodeThatPastesBack) {
 TEST_F(Commands, TheCopyAsMenuCopiesTheColourInTheFormChosen) {
     FocusDisplay();
     const auto clipboardHolds = [](const char* text) { return [text] { return ClipboardText() == text; }; };
-    const auto menuShows = [] { return ShownMenu() != nullptr; };
+    const auto menuShows = [] { return ShownWindow(L"#32768") != nullptr; };
     PutOnClipboard(std::string("tomato"));
     PressCtrlKey('V');
     ASSERT_TRUE(WaitFor([&] { return tintra.InfoText(IDC_VALUE_RGB) == L"255, 99, 71"; }));

@@ -518,11 +518,11 @@ void RightClickAt(POINT screen) {
     Send({MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP)});
 }
 
-HWND ShownMenu() {
-    for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
-         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr))
-        if (IsWindowVisible(menu))
-            return menu;
+HWND ShownWindow(const wchar_t* className, DWORD thread) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, className, nullptr); window;
+         window = FindWindowExW(nullptr, window, className, nullptr))
+        if (IsWindowVisible(window) && (thread == 0 || GetWindowThreadProcessId(window, nullptr) == thread))
+            return window;
     return nullptr;
 }
 
@@ -606,11 +606,8 @@ void PressChord(const std::vector<WORD>& modifiers, WORD virtualKey, int keyDown
 }
 
 std::wstring ShownTooltip() {
-    for (HWND tip = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); tip;
-         tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr))
-        if (IsWindowVisible(tip))
-            return TextOf(tip);
-    return {};
+    const HWND tip = ShownWindow(TOOLTIPS_CLASSW);
+    return tip ? TextOf(tip) : std::wstring();
 }
 
 // The display releases every key it does not hold itself when the pointer enters a window, and

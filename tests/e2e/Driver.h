@@ -196,8 +196,9 @@ int RepeatedPointerMoves();
 void ClickAt(POINT screen);
 // A click of the right button once the pointer rests there.
 void RightClickAt(POINT screen);
-// The popup menu on show, or null while none shows.
-HWND ShownMenu();
+// The first visible top-level window of that class (of that thread, unless 0), or null: a popup
+// menu's is "#32768".
+HWND ShownWindow(const wchar_t* className, DWORD thread = 0);
 // A click that waits neither for the pointer to settle nor for a control to take it, for input
 // whose loss matters to no one.
 void TapAt(POINT screen);

@@ -267,14 +267,7 @@ bool SavePaneTipPicture(const e2e::TintraProcess& tintra, const std::wstring& pa
         return false;
     HWND tip = nullptr;
     const bool shown = e2e::WaitFor(
-        [&] {
-            tip = FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr);
-            while (tip &&
-                   !(IsWindowVisible(tip) && GetWindowThreadProcessId(tip, nullptr) == tintra.UiThread()))
-                tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr);
-            return tip != nullptr;
-        },
-        8000);
+        [&] { return (tip = e2e::ShownWindow(TOOLTIPS_CLASSW, tintra.UiThread())) != nullptr; }, 8000);
     // Shown is not yet painted: its margin comes to show the tips' background first.
     const bool painted =
         shown && e2e::WaitFor([&] { return e2e::ScreenPixel(tip, 1, 1) == GetSysColor(COLOR_INFOBK); });
